@@ -1,0 +1,85 @@
+#pragma once
+#include <cstdint>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+#include "engine/host.h"
+#include "engine/random.h"
+
+namespace rl {
+
+// Participant positions, map indices and match positions; -1 is "none".
+using Pos = std::int16_t;
+constexpr Pos kNone = -1;
+
+struct Settings {
+    bool mapsEnabled = false;
+    bool equalMaps = false;
+    bool tournament = false;
+    bool spreadVacancies = false;
+    std::int32_t participantCount = 0;
+    std::int32_t mapCount = 0;
+    std::int32_t groupCount = 0;
+    std::int32_t groupSize = 0;
+};
+
+struct Match {
+    Pos first = 0;
+    Pos second = 0;  // kNone: a bye
+    Pos map = 0;     // kNone: no map
+};
+
+// groupCount rows of groupSize places: members first, then kNone.
+using GroupTable = std::vector<std::vector<Pos>>;
+// One group's matches; its size is the capacity matchCountFor(groupSize),
+// entries 0 to matchCount-1 are filled, the rest stay zero.
+using Schedule = std::vector<Match>;
+
+// The one current assignment. Empty: every array is empty and mapOrder is
+// absent. Assigned: groupTable, schedule, memberCount and matchCount hold
+// groupCount entries each.
+struct AssignmentState {
+    Settings settings;
+    GroupTable groupTable;
+    std::vector<Pos> memberCount;
+    std::vector<Pos> matchCount;
+    std::vector<Schedule> schedule;
+    std::optional<std::vector<Pos>> mapOrder;
+    std::int32_t mapCursor = 0;
+    Random random;
+
+    bool assigned() const { return !groupTable.empty(); }
+};
+
+enum class AssignOutcome { Assigned, Rejected, OutOfMemory };
+
+// Reads and validates the settings through the host; on failure shows
+// message 2, 3 or 4 (first failing test wins) and returns false.
+bool captureSettings(AssignmentState& state, Host& host);
+
+// Zero-filled storage for `count` elements, or false after the host has
+// reported the failure; `out` is then left empty.
+template <class T>
+bool allocateZeroed(Host& host, std::vector<T>& out, std::int32_t count);
+
+// Exhausted memory cannot be provoked on demand, so tests arm this: after
+// `successes` more successful allocations the next one fails. -1 disarms.
+void failAllocationsAfter(int successes);
+
+// The name of entry `index` of a list, or "-" for a negative index. Valid
+// until the next call on the same host.
+std::string_view nameOf(Host& host, ListKind list, int index);
+
+// Frees every array of the assignment; the state is Empty afterwards.
+// Flag 8 (program end) also frees what the host keeps for the help text;
+// the window program handles that flag itself.
+constexpr int kReleaseOnCancel = 4;
+constexpr int kReleaseOnExit = 8;
+void releaseAssignment(AssignmentState& state, int flags);
+
+// The whole assign step: capture, fill, build. On OutOfMemory nothing of a
+// half-built assignment is left: the state is Empty.
+AssignOutcome assign(AssignmentState& state, Host& host);
+
+}  // namespace rl

@@ -1,0 +1,36 @@
+/* Resource and control ids, shared by the resource script and the code.
+   Plain C preprocessor only, so that windres can read it. */
+#ifndef ROSTERLOOM_RESOURCES_IDS_H
+#define ROSTERLOOM_RESOURCES_IDS_H
+
+#define IDR_HELP_TEXT   102   /* type "TEXT" */
+#define IDI_APP_ICON    103
+
+/* Main window */
+#define IDC_ASSIGN          100
+#define IDC_EXIT            101
+#define IDC_HELP            103
+#define IDC_MAPS_CHECK      200
+#define IDC_EQUAL_MAPS      201
+#define IDC_SPREAD          202
+#define IDC_LEAGUE          300
+#define IDC_TOURNAMENT      301
+#define IDC_GROUP_BOX       399
+#define IDC_PARTICIPANT_FIELD 400
+#define IDC_MAP_FIELD       401
+#define IDC_PARTICIPANT_LIST 500
+#define IDC_MAP_LIST        501
+
+/* Result window */
+#define IDC_CANCEL_ASSIGNMENT 110
+#define IDC_CLOSE_RESULT    111
+#define IDC_EXPORT          112
+#define IDC_SCHEDULE_EDIT   410
+#define IDC_TABLE_EDIT      411
+#define IDC_GROUP_CHOOSER   600
+
+/* Help window */
+#define IDC_HELP_EDIT       420
+#define IDC_CLOSE_HELP      121
+
+#endif
