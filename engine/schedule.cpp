@@ -1,0 +1,123 @@
+#include "engine/schedule.h"
+
+#include <numeric>
+
+#include "engine/pairing.h"
+#include "engine/shuffle.h"
+
+namespace rl {
+
+namespace {
+
+// Places of the row before its first vacancy.
+Pos membersOf(const std::vector<Pos>& row, std::int32_t groupSize) {
+    Pos m = 0;
+    while (m < groupSize && static_cast<std::size_t>(m) < row.size() && row[m] != kNone) {
+        ++m;
+    }
+    return m;
+}
+
+// A real match gets a map when maps are used; a bye never does.
+std::optional<Pos> mapFor(AssignmentState& state, Host& host, Pos second) {
+    if (second == kNone || !state.settings.mapsEnabled) {
+        return kNone;
+    }
+    return pickMap(state, host);
+}
+
+// Fills one group's schedule; false on exhausted memory.
+bool scheduleGroup(AssignmentState& state, Host& host, const std::vector<Pos>& row, Pos members,
+                   Schedule& schedule) {
+    const bool tournament = state.settings.tournament;
+    const std::int32_t count = matchCountFor(members, tournament);
+    auto pairs = tournament ? bracketPairs(host, members, count) : leaguePairs(host, members, count);
+    if (!pairs) {
+        return false;
+    }
+    // Round 0 speaks of member positions; a bracket's later rounds of matches.
+    const std::int32_t firstRound = tournament ? (members + 1) / 2 : count;
+    for (std::int32_t k = 0; k < count && static_cast<std::size_t>(k) < schedule.size(); ++k) {
+        const Pair& pair = (*pairs)[k];
+        Match& match = schedule[k];
+        if (k < firstRound) {
+            match.first = row[pair.a];
+            match.second = pair.b == kNone ? kNone : row[pair.b];
+        } else {
+            match.first = pair.a;
+            match.second = pair.b;
+        }
+        const std::optional<Pos> map = mapFor(state, host, pair.b);
+        if (!map) {
+            return false;
+        }
+        match.map = *map;
+    }
+    return true;
+}
+
+}  // namespace
+
+bool buildSchedules(AssignmentState& state, Host& host) {
+    const Settings& settings = state.settings;
+    const std::int32_t groups = settings.groupCount;
+    const std::int32_t capacity = matchCountFor(settings.groupSize, settings.tournament);
+
+    std::vector<Schedule> schedule;
+    std::vector<Pos> matchCount;
+    std::vector<Pos> memberCount;
+    if (!allocateZeroed(host, schedule, groups)) {
+        return false;
+    }
+    for (auto& entries : schedule) {
+        if (!allocateZeroed(host, entries, capacity)) {
+            return false;
+        }
+    }
+    if (!allocateZeroed(host, matchCount, groups) || !allocateZeroed(host, memberCount, groups)) {
+        return false;
+    }
+
+    for (std::int32_t g = 0; g < groups && static_cast<std::size_t>(g) < state.groupTable.size(); ++g) {
+        const std::vector<Pos>& row = state.groupTable[g];
+        memberCount[g] = membersOf(row, settings.groupSize);
+        matchCount[g] = static_cast<Pos>(matchCountFor(memberCount[g], settings.tournament));
+        if (!scheduleGroup(state, host, row, memberCount[g], schedule[g])) {
+            return false;
+        }
+    }
+
+    state.schedule = std::move(schedule);
+    state.matchCount = std::move(matchCount);
+    state.memberCount = std::move(memberCount);
+    return true;
+}
+
+std::optional<Pos> pickMap(AssignmentState& state, Host& host) {
+    const std::int32_t mapCount = state.settings.mapCount;
+    if (mapCount <= 0) {
+        return kNone;
+    }
+    if (!state.settings.equalMaps) {
+        return static_cast<Pos>(state.random.draw() % mapCount);
+    }
+    if (state.mapOrder && !state.mapOrder->empty()) {
+        const auto dealt = static_cast<std::int32_t>(state.mapOrder->size());
+        state.mapCursor = ((state.mapCursor + 1) % dealt + dealt) % dealt;
+        return (*state.mapOrder)[state.mapCursor];
+    }
+
+    std::vector<Pos> order;
+    if (!allocateZeroed(host, order, mapCount)) {
+        return std::nullopt;
+    }
+    std::iota(order.begin(), order.end(), Pos{0});
+    if (!shuffleElements(state, host, order.data(), mapCount, sizeof(Pos))) {
+        return std::nullopt;
+    }
+    state.mapOrder = std::move(order);
+    state.mapCursor = 0;
+    return state.mapOrder->front();
+}
+
+}  // namespace rl
