@@ -1,0 +1,149 @@
+// The help window: a borderless-captioned popup dragged by its body, with the
+// built-in help text, a close button and the title and credit lines.
+#include <windowsx.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "resources/ids.h"
+#include "ui/app.h"
+
+namespace rl::ui {
+namespace {
+
+constexpr char kTitleLine[] = "조 배정 프로그램 Rosterloom 1.0";
+constexpr char kCreditText[] =
+    "\r\n\r\n"
+    "2006. 03. 04. Sat.\r\n"
+    "만든 이: Rosterloom 개발 모임\r\n"
+    "\r\n"
+    "도움 주신 곳: 동네 게임 동호회 여러분";
+
+struct ControlSpec {
+    const char* className;
+    DWORD style;  // on top of WS_CHILD | WS_VISIBLE
+    DWORD exStyle;
+    int x, y, width, height;
+    int id;
+};
+
+constexpr ControlSpec kHelpEdit{"Edit", WS_VSCROLL | ES_MULTILINE | ES_READONLY, WS_EX_CLIENTEDGE,
+                                20, 30, 460, 280, IDC_HELP_EDIT};
+constexpr ControlSpec kCloseButton{"Button", BS_PUSHBUTTON, 0, 400, 400, 80, 30, IDC_CLOSE_HELP};
+constexpr ControlSpec kAboutText{"Edit", ES_MULTILINE | ES_READONLY, 0, 20, 330, 290, 100, 0xFFFF};
+
+// The help edit's scroll bar, in pixels from the help window's outer
+// top-left corner; both ends belong to it.
+constexpr int kBandLeft = 465;
+constexpr int kBandRight = 481;
+constexpr int kBandTop = 30;
+constexpr int kBandBottom = 310;
+
+// Loaded at the first opening, kept until the program ends; ends in a 0 byte.
+std::vector<char> helpTextBuffer;
+// At most one help window is open, so its font and the edit's own procedure
+// can live here.
+WNDPROC previousEditProc = nullptr;
+HFONT helpFont = nullptr;
+
+HWND createControl(HWND window, const ControlSpec& c, const char* text) {
+    return CreateWindowExA(c.exStyle, c.className, text, WS_CHILD | WS_VISIBLE | c.style, c.x, c.y,
+                           c.width, c.height, window,
+                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)), appInstance(), nullptr);
+}
+
+std::string aboutText() { return std::string(kTitleLine) + kCreditText; }
+
+// Only the scroll bar answers the mouse; elsewhere the press falls through to
+// the window, which treats it as its title bar.
+LRESULT CALLBACK helpEditProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message != WM_NCHITTEST) return CallWindowProcA(previousEditProc, edit, message, wParam, lParam);
+    RECT frame{};
+    GetWindowRect(GetParent(edit), &frame);
+    const int x = GET_X_LPARAM(lParam);
+    const int y = GET_Y_LPARAM(lParam);
+    const bool inBand = x >= frame.left + kBandLeft && x <= frame.left + kBandRight &&
+                        y >= frame.top + kBandTop && y <= frame.top + kBandBottom;
+    return inBand ? HTVSCROLL : HTTRANSPARENT;
+}
+
+HFONT createHelpFont() {
+    return CreateFontA(15, 0, 0, 0, 0, FALSE, FALSE, FALSE, HANGEUL_CHARSET, OUT_STROKE_PRECIS,
+                       CLIP_STROKE_PRECIS, DRAFT_QUALITY, VARIABLE_PITCH | FF_ROMAN, "굴림");
+}
+
+// A missing or unreadable resource leaves the buffer absent (and the edit
+// empty); the next opening tries again. False only when memory ran out.
+bool loadHelpText() {
+    HRSRC resource = FindResourceA(appInstance(), MAKEINTRESOURCEA(IDR_HELP_TEXT), "TEXT");
+    if (!resource) return true;
+    const DWORD size = SizeofResource(appInstance(), resource);
+    HGLOBAL loaded = LoadResource(appInstance(), resource);
+    const char* bytes = loaded ? static_cast<const char*>(LockResource(loaded)) : nullptr;
+    if (!bytes || size == 0) return true;
+    std::vector<char> buffer;
+    if (!allocateZeroed(host(), buffer, static_cast<std::int32_t>(size) + 1)) return false;
+    std::copy(bytes, bytes + size, buffer.begin());
+    helpTextBuffer = std::move(buffer);
+    return true;
+}
+
+LRESULT onCreate(HWND window) {
+    placeWindow(window, kHelpClient, kHelpStyle);
+    HWND edit = createControl(window, kHelpEdit, nullptr);
+    if (!edit) return -1;
+    previousEditProc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(helpEditProc)));
+    helpFont = createHelpFont();
+    SendMessageA(edit, WM_SETFONT, reinterpret_cast<WPARAM>(helpFont), TRUE);
+    createControl(window, kCloseButton, "닫기");
+    createControl(window, kAboutText, aboutText().c_str());
+    if (helpTextBuffer.empty() && !loadHelpText()) {
+        // Out of memory ends the program, as every failed allocation does.
+        if (mainWindow()) DestroyWindow(mainWindow());
+        return 0;
+    }
+    if (!helpTextBuffer.empty()) SetWindowTextA(edit, helpTextBuffer.data());
+    return 0;
+}
+
+LRESULT onDestroy(HWND window) {
+    HWND edit = GetDlgItem(window, IDC_HELP_EDIT);
+    if (edit && previousEditProc)
+        SetWindowLongPtrA(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previousEditProc));
+    previousEditProc = nullptr;
+    if (helpFont) DeleteObject(helpFont);
+    helpFont = nullptr;
+    return 0;
+}
+
+// Dragging anywhere on the window moves it; only a scroll bar keeps its role.
+LRESULT onNcHitTest(HWND window, WPARAM wParam, LPARAM lParam) {
+    LRESULT hit = DefWindowProcA(window, WM_NCHITTEST, wParam, lParam);
+    return hit == HTVSCROLL ? HTVSCROLL : HTCAPTION;
+}
+
+LRESULT onCommand(HWND window, WPARAM wParam) {
+    if (HIWORD(wParam) == 0 && LOWORD(wParam) == IDC_CLOSE_HELP) DestroyWindow(window);
+    return 0;
+}
+
+}  // namespace
+
+LRESULT CALLBACK helpWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_CREATE: return onCreate(window);
+    case WM_DESTROY: return onDestroy(window);
+    case WM_NCHITTEST: return onNcHitTest(window, wParam, lParam);
+    case WM_COMMAND: return onCommand(window, wParam);
+    default: return DefWindowProcA(window, message, wParam, lParam);
+    }
+}
+
+const char* helpText() { return helpTextBuffer.empty() ? nullptr : helpTextBuffer.data(); }
+
+void releaseHelpText() { std::vector<char>().swap(helpTextBuffer); }
+
+}  // namespace rl::ui

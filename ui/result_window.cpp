@@ -1,0 +1,139 @@
+// The result window: the group table on top, the chosen group's matches
+// below, and the commands that end, keep or export the assignment.
+#include <cstdio>
+
+#include "resources/ids.h"
+#include "resources/strings.h"
+#include "text/result_view.h"
+#include "ui/app.h"
+
+namespace rl::ui {
+namespace {
+
+struct ControlSpec {
+    const char* className;
+    const char* text;
+    DWORD style;  // on top of WS_CHILD | WS_VISIBLE
+    DWORD exStyle;
+    int x, y, width, height;
+    int id;
+};
+
+constexpr int kNoId = -1;
+
+// The chooser stands over the run of blanks in the schedule label.
+constexpr ControlSpec kControls[] = {
+    {"Button", "배정 취소", 0, 0, 320, 10, 100, 25, IDC_CANCEL_ASSIGNMENT},
+    {"Button", "닫기", 0, 0, 435, 10, 60, 25, IDC_CLOSE_RESULT},
+    {"Button", "파일 출력", BS_FLAT, 0, 405, 215, 90, 20, IDC_EXPORT},
+    {"Static", "조 배정 결과", 0, 0, 20, 20, 100, 20, kNoId},
+    {"Edit", "", WS_VSCROLL | WS_HSCROLL | ES_MULTILINE | ES_AUTOHSCROLL | ES_READONLY,
+     WS_EX_STATICEDGE, 20, 40, 475, 165, IDC_TABLE_EDIT},
+    {"Static", "조별 대진:              조", 0, 0, 20, 220, 150, 20, kNoId},
+    {"ComboBox", nullptr, CBS_DROPDOWNLIST, 0, 100, 215, 50, 160, IDC_GROUP_CHOOSER},
+    {"Edit", "", WS_VSCROLL | ES_MULTILINE | ES_READONLY, WS_EX_STATICEDGE, 20, 240, 475, 165,
+     IDC_SCHEDULE_EDIT},
+};
+
+// Dialog template units: one column every 56 for the groups; number, first
+// side, "[vs]", second side and map for the schedule.
+constexpr INT kTableTabStops[] = {56};
+constexpr INT kScheduleTabStops[] = {40, 96, 116, 172};
+
+bool createControls(HWND window) {
+    for (const ControlSpec& c : kControls) {
+        HWND control = CreateWindowExA(c.exStyle, c.className, c.text, WS_CHILD | WS_VISIBLE | c.style,
+                                       c.x, c.y, c.width, c.height, window,
+                                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id & 0xFFFF)),
+                                       appInstance(), nullptr);
+        if (!control) return false;
+    }
+    return true;
+}
+
+void setTabStops(HWND window, int editId, const INT* stops, int count) {
+    SendDlgItemMessageA(window, editId, EM_SETTABSTOPS, count, reinterpret_cast<LPARAM>(stops));
+}
+
+void showGroup(HWND window, int group) {
+    ResultView view = buildResultView(assignment(), host(), group);
+    SetDlgItemTextA(window, IDC_TABLE_EDIT, view.tableText.c_str());
+    SetDlgItemTextA(window, IDC_SCHEDULE_EDIT, view.scheduleText.c_str());
+}
+
+void fillGroupChooser(HWND window) {
+    HWND chooser = GetDlgItem(window, IDC_GROUP_CHOOSER);
+    for (int g = 0; g < assignment().settings.groupCount; ++g) {
+        char letter[2];
+        std::snprintf(letter, sizeof letter, "%c", 'A' + g);
+        SendMessageA(chooser, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(letter));
+    }
+    SendMessageA(chooser, CB_SETCURSEL, 0, 0);
+}
+
+// Ending the assignment cannot be undone, so it is asked first.
+void confirmCancel(HWND window) {
+    char question[256] = {};
+    LoadStringA(appInstance(), IDS_CONFIRM_CANCEL, question, sizeof question);
+    if (MessageBoxA(window, question, STR_APP_CAPTION, MB_YESNO) != IDYES) return;
+    releaseAssignment(assignment(), kReleaseOnCancel);
+    setInputStates(kAssignmentLock, false);
+    DestroyWindow(window);
+}
+
+void onGroupChosen(HWND window) {
+    LRESULT chosen = SendDlgItemMessageA(window, IDC_GROUP_CHOOSER, CB_GETCURSEL, 0, 0);
+    if (chosen >= 0 && chosen < assignment().settings.groupCount) showGroup(window, static_cast<int>(chosen));
+}
+
+LRESULT onCreate(HWND window) {
+    placeWindow(window, kResultClient, kResultStyle);
+    if (!createControls(window)) return -1;
+    setTabStops(window, IDC_TABLE_EDIT, kTableTabStops, 1);
+    setTabStops(window, IDC_SCHEDULE_EDIT, kScheduleTabStops, 4);
+    // Only opened while an assignment stands; a window opened without one
+    // stays empty rather than reading arrays that are not there.
+    if (assignment().assigned()) {
+        showGroup(window, 0);
+        fillGroupChooser(window);
+    }
+    return 0;
+}
+
+LRESULT onCommand(HWND window, WPARAM wParam) {
+    const int code = HIWORD(wParam);
+    const int id = LOWORD(wParam);
+    if (code == 0 && id == IDC_CANCEL_ASSIGNMENT) confirmCancel(window);
+    else if (code == 0 && id == IDC_CLOSE_RESULT) DestroyWindow(window);
+    else if (code == 0 && id == IDC_EXPORT) exportResultFile(window);
+    else if (code == CBN_SELCHANGE && id == IDC_GROUP_CHOOSER) onGroupChosen(window);
+    return 0;
+}
+
+// The two read-only edits read better on white than on the button face.
+LRESULT onCtlColorStatic(HWND window, WPARAM wParam, LPARAM lParam) {
+    HWND control = reinterpret_cast<HWND>(lParam);
+    if (control == GetDlgItem(window, IDC_TABLE_EDIT) || control == GetDlgItem(window, IDC_SCHEDULE_EDIT))
+        return reinterpret_cast<LRESULT>(whiteBrush());
+    return DefWindowProcA(window, WM_CTLCOLORSTATIC, wParam, lParam);
+}
+
+// The free client area drags the window like its title bar.
+LRESULT onNcHitTest(HWND window, WPARAM wParam, LPARAM lParam) {
+    LRESULT hit = DefWindowProcA(window, WM_NCHITTEST, wParam, lParam);
+    return hit == HTCLIENT ? HTCAPTION : hit;
+}
+
+}  // namespace
+
+LRESULT CALLBACK resultWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_CREATE: return onCreate(window);
+    case WM_COMMAND: return onCommand(window, wParam);
+    case WM_CTLCOLORSTATIC: return onCtlColorStatic(window, wParam, lParam);
+    case WM_NCHITTEST: return onNcHitTest(window, wParam, lParam);
+    default: return DefWindowProcA(window, message, wParam, lParam);
+    }
+}
+
+}  // namespace rl::ui
