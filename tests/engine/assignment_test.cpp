@@ -1,0 +1,219 @@
+#include <gtest/gtest.h>
+
+#include "engine/list_host.h"
+#include "resources/strings.h"
+#include "support.h"
+
+namespace rl {
+namespace {
+
+bool isEmpty(const AssignmentState& state) {
+    return state.groupTable.empty() && state.schedule.empty() && state.matchCount.empty() &&
+           state.memberCount.empty() && !state.mapOrder && !state.assigned();
+}
+
+ListHost hostWith(int participants, int maps, bool mapsEnabled, const char* groups, const char* places) {
+    ListHost host;
+    host.participants = test::names("p", participants);
+    host.maps = test::names("m", maps);
+    host.mapsEnabled = mapsEnabled;
+    host.groupCountText = groups;
+    host.groupSizeText = places;
+    return host;
+}
+
+struct ValidationCase {
+    int participants;
+    int maps;
+    bool mapsEnabled;
+    const char* groups;
+    const char* places;
+    int message;  // 0: accepted
+};
+
+TEST(CaptureSettings, FirstFailingTestWins) {
+    const ValidationCase cases[] = {
+        {0, 0, true, "1", "1", IDS_NO_PARTICIPANTS},         // 2 before 3 and 4
+        {0, 3, false, "4", "4", IDS_NO_PARTICIPANTS},
+        {13, 0, true, "3", "4", IDS_TOO_MANY_PARTICIPANTS},  // 3 before 4
+        {12, 0, true, "3", "4", IDS_NO_MAPS},                // a full table is accepted
+        {12, 0, false, "3", "4", 0},                         // maps off: the map list is not read
+        {1, 1, true, "1", "1", 0},
+        {64, 10, true, "8", "8", 0},
+        {1, 0, false, "abc", "4", IDS_TOO_MANY_PARTICIPANTS},  // no digits counts as 0
+        {1, 0, false, "4", "", IDS_TOO_MANY_PARTICIPANTS},
+        {6, 0, false, "-2", "-3", IDS_TOO_MANY_PARTICIPANTS},  // no negative places
+    };
+    for (const auto& c : cases) {
+        auto host = hostWith(c.participants, c.maps, c.mapsEnabled, c.groups, c.places);
+        AssignmentState state;
+        const bool accepted = captureSettings(state, host);
+        EXPECT_EQ(accepted, c.message == 0) << c.participants << " in " << c.groups << "x" << c.places;
+        const std::vector<int> shown = c.message ? std::vector<int>{c.message} : std::vector<int>{};
+        EXPECT_EQ(host.shownMessages, shown) << c.participants << " in " << c.groups << "x" << c.places;
+        EXPECT_TRUE(isEmpty(state));
+    }
+}
+
+TEST(CaptureSettings, NumberFieldsReadLikeDecimalConversion) {
+    const std::pair<const char*, int> cases[] = {
+        {"4", 4},      {" \t 7", 7},    {"+3", 3},  {"-2", -2},     {"5x", 5},
+        {"x5", 0},     {"", 0},         {"- 5", 0}, {"0008", 8},    {"99999999999999", 2147483647},
+        {"-99999999999999", -2147483647 - 1},
+        // Only the first 49 characters are read.
+        {"                                                6", 6},
+        {"                                                 6", 0},
+    };
+    for (const auto& [text, value] : cases) {
+        ListHost host = hostWith(1, 0, false, text, text);
+        AssignmentState state;
+        captureSettings(state, host);
+        EXPECT_EQ(state.settings.groupCount, value) << '"' << text << '"';
+        EXPECT_EQ(state.settings.groupSize, value) << '"' << text << '"';
+    }
+}
+
+// Only a checked box (state 1) sets a flag; indeterminate (2) does not.
+class CheckStateHost : public ListHost {
+public:
+    int state = 1;
+    int checkState(Option) override { return state; }
+};
+
+TEST(CaptureSettings, FlagsAndCounts) {
+    for (int checkState : {0, 1, 2}) {
+        CheckStateHost host;
+        host.state = checkState;
+        host.participants = test::names("p", 5);
+        host.maps = test::names("m", 3);
+        AssignmentState state;
+        state.settings.mapCount = 77;
+        state.mapOrder = std::vector<Pos>{0};
+        EXPECT_TRUE(captureSettings(state, host));
+        const bool on = checkState == 1;
+        EXPECT_EQ(state.settings.mapsEnabled, on);
+        EXPECT_EQ(state.settings.equalMaps, on);
+        EXPECT_EQ(state.settings.tournament, on);
+        EXPECT_EQ(state.settings.spreadVacancies, on);
+        EXPECT_EQ(state.settings.participantCount, 5);
+        EXPECT_EQ(state.settings.mapCount, on ? 3 : 77) << "kept while maps are off";
+        EXPECT_FALSE(state.mapOrder) << "every capture forgets the map order";
+    }
+}
+
+TEST(NameOf, EntriesAndVacancies) {
+    ListHost host;
+    host.participants = {"alpha", "\xB0\xA1"};
+    host.maps = {"Lost Temple"};
+    EXPECT_EQ(nameOf(host, ListKind::Participants, 0), "alpha");
+    EXPECT_EQ(nameOf(host, ListKind::Participants, 1), "\xB0\xA1");
+    EXPECT_EQ(nameOf(host, ListKind::Maps, 0), "Lost Temple");
+    EXPECT_EQ(nameOf(host, ListKind::Participants, -1), "-");
+    EXPECT_EQ(nameOf(host, ListKind::Maps, -1), "-");
+    EXPECT_EQ(nameOf(host, ListKind::Maps, 1), "-");
+}
+
+TEST(Release, EmptiesEitherState) {
+    for (int flags : {kReleaseOnCancel, kReleaseOnExit}) {
+        AssignmentState state;
+        releaseAssignment(state, flags);
+        EXPECT_TRUE(isEmpty(state));
+
+        auto host = hostWith(10, 4, true, "3", "4");
+        host.tournament = true;
+        ASSERT_EQ(assign(state, host), AssignOutcome::Assigned);
+        ASSERT_TRUE(state.assigned() && state.mapOrder);
+        releaseAssignment(state, flags);
+        EXPECT_TRUE(isEmpty(state));
+        releaseAssignment(state, flags);
+        EXPECT_TRUE(isEmpty(state));
+    }
+}
+
+TEST(Assign, RejectionLeavesTheStateEmpty) {
+    AssignmentState state;
+    auto host = hostWith(10, 4, true, "3", "4");
+    ASSERT_EQ(assign(state, host), AssignOutcome::Assigned);
+    host.participants.clear();
+    EXPECT_EQ(assign(state, host), AssignOutcome::Rejected);
+    EXPECT_TRUE(isEmpty(state));
+    EXPECT_EQ(host.shownMessages, std::vector<int>{IDS_NO_PARTICIPANTS});
+}
+
+// The overview's example, and the same draw again from the same clock.
+TEST(Assign, RepeatsFromTheSameClock) {
+    auto host = hostWith(10, 4, true, "3", "4");
+    host.tournament = true;
+    host.clock = 1700000000;
+    AssignmentState first, second;
+    ASSERT_EQ(assign(first, host), AssignOutcome::Assigned);
+    ASSERT_EQ(assign(second, host), AssignOutcome::Assigned);
+    EXPECT_EQ(first.memberCount, (std::vector<Pos>{4, 3, 3}));
+    EXPECT_EQ(first.matchCount, (std::vector<Pos>{3, 3, 3}));
+    EXPECT_EQ(first.groupTable, second.groupTable);
+    EXPECT_EQ(first.mapOrder, second.mapOrder);
+    EXPECT_EQ(first.schedule[0][2].first, 0);
+    EXPECT_EQ(first.schedule[0][2].second, 1);
+    EXPECT_EQ(first.schedule[1][1].second, kNone);
+}
+
+TEST(AllocateZeroed, ZeroFilledOrReported) {
+    test::DisarmAllocationFailure disarm;
+    ListHost host;
+    std::vector<Match> matches = {{1, 2, 3}};
+    ASSERT_TRUE(allocateZeroed(host, matches, 3));
+    ASSERT_EQ(matches.size(), 3u);
+    for (const Match& m : matches) {
+        EXPECT_TRUE(m.first == 0 && m.second == 0 && m.map == 0);
+    }
+    EXPECT_FALSE(allocateZeroed(host, matches, -1));
+    EXPECT_TRUE(matches.empty());
+    failAllocationsAfter(1);
+    std::vector<Pos> a, b, c;
+    EXPECT_TRUE(allocateZeroed(host, a, 2));
+    EXPECT_FALSE(allocateZeroed(host, b, 2));
+    EXPECT_TRUE(allocateZeroed(host, c, 2)) << "one armed failure, then normal again";
+    EXPECT_EQ(host.allocationFailuresReported, 2);
+}
+
+struct AssignShape {
+    bool tournament;
+    bool equalMaps;
+    bool spread;
+};
+
+// Failing each allocation of a full assign in turn: reported once, the
+// outcome says so, and nothing of the assignment is left.
+TEST(Assign, AllocationFailureAtEveryIndex) {
+    test::DisarmAllocationFailure disarm;
+    const AssignShape shapes[] = {
+        {false, true, true}, {true, true, false}, {true, false, true}, {false, false, false},
+    };
+    for (const auto& shape : shapes) {
+        int failures = 0;
+        for (int index = 0;; ++index) {
+            auto host = hostWith(10, 4, true, "3", "4");
+            host.tournament = shape.tournament;
+            host.equalMaps = shape.equalMaps;
+            host.spreadVacancies = shape.spread;
+            AssignmentState state;
+            failAllocationsAfter(index);
+            const AssignOutcome outcome = assign(state, host);
+            failAllocationsAfter(-1);
+            if (host.allocationFailuresReported == 0) {
+                EXPECT_EQ(outcome, AssignOutcome::Assigned);
+                break;
+            }
+            ASSERT_LT(index, 100);
+            EXPECT_EQ(host.allocationFailuresReported, 1) << "index " << index;
+            EXPECT_EQ(outcome, AssignOutcome::OutOfMemory) << "index " << index;
+            EXPECT_TRUE(isEmpty(state)) << "index " << index;
+            ++failures;
+        }
+        // order, shuffle buffer, table and rows, schedules, counts, pair lists
+        EXPECT_GE(failures, 2 + 1 + 3 + 1 + 3 + 2 + 3);
+    }
+}
+
+}  // namespace
+}  // namespace rl
