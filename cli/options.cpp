@@ -1,0 +1,111 @@
+#include "cli/options.h"
+
+#include <limits>
+
+namespace rl::cli {
+
+const char* const kUsage =
+    "Usage: rosterloom-cli [options] PARTICIPANTS\n"
+    "  PARTICIPANTS         text file, one participant name per line (UTF-8); \"-\" reads standard input\n"
+    "  --maps FILE          use maps: one map name per line; without it maps are not used\n"
+    "  --groups N           number of groups, 1 to 8 (default 4)\n"
+    "  --size N             places per group, 1 to 8 (default 4)\n"
+    "  --tournament         knock-out brackets (default: league)\n"
+    "  --no-spread          leave the vacancies in the last groups (default: spread them evenly)\n"
+    "  --random-maps        draw each map at random (default: deal the maps evenly)\n"
+    "  --seed N             seed of the draw, 0 to 4294967295 (default: the current time in whole seconds)\n"
+    "  --output FILE        write the result there (default: standard output)\n"
+    "  --utf8               write UTF-8 instead of code page 949\n"
+    "  --help, --version\n";
+
+namespace {
+
+// Plain decimal digits only: no sign, no blanks, no trailing text.
+std::optional<std::uint64_t> parseUnsigned(const std::string& text) {
+    if (text.empty() || text.size() > 10) return std::nullopt;
+    std::uint64_t value = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9') return std::nullopt;
+        value = value * 10 + static_cast<std::uint64_t>(c - '0');
+    }
+    return value;
+}
+
+std::string parseGroupNumber(const std::string& option, const std::string& text, int& out) {
+    const auto value = parseUnsigned(text);
+    if (!value || *value < 1 || *value > 8) return option + " must be a number from 1 to 8, not '" + text + "'";
+    out = static_cast<int>(*value);
+    return {};
+}
+
+std::string parseSeed(const std::string& text, std::optional<std::uint32_t>& out) {
+    const auto value = parseUnsigned(text);
+    if (!value || *value > std::numeric_limits<std::uint32_t>::max()) {
+        return "--seed must be a number from 0 to 4294967295, not '" + text + "'";
+    }
+    out = static_cast<std::uint32_t>(*value);
+    return {};
+}
+
+bool takesValue(const std::string& option) {
+    return option == "--maps" || option == "--groups" || option == "--size" || option == "--seed" ||
+           option == "--output";
+}
+
+std::string applyValue(Options& o, const std::string& option, const std::string& value) {
+    if (option == "--maps") o.mapsFile = value;
+    else if (option == "--output") o.outputFile = value;
+    else if (option == "--groups") return parseGroupNumber(option, value, o.groupCount);
+    else if (option == "--size") return parseGroupNumber(option, value, o.groupSize);
+    else if (option == "--seed") return parseSeed(value, o.seed);
+    return {};
+}
+
+std::string applyFlag(Options& o, const std::string& option) {
+    if (option == "--tournament") o.tournament = true;
+    else if (option == "--no-spread") o.spreadVacancies = false;
+    else if (option == "--random-maps") o.equalMaps = false;
+    else if (option == "--utf8") o.utf8 = true;
+    else if (option == "--help") o.help = true;
+    else if (option == "--version") o.version = true;
+    else return "unknown option '" + option + "'";
+    return {};
+}
+
+std::string addParticipantsFile(Options& o, const std::string& arg) {
+    if (!o.participantsFile.empty()) return "only one participant file may be given, not also '" + arg + "'";
+    o.participantsFile = arg;
+    return {};
+}
+
+}  // namespace
+
+ParsedOptions parseOptions(const std::vector<std::string>& args) {
+    ParsedOptions parsed;
+    Options& o = parsed.options;
+    bool optionsEnded = false;
+    for (std::size_t i = 0; i < args.size() && parsed.error.empty(); ++i) {
+        const std::string& arg = args[i];
+        if (optionsEnded || arg == "-" || arg.empty() || arg[0] != '-') {
+            parsed.error = addParticipantsFile(o, arg);
+        } else if (arg == "--") {
+            optionsEnded = true;
+        } else if (const auto equals = arg.find('='); equals != std::string::npos && takesValue(arg.substr(0, equals))) {
+            parsed.error = applyValue(o, arg.substr(0, equals), arg.substr(equals + 1));
+        } else if (takesValue(arg)) {
+            if (i + 1 == args.size()) {
+                parsed.error = "option " + arg + " needs a value";
+            } else {
+                parsed.error = applyValue(o, arg, args[++i]);
+            }
+        } else {
+            parsed.error = applyFlag(o, arg);
+        }
+    }
+    if (parsed.ok() && !o.help && !o.version && o.participantsFile.empty()) {
+        parsed.error = "no participant file given";
+    }
+    return parsed;
+}
+
+}  // namespace rl::cli

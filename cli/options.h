@@ -1,0 +1,35 @@
+#pragma once
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace rl::cli {
+
+struct Options {
+    std::string participantsFile;  // "-": standard input
+    std::optional<std::string> mapsFile;
+    int groupCount = 4;
+    int groupSize = 4;
+    bool tournament = false;
+    bool spreadVacancies = true;
+    bool equalMaps = true;
+    std::optional<std::uint32_t> seed;  // none: the current time
+    std::optional<std::string> outputFile;  // none: standard output
+    bool utf8 = false;
+    bool help = false;
+    bool version = false;
+};
+
+struct ParsedOptions {
+    Options options;
+    std::string error;  // empty when the command line is good
+
+    bool ok() const { return error.empty(); }
+};
+
+ParsedOptions parseOptions(const std::vector<std::string>& args);
+
+extern const char* const kUsage;
+
+}  // namespace rl::cli

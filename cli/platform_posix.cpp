@@ -1,0 +1,46 @@
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
+
+#include "cli/platform.h"
+
+namespace rl::cli {
+
+void useBinaryStdio() {}
+
+namespace {
+
+std::string systemError(const std::string& what) { return what + ": " + std::strerror(errno); }
+
+std::string writeAll(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+        if (written < 0) {
+            if (errno == EINTR) continue;
+            return systemError("cannot write");
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
+    if (::fsync(fd) != 0) return systemError("cannot write");
+    return {};
+}
+
+}  // namespace
+
+std::string replaceFile(const std::string& path, std::string_view bytes) {
+    const std::string temporary = path + "." + std::to_string(::getpid()) + ".tmp";
+    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0) return systemError("cannot create '" + temporary + "'");
+
+    std::string problem = writeAll(fd, bytes);
+    if (::close(fd) != 0 && problem.empty()) problem = systemError("cannot write");
+    if (problem.empty() && std::rename(temporary.c_str(), path.c_str()) != 0) {
+        problem = systemError("cannot replace it");
+    }
+    if (!problem.empty()) ::unlink(temporary.c_str());
+    return problem;
+}
+
+}  // namespace rl::cli

@@ -1,0 +1,82 @@
+#include <windows.h>
+
+#include <fcntl.h>
+#include <io.h>
+
+#include <algorithm>
+#include <cstdio>
+
+#include "cli/platform.h"
+
+namespace rl::cli {
+
+void useBinaryStdio() {
+    _setmode(_fileno(stdin), _O_BINARY);
+    _setmode(_fileno(stdout), _O_BINARY);
+}
+
+namespace {
+
+std::string systemError(const std::string& what) {
+    const DWORD code = GetLastError();
+    char text[512] = "";
+    const DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code, 0,
+                                        text, sizeof text, nullptr);
+    std::string reason(text, length);
+    while (!reason.empty() && (reason.back() == '\n' || reason.back() == '\r' || reason.back() == ' ')) {
+        reason.pop_back();
+    }
+    if (reason.empty()) reason = "error " + std::to_string(code);
+    return what + ": " + reason;
+}
+
+class FileHandle {
+public:
+    explicit FileHandle(HANDLE handle) : handle_(handle) {}
+    ~FileHandle() { close(); }
+    FileHandle(const FileHandle&) = delete;
+    FileHandle& operator=(const FileHandle&) = delete;
+
+    bool valid() const { return handle_ != INVALID_HANDLE_VALUE; }
+    HANDLE get() const { return handle_; }
+    bool close() {
+        if (!valid()) return true;
+        const bool closed = CloseHandle(handle_) != 0;
+        handle_ = INVALID_HANDLE_VALUE;
+        return closed;
+    }
+
+private:
+    HANDLE handle_;
+};
+
+std::string writeAll(HANDLE file, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 1u << 20));
+        DWORD written = 0;
+        if (!WriteFile(file, bytes.data(), chunk, &written, nullptr)) return systemError("cannot write");
+        bytes.remove_prefix(written);
+    }
+    if (!FlushFileBuffers(file)) return systemError("cannot write");
+    return {};
+}
+
+}  // namespace
+
+std::string replaceFile(const std::string& path, std::string_view bytes) {
+    const std::string temporary = path + "." + std::to_string(GetCurrentProcessId()) + ".tmp";
+    FileHandle file(CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
+                                nullptr));
+    if (!file.valid()) return systemError("cannot create '" + temporary + "'");
+
+    std::string problem = writeAll(file.get(), bytes);
+    if (!file.close() && problem.empty()) problem = systemError("cannot write");
+    if (problem.empty() &&
+        !MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        problem = systemError("cannot replace it");
+    }
+    if (!problem.empty()) DeleteFileA(temporary.c_str());
+    return problem;
+}
+
+}  // namespace rl::cli

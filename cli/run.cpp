@@ -1,0 +1,157 @@
+#include "cli/run.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <ctime>
+#include <optional>
+
+#include "cli/encoding.h"
+#include "cli/name_list.h"
+#include "cli/options.h"
+#include "cli/platform.h"
+#include "engine/assignment.h"
+#include "engine/list_host.h"
+#include "resources/strings.h"
+#include "text/export_text.h"
+
+namespace rl::cli {
+
+namespace {
+
+constexpr const char* kProgram = "rosterloom-cli";
+
+void complain(const std::string& message) { std::fprintf(stderr, "%s: %s\n", kProgram, message.c_str()); }
+
+std::string displayName(const std::string& file) { return file == "-" ? "standard input" : file; }
+
+// The whole file, or nothing after saying why.
+std::optional<std::string> readAll(const std::string& file) {
+    std::FILE* in = file == "-" ? stdin : std::fopen(file.c_str(), "rb");
+    if (!in) {
+        complain("cannot read '" + file + "': " + std::strerror(errno));
+        return std::nullopt;
+    }
+    std::string bytes;
+    char buffer[4096];
+    std::size_t got = 0;
+    while ((got = std::fread(buffer, 1, sizeof buffer, in)) > 0) bytes.append(buffer, got);
+    const bool failed = std::ferror(in) != 0;
+    const int error = errno;
+    if (in != stdin) std::fclose(in);
+    if (failed) {
+        complain("cannot read '" + displayName(file) + "': " + std::strerror(error));
+        return std::nullopt;
+    }
+    return bytes;
+}
+
+std::optional<std::vector<std::string>> readNames(const std::string& file, std::size_t maxNames,
+                                                  std::string_view noun) {
+    const auto bytes = readAll(file);
+    if (!bytes) return std::nullopt;
+    NameList list = parseNameList(*bytes, maxNames, noun);
+    if (!list.ok()) {
+        std::fprintf(stderr, "%s:%d: %s\n", displayName(file).c_str(), list.errorLine, list.error.c_str());
+        return std::nullopt;
+    }
+    return std::move(list.names);
+}
+
+const char* messageText(int stringId) {
+    switch (stringId) {
+    case IDS_NO_PARTICIPANTS: return STR_NO_PARTICIPANTS;
+    case IDS_TOO_MANY_PARTICIPANTS: return STR_TOO_MANY_PARTICIPANTS;
+    case IDS_NO_MAPS: return STR_NO_MAPS;
+    default: return "";
+    }
+}
+
+// The window program's message box, as UTF-8 text for a person.
+void showRefusal(const ListHost& host) {
+    const int id = host.shownMessages.empty() ? 0 : host.shownMessages.back();
+    const auto text = cp949ToUtf8(messageText(id));
+    std::fprintf(stderr, "%s\n", text ? text->c_str() : "the settings were refused");
+}
+
+bool fillHost(ListHost& host, const Options& o) {
+    auto participants = readNames(o.participantsFile, kMaxParticipants, "participants");
+    if (!participants) return false;
+    host.participants = std::move(*participants);
+    if (o.mapsFile) {
+        auto maps = readNames(*o.mapsFile, kMaxMaps, "maps");
+        if (!maps) return false;
+        host.maps = std::move(*maps);
+    }
+    host.mapsEnabled = o.mapsFile.has_value();
+    host.equalMaps = o.equalMaps;
+    host.tournament = o.tournament;
+    host.spreadVacancies = o.spreadVacancies;
+    host.groupCountText = std::to_string(o.groupCount);
+    host.groupSizeText = std::to_string(o.groupSize);
+    host.clock = o.seed ? *o.seed : static_cast<std::uint32_t>(std::time(nullptr));
+    return true;
+}
+
+int writeOutput(const Options& o, std::string_view text) {
+    if (o.outputFile) {
+        const std::string problem = replaceFile(*o.outputFile, text);
+        if (!problem.empty()) {
+            complain("cannot write '" + *o.outputFile + "': " + problem);
+            return kExitFailed;
+        }
+        return kExitOk;
+    }
+    if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() || std::fflush(stdout) != 0) {
+        complain(std::string("cannot write to standard output: ") + std::strerror(errno));
+        return kExitFailed;
+    }
+    return kExitOk;
+}
+
+int draw(const Options& o) {
+    ListHost host;
+    if (!fillHost(host, o)) return kExitBadInput;
+
+    AssignmentState state;
+    switch (assign(state, host)) {
+    case AssignOutcome::Assigned: break;
+    case AssignOutcome::Rejected: showRefusal(host); return kExitBadInput;
+    case AssignOutcome::OutOfMemory: complain("out of memory"); return kExitFailed;
+    }
+
+    std::string text = exportFileText(state, host);
+    if (o.utf8) {
+        auto converted = cp949ToUtf8(text);
+        if (!converted) {
+            complain("cannot convert the result to UTF-8");
+            return kExitFailed;
+        }
+        text = std::move(*converted);
+    }
+    std::fprintf(stderr, "seed: %lu\n", static_cast<unsigned long>(host.clock));
+    return writeOutput(o, text);
+}
+
+}  // namespace
+
+int runCli(const std::vector<std::string>& args) {
+    useBinaryStdio();
+    const ParsedOptions parsed = parseOptions(args);
+    if (!parsed.ok()) {
+        complain(parsed.error);
+        std::fprintf(stderr, "Try '%s --help'.\n", kProgram);
+        return kExitBadInput;
+    }
+    if (parsed.options.help) {
+        std::fputs(kUsage, stdout);
+        return kExitOk;
+    }
+    if (parsed.options.version) {
+        std::printf("%s %s\n", kProgram, ROSTERLOOM_VERSION);
+        return kExitOk;
+    }
+    return draw(parsed.options);
+}
+
+}  // namespace rl::cli
