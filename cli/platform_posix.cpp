@@ -12,18 +12,22 @@ void useBinaryStdio() {}
 
 namespace {
 
-std::string systemError(const std::string& what) { return what + ": " + std::strerror(errno); }
+// The reason of the last failure, after what failed when that is worth saying.
+std::string systemError(const std::string& what) {
+    const std::string reason = std::strerror(errno);
+    return what.empty() ? reason : what + ": " + reason;
+}
 
 std::string writeAll(int fd, std::string_view bytes) {
     while (!bytes.empty()) {
         const ssize_t written = ::write(fd, bytes.data(), bytes.size());
         if (written < 0) {
             if (errno == EINTR) continue;
-            return systemError("cannot write");
+            return systemError("");
         }
         bytes.remove_prefix(static_cast<std::size_t>(written));
     }
-    if (::fsync(fd) != 0) return systemError("cannot write");
+    if (::fsync(fd) != 0) return systemError("");
     return {};
 }
 
@@ -35,7 +39,7 @@ std::string replaceFile(const std::string& path, std::string_view bytes) {
     if (fd < 0) return systemError("cannot create '" + temporary + "'");
 
     std::string problem = writeAll(fd, bytes);
-    if (::close(fd) != 0 && problem.empty()) problem = systemError("cannot write");
+    if (::close(fd) != 0 && problem.empty()) problem = systemError("");
     if (problem.empty() && std::rename(temporary.c_str(), path.c_str()) != 0) {
         problem = systemError("cannot replace it");
     }

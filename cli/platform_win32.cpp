@@ -17,6 +17,7 @@ void useBinaryStdio() {
 
 namespace {
 
+// The reason of the last failure, after what failed when that is worth saying.
 std::string systemError(const std::string& what) {
     const DWORD code = GetLastError();
     char text[512] = "";
@@ -27,7 +28,7 @@ std::string systemError(const std::string& what) {
         reason.pop_back();
     }
     if (reason.empty()) reason = "error " + std::to_string(code);
-    return what + ": " + reason;
+    return what.empty() ? reason : what + ": " + reason;
 }
 
 class FileHandle {
@@ -54,10 +55,10 @@ std::string writeAll(HANDLE file, std::string_view bytes) {
     while (!bytes.empty()) {
         const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 1u << 20));
         DWORD written = 0;
-        if (!WriteFile(file, bytes.data(), chunk, &written, nullptr)) return systemError("cannot write");
+        if (!WriteFile(file, bytes.data(), chunk, &written, nullptr)) return systemError("");
         bytes.remove_prefix(written);
     }
-    if (!FlushFileBuffers(file)) return systemError("cannot write");
+    if (!FlushFileBuffers(file)) return systemError("");
     return {};
 }
 
@@ -70,7 +71,7 @@ std::string replaceFile(const std::string& path, std::string_view bytes) {
     if (!file.valid()) return systemError("cannot create '" + temporary + "'");
 
     std::string problem = writeAll(file.get(), bytes);
-    if (!file.close() && problem.empty()) problem = systemError("cannot write");
+    if (!file.close() && problem.empty()) problem = systemError("");
     if (problem.empty() &&
         !MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         problem = systemError("cannot replace it");
