@@ -18,12 +18,16 @@ void useBinaryStdio() {
 namespace {
 
 // The reason of the last failure, after what failed when that is worth saying.
+// In UTF-8, like every other message of the program.
 std::string systemError(const std::string& what) {
     const DWORD code = GetLastError();
-    char text[512] = "";
-    const DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code, 0,
-                                        text, sizeof text, nullptr);
-    std::string reason(text, length);
+    wchar_t text[512] = L"";
+    const DWORD length = FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code, 0,
+                                        text, 512, nullptr);
+    std::string reason(length * 3, '\0');
+    reason.resize(static_cast<std::size_t>(std::max(
+        0, WideCharToMultiByte(CP_UTF8, 0, text, static_cast<int>(length), reason.data(),
+                               static_cast<int>(reason.size()), nullptr, nullptr))));
     while (!reason.empty() && (reason.back() == '\n' || reason.back() == '\r' || reason.back() == ' ')) {
         reason.pop_back();
     }
