@@ -1,0 +1,53 @@
+// One whole assignment at the input limits and every text it produces: what
+// the user waits for between pressing assign and reading the result.
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+#include "engine/list_host.h"
+#include "text/export_text.h"
+#include "text/result_view.h"
+
+namespace {
+
+rl::ListHost fullHost(bool tournament) {
+    rl::ListHost host;
+    for (int i = 0; i < 64; ++i) host.participants.push_back("player" + std::to_string(i));
+    for (int i = 0; i < 10; ++i) host.maps.push_back("map" + std::to_string(i));
+    host.mapsEnabled = true;
+    host.equalMaps = true;
+    host.tournament = tournament;
+    host.groupCountText = "8";
+    host.groupSizeText = "8";
+    host.clock = 1141430400;
+    return host;
+}
+
+void assignAndRender(benchmark::State& run, bool tournament) {
+    rl::ListHost host = fullHost(tournament);
+    rl::AssignmentState state;
+    std::size_t bytes = 0;
+    for (auto _ : run) {
+        if (rl::assign(state, host) != rl::AssignOutcome::Assigned) {
+            run.SkipWithError("assignment failed");
+            return;
+        }
+        for (int g = 0; g < state.settings.groupCount; ++g) {
+            rl::ResultView view = rl::buildResultView(state, host, g);
+            bytes += view.tableText.size() + view.scheduleText.size();
+        }
+        bytes += rl::exportFileText(state, host).size();
+        rl::releaseAssignment(state, rl::kReleaseOnCancel);
+    }
+    benchmark::DoNotOptimize(bytes);
+}
+
+void BM_LeagueAssignment(benchmark::State& run) { assignAndRender(run, false); }
+void BM_TournamentAssignment(benchmark::State& run) { assignAndRender(run, true); }
+
+BENCHMARK(BM_LeagueAssignment)->Repetitions(9)->ReportAggregatesOnly(true)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_TournamentAssignment)->Repetitions(9)->ReportAggregatesOnly(true)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();

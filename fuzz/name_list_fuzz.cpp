@@ -1,0 +1,47 @@
+// Any bytes at all as a names file: the reader either refuses them with a
+// line number, or returns names that the window program's entry fields would
+// have taken, and that read back the same after a round trip through UTF-8.
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "cli/encoding.h"
+#include "cli/name_list.h"
+
+namespace {
+
+void require(bool condition, const char* what) {
+    if (!condition) {
+        std::fprintf(stderr, "invariant broken: %s\n", what);
+        std::abort();
+    }
+}
+
+bool leadingWhiteSpace(const std::string& name) {
+    unsigned char c = static_cast<unsigned char>(name[0]);
+    return c == ' ' || (c >= '\t' && c <= '\r');
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t size) {
+    std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    rl::cli::NameList list = rl::cli::parseNameList(bytes, rl::cli::kMaxParticipants, "participants");
+    if (!list.ok()) {
+        require(list.errorLine >= 1 && !list.error.empty(), "a refusal names its line");
+        return 0;
+    }
+    require(list.names.size() <= rl::cli::kMaxParticipants, "at most the limit");
+    std::string again;
+    for (const std::string& name : list.names) {
+        require(!name.empty() && name.size() <= rl::cli::kMaxNameBytes, "1 to 49 bytes");
+        require(!leadingWhiteSpace(name), "no leading white space");
+        require(name.find_first_of(std::string("\r\n\0", 3)) == std::string::npos, "one line, no NUL");
+        auto utf8 = rl::cli::cp949ToUtf8(name);
+        require(utf8.has_value(), "code page 949 text");
+        again += *utf8 + "\n";
+    }
+    rl::cli::NameList reread = rl::cli::parseNameList(again, rl::cli::kMaxParticipants, "participants");
+    require(reread.ok() && reread.names == list.names, "round trip keeps the names");
+    return 0;
+}
