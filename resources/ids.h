@@ -9,6 +9,10 @@
 /* Main window */
 #define IDC_ASSIGN          100
 #define IDC_EXIT            101
+/* winuser.h names a cursor IDC_HELP; this id wins where both are seen. */
+#ifdef IDC_HELP
+#undef IDC_HELP
+#endif
 #define IDC_HELP            103
 #define IDC_MAPS_CHECK      200
 #define IDC_EQUAL_MAPS      201

@@ -48,6 +48,10 @@ Host& host();  // the engine's view of the main window's controls
 constexpr int kMapInputs = 2;
 constexpr int kAssignmentLock = 4;
 void setInputStates(int flags, bool on);
+// Rewrites the list captions with their entry counts.
+constexpr int kParticipantCaption = 1;
+constexpr int kMapCaption = 2;
+void refreshListCaptions(int flags);
 HBRUSH whiteBrush();
 
 // --- entry fields (entry_field.cpp)
@@ -61,8 +65,13 @@ LRESULT CALLBACK resultWindowProc(HWND, UINT, WPARAM, LPARAM);
 LRESULT CALLBACK helpWindowProc(HWND, UINT, WPARAM, LPARAM);
 // The help text stays loaded from the first opening to the end of the program.
 void releaseHelpText();
+const char* helpText();  // the loaded help text, or null while none is loaded
 
 // --- Desktop export (desktop_export.cpp)
 void exportResultFile(HWND owner);
+// A full disk cannot be had on demand, so tests put a failing writer in the
+// place of WriteFile; null puts WriteFile back.
+using FileWriter = BOOL(WINAPI*)(HANDLE, LPCVOID, DWORD, LPDWORD, LPOVERLAPPED);
+void setFileWriterForTesting(FileWriter writer);
 
 }  // namespace rl::ui

@@ -1,0 +1,76 @@
+#pragma once
+// Runs the window program in the test process: its own start-up code, its
+// real windows, driven with messages as a person would, and every message
+// box recorded and answered.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "ui/app.h"
+
+namespace rl::ui::test {
+
+struct MessageBoxRecord {
+    std::string caption;
+    std::string text;
+    std::vector<int> buttons;  // IDOK, IDYES, ...
+};
+
+// Hooks window activation on this thread: each message box is recorded when
+// it appears and answered with the next queued button (IDOK by default).
+class MessageBoxWatcher {
+public:
+    MessageBoxWatcher();
+    ~MessageBoxWatcher();
+    MessageBoxWatcher(const MessageBoxWatcher&) = delete;
+    MessageBoxWatcher& operator=(const MessageBoxWatcher&) = delete;
+
+    void answerNextWith(int buttonId);
+    const std::vector<MessageBoxRecord>& boxes() const;
+};
+
+std::string windowText(HWND window);
+std::string className(HWND window);
+bool isEnabled(HWND window);
+RECT windowRect(HWND window);
+// Handles the posted and sent messages waiting on this thread; true once the
+// quit message has been seen, its code in *quitCode.
+bool pumpMessages(int* quitCode = nullptr);
+// Every registered class of the program, "SC_Edit" included, is removed so
+// that the next start registers them afresh.
+void unregisterProgramClasses();
+
+// A started program: the main window is up when the test body runs.
+class ProgramTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    HWND main() const { return main_; }
+    HWND item(int id) const;
+    std::string text(int id) const { return windowText(item(id)); }
+    // A mouse click on a button; a disabled one cannot be clicked.
+    void click(int id);
+    // Types the text into an entry field and presses Enter.
+    void enter(int fieldId, const std::string& name);
+    void addParticipants(int count, const std::string& prefix = "p");
+    std::vector<std::string> listEntries(int listId) const;
+    // The top-level windows of the given class owned by the main window.
+    std::vector<HWND> ownedWindows(const char* className) const;
+
+    // Handles what waits in the queue, noting the end of the loop.
+    void pump();
+    // True when the program has ended its loop; the code in quitCode().
+    bool ended();
+    int quitCode() const { return quitCode_; }
+
+    MessageBoxWatcher boxes;
+
+private:
+    HWND main_ = nullptr;
+    bool ended_ = false;
+    int quitCode_ = -1;
+};
+
+}  // namespace rl::ui::test

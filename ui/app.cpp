@@ -1,0 +1,114 @@
+#include "ui/app.h"
+
+#include "resources/ids.h"
+#include "resources/strings.h"
+
+namespace rl::ui {
+namespace {
+
+HINSTANCE gInstance = nullptr;
+HWND gMainWindow = nullptr;
+
+bool registerMainClass() {
+    WNDCLASSEXA cls{};
+    cls.cbSize = sizeof cls;
+    cls.style = CS_HREDRAW | CS_VREDRAW;
+    cls.lpfnWndProc = mainWindowProc;
+    cls.hInstance = gInstance;
+    cls.hIcon = LoadIconA(gInstance, MAKEINTRESOURCEA(IDI_APP_ICON));
+    cls.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    cls.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    cls.lpszClassName = kMainClass;
+    return RegisterClassExA(&cls) != 0;
+}
+
+bool registerPopupClass(const char* name, WNDPROC procedure) {
+    WNDCLASSA cls{};
+    cls.style = CS_HREDRAW | CS_VREDRAW;
+    cls.lpfnWndProc = procedure;
+    cls.hInstance = gInstance;
+    cls.hIcon = LoadIconA(nullptr, IDI_APPLICATION);
+    cls.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    cls.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    cls.lpszClassName = name;
+    return RegisterClassA(&cls) != 0;
+}
+
+bool registerWindowClasses() {
+    return registerMainClass() && registerPopupClass(kResultClass, resultWindowProc) &&
+           registerPopupClass(kHelpClass, helpWindowProc);
+}
+
+void unregisterWindowClasses() {
+    for (const char* name : {kHelpClass, kResultClass, kMainClass}) UnregisterClassA(name, gInstance);
+}
+
+// Without a window nobody would ever end the message loop, so a failed start
+// is said and ends the program instead.
+void reportStartFailure(const char* what) {
+    MessageBoxA(nullptr, what, STR_APP_CAPTION, MB_OK | MB_ICONERROR);
+}
+
+RECT desktopClientRect() {
+    RECT screen{};
+    GetClientRect(GetDesktopWindow(), &screen);
+    return screen;
+}
+
+}  // namespace
+
+HINSTANCE appInstance() { return gInstance; }
+HWND mainWindow() { return gMainWindow; }
+
+HWND startApplication(HINSTANCE instance, int showCommand) {
+    gInstance = instance;
+    gMainWindow = nullptr;
+    if (!registerWindowClasses()) {
+        reportStartFailure("창 클래스를 등록할 수 없어 프로그램을 끝냅니다.");
+        unregisterWindowClasses();
+        return nullptr;
+    }
+    HWND window = CreateWindowExA(0, kMainClass, kMainTitle, kMainStyle, 0, 0, 0, 0, nullptr, nullptr,
+                                  instance, nullptr);
+    if (!window) {
+        reportStartFailure("주 창을 만들 수 없어 프로그램을 끝냅니다.");
+        unregisterWindowClasses();
+        return nullptr;
+    }
+    ShowWindow(window, showCommand);
+    gMainWindow = window;
+    return window;
+}
+
+int runMessageLoop() {
+    MSG message{};
+    // GetMessageA answers -1 on a broken call; that ends the loop as well.
+    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+    return static_cast<int>(message.wParam);
+}
+
+POINT placementFor(SIZE client) {
+    const RECT screen = desktopClientRect();
+    // Integer division truncates toward zero, as the placement wants; a
+    // floating third would risk 169 instead of 170 under x87 precision.
+    return POINT{(screen.right - screen.left - client.cx) / 2, (screen.bottom - screen.top - client.cy) / 3};
+}
+
+void placeWindow(HWND window, SIZE client, DWORD style) {
+    RECT outer{0, 0, client.cx, client.cy};
+    AdjustWindowRect(&outer, style, FALSE);
+    const POINT at = placementFor(client);
+    MoveWindow(window, at.x, at.y, outer.right - outer.left, outer.bottom - outer.top, FALSE);
+}
+
+void recentreWindow(HWND window, SIZE client) {
+    RECT outer{};
+    GetWindowRect(window, &outer);
+    const POINT at = placementFor(client);
+    MoveWindow(window, at.x, at.y, outer.right - outer.left, outer.bottom - outer.top, TRUE);
+}
+
+}  // namespace rl::ui

@@ -1,0 +1,295 @@
+#include "ui/app.h"
+
+#include <commctrl.h>
+
+#include <ctime>
+#include <string>
+
+#include "resources/ids.h"
+#include "resources/strings.h"
+
+namespace rl::ui {
+namespace {
+
+// The controls in creation order; the enumerators index kControls.
+enum Control {
+    TitleLine, ParticipantBox, IdLabel, ParticipantField, ParticipantList,
+    MapBox, MapCheck, MapLabel, MapField, MapList,
+    SettingsBox, GroupCountLabel, GroupCountUpDown, GroupCountBox,
+    GroupSizeLabel, GroupSizeUpDown, GroupSizeBox,
+    LeagueButton, TournamentButton, SpreadCheck, EqualMapsCheck,
+    AssignButton, ExitButton, HelpButton, ControlCount
+};
+
+struct ControlSpec {
+    const char* className;
+    const char* text;
+    DWORD exStyle;
+    DWORD style;  // on top of WS_CHILD | WS_VISIBLE
+    int x, y, width, height;
+    int id;  // -1: no id
+};
+
+constexpr DWORD kListStyle =
+    WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | LBS_WANTKEYBOARDINPUT | LBS_EXTENDEDSEL;
+constexpr DWORD kUpDownStyle = UDS_SETBUDDYINT | UDS_ALIGNRIGHT;
+
+constexpr ControlSpec kControls[ControlCount] = {
+    {"Static", "조 배정 프로그램 Rosterloom 1.0", 0, SS_LEFT, 20, 15, 400, 20, -1},
+    {"Button", "참가자 등록", 0, BS_GROUPBOX, 20, 50, 150, 220, IDC_GROUP_BOX},
+    {"Static", "ID:", 0, SS_LEFT, 35, 80, 20, 20, -1},
+    {kEntryFieldClass, nullptr, WS_EX_CLIENTEDGE, 0, 60, 77, 95, 25, IDC_PARTICIPANT_FIELD},
+    {"ListBox", nullptr, WS_EX_STATICEDGE, kListStyle, 35, 110, 120, 145, IDC_PARTICIPANT_LIST},
+    {"Button", nullptr, 0, BS_GROUPBOX, 185, 50, 150, 180, IDC_GROUP_BOX},
+    {"Button", nullptr, 0, BS_AUTOCHECKBOX, 192, 50, 100, 20, IDC_MAPS_CHECK},
+    {"Static", "맵:", 0, SS_LEFT, 200, 80, 20, 20, -1},
+    {kEntryFieldClass, nullptr, WS_EX_CLIENTEDGE, 0, 225, 77, 95, 25, IDC_MAP_FIELD},
+    {"ListBox", nullptr, WS_EX_STATICEDGE, kListStyle, 200, 110, 120, 105, IDC_MAP_LIST},
+    {"Button", "설정", 0, BS_GROUPBOX, 350, 50, 160, 180, IDC_GROUP_BOX},
+    {"Static", "그룹 수:              개", 0, SS_LEFT, 365, 80, 130, 20, -1},
+    {UPDOWN_CLASSA, nullptr, 0, kUpDownStyle, 0, 0, 0, 0, 0},
+    {"Static", nullptr, WS_EX_STATICEDGE, SS_CENTER, 425, 80, 50, 20, -1},
+    {"Static", "그룹 당:              명", 0, SS_LEFT, 365, 105, 130, 20, -1},
+    {UPDOWN_CLASSA, nullptr, 0, kUpDownStyle, 0, 0, 0, 0, 0},
+    {"Static", nullptr, WS_EX_STATICEDGE, SS_CENTER, 425, 105, 50, 20, -1},
+    {"Button", "리그", 0, WS_GROUP | BS_PUSHLIKE | BS_AUTORADIOBUTTON, 365, 135, 50, 25, IDC_LEAGUE},
+    {"Button", "토너먼트", 0, BS_PUSHLIKE | BS_AUTORADIOBUTTON, 415, 135, 80, 25, IDC_TOURNAMENT},
+    {"Button", "공석 분배", 0, BS_AUTOCHECKBOX, 365, 170, 130, 20, IDC_SPREAD},
+    {"Button", "맵 균등 배정", 0, BS_AUTOCHECKBOX, 365, 195, 120, 20, IDC_EQUAL_MAPS},
+    {"Button", nullptr, 0, BS_PUSHBUTTON, 350, 240, 90, 30, IDC_ASSIGN},
+    {"Button", "종료", 0, BS_PUSHBUTTON, 450, 240, 60, 30, IDC_EXIT},
+    {"Button", "도움말", 0, BS_FLAT, 450, 15, 60, 25, IDC_HELP},
+};
+
+constexpr char kAssignCaption[] = "배  정";
+constexpr char kShowResultCaption[] = "결과 보기";
+constexpr char kInitialNumber[] = "4";
+constexpr int kNumberMin = 1;
+constexpr int kNumberMax = 8;
+constexpr int kNumberTextCapacity = 50;  // at most 49 characters are read
+
+HWND gControls[ControlCount] = {};
+HWND gResultWindow = nullptr;
+HWND gHelpWindow = nullptr;
+HBRUSH gWhiteBrush = nullptr;
+bool gAssigned = false;
+AssignmentState gAssignment;
+
+HWND control(Control which) { return gControls[which]; }
+
+bool isOpen(HWND window) { return window && IsWindow(window); }
+
+void enable(Control which, bool on) { EnableWindow(control(which), on ? TRUE : FALSE); }
+
+bool isChecked(Control which) { return SendMessageA(control(which), BM_GETCHECK, 0, 0) == BST_CHECKED; }
+
+// The engine's view of this window: the lists, options and number boxes are
+// read straight from the controls at assign time.
+class ControlHost : public Host {
+public:
+    int listCount(ListKind list) override {
+        return static_cast<int>(SendMessageA(listControl(list), LB_GETCOUNT, 0, 0));
+    }
+
+    std::string_view listText(ListKind list, int index) override {
+        HWND box = listControl(list);
+        const LRESULT length = SendMessageA(box, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
+        if (length == LB_ERR) return buffer_.assign("");
+        buffer_.assign(static_cast<std::size_t>(length) + 1, '\0');
+        SendMessageA(box, LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(buffer_.data()));
+        buffer_.resize(static_cast<std::size_t>(length));
+        return buffer_;
+    }
+
+    int checkState(Option option) override {
+        static constexpr Control kSources[] = {MapCheck, EqualMapsCheck, TournamentButton, SpreadCheck};
+        return static_cast<int>(SendMessageA(control(kSources[static_cast<int>(option)]), BM_GETCHECK, 0, 0));
+    }
+
+    std::string_view numberFieldText(NumberField field) override {
+        char text[kNumberTextCapacity] = {};
+        GetWindowTextA(control(field == NumberField::GroupCount ? GroupCountBox : GroupSizeBox), text, sizeof text);
+        return buffer_.assign(text);
+    }
+
+    void showMessage(int stringId) override {
+        char text[256] = {};
+        LoadStringA(appInstance(), static_cast<UINT>(stringId), text, sizeof text);
+        MessageBoxA(mainWindow(), text, STR_APP_CAPTION, MB_OK);
+    }
+
+    void reportAllocationFailure() override {
+        MessageBoxA(mainWindow(), "ERROR", "Fail to Memory Allocation", MB_OK);
+    }
+
+    std::uint32_t now() override { return static_cast<std::uint32_t>(std::time(nullptr)); }
+
+private:
+    static HWND listControl(ListKind list) {
+        return control(list == ListKind::Participants ? ParticipantList : MapList);
+    }
+
+    std::string buffer_;
+};
+
+ControlHost gHost;
+
+HWND createControl(HWND parent, const ControlSpec& spec) {
+    const auto id = static_cast<UINT_PTR>(spec.id & 0xFFFF);
+    return CreateWindowExA(spec.exStyle, spec.className, spec.text, WS_CHILD | WS_VISIBLE | spec.style, spec.x,
+                           spec.y, spec.width, spec.height, parent, reinterpret_cast<HMENU>(id), appInstance(),
+                           nullptr);
+}
+
+// The up-down created just before a number box takes it as buddy and keeps
+// its value within the group limits.
+void attachUpDown(HWND upDown, HWND box) {
+    SendMessageA(upDown, UDM_SETBUDDY, reinterpret_cast<WPARAM>(box), 0);
+    SendMessageA(upDown, UDM_SETRANGE, 0, MAKELPARAM(kNumberMax, kNumberMin));
+}
+
+bool createControls(HWND window) {
+    for (int i = 0; i < ControlCount; ++i) {
+        gControls[i] = createControl(window, kControls[i]);
+        if (!gControls[i]) return false;
+        if (i == GroupCountBox || i == GroupSizeBox) attachUpDown(gControls[i - 1], gControls[i]);
+    }
+    return true;
+}
+
+void setMapInputs(bool on) {
+    enable(MapField, on);
+    enable(MapList, on);
+    enable(EqualMapsCheck, on);
+}
+
+void lockAssignmentInputs(bool lock) {
+    gAssigned = lock;
+    SetWindowTextA(control(AssignButton), lock ? kShowResultCaption : kAssignCaption);
+    for (Control input : {ParticipantField, ParticipantList, MapCheck}) enable(input, !lock);
+    if (lock)
+        setMapInputs(false);
+    else if (isChecked(MapCheck))
+        setMapInputs(true);
+    for (Control input : {GroupCountUpDown, GroupSizeUpDown, LeagueButton, TournamentButton, SpreadCheck})
+        enable(input, !lock);
+}
+
+// --- handlers
+
+LRESULT onCreate(HWND window) {
+    placeWindow(window, kMainClient, kMainStyle);
+    if (!registerEntryFieldClass()) return -1;
+    InitCommonControls();
+    if (!createControls(window)) return -1;
+    SendMessageA(control(EqualMapsCheck), BM_SETCHECK, BST_CHECKED, 0);
+    SendMessageA(control(SpreadCheck), BM_SETCHECK, BST_CHECKED, 0);
+    CheckRadioButton(window, IDC_LEAGUE, IDC_TOURNAMENT, IDC_LEAGUE);
+    setInputStates(kMapInputs | kAssignmentLock, false);
+    refreshListCaptions(kParticipantCaption | kMapCaption);
+    SetWindowTextA(control(GroupCountBox), kInitialNumber);
+    SetWindowTextA(control(GroupSizeBox), kInitialNumber);
+    if (!gWhiteBrush) gWhiteBrush = CreateSolidBrush(RGB(255, 255, 255));
+    gAssigned = false;
+    gResultWindow = gHelpWindow = nullptr;
+    SetFocus(control(ParticipantField));
+    return 0;
+}
+
+void onDestroy() {
+    releaseAssignment(gAssignment, kReleaseOnExit);
+    releaseHelpText();  // flag 8's share: the help text is the window program's
+    PostQuitMessage(0);
+}
+
+HWND createOwnedPopup(HWND owner, const char* className, const char* title, DWORD style) {
+    return CreateWindowExA(0, className, title, style, 0, 0, 0, 0, owner, nullptr, appInstance(), nullptr);
+}
+
+void onAssign(HWND window) {
+    if (isOpen(gResultWindow)) {
+        recentreWindow(gResultWindow, kResultClient);
+        return;
+    }
+    if (!gAssigned) {
+        switch (assign(gAssignment, gHost)) {
+        case AssignOutcome::Rejected:
+            return;  // the message has been shown
+        case AssignOutcome::OutOfMemory:
+            // The box has been shown; the program ends and nothing more may
+            // touch this window or the (empty) assignment.
+            DestroyWindow(window);
+            return;
+        case AssignOutcome::Assigned:
+            break;
+        }
+        setInputStates(kAssignmentLock, true);
+    }
+    gResultWindow = createOwnedPopup(window, kResultClass, kResultTitle, kResultStyle);
+}
+
+void onHelp(HWND window) {
+    if (isOpen(gHelpWindow))
+        recentreWindow(gHelpWindow, kHelpClient);
+    else
+        gHelpWindow = createOwnedPopup(window, kHelpClass, kHelpTitle, kHelpStyle);
+}
+
+void onMapCheck() {
+    const bool on = isChecked(MapCheck);
+    setInputStates(kMapInputs, on);
+    if (on) SetFocus(control(MapField));
+}
+
+LRESULT onCommand(HWND window, WPARAM wParam) {
+    if (HIWORD(wParam) != 0) return 0;  // only clicks
+    switch (LOWORD(wParam)) {
+    case IDC_ASSIGN: onAssign(window); break;
+    case IDC_EXIT: DestroyWindow(window); break;
+    case IDC_HELP: onHelp(window); break;
+    case IDC_MAPS_CHECK: onMapCheck(); break;
+    }
+    return 0;
+}
+
+LRESULT onCtlColorStatic(HWND window, WPARAM wParam, LPARAM lParam) {
+    const auto box = reinterpret_cast<HWND>(lParam);
+    if (box == control(GroupCountBox) || box == control(GroupSizeBox)) return reinterpret_cast<LRESULT>(gWhiteBrush);
+    return DefWindowProcA(window, WM_CTLCOLORSTATIC, wParam, lParam);
+}
+
+}  // namespace
+
+LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_CREATE: return onCreate(window);
+    case WM_DESTROY: onDestroy(); return 0;
+    case WM_VKEYTOITEM: return onListKey(reinterpret_cast<HWND>(lParam), wParam);
+    case WM_COMMAND: return onCommand(window, wParam);
+    case WM_CTLCOLORSTATIC: return onCtlColorStatic(window, wParam, lParam);
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+AssignmentState& assignment() { return gAssignment; }
+Host& host() { return gHost; }
+HBRUSH whiteBrush() { return gWhiteBrush; }
+
+void setInputStates(int flags, bool on) {
+    if (flags & kMapInputs) setMapInputs(on);
+    if (flags & kAssignmentLock) lockAssignmentInputs(on);
+}
+
+void refreshListCaptions(int flags) {
+    char caption[64];
+    if (flags & kParticipantCaption) {
+        wsprintfA(caption, "참가자 등록 (%d)", gHost.listCount(ListKind::Participants));
+        SetWindowTextA(control(ParticipantBox), caption);
+    }
+    if (flags & kMapCaption) {
+        wsprintfA(caption, "맵 등록 (%d)", gHost.listCount(ListKind::Maps));
+        SetWindowTextA(control(MapCheck), caption);
+    }
+}
+
+}  // namespace rl::ui
