@@ -1,0 +1,110 @@
+// Drives a running rosterloom.exe from another process, the way a person
+// would: types names with Enter, clicks buttons. scripts/screenshots runs it
+// step by step and photographs the screen in between.
+//
+//   screenshot_driver wait         wait for the main window
+//   screenshot_driver example      ten participants, 3 groups of 4,
+//                                  tournament, 4 maps dealt evenly
+//   screenshot_driver assign       press the assign button
+//   screenshot_driver help         press the help button
+//   screenshot_driver rect CLASS   print the window's geometry as WxH+X+Y
+//   screenshot_driver exit         press the exit button
+#include <windows.h>
+#include <commctrl.h>
+
+#include <cstdio>
+#include <cstring>
+#include <vector>
+
+#include "resources/ids.h"
+
+namespace {
+
+constexpr const char* kParticipants[] = {"Lumen", "Kestrel", "하늘빛", "Marlow", "Quill",
+                                         "새벽별", "Orrin", "Juniper", "Hollis", "Vesper"};
+constexpr const char* kMaps[] = {"푸른 협곡", "Iron Delta", "Salt Flats", "안개 고원"};
+
+HWND mainWindow() { return FindWindowA("Rosterlom", nullptr); }
+
+HWND control(int id) { return GetDlgItem(mainWindow(), id); }
+
+void click(HWND button) { SendMessageA(button, BM_CLICK, 0, 0); }
+
+void enter(int fieldId, const char* name) {
+    HWND field = control(fieldId);
+    SendMessageA(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(name));
+    SendMessageA(field, WM_KEYDOWN, VK_RETURN, 0);
+}
+
+BOOL CALLBACK collectUpDown(HWND child, LPARAM list) {
+    char name[64] = {};
+    GetClassNameA(child, name, sizeof name);
+    if (std::strcmp(name, UPDOWN_CLASSA) == 0) reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
+    return TRUE;
+}
+
+// The group count and the group size, in the order the window made them.
+void setNumbers(int groups, int places) {
+    std::vector<HWND> upDowns;
+    EnumChildWindows(mainWindow(), collectUpDown, reinterpret_cast<LPARAM>(&upDowns));
+    const int values[] = {groups, places};
+    for (size_t i = 0; i < upDowns.size() && i < 2; ++i) {
+        SendMessageA(upDowns[i], UDM_SETPOS32, 0, values[i]);
+        HWND box = reinterpret_cast<HWND>(SendMessageA(upDowns[i], UDM_GETBUDDY, 0, 0));
+        char text[8];
+        std::snprintf(text, sizeof text, "%d", values[i]);
+        SendMessageA(box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
+    }
+}
+
+int fillExample() {
+    for (const char* name : kParticipants) enter(IDC_PARTICIPANT_FIELD, name);
+    if (SendMessageA(control(IDC_MAPS_CHECK), BM_GETCHECK, 0, 0) != BST_CHECKED) click(control(IDC_MAPS_CHECK));
+    for (const char* map : kMaps) enter(IDC_MAP_FIELD, map);
+    setNumbers(3, 4);
+    click(control(IDC_TOURNAMENT));
+    return 0;
+}
+
+int waitForMainWindow() {
+    for (int i = 0; i < 300; ++i) {
+        if (mainWindow() && IsWindowVisible(mainWindow())) return 0;
+        Sleep(100);
+    }
+    std::fprintf(stderr, "no main window\n");
+    return 1;
+}
+
+int printRect(const char* className) {
+    HWND window = FindWindowA(className, nullptr);
+    RECT r{};
+    if (!window || !GetWindowRect(window, &r)) {
+        std::fprintf(stderr, "no window of class %s\n", className);
+        return 1;
+    }
+    std::printf("%ldx%ld+%ld+%ld\n", r.right - r.left, r.bottom - r.top, r.left, r.top);
+    return 0;
+}
+
+// Clicks run asynchronously so that a modal box in the program cannot hold
+// the driver; the pause lets the new window paint.
+int press(int id) {
+    PostMessageA(control(id), BM_CLICK, 0, 0);
+    Sleep(1500);
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2) return 2;
+    const char* step = argv[1];
+    if (std::strcmp(step, "wait") == 0) return waitForMainWindow();
+    if (!mainWindow()) return 1;
+    if (std::strcmp(step, "example") == 0) return fillExample();
+    if (std::strcmp(step, "assign") == 0) return press(IDC_ASSIGN);
+    if (std::strcmp(step, "help") == 0) return press(IDC_HELP);
+    if (std::strcmp(step, "exit") == 0) return press(IDC_EXIT);
+    if (std::strcmp(step, "rect") == 0 && argc > 2) return printRect(argv[2]);
+    return 2;
+}

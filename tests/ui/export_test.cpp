@@ -1,0 +1,140 @@
+// The export button of the result window: the file on the test's own Desktop,
+// byte for byte, and the three outcomes the user is told about.
+#include <shlobj.h>
+
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "resources/strings.h"
+#include "tests/ui/result_fixture.h"
+#include "text/export_text.h"
+
+namespace rl::ui::test {
+namespace {
+
+std::string desktopFile() {
+    char folder[MAX_PATH] = {};
+    if (!SHGetSpecialFolderPathA(nullptr, folder, CSIDL_DESKTOP, FALSE)) return {};
+    return std::string(folder) + "\\조배정결과.txt";
+}
+
+bool exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+std::string contents(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+void writeFile(const std::string& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+}
+
+// Stand-ins for WriteFile on a full disk.
+BOOL WINAPI refusingWriter(HANDLE, LPCVOID, DWORD, LPDWORD written, LPOVERLAPPED) {
+    *written = 0;
+    SetLastError(ERROR_DISK_FULL);
+    return FALSE;
+}
+BOOL WINAPI shortWriter(HANDLE file, LPCVOID data, DWORD size, LPDWORD written, LPOVERLAPPED overlapped) {
+    return WriteFile(file, data, size / 2, written, overlapped);
+}
+int writesSoFar = 0;
+BOOL WINAPI refusingFromThirdWrite(HANDLE file, LPCVOID data, DWORD size, LPDWORD written, LPOVERLAPPED o) {
+    if (++writesSoFar >= 3) return refusingWriter(file, data, size, written, o);
+    return WriteFile(file, data, size, written, o);
+}
+
+class ExportTest : public ResultFixture {
+protected:
+    void SetUp() override {
+        ResultFixture::SetUp();
+        path = desktopFile();
+        ASSERT_FALSE(path.empty());
+        DeleteFileA(path.c_str());
+        prepareExample();
+        ASSERT_TRUE(openResult());
+    }
+    void TearDown() override {
+        setFileWriterForTesting(nullptr);
+        DeleteFileA(path.c_str());
+        ResultFixture::TearDown();
+    }
+
+    std::string expectedFile() const {
+        std::string whole = exportTableText(assignment(), host());
+        for (int g = 0; g < assignment().settings.groupCount; ++g) whole += exportGroupText(assignment(), host(), g);
+        return whole;
+    }
+    // Exports once and returns the text of the one message it showed.
+    std::string exportAndTell() {
+        const std::size_t before = boxes.boxes().size();
+        clickResult(IDC_EXPORT);
+        EXPECT_EQ(boxes.boxes().size(), before + 1);
+        if (boxes.boxes().size() != before + 1) return {};
+        const MessageBoxRecord& box = boxes.boxes().back();
+        EXPECT_EQ(box.caption, STR_APP_CAPTION);
+        EXPECT_EQ(box.buttons, std::vector<int>{IDOK});
+        EXPECT_TRUE(IsWindow(result()));
+        EXPECT_TRUE(assignment().assigned());
+        return box.text;
+    }
+
+    std::string path;
+};
+
+TEST_F(ExportTest, WritesTheTableAndEveryGroupInOrder) {
+    EXPECT_EQ(exportAndTell(), STR_EXPORT_DONE);
+    const std::string written = contents(path);
+    EXPECT_EQ(written, expectedFile());
+    EXPECT_EQ(written, exportFileText(assignment(), host()));
+    EXPECT_EQ(written.rfind("< A >", 0), 0u);
+    EXPECT_NE(written.find("< C조 세부 대진 >"), std::string::npos);
+}
+
+TEST_F(ExportTest, EveryExportReplacesTheFileBefore) {
+    writeFile(path, std::string(20000, 'x'));
+    EXPECT_EQ(exportAndTell(), STR_EXPORT_DONE);
+    EXPECT_EQ(contents(path), expectedFile());
+    EXPECT_EQ(exportAndTell(), STR_EXPORT_DONE);
+    EXPECT_EQ(contents(path), expectedFile());
+}
+
+TEST_F(ExportTest, AFileHeldOpenWithoutSharingIsInUseAndLeftAlone) {
+    writeFile(path, "kept");
+    HANDLE held = CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    EXPECT_EQ(exportAndTell(), STR_EXPORT_IN_USE);
+    CloseHandle(held);
+    EXPECT_EQ(contents(path), "kept");
+}
+
+TEST_F(ExportTest, AFolderInTheFilesPlaceCannotBeReached) {
+    ASSERT_TRUE(CreateDirectoryA(path.c_str(), nullptr));
+    EXPECT_EQ(exportAndTell(), STR_EXPORT_NO_ACCESS);
+    EXPECT_EQ(GetFileAttributesA(path.c_str()) & FILE_ATTRIBUTE_DIRECTORY, DWORD{FILE_ATTRIBUTE_DIRECTORY});
+    RemoveDirectoryA(path.c_str());
+}
+
+// A full disk is never reported as success, and no half file is left behind.
+TEST_F(ExportTest, AFailedWriteCannotReachTheFile) {
+    const struct {
+        const char* name;
+        FileWriter writer;
+    } cases[] = {{"first write refused", refusingWriter},
+                 {"short write", shortWriter},
+                 {"a group's write refused", refusingFromThirdWrite}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        writesSoFar = 0;
+        setFileWriterForTesting(c.writer);
+        EXPECT_EQ(exportAndTell(), STR_EXPORT_NO_ACCESS);
+        EXPECT_FALSE(exists(path));
+    }
+    setFileWriterForTesting(nullptr);
+    EXPECT_EQ(exportAndTell(), STR_EXPORT_DONE);
+    EXPECT_EQ(contents(path), expectedFile());
+}
+
+}  // namespace
+}  // namespace rl::ui::test
