@@ -16,11 +16,20 @@ bool startsWithWhiteSpace(std::string_view line) {
     }
 }
 
+// A stray CR or NUL in a name would break the line it lands in, and the
+// entry field could not have taken one; a tab it takes like any character.
+bool hasControlCharacter(std::string_view line) {
+    for (char c : line) {
+        if ((static_cast<unsigned char>(c) < 0x20 && c != '\t') || c == 0x7F) return true;
+    }
+    return false;
+}
+
 // Why a line cannot be a name, or nothing; `name` receives its CP949 bytes.
 std::string checkName(std::string_view line, std::string& name) {
-    if (line.find('\0') != std::string_view::npos) return "the name contains a NUL byte";
-    if (!isValidUtf8(line)) return "the name is not valid UTF-8";
     if (startsWithWhiteSpace(line)) return "the name begins with white space";
+    if (hasControlCharacter(line)) return "the name contains a control character";
+    if (!isValidUtf8(line)) return "the name is not valid UTF-8";
     auto converted = utf8ToCp949(line);
     if (!converted) return "the name has a character that code page 949 cannot hold";
     if (converted->size() > kMaxNameBytes) {
