@@ -19,7 +19,7 @@ constexpr char kCreditText[] =
     "2006. 03. 04. Sat.\r\n"
     "만든 이: Rosterloom 개발 모임\r\n"
     "\r\n"
-    "도움 주신 곳: 동네 게임 동호회 여러분";
+    "후원: 동네 게임 동호회";
 
 struct ControlSpec {
     const char* className;
