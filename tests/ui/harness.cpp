@@ -149,20 +149,26 @@ std::vector<std::string> ProgramTest::listEntries(int listId) const {
     return entries;
 }
 
+namespace {
+
+struct OwnedSearch {
+    HWND owner;
+    const char* wanted;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK collectOwned(HWND window, LPARAM data) {
+    auto& search = *reinterpret_cast<OwnedSearch*>(data);
+    if (GetWindow(window, GW_OWNER) == search.owner && className(window) == search.wanted)
+        search.found.push_back(window);
+    return TRUE;
+}
+
+}  // namespace
+
 std::vector<HWND> ProgramTest::ownedWindows(const char* wanted) const {
-    struct Search {
-        HWND owner;
-        const char* wanted;
-        std::vector<HWND> found;
-    } search{main_, wanted, {}};
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM data) -> BOOL {
-            auto& s = *reinterpret_cast<Search*>(data);
-            if (GetWindow(window, GW_OWNER) == s.owner && className(window) == s.wanted) s.found.push_back(window);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    OwnedSearch search{main_, wanted, {}};
+    EnumThreadWindows(GetCurrentThreadId(), collectOwned, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 
