@@ -125,19 +125,6 @@ TEST_F(HelpWindowTest, ReopeningReusesTheTextAndMakesTheFontAfresh) {
     EXPECT_NE(GetObjectType(renewed), 0u);
 }
 
-TEST_F(HelpWindowTest, TheHelpButtonPutsAnOpenWindowBack) {
-    ASSERT_TRUE(open());
-    SetWindowPos(help(), nullptr, 10, 20, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    const RECT moved = windowRect(help());
-    click(IDC_HELP);
-    ASSERT_EQ(ownedWindows(kHelpClass).size(), 1u);
-    const RECT back = windowRect(help());
-    EXPECT_EQ(back.left, 262);
-    EXPECT_EQ(back.top, 106);
-    EXPECT_EQ(back.right - back.left, moved.right - moved.left);
-    EXPECT_EQ(back.bottom - back.top, moved.bottom - moved.top);
-}
-
 TEST_F(HelpWindowTest, TheProgramsEndClosesTheWindowAndFreesTheText) {
     ASSERT_TRUE(open());
     HWND window = help();
