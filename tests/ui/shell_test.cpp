@@ -66,7 +66,7 @@ public:
         CloseHandle(process_.hProcess);
     }
     bool started() const { return started_; }
-    // The first top-level window of the given class that the program shows.
+    // The first visible top-level window of the given class of the program.
     HWND waitForWindow(const char* wanted) const {
         for (int tries = 0; tries < 400; ++tries) {
             if (HWND found = findWindow(wanted)) return found;
@@ -86,7 +86,8 @@ private:
         for (HWND w = FindWindowExA(nullptr, nullptr, wanted, nullptr); w; w = FindWindowExA(nullptr, w, wanted, nullptr)) {
             DWORD owner = 0;
             GetWindowThreadProcessId(w, &owner);
-            if (owner == process_.dwProcessId) return w;
+            // Visible only once its creation step is over and its controls exist.
+            if (owner == process_.dwProcessId && IsWindowVisible(w)) return w;
         }
         return nullptr;
     }
@@ -100,6 +101,7 @@ TEST(Program, ExitButtonEndsWithZeroWhileWindowsAreOpen) {
     HWND main = program.waitForWindow(kMainClass);
     ASSERT_NE(main, nullptr);
     HWND field = GetDlgItem(main, IDC_PARTICIPANT_FIELD);
+    ASSERT_NE(field, nullptr);
     for (const char* name : {"Nal_rA", "Yellow", "Reach"}) {
         SendMessageA(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(name));
         SendMessageA(field, WM_KEYDOWN, VK_RETURN, 0);
