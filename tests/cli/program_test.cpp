@@ -41,12 +41,12 @@ protected:
         ASSERT_NE(mkdtemp(pattern.data()), nullptr);
         dir_ = pattern;
         std::string names;
-        for (const char* n : {u8"김철수", u8"이영희", "boxer", "yellow ", "JulyZerg", "Nada", "savior", "flash",
-                              "jaedong", "stork", "bisu", "best", "fantasy", "leta", "sea", "kal"}) {
+        for (const char* n : {u8"김철수", u8"이영희", "Juniper", "Vesper ", "Marlow", "Quill", "Orrin", "Kestrel",
+                              "Hollis", "Lumen", "Tamsin", "Corvin", "Wren", "Ansel", "Brio", "Dovetail"}) {
             names += std::string(n) + "\r\n";
         }
         writeFile(path("players.txt"), u8"\xEF\xBB\xBF" + names);
-        writeFile(path("maps.txt"), u8"투혼\nFighting Spirit\nCircuit Breaker\n");
+        writeFile(path("maps.txt"), u8"푸른 협곡\nIron Delta\nSalt Flats\n");
     }
     void TearDown() override { fs::remove_all(dir_); }
 
@@ -114,9 +114,9 @@ TEST_F(Program, WritesExactlyTheExportFileOfTheSameAssignment) {
     ASSERT_EQ(r.status, 0) << r.err;
 
     ListHost host;
-    host.participants = {"김철수", "이영희", "boxer", "yellow ", "JulyZerg", "Nada", "savior", "flash",
-                         "jaedong", "stork", "bisu", "best", "fantasy", "leta", "sea", "kal"};
-    host.maps = {"투혼", "Fighting Spirit", "Circuit Breaker"};
+    host.participants = {"김철수", "이영희", "Juniper", "Vesper ", "Marlow", "Quill", "Orrin", "Kestrel",
+                         "Hollis", "Lumen", "Tamsin", "Corvin", "Wren", "Ansel", "Brio", "Dovetail"};
+    host.maps = {"푸른 협곡", "Iron Delta", "Salt Flats"};
     host.mapsEnabled = true;
     host.equalMaps = false;
     host.spreadVacancies = false;
@@ -136,7 +136,7 @@ TEST_F(Program, Utf8OutputDecodesBackToTheSameText) {
     ASSERT_EQ(utf8.status, 0) << utf8.err;
     EXPECT_EQ(cp949ToUtf8(cp949.out), std::optional<std::string>(utf8.out));
     EXPECT_NE(utf8.out.find(u8"< A조 세부 대진 >\r\n"), std::string::npos);
-    EXPECT_NE(utf8.out.find(u8"<투혼>\r\n"), std::string::npos);
+    EXPECT_NE(utf8.out.find(u8"<푸른 협곡>\r\n"), std::string::npos);
 }
 
 TEST_F(Program, PrintedSeedRepeatsADrawMadeFromTheClock) {

@@ -38,11 +38,11 @@ TEST(ExportTable, CellsCountBytesAndLongNamesStayWhole) {
 TEST(ExportGroup, FiveMemberTournamentWithoutAndWithMaps) {
     for (bool withMaps : {false, true}) {
         std::vector<std::string> maps;
-        if (withMaps) maps = {"투혼", "Python"};
+        if (withMaps) maps = {"푸른 협곡", "Stone Gate"};
         const Pos m0 = withMaps ? 0 : kNone, m1 = withMaps ? 1 : kNone;
         Built b = buildAssignment({"a", "b", "c", "d", "e"}, maps, true, {{0, 1, 2, 3, 4, kNone}},
                                   {{{0, 1, m0}, {2, 3, m1}, {4, kNone, kNone}, {0, 2, m1}, {1, kNone, kNone}, {0, 1, m0}}});
-        const std::string map0 = withMaps ? "<투혼>" : "", map1 = withMaps ? "<Python>" : "";
+        const std::string map0 = withMaps ? "<푸른 협곡>" : "", map1 = withMaps ? "<Stone Gate>" : "";
         const std::string bye = spaces(35) + "(부전승)\r\n";
         const std::string vs = cell("[vs]", 10);
         EXPECT_EQ(exportGroupText(b.state, b.host, 0),

@@ -51,14 +51,14 @@ TEST(ResultViewSchedule, FiveMemberTournamentNumbersRunOnAcrossRounds) {
 }
 
 TEST(ResultViewSchedule, FiveMemberTournamentWithMapsLeavesByesWithout) {
-    Built b = fiveMemberBracket({"투혼", "Fighting Spirit"});
+    Built b = fiveMemberBracket({"푸른 협곡", "Iron Delta"});
     EXPECT_EQ(buildResultView(b.state, b.host, 0).scheduleText,
-              " 1경기:\ta\t[vs]\tb\t<투혼>\r\n"
-              " 2경기:\tc\t[vs]\td\t<Fighting Spirit>\r\n"
+              " 1경기:\ta\t[vs]\tb\t<푸른 협곡>\r\n"
+              " 2경기:\tc\t[vs]\td\t<Iron Delta>\r\n"
               " 3경기:\te\t\t\t(부전승)\r\n"
-              " 4경기:\t<1경기 승자>\t[vs]\t<3경기 승자>\t<투혼>\r\n"
+              " 4경기:\t<1경기 승자>\t[vs]\t<3경기 승자>\t<푸른 협곡>\r\n"
               " 5경기:\t<2경기 승자>\t\t\t(부전승)\r\n"
-              " 6경기:\t<4경기 승자>\t[vs]\t<5경기 승자>\t<Fighting Spirit>");
+              " 6경기:\t<4경기 승자>\t[vs]\t<5경기 승자>\t<Iron Delta>");
 }
 
 TEST(ResultViewSchedule, GroupOfOneIsABareByeInBothModes) {
