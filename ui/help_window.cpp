@@ -111,6 +111,9 @@ LRESULT onCreate(HWND window) {
 
 LRESULT onDestroy(HWND window) {
     HWND edit = GetDlgItem(window, IDC_HELP_EDIT);
+    // Wine's edit control keeps its word-break table past its own end unless
+    // its text changes: emptied, no opening leaves memory behind.
+    if (edit) SetWindowTextA(edit, "");
     if (edit && previousEditProc)
         SetWindowLongPtrA(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previousEditProc));
     previousEditProc = nullptr;
