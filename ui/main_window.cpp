@@ -134,10 +134,10 @@ private:
 
 ControlHost gHost;
 
-HWND createControl(HWND parent, const ControlSpec& spec) {
-    const auto id = static_cast<UINT_PTR>(spec.id & 0xFFFF);
-    return CreateWindowExA(spec.exStyle, spec.className, spec.text, WS_CHILD | WS_VISIBLE | spec.style, spec.x,
-                           spec.y, spec.width, spec.height, parent, reinterpret_cast<HMENU>(id), appInstance(),
+HWND createControl(HWND parent, const ControlSpec& control) {
+    const auto id = static_cast<UINT_PTR>(control.id & 0xFFFF);
+    return CreateWindowExA(control.exStyle, control.className, control.text, WS_CHILD | WS_VISIBLE | control.style, control.x,
+                           control.y, control.width, control.height, parent, reinterpret_cast<HMENU>(id), appInstance(),
                            nullptr);
 }
 

@@ -30,8 +30,8 @@ protected:
 
 TEST_F(EntryFieldTest, EnterAppendsTheNameAndCountsIt) {
     enter(IDC_PARTICIPANT_FIELD, "홍길동");
-    enter(IDC_PARTICIPANT_FIELD, "Boxer");
-    EXPECT_EQ(listEntries(IDC_PARTICIPANT_LIST), (Entries{"홍길동", "Boxer"}));
+    enter(IDC_PARTICIPANT_FIELD, "Marlow");
+    EXPECT_EQ(listEntries(IDC_PARTICIPANT_LIST), (Entries{"홍길동", "Marlow"}));
     EXPECT_EQ(participantCaption(), "참가자 등록 (2)");
     EXPECT_EQ(text(IDC_PARTICIPANT_FIELD), "");
 }
@@ -63,7 +63,7 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, TypedTextTest,
     ::testing::Values(Typed{"Empty", "", false}, Typed{"LeadingBlank", " Zeal", false},
                       Typed{"LeadingTab", "\tZeal", false}, Typed{"TrailingBlanksKept", "Zeal  ", true},
-                      Typed{"InnerBlankKept", "Flash Jr", true}, Typed{"HangulLeadByteIsNotBlank", "가", true},
+                      Typed{"InnerBlankKept", "Quill Jr", true}, Typed{"HangulLeadByteIsNotBlank", "가", true},
                       Typed{"SingleCharacter", "x", true}),
     [](const auto& info) { return std::string(info.param.name); });
 

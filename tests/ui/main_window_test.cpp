@@ -155,7 +155,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(MainWindowTest, AssignLocksEveryInputAndOpensTheResult) {
     addParticipants(10);
     click(IDC_MAPS_CHECK);
-    enter(IDC_MAP_FIELD, "Python");
+    enter(IDC_MAP_FIELD, "Stone Gate");
     click(IDC_TOURNAMENT);
     click(IDC_ASSIGN);
     EXPECT_TRUE(boxes.boxes().empty());

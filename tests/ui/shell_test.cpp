@@ -102,7 +102,7 @@ TEST(Program, ExitButtonEndsWithZeroWhileWindowsAreOpen) {
     ASSERT_NE(main, nullptr);
     HWND field = GetDlgItem(main, IDC_PARTICIPANT_FIELD);
     ASSERT_NE(field, nullptr);
-    for (const char* name : {"Nal_rA", "Yellow", "Reach"}) {
+    for (const char* name : {"Orrin_a", "Vesper", "Lumen"}) {
         SendMessageA(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(name));
         SendMessageA(field, WM_KEYDOWN, VK_RETURN, 0);
     }
