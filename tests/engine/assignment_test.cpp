@@ -104,10 +104,10 @@ TEST(CaptureSettings, FlagsAndCounts) {
 TEST(NameOf, EntriesAndVacancies) {
     ListHost host;
     host.participants = {"alpha", "\xB0\xA1"};
-    host.maps = {"Lost Temple"};
+    host.maps = {"Salt Flats"};
     EXPECT_EQ(nameOf(host, ListKind::Participants, 0), "alpha");
     EXPECT_EQ(nameOf(host, ListKind::Participants, 1), "\xB0\xA1");
-    EXPECT_EQ(nameOf(host, ListKind::Maps, 0), "Lost Temple");
+    EXPECT_EQ(nameOf(host, ListKind::Maps, 0), "Salt Flats");
     EXPECT_EQ(nameOf(host, ListKind::Participants, -1), "-");
     EXPECT_EQ(nameOf(host, ListKind::Maps, -1), "-");
     EXPECT_EQ(nameOf(host, ListKind::Maps, 1), "-");

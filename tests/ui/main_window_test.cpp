@@ -110,10 +110,10 @@ TEST_F(MainWindowTest, MapCheckBoxSwitchesTheMapInputsAndKeepsTheList) {
     click(IDC_MAPS_CHECK);
     for (int id : kMapInputs) EXPECT_TRUE(isEnabled(item(id))) << id;
     EXPECT_EQ(GetFocus(), item(IDC_MAP_FIELD));
-    enter(IDC_MAP_FIELD, "Lost Temple");
+    enter(IDC_MAP_FIELD, "Salt Flats");
     click(IDC_MAPS_CHECK);
     for (int id : kMapInputs) EXPECT_FALSE(isEnabled(item(id))) << id;
-    EXPECT_EQ(listEntries(IDC_MAP_LIST), std::vector<std::string>{"Lost Temple"});
+    EXPECT_EQ(listEntries(IDC_MAP_LIST), std::vector<std::string>{"Salt Flats"});
     EXPECT_EQ(text(IDC_MAPS_CHECK), "맵 등록 (1)");
 }
 
