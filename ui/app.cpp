@@ -104,6 +104,15 @@ void placeWindow(HWND window, SIZE client, DWORD style) {
     MoveWindow(window, at.x, at.y, outer.right - outer.left, outer.bottom - outer.top, FALSE);
 }
 
+HWND createControl(HWND parent, const ControlLayout& control) { return createControl(parent, control, control.text); }
+
+HWND createControl(HWND parent, const ControlLayout& control, const char* text) {
+    const auto id = static_cast<UINT_PTR>(control.id & 0xFFFF);
+    return CreateWindowExA(control.exStyle, control.className, text, WS_CHILD | WS_VISIBLE | control.style,
+                           control.x, control.y, control.width, control.height, parent,
+                           reinterpret_cast<HMENU>(id), appInstance(), nullptr);
+}
+
 void recentreWindow(HWND window, SIZE client) {
     RECT outer{};
     GetWindowRect(window, &outer);

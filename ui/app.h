@@ -25,6 +25,19 @@ inline constexpr DWORD kMainStyle = WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 inline constexpr DWORD kResultStyle = WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU;
 inline constexpr DWORD kHelpStyle = WS_POPUP | WS_VISIBLE | WS_BORDER | WS_SYSMENU;
 
+// A child control as a window lays it out; WS_CHILD | WS_VISIBLE go on top
+// of `style`. Id -1 is the 16-bit 0xFFFF, "no id".
+struct ControlLayout {
+    const char* className;
+    const char* text;
+    DWORD exStyle;
+    DWORD style;
+    int x, y, width, height;
+    int id;
+};
+HWND createControl(HWND parent, const ControlLayout& control);
+HWND createControl(HWND parent, const ControlLayout& control, const char* text);
+
 // --- application shell (app.cpp)
 HINSTANCE appInstance();
 HWND mainWindow();  // null until the main window has been created and shown

@@ -21,18 +21,11 @@ constexpr char kCreditText[] =
     "\r\n"
     "후원: 동네 게임 동호회";
 
-struct ControlSpec {
-    const char* className;
-    DWORD style;  // on top of WS_CHILD | WS_VISIBLE
-    DWORD exStyle;
-    int x, y, width, height;
-    int id;
-};
-
-constexpr ControlSpec kHelpEdit{"Edit", WS_VSCROLL | ES_MULTILINE | ES_READONLY, WS_EX_CLIENTEDGE,
-                                20, 30, 460, 280, IDC_HELP_EDIT};
-constexpr ControlSpec kCloseButton{"Button", BS_PUSHBUTTON, 0, 400, 400, 80, 30, IDC_CLOSE_HELP};
-constexpr ControlSpec kAboutText{"Edit", ES_MULTILINE | ES_READONLY, 0, 20, 330, 290, 100, 0xFFFF};
+constexpr ControlLayout kHelpEdit{"Edit", nullptr, WS_EX_CLIENTEDGE, WS_VSCROLL | ES_MULTILINE | ES_READONLY,
+                                  20, 30, 460, 280, IDC_HELP_EDIT};
+constexpr ControlLayout kCloseButton{"Button", "닫기", 0, BS_PUSHBUTTON, 400, 400, 80, 30, IDC_CLOSE_HELP};
+// Its text, the title and credit lines, is put together at creation.
+constexpr ControlLayout kAboutText{"Edit", nullptr, 0, ES_MULTILINE | ES_READONLY, 20, 330, 290, 100, -1};
 
 // The help edit's scroll bar, in pixels from the help window's outer
 // top-left corner; both ends belong to it.
@@ -47,12 +40,6 @@ std::vector<char> helpTextBuffer;
 // can live here.
 WNDPROC previousEditProc = nullptr;
 HFONT helpFont = nullptr;
-
-HWND createControl(HWND window, const ControlSpec& c, const char* text) {
-    return CreateWindowExA(c.exStyle, c.className, text, WS_CHILD | WS_VISIBLE | c.style, c.x, c.y,
-                           c.width, c.height, window,
-                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)), appInstance(), nullptr);
-}
 
 std::string aboutText() { return std::string(kTitleLine) + kCreditText; }
 
@@ -92,13 +79,13 @@ bool loadHelpText() {
 
 LRESULT onCreate(HWND window) {
     placeWindow(window, kHelpClient, kHelpStyle);
-    HWND edit = createControl(window, kHelpEdit, nullptr);
+    HWND edit = createControl(window, kHelpEdit);
     if (!edit) return -1;
     previousEditProc = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrA(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(helpEditProc)));
     helpFont = createHelpFont();
     SendMessageA(edit, WM_SETFONT, reinterpret_cast<WPARAM>(helpFont), TRUE);
-    createControl(window, kCloseButton, "닫기");
+    createControl(window, kCloseButton);
     createControl(window, kAboutText, aboutText().c_str());
     if (helpTextBuffer.empty() && !loadHelpText()) {
         // Out of memory ends the program, as every failed allocation does.

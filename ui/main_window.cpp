@@ -21,20 +21,11 @@ enum Control {
     AssignButton, ExitButton, HelpButton, ControlCount
 };
 
-struct ControlSpec {
-    const char* className;
-    const char* text;
-    DWORD exStyle;
-    DWORD style;  // on top of WS_CHILD | WS_VISIBLE
-    int x, y, width, height;
-    int id;  // -1: no id
-};
-
 constexpr DWORD kListStyle =
     WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | LBS_WANTKEYBOARDINPUT | LBS_EXTENDEDSEL;
 constexpr DWORD kUpDownStyle = UDS_SETBUDDYINT | UDS_ALIGNRIGHT;
 
-constexpr ControlSpec kControls[ControlCount] = {
+constexpr ControlLayout kControls[ControlCount] = {
     {"Static", "조 배정 프로그램 Rosterloom 1.0", 0, SS_LEFT, 20, 15, 400, 20, -1},
     {"Button", "참가자 등록", 0, BS_GROUPBOX, 20, 50, 150, 220, IDC_GROUP_BOX},
     {"Static", "ID:", 0, SS_LEFT, 35, 80, 20, 20, -1},
@@ -133,13 +124,6 @@ private:
 };
 
 ControlHost gHost;
-
-HWND createControl(HWND parent, const ControlSpec& control) {
-    const auto id = static_cast<UINT_PTR>(control.id & 0xFFFF);
-    return CreateWindowExA(control.exStyle, control.className, control.text, WS_CHILD | WS_VISIBLE | control.style, control.x,
-                           control.y, control.width, control.height, parent, reinterpret_cast<HMENU>(id), appInstance(),
-                           nullptr);
-}
 
 // The up-down created just before a number box takes it as buddy and keeps
 // its value within the group limits.

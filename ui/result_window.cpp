@@ -10,28 +10,19 @@
 namespace rl::ui {
 namespace {
 
-struct ControlSpec {
-    const char* className;
-    const char* text;
-    DWORD style;  // on top of WS_CHILD | WS_VISIBLE
-    DWORD exStyle;
-    int x, y, width, height;
-    int id;
-};
-
 constexpr int kNoId = -1;
 
 // The chooser stands over the run of blanks in the schedule label.
-constexpr ControlSpec kControls[] = {
+constexpr ControlLayout kControls[] = {
     {"Button", "배정 취소", 0, 0, 320, 10, 100, 25, IDC_CANCEL_ASSIGNMENT},
     {"Button", "닫기", 0, 0, 435, 10, 60, 25, IDC_CLOSE_RESULT},
-    {"Button", "파일 출력", BS_FLAT, 0, 405, 215, 90, 20, IDC_EXPORT},
+    {"Button", "파일 출력", 0, BS_FLAT, 405, 215, 90, 20, IDC_EXPORT},
     {"Static", "조 배정 결과", 0, 0, 20, 20, 100, 20, kNoId},
-    {"Edit", "", WS_VSCROLL | WS_HSCROLL | ES_MULTILINE | ES_AUTOHSCROLL | ES_READONLY,
-     WS_EX_STATICEDGE, 20, 40, 475, 165, IDC_TABLE_EDIT},
+    {"Edit", "", WS_EX_STATICEDGE, WS_VSCROLL | WS_HSCROLL | ES_MULTILINE | ES_AUTOHSCROLL | ES_READONLY,
+     20, 40, 475, 165, IDC_TABLE_EDIT},
     {"Static", "조별 대진:              조", 0, 0, 20, 220, 150, 20, kNoId},
-    {"ComboBox", nullptr, CBS_DROPDOWNLIST, 0, 100, 215, 50, 160, IDC_GROUP_CHOOSER},
-    {"Edit", "", WS_VSCROLL | ES_MULTILINE | ES_READONLY, WS_EX_STATICEDGE, 20, 240, 475, 165,
+    {"ComboBox", nullptr, 0, CBS_DROPDOWNLIST, 100, 215, 50, 160, IDC_GROUP_CHOOSER},
+    {"Edit", "", WS_EX_STATICEDGE, WS_VSCROLL | ES_MULTILINE | ES_READONLY, 20, 240, 475, 165,
      IDC_SCHEDULE_EDIT},
 };
 
@@ -41,12 +32,8 @@ constexpr INT kTableTabStops[] = {56};
 constexpr INT kScheduleTabStops[] = {40, 96, 116, 172};
 
 bool createControls(HWND window) {
-    for (const ControlSpec& c : kControls) {
-        HWND control = CreateWindowExA(c.exStyle, c.className, c.text, WS_CHILD | WS_VISIBLE | c.style,
-                                       c.x, c.y, c.width, c.height, window,
-                                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id & 0xFFFF)),
-                                       appInstance(), nullptr);
-        if (!control) return false;
+    for (const ControlLayout& control : kControls) {
+        if (!createControl(window, control)) return false;
     }
     return true;
 }
