@@ -5,28 +5,27 @@
 namespace rl::cli {
 namespace {
 
-TEST(ParseOptions, DefaultsAreALeagueOfFourGroupsOfFour) {
-    const ParsedOptions p = parseOptions({"players.txt"});
-    ASSERT_TRUE(p.ok()) << p.error;
-    const Options& o = p.options;
-    EXPECT_EQ(o.participantsFile, "players.txt");
-    EXPECT_EQ(o.groupCount, 4);
-    EXPECT_EQ(o.groupSize, 4);
-    EXPECT_FALSE(o.tournament || o.utf8 || o.mapsFile || o.seed || o.outputFile);
-    EXPECT_TRUE(o.spreadVacancies && o.equalMaps);
+// Flags packed as "tournament spread equalMaps utf8", to compare in one go.
+std::string flags(const Options& o) {
+    return std::string(o.tournament ? "T" : "-") + (o.spreadVacancies ? "S" : "-") + (o.equalMaps ? "E" : "-") +
+           (o.utf8 ? "U" : "-");
 }
 
-TEST(ParseOptions, ReadsEveryOption) {
+TEST(ParseOptions, DefaultsAndEveryOption) {
+    const Options d = parseOptions({"players.txt"}).options;
+    EXPECT_EQ(d.participantsFile, "players.txt");
+    EXPECT_EQ(std::make_pair(d.groupCount, d.groupSize), std::make_pair(4, 4));
+    EXPECT_EQ(flags(d), "-SE-");
+    EXPECT_FALSE(d.mapsFile || d.seed || d.outputFile);
+
     const ParsedOptions p = parseOptions({"--maps", "m.txt", "--groups=8", "--size", "1", "--tournament", "--no-spread",
                                           "--random-maps", "--seed", "4294967295", "--output", "out.txt", "--utf8", "-"});
     ASSERT_TRUE(p.ok()) << p.error;
     const Options& o = p.options;
     EXPECT_EQ(o.participantsFile, "-");
     EXPECT_EQ(o.mapsFile, std::optional<std::string>("m.txt"));
-    EXPECT_EQ(o.groupCount, 8);
-    EXPECT_EQ(o.groupSize, 1);
-    EXPECT_TRUE(o.tournament && o.utf8);
-    EXPECT_FALSE(o.spreadVacancies || o.equalMaps);
+    EXPECT_EQ(std::make_pair(o.groupCount, o.groupSize), std::make_pair(8, 1));
+    EXPECT_EQ(flags(o), "T--U");
     EXPECT_EQ(o.seed, std::optional<std::uint32_t>(4294967295u));
     EXPECT_EQ(o.outputFile, std::optional<std::string>("out.txt"));
     EXPECT_EQ(parseOptions({"--", "--odd-name"}).options.participantsFile, "--odd-name");
@@ -38,20 +37,15 @@ TEST(ParseOptions, RefusesBadCommandLines) {
     const std::pair<std::vector<std::string>, std::string> cases[] = {
         {{}, "no participant file given"},
         {{"a", "b"}, "only one participant file may be given, not also 'b'"},
-        {{"--frobnicate", "a"}, "unknown option '--frobnicate'"},
         {{"-x", "a"}, "unknown option '-x'"},
-        {{"a", "--seed"}, "option --seed needs a value"},
         {{"a", "--maps"}, "option --maps needs a value"},
         {{"a", "--groups", "0"}, "--groups must be a number from 1 to 8, not '0'"},
-        {{"a", "--groups", "9"}, "--groups must be a number from 1 to 8, not '9'"},
         {{"a", "--size", "-1"}, "--size must be a number from 1 to 8, not '-1'"},
         {{"a", "--size", "4x"}, "--size must be a number from 1 to 8, not '4x'"},
         {{"a", "--seed", "4294967296"}, "--seed must be a number from 0 to 4294967295, not '4294967296'"},
         {{"a", "--seed", ""}, "--seed must be a number from 0 to 4294967295, not ''"},
     };
-    for (const auto& [args, error] : cases) {
-        EXPECT_EQ(parseOptions(args).error, error);
-    }
+    for (const auto& [args, error] : cases) EXPECT_EQ(parseOptions(args).error, error);
 }
 
 }  // namespace

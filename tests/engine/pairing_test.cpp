@@ -1,46 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <set>
-#include <sstream>
 #include <utility>
 
-#include "engine/list_host.h"
-#include "engine/pairing.h"
 #include "support.h"
 
 namespace rl {
 namespace {
-
-// "(0,1) (2,-1)" -> pairs
-PairList parsePairs(const std::string& text) {
-    PairList out;
-    std::istringstream in(text);
-    char open, comma, close;
-    int a, b;
-    while (in >> open >> a >> comma >> b >> close) {
-        out.push_back({static_cast<Pos>(a), static_cast<Pos>(b)});
-    }
-    return out;
-}
-
-std::string show(const PairList& pairs) {
-    std::string out;
-    for (const Pair& p : pairs) {
-        out += (out.empty() ? "(" : " (") + std::to_string(p.a) + "," + std::to_string(p.b) + ")";
-    }
-    return out;
-}
-
-// Round lengths of a bracket: ceil(m/2), then halving up to the final.
-std::vector<int> roundLengths(int m) {
-    std::vector<int> lengths;
-    int x = m;
-    do {
-        x = (x + 1) / 2;
-        lengths.push_back(x);
-    } while (x > 1);
-    return lengths;
-}
 
 TEST(MatchCount, TableForBothModes) {
     const int league[] = {0, 1, 1, 3, 6, 10, 15, 21, 28};
@@ -51,8 +17,8 @@ TEST(MatchCount, TableForBothModes) {
     }
 }
 
-TEST(LeaguePairs, EveryListAsTabled) {
-    const std::pair<int, const char*> lists[] = {
+TEST(Pairing, EveryWorkedList) {
+    const std::pair<int, const char*> leagues[] = {
         {1, "(0,-1)"},
         {2, "(0,1)"},
         {3, "(0,1) (0,2) (1,2)"},
@@ -64,31 +30,6 @@ TEST(LeaguePairs, EveryListAsTabled) {
         {8, "(0,1) (2,3) (4,5) (6,7) (0,2) (3,4) (5,6) (0,7) (1,2) (3,5) (0,6) (1,3) (4,6) (1,7) (2,4) "
             "(5,7) (0,3) (4,7) (0,4) (0,5) (1,4) (1,5) (2,5) (1,6) (2,6) (2,7) (3,6) (3,7)"},
     };
-    ListHost host;
-    for (const auto& [m, expected] : lists) {
-        auto pairs = leaguePairs(host, m, matchCountFor(m, false));
-        ASSERT_TRUE(pairs);
-        EXPECT_EQ(show(*pairs), show(parsePairs(expected))) << "m=" << m;
-    }
-}
-
-TEST(LeaguePairs, EachPairOnceSmallerFirst) {
-    ListHost host;
-    for (int m = 2; m <= 8; ++m) {
-        auto pairs = leaguePairs(host, m, matchCountFor(m, false));
-        ASSERT_TRUE(pairs);
-        std::set<std::pair<int, int>> seen;
-        for (const Pair& p : *pairs) {
-            EXPECT_LT(p.a, p.b) << "m=" << m;
-            EXPECT_GE(p.a, 0);
-            EXPECT_LT(p.b, m);
-            EXPECT_TRUE(seen.insert({p.a, p.b}).second) << "m=" << m << " repeats " << p.a << "," << p.b;
-        }
-        EXPECT_EQ(static_cast<int>(seen.size()), m * (m - 1) / 2);
-    }
-}
-
-TEST(BracketPairs, EveryWorkedBracket) {
     const std::pair<int, const char*> brackets[] = {
         {1, "(0,-1)"},
         {2, "(0,1)"},
@@ -100,53 +41,54 @@ TEST(BracketPairs, EveryWorkedBracket) {
         {8, "(0,1) (2,3) (4,5) (6,7) (0,1) (2,3) (0,1)"},
     };
     ListHost host;
+    for (const auto& [m, expected] : leagues) {
+        auto pairs = leaguePairs(host, m, matchCountFor(m, false));
+        ASSERT_TRUE(pairs);
+        EXPECT_EQ(test::show(*pairs), expected) << "league m=" << m;
+    }
     for (const auto& [m, expected] : brackets) {
         auto pairs = bracketPairs(host, m, matchCountFor(m, true));
         ASSERT_TRUE(pairs);
-        EXPECT_EQ(show(*pairs), show(parsePairs(expected))) << "m=" << m;
+        EXPECT_EQ(test::show(*pairs), expected) << "bracket m=" << m;
     }
 }
 
-// Round 0 seats every member once; every later side is a distinct winner of
-// the round before, up to sizes where the held-out rule still holds.
-TEST(BracketPairs, LaterRoundsReferToThePreviousRound) {
+// A league pairs everyone once, smaller first. A bracket's round 0 seats
+// every member once; every later side is a distinct winner of the round
+// before, a bye only last in its round.
+TEST(Pairing, PropertiesUpToSixteen) {
     ListHost host;
-    for (int m = 1; m <= 16; ++m) {
+    for (int m = 0; m <= 16; ++m) {
+        auto league = leaguePairs(host, m, matchCountFor(m, false));
+        ASSERT_TRUE(league);
+        ASSERT_EQ(static_cast<int>(league->size()), matchCountFor(m, false));
+        std::set<std::pair<int, int>> seen;
+        for (const Pair& p : m > 1 ? *league : PairList{}) {
+            EXPECT_TRUE(0 <= p.a && p.a < p.b && p.b < m) << "m=" << m << ": " << p.a << "," << p.b;
+            EXPECT_TRUE(seen.insert({p.a, p.b}).second) << "m=" << m << " repeats " << p.a << "," << p.b;
+        }
+        EXPECT_EQ(static_cast<int>(seen.size()), m * (m - 1) / 2);
+
         const int count = matchCountFor(m, true);
-        auto pairs = bracketPairs(host, m, count);
-        ASSERT_TRUE(pairs);
-        ASSERT_EQ(static_cast<int>(pairs->size()), count);
+        auto bracket = bracketPairs(host, m, count);
+        ASSERT_TRUE(bracket);
+        ASSERT_EQ(static_cast<int>(bracket->size()), count);
         int start = 0;
-        int previous = m;  // entrants of the round
-        for (int length : roundLengths(m)) {
+        for (int entrants = m, length = (m + 1) / 2; start < count; entrants = length, length = (length + 1) / 2) {
             std::multiset<int> sides;
             for (int k = start; k < start + length; ++k) {
-                const Pair& p = (*pairs)[k];
+                const Pair& p = (*bracket)[k];
                 sides.insert(p.a);
-                if (p.b != kNone) {
-                    sides.insert(p.b);
-                } else {
-                    EXPECT_EQ(k, start + length - 1) << "m=" << m << ": a bye is its round's last entry";
-                }
+                if (p.b != kNone) sides.insert(p.b);
+                else EXPECT_EQ(k, start + length - 1) << "m=" << m << ": a bye is its round's last entry";
             }
-            EXPECT_EQ(static_cast<int>(sides.size()), previous) << "m=" << m;
-            for (int v = 0; v < previous; ++v) {
-                EXPECT_EQ(sides.count(v), 1u) << "m=" << m << " round at " << start << " side " << v;
-            }
+            std::multiset<int> expected;
+            for (int v = 0; v < entrants; ++v) expected.insert(v);
+            EXPECT_EQ(sides, expected) << "m=" << m << " round at " << start;
             start += length;
-            previous = length;
         }
         EXPECT_EQ(start, count);
     }
-}
-
-TEST(Pairing, EmptyGroupWritesNothing) {
-    ListHost host;
-    auto league = leaguePairs(host, 0, 0);
-    auto bracket = bracketPairs(host, 0, 0);
-    ASSERT_TRUE(league && bracket);
-    EXPECT_TRUE(league->empty());
-    EXPECT_TRUE(bracket->empty());
     EXPECT_EQ(host.allocationFailuresReported, 0);
 }
 

@@ -4,8 +4,6 @@
 #include <numeric>
 #include <random>
 
-#include "engine/list_host.h"
-#include "engine/pairing.h"
 #include "engine/schedule.h"
 #include "engine/shuffle.h"
 #include "support.h"
@@ -13,60 +11,34 @@
 namespace rl {
 namespace {
 
-std::vector<Pos> mapsOf(const AssignmentState& state, int group) {
-    std::vector<Pos> maps;
-    for (int k = 0; k < state.matchCount[group]; ++k) {
-        maps.push_back(state.schedule[group][k].map);
-    }
-    return maps;
-}
-
 // Settings with the given mode and equal maps over `mapCount` maps.
 AssignmentState stateWith(bool tournament, int mapCount, GroupTable table) {
     AssignmentState state;
-    Settings& s = state.settings;
-    s.mapsEnabled = true;
-    s.equalMaps = true;
-    s.tournament = tournament;
-    s.mapCount = mapCount;
-    s.groupCount = static_cast<int>(table.size());
-    s.groupSize = static_cast<int>(table.front().size());
+    state.settings = {true, true, tournament, false, 0, mapCount, static_cast<int>(table.size()),
+                      static_cast<int>(table.front().size())};
     state.groupTable = std::move(table);
     return state;
 }
 
+std::string built(AssignmentState& state, int group) {
+    ListHost host;
+    EXPECT_TRUE(buildSchedules(state, host));
+    return test::show(state.schedule[group], state.matchCount[group]);
+}
+
 // Order 2, 0, 3, 1 is odd, so no shuffle yields it: it is handed over as if
 // already dealt up to its last entry.
-void giveOrder(AssignmentState& state, std::vector<Pos> order) {
-    state.mapCursor = static_cast<int>(order.size()) - 1;
-    state.mapOrder = std::move(order);
-}
-
-TEST(EqualMaps, CursorRunsOnAcrossGroups) {
-    ListHost host;
-    auto state = stateWith(false, 4, {{0, 1, 2}, {3, 4, 5}});
-    giveOrder(state, {2, 0, 3, 1});
-    ASSERT_TRUE(buildSchedules(state, host));
-    EXPECT_EQ(mapsOf(state, 0), (std::vector<Pos>{2, 0, 3}));
-    EXPECT_EQ(mapsOf(state, 1), (std::vector<Pos>{1, 2, 0}));
-}
-
-TEST(EqualMaps, FiveMemberTournamentGroup) {
-    ListHost host;
-    auto state = stateWith(true, 4, {{7, 3, 9, 1, 4}});
-    giveOrder(state, {2, 0, 3, 1});
-    ASSERT_TRUE(buildSchedules(state, host));
-    ASSERT_EQ(state.memberCount[0], 5);
-    ASSERT_EQ(state.matchCount[0], 6);
-    const Schedule expected = {
-        {7, 3, 2}, {9, 1, 0}, {4, kNone, kNone}, {0, 2, 3}, {1, kNone, kNone}, {0, 1, 1},
-    };
-    for (int k = 0; k < 6; ++k) {
-        const Match& m = state.schedule[0][k];
-        EXPECT_EQ(m.first, expected[k].first) << "match " << k + 1;
-        EXPECT_EQ(m.second, expected[k].second) << "match " << k + 1;
-        EXPECT_EQ(m.map, expected[k].map) << "match " << k + 1;
+TEST(EqualMaps, GivenOrderAcrossGroupsAndInATournamentGroupOfFive) {
+    auto league = stateWith(false, 4, {{0, 1, 2}, {3, 4, 5}});
+    auto bracket = stateWith(true, 4, {{7, 3, 9, 1, 4}});
+    for (AssignmentState* state : {&league, &bracket}) {
+        state->mapOrder = std::vector<Pos>{2, 0, 3, 1};
+        state->mapCursor = 3;
     }
+    EXPECT_EQ(built(league, 0), "(0,1,2) (0,2,0) (1,2,3)");
+    EXPECT_EQ(test::show(league.schedule[1], 3), "(3,4,1) (3,5,2) (4,5,0)");
+    EXPECT_EQ(built(bracket, 0), "(7,3,2) (9,1,0) (4,-1,-1) (0,2,3) (1,-1,-1) (0,1,1)");
+    EXPECT_EQ(bracket.memberCount[0], 5);
 }
 
 // The first deal shuffles 0..mapCount-1 from the clock and deals its first entry.
@@ -75,25 +47,21 @@ TEST(EqualMaps, FirstDealShufflesTheOrder) {
     host.clock = 987654;
     auto state = stateWith(false, 7, {{0, 1, 2, 3}});
     ASSERT_TRUE(buildSchedules(state, host));
-
     std::vector<Pos> order(7);
     std::iota(order.begin(), order.end(), Pos{0});
     AssignmentState reference;
     ASSERT_TRUE(shuffleElements(reference, host, order.data(), 7, sizeof(Pos)));
-    ASSERT_TRUE(state.mapOrder);
-    EXPECT_EQ(*state.mapOrder, order);
-    EXPECT_EQ(mapsOf(state, 0), std::vector<Pos>(order.begin(), order.begin() + 6));
+    EXPECT_EQ(state.mapOrder, order);
+    for (int k = 0; k < 6; ++k) EXPECT_EQ(state.schedule[0][k].map, order[k]) << k;
     EXPECT_EQ(state.mapCursor, 5);
 }
 
 // Random maps continue the generator's sequence, one draw per real match.
 TEST(RandomMaps, DrawsInMatchOrderSkippingByes) {
-    ListHost host;
     auto state = stateWith(true, 3, {{0, 1, 2, 3, 4}, {5, 6, 7, 8, 9}});
     state.settings.equalMaps = false;
     state.random.seed(31337);
-    ASSERT_TRUE(buildSchedules(state, host));
-
+    built(state, 0);
     Random expected;
     expected.seed(31337);
     for (int g = 0; g < 2; ++g) {
@@ -106,30 +74,13 @@ TEST(RandomMaps, DrawsInMatchOrderSkippingByes) {
     EXPECT_FALSE(state.mapOrder);
 }
 
-struct SmallGroupCase {
-    bool tournament;
-    std::vector<Pos> row;
-    std::vector<Match> expected;
-};
-
 TEST(Schedules, EmptyAndSingleMemberGroups) {
-    const SmallGroupCase cases[] = {
-        {false, {-1, -1, -1}, {}},
-        {true, {-1, -1, -1}, {}},
-        {false, {6, -1, -1}, {{6, kNone, kNone}}},
-        {true, {6, -1, -1}, {{6, kNone, kNone}}},
-    };
-    for (const auto& c : cases) {
-        ListHost host;
-        auto state = stateWith(c.tournament, 2, {c.row});
-        ASSERT_TRUE(buildSchedules(state, host));
-        ASSERT_EQ(state.matchCount[0], static_cast<Pos>(c.expected.size()));
-        for (std::size_t k = 0; k < c.expected.size(); ++k) {
-            EXPECT_EQ(state.schedule[0][k].first, c.expected[k].first);
-            EXPECT_EQ(state.schedule[0][k].second, c.expected[k].second);
-            EXPECT_EQ(state.schedule[0][k].map, c.expected[k].map);
-        }
-        EXPECT_FALSE(state.mapOrder) << "no map dealt, no order shuffled";
+    for (bool tournament : {false, true}) {
+        auto empty = stateWith(tournament, 2, {{-1, -1, -1}});
+        auto single = stateWith(tournament, 2, {{6, -1, -1}});
+        EXPECT_EQ(built(empty, 0), "");
+        EXPECT_EQ(built(single, 0), "(6,-1,-1)");
+        EXPECT_FALSE(empty.mapOrder || single.mapOrder) << "no map dealt, no order shuffled";
     }
 }
 
@@ -137,18 +88,13 @@ TEST(Schedules, EmptyAndSingleMemberGroups) {
 TEST(Schedules, PropertiesOverRandomAssignments) {
     std::mt19937 gen(555);
     for (int trial = 0; trial < 3000; ++trial) {
-        ListHost host;
+        const int groups = 1 + gen() % 8, places = 1 + gen() % 8;
+        ListHost host = test::hostWith(1 + static_cast<int>(gen() % (groups * places)), 1 + static_cast<int>(gen() % 10),
+                                       gen() % 3 != 0, std::to_string(groups).c_str(), std::to_string(places).c_str());
         host.clock = gen();
-        host.groupCountText = std::to_string(1 + gen() % 8);
-        host.groupSizeText = std::to_string(1 + gen() % 8);
-        const int places = std::stoi(host.groupCountText) * std::stoi(host.groupSizeText);
-        host.participants = test::names("p", 1 + static_cast<int>(gen() % places));
-        host.maps = test::names("m", 1 + static_cast<int>(gen() % 10));
         host.tournament = gen() % 2;
         host.spreadVacancies = gen() % 2;
-        host.mapsEnabled = gen() % 3 != 0;
         host.equalMaps = gen() % 2;
-
         AssignmentState state;
         ASSERT_EQ(assign(state, host), AssignOutcome::Assigned);
         const Settings& s = state.settings;
@@ -174,18 +120,15 @@ TEST(Schedules, PropertiesOverRandomAssignments) {
                 if (m.second == kNone || !s.mapsEnabled) {
                     EXPECT_EQ(m.map, kNone);
                 } else {
-                    ASSERT_GE(m.map, 0);
-                    ASSERT_LT(m.map, s.mapCount);
+                    ASSERT_TRUE(m.map >= 0 && m.map < s.mapCount) << m.map;
                     ++dealt[m.map];
                     ++deals;
                 }
             }
         }
-        if (s.mapsEnabled && s.equalMaps) {
-            const int n = s.mapCount;
-            for (int d : dealt) {
-                EXPECT_TRUE(d == deals / n || d == (deals + n - 1) / n) << d << " of " << deals;
-            }
+        for (int d : dealt) {
+            if (!s.mapsEnabled || !s.equalMaps) break;
+            EXPECT_TRUE(d == deals / s.mapCount || d == (deals + s.mapCount - 1) / s.mapCount) << d << " of " << deals;
         }
     }
 }

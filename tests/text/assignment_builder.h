@@ -1,12 +1,14 @@
 #pragma once
 // Assignments built by hand, so that the texts are tested on exactly the
 // tables and schedules the worked examples describe.
+#include <algorithm>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "engine/assignment.h"
 #include "engine/list_host.h"
+#include "engine/pairing.h"
 
 namespace rl::testing {
 
@@ -15,55 +17,53 @@ struct Built {
     AssignmentState state;
 };
 
-inline std::int32_t fullGroupMatches(std::int32_t m, bool tournament) {
-    if (m == 1) return 1;
-    if (!tournament) return m * (m - 1) / 2;
-    std::int32_t sum = 0;
-    for (std::int32_t x = m; x > 1;) {
-        x = (x + 1) / 2;
-        sum += x;
-    }
-    return sum;
-}
-
 // rows: the group table (kNone for vacancies, at the end of a row);
-// matches: each group's schedule entries in order. Schedules are padded with
-// zero entries to a full group's capacity, as the engine leaves them.
+// matches: each group's schedule entries in order, padded with zero entries
+// to a full group's capacity as the engine leaves them.
 inline Built buildAssignment(std::vector<std::string> participants, std::vector<std::string> maps,
                              bool tournament, GroupTable rows, std::vector<Schedule> matches) {
     Built b;
     b.host.participants = std::move(participants);
     b.host.maps = std::move(maps);
-    Settings& s = b.state.settings;
-    s.tournament = tournament;
-    s.mapsEnabled = !b.host.maps.empty();
-    s.participantCount = static_cast<std::int32_t>(b.host.participants.size());
-    s.mapCount = static_cast<std::int32_t>(b.host.maps.size());
-    s.groupCount = static_cast<std::int32_t>(rows.size());
-    s.groupSize = rows.empty() ? 0 : static_cast<std::int32_t>(rows[0].size());
+    const auto size = static_cast<std::int32_t>(rows.empty() ? 0 : rows[0].size());
+    b.state.settings = {!b.host.maps.empty(), false, tournament, false,
+                        static_cast<std::int32_t>(b.host.participants.size()),
+                        static_cast<std::int32_t>(b.host.maps.size()), static_cast<std::int32_t>(rows.size()), size};
     for (std::size_t g = 0; g < rows.size(); ++g) {
-        Pos members = 0;
-        while (members < s.groupSize && rows[g][static_cast<std::size_t>(members)] != kNone) ++members;
-        b.state.memberCount.push_back(members);
-        Schedule schedule = matches[g];
-        b.state.matchCount.push_back(static_cast<Pos>(schedule.size()));
-        schedule.resize(static_cast<std::size_t>(fullGroupMatches(s.groupSize, tournament)));
-        b.state.schedule.push_back(std::move(schedule));
+        b.state.memberCount.push_back(static_cast<Pos>(std::find(rows[g].begin(), rows[g].end(), kNone) - rows[g].begin()));
+        b.state.matchCount.push_back(static_cast<Pos>(matches[g].size()));
+        matches[g].resize(static_cast<std::size_t>(matchCountFor(size, tournament)));
     }
+    b.state.schedule = std::move(matches);
     b.state.groupTable = std::move(rows);
     return b;
 }
 
-// Every pair of an m-member group, smaller position first.
-inline Schedule allPairs(const std::vector<Pos>& row, Pos members, Pos firstMap, Pos mapCount) {
+// Every pair of the row, smaller position first; maps dealt in turn from firstMap.
+inline Schedule allPairs(const std::vector<Pos>& row, Pos firstMap, Pos mapCount) {
     Schedule s;
-    for (Pos a = 0; a < members; ++a) {
-        for (Pos b = a + 1; b < members; ++b) {
-            const Pos map = mapCount > 0 ? static_cast<Pos>((firstMap + s.size()) % mapCount) : kNone;
-            s.push_back({row[static_cast<std::size_t>(a)], row[static_cast<std::size_t>(b)], map});
+    for (std::size_t a = 0; a < row.size(); ++a) {
+        for (std::size_t b = a + 1; b < row.size(); ++b) {
+            s.push_back({row[a], row[b], mapCount > 0 ? static_cast<Pos>((firstMap + s.size()) % mapCount) : kNone});
         }
     }
     return s;
+}
+
+// A tournament group of five with a vacancy: round one {a,b} {c,d} {e,bye},
+// round two {W1,W3} {W2,bye}, the final {W4,W5}.
+inline Built fiveMemberBracket(bool withMaps) {
+    const Pos m0 = withMaps ? 0 : kNone, m1 = withMaps ? 1 : kNone;
+    return buildAssignment({"a", "b", "c", "d", "e"}, withMaps ? std::vector<std::string>{"푸른 협곡", "Iron Delta"}
+                                                               : std::vector<std::string>{},
+                           true, {{0, 1, 2, 3, 4, kNone}},
+                           {{{0, 1, m0}, {2, 3, m1}, {4, kNone, kNone}, {0, 2, m1}, {1, kNone, kNone}, {0, 1, m0}}});
+}
+
+// A league of eight named "0".."7": 28 matches, so numbers of two digits.
+inline Built leagueOfEight() {
+    const std::vector<Pos> row = {0, 1, 2, 3, 4, 5, 6, 7};
+    return buildAssignment({"0", "1", "2", "3", "4", "5", "6", "7"}, {}, false, {row}, {allPairs(row, 0, 0)});
 }
 
 inline std::string spaces(std::size_t n) { return std::string(n, ' '); }
