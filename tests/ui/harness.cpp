@@ -1,5 +1,7 @@
 #include "tests/ui/harness.h"
 
+#include <commctrl.h>
+
 #include <deque>
 
 namespace rl::ui::test {
@@ -12,21 +14,17 @@ std::vector<HWND> gSeenBoxes;
 
 constexpr char kDialogClass[] = "#32770";
 
-BOOL CALLBACK collectChild(HWND child, LPARAM data) {
-    auto& record = *reinterpret_cast<MessageBoxRecord*>(data);
-    const std::string kind = className(child);
-    if (_stricmp(kind.c_str(), "Button") == 0) record.buttons.push_back(GetDlgCtrlID(child));
-    if (_stricmp(kind.c_str(), "Static") == 0 && !windowText(child).empty()) record.text = windowText(child);
-    return TRUE;
-}
-
 void recordAndAnswer(HWND box) {
     for (HWND seen : gSeenBoxes)
         if (seen == box) return;
     gSeenBoxes.push_back(box);
     MessageBoxRecord record;
     record.caption = windowText(box);
-    EnumChildWindows(box, collectChild, reinterpret_cast<LPARAM>(&record));
+    for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        const std::string kind = className(child);
+        if (_stricmp(kind.c_str(), "Button") == 0) record.buttons.push_back(GetDlgCtrlID(child));
+        if (_stricmp(kind.c_str(), "Static") == 0 && !windowText(child).empty()) record.text = windowText(child);
+    }
     gBoxes.push_back(record);
     int answer = IDOK;
     if (!gAnswers.empty()) {
@@ -61,6 +59,10 @@ MessageBoxWatcher::~MessageBoxWatcher() {
 }
 
 void MessageBoxWatcher::answerNextWith(int buttonId) { gAnswers.push_back(buttonId); }
+void MessageBoxWatcher::forget() {
+    gBoxes.clear();
+    gSeenBoxes.clear();
+}
 const std::vector<MessageBoxRecord>& MessageBoxWatcher::boxes() const { return gBoxes; }
 
 std::string windowText(HWND window) {
@@ -68,6 +70,15 @@ std::string windowText(HWND window) {
     std::string text(static_cast<std::size_t>(length) + 1, '\0');
     text.resize(static_cast<std::size_t>(GetWindowTextA(window, text.data(), length + 1)));
     return text;
+}
+
+std::vector<std::string> linesOf(const std::string& text) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    for (std::size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2)
+        lines.push_back(text.substr(start, end - start));
+    if (start < text.size()) lines.push_back(text.substr(start));
+    return lines;
 }
 
 std::string className(HWND window) {
@@ -95,6 +106,29 @@ bool pumpMessages(int* quitCode) {
         DispatchMessageA(&message);
     }
     return false;
+}
+
+void pressKey(HWND window, WPARAM key) {
+    SendMessageA(window, WM_KEYDOWN, key, 0);
+    SendMessageA(window, WM_KEYUP, key, 0);
+}
+
+// Positions are in the control's own units (bytes or characters), so they
+// are compared with its length.
+bool allSelected(HWND edit) {
+    DWORD from = 0, to = 0;
+    SendMessageA(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&from), reinterpret_cast<LPARAM>(&to));
+    const auto length = static_cast<DWORD>(SendMessageA(edit, EM_LINELENGTH, 0, 0));
+    return length > 0 && from == 0 && to == length;
+}
+
+void expectLastBox(const MessageBoxWatcher& boxes, const std::string& caption, const std::string& text,
+                   const std::vector<int>& buttons) {
+    ASSERT_FALSE(boxes.boxes().empty());
+    const MessageBoxRecord& box = boxes.boxes().back();
+    EXPECT_EQ(box.caption, caption);
+    EXPECT_EQ(box.text, text);
+    EXPECT_EQ(box.buttons, buttons);
 }
 
 void unregisterProgramClasses() {
@@ -127,10 +161,8 @@ void ProgramTest::click(int id) {
 }
 
 void ProgramTest::enter(int fieldId, const std::string& name) {
-    HWND field = item(fieldId);
-    SetWindowTextA(field, name.c_str());
-    SendMessageA(field, WM_KEYDOWN, VK_RETURN, 0);
-    SendMessageA(field, WM_KEYUP, VK_RETURN, 0);
+    SetWindowTextA(item(fieldId), name.c_str());
+    pressKey(item(fieldId), VK_RETURN);
 }
 
 void ProgramTest::addParticipants(int count, const std::string& prefix) {
@@ -149,27 +181,41 @@ std::vector<std::string> ProgramTest::listEntries(int listId) const {
     return entries;
 }
 
-namespace {
-
-struct OwnedSearch {
-    HWND owner;
-    const char* wanted;
-    std::vector<HWND> found;
-};
-
-BOOL CALLBACK collectOwned(HWND window, LPARAM data) {
-    auto& search = *reinterpret_cast<OwnedSearch*>(data);
-    if (GetWindow(window, GW_OWNER) == search.owner && className(window) == search.wanted)
-        search.found.push_back(window);
-    return TRUE;
+void ProgramTest::deleteEntries(int listId, const std::vector<int>& selected) {
+    HWND list = item(listId);
+    SendMessageA(list, LB_SETSEL, FALSE, -1);
+    for (int index : selected) SendMessageA(list, LB_SETSEL, TRUE, index);
+    SetFocus(list);
+    pressKey(list, VK_DELETE);
 }
 
-}  // namespace
+HWND ProgramTest::upDown(int which) const {
+    int seen = 0;
+    for (HWND child = GetWindow(main_, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        if (className(child) == "msctls_updown32" && seen++ == which) return child;
+    ADD_FAILURE() << "no up-down " << which;
+    return nullptr;
+}
+
+HWND ProgramTest::numberBox(int which) const {
+    return reinterpret_cast<HWND>(SendMessageA(upDown(which), UDM_GETBUDDY, 0, 0));
+}
+
+void ProgramTest::setNumber(int which, int value) {
+    SendMessageA(upDown(which), UDM_SETPOS32, 0, value);
+    SetWindowTextA(numberBox(which), std::to_string(value).c_str());
+}
 
 std::vector<HWND> ProgramTest::ownedWindows(const char* wanted) const {
-    OwnedSearch search{main_, wanted, {}};
-    EnumThreadWindows(GetCurrentThreadId(), collectOwned, reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    std::vector<HWND> found;
+    for (HWND w = FindWindowExA(nullptr, nullptr, wanted, nullptr); w; w = FindWindowExA(nullptr, w, wanted, nullptr))
+        if (GetWindow(w, GW_OWNER) == main_) found.push_back(w);
+    return found;
+}
+
+HWND ProgramTest::owned(const char* wanted) const {
+    const std::vector<HWND> open = ownedWindows(wanted);
+    return open.empty() ? nullptr : open.front();
 }
 
 void ProgramTest::pump() {

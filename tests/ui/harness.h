@@ -27,16 +27,24 @@ public:
     MessageBoxWatcher& operator=(const MessageBoxWatcher&) = delete;
 
     void answerNextWith(int buttonId);
+    void forget();  // the boxes recorded so far
     const std::vector<MessageBoxRecord>& boxes() const;
 };
 
 std::string windowText(HWND window);
+std::vector<std::string> linesOf(const std::string& text);  // split at CR LF
 std::string className(HWND window);
 bool isEnabled(HWND window);
 RECT windowRect(HWND window);
 // Handles the posted and sent messages waiting on this thread; true once the
 // quit message has been seen, its code in *quitCode.
 bool pumpMessages(int* quitCode = nullptr);
+void pressKey(HWND window, WPARAM key);
+// True when the whole, non-empty text of the edit is selected.
+bool allSelected(HWND edit);
+// The last box shown was this one.
+void expectLastBox(const MessageBoxWatcher& boxes, const std::string& caption, const std::string& text,
+                   const std::vector<int>& buttons = {IDOK});
 // Every registered class of the program, "SC_Edit" included, is removed so
 // that the next start registers them afresh.
 void unregisterProgramClasses();
@@ -56,8 +64,16 @@ protected:
     void enter(int fieldId, const std::string& name);
     void addParticipants(int count, const std::string& prefix = "p");
     std::vector<std::string> listEntries(int listId) const;
+    // Selects exactly the given entries of a list and presses Delete.
+    void deleteEntries(int listId, const std::vector<int>& selected);
     // The top-level windows of the given class owned by the main window.
     std::vector<HWND> ownedWindows(const char* className) const;
+    HWND owned(const char* className) const;  // the first of them, or null
+    // The up-downs in creation order (0: group count, 1: group size), and
+    // the number box each writes into.
+    HWND upDown(int which) const;
+    HWND numberBox(int which) const;
+    void setNumber(int which, int value);  // as the up-down would set it
 
     // Handles what waits in the queue, noting the end of the loop.
     void pump();

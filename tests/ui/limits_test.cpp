@@ -1,9 +1,5 @@
 // The window program at its limits: full lists typed through the entry
 // fields, and the longest names (49 bytes) shown and exported whole.
-#include <shlobj.h>
-
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -18,28 +14,20 @@ namespace {
 
 using Names = std::vector<std::string>;
 
-constexpr int kMaxParticipants = 128;
-constexpr int kMaxMaps = 10;
 constexpr int kMaxPlaces = 64;  // 8 groups of 8
-constexpr std::size_t kLongestName = 49;
-
 constexpr const char* kSyllables[16] = {"가", "나", "다", "라", "마", "바", "사", "아",
                                         "자", "차", "카", "타", "파", "하", "한", "글"};
 
 // 24 Hangul syllables and a letter, each name its own. Half put the letter
 // first, so that a cut at 48 bytes would leave a lone lead byte behind.
-std::string longestName(char kind, int i) {
-    std::string syllables;
-    for (int k = 0; k < 22; ++k) syllables += kSyllables[(k + i) % 16];
-    syllables += kSyllables[i / 16 % 16];
-    syllables += kSyllables[i % 16];
-    const std::string letter(1, kind);
-    return i % 2 ? letter + syllables : syllables + letter;
-}
-
 Names longestNames(char kind, int count) {
     Names names;
-    for (int i = 0; i < count; ++i) names.push_back(longestName(kind, i));
+    for (int i = 0; i < count; ++i) {
+        std::string syllables;
+        for (int k = 0; k < 22; ++k) syllables += kSyllables[(k + i) % 16];
+        syllables += std::string(kSyllables[i / 16 % 16]) + kSyllables[i % 16];
+        names.push_back(i % 2 ? kind + syllables : syllables + kind);
+    }
     return names;
 }
 
@@ -49,53 +37,33 @@ std::size_t occurrences(const std::string& text, const std::string& name) {
     return found;
 }
 
-std::string desktopFile() {
-    char folder[MAX_PATH] = {};
-    if (!SHGetSpecialFolderPathA(nullptr, folder, CSIDL_DESKTOP, FALSE)) return {};
-    return std::string(folder) + "\\조배정결과.txt";
-}
-
-std::string contents(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
 class LimitsTest : public ResultFixture {
 protected:
-    void SetUp() override {
-        ResultFixture::SetUp();
-        participants = longestNames('P', kMaxParticipants);
-        maps = longestNames('M', kMaxMaps);
-        ASSERT_EQ(participants[0].size(), kLongestName);
-        ASSERT_EQ(participants[1].size(), kLongestName);
-    }
-
-    // Every list filled to its limit through its field, then one more.
+    // Every list filled to its limit through its field, the last entry
+    // checked, then one more refused.
     void typeEverything() {
+        ASSERT_EQ(participants[0].size(), 49u);
+        ASSERT_EQ(participants[1].size(), 49u);
         for (const std::string& name : participants) enter(IDC_PARTICIPANT_FIELD, name);
-        enter(IDC_PARTICIPANT_FIELD, "extra");
+        EXPECT_EQ(text(IDC_GROUP_BOX), "참가자 등록 (128)");
         click(IDC_MAPS_CHECK);
         for (const std::string& name : maps) enter(IDC_MAP_FIELD, name);
-        enter(IDC_MAP_FIELD, "extra");
+        EXPECT_EQ(text(IDC_MAPS_CHECK), "맵 등록 (10)");
+        for (int field : {IDC_PARTICIPANT_FIELD, IDC_MAP_FIELD}) {
+            enter(field, "extra");
+            EXPECT_EQ(text(field), "등록 초과") << field;
+            EXPECT_TRUE(allSelected(item(field))) << field;
+        }
+        EXPECT_EQ(listEntries(IDC_PARTICIPANT_LIST), participants);
+        EXPECT_EQ(listEntries(IDC_MAP_LIST), maps);
+        EXPECT_EQ(text(IDC_GROUP_BOX), "참가자 등록 (128)");
     }
-
-    // Entries from `first` to the end selected and the Delete key pressed.
+    // Entries from `first` to the end taken out with Delete.
     void deleteFrom(int listId, int first) {
-        HWND list = item(listId);
-        const auto last = static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0)) - 1;
-        SendMessageA(list, LB_SELITEMRANGEEX, static_cast<WPARAM>(first), last);
-        SetFocus(list);
-        SendMessageA(list, WM_KEYDOWN, VK_DELETE, 0);
-        SendMessageA(list, WM_KEYUP, VK_DELETE, 0);
+        std::vector<int> selected;
+        for (int i = first; i < static_cast<int>(listEntries(listId).size()); ++i) selected.push_back(i);
+        deleteEntries(listId, selected);
     }
-
-    void chooseGroup(int group) {
-        HWND chooser = resultItem(IDC_GROUP_CHOOSER);
-        SendMessageA(chooser, CB_SETCURSEL, static_cast<WPARAM>(group), 0);
-        SendMessageA(result(), WM_COMMAND, MAKEWPARAM(IDC_GROUP_CHOOSER, CBN_SELCHANGE),
-                     reinterpret_cast<LPARAM>(chooser));
-    }
-
     Names membersOf(int group) const {
         Names members;
         for (Pos place : assignment().groupTable[static_cast<std::size_t>(group)])
@@ -103,19 +71,12 @@ protected:
         return members;
     }
 
-    Names participants;
-    Names maps;
+    Names participants = longestNames('P', 128);
+    Names maps = longestNames('M', 10);
 };
 
 TEST_F(LimitsTest, FullListsOfTheLongestNamesAreTypedWholeAndTheNextIsRefused) {
     typeEverything();
-    EXPECT_EQ(listEntries(IDC_PARTICIPANT_LIST), participants);
-    EXPECT_EQ(windowText(GetDlgItem(main(), IDC_GROUP_BOX)), "참가자 등록 (128)");
-    EXPECT_EQ(text(IDC_PARTICIPANT_FIELD), "등록 초과");
-    EXPECT_EQ(listEntries(IDC_MAP_LIST), maps);
-    EXPECT_EQ(text(IDC_MAPS_CHECK), "맵 등록 (10)");
-    EXPECT_EQ(text(IDC_MAP_FIELD), "등록 초과");
-
     // 128 can never be placed: eight groups of eight hold 64.
     setNumber(kGroupCountBox, 8);
     setNumber(kGroupSizeBox, 8);
@@ -144,23 +105,20 @@ TEST_F(LimitsTest, TheBiggestAssignmentIsShownAndExportedWhole) {
 
     for (int mode : {IDC_LEAGUE, IDC_TOURNAMENT}) {
         SCOPED_TRACE(mode == IDC_LEAGUE ? "league" : "tournament");
-        const std::size_t boxesBefore = boxes.boxes().size();
         click(mode);
         ASSERT_TRUE(openResult());
-        ASSERT_EQ(boxes.boxes().size(), boxesBefore);
+        ASSERT_TRUE(boxes.boxes().empty());
         ASSERT_EQ(assignment().settings.participantCount, kMaxPlaces);
-        ASSERT_EQ(assignment().settings.mapCount, kMaxMaps);
+        ASSERT_EQ(assignment().settings.mapCount, 10);
 
         const std::string table = resultText(IDC_TABLE_EDIT);
         EXPECT_EQ(table, buildResultView(assignment(), host(), 0).tableText);
         for (const std::string& name : participants) EXPECT_EQ(occurrences(table, name), 1u) << name;
-
         std::string schedules;
         for (int group = 0; group < 8; ++group) {
-            chooseGroup(group);
+            choose(group);
             const std::string schedule = resultText(IDC_SCHEDULE_EDIT);
             EXPECT_EQ(schedule, buildResultView(assignment(), host(), group).scheduleText) << group;
-            EXPECT_EQ(resultText(IDC_TABLE_EDIT), table);
             for (const std::string& member : membersOf(group))
                 EXPECT_GE(occurrences(schedule, member), 1u) << "group " << group << ": " << member;
             schedules += schedule;
@@ -169,9 +127,9 @@ TEST_F(LimitsTest, TheBiggestAssignmentIsShownAndExportedWhole) {
 
         DeleteFileA(path.c_str());
         clickResult(IDC_EXPORT);
-        ASSERT_EQ(boxes.boxes().size(), boxesBefore + 1);
+        ASSERT_EQ(boxes.boxes().size(), 1u);
         EXPECT_EQ(boxes.boxes().back().text, STR_EXPORT_DONE);
-        const std::string written = contents(path);
+        const std::string written = fileContents(path);
         EXPECT_EQ(written, exportFileText(assignment(), host()));
         for (const std::string& name : participants) EXPECT_GE(occurrences(written, name), 1u) << name;
         for (const std::string& map : maps) EXPECT_GE(occurrences(written, map), 1u) << map;
@@ -180,6 +138,7 @@ TEST_F(LimitsTest, TheBiggestAssignmentIsShownAndExportedWhole) {
         boxes.answerNextWith(IDYES);
         clickResult(IDC_CANCEL_ASSIGNMENT);
         ASSERT_FALSE(assignment().assigned());
+        boxes.forget();
     }
 }
 

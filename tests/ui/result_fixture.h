@@ -1,45 +1,50 @@
 #pragma once
 // A started program with the example assignment at hand: ten participants,
-// 3 groups of 4, tournament, 4 maps dealt evenly. Shared by the result window
-// and export tests.
+// 3 groups of 4, tournament, 4 maps dealt evenly. Shared by the result window,
+// export, limit and leak tests.
+#include <shlobj.h>
+
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
 #include "tests/ui/harness.h"  // windows.h before the ids
 
-#include <commctrl.h>
-
 #include "resources/ids.h"
 
 namespace rl::ui::test {
+
+// Where the export writes, on the test's own Desktop.
+inline std::string desktopFile() {
+    char folder[MAX_PATH] = {};
+    if (!SHGetSpecialFolderPathA(nullptr, folder, CSIDL_DESKTOP, FALSE)) return {};
+    return std::string(folder) + "\\조배정결과.txt";
+}
+
+inline std::string fileContents(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
 
 class ResultFixture : public ProgramTest {
 protected:
     static constexpr int kGroupCountBox = 0;
     static constexpr int kGroupSizeBox = 1;
 
-    HWND result() const {
-        const std::vector<HWND> open = ownedWindows(kResultClass);
-        return open.empty() ? nullptr : open.front();
-    }
+    HWND result() const { return owned(kResultClass); }
     HWND resultItem(int id) const { return GetDlgItem(result(), id); }
     std::string resultText(int id) const { return windowText(resultItem(id)); }
     void clickResult(int id) {
         SendMessageA(resultItem(id), BM_CLICK, 0, 0);
         pumpMessages();
     }
-
-    // The number box beside the given up-down, as the up-down would set it.
-    void setNumber(int which, int value) {
-        int seen = 0;
-        for (HWND child = GetWindow(main(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-            if (className(child) != "msctls_updown32" || seen++ != which) continue;
-            HWND box = reinterpret_cast<HWND>(SendMessageA(child, UDM_GETBUDDY, 0, 0));
-            SendMessageA(child, UDM_SETPOS32, 0, value);
-            SetWindowTextA(box, std::to_string(value).c_str());
-            return;
-        }
-        ADD_FAILURE() << "no up-down " << which;
+    // As the drop-down list reports a choice to its window.
+    void choose(int group) {
+        HWND chooser = resultItem(IDC_GROUP_CHOOSER);
+        SendMessageA(chooser, CB_SETCURSEL, static_cast<WPARAM>(group), 0);
+        SendMessageA(result(), WM_COMMAND, MAKEWPARAM(IDC_GROUP_CHOOSER, CBN_SELCHANGE),
+                     reinterpret_cast<LPARAM>(chooser));
     }
 
     void prepareExample() {
@@ -56,11 +61,6 @@ protected:
     bool openResult() {
         click(IDC_ASSIGN);
         return ownedWindows(kResultClass).size() == 1;
-    }
-
-    void restartProgram() {
-        TearDown();
-        SetUp();
     }
 };
 

@@ -26,92 +26,64 @@ protected:
 
 // Without a window the loop would wait forever: a failed start says so and
 // gives up, leaving nothing registered behind.
-TEST_F(StartFailureTest, ClassRegistrationFailureIsReported) {
-    registerDecoy(kHelpClass);
-    EXPECT_EQ(startApplication(GetModuleHandleA(nullptr), SW_SHOWNORMAL), nullptr);
-    EXPECT_EQ(mainWindow(), nullptr);
-    ASSERT_EQ(boxes.boxes().size(), 1u);
-    EXPECT_EQ(boxes.boxes()[0].caption, "Rosterloom");
-    EXPECT_EQ(boxes.boxes()[0].text, "창 클래스를 등록할 수 없어 프로그램을 끝냅니다.");
-    WNDCLASSA cls{};
-    EXPECT_FALSE(GetClassInfoA(GetModuleHandleA(nullptr), kMainClass, &cls));
-}
-
-TEST_F(StartFailureTest, MainWindowFailureIsReported) {
-    registerDecoy(kEntryFieldClass);  // the creation step cannot register its own
-    EXPECT_EQ(startApplication(GetModuleHandleA(nullptr), SW_SHOWNORMAL), nullptr);
-    ASSERT_EQ(boxes.boxes().size(), 1u);
-    EXPECT_EQ(boxes.boxes()[0].text, "주 창을 만들 수 없어 프로그램을 끝냅니다.");
-    EXPECT_EQ(FindWindowA(kMainClass, nullptr), nullptr);
+TEST_F(StartFailureTest, AFailedStartIsReported) {
+    const std::pair<const char*, const char*> cases[] = {
+        {kHelpClass, "창 클래스를 등록할 수 없어 프로그램을 끝냅니다."},
+        {kEntryFieldClass, "주 창을 만들 수 없어 프로그램을 끝냅니다."}};  // the creation step registers it
+    for (const auto& [taken, message] : cases) {
+        SCOPED_TRACE(taken);
+        registerDecoy(taken);
+        EXPECT_EQ(startApplication(GetModuleHandleA(nullptr), SW_SHOWNORMAL), nullptr);
+        EXPECT_EQ(mainWindow(), nullptr);
+        expectLastBox(boxes, "Rosterloom", message);
+        WNDCLASSA cls{};
+        EXPECT_FALSE(GetClassInfoA(GetModuleHandleA(nullptr), kMainClass, &cls));
+        EXPECT_EQ(FindWindowA(kMainClass, nullptr), nullptr);
+        TearDown();
+    }
+    EXPECT_EQ(boxes.boxes().size(), 2u);
 }
 
 // The real program in its own process: started, given an assignment and the
 // help window, then ended with its exit button.
-class ChildProgram {
-public:
-    ChildProgram() {
-        char path[MAX_PATH] = {};
-        GetModuleFileNameA(nullptr, path, MAX_PATH);
-        std::string program(path);
-        program = program.substr(0, program.find_last_of("\\/")) + "\\..\\ui\\rosterloom.exe";
-        STARTUPINFOA startup{};
-        startup.cb = sizeof startup;
-        started_ = CreateProcessA(program.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                                  &process_) != FALSE;
-    }
-    ~ChildProgram() {
-        if (!started_) return;
-        if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) TerminateProcess(process_.hProcess, 99);
-        CloseHandle(process_.hThread);
-        CloseHandle(process_.hProcess);
-    }
-    bool started() const { return started_; }
-    // The first visible top-level window of the given class of the program.
-    HWND waitForWindow(const char* wanted) const {
-        for (int tries = 0; tries < 400; ++tries) {
-            if (HWND found = findWindow(wanted)) return found;
-            Sleep(50);
-        }
-        return nullptr;
-    }
-    DWORD waitForExitCode() const {
-        if (WaitForSingleObject(process_.hProcess, 20000) != WAIT_OBJECT_0) return STILL_ACTIVE;
-        DWORD code = STILL_ACTIVE;
-        GetExitCodeProcess(process_.hProcess, &code);
-        return code;
-    }
-
-private:
-    HWND findWindow(const char* wanted) const {
-        for (HWND w = FindWindowExA(nullptr, nullptr, wanted, nullptr); w; w = FindWindowExA(nullptr, w, wanted, nullptr)) {
-            DWORD owner = 0;
-            GetWindowThreadProcessId(w, &owner);
-            // Visible only once its creation step is over and its controls exist.
-            if (owner == process_.dwProcessId && IsWindowVisible(w)) return w;
-        }
-        return nullptr;
-    }
-    PROCESS_INFORMATION process_{};
-    bool started_ = false;
-};
-
 TEST(Program, ExitButtonEndsWithZeroWhileWindowsAreOpen) {
-    ChildProgram program;
-    ASSERT_TRUE(program.started());
-    HWND main = program.waitForWindow(kMainClass);
-    ASSERT_NE(main, nullptr);
-    HWND field = GetDlgItem(main, IDC_PARTICIPANT_FIELD);
-    ASSERT_NE(field, nullptr);
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string program(path);
+    program = program.substr(0, program.find_last_of("\\/")) + "\\..\\ui\\rosterloom.exe";
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    ASSERT_TRUE(CreateProcessA(program.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                               &process));
+    // Its first window of the class, visible only once its controls exist.
+    const auto waitForWindow = [&](const char* wanted) -> HWND {
+        for (int tries = 0; tries < 400; Sleep(50), ++tries)
+            for (HWND w = FindWindowExA(nullptr, nullptr, wanted, nullptr); w;
+                 w = FindWindowExA(nullptr, w, wanted, nullptr)) {
+                DWORD owner = 0;
+                GetWindowThreadProcessId(w, &owner);
+                if (owner == process.dwProcessId && IsWindowVisible(w)) return w;
+            }
+        return nullptr;
+    };
+    HWND main = waitForWindow(kMainClass);
+    EXPECT_NE(main, nullptr);
     for (const char* name : {"Orrin_a", "Vesper", "Lumen"}) {
-        SendMessageA(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(name));
-        SendMessageA(field, WM_KEYDOWN, VK_RETURN, 0);
+        SendMessageA(GetDlgItem(main, IDC_PARTICIPANT_FIELD), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(name));
+        SendMessageA(GetDlgItem(main, IDC_PARTICIPANT_FIELD), WM_KEYDOWN, VK_RETURN, 0);
     }
     PostMessageA(GetDlgItem(main, IDC_ASSIGN), BM_CLICK, 0, 0);
-    ASSERT_NE(program.waitForWindow(kResultClass), nullptr);
+    EXPECT_NE(waitForWindow(kResultClass), nullptr);
     PostMessageA(GetDlgItem(main, IDC_HELP), BM_CLICK, 0, 0);
-    ASSERT_NE(program.waitForWindow(kHelpClass), nullptr);
+    EXPECT_NE(waitForWindow(kHelpClass), nullptr);
     PostMessageA(GetDlgItem(main, IDC_EXIT), BM_CLICK, 0, 0);
-    EXPECT_EQ(program.waitForExitCode(), 0u);
+    DWORD code = STILL_ACTIVE;
+    if (WaitForSingleObject(process.hProcess, 20000) == WAIT_OBJECT_0) GetExitCodeProcess(process.hProcess, &code);
+    EXPECT_EQ(code, 0u);
+    if (code == STILL_ACTIVE) TerminateProcess(process.hProcess, 99);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
 }
 
 TEST(Resources, StringTableHoldsTheMessagesInCodePage949) {
@@ -133,62 +105,19 @@ TEST(Resources, HelpTextIsFortyOneCrLfLinesOf1913Bytes) {
     HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(IDR_HELP_TEXT), "TEXT");
     ASSERT_NE(found, nullptr);
     ASSERT_EQ(SizeofResource(module, found), 1913u);
-    const auto* bytes = static_cast<const char*>(LockResource(LoadResource(module, found)));
-    const std::string text(bytes, 1913);
-
-    std::vector<std::string> lines;
-    for (std::size_t start = 0; start < text.size();) {
-        const std::size_t end = text.find("\r\n", start);
-        ASSERT_NE(end, std::string::npos) << "the last line ends with CR LF too";
-        lines.push_back(text.substr(start, end - start));
-        start = end + 2;
-    }
+    const std::string text(static_cast<const char*>(LockResource(LoadResource(module, found))), 1913);
+    EXPECT_EQ(text.substr(text.size() - 2), "\r\n") << "the last line ends with CR LF too";
+    const std::vector<std::string> lines = linesOf(text);
     ASSERT_EQ(lines.size(), 41u);
-    // Leading blanks of each line; -1 marks an empty line.
-    constexpr int kLeading[41] = {0, 0, 0, 0, 0, -1, 0, 3, 2, 2, -1, 3, 2, 2, -1, 3, 2, 2, -1, 3, 2,
-                                  -1, 3, 0, 2, 2, -1, 0, 2, 2, -1, 3, 2, 2, -1, 3, 2, 2, -1, 3, 2};
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        const std::string& line = lines[i];
-        SCOPED_TRACE("line " + std::to_string(i + 1));
-        EXPECT_EQ(line.find_first_of("\r\n"), std::string::npos);
-        if (kLeading[i] < 0) {
-            EXPECT_TRUE(line.empty());
-            continue;
-        }
-        EXPECT_EQ(static_cast<int>(line.find_first_not_of(' ')), kLeading[i]);
-        EXPECT_NE(line.back(), ' ');
+    for (const std::string& line : lines) {
+        EXPECT_EQ(line.find_first_of("\r\n"), std::string::npos) << line;
+        EXPECT_TRUE(line.empty() || line.back() != ' ') << line;
     }
     EXPECT_EQ(lines[0], "▶ 프로그램 소개");
+    EXPECT_EQ(lines[5], "");
     EXPECT_EQ(lines[7], "   〓참가자 등록〓");
     EXPECT_EQ(lines[17], "  입력란 오른쪽의 \"↕\"버튼을 이용하여 조정합니다.");
     EXPECT_EQ(lines[40].rfind("  결과 창의 [파일 출력] 버튼을 누르면", 0), 0u);
-}
-
-TEST(Resources, IconHasA32And16PixelImageOf16Colours) {
-#pragma pack(push, 2)
-    struct GroupEntry {
-        BYTE width, height, colours, reserved;
-        WORD planes, bitCount;
-        DWORD bytes;
-        WORD id;
-    };
-    struct GroupHeader {
-        WORD reserved, type, count;
-        GroupEntry entries[2];
-    };
-#pragma pack(pop)
-    HMODULE module = GetModuleHandleA(nullptr);
-    HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(IDI_APP_ICON), MAKEINTRESOURCEA(14) /* RT_GROUP_ICON */);
-    ASSERT_NE(found, nullptr);
-    const auto* group = static_cast<const GroupHeader*>(LockResource(LoadResource(module, found)));
-    ASSERT_EQ(group->count, 2);
-    EXPECT_EQ(group->entries[0].width, 32);
-    EXPECT_EQ(group->entries[1].width, 16);
-    for (const GroupEntry& entry : group->entries) {
-        EXPECT_EQ(entry.colours, 16);
-        EXPECT_EQ(entry.bitCount, 4);
-        EXPECT_NE(LoadImageA(module, MAKEINTRESOURCEA(IDI_APP_ICON), IMAGE_ICON, entry.width, entry.width, 0), nullptr);
-    }
 }
 
 }  // namespace
