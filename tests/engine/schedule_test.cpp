@@ -1,11 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <numeric>
 #include <random>
 
 #include "engine/schedule.h"
-#include "engine/shuffle.h"
+#include "engine/shuffle_internal.h"
 #include "support.h"
 
 namespace rl {
@@ -47,10 +46,7 @@ TEST(EqualMaps, FirstDealShufflesTheOrder) {
     host.clock = 987654;
     auto state = stateWith(false, 7, {{0, 1, 2, 3}});
     ASSERT_TRUE(buildSchedules(state, host));
-    std::vector<Pos> order(7);
-    std::iota(order.begin(), order.end(), Pos{0});
-    AssignmentState reference;
-    ASSERT_TRUE(shuffleElements(reference, host, order.data(), 7, sizeof(Pos)));
+    const auto order = test::shuffledAt(host.clock, 7);
     EXPECT_EQ(state.mapOrder, order);
     for (int k = 0; k < 6; ++k) EXPECT_EQ(state.schedule[0][k].map, order[k]) << k;
     EXPECT_EQ(state.mapCursor, 5);
@@ -84,8 +80,9 @@ TEST(Schedules, EmptyAndSingleMemberGroups) {
     }
 }
 
-// Full assignments over many inputs: counts, translations, capacity and maps.
-TEST(Schedules, PropertiesOverRandomAssignments) {
+// Full assignments over many inputs: the table is the clock's shuffle laid
+// out as members then vacancies; counts, translations, capacity and maps.
+TEST(Assign, PropertiesOverRandomInputs) {
     std::mt19937 gen(555);
     for (int trial = 0; trial < 3000; ++trial) {
         const int groups = 1 + gen() % 8, places = 1 + gen() % 8;
@@ -98,12 +95,25 @@ TEST(Schedules, PropertiesOverRandomAssignments) {
         AssignmentState state;
         ASSERT_EQ(assign(state, host), AssignOutcome::Assigned);
         const Settings& s = state.settings;
+        GroupTable expected(groups, std::vector<Pos>(places));
+        layGroups(test::shuffledAt(host.clock, s.participantCount), s.spreadVacancies, expected);
+        ASSERT_EQ(state.groupTable, expected);
+
         const int capacity = matchCountFor(s.groupSize, s.tournament);
-        std::vector<int> dealt(host.maps.size(), 0);
+        std::vector<int> dealt(host.maps.size(), 0), seen(s.participantCount, 0);
         int deals = 0;
         for (int g = 0; g < s.groupCount; ++g) {
             const auto& row = state.groupTable[g];
-            const int members = static_cast<int>(std::find(row.begin(), row.end(), kNone) - row.begin());
+            const auto firstVacancy = std::find(row.begin(), row.end(), kNone);
+            const int members = static_cast<int>(firstVacancy - row.begin());
+            ASSERT_TRUE(std::all_of(firstVacancy, row.end(), [](Pos p) { return p == kNone; }));
+            for (auto it = row.begin(); it != firstVacancy; ++it) ++seen.at(*it);
+            if (g > 0 && s.spreadVacancies) {  // larger groups first, differing by at most one
+                EXPECT_LE(members, state.memberCount[g - 1]);
+                EXPECT_LE(state.memberCount[0] - members, 1);
+            } else if (g > 0) {  // a group starts only when the one before is full
+                EXPECT_TRUE(members == 0 || state.memberCount[g - 1] == places);
+            }
             ASSERT_EQ(state.memberCount[g], members);
             ASSERT_EQ(state.matchCount[g], matchCountFor(members, s.tournament));
             ASSERT_EQ(static_cast<int>(state.schedule[g].size()), capacity);
@@ -115,7 +125,7 @@ TEST(Schedules, PropertiesOverRandomAssignments) {
                     continue;
                 }
                 if (k < firstRound) {
-                    EXPECT_NE(std::find(row.begin(), row.begin() + members, m.first), row.begin() + members);
+                    EXPECT_NE(std::find(row.begin(), firstVacancy, m.first), firstVacancy);
                 }
                 if (m.second == kNone || !s.mapsEnabled) {
                     EXPECT_EQ(m.map, kNone);
@@ -126,6 +136,7 @@ TEST(Schedules, PropertiesOverRandomAssignments) {
                 }
             }
         }
+        EXPECT_EQ(std::count(seen.begin(), seen.end(), 1), s.participantCount) << "everyone placed once";
         for (int d : dealt) {
             if (!s.mapsEnabled || !s.equalMaps) break;
             EXPECT_TRUE(d == deals / s.mapCount || d == (deals + s.mapCount - 1) / s.mapCount) << d << " of " << deals;

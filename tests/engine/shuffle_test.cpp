@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <numeric>
 #include <random>
 
 #include "engine/shuffle.h"
@@ -11,20 +10,7 @@
 namespace rl {
 namespace {
 
-std::vector<Pos> identity(int n) {
-    std::vector<Pos> order(static_cast<std::size_t>(n));
-    std::iota(order.begin(), order.end(), Pos{0});
-    return order;
-}
-
-std::vector<Pos> shuffledAt(std::uint32_t clock, int n) {
-    AssignmentState state;
-    ListHost host;
-    host.clock = clock;
-    auto order = identity(n);
-    EXPECT_TRUE(shuffleElements(state, host, order.data(), n, sizeof(Pos)));
-    return order;
-}
+using test::identity;
 
 // Draws 5, 7, 2 then 9, 1, 4 over 0..3: each draw sees the array as the row
 // before it left it. The same draws move 12-byte matches as whole blocks.
@@ -62,7 +48,7 @@ TEST(Shuffle, PropertiesOverRandomClocks) {
         state.random.seed(12345);
         auto order = identity(n);
         ASSERT_TRUE(shuffleElements(state, host, order.data(), n, sizeof(Pos)));
-        EXPECT_EQ(order, shuffledAt(clock, n)) << "same clock, same order, whatever the state";
+        EXPECT_EQ(order, test::shuffledAt(clock, n)) << "same clock, same order, whatever the state";
         Random expected;
         expected.seed(clock);
         for (int i = 0; i < 2 * (n - 1); ++i) expected.draw();
@@ -94,42 +80,6 @@ TEST(FillGroups, WorkedExamples) {
         GroupTable table(3, std::vector<Pos>(4));
         layGroups(c.order, c.spread, table);
         EXPECT_EQ(table, c.expected) << (c.spread ? "spread" : "sequential") << " of " << c.order.size();
-    }
-}
-
-// fillGroups lays out the clock's shuffle; every row is members then vacancies.
-TEST(FillGroups, PropertiesOverRandomSettings) {
-    std::mt19937 gen(2024);
-    for (int trial = 0; trial < 2000; ++trial) {
-        AssignmentState state;
-        ListHost host;
-        host.clock = gen();
-        Settings& s = state.settings;
-        s.groupCount = 1 + trial % 8;
-        s.groupSize = 1 + (trial / 8) % 8;
-        s.participantCount = 1 + static_cast<int>(gen() % (s.groupCount * s.groupSize));
-        s.spreadVacancies = trial % 2;
-        ASSERT_TRUE(fillGroups(state, host));
-        GroupTable expected(s.groupCount, std::vector<Pos>(s.groupSize));
-        layGroups(shuffledAt(host.clock, s.participantCount), s.spreadVacancies, expected);
-        EXPECT_EQ(state.groupTable, expected);
-
-        std::vector<int> members, seen(s.participantCount, 0);
-        for (const auto& row : state.groupTable) {
-            auto firstVacancy = std::find(row.begin(), row.end(), kNone);
-            ASSERT_TRUE(std::all_of(firstVacancy, row.end(), [](Pos p) { return p == kNone; }));
-            members.push_back(static_cast<int>(firstVacancy - row.begin()));
-            for (auto it = row.begin(); it != firstVacancy; ++it) ++seen.at(*it);
-        }
-        EXPECT_EQ(std::count(seen.begin(), seen.end(), 1), s.participantCount);
-        for (int g = 1; g < s.groupCount; ++g) {
-            if (s.spreadVacancies) {  // larger groups first, differing by at most one
-                EXPECT_LE(members[g], members[g - 1]);
-                EXPECT_LE(members[0] - members[g], 1);
-            } else {  // a group starts only when the one before is full
-                EXPECT_TRUE(members[g] == 0 || members[g - 1] == s.groupSize);
-            }
-        }
     }
 }
 

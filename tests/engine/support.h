@@ -1,10 +1,13 @@
 #pragma once
+#include <gtest/gtest.h>
+
 #include <string>
 #include <vector>
 
 #include "engine/assignment.h"
 #include "engine/list_host.h"
 #include "engine/pairing.h"
+#include "engine/shuffle.h"
 
 namespace rl::test {
 
@@ -38,6 +41,22 @@ inline std::string show(const Schedule& matches, int count) {
                std::to_string(m.map) + ")";
     }
     return out;
+}
+
+inline std::vector<Pos> identity(int n) {
+    std::vector<Pos> order;
+    for (int i = 0; i < n; ++i) order.push_back(static_cast<Pos>(i));
+    return order;
+}
+
+// The order a shuffle of 0..n-1 gives at `clock`.
+inline std::vector<Pos> shuffledAt(std::uint32_t clock, int n) {
+    AssignmentState state;
+    ListHost host;
+    host.clock = clock;
+    auto order = identity(n);
+    EXPECT_TRUE(shuffleElements(state, host, order.data(), n, sizeof(Pos)));
+    return order;
 }
 
 // Number of inversions modulo 2: 0 for an even permutation of 0..n-1.

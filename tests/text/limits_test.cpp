@@ -41,6 +41,7 @@ TEST(LargestTexts, HaveTheirExactLengthsAndKeepEveryNameWhole) {
     const std::string table = buildResultView(b.state, b.host, 0).tableText;
     const std::string file = exportFileText(b.state, b.host);
     EXPECT_EQ(table.size(), 3256u);
+    EXPECT_EQ(table.find("< A >\t< B >\t< C >\t< D >\t< E >\t< F >\t< G >\t< H >\t\r\n"), 0u);
     EXPECT_EQ(exportTableText(b.state, b.host).size(), 3356u);
     EXPECT_EQ(file.size(), 3356u + 8 * 4809u);
     for (const std::string& name : participants) {
@@ -51,6 +52,7 @@ TEST(LargestTexts, HaveTheirExactLengthsAndKeepEveryNameWhole) {
         const std::string schedule = buildResultView(b.state, b.host, g).scheduleText;
         const std::string chunk = exportGroupText(b.state, b.host, g);
         EXPECT_EQ(schedule.size(), 4646u) << g;
+        EXPECT_EQ(buildResultView(b.state, b.host, g).tableText, table) << "the same whichever group is chosen";
         EXPECT_EQ(chunk.size(), 4809u) << g;
         for (const Match& m : matches[static_cast<std::size_t>(g)]) {
             const std::string map = "<" + maps[static_cast<std::size_t>(m.map)] + ">";

@@ -10,21 +10,6 @@ namespace {
 using testing::buildAssignment;
 using testing::Built;
 
-TEST(ResultViewTable, TwoGroupsOfTwoWithAVacancy) {
-    Built b = buildAssignment({"kim", "lee", "park"}, {}, false, {{0, 1}, {2, kNone}},
-                              {{{0, 1, kNone}}, {{2, kNone, kNone}}});
-    EXPECT_EQ(buildResultView(b.state, b.host, 0).tableText, "< A >\t< B >\t\r\nkim\tpark\r\nlee\t-");
-}
-
-TEST(ResultViewTable, SameWhicheverGroupIsChosenAndLettersRunToH) {
-    Built b = buildAssignment({"p", "q", "r", "s", "t", "u", "v", "w"}, {}, false,
-                              {{0}, {1}, {2}, {3}, {4}, {5}, {6}, {7}}, std::vector<Schedule>(8));
-    for (int g = 0; g < 8; ++g) {
-        EXPECT_EQ(buildResultView(b.state, b.host, g).tableText,
-                  "< A >\t< B >\t< C >\t< D >\t< E >\t< F >\t< G >\t< H >\t\r\np\tq\tr\ts\tt\tu\tv\tw");
-    }
-}
-
 TEST(ResultViewSchedule, FiveMemberTournamentWithoutAndWithMaps) {
     for (bool withMaps : {false, true}) {
         Built b = testing::fiveMemberBracket(withMaps);
@@ -53,7 +38,7 @@ TEST(ResultViewSchedule, LeagueOfEightRunsFromOneDigitToTwo) {
     EXPECT_EQ(text.substr(text.size() - last.size()), last);
 }
 
-TEST(ResultViewSchedule, EmptyGroupHasNoLinesAndDashesInTheTable) {
+TEST(ResultView, EmptyGroupHasNoLinesAndAColumnOfDashesInTheTable) {
     Built b = buildAssignment({"a", "b"}, {}, false, {{0, 1}, {kNone, kNone}}, {{{0, 1, kNone}}, {}});
     const ResultView view = buildResultView(b.state, b.host, 1);
     EXPECT_EQ(view.scheduleText, "");
