@@ -13,19 +13,15 @@ void writeFile(const std::string& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
 }
 
-// Stand-ins for WriteFile on a full disk.
-BOOL WINAPI refusingWriter(HANDLE, LPCVOID, DWORD, LPDWORD written, LPOVERLAPPED) {
+// A stand-in for WriteFile on a full disk: from the given write on nothing,
+// or only half, is written.
+int writesLeft = 0;
+bool halfWrites = false;
+BOOL WINAPI fullDiskWriter(HANDLE file, LPCVOID data, DWORD size, LPDWORD written, LPOVERLAPPED o) {
+    if (writesLeft-- > 0 || halfWrites) return WriteFile(file, data, writesLeft >= 0 ? size : size / 2, written, o);
     *written = 0;
     SetLastError(ERROR_DISK_FULL);
     return FALSE;
-}
-BOOL WINAPI shortWriter(HANDLE file, LPCVOID data, DWORD size, LPDWORD written, LPOVERLAPPED overlapped) {
-    return WriteFile(file, data, size / 2, written, overlapped);
-}
-int writesSoFar = 0;
-BOOL WINAPI refusingFromThirdWrite(HANDLE file, LPCVOID data, DWORD size, LPDWORD written, LPOVERLAPPED o) {
-    if (++writesSoFar >= 3) return refusingWriter(file, data, size, written, o);
-    return WriteFile(file, data, size, written, o);
 }
 
 class ExportTest : public ResultFixture {
@@ -93,9 +89,11 @@ TEST_F(ExportTest, AFolderInTheFilesPlaceCannotBeReached) {
 
 // A full disk is never reported as success, and no half file is left behind.
 TEST_F(ExportTest, AFailedWriteCannotReachTheFile) {
-    for (FileWriter writer : {refusingWriter, shortWriter, refusingFromThirdWrite}) {
-        writesSoFar = 0;
-        setFileWriterForTesting(writer);
+    setFileWriterForTesting(fullDiskWriter);
+    for (const auto& [goodWrites, half] : {std::pair{0, false}, std::pair{0, true}, std::pair{2, false}}) {
+        SCOPED_TRACE(std::to_string(goodWrites) + (half ? " then half" : " then none"));
+        writesLeft = goodWrites;
+        halfWrites = half;
         EXPECT_EQ(exportAndTell(), STR_EXPORT_NO_ACCESS);
         EXPECT_EQ(GetFileAttributesA(path.c_str()), INVALID_FILE_ATTRIBUTES);
     }

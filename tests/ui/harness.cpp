@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <deque>
 
 namespace rl::ui::test {
@@ -15,8 +16,7 @@ std::vector<HWND> gSeenBoxes;
 constexpr char kDialogClass[] = "#32770";
 
 void recordAndAnswer(HWND box) {
-    for (HWND seen : gSeenBoxes)
-        if (seen == box) return;
+    if (std::find(gSeenBoxes.begin(), gSeenBoxes.end(), box) != gSeenBoxes.end()) return;
     gSeenBoxes.push_back(box);
     MessageBoxRecord record;
     record.caption = windowText(box);
@@ -26,11 +26,8 @@ void recordAndAnswer(HWND box) {
         if (_stricmp(kind.c_str(), "Static") == 0 && !windowText(child).empty()) record.text = windowText(child);
     }
     gBoxes.push_back(record);
-    int answer = IDOK;
-    if (!gAnswers.empty()) {
-        answer = gAnswers.front();
-        gAnswers.pop_front();
-    }
+    const int answer = gAnswers.empty() ? IDOK : gAnswers.front();
+    if (!gAnswers.empty()) gAnswers.pop_front();
     // Posted: the box's own modal loop takes it, as it would a real click.
     PostMessageA(box, WM_COMMAND, MAKEWPARAM(answer, BN_CLICKED),
                  reinterpret_cast<LPARAM>(GetDlgItem(box, answer)));
@@ -47,9 +44,8 @@ LRESULT CALLBACK onActivation(int code, WPARAM wParam, LPARAM lParam) {
 }  // namespace
 
 MessageBoxWatcher::MessageBoxWatcher() {
-    gBoxes.clear();
+    forget();
     gAnswers.clear();
-    gSeenBoxes.clear();
     gHook = SetWindowsHookExA(WH_CBT, onActivation, nullptr, GetCurrentThreadId());
 }
 
@@ -138,6 +134,8 @@ void unregisterProgramClasses() {
 
 void ProgramTest::SetUp() {
     pumpMessages();  // an end left over from a test before
+    ended_ = false;
+    quitCode_ = -1;
     main_ = startApplication(GetModuleHandleA(nullptr), SW_SHOWNORMAL);
     ASSERT_NE(main_, nullptr);
     ASSERT_EQ(mainWindow(), main_);

@@ -1,7 +1,6 @@
 // Assigning and cancelling, and opening and closing the result and help
 // windows, again and again: no GDI or USER object and no heap memory may be
 // left behind by any cycle.
-#include <array>
 #include <cstdio>
 #include <functional>
 #include <string>
@@ -14,10 +13,8 @@ namespace rl::ui::test {
 namespace {
 
 // Wine answers GetGuiResources with 0 (not implemented), so the objects are
-// then counted by asking every handle value. A handle whose high word is zero
+// counted by asking every handle value. A handle whose high word is zero
 // names its table slot whatever its generation, on Windows and Wine alike.
-DWORD guiResources(DWORD which) { return GetGuiResources(GetCurrentProcess(), which); }
-
 DWORD gdiObjectCensus() {
     DWORD count = 0;
     for (UINT_PTR slot = 1; slot <= 0xFFFF; ++slot)
@@ -48,10 +45,10 @@ DWORD userObjectCensus() {
 // Bytes in use in every heap of the process: the process heap and the C
 // runtime's own, where malloc and operator new take their memory.
 SIZE_T heapBytesInUse() {
-    std::array<HANDLE, 64> heaps{};
-    const DWORD count = GetProcessHeaps(static_cast<DWORD>(heaps.size()), heaps.data());
+    HANDLE heaps[64] = {};
+    const DWORD count = GetProcessHeaps(64, heaps);
     SIZE_T bytes = 0;
-    for (DWORD h = 0; h < count && h < heaps.size(); ++h) {
+    for (DWORD h = 0; h < count && h < 64; ++h) {
         if (!HeapLock(heaps[h])) continue;
         PROCESS_HEAP_ENTRY entry{};
         while (HeapWalk(heaps[h], &entry))
@@ -62,22 +59,12 @@ SIZE_T heapBytesInUse() {
 }
 
 struct Objects {
-    DWORD gdi;
-    DWORD user;
+    unsigned long gdi = gdiObjectCensus();
+    unsigned long user = userObjectCensus();
 };
 
 class LeakTest : public ResultFixture {
 protected:
-    void SetUp() override {
-        ResultFixture::SetUp();
-        countedByCensus = guiResources(GR_GDIOBJECTS) == 0;
-    }
-
-    Objects objects() const {
-        if (!countedByCensus) return {guiResources(GR_GDIOBJECTS), guiResources(GR_USEROBJECTS)};
-        return {gdiObjectCensus(), userObjectCensus()};
-    }
-
     // One warm-up cycle (first loads and caches), then `cycles` more, with
     // the counts before and after.
     void expectNoGrowth(const char* what, int cycles, const std::function<void()>& cycle) {
@@ -85,20 +72,18 @@ protected:
         ASSERT_FALSE(HasFatalFailure());
         // The censuses make and free things of their own, so the heap is
         // measured inside them.
-        const Objects objectsBefore = objects();
+        const Objects objectsBefore;
         const SIZE_T heapBefore = heapBytesInUse();
         const DWORD started = GetTickCount();
         for (int i = 0; i < cycles && !HasFatalFailure(); ++i) cycle();
         ASSERT_FALSE(HasFatalFailure());
         const DWORD elapsed = GetTickCount() - started;
         const SIZE_T heapAfter = heapBytesInUse();
-        const Objects objectsAfter = objects();
-        std::printf("%s, %d cycles in %lu ms (%s): GDI %lu -> %lu, USER %lu -> %lu, heap %llu -> %llu bytes\n",
-                    what, cycles, static_cast<unsigned long>(elapsed),
-                    countedByCensus ? "handle census" : "GetGuiResources",
-                    static_cast<unsigned long>(objectsBefore.gdi), static_cast<unsigned long>(objectsAfter.gdi),
-                    static_cast<unsigned long>(objectsBefore.user), static_cast<unsigned long>(objectsAfter.user),
-                    static_cast<unsigned long long>(heapBefore), static_cast<unsigned long long>(heapAfter));
+        const Objects objectsAfter;
+        std::printf("%s, %d cycles in %lu ms: GDI %lu -> %lu, USER %lu -> %lu, heap %llu -> %llu bytes\n", what,
+                    cycles, static_cast<unsigned long>(elapsed), objectsBefore.gdi, objectsAfter.gdi,
+                    objectsBefore.user, objectsAfter.user, static_cast<unsigned long long>(heapBefore),
+                    static_cast<unsigned long long>(heapAfter));
         EXPECT_LE(objectsAfter.gdi, objectsBefore.gdi) << what;
         EXPECT_LE(objectsAfter.user, objectsBefore.user) << what;
         EXPECT_LE(heapAfter, heapBefore + kHeapSlack) << what;
@@ -117,7 +102,6 @@ protected:
     // Below one byte a cycle: a window, text or tab stop left behind by each
     // cycle shows.
     static constexpr SIZE_T kHeapSlack = 32;
-    bool countedByCensus = false;
 };
 
 TEST_F(LeakTest, AssignAndCancelTwoHundredTimes) {

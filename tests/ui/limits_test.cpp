@@ -42,8 +42,7 @@ protected:
     // Every list filled to its limit through its field, the last entry
     // checked, then one more refused.
     void typeEverything() {
-        ASSERT_EQ(participants[0].size(), 49u);
-        ASSERT_EQ(participants[1].size(), 49u);
+        for (int i : {0, 1}) ASSERT_EQ(participants[i].size(), 49u);
         for (const std::string& name : participants) enter(IDC_PARTICIPANT_FIELD, name);
         EXPECT_EQ(text(IDC_GROUP_BOX), "참가자 등록 (128)");
         click(IDC_MAPS_CHECK);
@@ -64,49 +63,37 @@ protected:
         for (int i = first; i < static_cast<int>(listEntries(listId).size()); ++i) selected.push_back(i);
         deleteEntries(listId, selected);
     }
-    Names membersOf(int group) const {
-        Names members;
-        for (Pos place : assignment().groupTable[static_cast<std::size_t>(group)])
-            if (place != kNone) members.push_back(participants[static_cast<std::size_t>(place)]);
-        return members;
-    }
 
     Names participants = longestNames('P', 128);
     Names maps = longestNames('M', 10);
 };
 
-TEST_F(LimitsTest, FullListsOfTheLongestNamesAreTypedWholeAndTheNextIsRefused) {
+// Full lists typed, then 64 participants in 8 groups of 8 and 10 maps dealt
+// evenly, in both modes: the biggest result there is, every text as built
+// and every name whole.
+TEST_F(LimitsTest, TheBiggestAssignmentIsShownAndExportedWhole) {
+    const std::string path = desktopFile();
+    ASSERT_FALSE(path.empty());
     typeEverything();
-    // 128 can never be placed: eight groups of eight hold 64.
     setNumber(kGroupCountBox, 8);
     setNumber(kGroupSizeBox, 8);
-    click(IDC_ASSIGN);
+    click(IDC_ASSIGN);  // 128 can never be placed
     ASSERT_EQ(boxes.boxes().size(), 1u);
     EXPECT_EQ(boxes.boxes()[0].text, STR_TOO_MANY_PARTICIPANTS);
     EXPECT_FALSE(assignment().assigned());
+    boxes.forget();
 
     // A name longer than 49 bytes keeps its first 49.
     deleteFrom(IDC_PARTICIPANT_LIST, kMaxPlaces);
     enter(IDC_PARTICIPANT_FIELD, participants[0] + "xyz");
     EXPECT_EQ(listEntries(IDC_PARTICIPANT_LIST).back(), participants[0]);
-}
-
-// 64 participants in 8 groups of 8 and 10 maps dealt evenly, in both modes:
-// the biggest result there is, every text as built and every name whole.
-TEST_F(LimitsTest, TheBiggestAssignmentIsShownAndExportedWhole) {
-    const std::string path = desktopFile();
-    ASSERT_FALSE(path.empty());
-    typeEverything();
     deleteFrom(IDC_PARTICIPANT_LIST, kMaxPlaces);
     participants.resize(kMaxPlaces);
     ASSERT_EQ(listEntries(IDC_PARTICIPANT_LIST), participants);
-    setNumber(kGroupCountBox, 8);
-    setNumber(kGroupSizeBox, 8);
-
     for (int mode : {IDC_LEAGUE, IDC_TOURNAMENT}) {
         SCOPED_TRACE(mode == IDC_LEAGUE ? "league" : "tournament");
         click(mode);
-        ASSERT_TRUE(openResult());
+        ASSERT_TRUE(openResult()) << (boxes.boxes().empty() ? "" : boxes.boxes().back().text);
         ASSERT_TRUE(boxes.boxes().empty());
         ASSERT_EQ(assignment().settings.participantCount, kMaxPlaces);
         ASSERT_EQ(assignment().settings.mapCount, 10);
@@ -119,8 +106,6 @@ TEST_F(LimitsTest, TheBiggestAssignmentIsShownAndExportedWhole) {
             choose(group);
             const std::string schedule = resultText(IDC_SCHEDULE_EDIT);
             EXPECT_EQ(schedule, buildResultView(assignment(), host(), group).scheduleText) << group;
-            for (const std::string& member : membersOf(group))
-                EXPECT_GE(occurrences(schedule, member), 1u) << "group " << group << ": " << member;
             schedules += schedule;
         }
         for (const std::string& map : maps) EXPECT_GE(occurrences(schedules, "<" + map + ">"), 1u) << map;

@@ -8,38 +8,28 @@
 namespace rl::ui::test {
 namespace {
 
-class StartFailureTest : public ::testing::Test {
-protected:
-    void TearDown() override {
-        pumpMessages();
-        unregisterProgramClasses();
-    }
-    void registerDecoy(const char* name) {
-        WNDCLASSA decoy{};
-        decoy.lpfnWndProc = DefWindowProcA;
-        decoy.hInstance = GetModuleHandleA(nullptr);
-        decoy.lpszClassName = name;
-        ASSERT_NE(RegisterClassA(&decoy), 0);
-    }
-    MessageBoxWatcher boxes;
-};
-
 // Without a window the loop would wait forever: a failed start says so and
 // gives up, leaving nothing registered behind.
-TEST_F(StartFailureTest, AFailedStartIsReported) {
+TEST(Program, AFailedStartIsReported) {
+    MessageBoxWatcher boxes;
     const std::pair<const char*, const char*> cases[] = {
         {kHelpClass, "창 클래스를 등록할 수 없어 프로그램을 끝냅니다."},
         {kEntryFieldClass, "주 창을 만들 수 없어 프로그램을 끝냅니다."}};  // the creation step registers it
     for (const auto& [taken, message] : cases) {
         SCOPED_TRACE(taken);
-        registerDecoy(taken);
+        WNDCLASSA decoy{};
+        decoy.lpfnWndProc = DefWindowProcA;
+        decoy.hInstance = GetModuleHandleA(nullptr);
+        decoy.lpszClassName = taken;
+        ASSERT_NE(RegisterClassA(&decoy), 0);
         EXPECT_EQ(startApplication(GetModuleHandleA(nullptr), SW_SHOWNORMAL), nullptr);
         EXPECT_EQ(mainWindow(), nullptr);
         expectLastBox(boxes, "Rosterloom", message);
         WNDCLASSA cls{};
         EXPECT_FALSE(GetClassInfoA(GetModuleHandleA(nullptr), kMainClass, &cls));
         EXPECT_EQ(FindWindowA(kMainClass, nullptr), nullptr);
-        TearDown();
+        pumpMessages();
+        unregisterProgramClasses();
     }
     EXPECT_EQ(boxes.boxes().size(), 2u);
 }
