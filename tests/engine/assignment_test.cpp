@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include "resources/strings.h"
 #include "support.h"
 
@@ -13,42 +15,37 @@ bool isEmpty(const AssignmentState& state) {
            state.memberCount.empty() && !state.mapOrder && !state.assigned();
 }
 
-TEST(CaptureSettings, FirstFailingTestWins) {
+// The first failing check wins; number fields read like decimal conversion.
+TEST(CaptureSettings, ValidationOrderAndNumberFields) {
     const struct {
         int participants, maps;
         bool mapsEnabled;
         const char *groups, *places;
-        int message;  // 0: accepted
+        int message, groupCount;  // message 0: accepted
     } cases[] = {
-        {0, 0, true, "1", "1", IDS_NO_PARTICIPANTS},         // 2 before 3 and 4
-        {13, 0, true, "3", "4", IDS_TOO_MANY_PARTICIPANTS},  // 3 before 4
-        {12, 0, true, "3", "4", IDS_NO_MAPS},                // a full table is accepted
-        {12, 0, false, "3", "4", 0},                         // maps off: the map list is not read
-        {64, 10, true, "8", "8", 0},
-        {1, 0, false, "abc", "4", IDS_TOO_MANY_PARTICIPANTS},  // no digits counts as 0
-        {6, 0, false, "-2", "-3", IDS_TOO_MANY_PARTICIPANTS},  // no negative places
+        {0, 0, true, "1", "1", IDS_NO_PARTICIPANTS, 1},         // 2 before 3 and 4
+        {13, 0, true, "3", "4", IDS_TOO_MANY_PARTICIPANTS, 3},  // 3 before 4
+        {12, 0, true, "3", "4", IDS_NO_MAPS, 3},                // a full table is accepted
+        {12, 0, false, "3", "4", 0, 3},                         // maps off: the map list is not read
+        {64, 10, true, "8", "8", 0, 8},
+        {1, 0, false, "abc", "4", IDS_TOO_MANY_PARTICIPANTS, 0},  // no digits counts as 0
+        {6, 0, false, "-2", "-3", IDS_TOO_MANY_PARTICIPANTS, -2},  // no negative places
+        {1, 0, false, "1", " +8x", 0, 1}, {1, 0, false, " \t 7", "1", 0, 7},
+        {1, 0, false, "+3", "1", 0, 3}, {1, 0, false, "5x", "1", 0, 5},
+        {1, 0, false, "x5", "1", IDS_TOO_MANY_PARTICIPANTS, 0}, {1, 0, false, "", "1", IDS_TOO_MANY_PARTICIPANTS, 0},
+        {1, 0, false, "- 5", "1", IDS_TOO_MANY_PARTICIPANTS, 0}, {1, 0, false, "0008", "1", 0, 8},
+        {1, 0, false, "99999999999999", "1", 0, 2147483647},
+        {1, 0, false, "-99999999999999", "1", IDS_TOO_MANY_PARTICIPANTS, -2147483647 - 1},
+        {1, 0, false, "                                                6", "1", 0, 6},  // the first 49 characters
+        {1, 0, false, "                                                 6", "1", IDS_TOO_MANY_PARTICIPANTS, 0},
     };
     for (const auto& c : cases) {
         auto host = hostWith(c.participants, c.maps, c.mapsEnabled, c.groups, c.places);
         AssignmentState state;
-        EXPECT_EQ(captureSettings(state, host), c.message == 0) << c.participants << " in " << c.groups << "x" << c.places;
+        EXPECT_EQ(captureSettings(state, host), c.message == 0) << c.participants << " in " << c.groups;
         EXPECT_EQ(host.shownMessages, c.message ? std::vector<int>{c.message} : std::vector<int>{}) << c.participants;
-    }
-}
-
-TEST(CaptureSettings, NumberFieldsReadLikeDecimalConversion) {
-    const std::pair<const char*, int> cases[] = {
-        {" \t 7", 7}, {"+3", 3}, {"-2", -2}, {"5x", 5}, {"x5", 0}, {"", 0}, {"- 5", 0}, {"0008", 8},
-        {"99999999999999", 2147483647}, {"-99999999999999", -2147483647 - 1},
-        {"                                                6", 6},  // only the first 49 characters are read
-        {"                                                 6", 0},
-    };
-    for (const auto& [text, value] : cases) {
-        ListHost host = hostWith(1, 0, false, text, text);
-        AssignmentState state;
-        captureSettings(state, host);
-        EXPECT_EQ(state.settings.groupCount, value) << '"' << text << '"';
-        EXPECT_EQ(state.settings.groupSize, value) << '"' << text << '"';
+        EXPECT_EQ(state.settings.groupCount, c.groupCount) << '"' << c.groups << '"';
+        EXPECT_EQ(state.settings.groupSize, std::atoi(c.places)) << '"' << c.places << '"';
     }
 }
 

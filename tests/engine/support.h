@@ -30,7 +30,9 @@ inline ListHost hostWith(int participants, int maps, bool mapsEnabled, const cha
 // "(0,1) (2,-1)": pairs, or the first `count` matches as (first,second,map).
 inline std::string show(const PairList& pairs) {
     std::string out;
-    for (const Pair& p : pairs) out += (out.empty() ? "(" : " (") + std::to_string(p.a) + "," + std::to_string(p.b) + ")";
+    for (const Pair& p : pairs) {
+        out += (out.empty() ? "(" : " (") + std::to_string(p.a) + "," + std::to_string(p.b) + ")";
+    }
     return out;
 }
 inline std::string show(const Schedule& matches, int count) {

@@ -30,7 +30,8 @@ inline Built buildAssignment(std::vector<std::string> participants, std::vector<
                         static_cast<std::int32_t>(b.host.participants.size()),
                         static_cast<std::int32_t>(b.host.maps.size()), static_cast<std::int32_t>(rows.size()), size};
     for (std::size_t g = 0; g < rows.size(); ++g) {
-        b.state.memberCount.push_back(static_cast<Pos>(std::find(rows[g].begin(), rows[g].end(), kNone) - rows[g].begin()));
+        const auto members = std::find(rows[g].begin(), rows[g].end(), kNone) - rows[g].begin();
+        b.state.memberCount.push_back(static_cast<Pos>(members));
         b.state.matchCount.push_back(static_cast<Pos>(matches[g].size()));
         matches[g].resize(static_cast<std::size_t>(matchCountFor(size, tournament)));
     }
@@ -54,9 +55,9 @@ inline Schedule allPairs(const std::vector<Pos>& row, Pos firstMap, Pos mapCount
 // round two {W1,W3} {W2,bye}, the final {W4,W5}.
 inline Built fiveMemberBracket(bool withMaps) {
     const Pos m0 = withMaps ? 0 : kNone, m1 = withMaps ? 1 : kNone;
-    return buildAssignment({"a", "b", "c", "d", "e"}, withMaps ? std::vector<std::string>{"푸른 협곡", "Iron Delta"}
-                                                               : std::vector<std::string>{},
-                           true, {{0, 1, 2, 3, 4, kNone}},
+    std::vector<std::string> maps = {"푸른 협곡", "Iron Delta"};
+    if (!withMaps) maps.clear();
+    return buildAssignment({"a", "b", "c", "d", "e"}, maps, true, {{0, 1, 2, 3, 4, kNone}},
                            {{{0, 1, m0}, {2, 3, m1}, {4, kNone, kNone}, {0, 2, m1}, {1, kNone, kNone}, {0, 1, m0}}});
 }
 
