@@ -79,8 +79,11 @@ TEST(Pairing, PropertiesUpToSixteen) {
             for (int k = start; k < start + length; ++k) {
                 const Pair& p = (*bracket)[k];
                 sides.insert(p.a);
-                if (p.b != kNone) sides.insert(p.b);
-                else EXPECT_EQ(k, start + length - 1) << "m=" << m << ": a bye is its round's last entry";
+                if (p.b != kNone) {
+                    sides.insert(p.b);
+                } else {
+                    EXPECT_EQ(k, start + length - 1) << "m=" << m << ": a bye is its round's last entry";
+                }
             }
             std::multiset<int> expected;
             for (int v = 0; v < entrants; ++v) expected.insert(v);
