@@ -83,14 +83,6 @@ std::string className(HWND window) {
     return name;
 }
 
-bool isEnabled(HWND window) { return IsWindowEnabled(window) != FALSE; }
-
-RECT windowRect(HWND window) {
-    RECT rect{};
-    GetWindowRect(window, &rect);
-    return rect;
-}
-
 bool pumpMessages(int* quitCode) {
     MSG message{};
     while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {

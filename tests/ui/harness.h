@@ -34,8 +34,12 @@ public:
 std::string windowText(HWND window);
 std::vector<std::string> linesOf(const std::string& text);  // split at CR LF
 std::string className(HWND window);
-bool isEnabled(HWND window);
-RECT windowRect(HWND window);
+inline bool isEnabled(HWND window) { return IsWindowEnabled(window) != FALSE; }
+inline RECT windowRect(HWND window) {
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    return rect;
+}
 // Handles the posted and sent messages waiting on this thread; true once the
 // quit message has been seen, its code in *quitCode.
 bool pumpMessages(int* quitCode = nullptr);

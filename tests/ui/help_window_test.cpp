@@ -37,17 +37,7 @@ TEST_F(HelpWindowTest, OpensPlacedOnceWithTheWholeHelpText) {
     EXPECT_EQ(windowText(helpEdit()), helpText());
     EXPECT_EQ(windowText(helpEdit()).size(), 1913u);
 
-    // Pressed again: no second window, the open one put back in its place.
-    for (int pressed = 0; pressed < 2; ++pressed) {
-        EXPECT_EQ(windowRect(window).left, 262);
-        EXPECT_EQ(windowRect(window).top, 106);
-        MoveWindow(window, 0, 0, 100, 100, TRUE);
-        click(IDC_HELP);
-        EXPECT_EQ(ownedWindows(kHelpClass), std::vector<HWND>{window});
-    }
-}
-
-TEST_F(HelpWindowTest, AboutTextIsTheTitleLineThenTheCredits) {
+    // The about text: the title line, then the credits.
     HWND about = ChildWindowFromPoint(help(), POINT{30, 340});
     ASSERT_NE(about, help());
     const std::vector<std::string> lines = linesOf(windowText(about));
@@ -56,6 +46,15 @@ TEST_F(HelpWindowTest, AboutTextIsTheTitleLineThenTheCredits) {
     EXPECT_EQ(lines[2], "2006. 03. 04. Sat.");
     for (std::size_t blank : {1, 4}) EXPECT_EQ(lines[blank], "");
     for (std::size_t name : {3, 5}) EXPECT_FALSE(lines[name].empty());  // the author, the sponsor
+
+    // Pressed again: no second window, the open one put back in its place.
+    for (int pressed = 0; pressed < 2; ++pressed) {
+        EXPECT_EQ(windowRect(window).left, 262);
+        EXPECT_EQ(windowRect(window).top, 106);
+        MoveWindow(window, 0, 0, 100, 100, TRUE);
+        click(IDC_HELP);
+        EXPECT_EQ(ownedWindows(kHelpClass), std::vector<HWND>{window});
+    }
 }
 
 // Only the scroll-bar band of the text answers the mouse; the rest of the

@@ -1,6 +1,6 @@
 // The main window as a person meets it: its state at start, the map switch,
 // the number boxes, validation, the assign command and the locked inputs.
-#include "tests/ui/harness.h"
+#include "tests/ui/result_fixture.h"
 
 #include "engine/assignment.h"
 #include "resources/ids.h"
@@ -13,7 +13,7 @@ constexpr int kLockableInputs[] = {IDC_PARTICIPANT_FIELD, IDC_PARTICIPANT_LIST, 
                                    IDC_MAP_LIST, IDC_EQUAL_MAPS, IDC_LEAGUE, IDC_TOURNAMENT, IDC_SPREAD};
 constexpr int kMapInputs[] = {IDC_MAP_FIELD, IDC_MAP_LIST, IDC_EQUAL_MAPS};
 
-class MainWindowTest : public ProgramTest {
+class MainWindowTest : public ResultFixture {
 protected:
     void clickArrow(int which, bool up) {
         RECT client{};
@@ -114,10 +114,7 @@ TEST_F(MainWindowTest, ValidationShowsTheFirstFailingMessageAndChangesNothing) {
 }
 
 TEST_F(MainWindowTest, AssignLocksEveryInputAndOpensTheResultOnce) {
-    addParticipants(10);
-    click(IDC_MAPS_CHECK);
-    enter(IDC_MAP_FIELD, "Stone Gate");
-    click(IDC_TOURNAMENT);
+    prepareExample();
     click(IDC_ASSIGN);
     EXPECT_TRUE(boxes.boxes().empty());
     ASSERT_TRUE(assignment().assigned());
@@ -170,11 +167,7 @@ TEST_F(MainWindowTest, AllocationFailureShowsTheBoxAndEndsTheProgram) {
         SCOPED_TRACE(std::to_string(command) + " failing after " + std::to_string(stage));
         TearDown();
         SetUp();
-        addParticipants(9);
-        click(IDC_MAPS_CHECK);
-        enter(IDC_MAP_FIELD, "A");
-        enter(IDC_MAP_FIELD, "B");
-        click(IDC_TOURNAMENT);
+        prepareExample();
         failAllocationsAfter(stage);
         click(command);
         failAllocationsAfter(-1);
