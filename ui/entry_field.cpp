@@ -1,4 +1,8 @@
+#include <algorithm>
 #include <array>
+#include <cstring>
+#include <string>
+#include <vector>
 
 #include "ui/app.h"
 #include "resources/ids.h"
@@ -19,7 +23,7 @@ constexpr ListTarget kTargets[] = {
 };
 
 constexpr char kLimitReached[] = "등록 초과";
-constexpr int kEntryCapacity = 50;  // at most 49 bytes of a name are taken
+constexpr std::size_t kMaxNameBytes = 49;
 constexpr int kMaxSelection = 128;
 
 WNDPROC gEditProcedure = nullptr;
@@ -43,19 +47,103 @@ LRESULT passOn(HWND field, UINT message, WPARAM wParam, LPARAM lParam) {
     return CallWindowProcA(gEditProcedure, field, message, wParam, lParam);
 }
 
+// At most 49 bytes, and never half a character: a cut that would fall inside
+// a double-byte character drops it whole. Only a walk from the start knows
+// which bytes are lead bytes.
+std::string wholeCharactersOf(const std::string& text) {
+    const char* start = text.c_str();
+    const char* end = start;
+    for (const char* next = CharNextA(end); next != end; next = CharNextA(end)) {
+        if (static_cast<std::size_t>(next - start) > kMaxNameBytes) break;
+        end = next;
+    }
+    return std::string(start, end);
+}
+
+std::string fieldText(HWND field) {
+    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(field)) + 1, '\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextA(field, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+bool isFull(HWND list, const ListTarget& target) { return SendMessageA(list, LB_GETCOUNT, 0, 0) >= target.limit; }
+
+void showLimitReached(HWND field) {
+    SetWindowTextA(field, kLimitReached);
+    SendMessageA(field, EM_SETSEL, 0, -1);
+}
+
+void addEntry(HWND list, const std::string& text) {
+    SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wholeCharactersOf(text).c_str()));
+}
+
+void showLastEntry(HWND list) {
+    SendMessageA(list, LB_SETTOPINDEX, static_cast<WPARAM>(SendMessageA(list, LB_GETCOUNT, 0, 0) - 1), 0);
+}
+
 LRESULT onEnter(HWND field, const ListTarget& target, WPARAM wParam, LPARAM lParam) {
     HWND list = GetDlgItem(GetParent(field), target.listId);
-    if (SendMessageA(list, LB_GETCOUNT, 0, 0) >= target.limit) {
-        SetWindowTextA(field, kLimitReached);
-        SendMessageA(field, EM_SETSEL, 0, -1);
+    if (isFull(list, target)) {
+        showLimitReached(field);
         return 0;
     }
-    char text[kEntryCapacity] = {};
-    GetWindowTextA(field, text, sizeof text);
-    if (text[0] == '\0' || startsWithWhiteSpace(text)) return passOn(field, WM_KEYDOWN, wParam, lParam);
-    SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
-    SendMessageA(list, LB_SETTOPINDEX, static_cast<WPARAM>(SendMessageA(list, LB_GETCOUNT, 0, 0) - 1), 0);
+    const std::string text = fieldText(field);
+    if (text.empty() || startsWithWhiteSpace(text.c_str())) return passOn(field, WM_KEYDOWN, wParam, lParam);
+    addEntry(list, text);
+    showLastEntry(list);
     SetWindowTextA(field, "");
+    refreshListCaptions(target.captionFlag);
+    return 0;
+}
+
+// The clipboard's CF_TEXT, or nothing when there is none to be had.
+std::string clipboardText(HWND owner) {
+    std::string text;
+    if (!OpenClipboard(owner)) return text;
+    if (HANDLE data = GetClipboardData(CF_TEXT)) {
+        if (const auto* bytes = static_cast<const char*>(GlobalLock(data))) {
+            text.assign(bytes, strnlen(bytes, GlobalSize(data)));
+            GlobalUnlock(data);
+        }
+    }
+    CloseClipboard();
+    return text;
+}
+
+// One line of a pasted list: up to its first tab, so that a spreadsheet row
+// gives its first cell.
+std::vector<std::string> pastedLines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start <= text.size()) {
+        const std::size_t end = std::min(text.find_first_of("\r\n", start), text.size());
+        const std::string line = text.substr(start, end - start);
+        lines.push_back(line.substr(0, line.find('\t')));
+        start = end + (text.compare(end, 2, "\r\n") == 0 ? 2 : 1);
+    }
+    return lines;
+}
+
+// A list of names pasted at once goes in as if each line had been typed and
+// entered; a single line is the edit control's own paste.
+LRESULT onPaste(HWND field, const ListTarget& target) {
+    const std::string text = clipboardText(field);
+    if (text.find_first_of("\r\n") == std::string::npos) return passOn(field, WM_PASTE, 0, 0);
+    HWND list = GetDlgItem(GetParent(field), target.listId);
+    bool leftOver = false;
+    for (const std::string& line : pastedLines(text)) {
+        if (line.empty() || startsWithWhiteSpace(line.c_str())) continue;
+        if (isFull(list, target)) {
+            leftOver = true;
+            break;
+        }
+        addEntry(list, line);
+    }
+    if (leftOver)
+        showLimitReached(field);
+    else
+        SetWindowTextA(field, "");
+    showLastEntry(list);
     refreshListCaptions(target.captionFlag);
     return 0;
 }
@@ -63,6 +151,9 @@ LRESULT onEnter(HWND field, const ListTarget& target, WPARAM wParam, LPARAM lPar
 LRESULT CALLBACK entryFieldProc(HWND field, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_KEYDOWN && wParam == VK_RETURN) {
         if (const ListTarget* target = targetOf(field)) return onEnter(field, *target, wParam, lParam);
+    }
+    if (message == WM_PASTE) {
+        if (const ListTarget* target = targetOf(field)) return onPaste(field, *target);
     }
     return passOn(field, message, wParam, lParam);
 }

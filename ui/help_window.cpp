@@ -13,7 +13,7 @@
 namespace rl::ui {
 namespace {
 
-constexpr char kTitleLine[] = "조 배정 프로그램 Rosterloom 1.0";
+constexpr char kTitleLine[] = "조 배정 프로그램 Rosterloom " ROSTERLOOM_VERSION;
 constexpr char kCreditText[] =
     "\r\n\r\n"
     "2006. 03. 04. Sat.\r\n"

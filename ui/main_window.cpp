@@ -26,7 +26,7 @@ constexpr DWORD kListStyle =
 constexpr DWORD kUpDownStyle = UDS_SETBUDDYINT | UDS_ALIGNRIGHT;
 
 constexpr ControlLayout kControls[ControlCount] = {
-    {"Static", "조 배정 프로그램 Rosterloom 1.0", 0, SS_LEFT, 20, 15, 400, 20, -1},
+    {"Static", "조 배정 프로그램 Rosterloom " ROSTERLOOM_VERSION, 0, SS_LEFT, 20, 15, 400, 20, -1},
     {"Button", "참가자 등록", 0, BS_GROUPBOX, 20, 50, 150, 220, IDC_GROUP_BOX},
     {"Static", "ID:", 0, SS_LEFT, 35, 80, 20, 20, -1},
     {kEntryFieldClass, nullptr, WS_EX_CLIENTEDGE, 0, 60, 77, 95, 25, IDC_PARTICIPANT_FIELD},
@@ -37,10 +37,10 @@ constexpr ControlLayout kControls[ControlCount] = {
     {kEntryFieldClass, nullptr, WS_EX_CLIENTEDGE, 0, 225, 77, 95, 25, IDC_MAP_FIELD},
     {"ListBox", nullptr, WS_EX_STATICEDGE, kListStyle, 200, 110, 120, 105, IDC_MAP_LIST},
     {"Button", "설정", 0, BS_GROUPBOX, 350, 50, 160, 180, IDC_GROUP_BOX},
-    {"Static", "그룹 수:              개", 0, SS_LEFT, 365, 80, 130, 20, -1},
+    {"Static", "그룹 수:              개", 0, SS_LEFTNOWORDWRAP, 365, 80, 130, 20, -1},
     {UPDOWN_CLASSA, nullptr, 0, kUpDownStyle, 0, 0, 0, 0, 0},
     {"Static", nullptr, WS_EX_STATICEDGE, SS_CENTER, 425, 80, 50, 20, -1},
-    {"Static", "그룹 당:              명", 0, SS_LEFT, 365, 105, 130, 20, -1},
+    {"Static", "그룹 당:              명", 0, SS_LEFTNOWORDWRAP, 365, 105, 130, 20, -1},
     {UPDOWN_CLASSA, nullptr, 0, kUpDownStyle, 0, 0, 0, 0, 0},
     {"Static", nullptr, WS_EX_STATICEDGE, SS_CENTER, 425, 105, 50, 20, -1},
     {"Button", "리그", 0, WS_GROUP | BS_PUSHLIKE | BS_AUTORADIOBUTTON, 365, 135, 50, 25, IDC_LEAGUE},

@@ -20,7 +20,7 @@ constexpr ControlLayout kControls[] = {
     {"Static", "조 배정 결과", 0, 0, 20, 20, 100, 20, kNoId},
     {"Edit", "", WS_EX_STATICEDGE, WS_VSCROLL | WS_HSCROLL | ES_MULTILINE | ES_AUTOHSCROLL | ES_READONLY,
      20, 40, 475, 165, IDC_TABLE_EDIT},
-    {"Static", "조별 대진:              조", 0, 0, 20, 220, 150, 20, kNoId},
+    {"Static", "조별 대진:              조", 0, SS_LEFTNOWORDWRAP, 20, 220, 150, 20, kNoId},
     {"ComboBox", nullptr, 0, CBS_DROPDOWNLIST, 100, 215, 50, 160, IDC_GROUP_CHOOSER},
     {"Edit", "", WS_EX_STATICEDGE, WS_VSCROLL | ES_MULTILINE | ES_READONLY, 20, 240, 475, 165,
      IDC_SCHEDULE_EDIT},
