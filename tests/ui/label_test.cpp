@@ -5,50 +5,45 @@
 namespace rl::ui::test {
 namespace {
 
-using LabelTest = ResultFixture;
-
 int CALLBACK noteFound(const LOGFONTA*, const TEXTMETRICA*, DWORD, LPARAM found) {
     *reinterpret_cast<bool*>(found) = true;
     return 0;
 }
 
-TEST_F(LabelTest, BoxedLabelsDrawOnOneLineAndTheirWordsFitBesideTheBox) {
-    prepareExample();
-    ASSERT_TRUE(openResult());
-    const struct {
-        HWND window;
-        const char* text;
-    } labels[] = {{main(), "그룹 수:              개"},
-                  {main(), "그룹 당:              명"},
-                  {result(), "조별 대진:              조"}};
-    for (const auto& label : labels) {
-        SCOPED_TRACE(label.text);
-        HWND control = FindWindowExA(label.window, nullptr, "Static", label.text);
-        ASSERT_NE(control, nullptr);
-        EXPECT_EQ(GetWindowLongA(control, GWL_STYLE) & SS_TYPEMASK, SS_LEFTNOWORDWRAP);
-
-        const std::string words(label.text, std::string(label.text).find("  "));
-        RECT client{};
-        GetClientRect(control, &client);
-        HDC dc = GetDC(control);
-        HGDIOBJ old = SelectObject(dc, GetStockObject(SYSTEM_FONT));
-        SIZE extent{};
-        EXPECT_TRUE(GetTextExtentPoint32A(dc, words.c_str(), static_cast<int>(words.size()), &extent));
-        SelectObject(dc, old);
-        ReleaseDC(control, dc);
-        EXPECT_GT(extent.cx, 0);
-        EXPECT_LE(extent.cx, client.right);
-    }
+int widthInSystemFont(HWND control, const std::string& text) {
+    HDC dc = GetDC(control);
+    HGDIOBJ old = SelectObject(dc, GetStockObject(SYSTEM_FONT));
+    SIZE extent{};
+    GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &extent);
+    SelectObject(dc, old);
+    ReleaseDC(control, dc);
+    return extent.cx;
 }
 
-// Without it the caption buttons show letters.
-TEST(CaptionFont, MarlettIsInstalled) {
-    LOGFONTA wanted{};
-    wanted.lfCharSet = DEFAULT_CHARSET;
-    lstrcpyA(wanted.lfFaceName, "Marlett");
+using LabelTest = ResultFixture;
+
+TEST_F(LabelTest, BoxedLabelsDrawOnOneLineAndCaptionButtonsHaveTheirFont) {
+    prepareExample();
+    ASSERT_TRUE(openResult());
+    const std::pair<HWND, std::string> labels[] = {
+        {main(), "그룹 수:              개"}, {main(), "그룹 당:              명"}, {result(), "조별 대진:              조"}};
+    for (const auto& [window, text] : labels) {
+        HWND control = FindWindowExA(window, nullptr, "Static", text.c_str());
+        ASSERT_NE(control, nullptr) << text;
+        EXPECT_EQ(GetWindowLongA(control, GWL_STYLE) & SS_TYPEMASK, SS_LEFTNOWORDWRAP) << text;
+        RECT client{};
+        GetClientRect(control, &client);
+        const int width = widthInSystemFont(control, text.substr(0, text.find("  ")));
+        EXPECT_TRUE(width > 0 && width <= client.right) << text << ": " << width;
+    }
+
+    // Wine draws the minimise and close buttons with Marlett, or letters.
+    LOGFONTA marlett{};
+    marlett.lfCharSet = DEFAULT_CHARSET;
+    lstrcpyA(marlett.lfFaceName, "Marlett");
     bool found = false;
     HDC screen = GetDC(nullptr);
-    EnumFontFamiliesExA(screen, &wanted, noteFound, reinterpret_cast<LPARAM>(&found), 0);
+    EnumFontFamiliesExA(screen, &marlett, noteFound, reinterpret_cast<LPARAM>(&found), 0);
     ReleaseDC(nullptr, screen);
     EXPECT_TRUE(found);
 }
