@@ -45,7 +45,7 @@ LRESULT passOn(HWND field, UINT message, WPARAM wParam, LPARAM lParam) {
 
 LRESULT onEnter(HWND field, const ListTarget& target, WPARAM wParam, LPARAM lParam) {
     HWND list = GetDlgItem(GetParent(field), target.listId);
-    if (SendMessageA(list, LB_GETCOUNT, 0, 0) >= target.limit) {
+    if (listCount(list) >= target.limit) {
         SetWindowTextA(field, kLimitReached);
         SendMessageA(field, EM_SETSEL, 0, -1);
         return 0;
@@ -54,7 +54,7 @@ LRESULT onEnter(HWND field, const ListTarget& target, WPARAM wParam, LPARAM lPar
     GetWindowTextA(field, text, sizeof text);
     if (text[0] == '\0' || startsWithWhiteSpace(text)) return passOn(field, WM_KEYDOWN, wParam, lParam);
     SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
-    SendMessageA(list, LB_SETTOPINDEX, static_cast<WPARAM>(SendMessageA(list, LB_GETCOUNT, 0, 0) - 1), 0);
+    SendMessageA(list, LB_SETTOPINDEX, static_cast<WPARAM>(listCount(list) - 1), 0);
     SetWindowTextA(field, "");
     refreshListCaptions(target.captionFlag);
     return 0;
