@@ -110,6 +110,7 @@ LRESULT onDestroy(HWND window) {
     gPreviousEditProc = nullptr;
     if (gHelpFont) DeleteObject(gHelpFont);
     gHelpFont = nullptr;
+    gHelpWindow = nullptr;  // a later handle of the same value is not this window
     return 0;
 }
 

@@ -112,6 +112,7 @@ LRESULT onDestroy(HWND window) {
         setTabStops(window, editId, nullptr, 0);
         SetDlgItemTextA(window, editId, "");
     }
+    gResultWindow = nullptr;  // a later handle of the same value is not this window
     return 0;
 }
 
