@@ -18,18 +18,18 @@ namespace {
 // The window program's number fields hold at most 49 characters.
 constexpr std::size_t kNumberFieldLimit = 49;
 
-int remainingAllocations = -1;
+int gRemainingAllocations = -1;
 
 // Spends one permitted allocation; false when an armed failure is due.
 bool allocationPermitted() {
-    if (remainingAllocations < 0) {
+    if (gRemainingAllocations < 0) {
         return true;
     }
-    if (remainingAllocations == 0) {
-        remainingAllocations = -1;
+    if (gRemainingAllocations == 0) {
+        gRemainingAllocations = -1;
         return false;
     }
-    --remainingAllocations;
+    --gRemainingAllocations;
     return true;
 }
 
@@ -141,7 +141,7 @@ template bool allocateZeroed(Host&, std::vector<unsigned char>&, std::int32_t);
 template bool allocateZeroed(Host&, std::vector<char>&, std::int32_t);
 template bool allocateZeroed(Host&, std::vector<int>&, std::int32_t);
 
-void failAllocationsAfter(int successes) { remainingAllocations = successes < 0 ? -1 : successes; }
+void failAllocationsAfter(int successes) { gRemainingAllocations = successes < 0 ? -1 : successes; }
 
 std::string_view nameOf(Host& host, ListKind list, int index) {
     // An index past the end names nothing, like a vacant place.

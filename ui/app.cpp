@@ -68,8 +68,7 @@ HWND startApplication(HINSTANCE instance, int showCommand) {
         unregisterWindowClasses();
         return nullptr;
     }
-    HWND window = CreateWindowExA(0, kMainClass, kMainTitle, kMainStyle, 0, 0, 0, 0, nullptr, nullptr,
-                                  instance, nullptr);
+    HWND window = createMainWindow();
     if (!window) {
         reportStartFailure("주 창을 만들 수 없어 프로그램을 끝냅니다.");
         unregisterWindowClasses();
@@ -119,5 +118,24 @@ void recentreWindow(HWND window, SIZE client) {
     const POINT at = placementFor(client);
     MoveWindow(window, at.x, at.y, outer.right - outer.left, outer.bottom - outer.top, TRUE);
 }
+
+bool isOpen(HWND window) { return window && IsWindow(window); }
+
+void openOrRecentre(HWND& window, HWND owner, const WindowLook& look) {
+    if (isOpen(window)) {
+        recentreWindow(window, look.client);
+        return;
+    }
+    window = CreateWindowExA(0, look.className, look.title, look.style, 0, 0, 0, 0, owner, nullptr,
+                             appInstance(), nullptr);
+}
+
+int showStringBox(HWND owner, int stringId, UINT buttons) {
+    char text[256] = {};
+    LoadStringA(appInstance(), static_cast<UINT>(stringId), text, sizeof text);
+    return MessageBoxA(owner, text, STR_APP_CAPTION, buttons);
+}
+
+int listCount(HWND list) { return static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0)); }
 
 }  // namespace rl::ui

@@ -3,27 +3,17 @@
 // texts never see this header.
 #include <windows.h>
 
+#include <cstddef>
+
 #include "engine/assignment.h"
 
 namespace rl::ui {
 
-// Window classes and titles, exactly as the program has always named them.
+// Window classes, exactly as the program has always named them.
 inline constexpr char kMainClass[] = "Rosterlom";
-inline constexpr char kMainTitle[] = "Rosterlom";
 inline constexpr char kResultClass[] = "SubWnd";
-inline constexpr char kResultTitle[] = "Rosterloom::Result";
 inline constexpr char kHelpClass[] = "HelpWnd";
-inline constexpr char kHelpTitle[] = "Rosterloom::Help";
 inline constexpr char kEntryFieldClass[] = "SC_Edit";
-
-// Client sizes the windows are designed for.
-inline constexpr SIZE kMainClient{530, 290};
-inline constexpr SIZE kResultClient{515, 425};
-inline constexpr SIZE kHelpClient{500, 450};
-
-inline constexpr DWORD kMainStyle = WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
-inline constexpr DWORD kResultStyle = WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU;
-inline constexpr DWORD kHelpStyle = WS_POPUP | WS_VISIBLE | WS_BORDER | WS_SYSMENU;
 
 // A child control as a window lays it out; WS_CHILD | WS_VISIBLE go on top
 // of `style`. Id -1 is the 16-bit 0xFFFF, "no id".
@@ -37,6 +27,28 @@ struct ControlLayout {
 };
 HWND createControl(HWND parent, const ControlLayout& control);
 HWND createControl(HWND parent, const ControlLayout& control, const char* text);
+
+// A row of a control table that has an enum: the row names its enumerator,
+// so that the table can prove at compile time that row i is control i.
+template <typename Control>
+struct ControlRow {
+    Control which;
+    ControlLayout layout;
+};
+template <typename Control, std::size_t N>
+constexpr bool rowsInEnumOrder(const ControlRow<Control> (&rows)[N]) {
+    for (std::size_t i = 0; i < N; ++i)
+        if (static_cast<std::size_t>(rows[i].which) != i) return false;
+    return true;
+}
+
+// A top-level window as its own file describes it.
+struct WindowLook {
+    const char* className;
+    const char* title;
+    DWORD style;
+    SIZE client;  // the client size it is designed for
+};
 
 // --- application shell (app.cpp)
 HINSTANCE appInstance();
@@ -53,18 +65,28 @@ POINT placementFor(SIZE client);
 void placeWindow(HWND window, SIZE client, DWORD style);
 // An open window put back in its place: current outer size kept, repainted.
 void recentreWindow(HWND window, SIZE client);
+bool isOpen(HWND window);
+// A popup is opened once: shown again, the open one is re-centred instead.
+// `window` is the popup file's own handle.
+void openOrRecentre(HWND& window, HWND owner, const WindowLook& look);
+
+// String-table text `stringId` in a box captioned with the program's name;
+// answers the button pressed.
+int showStringBox(HWND owner, int stringId, UINT buttons);
+int listCount(HWND list);
 
 // --- main window (main_window.cpp)
 LRESULT CALLBACK mainWindowProc(HWND, UINT, WPARAM, LPARAM);
+HWND createMainWindow();  // hidden; placed by its creation
 AssignmentState& assignment();
 Host& host();  // the engine's view of the main window's controls
-constexpr int kMapInputs = 2;
-constexpr int kAssignmentLock = 4;
-void setInputStates(int flags, bool on);
 // Rewrites the list captions with their entry counts.
 constexpr int kParticipantCaption = 1;
 constexpr int kMapCaption = 2;
 void refreshListCaptions(int flags);
+// The result window's "cancel": the assignment is let go, the inputs unlocked
+// and the result window closed.
+void cancelAssignment(HWND resultWindow);
 HBRUSH whiteBrush();
 
 // --- entry fields (entry_field.cpp)
@@ -73,9 +95,11 @@ LRESULT onListKey(HWND list, WPARAM wParam);  // WM_VKEYTOITEM
 
 // --- result window (result_window.cpp)
 LRESULT CALLBACK resultWindowProc(HWND, UINT, WPARAM, LPARAM);
+void showResultWindow(HWND owner);
 
 // --- help window (help_window.cpp)
 LRESULT CALLBACK helpWindowProc(HWND, UINT, WPARAM, LPARAM);
+void showHelpWindow(HWND owner);
 // The help text stays loaded from the first opening to the end of the program.
 void releaseHelpText();
 const char* helpText();  // the loaded help text, or null while none is loaded

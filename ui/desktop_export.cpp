@@ -14,7 +14,7 @@ namespace {
 
 constexpr char kExportFileName[] = "조배정결과.txt";
 
-FileWriter fileWriter = &WriteFile;
+FileWriter gFileWriter = &WriteFile;
 
 void freeItemList(LPITEMIDLIST items) {
     IMalloc* shellMalloc = nullptr;
@@ -49,7 +49,7 @@ std::optional<std::string> exportPath(HWND owner) {
 bool writeChunk(HANDLE file, const std::string& chunk) {
     DWORD written = 0;
     const DWORD size = static_cast<DWORD>(chunk.size());
-    return fileWriter(file, chunk.data(), size, &written, nullptr) && written == size;
+    return gFileWriter(file, chunk.data(), size, &written, nullptr) && written == size;
 }
 
 bool writeChunks(HANDLE file) {
@@ -77,16 +77,10 @@ int writeExportFile(HWND owner) {
     return IDS_EXPORT_NO_ACCESS;
 }
 
-void showOutcome(int stringId) {
-    char text[256] = {};
-    LoadStringA(appInstance(), stringId, text, sizeof text);
-    MessageBoxA(mainWindow(), text, STR_APP_CAPTION, MB_OK);
-}
-
 }  // namespace
 
-void exportResultFile(HWND owner) { showOutcome(writeExportFile(owner)); }
+void exportResultFile(HWND owner) { showStringBox(mainWindow(), writeExportFile(owner), MB_OK); }
 
-void setFileWriterForTesting(FileWriter writer) { fileWriter = writer ? writer : &WriteFile; }
+void setFileWriterForTesting(FileWriter writer) { gFileWriter = writer ? writer : &WriteFile; }
 
 }  // namespace rl::ui

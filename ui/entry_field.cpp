@@ -66,7 +66,7 @@ std::string fieldText(HWND field) {
     return text;
 }
 
-bool isFull(HWND list, const ListTarget& target) { return SendMessageA(list, LB_GETCOUNT, 0, 0) >= target.limit; }
+bool isFull(HWND list, const ListTarget& target) { return listCount(list) >= target.limit; }
 
 void showLimitReached(HWND field) {
     SetWindowTextA(field, kLimitReached);
@@ -78,7 +78,7 @@ void addEntry(HWND list, const std::string& text) {
 }
 
 void showLastEntry(HWND list) {
-    SendMessageA(list, LB_SETTOPINDEX, static_cast<WPARAM>(SendMessageA(list, LB_GETCOUNT, 0, 0) - 1), 0);
+    SendMessageA(list, LB_SETTOPINDEX, static_cast<WPARAM>(listCount(list) - 1), 0);
 }
 
 LRESULT onEnter(HWND field, const ListTarget& target, WPARAM wParam, LPARAM lParam) {

@@ -27,6 +27,9 @@ constexpr ControlLayout kCloseButton{"Button", "닫기", 0, BS_PUSHBUTTON, 400, 
 // Its text, the title and credit lines, is put together at creation.
 constexpr ControlLayout kAboutText{"Edit", nullptr, 0, ES_MULTILINE | ES_READONLY, 20, 330, 290, 100, -1};
 
+constexpr WindowLook kLook{kHelpClass, "Rosterloom::Help", WS_POPUP | WS_VISIBLE | WS_BORDER | WS_SYSMENU,
+                           {500, 450}};
+
 // The help edit's scroll bar, in pixels from the help window's outer
 // top-left corner; both ends belong to it.
 constexpr int kBandLeft = 465;
@@ -34,19 +37,20 @@ constexpr int kBandRight = 481;
 constexpr int kBandTop = 30;
 constexpr int kBandBottom = 310;
 
+HWND gHelpWindow = nullptr;
 // Loaded at the first opening, kept until the program ends; ends in a 0 byte.
-std::vector<char> helpTextBuffer;
+std::vector<char> gHelpTextBuffer;
 // At most one help window is open, so its font and the edit's own procedure
 // can live here.
-WNDPROC previousEditProc = nullptr;
-HFONT helpFont = nullptr;
+WNDPROC gPreviousEditProc = nullptr;
+HFONT gHelpFont = nullptr;
 
 std::string aboutText() { return std::string(kTitleLine) + kCreditText; }
 
 // Only the scroll bar answers the mouse; elsewhere the press falls through to
 // the window, which treats it as its title bar.
 LRESULT CALLBACK helpEditProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message != WM_NCHITTEST) return CallWindowProcA(previousEditProc, edit, message, wParam, lParam);
+    if (message != WM_NCHITTEST) return CallWindowProcA(gPreviousEditProc, edit, message, wParam, lParam);
     RECT frame{};
     GetWindowRect(GetParent(edit), &frame);
     const int x = GET_X_LPARAM(lParam);
@@ -73,26 +77,26 @@ bool loadHelpText() {
     std::vector<char> buffer;
     if (!allocateZeroed(host(), buffer, static_cast<std::int32_t>(size) + 1)) return false;
     std::copy(bytes, bytes + size, buffer.begin());
-    helpTextBuffer = std::move(buffer);
+    gHelpTextBuffer = std::move(buffer);
     return true;
 }
 
 LRESULT onCreate(HWND window) {
-    placeWindow(window, kHelpClient, kHelpStyle);
+    placeWindow(window, kLook.client, kLook.style);
     HWND edit = createControl(window, kHelpEdit);
     if (!edit) return -1;
-    previousEditProc = reinterpret_cast<WNDPROC>(
+    gPreviousEditProc = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrA(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(helpEditProc)));
-    helpFont = createHelpFont();
-    SendMessageA(edit, WM_SETFONT, reinterpret_cast<WPARAM>(helpFont), TRUE);
+    gHelpFont = createHelpFont();
+    SendMessageA(edit, WM_SETFONT, reinterpret_cast<WPARAM>(gHelpFont), TRUE);
     createControl(window, kCloseButton);
     createControl(window, kAboutText, aboutText().c_str());
-    if (helpTextBuffer.empty() && !loadHelpText()) {
+    if (gHelpTextBuffer.empty() && !loadHelpText()) {
         // Out of memory ends the program, as every failed allocation does.
         if (mainWindow()) DestroyWindow(mainWindow());
         return 0;
     }
-    if (!helpTextBuffer.empty()) SetWindowTextA(edit, helpTextBuffer.data());
+    if (!gHelpTextBuffer.empty()) SetWindowTextA(edit, gHelpTextBuffer.data());
     return 0;
 }
 
@@ -101,11 +105,12 @@ LRESULT onDestroy(HWND window) {
     // Wine's edit control keeps its word-break table past its own end unless
     // its text changes: emptied, no opening leaves memory behind.
     if (edit) SetWindowTextA(edit, "");
-    if (edit && previousEditProc)
-        SetWindowLongPtrA(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previousEditProc));
-    previousEditProc = nullptr;
-    if (helpFont) DeleteObject(helpFont);
-    helpFont = nullptr;
+    if (edit && gPreviousEditProc)
+        SetWindowLongPtrA(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(gPreviousEditProc));
+    gPreviousEditProc = nullptr;
+    if (gHelpFont) DeleteObject(gHelpFont);
+    gHelpFont = nullptr;
+    gHelpWindow = nullptr;  // a later handle of the same value is not this window
     return 0;
 }
 
@@ -132,8 +137,10 @@ LRESULT CALLBACK helpWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     }
 }
 
-const char* helpText() { return helpTextBuffer.empty() ? nullptr : helpTextBuffer.data(); }
+void showHelpWindow(HWND owner) { openOrRecentre(gHelpWindow, owner, kLook); }
 
-void releaseHelpText() { std::vector<char>().swap(helpTextBuffer); }
+const char* helpText() { return gHelpTextBuffer.empty() ? nullptr : gHelpTextBuffer.data(); }
+
+void releaseHelpText() { std::vector<char>().swap(gHelpTextBuffer); }
 
 }  // namespace rl::ui

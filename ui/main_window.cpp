@@ -3,10 +3,10 @@
 #include <commctrl.h>
 
 #include <ctime>
+#include <iterator>
 #include <string>
 
 #include "resources/ids.h"
-#include "resources/strings.h"
 
 namespace rl::ui {
 namespace {
@@ -25,32 +25,59 @@ constexpr DWORD kListStyle =
     WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | LBS_WANTKEYBOARDINPUT | LBS_EXTENDEDSEL;
 constexpr DWORD kUpDownStyle = UDS_SETBUDDYINT | UDS_ALIGNRIGHT;
 
-constexpr ControlLayout kControls[ControlCount] = {
-    {"Static", "조 배정 프로그램 Rosterloom " ROSTERLOOM_VERSION, 0, SS_LEFT, 20, 15, 400, 20, -1},
-    {"Button", "참가자 등록", 0, BS_GROUPBOX, 20, 50, 150, 220, IDC_GROUP_BOX},
-    {"Static", "ID:", 0, SS_LEFT, 35, 80, 20, 20, -1},
-    {kEntryFieldClass, nullptr, WS_EX_CLIENTEDGE, 0, 60, 77, 95, 25, IDC_PARTICIPANT_FIELD},
-    {"ListBox", nullptr, WS_EX_STATICEDGE, kListStyle, 35, 110, 120, 145, IDC_PARTICIPANT_LIST},
-    {"Button", nullptr, 0, BS_GROUPBOX, 185, 50, 150, 180, IDC_GROUP_BOX},
-    {"Button", nullptr, 0, BS_AUTOCHECKBOX, 192, 50, 100, 20, IDC_MAPS_CHECK},
-    {"Static", "맵:", 0, SS_LEFT, 200, 80, 20, 20, -1},
-    {kEntryFieldClass, nullptr, WS_EX_CLIENTEDGE, 0, 225, 77, 95, 25, IDC_MAP_FIELD},
-    {"ListBox", nullptr, WS_EX_STATICEDGE, kListStyle, 200, 110, 120, 105, IDC_MAP_LIST},
-    {"Button", "설정", 0, BS_GROUPBOX, 350, 50, 160, 180, IDC_GROUP_BOX},
-    {"Static", "그룹 수:              개", 0, SS_LEFTNOWORDWRAP, 365, 80, 130, 20, -1},
-    {UPDOWN_CLASSA, nullptr, 0, kUpDownStyle, 0, 0, 0, 0, 0},
-    {"Static", nullptr, WS_EX_STATICEDGE, SS_CENTER, 425, 80, 50, 20, -1},
-    {"Static", "그룹 당:              명", 0, SS_LEFTNOWORDWRAP, 365, 105, 130, 20, -1},
-    {UPDOWN_CLASSA, nullptr, 0, kUpDownStyle, 0, 0, 0, 0, 0},
-    {"Static", nullptr, WS_EX_STATICEDGE, SS_CENTER, 425, 105, 50, 20, -1},
-    {"Button", "리그", 0, WS_GROUP | BS_PUSHLIKE | BS_AUTORADIOBUTTON, 365, 135, 50, 25, IDC_LEAGUE},
-    {"Button", "토너먼트", 0, BS_PUSHLIKE | BS_AUTORADIOBUTTON, 415, 135, 80, 25, IDC_TOURNAMENT},
-    {"Button", "공석 분배", 0, BS_AUTOCHECKBOX, 365, 170, 130, 20, IDC_SPREAD},
-    {"Button", "맵 균등 배정", 0, BS_AUTOCHECKBOX, 365, 195, 120, 20, IDC_EQUAL_MAPS},
-    {"Button", nullptr, 0, BS_PUSHBUTTON, 350, 240, 90, 30, IDC_ASSIGN},
-    {"Button", "종료", 0, BS_PUSHBUTTON, 450, 240, 60, 30, IDC_EXIT},
-    {"Button", "도움말", 0, BS_FLAT, 450, 15, 60, 25, IDC_HELP},
+constexpr ControlRow<Control> kControls[] = {
+    {TitleLine, {"Static", "조 배정 프로그램 Rosterloom " ROSTERLOOM_VERSION, 0, SS_LEFT, 20, 15, 400, 20, -1}},
+    {ParticipantBox, {"Button", "참가자 등록", 0, BS_GROUPBOX, 20, 50, 150, 220, IDC_GROUP_BOX}},
+    {IdLabel, {"Static", "ID:", 0, SS_LEFT, 35, 80, 20, 20, -1}},
+    {ParticipantField, {kEntryFieldClass, nullptr, WS_EX_CLIENTEDGE, 0, 60, 77, 95, 25, IDC_PARTICIPANT_FIELD}},
+    {ParticipantList, {"ListBox", nullptr, WS_EX_STATICEDGE, kListStyle, 35, 110, 120, 145, IDC_PARTICIPANT_LIST}},
+    {MapBox, {"Button", nullptr, 0, BS_GROUPBOX, 185, 50, 150, 180, IDC_GROUP_BOX}},
+    {MapCheck, {"Button", nullptr, 0, BS_AUTOCHECKBOX, 192, 50, 100, 20, IDC_MAPS_CHECK}},
+    {MapLabel, {"Static", "맵:", 0, SS_LEFT, 200, 80, 20, 20, -1}},
+    {MapField, {kEntryFieldClass, nullptr, WS_EX_CLIENTEDGE, 0, 225, 77, 95, 25, IDC_MAP_FIELD}},
+    {MapList, {"ListBox", nullptr, WS_EX_STATICEDGE, kListStyle, 200, 110, 120, 105, IDC_MAP_LIST}},
+    {SettingsBox, {"Button", "설정", 0, BS_GROUPBOX, 350, 50, 160, 180, IDC_GROUP_BOX}},
+    {GroupCountLabel, {"Static", "그룹 수:              개", 0, SS_LEFTNOWORDWRAP, 365, 80, 130, 20, -1}},
+    {GroupCountUpDown, {UPDOWN_CLASSA, nullptr, 0, kUpDownStyle, 0, 0, 0, 0, 0}},
+    {GroupCountBox, {"Static", nullptr, WS_EX_STATICEDGE, SS_CENTER, 425, 80, 50, 20, -1}},
+    {GroupSizeLabel, {"Static", "그룹 당:              명", 0, SS_LEFTNOWORDWRAP, 365, 105, 130, 20, -1}},
+    {GroupSizeUpDown, {UPDOWN_CLASSA, nullptr, 0, kUpDownStyle, 0, 0, 0, 0, 0}},
+    {GroupSizeBox, {"Static", nullptr, WS_EX_STATICEDGE, SS_CENTER, 425, 105, 50, 20, -1}},
+    {LeagueButton, {"Button", "리그", 0, WS_GROUP | BS_PUSHLIKE | BS_AUTORADIOBUTTON, 365, 135, 50, 25, IDC_LEAGUE}},
+    {TournamentButton, {"Button", "토너먼트", 0, BS_PUSHLIKE | BS_AUTORADIOBUTTON, 415, 135, 80, 25, IDC_TOURNAMENT}},
+    {SpreadCheck, {"Button", "공석 분배", 0, BS_AUTOCHECKBOX, 365, 170, 130, 20, IDC_SPREAD}},
+    {EqualMapsCheck, {"Button", "맵 균등 배정", 0, BS_AUTOCHECKBOX, 365, 195, 120, 20, IDC_EQUAL_MAPS}},
+    {AssignButton, {"Button", nullptr, 0, BS_PUSHBUTTON, 350, 240, 90, 30, IDC_ASSIGN}},
+    {ExitButton, {"Button", "종료", 0, BS_PUSHBUTTON, 450, 240, 60, 30, IDC_EXIT}},
+    {HelpButton, {"Button", "도움말", 0, BS_FLAT, 450, 15, 60, 25, IDC_HELP}},
 };
+
+constexpr bool sameText(const char* a, const char* b) {
+    while (*a && *a == *b) ++a, ++b;
+    return *a == *b;
+}
+
+constexpr bool isNumberBox(Control which) { return which == GroupCountBox || which == GroupSizeBox; }
+
+// createControls hands each number box the up-down made just before it.
+constexpr bool upDownsPrecedeTheirBoxes() {
+    for (int i = 0; i < ControlCount; ++i) {
+        const bool upDown = sameText(kControls[i].layout.className, UPDOWN_CLASSA);
+        const bool beforeBox = i + 1 < ControlCount && isNumberBox(kControls[i + 1].which);
+        if (upDown != beforeBox) return false;
+    }
+    return true;
+}
+
+static_assert(std::size(kControls) == ControlCount && rowsInEnumOrder(kControls),
+              "row i of kControls must be control i");
+static_assert(upDownsPrecedeTheirBoxes(), "each up-down must come right before its number box");
+
+constexpr WindowLook kLook{kMainClass, "Rosterlom", WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, {530, 290}};
+
+// What setInputStates switches.
+constexpr int kMapInputs = 2;
+constexpr int kAssignmentLock = 4;
 
 constexpr char kAssignCaption[] = "배  정";
 constexpr char kShowResultCaption[] = "결과 보기";
@@ -60,15 +87,11 @@ constexpr int kNumberMax = 8;
 constexpr int kNumberTextCapacity = 50;  // at most 49 characters are read
 
 HWND gControls[ControlCount] = {};
-HWND gResultWindow = nullptr;
-HWND gHelpWindow = nullptr;
 HBRUSH gWhiteBrush = nullptr;
 bool gAssigned = false;
 AssignmentState gAssignment;
 
 HWND control(Control which) { return gControls[which]; }
-
-bool isOpen(HWND window) { return window && IsWindow(window); }
 
 void enable(Control which, bool on) { EnableWindow(control(which), on ? TRUE : FALSE); }
 
@@ -79,7 +102,7 @@ bool isChecked(Control which) { return SendMessageA(control(which), BM_GETCHECK,
 class ControlHost : public Host {
 public:
     int listCount(ListKind list) override {
-        return static_cast<int>(SendMessageA(listControl(list), LB_GETCOUNT, 0, 0));
+        return ui::listCount(listControl(list));
     }
 
     std::string_view listText(ListKind list, int index) override {
@@ -103,11 +126,7 @@ public:
         return buffer_.assign(text);
     }
 
-    void showMessage(int stringId) override {
-        char text[256] = {};
-        LoadStringA(appInstance(), static_cast<UINT>(stringId), text, sizeof text);
-        MessageBoxA(mainWindow(), text, STR_APP_CAPTION, MB_OK);
-    }
+    void showMessage(int stringId) override { showStringBox(mainWindow(), stringId, MB_OK); }
 
     void reportAllocationFailure() override {
         MessageBoxA(mainWindow(), "ERROR", "Fail to Memory Allocation", MB_OK);
@@ -134,9 +153,9 @@ void attachUpDown(HWND upDown, HWND box) {
 
 bool createControls(HWND window) {
     for (int i = 0; i < ControlCount; ++i) {
-        gControls[i] = createControl(window, kControls[i]);
+        gControls[i] = createControl(window, kControls[i].layout);
         if (!gControls[i]) return false;
-        if (i == GroupCountBox || i == GroupSizeBox) attachUpDown(gControls[i - 1], gControls[i]);
+        if (isNumberBox(kControls[i].which)) attachUpDown(gControls[i - 1], gControls[i]);
     }
     return true;
 }
@@ -159,10 +178,15 @@ void lockAssignmentInputs(bool lock) {
         enable(input, !lock);
 }
 
+void setInputStates(int flags, bool on) {
+    if (flags & kMapInputs) setMapInputs(on);
+    if (flags & kAssignmentLock) lockAssignmentInputs(on);
+}
+
 // --- handlers
 
 LRESULT onCreate(HWND window) {
-    placeWindow(window, kMainClient, kMainStyle);
+    placeWindow(window, kLook.client, kLook.style);
     if (!registerEntryFieldClass()) return -1;
     InitCommonControls();
     if (!createControls(window)) return -1;
@@ -175,7 +199,6 @@ LRESULT onCreate(HWND window) {
     SetWindowTextA(control(GroupSizeBox), kInitialNumber);
     if (!gWhiteBrush) gWhiteBrush = CreateSolidBrush(RGB(255, 255, 255));
     gAssigned = false;
-    gResultWindow = gHelpWindow = nullptr;
     SetFocus(control(ParticipantField));
     return 0;
 }
@@ -186,37 +209,29 @@ void onDestroy() {
     PostQuitMessage(0);
 }
 
-HWND createOwnedPopup(HWND owner, const char* className, const char* title, DWORD style) {
-    return CreateWindowExA(0, className, title, style, 0, 0, 0, 0, owner, nullptr, appInstance(), nullptr);
+// False when there is no assignment to show: the engine said why, or memory
+// ran out and the program is ending.
+bool assignNow(HWND window) {
+    switch (assign(gAssignment, gHost)) {
+    case AssignOutcome::Rejected:
+        return false;  // the message has been shown
+    case AssignOutcome::OutOfMemory:
+        // The box has been shown; the program ends and nothing more may
+        // touch this window or the (empty) assignment.
+        DestroyWindow(window);
+        return false;
+    case AssignOutcome::Assigned:
+        break;
+    }
+    setInputStates(kAssignmentLock, true);
+    return true;
 }
 
+// The result window is open only while an assignment stands, so pressed
+// again the button just brings that window back.
 void onAssign(HWND window) {
-    if (isOpen(gResultWindow)) {
-        recentreWindow(gResultWindow, kResultClient);
-        return;
-    }
-    if (!gAssigned) {
-        switch (assign(gAssignment, gHost)) {
-        case AssignOutcome::Rejected:
-            return;  // the message has been shown
-        case AssignOutcome::OutOfMemory:
-            // The box has been shown; the program ends and nothing more may
-            // touch this window or the (empty) assignment.
-            DestroyWindow(window);
-            return;
-        case AssignOutcome::Assigned:
-            break;
-        }
-        setInputStates(kAssignmentLock, true);
-    }
-    gResultWindow = createOwnedPopup(window, kResultClass, kResultTitle, kResultStyle);
-}
-
-void onHelp(HWND window) {
-    if (isOpen(gHelpWindow))
-        recentreWindow(gHelpWindow, kHelpClient);
-    else
-        gHelpWindow = createOwnedPopup(window, kHelpClass, kHelpTitle, kHelpStyle);
+    if (!gAssigned && !assignNow(window)) return;
+    showResultWindow(window);
 }
 
 void onMapCheck() {
@@ -230,7 +245,7 @@ LRESULT onCommand(HWND window, WPARAM wParam) {
     switch (LOWORD(wParam)) {
     case IDC_ASSIGN: onAssign(window); break;
     case IDC_EXIT: DestroyWindow(window); break;
-    case IDC_HELP: onHelp(window); break;
+    case IDC_HELP: showHelpWindow(window); break;
     case IDC_MAPS_CHECK: onMapCheck(); break;
     }
     return 0;
@@ -255,13 +270,19 @@ LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
+HWND createMainWindow() {
+    return CreateWindowExA(0, kLook.className, kLook.title, kLook.style, 0, 0, 0, 0, nullptr, nullptr,
+                           appInstance(), nullptr);
+}
+
 AssignmentState& assignment() { return gAssignment; }
 Host& host() { return gHost; }
 HBRUSH whiteBrush() { return gWhiteBrush; }
 
-void setInputStates(int flags, bool on) {
-    if (flags & kMapInputs) setMapInputs(on);
-    if (flags & kAssignmentLock) lockAssignmentInputs(on);
+void cancelAssignment(HWND resultWindow) {
+    releaseAssignment(gAssignment, kReleaseOnCancel);
+    setInputStates(kAssignmentLock, false);
+    DestroyWindow(resultWindow);
 }
 
 void refreshListCaptions(int flags) {

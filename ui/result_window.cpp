@@ -12,6 +12,11 @@ namespace {
 
 constexpr int kNoId = -1;
 
+constexpr WindowLook kLook{kResultClass, "Rosterloom::Result", WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU,
+                           {515, 425}};
+
+HWND gResultWindow = nullptr;
+
 // The chooser stands over the run of blanks in the schedule label.
 constexpr ControlLayout kControls[] = {
     {"Button", "배정 취소", 0, 0, 320, 10, 100, 25, IDC_CANCEL_ASSIGNMENT},
@@ -60,12 +65,7 @@ void fillGroupChooser(HWND window) {
 
 // Ending the assignment cannot be undone, so it is asked first.
 void confirmCancel(HWND window) {
-    char question[256] = {};
-    LoadStringA(appInstance(), IDS_CONFIRM_CANCEL, question, sizeof question);
-    if (MessageBoxA(window, question, STR_APP_CAPTION, MB_YESNO) != IDYES) return;
-    releaseAssignment(assignment(), kReleaseOnCancel);
-    setInputStates(kAssignmentLock, false);
-    DestroyWindow(window);
+    if (showStringBox(window, IDS_CONFIRM_CANCEL, MB_YESNO) == IDYES) cancelAssignment(window);
 }
 
 void onGroupChosen(HWND window) {
@@ -74,7 +74,7 @@ void onGroupChosen(HWND window) {
 }
 
 LRESULT onCreate(HWND window) {
-    placeWindow(window, kResultClient, kResultStyle);
+    placeWindow(window, kLook.client, kLook.style);
     if (!createControls(window)) return -1;
     setTabStops(window, IDC_TABLE_EDIT, kTableTabStops, 1);
     setTabStops(window, IDC_SCHEDULE_EDIT, kScheduleTabStops, 4);
@@ -112,6 +112,7 @@ LRESULT onDestroy(HWND window) {
         setTabStops(window, editId, nullptr, 0);
         SetDlgItemTextA(window, editId, "");
     }
+    gResultWindow = nullptr;  // a later handle of the same value is not this window
     return 0;
 }
 
@@ -133,5 +134,7 @@ LRESULT CALLBACK resultWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
     default: return DefWindowProcA(window, message, wParam, lParam);
     }
 }
+
+void showResultWindow(HWND owner) { openOrRecentre(gResultWindow, owner, kLook); }
 
 }  // namespace rl::ui

@@ -13,8 +13,12 @@ namespace {
 // Settings with the given mode and equal maps over `mapCount` maps.
 AssignmentState stateWith(bool tournament, int mapCount, GroupTable table) {
     AssignmentState state;
-    state.settings = {true, true, tournament, false, 0, mapCount, static_cast<int>(table.size()),
-                      static_cast<int>(table.front().size())};
+    state.settings.mapsEnabled = true;
+    state.settings.equalMaps = true;
+    state.settings.tournament = tournament;
+    state.settings.mapCount = mapCount;
+    state.settings.groupCount = static_cast<int>(table.size());
+    state.settings.groupSize = static_cast<int>(table.front().size());
     state.groupTable = std::move(table);
     return state;
 }

@@ -26,9 +26,13 @@ inline Built buildAssignment(std::vector<std::string> participants, std::vector<
     b.host.participants = std::move(participants);
     b.host.maps = std::move(maps);
     const auto size = static_cast<std::int32_t>(rows.empty() ? 0 : rows[0].size());
-    b.state.settings = {!b.host.maps.empty(), false, tournament, false,
-                        static_cast<std::int32_t>(b.host.participants.size()),
-                        static_cast<std::int32_t>(b.host.maps.size()), static_cast<std::int32_t>(rows.size()), size};
+    Settings& settings = b.state.settings;
+    settings.mapsEnabled = !b.host.maps.empty();
+    settings.tournament = tournament;
+    settings.participantCount = static_cast<std::int32_t>(b.host.participants.size());
+    settings.mapCount = static_cast<std::int32_t>(b.host.maps.size());
+    settings.groupCount = static_cast<std::int32_t>(rows.size());
+    settings.groupSize = size;
     for (std::size_t g = 0; g < rows.size(); ++g) {
         const auto members = std::find(rows[g].begin(), rows[g].end(), kNone) - rows[g].begin();
         b.state.memberCount.push_back(static_cast<Pos>(members));
