@@ -84,7 +84,9 @@ std::optional<std::string> eventJson(const AssignmentState& state, const Results
     if (seed.text) event["seedText"] = *seed.text;
     event["settings"] = settingsOf(state.settings);
     Json groups = Json::array();
-    for (std::size_t g = 0; g < state.groupTable.size(); ++g) groups.push_back(writer.group(state, results, static_cast<int>(g)));
+    for (std::size_t g = 0; g < state.groupTable.size(); ++g) {
+        groups.push_back(writer.group(state, results, static_cast<int>(g)));
+    }
     event["groups"] = std::move(groups);
     if (writer.failed()) return std::nullopt;
     // Invalid UTF-8 in the seed text was refused before; replacing keeps

@@ -130,7 +130,9 @@ ParsedOptions parseOptions(const std::vector<std::string>& args) {
         parsed.error = "no participant file given";
     }
     if (parsed.ok() && o.seed && o.seedText) parsed.error = "--seed and --seed-text cannot both be given";
-    if (parsed.ok() && o.checkFile && o.outputFile) parsed.error = "--check writes nothing, so --output cannot be given with it";
+    if (parsed.ok() && o.checkFile && o.outputFile) {
+        parsed.error = "--check writes nothing, so --output cannot be given with it";
+    }
     return parsed;
 }
 

@@ -86,7 +86,8 @@ std::string reason(ResultProblem problem, const Line& line, const AssignmentStat
     }
     case ResultProblem::Bye: return matchName(line.key) + " is a bye: it has no result";
     case ResultProblem::PlayersNotKnown: return "the players of " + matchName(line.key) + " are not both known yet";
-    case ResultProblem::ScoreOutOfRange: return "maps won must be whole numbers from 0 to " + std::to_string(kMaxMapsWon);
+    case ResultProblem::ScoreOutOfRange:
+        return "maps won must be whole numbers from 0 to " + std::to_string(kMaxMapsWon);
     case ResultProblem::Tie: return "a tie: one player must win more maps than the other";
     case ResultProblem::NotAPlayer: return "'" + line.winnerName + "' is neither player of " + matchName(line.key);
     case ResultProblem::BothPlayers:

@@ -11,7 +11,7 @@ namespace {
 
 std::vector<Standing> membersOf(const AssignmentState& state, int group) {
     const auto& row = state.groupTable[static_cast<std::size_t>(group)];
-    const int members = std::min<int>(state.memberCount.at(static_cast<std::size_t>(group)), static_cast<int>(row.size()));
+    const int members = std::min<int>(state.memberCount[static_cast<std::size_t>(group)], static_cast<int>(row.size()));
     std::vector<Standing> out;
     for (int p = 0; p < members; ++p) out.push_back({row[static_cast<std::size_t>(p)]});
     return out;
@@ -96,7 +96,9 @@ void placeKnockOut(std::vector<Standing>& rows, const bracket::Resolved& bracket
         if (const Standing* s = find(rows, player)) places[static_cast<std::size_t>(s - rows.data())] = value;
     };
     for (const MatchState& m : bracket.matches) {
-        if (m.score) place(m.winner == m.first ? m.second : m.first, 1 + bracket.roundSizes.at(static_cast<std::size_t>(m.round - 1)));
+        if (!m.score) continue;
+        const int playersNext = bracket.roundSizes.at(static_cast<std::size_t>(m.round - 1));
+        place(m.winner == m.first ? m.second : m.first, 1 + playersNext);
     }
     if (!bracket.matches.empty()) place(bracket.matches.back().winner, 1);
     sortBy(rows, places, [](int a, int b) { return a < b; });

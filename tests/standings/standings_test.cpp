@@ -75,14 +75,6 @@ TEST(LeagueStandings, TieBreakOrder) {
     }
 }
 
-TEST(LeagueStandings, CountsEveryPlayedMatch) {
-    League l = league(3, "ab 2:1 ac 0:2");
-    const auto standings = groupStandings(l.built.state, l.results, 0).standings;
-    const Standing& a = standings.at(1);
-    EXPECT_EQ(std::vector<int>({a.player, a.rank, a.played, a.wins, a.losses, a.mapsWon, a.mapsLost}),
-              std::vector<int>({0, 2, 2, 1, 1, 2, 3}));
-}
-
 // A bracket from the engine for m members, in one group.
 struct Bracket {
     ListHost host;
@@ -153,21 +145,6 @@ TEST(KnockOutStandings, DependentResultsFollowWinnersThroughByes) {
     for (const auto& [match, dependents] : cases) EXPECT_EQ(dependentResults(b->state, b->results, {0, match}), dependents);
     League l = league(3, "ab 2:0 ac 2:0");
     EXPECT_TRUE(dependentResults(l.built.state, l.results, {0, 1}).empty());
-}
-
-TEST(Results, SetReplaceClearAndWinnerNames) {
-    auto b = bracket(2);
-    b->results.set({0, 1}, {2, 0});
-    b->results.set({0, 1}, {0, 2});
-    EXPECT_EQ(*b->results.find({0, 1}), (Score{0, 2}));
-    EXPECT_TRUE(b->results.clear({0, 1}));
-    EXPECT_FALSE(b->results.clear({0, 1}));
-    const std::string second(nameOf(b->host, ListKind::Participants, b->state.schedule[0][0].second));
-    Score score;
-    EXPECT_EQ(scoreForWinner(b->state, b->results, b->host, {0, 1}, second, score), ResultProblem::None);
-    EXPECT_EQ(score, (Score{0, 1}));
-    EXPECT_EQ(scoreForWinner(b->state, b->results, b->host, {0, 1}, "nobody", score), ResultProblem::NotAPlayer);
-    EXPECT_EQ(checkResult(b->state, b->results, {1, 1}, {2, 0}), ResultProblem::NoSuchGroup);
 }
 
 }  // namespace
