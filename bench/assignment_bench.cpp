@@ -5,6 +5,7 @@
 #include <string>
 
 #include "engine/list_host.h"
+#include "standings/standings_text.h"
 #include "text/export_text.h"
 #include "text/result_view.h"
 
@@ -45,8 +46,30 @@ void assignAndRender(benchmark::State& run, bool tournament) {
 void BM_LeagueAssignment(benchmark::State& run) { assignAndRender(run, false); }
 void BM_TournamentAssignment(benchmark::State& run) { assignAndRender(run, true); }
 
+// A whole league event played out, 8 groups of 8 and all 224 results in:
+// what a results file costs on top of the draw, tables and text included.
+void BM_LeagueStandings(benchmark::State& run) {
+    rl::ListHost host = fullHost(false);
+    rl::AssignmentState state;
+    if (rl::assign(state, host) != rl::AssignOutcome::Assigned) {
+        run.SkipWithError("assignment failed");
+        return;
+    }
+    rl::Results results;
+    for (int g = 0; g < state.settings.groupCount; ++g) {
+        for (int n = 1; n <= state.matchCount[g]; ++n) results.set({g, n}, n % 2 ? rl::Score{2, 0} : rl::Score{1, 2});
+    }
+    std::size_t bytes = 0;
+    for (auto _ : run) {
+        for (int g = 0; g < state.settings.groupCount; ++g) bytes += rl::groupStandings(state, results, g).standings.size();
+        bytes += rl::standingsText(state, results, host).size();
+    }
+    benchmark::DoNotOptimize(bytes);
+}
+
 BENCHMARK(BM_LeagueAssignment)->Repetitions(9)->ReportAggregatesOnly(true)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_TournamentAssignment)->Repetitions(9)->ReportAggregatesOnly(true)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_LeagueStandings)->Repetitions(9)->ReportAggregatesOnly(true)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

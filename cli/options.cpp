@@ -16,7 +16,17 @@ const char* const kUsage =
     "  --seed N             seed of the draw, 0 to 4294967295 (default: the current time in whole seconds)\n"
     "  --output FILE        write the result there (default: standard output)\n"
     "  --utf8               write UTF-8 instead of code page 949\n"
-    "  --help, --version\n";
+    "  --results FILE       results of the matches played (UTF-8), one a line: GROUP MATCH SCORE, where SCORE\n"
+    "                       is W:L (maps won by the first and the second player, 0 to 99, not equal) or the\n"
+    "                       winner's name; '#' starts a comment. Adds each group's standings to the text\n"
+    "  --format text|json   text: the file the window program exports (default); json: the whole event\n"
+    "                       with its results and standings, always UTF-8\n"
+    "  --seed-text TEXT     seed taken from a text announced before the draw: the first four bytes of the\n"
+    "                       SHA-256 of its UTF-8 bytes, big-endian\n"
+    "  --check FILE         write nothing: compare what would be written with FILE; exit 0 when equal,\n"
+    "                       3 with the first line that differs\n"
+    "  --help, --version\n"
+    "Exit status: 0 done, 1 the output could not be written, 2 bad input, 3 --check found a difference.\n";
 
 namespace {
 
@@ -48,8 +58,18 @@ std::string parseSeed(const std::string& text, std::optional<std::uint32_t>& out
 }
 
 bool takesValue(const std::string& option) {
-    return option == "--maps" || option == "--groups" || option == "--size" || option == "--seed" ||
-           option == "--output";
+    static const char* const options[] = {"--maps",    "--groups", "--size",      "--seed",
+                                          "--output",  "--results", "--format", "--seed-text", "--check"};
+    for (const char* o : options) {
+        if (option == o) return true;
+    }
+    return false;
+}
+
+std::string parseFormat(const std::string& text, bool& json) {
+    if (text != "text" && text != "json") return "--format must be text or json, not '" + text + "'";
+    json = text == "json";
+    return {};
 }
 
 std::string applyValue(Options& o, const std::string& option, const std::string& value) {
@@ -58,6 +78,10 @@ std::string applyValue(Options& o, const std::string& option, const std::string&
     else if (option == "--groups") return parseGroupNumber(option, value, o.groupCount);
     else if (option == "--size") return parseGroupNumber(option, value, o.groupSize);
     else if (option == "--seed") return parseSeed(value, o.seed);
+    else if (option == "--results") o.resultsFile = value;
+    else if (option == "--format") return parseFormat(value, o.json);
+    else if (option == "--seed-text") o.seedText = value;
+    else if (option == "--check") o.checkFile = value;
     return {};
 }
 
@@ -104,6 +128,10 @@ ParsedOptions parseOptions(const std::vector<std::string>& args) {
     }
     if (parsed.ok() && !o.help && !o.version && o.participantsFile.empty()) {
         parsed.error = "no participant file given";
+    }
+    if (parsed.ok() && o.seed && o.seedText) parsed.error = "--seed and --seed-text cannot both be given";
+    if (parsed.ok() && o.checkFile && o.outputFile) {
+        parsed.error = "--check writes nothing, so --output cannot be given with it";
     }
     return parsed;
 }

@@ -17,6 +17,10 @@ struct Options {
     std::optional<std::uint32_t> seed;  // none: the current time
     std::optional<std::string> outputFile;  // none: standard output
     bool utf8 = false;
+    std::optional<std::string> resultsFile;
+    bool json = false;                     // --format json
+    std::optional<std::string> seedText;   // the seed is taken from its SHA-256
+    std::optional<std::string> checkFile;  // compare instead of writing
     bool help = false;
     bool version = false;
 };

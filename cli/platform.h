@@ -1,4 +1,5 @@
 #pragma once
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -11,5 +12,10 @@ void useBinaryStdio();
 // target, which then replaces the target in one step. An earlier file stays
 // as it was when anything fails. Returns why it failed, or nothing.
 std::string replaceFile(const std::string& path, std::string_view bytes);
+
+// A command-line argument as UTF-8: arguments come in the system's code page
+// (UTF-8 on Linux, the ANSI code page on Windows). Nothing when it does not
+// convert.
+std::optional<std::string> argumentToUtf8(const std::string& argument);
 
 }  // namespace rl::cli

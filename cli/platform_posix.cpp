@@ -4,6 +4,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include "cli/encoding.h"
 #include "cli/platform.h"
 
 namespace rl::cli {
@@ -45,6 +46,11 @@ std::string replaceFile(const std::string& path, std::string_view bytes) {
     }
     if (!problem.empty()) ::unlink(temporary.c_str());
     return problem;
+}
+
+std::optional<std::string> argumentToUtf8(const std::string& argument) {
+    if (!isValidUtf8(argument)) return std::nullopt;
+    return argument;
 }
 
 }  // namespace rl::cli

@@ -6,13 +6,18 @@
 #include <ctime>
 #include <optional>
 
+#include "cli/check.h"
 #include "cli/encoding.h"
+#include "cli/event_json.h"
 #include "cli/name_list.h"
 #include "cli/options.h"
 #include "cli/platform.h"
+#include "cli/results_file.h"
+#include "cli/seed_text.h"
 #include "engine/assignment.h"
 #include "engine/list_host.h"
 #include "resources/strings.h"
+#include "standings/standings_text.h"
 #include "text/export_text.h"
 
 namespace rl::cli {
@@ -74,7 +79,7 @@ void showRefusal(const ListHost& host) {
     std::fprintf(stderr, "%s\n", text ? text->c_str() : "the settings were refused");
 }
 
-bool fillHost(ListHost& host, const Options& o) {
+bool fillHost(ListHost& host, const Options& o, std::optional<std::uint32_t> seed) {
     auto participants = readNames(o.participantsFile, kMaxParticipants, "participants");
     if (!participants) return false;
     host.participants = std::move(*participants);
@@ -89,7 +94,7 @@ bool fillHost(ListHost& host, const Options& o) {
     host.spreadVacancies = o.spreadVacancies;
     host.groupCountText = std::to_string(o.groupCount);
     host.groupSizeText = std::to_string(o.groupSize);
-    host.clock = o.seed ? *o.seed : static_cast<std::uint32_t>(std::time(nullptr));
+    host.clock = seed ? *seed : static_cast<std::uint32_t>(std::time(nullptr));
     return true;
 }
 
@@ -109,9 +114,70 @@ int writeOutput(const Options& o, std::string_view text) {
     return kExitOk;
 }
 
+// The seed that --seed-text stands for, with its text as UTF-8.
+bool seedFromOptions(const Options& o, SeedInfo& seed, std::optional<std::uint32_t>& given) {
+    given = o.seed;
+    if (!o.seedText) return true;
+    seed.text = argumentToUtf8(*o.seedText);
+    if (!seed.text) {
+        complain("--seed-text is not valid text");
+        return false;
+    }
+    given = seedFromText(*seed.text);
+    if (!given) complain("cannot compute the SHA-256 of --seed-text");
+    return given.has_value();
+}
+
+bool readResults(const Options& o, const AssignmentState& state, ListHost& host, Results& results) {
+    if (!o.resultsFile) return true;
+    const auto bytes = readAll(*o.resultsFile);
+    if (!bytes) return false;
+    ResultsFile file = readResultsFile(*bytes, state, host);
+    if (!file.ok()) {
+        std::fprintf(stderr, "%s:%d: %s\n", displayName(*o.resultsFile).c_str(), file.errorLine, file.error.c_str());
+        return false;
+    }
+    results = std::move(file.results);
+    return true;
+}
+
+// What the options ask to write: the export (with the standings after it
+// when results were given) or the JSON of the whole event.
+std::optional<std::string> render(const Options& o, const AssignmentState& state, const Results& results,
+                                  ListHost& host, const SeedInfo& seed) {
+    if (o.json) {
+        auto json = eventJson(state, results, host, seed, cp949ToUtf8);
+        if (!json) complain("cannot convert the result to UTF-8");
+        return json;
+    }
+    std::string text = o.resultsFile ? standingsFileText(state, results, host) : exportFileText(state, host);
+    if (!o.utf8) return text;
+    auto converted = cp949ToUtf8(text);
+    if (!converted) complain("cannot convert the result to UTF-8");
+    return converted;
+}
+
+int check(const Options& o, std::string_view text) {
+    const auto found = readAll(*o.checkFile);
+    if (!found) return kExitBadInput;
+    const auto difference = firstDifference(text, *found);
+    if (!difference) {
+        std::fputs("matches\n", stderr);
+        return kExitOk;
+    }
+    const bool cp949 = !o.json && !o.utf8;
+    std::fprintf(stderr, "%s: '%s' differs at line %d\n  expected: %s\n  found:    %s\n", kProgram,
+                 displayName(*o.checkFile).c_str(), difference->number, showLine(difference->expected, cp949).c_str(),
+                 showLine(difference->found, cp949).c_str());
+    return kExitMismatch;
+}
+
 int draw(const Options& o) {
+    SeedInfo seed;
+    std::optional<std::uint32_t> given;
+    if (!seedFromOptions(o, seed, given)) return kExitBadInput;
     ListHost host;
-    if (!fillHost(host, o)) return kExitBadInput;
+    if (!fillHost(host, o, given)) return kExitBadInput;
 
     AssignmentState state;
     switch (assign(state, host)) {
@@ -119,18 +185,14 @@ int draw(const Options& o) {
     case AssignOutcome::Rejected: showRefusal(host); return kExitBadInput;
     case AssignOutcome::OutOfMemory: complain("out of memory"); return kExitFailed;
     }
+    Results results;
+    if (!readResults(o, state, host, results)) return kExitBadInput;
 
-    std::string text = exportFileText(state, host);
-    if (o.utf8) {
-        auto converted = cp949ToUtf8(text);
-        if (!converted) {
-            complain("cannot convert the result to UTF-8");
-            return kExitFailed;
-        }
-        text = std::move(*converted);
-    }
-    std::fprintf(stderr, "seed: %lu\n", static_cast<unsigned long>(host.clock));
-    return writeOutput(o, text);
+    seed.seed = host.clock;
+    const auto text = render(o, state, results, host, seed);
+    if (!text) return kExitFailed;
+    std::fprintf(stderr, "seed: %lu%s\n", static_cast<unsigned long>(host.clock), seed.text ? " (from text)" : "");
+    return o.checkFile ? check(o, *text) : writeOutput(o, *text);
 }
 
 }  // namespace

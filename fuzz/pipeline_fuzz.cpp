@@ -10,8 +10,13 @@
 #include <set>
 #include <string>
 
+#include <nlohmann/json.hpp>
+
+#include "cli/event_json.h"
+#include "cli/results_file.h"
 #include "engine/list_host.h"
 #include "engine/pairing.h"
+#include "standings/standings_text.h"
 #include "text/export_text.h"
 #include "text/result_view.h"
 
@@ -221,6 +226,91 @@ void checkExport(const rl::AssignmentState& s, rl::ListHost& host) {
     require(rl::exportFileText(s, host).size() == file, "file is the chunks");
 }
 
+// Results for some matches, in match order so that later rounds can be
+// played; now and then one the library must refuse.
+rl::Results fuzzedResults(FuzzedDataProvider& in, const rl::AssignmentState& s) {
+    rl::Results results;
+    for (int g = 0; g < s.settings.groupCount; ++g)
+        for (int n = 1; n <= s.matchCount[g] + 1; ++n) {
+            if (!in.ConsumeBool()) continue;
+            const rl::Score score{in.ConsumeIntegralInRange(0, 100), in.ConsumeIntegralInRange(0, 100)};
+            const rl::MatchKey key{g, n};
+            const rl::ResultProblem problem = rl::checkResult(s, results, key, score);
+            if (problem == rl::ResultProblem::None || in.ConsumeBool()) results.set(key, score);
+        }
+    return results;
+}
+
+void checkLeagueTable(const rl::GroupStandings& g) {
+    int wins = 0, losses = 0, won = 0, lost = 0, played = 0;
+    for (const rl::Standing& s : g.standings) {
+        require(s.wins + s.losses == s.played, "played = wins + losses");
+        wins += s.wins, losses += s.losses, won += s.mapsWon, lost += s.mapsLost, played += s.played;
+    }
+    require(wins == losses && won == lost, "a league's counts add up");
+    int scored = 0;
+    for (const rl::MatchState& m : g.matches) scored += m.score.has_value();
+    require(played == 2 * scored, "two players in every played match");
+    require(g.standings.empty() || g.standings[0].rank == 1, "someone is first");
+    for (std::size_t i = 1; i < g.standings.size(); ++i) {
+        require(g.standings[i - 1].rank <= g.standings[i].rank && g.standings[i].rank >= 1, "best first");
+        require(g.standings[i].rank == g.standings[i - 1].rank || g.standings[i].rank == static_cast<int>(i) + 1,
+                "a rank skips over those sharing the one before");
+    }
+}
+
+// A loser's place is one more than the number of entries of the round it
+// lost in; the final's winner alone is 1st; members still in have none.
+void checkKnockOutPlaces(const rl::GroupStandings& g) {
+    std::map<int, int> roundSizes;
+    for (const rl::MatchState& m : g.matches) ++roundSizes[m.round];
+    std::map<rl::Pos, int> expected;
+    for (const rl::MatchState& m : g.matches) {
+        require(m.winner == rl::kNone || m.winner == m.first || m.winner == m.second, "the winner played");
+        if (m.score) expected[m.winner == m.first ? m.second : m.first] = 1 + roundSizes[m.round];
+    }
+    if (!g.matches.empty() && g.matches.back().winner != rl::kNone) expected[g.matches.back().winner] = 1;
+    bool stillIn = true;
+    for (const rl::Standing& s : g.standings) {
+        require(s.rank == (expected.count(s.player) ? expected[s.player] : 0), "place from the bracket");
+        require(s.losses == (s.rank > 1 ? 1 : 0), "out after one loss, and only then");
+        require(stillIn || s.rank > 0, "members still in come first");
+        stillIn = s.rank == 0;
+    }
+}
+
+// Every byte a character of its own, so that any fuzzed name converts.
+std::optional<std::string> latin1(std::string_view bytes) {
+    std::string out;
+    for (unsigned char c : bytes) {
+        if (c >= 0x80) out += static_cast<char>(0xC0 | c >> 6);
+        out += static_cast<char>(c >= 0x80 ? 0x80 | (c & 0x3F) : c);
+    }
+    return out;
+}
+
+void checkStandings(FuzzedDataProvider& in, const rl::AssignmentState& s, rl::ListHost& host) {
+    const rl::Results results = fuzzedResults(in, s);
+    std::size_t text = 0;
+    for (int g = 0; g < s.settings.groupCount; ++g) {
+        const rl::GroupStandings standings = rl::groupStandings(s, results, g);
+        require(static_cast<int>(standings.standings.size()) == s.memberCount[g], "every member listed once");
+        s.settings.tournament ? checkKnockOutPlaces(standings) : checkLeagueTable(standings);
+        text += rl::standingsGroupText(s, results, host, g).size();
+    }
+    require(rl::standingsText(s, results, host).size() == text, "the section is the groups' texts");
+
+    const auto json = rl::cli::eventJson(s, results, host, {7, std::nullopt}, latin1);
+    require(json.has_value(), "JSON written");
+    const auto parsed = nlohmann::json::parse(*json, nullptr, false);
+    require(!parsed.is_discarded() && parsed["groups"].size() == static_cast<std::size_t>(s.settings.groupCount),
+            "the JSON parses back");
+
+    // A results file of whatever bytes remain: read whole or refused whole.
+    const rl::cli::ResultsFile file = rl::cli::readResultsFile(in.ConsumeRemainingBytesAsString(), s, host);
+    require(file.ok() || file.results.all().empty(), "a refused file keeps nothing");
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -245,6 +335,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     checkMaps(state);
     checkResultView(state, host);
     checkExport(state, host);
+    checkStandings(in, state, host);
     rl::releaseAssignment(state, rl::kReleaseOnCancel);
     require(!state.assigned() && !state.mapOrder, "released");
     return 0;

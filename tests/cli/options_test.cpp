@@ -24,6 +24,12 @@ TEST(ParseOptions, DefaultsAndEveryOption) {
     EXPECT_EQ(o.seed, std::optional<std::uint32_t>(4294967295u));
     EXPECT_EQ(o.outputFile, std::optional<std::string>("out.txt"));
     EXPECT_EQ(parseOptions({"--", "--odd-name"}).options.participantsFile, "--odd-name");
+
+    const Options e = parseOptions({"--results", "r.txt", "--format=json", "--seed-text", "a b", "--check", "c", "p"}).options;
+    EXPECT_EQ(std::make_tuple(e.resultsFile, e.json, e.seedText, e.checkFile),
+              std::make_tuple(std::optional<std::string>("r.txt"), true, std::optional<std::string>("a b"),
+                              std::optional<std::string>("c")));
+    EXPECT_FALSE(parseOptions({"--format", "text", "p"}).options.json || d.json || d.resultsFile || d.seedText);
     EXPECT_TRUE(parseOptions({"--help"}).options.help);
     EXPECT_TRUE(parseOptions({"--version"}).options.version);
 }
@@ -39,6 +45,9 @@ TEST(ParseOptions, RefusesBadCommandLines) {
         {{"a", "--size", "4x"}, "--size must be a number from 1 to 8, not '4x'"},
         {{"a", "--seed", "4294967296"}, "--seed must be a number from 0 to 4294967295, not '4294967296'"},
         {{"a", "--seed", ""}, "--seed must be a number from 0 to 4294967295, not ''"},
+        {{"a", "--format", "xml"}, "--format must be text or json, not 'xml'"},
+        {{"a", "--seed-text", "x", "--seed", "1"}, "--seed and --seed-text cannot both be given"},
+        {{"a", "--check", "x", "--output", "y"}, "--check writes nothing, so --output cannot be given with it"},
     };
     for (const auto& [args, error] : cases) EXPECT_EQ(parseOptions(args).error, error);
 }

@@ -168,3 +168,83 @@ TEST_F(Program, HelpAndVersion) {
 
 }  // namespace
 }  // namespace rl::cli
+
+namespace rl::cli {
+namespace {
+
+// The README's worked example, from the draw to the tables, and the same
+// draw as a tournament part-way through.
+class Event : public Program {
+protected:
+    std::string data(const std::string& name) const { return ROSTERLOOM_TEST_DATA "/" + name; }
+    std::vector<std::string> draw(std::vector<std::string> args) const {
+        args.insert(args.begin(), {"--groups", "2", "--size", "4", "--maps", data("readme-maps.txt")});
+        args.push_back(data("readme-players.txt"));
+        return args;
+    }
+};
+
+TEST_F(Event, WritesTheGoldenFilesAndChecksThemBothWays) {
+    const std::pair<std::vector<std::string>, const char*> cases[] = {
+        {{"--utf8", "--results", data("readme-results.txt")}, "readme-standings.txt"},
+        {{"--format", "json", "--results", data("readme-results.txt")}, "readme-event.json"},
+        {{"--tournament", "--utf8", "--results", data("tournament-results.txt")}, "tournament-standings.txt"},
+        {{"--tournament", "--format", "json", "--results", data("tournament-results.txt")}, "tournament-event.json"},
+    };
+    for (const auto& [args, golden] : cases) {
+        auto withSeed = args;
+        withSeed.insert(withSeed.begin(), {"--seed", "2024"});
+        const Outcome r = run(draw(withSeed));
+        EXPECT_EQ(r.status, 0) << golden << ": " << r.err;
+        EXPECT_EQ(r.out, readFile(data(golden))) << golden;
+
+        withSeed.insert(withSeed.begin(), {"--check", data(golden)});
+        const Outcome same = run(draw(withSeed));
+        EXPECT_EQ(std::make_tuple(same.status, same.out, same.err), std::make_tuple(0, std::string(), std::string("seed: 2024\nmatches\n")));
+    }
+    // Code page 949 by default, the same text.
+    const Outcome cp949 = run(draw({"--seed", "2024", "--results", data("readme-results.txt")}));
+    EXPECT_EQ(cp949ToUtf8(cp949.out), std::optional<std::string>(readFile(data("readme-standings.txt"))));
+}
+
+TEST_F(Event, CheckNamesTheFirstLineThatDiffers) {
+    std::string published = readFile(data("readme-standings.txt"));
+    published.replace(published.find("+2"), 2, "+3");
+    writeFile(path("published.txt"), published);
+    writeFile(path("short.txt"), published.substr(0, published.find("\r\n") + 2));
+    const std::pair<std::string, std::string> cases[] = {
+        {"published.txt", u8"differs at line 23\n  expected:  1위      Quill                         3     2     1     5     3    +2\n"
+                          u8"  found:     1위      Quill                         3     2     1     5     3    +3\n"},
+        {"short.txt", "differs at line 2\n  expected: Quill" + std::string(20, ' ') + "Juniper" + std::string(18, ' ') +
+                          "\n  found:    (end of file)\n"},
+    };
+    for (const auto& [file, message] : cases) {
+        const Outcome r = run(draw({"--seed", "2024", "--utf8", "--results", data("readme-results.txt"), "--check", path(file)}));
+        EXPECT_EQ(r.status, 3);
+        EXPECT_EQ(r.out, "");
+        EXPECT_EQ(r.err, "seed: 2024\nrosterloom-cli: '" + path(file) + "' " + message);
+    }
+}
+
+TEST_F(Event, SeedTextIsTheFirstFourBytesOfItsSha256) {
+    // SHA-256("hello") = 2cf24dba 5fb0a30e ...; 0x2cf24dba = 754077114.
+    const Outcome fromText = run(draw({"--seed-text", "hello"}));
+    EXPECT_EQ(fromText.err, "seed: 754077114 (from text)\n");
+    EXPECT_EQ(fromText.out, run(draw({"--seed", "754077114"})).out);
+    const Outcome json = run(draw({"--seed-text", "hello", "--format", "json"}));
+    EXPECT_NE(json.out.find("\"seed\": 754077114,\n  \"seedText\": \"hello\",\n"), std::string::npos) << json.out;
+    const Outcome both = run(draw({"--seed", "1", "--seed-text", "hello"}));
+    EXPECT_EQ(both.status, 2);
+    EXPECT_EQ(both.err, "rosterloom-cli: --seed and --seed-text cannot both be given\nTry 'rosterloom-cli --help'.\n");
+}
+
+TEST_F(Event, RefusedResultLineWritesNothing) {
+    writeFile(path("results.txt"), "A 1 2:1\nA 1 0:2\n");
+    const Outcome r = run(draw({"--seed", "2024", "--results", path("results.txt"), "--output", path("out.txt")}));
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.err, path("results.txt") + ":2: a second result for match 1 of group A (the first is on line 1)\n");
+    EXPECT_FALSE(fs::exists(path("out.txt")));
+}
+
+}  // namespace
+}  // namespace rl::cli

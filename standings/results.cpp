@@ -1,0 +1,73 @@
+#include "standings/results.h"
+
+#include <set>
+
+#include "standings/bracket.h"
+
+namespace rl {
+
+namespace {
+
+std::string_view withoutTrailingBlanks(std::string_view name) {
+    while (!name.empty() && (name.back() == ' ' || name.back() == '\t')) name.remove_suffix(1);
+    return name;
+}
+
+// The match that a result for `key` would belong to, or why there is none
+// that can take one.
+ResultProblem playableMatch(const AssignmentState& state, const Results& results, MatchKey key, MatchState& out) {
+    if (!bracket::groupExists(state, key.group)) return ResultProblem::NoSuchGroup;
+    const auto matches = bracket::resolve(state, results, key.group).matches;
+    if (key.number < 1 || key.number > static_cast<int>(matches.size())) return ResultProblem::NoSuchMatch;
+    out = matches[static_cast<std::size_t>(key.number - 1)];
+    if (out.bye) return ResultProblem::Bye;
+    if (out.first == kNone || out.second == kNone) return ResultProblem::PlayersNotKnown;
+    return ResultProblem::None;
+}
+
+}  // namespace
+
+const Score* Results::find(MatchKey key) const {
+    const auto it = scores_.find(key);
+    return it == scores_.end() ? nullptr : &it->second;
+}
+
+ResultProblem checkMatch(const AssignmentState& state, const Results& results, MatchKey key) {
+    MatchState match;
+    return playableMatch(state, results, key, match);
+}
+
+ResultProblem checkScore(Score score) { return bracket::scoreProblem(score); }
+
+ResultProblem checkResult(const AssignmentState& state, const Results& results, MatchKey key, Score score) {
+    const ResultProblem problem = checkMatch(state, results, key);
+    return problem != ResultProblem::None ? problem : checkScore(score);
+}
+
+ResultProblem scoreForWinner(const AssignmentState& state, const Results& results, Host& host, MatchKey key,
+                             std::string_view winner, Score& out) {
+    MatchState match;
+    const ResultProblem problem = playableMatch(state, results, key, match);
+    if (problem != ResultProblem::None) return problem;
+    // nameOf's view lasts only until the next lookup: compare one at a time.
+    const bool isFirst = withoutTrailingBlanks(nameOf(host, ListKind::Participants, match.first)) == winner;
+    const bool isSecond = withoutTrailingBlanks(nameOf(host, ListKind::Participants, match.second)) == winner;
+    if (isFirst && isSecond) return ResultProblem::BothPlayers;
+    if (!isFirst && !isSecond) return ResultProblem::NotAPlayer;
+    out = isFirst ? Score{1, 0} : Score{0, 1};
+    return ResultProblem::None;
+}
+
+std::vector<int> dependentResults(const AssignmentState& state, const Results& results, MatchKey key) {
+    std::vector<int> dependents;
+    if (!bracket::groupExists(state, key.group)) return dependents;
+    std::set<int> fed = {key.number};
+    for (const MatchState& m : bracket::resolve(state, results, key.group).matches) {
+        if (m.number <= key.number || !(fed.count(m.firstFrom) || fed.count(m.secondFrom))) continue;
+        fed.insert(m.number);
+        if (results.find({key.group, m.number})) dependents.push_back(m.number);
+    }
+    return dependents;
+}
+
+}  // namespace rl

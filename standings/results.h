@@ -1,0 +1,77 @@
+#pragma once
+#include <map>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "engine/assignment.h"
+
+namespace rl {
+
+// One match of the draw: group index from 0 (A), match number from 1 (as
+// printed, "3경기" is 3).
+struct MatchKey {
+    int group = 0;
+    int number = 0;
+
+    bool operator<(const MatchKey& o) const { return std::pair(group, number) < std::pair(o.group, o.number); }
+    bool operator==(const MatchKey& o) const { return group == o.group && number == o.number; }
+};
+
+// Maps won by the match's first player and by its second.
+struct Score {
+    int first = 0;
+    int second = 0;
+
+    bool operator==(const Score& o) const { return first == o.first && second == o.second; }
+};
+
+constexpr int kMaxMapsWon = 99;
+
+// The results entered after a draw. It keeps whatever it is given; whether
+// a result may stand is checkResult's question, and the standings count
+// only results that pass it, so a stale entry can never corrupt a table.
+class Results {
+public:
+    const Score* find(MatchKey key) const;
+    void set(MatchKey key, Score score) { scores_[key] = score; }
+    bool clear(MatchKey key) { return scores_.erase(key) > 0; }
+    const std::map<MatchKey, Score>& all() const { return scores_; }
+
+private:
+    std::map<MatchKey, Score> scores_;
+};
+
+// Why a result cannot stand, in the order the checks are made.
+enum class ResultProblem {
+    None,
+    NoSuchGroup,      // the group was not drawn
+    NoSuchMatch,      // the group has no match of that number
+    Bye,              // nobody plays a bye
+    PlayersNotKnown,  // a knock-out match whose cells are not both filled yet
+    ScoreOutOfRange,  // maps won must be 0 to kMaxMapsWon
+    Tie,              // a match has a winner
+    NotAPlayer,       // a winner's name that is neither player's
+    BothPlayers,      // a winner's name that both players bear
+};
+
+// Whether the match can take a result at all, given the other results:
+// NoSuchGroup, NoSuchMatch, Bye or PlayersNotKnown.
+ResultProblem checkMatch(const AssignmentState& state, const Results& results, MatchKey key);
+// ScoreOutOfRange or Tie: what a score alone may be refused for.
+ResultProblem checkScore(Score score);
+// Both: whether `score` may be entered for the match (an existing result for
+// the same match is the one being replaced).
+ResultProblem checkResult(const AssignmentState& state, const Results& results, MatchKey key, Score score);
+
+// The score 1:0 for the player whose name is `winner` (CP949 bytes; blanks
+// at the end of a listed name do not count, since a typed name has none).
+ResultProblem scoreForWinner(const AssignmentState& state, const Results& results, Host& host, MatchKey key,
+                             std::string_view winner, Score& out);
+
+// The later matches of the same knock-out group that have a result and whose
+// players come, at any remove, from the winner of `key`: what clearing or
+// changing `key` takes away. Ascending match numbers; empty in a league.
+std::vector<int> dependentResults(const AssignmentState& state, const Results& results, MatchKey key);
+
+}  // namespace rl

@@ -1,0 +1,128 @@
+#include "standings/standings.h"
+
+#include <algorithm>
+#include <tuple>
+
+#include "standings/bracket.h"
+
+namespace rl {
+
+namespace {
+
+std::vector<Standing> membersOf(const AssignmentState& state, int group) {
+    const auto& row = state.groupTable[static_cast<std::size_t>(group)];
+    const int members = std::min<int>(state.memberCount[static_cast<std::size_t>(group)], static_cast<int>(row.size()));
+    std::vector<Standing> out;
+    for (int p = 0; p < members; ++p) out.push_back({row[static_cast<std::size_t>(p)]});
+    return out;
+}
+
+Standing* find(std::vector<Standing>& rows, Pos player) {
+    for (Standing& s : rows) {
+        if (s.player == player) return &s;
+    }
+    return nullptr;
+}
+
+void tally(Standing& s, bool won, int mapsFor, int mapsAgainst) {
+    ++s.played;
+    (won ? s.wins : s.losses) += 1;
+    s.mapsWon += mapsFor;
+    s.mapsLost += mapsAgainst;
+}
+
+void count(std::vector<Standing>& rows, const std::vector<MatchState>& matches) {
+    for (const MatchState& m : matches) {
+        Standing* first = find(rows, m.first);
+        Standing* second = find(rows, m.second);
+        if (!m.score || !first || !second) continue;
+        tally(*first, m.winner == m.first, m.score->first, m.score->second);
+        tally(*second, m.winner == m.second, m.score->second, m.score->first);
+    }
+}
+
+// Wins in the matches played between members level on wins with each other;
+// the level set is taken whole, once.
+std::vector<int> headToHeadWins(std::vector<Standing>& rows, const std::vector<MatchState>& matches) {
+    std::vector<int> h2h(rows.size(), 0);
+    for (const MatchState& m : matches) {
+        const Standing* first = find(rows, m.first);
+        const Standing* second = find(rows, m.second);
+        if (!m.score || !first || !second || first->wins != second->wins) continue;
+        h2h[static_cast<std::size_t>(find(rows, m.winner) - rows.data())] += 1;
+    }
+    return h2h;
+}
+
+// Lists the rows by their keys, row order among equals; a member is tied
+// when another has an equal key.
+template <class Key, class Better>
+void sortBy(std::vector<Standing>& rows, std::vector<Key>& keys, Better better) {
+    std::vector<std::size_t> order(rows.size());
+    for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
+    std::stable_sort(order.begin(), order.end(), [&](auto a, auto b) { return better(keys[a], keys[b]); });
+    std::vector<Standing> sortedRows;
+    std::vector<Key> sortedKeys;
+    for (std::size_t i : order) {
+        sortedRows.push_back(rows[i]);
+        sortedRows.back().tied = std::count(keys.begin(), keys.end(), keys[i]) > 1;
+        sortedKeys.push_back(keys[i]);
+    }
+    rows = std::move(sortedRows);
+    keys = std::move(sortedKeys);
+}
+
+void rankLeague(std::vector<Standing>& rows, const std::vector<MatchState>& matches) {
+    const std::vector<int> h2h = headToHeadWins(rows, matches);
+    std::vector<std::tuple<int, int, int, int>> keys;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const Standing& s = rows[i];
+        keys.emplace_back(s.wins, h2h[i], s.mapsWon - s.mapsLost, s.mapsWon);
+    }
+    sortBy(rows, keys, [](const auto& a, const auto& b) { return a > b; });
+    // Sorted best first, so the members above one that are not level with it
+    // are those before the first of its level: ranks run 1, 2, 2, 4.
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        rows[i].rank = i > 0 && keys[i] == keys[i - 1] ? rows[i - 1].rank : static_cast<int>(i) + 1;
+    }
+}
+
+// A loser's place is one more than the players of the next round, which is
+// the number of entries of the round it lost in; the final's winner is 1st.
+// Members still in keep place 0, which also lists them first.
+void placeKnockOut(std::vector<Standing>& rows, const bracket::Resolved& bracket) {
+    std::vector<int> places(rows.size(), 0);
+    const auto place = [&](Pos player, int value) {
+        if (const Standing* s = find(rows, player)) places[static_cast<std::size_t>(s - rows.data())] = value;
+    };
+    for (const MatchState& m : bracket.matches) {
+        if (!m.score) continue;
+        const int playersNext = bracket.roundSizes.at(static_cast<std::size_t>(m.round - 1));
+        place(m.winner == m.first ? m.second : m.first, 1 + playersNext);
+    }
+    if (!bracket.matches.empty()) place(bracket.matches.back().winner, 1);
+    sortBy(rows, places, [](int a, int b) { return a < b; });
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        rows[i].rank = places[i];
+        rows[i].tied = rows[i].tied && places[i] > 0;
+    }
+}
+
+}  // namespace
+
+GroupStandings groupStandings(const AssignmentState& state, const Results& results, int group) {
+    GroupStandings out;
+    if (!bracket::groupExists(state, group)) return out;
+    const bracket::Resolved resolved = bracket::resolve(state, results, group);
+    out.matches = resolved.matches;
+    out.standings = membersOf(state, group);
+    count(out.standings, out.matches);
+    if (state.settings.tournament) {
+        placeKnockOut(out.standings, resolved);
+    } else {
+        rankLeague(out.standings, out.matches);
+    }
+    return out;
+}
+
+}  // namespace rl

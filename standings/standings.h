@@ -1,0 +1,44 @@
+#pragma once
+#include <optional>
+#include <vector>
+
+#include "standings/results.h"
+
+namespace rl {
+
+// One match of a group as the results leave it.
+struct MatchState {
+    int number = 0;           // from 1
+    int round = 0;            // from 1 in a knock-out; 0 in a league
+    Pos first = kNone;        // participant, kNone while not known
+    Pos second = kNone;       // participant, kNone while not known or for a bye
+    int firstFrom = 0;        // the match whose winner fills the cell; 0: none
+    int secondFrom = 0;
+    bool bye = false;
+    Pos map = kNone;
+    std::optional<Score> score;  // only a result that may stand
+    Pos winner = kNone;          // a bye's player counts as its winner
+};
+
+struct Standing {
+    Pos player = kNone;
+    int rank = 0;  // 0: still in a knock-out, no place yet
+    bool tied = false;
+    int played = 0;
+    int wins = 0;
+    int losses = 0;
+    int mapsWon = 0;
+    int mapsLost = 0;
+};
+
+struct GroupStandings {
+    std::vector<MatchState> matches;
+    // Every member. League: best first, equal ranks in row order. Knock-out:
+    // members still in (row order), then the others by place.
+    std::vector<Standing> standings;
+};
+
+// The matches and standings of one group. Reads the state, changes nothing.
+GroupStandings groupStandings(const AssignmentState& state, const Results& results, int group);
+
+}  // namespace rl
