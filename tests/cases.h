@@ -50,16 +50,16 @@ inline void expectGoldenCases(const std::string& name, const std::function<std::
 // map X add one (UTF-8 in the file, turned into the program's encoding by
 // `encode`); groups and size take the field's text, quoted when it holds
 // blanks. Spreading vacancies and equal maps are on unless switched off.
-inline ListHost hostFrom(const std::string& spec,
+inline ListHost hostFrom(const std::string& inputs,
                          const std::function<std::string(const std::string&)>& encode = {}) {
     ListHost host;
-    std::istringstream in(spec);
+    std::istringstream in(inputs);
     for (std::string word, value; in >> word;) {
         if (word == "tournament") host.tournament = true;
         else if (word == "sequential") host.spreadVacancies = false;
         else if (word == "with-maps") host.mapsEnabled = true;
         else if (word == "random-maps") host.equalMaps = false;
-        else if (!(in >> std::quoted(value))) ADD_FAILURE() << word << " needs a value in: " << spec;
+        else if (!(in >> std::quoted(value))) ADD_FAILURE() << word << " needs a value in: " << inputs;
         else if (word == "groups") host.groupCountText = value;
         else if (word == "size") host.groupSizeText = value;
         else if (word == "clock") host.clock = static_cast<std::uint32_t>(std::stoul(value));
@@ -69,7 +69,7 @@ inline ListHost hostFrom(const std::string& spec,
             auto& list = word == "players" ? host.participants : host.maps;
             for (int i = 0; i < std::stoi(value); ++i) list.push_back(word.substr(0, 1) + std::to_string(i));
         } else {
-            ADD_FAILURE() << "unknown word " << word << " in: " << spec;
+            ADD_FAILURE() << "unknown word " << word << " in: " << inputs;
         }
     }
     return host;

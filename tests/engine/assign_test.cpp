@@ -17,9 +17,9 @@ bool isEmpty(const AssignmentState& state) {
 
 std::string settingsLine(const Settings& s) {
     return "settings: " + std::to_string(s.participantCount) + " players, " + std::to_string(s.mapCount) +
-           " maps, " + std::to_string(s.groupCount) + " groups of " + std::to_string(s.groupSize) + (s.mapsEnabled ? "; maps" : "; no maps") +
-           (s.equalMaps ? ", equal" : ", random") + (s.tournament ? ", tournament" : ", league") +
-           (s.spreadVacancies ? ", spread\n" : ", sequential\n");
+           " maps, " + std::to_string(s.groupCount) + " groups of " + std::to_string(s.groupSize) +
+           (s.mapsEnabled ? "; maps" : "; no maps") + (s.equalMaps ? ", equal" : ", random") +
+           (s.tournament ? ", tournament" : ", league") + (s.spreadVacancies ? ", spread\n" : ", sequential\n");
 }
 
 // "B(3) 4 1 8 - | (0,1)@2 (2,-) (0,1)@0 .": the group's members, its row, and
@@ -53,8 +53,8 @@ std::string groupLine(const AssignmentState& state, std::size_t g) {
 // One state for every case, as in the window: a refusal must leave it empty.
 TEST(Assign, GoldenCases) {
     AssignmentState state;
-    test::expectGoldenCases("assignments.txt", [&](const std::string& spec) {
-        ListHost host = test::hostFrom(spec);
+    test::expectGoldenCases("assignments.txt", [&](const std::string& inputs) {
+        ListHost host = test::hostFrom(inputs);
         const AssignOutcome outcome = assign(state, host);
         std::string out = settingsLine(state.settings);
         for (int message : host.shownMessages) out += "message " + std::to_string(message) + "\n";

@@ -29,8 +29,8 @@ std::string shown(const std::string& text) {
 std::string toCp949(const std::string& utf8) { return cli::utf8ToCp949(utf8).value_or("(not code page 949)"); }
 
 TEST(Texts, GoldenCases) {
-    test::expectGoldenCases("texts.txt", [](const std::string& spec) {
-        ListHost host = test::hostFrom(spec, toCp949);
+    test::expectGoldenCases("texts.txt", [](const std::string& inputs) {
+        ListHost host = test::hostFrom(inputs, toCp949);
         AssignmentState state;
         if (assign(state, host) != AssignOutcome::Assigned) return std::string("not assigned\n");
         std::string out = "result table:\n" + shown(buildResultView(state, host, 0).tableText), chunks;
