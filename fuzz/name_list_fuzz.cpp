@@ -1,6 +1,7 @@
 // Any bytes at all as a names file: the reader either refuses them with a
 // line number, or returns names that the window program's entry fields would
 // have taken, and that read back the same after a round trip through UTF-8.
+#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -17,11 +18,6 @@ void require(bool condition, const char* what) {
     }
 }
 
-bool leadingWhiteSpace(const std::string& name) {
-    unsigned char c = static_cast<unsigned char>(name[0]);
-    return c == ' ' || (c >= '\t' && c <= '\r');
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t size) {
@@ -35,7 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
     std::string again;
     for (const std::string& name : list.names) {
         require(!name.empty() && name.size() <= rl::cli::kMaxNameBytes, "1 to 49 bytes");
-        require(!leadingWhiteSpace(name), "no leading white space");
+        require(!std::isspace(static_cast<unsigned char>(name[0])), "no leading white space");
         require(name.find_first_of(std::string("\r\n\0", 3)) == std::string::npos, "one line, no NUL");
         auto utf8 = rl::cli::cp949ToUtf8(name);
         require(utf8.has_value(), "code page 949 text");
