@@ -90,6 +90,7 @@ HWND gControls[ControlCount] = {};
 HBRUSH gWhiteBrush = nullptr;
 bool gAssigned = false;
 AssignmentState gAssignment;
+Results gResults;  // belongs to gAssignment: released with it
 
 HWND control(Control which) { return gControls[which]; }
 
@@ -204,6 +205,7 @@ LRESULT onCreate(HWND window) {
 }
 
 void onDestroy() {
+    gResults = Results();
     releaseAssignment(gAssignment, kReleaseOnExit);
     releaseHelpText();  // flag 8's share: the help text is the window program's
     PostQuitMessage(0);
@@ -276,10 +278,12 @@ HWND createMainWindow() {
 }
 
 AssignmentState& assignment() { return gAssignment; }
+Results& results() { return gResults; }
 Host& host() { return gHost; }
 HBRUSH whiteBrush() { return gWhiteBrush; }
 
 void cancelAssignment(HWND resultWindow) {
+    gResults = Results();
     releaseAssignment(gAssignment, kReleaseOnCancel);
     setInputStates(kAssignmentLock, false);
     DestroyWindow(resultWindow);
