@@ -4,6 +4,8 @@
 #include <windows.h>
 
 #include <cstddef>
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -100,6 +102,8 @@ Results& results();
 // window it owns with it).
 void cancelAssignment(HWND resultWindow);
 HBRUSH whiteBrush();
+// A draw follows the clock; tests fix it to repeat one. Empty: the real clock.
+void setClockForTesting(std::optional<std::uint32_t> clock);
 
 // --- entry fields (entry_field.cpp)
 bool registerEntryFieldClass();

@@ -133,7 +133,9 @@ public:
         MessageBoxA(mainWindow(), "ERROR", "Fail to Memory Allocation", MB_OK);
     }
 
-    std::uint32_t now() override { return static_cast<std::uint32_t>(std::time(nullptr)); }
+    std::uint32_t now() override { return fixedClock_ ? *fixedClock_ : static_cast<std::uint32_t>(std::time(nullptr)); }
+
+    std::optional<std::uint32_t> fixedClock_;
 
 private:
     static HWND listControl(ListKind list) {
@@ -281,6 +283,7 @@ AssignmentState& assignment() { return gAssignment; }
 Results& results() { return gResults; }
 Host& host() { return gHost; }
 HBRUSH whiteBrush() { return gWhiteBrush; }
+void setClockForTesting(std::optional<std::uint32_t> clock) { gHost.fixedClock_ = clock; }
 
 void cancelAssignment(HWND resultWindow) {
     gResults = Results();

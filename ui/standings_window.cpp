@@ -27,17 +27,19 @@ constexpr DWORD kListStyle = WS_VSCROLL | LBS_NOTIFY | LBS_USETABSTOPS | LBS_NOI
 constexpr DWORD kStandingsStyle = WS_VSCROLL | WS_HSCROLL | ES_MULTILINE | ES_AUTOHSCROLL | ES_READONLY;
 
 // The score row reads like a match line: first player, maps : maps, second.
+// A static's alignment is its type, not a flag, so the names cannot also be
+// "no word wrap": a long one ends in an ellipsis instead of wrapping away.
 constexpr ControlRow<Control> kControls[] = {
     {GroupChooser, {"ComboBox", nullptr, 0, CBS_DROPDOWNLIST | WS_VSCROLL, 20, 12, 50, 200, IDC_STANDINGS_GROUP}},
     {GroupLabel, {"Static", "조 경기", 0, SS_LEFT, 78, 17, 100, 20, -1}},
     {WriteButton, {"Button", "순위 출력", 0, 0, 455, 10, 100, 25, IDC_WRITE_STANDINGS}},
     {CloseButton, {"Button", "닫기", 0, 0, 560, 10, 60, 25, IDC_CLOSE_STANDINGS}},
     {MatchList, {"ListBox", nullptr, WS_EX_STATICEDGE, kListStyle, 20, 45, 600, 130, IDC_MATCH_LIST}},
-    {FirstPlayer, {"Static", "", 0, SS_RIGHT | SS_LEFTNOWORDWRAP, 20, 189, 200, 20, IDC_FIRST_PLAYER}},
+    {FirstPlayer, {"Static", "", 0, SS_RIGHT | SS_ENDELLIPSIS, 20, 189, 200, 20, IDC_FIRST_PLAYER}},
     {FirstMaps, {"Edit", "", WS_EX_CLIENTEDGE, kNumberStyle, 230, 185, 40, 24, IDC_FIRST_MAPS}},
     {ScoreColon, {"Static", ":", 0, SS_CENTER, 270, 189, 20, 20, -1}},
     {SecondMaps, {"Edit", "", WS_EX_CLIENTEDGE, kNumberStyle, 290, 185, 40, 24, IDC_SECOND_MAPS}},
-    {SecondPlayer, {"Static", "", 0, SS_LEFTNOWORDWRAP, 340, 189, 150, 20, IDC_SECOND_PLAYER}},
+    {SecondPlayer, {"Static", "", 0, SS_LEFT | SS_ENDELLIPSIS, 340, 189, 150, 20, IDC_SECOND_PLAYER}},
     {RecordButton, {"Button", "기록", 0, 0, 500, 184, 55, 26, IDC_RECORD}},
     {ClearButton, {"Button", "지우기", 0, 0, 560, 184, 60, 26, IDC_CLEAR_RESULT}},
     {StandingsEdit, {"Edit", "", WS_EX_STATICEDGE, kStandingsStyle, 20, 220, 600, 230, IDC_STANDINGS_EDIT}},
