@@ -93,17 +93,13 @@ void fillMatchList(const GroupStandings& g) {
     SendMessageA(list, LB_SETCURSEL, static_cast<WPARAM>(gMatch - 1), 0);
 }
 
-void setMapsField(Control field, const Score* score, int maps) {
-    SetWindowTextA(control(field), score ? std::to_string(maps).c_str() : "");
-}
-
 void showChosenMatch(const GroupStandings& g) {
     const MatchState* m = gMatch > 0 ? &g.matches[static_cast<std::size_t>(gMatch - 1)] : nullptr;
     SetWindowTextA(control(FirstPlayer), m ? playerText(m->first, m->firstFrom).c_str() : "");
     SetWindowTextA(control(SecondPlayer), m ? playerText(m->second, m->secondFrom).c_str() : "");
     const Score* score = m ? results().find({gGroup, gMatch}) : nullptr;
-    setMapsField(FirstMaps, score, score ? score->first : 0);
-    setMapsField(SecondMaps, score, score ? score->second : 0);
+    SetWindowTextA(control(FirstMaps), score ? std::to_string(score->first).c_str() : "");
+    SetWindowTextA(control(SecondMaps), score ? std::to_string(score->second).c_str() : "");
     EnableWindow(control(RecordButton), m != nullptr);
     EnableWindow(control(ClearButton), score != nullptr);
 }
