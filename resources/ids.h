@@ -33,6 +33,23 @@
 #define IDC_TABLE_EDIT      411
 #define IDC_GROUP_CHOOSER   600
 
+/* The result window's system-menu item that opens the standings window: the
+   system reserves the low four bits of a system command and ids from 0xF000. */
+#define IDM_ENTER_RESULTS   0x0A00
+
+/* Standings window */
+#define IDC_STANDINGS_GROUP 610
+#define IDC_MATCH_LIST      510
+#define IDC_FIRST_PLAYER    620
+#define IDC_SECOND_PLAYER   621
+#define IDC_FIRST_MAPS      430
+#define IDC_SECOND_MAPS     431
+#define IDC_RECORD          130
+#define IDC_CLEAR_RESULT    131
+#define IDC_STANDINGS_EDIT  432
+#define IDC_WRITE_STANDINGS 132
+#define IDC_CLOSE_STANDINGS 133
+
 /* Help window */
 #define IDC_HELP_EDIT       420
 #define IDC_CLOSE_HELP      121

@@ -12,6 +12,14 @@
 #define IDS_EXPORT_DONE           5
 #define IDS_EXPORT_IN_USE         6
 #define IDS_EXPORT_NO_ACCESS      7
+#define IDS_STANDINGS_DONE        8
+#define IDS_STANDINGS_IN_USE      9
+#define IDS_STANDINGS_NO_ACCESS   10
+#define IDS_RESULT_TIE            11
+#define IDS_RESULT_NOT_KNOWN      12
+#define IDS_RESULT_NO_SCORE       13
+#define IDS_CONFIRM_CLEAR_LATER   14
+#define IDS_CONFIRM_CHANGE_WINNER 15
 
 #define STR_CONFIRM_CANCEL        "현재의 배정 상황을 취소하며, 이는 복구할 수 없습니다.\n좋습니까?"
 #define STR_NO_PARTICIPANTS       "등록된 참가자가 없습니다.\n참가자를 등록하세요."
@@ -20,6 +28,17 @@
 #define STR_EXPORT_DONE           "바탕 화면의 '조배정결과.txt' 파일에 현재의 배정 상황이 출력되었습니다."
 #define STR_EXPORT_IN_USE         "파일에 출력할 수 없습니다.\n바탕 화면의 '조배정결과.txt' 파일이 현재 사용 중입니다."
 #define STR_EXPORT_NO_ACCESS      "바탕 화면의 '조배정결과.txt' 파일에 접근할 수 없습니다."
+#define STR_STANDINGS_DONE        "바탕 화면의 '순위표.txt' 파일에 현재의 배정 상황과 순위가 출력되었습니다."
+#define STR_STANDINGS_IN_USE      "파일에 출력할 수 없습니다.\n바탕 화면의 '순위표.txt' 파일이 현재 사용 중입니다."
+#define STR_STANDINGS_NO_ACCESS   "바탕 화면의 '순위표.txt' 파일에 접근할 수 없습니다."
+
+/* The standings window's messages. The two questions take the number of
+   later results that would go (wsprintf's %d). */
+#define STR_RESULT_TIE            "비긴 경기는 기록할 수 없습니다.\n이긴 선수의 맵 수를 더 크게 입력하세요."
+#define STR_RESULT_NOT_KNOWN      "이 경기의 두 선수가 아직 정해지지 않았습니다.\n앞 경기의 결과를 먼저 기록하세요."
+#define STR_RESULT_NO_SCORE       "두 선수가 이긴 맵의 수를 0부터 99까지의 숫자로 입력하세요."
+#define STR_CONFIRM_CLEAR_LATER   "이 경기의 승자가 치른 다음 경기의 결과 %d개도 함께 지워집니다.\n좋습니까?"
+#define STR_CONFIRM_CHANGE_WINNER "승자가 바뀌어, 이 경기의 승자가 치른 다음 경기의 결과 %d개가 지워집니다.\n좋습니까?"
 
 /* Caption of every message box the program shows, but the allocation failure. */
 #define STR_APP_CAPTION           "Rosterloom"

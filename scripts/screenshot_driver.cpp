@@ -7,6 +7,9 @@
 //                                  tournament, 4 maps dealt evenly
 //   screenshot_driver assign       press the assign button
 //   screenshot_driver help         press the help button
+//   screenshot_driver standings    open the standings window from the result
+//                                  window's system menu, record group A's
+//                                  first round and choose its final
 //   screenshot_driver rect CLASS   print the window's geometry as WxH+X+Y
 //   screenshot_driver exit         press the exit button
 #include <windows.h>
@@ -94,6 +97,34 @@ int press(int id) {
     return 0;
 }
 
+// As a person would: choose the match in the list, type the maps, press the
+// button. Nothing here is refused, so no box can hold the driver.
+void recordResult(HWND window, int number, const char* first, const char* second) {
+    SendDlgItemMessageA(window, IDC_MATCH_LIST, LB_SETCURSEL, static_cast<WPARAM>(number - 1), 0);
+    SendMessageA(window, WM_COMMAND, MAKEWPARAM(IDC_MATCH_LIST, LBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(GetDlgItem(window, IDC_MATCH_LIST)));
+    SetDlgItemTextA(window, IDC_FIRST_MAPS, first);
+    SetDlgItemTextA(window, IDC_SECOND_MAPS, second);
+    click(GetDlgItem(window, IDC_RECORD));
+}
+
+int enterResults() {
+    PostMessageA(FindWindowA("SubWnd", nullptr), WM_SYSCOMMAND, IDM_ENTER_RESULTS, 0);
+    Sleep(1500);
+    HWND window = FindWindowA("StandingsWnd", nullptr);
+    if (!window) {
+        std::fprintf(stderr, "no standings window\n");
+        return 1;
+    }
+    recordResult(window, 1, "2", "1");
+    recordResult(window, 2, "0", "2");
+    SendDlgItemMessageA(window, IDC_MATCH_LIST, LB_SETCURSEL, 2, 0);
+    SendMessageA(window, WM_COMMAND, MAKEWPARAM(IDC_MATCH_LIST, LBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(GetDlgItem(window, IDC_MATCH_LIST)));
+    Sleep(1000);
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -104,6 +135,7 @@ int main(int argc, char** argv) {
     if (std::strcmp(step, "example") == 0) return fillExample();
     if (std::strcmp(step, "assign") == 0) return press(IDC_ASSIGN);
     if (std::strcmp(step, "help") == 0) return press(IDC_HELP);
+    if (std::strcmp(step, "standings") == 0) return enterResults();
     if (std::strcmp(step, "exit") == 0) return press(IDC_EXIT);
     if (std::strcmp(step, "rect") == 0 && argc > 2) return printRect(argv[2]);
     return 2;

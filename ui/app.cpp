@@ -58,6 +58,12 @@ RECT desktopClientRect() {
 }  // namespace
 
 HINSTANCE appInstance() { return gInstance; }
+
+bool ensurePopupClass(const char* name, WNDPROC procedure) {
+    WNDCLASSA known{};
+    if (GetClassInfoA(gInstance, name, &known)) return known.lpfnWndProc == procedure;
+    return registerPopupClass(name, procedure);
+}
 HWND mainWindow() { return gMainWindow; }
 
 HWND startApplication(HINSTANCE instance, int showCommand) {
@@ -133,6 +139,14 @@ void openOrRecentre(HWND& window, HWND owner, const WindowLook& look) {
 int showStringBox(HWND owner, int stringId, UINT buttons) {
     char text[256] = {};
     LoadStringA(appInstance(), static_cast<UINT>(stringId), text, sizeof text);
+    return MessageBoxA(owner, text, STR_APP_CAPTION, buttons);
+}
+
+int showStringBox(HWND owner, int stringId, UINT buttons, int number) {
+    char format[256] = {};
+    LoadStringA(appInstance(), static_cast<UINT>(stringId), format, sizeof format);
+    char text[1024] = {};  // as much as wsprintfA ever writes
+    wsprintfA(text, format, number);
     return MessageBoxA(owner, text, STR_APP_CAPTION, buttons);
 }
 

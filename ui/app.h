@@ -4,8 +4,13 @@
 #include <windows.h>
 
 #include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
 
 #include "engine/assignment.h"
+#include "standings/results.h"
 
 namespace rl::ui {
 
@@ -14,6 +19,7 @@ inline constexpr char kMainClass[] = "Rosterlom";
 inline constexpr char kResultClass[] = "SubWnd";
 inline constexpr char kHelpClass[] = "HelpWnd";
 inline constexpr char kEntryFieldClass[] = "SC_Edit";
+inline constexpr char kStandingsClass[] = "StandingsWnd";
 
 // A child control as a window lays it out; WS_CHILD | WS_VISIBLE go on top
 // of `style`. Id -1 is the 16-bit 0xFFFF, "no id".
@@ -57,6 +63,9 @@ HWND mainWindow();  // null until the main window has been created and shown
 // the user why and returns null.
 HWND startApplication(HINSTANCE instance, int showCommand);
 int runMessageLoop();
+// A popup's class registered on its first opening; one that an earlier
+// opening registered is kept.
+bool ensurePopupClass(const char* name, WNDPROC procedure);
 
 // Placement: the top-left corner for a window of the given client size,
 // x = (W - cw) / 2, y = (H - ch) / 3 on the desktop's client area.
@@ -73,6 +82,8 @@ void openOrRecentre(HWND& window, HWND owner, const WindowLook& look);
 // String-table text `stringId` in a box captioned with the program's name;
 // answers the button pressed.
 int showStringBox(HWND owner, int stringId, UINT buttons);
+// The same with the text's one %d filled in.
+int showStringBox(HWND owner, int stringId, UINT buttons, int number);
 int listCount(HWND list);
 
 // --- main window (main_window.cpp)
@@ -84,10 +95,15 @@ Host& host();  // the engine's view of the main window's controls
 constexpr int kParticipantCaption = 1;
 constexpr int kMapCaption = 2;
 void refreshListCaptions(int flags);
-// The result window's "cancel": the assignment is let go, the inputs unlocked
-// and the result window closed.
+// The results entered for the standing assignment; they go with it.
+Results& results();
+// The result window's "cancel": the assignment and its results are let go,
+// the inputs unlocked and the result window closed (and the standings
+// window it owns with it).
 void cancelAssignment(HWND resultWindow);
 HBRUSH whiteBrush();
+// A draw follows the clock; tests fix it to repeat one. Empty: the real clock.
+void setClockForTesting(std::optional<std::uint32_t> clock);
 
 // --- entry fields (entry_field.cpp)
 bool registerEntryFieldClass();
@@ -96,6 +112,11 @@ LRESULT onListKey(HWND list, WPARAM wParam);  // WM_VKEYTOITEM
 // --- result window (result_window.cpp)
 LRESULT CALLBACK resultWindowProc(HWND, UINT, WPARAM, LPARAM);
 void showResultWindow(HWND owner);
+
+// --- standings window (standings_window.cpp)
+LRESULT CALLBACK standingsWindowProc(HWND, UINT, WPARAM, LPARAM);
+// Opens the window on the group, or brings the open one to the front on it.
+void showStandingsWindow(HWND owner, int group);
 
 // --- help window (help_window.cpp)
 LRESULT CALLBACK helpWindowProc(HWND, UINT, WPARAM, LPARAM);
@@ -106,6 +127,14 @@ const char* helpText();  // the loaded help text, or null while none is loaded
 
 // --- Desktop export (desktop_export.cpp)
 void exportResultFile(HWND owner);
+// A file on the Desktop and the string-table ids that tell how writing it went.
+struct DesktopFile {
+    const char* name;
+    int done, inUse, noAccess;
+};
+// Replaces the file with the chunks in order, or leaves no file: one of the
+// file's ids.
+int writeDesktopFile(HWND owner, const DesktopFile& file, const std::vector<std::string>& chunks);
 // A full disk cannot be had on demand, so tests put a failing writer in the
 // place of WriteFile; null puts WriteFile back.
 using FileWriter = BOOL(WINAPI*)(HANDLE, LPCVOID, DWORD, LPDWORD, LPOVERLAPPED);

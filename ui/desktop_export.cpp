@@ -1,9 +1,11 @@
-// Writes the current assignment to "조배정결과.txt" on the user's Desktop and
-// tells the user how it went.
+// Writes files on the user's Desktop: the current assignment to
+// "조배정결과.txt", and whatever else a window hands over, each replaced whole
+// or not at all.
 #include <shlobj.h>
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "resources/strings.h"
 #include "text/export_text.h"
@@ -12,7 +14,7 @@
 namespace rl::ui {
 namespace {
 
-constexpr char kExportFileName[] = "조배정결과.txt";
+constexpr DesktopFile kExportFile{"조배정결과.txt", IDS_EXPORT_DONE, IDS_EXPORT_IN_USE, IDS_EXPORT_NO_ACCESS};
 
 FileWriter gFileWriter = &WriteFile;
 
@@ -38,10 +40,10 @@ std::optional<std::string> desktopFolder(HWND owner) {
 
 // No file is made from a path that could not be had, nor from one that the
 // platform's path limit would cut short.
-std::optional<std::string> exportPath(HWND owner) {
+std::optional<std::string> desktopPath(HWND owner, const char* fileName) {
     std::optional<std::string> folder = desktopFolder(owner);
     if (!folder) return std::nullopt;
-    std::string path = *folder + "\\" + kExportFileName;
+    std::string path = *folder + "\\" + fileName;
     if (path.size() >= MAX_PATH) return std::nullopt;
     return path;
 }
@@ -52,34 +54,41 @@ bool writeChunk(HANDLE file, const std::string& chunk) {
     return gFileWriter(file, chunk.data(), size, &written, nullptr) && written == size;
 }
 
-bool writeChunks(HANDLE file) {
-    if (!writeChunk(file, exportTableText(assignment(), host()))) return false;
-    for (int g = 0; g < assignment().settings.groupCount; ++g) {
-        if (!writeChunk(file, exportGroupText(assignment(), host(), g))) return false;
+bool writeChunks(HANDLE file, const std::vector<std::string>& chunks) {
+    for (const std::string& chunk : chunks) {
+        if (!writeChunk(file, chunk)) return false;
     }
     return true;
 }
 
-// The outcome as a string-table id: done, in use, or no access.
-int writeExportFile(HWND owner) {
-    std::optional<std::string> path = exportPath(owner);
-    if (!path) return IDS_EXPORT_NO_ACCESS;
-    HANDLE file = CreateFileA(path->c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    const DWORD error = GetLastError();
-    if (file == INVALID_HANDLE_VALUE)
-        return error == ERROR_SHARING_VIOLATION ? IDS_EXPORT_IN_USE : IDS_EXPORT_NO_ACCESS;
-    const bool written = writeChunks(file);
-    const bool closed = CloseHandle(file);
-    if (written && closed) return IDS_EXPORT_DONE;
-    // A half-written result must not pass for a whole one.
-    DeleteFileA(path->c_str());
-    return IDS_EXPORT_NO_ACCESS;
+// The table chunk, then each group's.
+std::vector<std::string> exportChunks() {
+    std::vector<std::string> chunks{exportTableText(assignment(), host())};
+    for (int g = 0; g < assignment().settings.groupCount; ++g)
+        chunks.push_back(exportGroupText(assignment(), host(), g));
+    return chunks;
 }
 
 }  // namespace
 
-void exportResultFile(HWND owner) { showStringBox(mainWindow(), writeExportFile(owner), MB_OK); }
+int writeDesktopFile(HWND owner, const DesktopFile& target, const std::vector<std::string>& chunks) {
+    std::optional<std::string> path = desktopPath(owner, target.name);
+    if (!path) return target.noAccess;
+    HANDLE file = CreateFileA(path->c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    const DWORD error = GetLastError();
+    if (file == INVALID_HANDLE_VALUE) return error == ERROR_SHARING_VIOLATION ? target.inUse : target.noAccess;
+    const bool written = writeChunks(file, chunks);
+    const bool closed = CloseHandle(file);
+    if (written && closed) return target.done;
+    // A half-written file must not pass for a whole one.
+    DeleteFileA(path->c_str());
+    return target.noAccess;
+}
+
+void exportResultFile(HWND owner) {
+    showStringBox(mainWindow(), writeDesktopFile(owner, kExportFile, exportChunks()), MB_OK);
+}
 
 void setFileWriterForTesting(FileWriter writer) { gFileWriter = writer ? writer : &WriteFile; }
 

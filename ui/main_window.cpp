@@ -90,6 +90,7 @@ HWND gControls[ControlCount] = {};
 HBRUSH gWhiteBrush = nullptr;
 bool gAssigned = false;
 AssignmentState gAssignment;
+Results gResults;  // belongs to gAssignment: released with it
 
 HWND control(Control which) { return gControls[which]; }
 
@@ -132,7 +133,9 @@ public:
         MessageBoxA(mainWindow(), "ERROR", "Fail to Memory Allocation", MB_OK);
     }
 
-    std::uint32_t now() override { return static_cast<std::uint32_t>(std::time(nullptr)); }
+    std::uint32_t now() override { return fixedClock_ ? *fixedClock_ : static_cast<std::uint32_t>(std::time(nullptr)); }
+
+    std::optional<std::uint32_t> fixedClock_;
 
 private:
     static HWND listControl(ListKind list) {
@@ -204,6 +207,7 @@ LRESULT onCreate(HWND window) {
 }
 
 void onDestroy() {
+    gResults = Results();
     releaseAssignment(gAssignment, kReleaseOnExit);
     releaseHelpText();  // flag 8's share: the help text is the window program's
     PostQuitMessage(0);
@@ -276,10 +280,13 @@ HWND createMainWindow() {
 }
 
 AssignmentState& assignment() { return gAssignment; }
+Results& results() { return gResults; }
 Host& host() { return gHost; }
 HBRUSH whiteBrush() { return gWhiteBrush; }
+void setClockForTesting(std::optional<std::uint32_t> clock) { gHost.fixedClock_ = clock; }
 
 void cancelAssignment(HWND resultWindow) {
+    gResults = Results();
     releaseAssignment(gAssignment, kReleaseOnCancel);
     setInputStates(kAssignmentLock, false);
     DestroyWindow(resultWindow);

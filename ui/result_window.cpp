@@ -63,6 +63,20 @@ void fillGroupChooser(HWND window) {
     SendMessageA(chooser, CB_SETCURSEL, 0, 0);
 }
 
+// The standings window is a command of the system menu, so the window's
+// face stays as it was.
+void addStandingsCommand(HWND window) {
+    HMENU menu = GetSystemMenu(window, FALSE);
+    if (!menu) return;
+    AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuA(menu, MF_STRING, IDM_ENTER_RESULTS, "경기 결과 입력(&R)...");
+}
+
+int chosenGroup(HWND window) {
+    const LRESULT chosen = SendDlgItemMessageA(window, IDC_GROUP_CHOOSER, CB_GETCURSEL, 0, 0);
+    return chosen >= 0 && chosen < assignment().settings.groupCount ? static_cast<int>(chosen) : 0;
+}
+
 // Ending the assignment cannot be undone, so it is asked first.
 void confirmCancel(HWND window) {
     if (showStringBox(window, IDS_CONFIRM_CANCEL, MB_YESNO) == IDYES) cancelAssignment(window);
@@ -83,6 +97,7 @@ LRESULT onCreate(HWND window) {
     if (assignment().assigned()) {
         showGroup(window, 0);
         fillGroupChooser(window);
+        addStandingsCommand(window);
     }
     return 0;
 }
@@ -94,6 +109,12 @@ LRESULT onCommand(HWND window, WPARAM wParam) {
     else if (code == 0 && id == IDC_CLOSE_RESULT) DestroyWindow(window);
     else if (code == 0 && id == IDC_EXPORT) exportResultFile(window);
     else if (code == CBN_SELCHANGE && id == IDC_GROUP_CHOOSER) onGroupChosen(window);
+    return 0;
+}
+
+LRESULT onSysCommand(HWND window, WPARAM wParam, LPARAM lParam) {
+    if ((wParam & 0xFFF0) != IDM_ENTER_RESULTS) return DefWindowProcA(window, WM_SYSCOMMAND, wParam, lParam);
+    showStandingsWindow(window, chosenGroup(window));
     return 0;
 }
 
@@ -129,6 +150,7 @@ LRESULT CALLBACK resultWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
     case WM_CREATE: return onCreate(window);
     case WM_DESTROY: return onDestroy(window);
     case WM_COMMAND: return onCommand(window, wParam);
+    case WM_SYSCOMMAND: return onSysCommand(window, wParam, lParam);
     case WM_CTLCOLORSTATIC: return onCtlColorStatic(window, wParam, lParam);
     case WM_NCHITTEST: return onNcHitTest(window, wParam, lParam);
     default: return DefWindowProcA(window, message, wParam, lParam);
