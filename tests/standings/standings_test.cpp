@@ -8,6 +8,7 @@
 #include "cases.h"
 #include "cli/results_file.h"
 #include "engine/list_host.h"
+#include "standings/standings_text.h"
 
 namespace rl {
 namespace {
@@ -33,8 +34,9 @@ std::string shown(const std::string& line) {
     auto name = [&](Pos p, int from) {
         return p != kNone ? std::string(nameOf(host, ListKind::Participants, p)) : from ? "W" + std::to_string(from) : "?";
     };
-    std::string out;
+    std::string out, sections;
     for (int g = 0; g < state.settings.groupCount; ++g) {
+        sections += standingsGroupText(state, file.results, host, g);
         const GroupStandings s = groupStandings(state, file.results, g);
         out += std::string(1, static_cast<char>('A' + g)) + ":";
         for (const MatchState& m : s.matches) {
@@ -50,6 +52,7 @@ std::string shown(const std::string& line) {
         }
         out += "\n";
     }
+    EXPECT_EQ(standingsText(state, file.results, host), sections) << "the section is the groups' texts";
     return out;
 }
 
