@@ -70,7 +70,9 @@ bool walk(const rl::AssignmentState& s, int g, Line line) {
     int k = 0, offset = 0;
     for (int round = (s.memberCount[g] + 1) / 2, previous = 0; k < count; previous = round, round = (round + 1) / 2) {
         const int first = k + 1;
-        for (int e = 0; e < round && k < count; ++e, ++k) line(s.schedule[g][k], k + 1, offset, e == round - 1, previous);
+        for (int e = 0; e < round && k < count; ++e, ++k) {
+            line(s.schedule[g][k], k + 1, offset, e == round - 1, previous);
+        }
         offset = first;
         if (round == 1) break;
     }
@@ -85,7 +87,8 @@ void checkGroups(const rl::AssignmentState& s) {
         require(static_cast<int>(row.size()) == set.groupSize, "row size");
         const int members = static_cast<int>(std::find(row.begin(), row.end(), kNone) - row.begin());
         placed.insert(row.begin(), row.begin() + members);
-        require(std::count(row.begin() + members, row.end(), kNone) == set.groupSize - members, "members then vacancies");
+        require(std::count(row.begin() + members, row.end(), kNone) == set.groupSize - members,
+                "members then vacancies");
         require(s.memberCount[g] == members, "member count");
         require(s.matchCount[g] == rl::matchCountFor(members, set.tournament), "match count");
         if (members == 0) continue;
@@ -168,7 +171,8 @@ void checkTexts(const rl::AssignmentState& s, rl::ListHost& host) {
             }
             view += std::strlen("[vs]\t") + side(m.second) + 1;
             exported += 10 + cell(side(m.second), 25) + 2;
-            if (set.mapsEnabled) view += name(rl::ListKind::Maps, m.map) + 2, exported += name(rl::ListKind::Maps, m.map) + 2;
+            const std::size_t map = set.mapsEnabled ? name(rl::ListKind::Maps, m.map) + 2 : 0;
+            view += map, exported += map;
         });
         const rl::ResultView shown = rl::buildResultView(s, host, g);
         require(shown.tableText.size() == viewTable, "table text length");

@@ -21,18 +21,25 @@ std::string shown(const std::string& line) {
     ListHost host = test::hostFrom(line.substr(0, bar));
     AssignmentState state;
     if (assign(state, host) != AssignOutcome::Assigned) return "not assigned\n";
-    std::string text, forced, rest = bar == std::string::npos ? "" : line.substr(bar + 3) + " / ";
+    std::string text, rest = bar == std::string::npos ? "" : line.substr(bar + 3) + " / ";
+    std::vector<std::string> forced;
     for (std::size_t at; (at = rest.find(" / ")) != std::string::npos; rest.erase(0, at + 3)) {
-        (rest[0] == '!' ? forced : text) += rest.substr(rest[0] == '!', at - (rest[0] == '!')) + "\n";
+        (rest[0] == '!' ? forced.emplace_back() : text) += rest.substr(0, at) + "\n";
     }
     cli::ResultsFile file = cli::readResultsFile(text, state, host);
-    if (!file.ok()) return "line " + std::to_string(file.errorLine) + ": " + file.error + (file.results.all().empty() ? "\n" : " (results kept)\n");
-    char g;
-    for (int n, a, b, used; std::sscanf(forced.c_str(), "%c %d %d:%d\n%n", &g, &n, &a, &b, &used) == 4; forced.erase(0, used)) {
-        file.results.set({g - 'A', n}, {a, b});
+    if (!file.ok()) {
+        return "line " + std::to_string(file.errorLine) + ": " + file.error +
+               (file.results.all().empty() ? "\n" : " (results kept)\n");
+    }
+    for (const std::string& entry : forced) {
+        char group = 0;
+        int number = 0, first = 0, second = 0;
+        std::sscanf(entry.c_str(), "!%c %d %d:%d", &group, &number, &first, &second);
+        file.results.set({group - 'A', number}, {first, second});
     }
     auto name = [&](Pos p, int from) {
-        return p != kNone ? std::string(nameOf(host, ListKind::Participants, p)) : from ? "W" + std::to_string(from) : "?";
+        if (p != kNone) return std::string(nameOf(host, ListKind::Participants, p));
+        return from ? "W" + std::to_string(from) : "?";
     };
     std::string out, sections;
     for (int g = 0; g < state.settings.groupCount; ++g) {
