@@ -96,9 +96,12 @@ std::string applyFlag(Options& o, const std::string& option) {
     return {};
 }
 
-std::string addParticipantsFile(Options& o, const std::string& arg) {
-    if (!o.participantsFile.empty()) return "only one participant file may be given, not also '" + arg + "'";
+// An empty name counts as given (reading it then fails): it must not leave
+// the place free for a second one.
+std::string addParticipantsFile(Options& o, const std::string& arg, bool& given) {
+    if (given) return "only one participant file may be given, not also '" + arg + "'";
     o.participantsFile = arg;
+    given = true;
     return {};
 }
 
@@ -107,11 +110,11 @@ std::string addParticipantsFile(Options& o, const std::string& arg) {
 ParsedOptions parseOptions(const std::vector<std::string>& args) {
     ParsedOptions parsed;
     Options& o = parsed.options;
-    bool optionsEnded = false;
+    bool optionsEnded = false, fileGiven = false;
     for (std::size_t i = 0; i < args.size() && parsed.error.empty(); ++i) {
         const std::string& arg = args[i];
         if (optionsEnded || arg == "-" || arg.empty() || arg[0] != '-') {
-            parsed.error = addParticipantsFile(o, arg);
+            parsed.error = addParticipantsFile(o, arg, fileGiven);
         } else if (arg == "--") {
             optionsEnded = true;
         } else if (const auto equals = arg.find('='); equals != std::string::npos && takesValue(arg.substr(0, equals))) {
@@ -126,7 +129,7 @@ ParsedOptions parseOptions(const std::vector<std::string>& args) {
             parsed.error = applyFlag(o, arg);
         }
     }
-    if (parsed.ok() && !o.help && !o.version && o.participantsFile.empty()) {
+    if (parsed.ok() && !o.help && !o.version && !fileGiven) {
         parsed.error = "no participant file given";
     }
     if (parsed.ok() && o.seed && o.seedText) parsed.error = "--seed and --seed-text cannot both be given";

@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <map>
+#include <random>
 #include <set>
 #include <string>
 
@@ -22,20 +23,13 @@
 
 namespace {
 
+using rl::kNone;
+
 void require(bool condition, const char* what) {
     if (!condition) {
         std::fprintf(stderr, "invariant broken: %s\n", what);
         std::abort();
     }
-}
-
-std::string fuzzedName(FuzzedDataProvider& in) {
-    std::size_t length = in.ConsumeIntegralInRange<std::size_t>(1, 49);
-    std::string name = in.ConsumeBytesAsString(length);
-    if (name.empty()) name = "p";
-    // A list entry is a C string; double-byte lead bytes 0x81-0xFE stay.
-    std::replace(name.begin(), name.end(), '\0', 'x');
-    return name;
 }
 
 rl::ListHost fuzzedHost(FuzzedDataProvider& in) {
@@ -47,18 +41,42 @@ rl::ListHost fuzzedHost(FuzzedDataProvider& in) {
     host.tournament = in.ConsumeBool();
     host.spreadVacancies = in.ConsumeBool();
     host.clock = in.ConsumeIntegral<std::uint32_t>();
-    int participants = in.ConsumeIntegralInRange(0, 128);
-    int maps = in.ConsumeIntegralInRange(0, 10);
-    for (int i = 0; i < participants; ++i) host.participants.push_back(fuzzedName(in));
-    for (int i = 0; i < maps; ++i) host.maps.push_back(fuzzedName(in));
+    const int participants = in.ConsumeIntegralInRange(0, 128), maps = in.ConsumeIntegralInRange(0, 10);
+    for (int i = 0; i < participants + maps; ++i) {
+        // A list entry is a C string; double-byte lead bytes 0x81-0xFE stay.
+        std::string name = in.ConsumeBytesAsString(in.ConsumeIntegralInRange<std::size_t>(1, 49));
+        std::replace(name.begin(), name.end(), '\0', 'x');
+        (i < participants ? host.participants : host.maps).push_back(name.empty() ? "p" : name);
+    }
     return host;
 }
 
-std::size_t cell(std::size_t length, std::size_t width) { return std::max(length, width); }
-
-std::size_t formattedLength(const char* format, int number) {
+std::size_t printed(const char* format, int number) {
     char piece[64];
     return static_cast<std::size_t>(std::snprintf(piece, sizeof piece, format, number));
+}
+
+// Calls line(match, number, offset, lastOfRound, previousRound) for every
+// match: a knock-out's rounds halve, rounding up, and a later round's sides
+// are entries of the round before, whose first match is number `offset`.
+// True when the last round ends at the last match.
+template <class Line>
+bool walk(const rl::AssignmentState& s, int g, Line line) {
+    const int count = s.matchCount[g];
+    if (!s.settings.tournament) {
+        for (int k = 0; k < count; ++k) line(s.schedule[g][k], k + 1, 0, false, 0);
+        return true;
+    }
+    int k = 0, offset = 0;
+    for (int round = (s.memberCount[g] + 1) / 2, previous = 0; k < count; previous = round, round = (round + 1) / 2) {
+        const int first = k + 1;
+        for (int e = 0; e < round && k < count; ++e, ++k) {
+            line(s.schedule[g][k], k + 1, offset, e == round - 1, previous);
+        }
+        offset = first;
+        if (round == 1) break;
+    }
+    return k == count;
 }
 
 void checkGroups(const rl::AssignmentState& s) {
@@ -67,195 +85,119 @@ void checkGroups(const rl::AssignmentState& s) {
     for (int g = 0; g < set.groupCount; ++g) {
         const auto& row = s.groupTable[g];
         require(static_cast<int>(row.size()) == set.groupSize, "row size");
-        int members = 0;
-        while (members < set.groupSize && row[members] != rl::kNone) placed.insert(row[members++]);
-        for (int p = members; p < set.groupSize; ++p) require(row[p] == rl::kNone, "members then vacancies");
+        const int members = static_cast<int>(std::find(row.begin(), row.end(), kNone) - row.begin());
+        placed.insert(row.begin(), row.begin() + members);
+        require(std::count(row.begin() + members, row.end(), kNone) == set.groupSize - members,
+                "members then vacancies");
         require(s.memberCount[g] == members, "member count");
         require(s.matchCount[g] == rl::matchCountFor(members, set.tournament), "match count");
+        if (members == 0) continue;
+        if (!set.tournament && members == 1) {
+            require(s.schedule[g][0].first == row[0] && s.schedule[g][0].second == kNone, "single bye");
+            continue;
+        }
+        std::set<std::pair<int, int>> pairs;
+        const bool rounds = walk(s, g, [&](const rl::Match& m, int, int, bool last, int previous) {
+            if (set.tournament) {
+                require(m.second != kNone || last, "a bye is its round's last entry");
+                require(!previous || (m.first >= 0 && m.first < previous), "first refers to the previous round");
+                require(!previous || m.second == kNone || (m.second >= 0 && m.second < previous),
+                        "second refers to the previous round");
+                return;
+            }
+            require(m.first != m.second, "no one meets themselves");
+            require(std::count(row.begin(), row.begin() + members, m.first) == 1, "first side is a member");
+            require(std::count(row.begin(), row.begin() + members, m.second) == 1, "second side is a member");
+            require(pairs.insert(std::minmax(m.first, m.second)).second, "league pair unique");
+        });
+        require(rounds, "rounds end at the last match");
+        require(set.tournament || static_cast<int>(pairs.size()) == members * (members - 1) / 2, "league complete");
     }
     require(static_cast<int>(placed.size()) == set.participantCount, "everyone placed");
     for (int i = 0; i < set.participantCount; ++i) require(placed.count(i) == 1, "placed exactly once");
-}
-
-void checkLeague(const rl::AssignmentState& s, int g) {
-    const auto& row = s.groupTable[g];
-    int m = s.memberCount[g];
-    if (m == 1) {
-        require(s.schedule[g][0].first == row[0] && s.schedule[g][0].second == rl::kNone, "single bye");
-        return;
-    }
-    std::set<std::pair<int, int>> seen;
-    for (int k = 0; k < s.matchCount[g]; ++k) {
-        const rl::Match& match = s.schedule[g][k];
-        require(match.first != match.second, "no one meets themselves");
-        std::pair<int, int> pair{std::min(match.first, match.second), std::max(match.first, match.second)};
-        require(std::count(row.begin(), row.begin() + m, match.first) == 1, "first side is a member");
-        require(std::count(row.begin(), row.begin() + m, match.second) == 1, "second side is a member");
-        require(seen.insert(pair).second, "league pair unique");
-    }
-    require(static_cast<int>(seen.size()) == m * (m - 1) / 2, "league complete");
-}
-
-void checkBracket(const rl::AssignmentState& s, int g) {
-    int m = s.memberCount[g];
-    int k = 0;
-    int previousRound = 0;
-    for (int round = (m + 1) / 2; k < s.matchCount[g]; round = (round + 1) / 2) {
-        for (int e = 0; e < round; ++e, ++k) {
-            const rl::Match& match = s.schedule[g][k];
-            if (match.second == rl::kNone) require(e == round - 1, "a bye is its round's last entry");
-            if (previousRound > 0) {
-                require(match.first >= 0 && match.first < previousRound, "first refers to the previous round");
-                require(match.second == rl::kNone || (match.second >= 0 && match.second < previousRound),
-                        "second refers to the previous round");
-            }
-        }
-        previousRound = round;
-        if (round == 1) break;
-    }
-    require(k == s.matchCount[g], "rounds end at the last match");
 }
 
 void checkMaps(const rl::AssignmentState& s) {
     const rl::Settings& set = s.settings;
     std::map<int, int> dealt;
     int total = 0;
-    for (int g = 0; g < set.groupCount; ++g)
+    for (int g = 0; g < set.groupCount; ++g) {
         for (int k = 0; k < s.matchCount[g]; ++k) {
-            const rl::Match& match = s.schedule[g][k];
-            bool real = match.second != rl::kNone;
-            if (!set.mapsEnabled || !real) {
-                require(match.map == rl::kNone, "no map without maps or on a bye");
-                continue;
+            const rl::Match& m = s.schedule[g][k];
+            if (!set.mapsEnabled || m.second == kNone) {
+                require(m.map == kNone, "no map without maps or on a bye");
+            } else {
+                require(m.map >= 0 && m.map < set.mapCount, "map in range");
+                ++dealt[m.map], ++total;
             }
-            require(match.map >= 0 && match.map < set.mapCount, "map in range");
-            ++dealt[match.map];
-            ++total;
         }
+    }
     if (!set.mapsEnabled || !set.equalMaps || total == 0) return;
-    int low = total / set.mapCount, high = (total + set.mapCount - 1) / set.mapCount;
     for (int map = 0; map < set.mapCount; ++map) {
-        int times = dealt.count(map) ? dealt[map] : 0;
-        require(times == low || times == high, "maps dealt evenly");
+        require(dealt[map] == total / set.mapCount || dealt[map] == (total + set.mapCount - 1) / set.mapCount,
+                "maps dealt evenly");
     }
 }
 
-std::size_t nameLength(rl::ListHost& host, rl::ListKind list, int index) {
-    return index < 0 ? 1 : host.listText(list, index).size();
-}
-
-// Length of one side's text in the schedule: a name, or a winner reference.
-std::size_t sideLength(rl::ListHost& host, int value, int offset, const char* winnerFormat) {
-    return offset == 0 ? nameLength(host, rl::ListKind::Participants, value)
-                       : formattedLength(winnerFormat, value + offset);
-}
-
-// Walks the schedule round by round as the texts number it, calling
-// line(match, offset) for every match.
-template <class Line>
-void walkSchedule(const rl::AssignmentState& s, int g, Line line) {
-    int count = s.matchCount[g];
-    if (!s.settings.tournament) {
-        for (int k = 0; k < count; ++k) line(s.schedule[g][k], 0);
-        return;
-    }
-    int round = (s.memberCount[g] + 1) / 2, offset = 0, k = 0;
-    while (k < count) {
-        int first = k + 1;
-        for (int e = 0; e < round && k < count; ++e) line(s.schedule[g][k++], offset);
-        offset = first;
-        round = (round + 1) / 2;
-    }
-}
-
-void checkResultView(const rl::AssignmentState& s, rl::ListHost& host) {
+// The texts' lengths, whatever the names: every name whole, each column of
+// the export padded to its width, a vacancy shown as "-".
+void checkTexts(const rl::AssignmentState& s, rl::ListHost& host) {
     const rl::Settings& set = s.settings;
-    std::size_t table = set.groupCount * std::strlen("< A >\t");
-    for (int p = 0; p < set.groupSize; ++p)
-        for (int g = 0; g < set.groupCount; ++g)
-            table += (g == 0 ? 2 : 1) + nameLength(host, rl::ListKind::Participants, s.groupTable[g][p]);
-    for (int g = 0; g < set.groupCount; ++g) {
-        rl::ResultView view = rl::buildResultView(s, host, g);
-        require(view.tableText.size() == table, "table text length");
-        std::size_t schedule = 0;
-        int number = 0;
-        walkSchedule(s, g, [&](const rl::Match& match, int offset) {
-            if (number++ > 0) schedule += 2;
-            schedule += formattedLength("%2d경기:\t", number);
-            schedule += sideLength(host, match.first, offset, "<%d경기 승자>") + 1;
-            if (match.second == rl::kNone) {
-                schedule += std::strlen("\t\t(부전승)");
-                return;
-            }
-            schedule += std::strlen("[vs]\t") + sideLength(host, match.second, offset, "<%d경기 승자>") + 1;
-            if (set.mapsEnabled) schedule += nameLength(host, rl::ListKind::Maps, match.map) + 2;
-        });
-        require(view.scheduleText.size() == schedule, "schedule text length");
-    }
-}
-
-void checkExport(const rl::AssignmentState& s, rl::ListHost& host) {
-    const rl::Settings& set = s.settings;
-    std::size_t table = set.groupCount * 25 + 4;
+    const auto name = [&](rl::ListKind list, int i) { return i < 0 ? 1 : host.listText(list, i).size(); };
+    const auto cell = [](std::size_t length, std::size_t width) { return std::max(length, width); };
+    std::size_t viewTable = set.groupCount * std::strlen("< A >\t"), exportTable = set.groupCount * 25 + 4;
     for (int p = 0; p < set.groupSize; ++p) {
-        table += 2;
-        for (int g = 0; g < set.groupCount; ++g)
-            table += cell(nameLength(host, rl::ListKind::Participants, s.groupTable[g][p]), 25);
+        exportTable += 2;
+        for (int g = 0; g < set.groupCount; ++g) {
+            const std::size_t length = name(rl::ListKind::Participants, s.groupTable[g][p]);
+            viewTable += (g == 0 ? 2 : 1) + length;
+            exportTable += cell(length, 25);
+        }
     }
-    std::string chunk0 = rl::exportTableText(s, host);
-    require(chunk0.size() == table, "export table length");
-    std::size_t file = chunk0.size();
+    require(rl::exportTableText(s, host).size() == exportTable, "export table length");
+    std::size_t file = exportTable;
     for (int g = 0; g < set.groupCount; ++g) {
-        std::size_t expected = formattedLength("\r\n< %c조 세부 대진 >\r\n", 'A' + g);
-        int number = 0;
-        walkSchedule(s, g, [&](const rl::Match& match, int offset) {
-            expected += cell(formattedLength("%2d경기:", ++number), 10);
-            expected += cell(sideLength(host, match.first, offset, "<%d경기 승자>"), 25);
-            if (match.second == rl::kNone) {
-                expected += 35 + std::strlen("(부전승)") + 2;
+        std::size_t view = 0, exported = printed("\r\n< %c조 세부 대진 >\r\n", 'A' + g);
+        walk(s, g, [&](const rl::Match& m, int number, int offset, bool, int) {
+            const auto side = [&](int v) {
+                return offset ? printed("<%d경기 승자>", v + offset) : name(rl::ListKind::Participants, v);
+            };
+            view += (number > 1 ? 2 : 0) + printed("%2d경기:\t", number) + side(m.first) + 1;
+            exported += cell(printed("%2d경기:", number), 10) + cell(side(m.first), 25);
+            if (m.second == kNone) {
+                view += std::strlen("\t\t(부전승)");
+                exported += 35 + std::strlen("(부전승)") + 2;
                 return;
             }
-            expected += 10 + cell(sideLength(host, match.second, offset, "<%d경기 승자>"), 25);
-            if (set.mapsEnabled) expected += nameLength(host, rl::ListKind::Maps, match.map) + 2;
-            expected += 2;
+            view += std::strlen("[vs]\t") + side(m.second) + 1;
+            exported += 10 + cell(side(m.second), 25) + 2;
+            const std::size_t map = set.mapsEnabled ? name(rl::ListKind::Maps, m.map) + 2 : 0;
+            view += map, exported += map;
         });
-        std::string chunk = rl::exportGroupText(s, host, g);
-        require(chunk.size() == expected, "export group length");
-        file += chunk.size();
+        const rl::ResultView shown = rl::buildResultView(s, host, g);
+        require(shown.tableText.size() == viewTable, "table text length");
+        require(shown.scheduleText.size() == view, "schedule text length");
+        const std::size_t chunk = rl::exportGroupText(s, host, g).size();
+        require(chunk == exported, "export group length");
+        file += chunk;
     }
     require(rl::exportFileText(s, host).size() == file, "file is the chunks");
 }
 
-// Results for some matches, in match order so that later rounds can be
-// played; now and then one the library must refuse.
-rl::Results fuzzedResults(FuzzedDataProvider& in, const rl::AssignmentState& s) {
-    rl::Results results;
-    for (int g = 0; g < s.settings.groupCount; ++g)
-        for (int n = 1; n <= s.matchCount[g] + 1; ++n) {
-            if (!in.ConsumeBool()) continue;
-            const rl::Score score{in.ConsumeIntegralInRange(0, 100), in.ConsumeIntegralInRange(0, 100)};
-            const rl::MatchKey key{g, n};
-            const rl::ResultProblem problem = rl::checkResult(s, results, key, score);
-            if (problem == rl::ResultProblem::None || in.ConsumeBool()) results.set(key, score);
-        }
-    return results;
-}
-
 void checkLeagueTable(const rl::GroupStandings& g) {
-    int wins = 0, losses = 0, won = 0, lost = 0, played = 0;
+    int wins = 0, losses = 0, won = 0, lost = 0, played = 0, scored = 0;
     for (const rl::Standing& s : g.standings) {
         require(s.wins + s.losses == s.played, "played = wins + losses");
         wins += s.wins, losses += s.losses, won += s.mapsWon, lost += s.mapsLost, played += s.played;
     }
     require(wins == losses && won == lost, "a league's counts add up");
-    int scored = 0;
     for (const rl::MatchState& m : g.matches) scored += m.score.has_value();
     require(played == 2 * scored, "two players in every played match");
     require(g.standings.empty() || g.standings[0].rank == 1, "someone is first");
     for (std::size_t i = 1; i < g.standings.size(); ++i) {
-        require(g.standings[i - 1].rank <= g.standings[i].rank && g.standings[i].rank >= 1, "best first");
-        require(g.standings[i].rank == g.standings[i - 1].rank || g.standings[i].rank == static_cast<int>(i) + 1,
-                "a rank skips over those sharing the one before");
+        const int rank = g.standings[i].rank, before = g.standings[i - 1].rank;
+        require(before <= rank && rank >= 1, "best first");
+        require(rank == before || rank == static_cast<int>(i) + 1, "a rank skips over those sharing the one before");
     }
 }
 
@@ -263,13 +205,13 @@ void checkLeagueTable(const rl::GroupStandings& g) {
 // lost in; the final's winner alone is 1st; members still in have none.
 void checkKnockOutPlaces(const rl::GroupStandings& g) {
     std::map<int, int> roundSizes;
-    for (const rl::MatchState& m : g.matches) ++roundSizes[m.round];
     std::map<rl::Pos, int> expected;
+    for (const rl::MatchState& m : g.matches) ++roundSizes[m.round];
     for (const rl::MatchState& m : g.matches) {
-        require(m.winner == rl::kNone || m.winner == m.first || m.winner == m.second, "the winner played");
+        require(m.winner == kNone || m.winner == m.first || m.winner == m.second, "the winner played");
         if (m.score) expected[m.winner == m.first ? m.second : m.first] = 1 + roundSizes[m.round];
     }
-    if (!g.matches.empty() && g.matches.back().winner != rl::kNone) expected[g.matches.back().winner] = 1;
+    if (!g.matches.empty() && g.matches.back().winner != kNone) expected[g.matches.back().winner] = 1;
     bool stillIn = true;
     for (const rl::Standing& s : g.standings) {
         require(s.rank == (expected.count(s.player) ? expected[s.player] : 0), "place from the bracket");
@@ -290,7 +232,21 @@ std::optional<std::string> latin1(std::string_view bytes) {
 }
 
 void checkStandings(FuzzedDataProvider& in, const rl::AssignmentState& s, rl::ListHost& host) {
-    const rl::Results results = fuzzedResults(in, s);
+    // Results for some matches, in match order so that later rounds can be
+    // played; now and then one the library must refuse. Drawn from the clock,
+    // since the names have mostly used up the fuzzer's bytes by now.
+    std::minstd_rand random(host.clock);
+    const auto draw = [&](int below) { return static_cast<int>(random() % static_cast<unsigned>(below)); };
+    rl::Results results;
+    for (int g = 0; g < s.settings.groupCount; ++g) {
+        for (int n = 1; n <= s.matchCount[g] + 1; ++n) {
+            if (draw(3) == 0) continue;
+            const rl::Score score{draw(101), draw(101)};
+            if (rl::checkResult(s, results, {g, n}, score) == rl::ResultProblem::None || draw(8) == 0) {
+                results.set({g, n}, score);
+            }
+        }
+    }
     std::size_t text = 0;
     for (int g = 0; g < s.settings.groupCount; ++g) {
         const rl::GroupStandings standings = rl::groupStandings(s, results, g);
@@ -317,24 +273,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FuzzedDataProvider in(data, size);
     rl::ListHost host = fuzzedHost(in);
     rl::AssignmentState state;
-    rl::AssignOutcome outcome = rl::assign(state, host);
+    const rl::AssignOutcome outcome = rl::assign(state, host);
 
-    int capacity = std::atoi(host.groupCountText.c_str()) * std::atoi(host.groupSizeText.c_str());
-    bool valid = !host.participants.empty() && static_cast<int>(host.participants.size()) <= capacity &&
-                 !(host.mapsEnabled && host.maps.empty());
+    const int capacity = std::atoi(host.groupCountText.c_str()) * std::atoi(host.groupSizeText.c_str());
+    const bool valid = !host.participants.empty() && static_cast<int>(host.participants.size()) <= capacity &&
+                       !(host.mapsEnabled && host.maps.empty());
     require((outcome == rl::AssignOutcome::Assigned) == valid, "validation outcome");
     if (outcome != rl::AssignOutcome::Assigned) {
         require(!state.assigned() && host.shownMessages.size() == 1, "one message, nothing assigned");
         return 0;
     }
     checkGroups(state);
-    for (int g = 0; g < state.settings.groupCount; ++g) {
-        if (state.memberCount[g] == 0) continue;
-        state.settings.tournament ? checkBracket(state, g) : checkLeague(state, g);
-    }
     checkMaps(state);
-    checkResultView(state, host);
-    checkExport(state, host);
+    checkTexts(state, host);
     checkStandings(in, state, host);
     rl::releaseAssignment(state, rl::kReleaseOnCancel);
     require(!state.assigned() && !state.mapOrder, "released");
