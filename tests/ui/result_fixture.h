@@ -33,12 +33,12 @@ inline std::string fileContents(const std::string& path) {
 // CP949 text as UTF-8, so that golden files read as text; a line break ends
 // the line there and the text goes on indented.
 inline std::string readable(const std::string& text) {
+    const int size = static_cast<int>(text.size());
     std::wstring wide(text.size(), L'\0');
-    wide.resize(static_cast<std::size_t>(
-        MultiByteToWideChar(949, 0, text.data(), static_cast<int>(text.size()), wide.data(), static_cast<int>(wide.size()))));
+    wide.resize(static_cast<std::size_t>(MultiByteToWideChar(949, 0, text.data(), size, wide.data(), size)));
     std::string utf8(wide.size() * 3, '\0');
     utf8.resize(static_cast<std::size_t>(WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()),
-                                                             utf8.data(), static_cast<int>(utf8.size()), nullptr, nullptr)));
+                                                             utf8.data(), size * 3, nullptr, nullptr)));
     std::string out;
     for (char c : utf8) out += c == '\r' ? "\\r" : c == '\t' ? "\\t" : c == '\n' ? "\\n\n    " : std::string(1, c);
     return out;
