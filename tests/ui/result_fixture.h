@@ -45,7 +45,8 @@ inline std::string readable(const std::string& text) {
 }
 
 // The window, then its controls in creation order: class, id, style, extended
-// style, place in the window's client area, what each kind adds, and text.
+// style, place in the window's client area, what each kind adds, its font
+// when it has its own, and text.
 // The texts of the controls in `unread` change from run to run.
 inline std::string controlDump(HWND window, const std::vector<int>& unread = {}) {
     RECT client{}, frame = windowRect(window);
@@ -78,6 +79,10 @@ inline std::string controlDump(HWND window, const std::vector<int>& unread = {})
                 dump += std::string(" ") + item;
             }
         }
+        LOGFONTA font{};
+        if (GetObjectA(reinterpret_cast<HFONT>(SendMessageA(c, WM_GETFONT, 0, 0)), sizeof font, &font))
+            dump += " font " + readable(font.lfFaceName) + " " + std::to_string(font.lfHeight) + " charset " +
+                    std::to_string(font.lfCharSet) + " pitch " + std::to_string(font.lfPitchAndFamily);
         const bool read = std::find(unread.begin(), unread.end(), GetDlgCtrlID(c)) == unread.end();
         dump += " \"" + (read ? readable(windowText(c)) : "(changes)") + "\"\n";
     }
