@@ -1,159 +1,132 @@
-// The main window as a person meets it: its state at start, the map switch,
-// the number boxes, validation, the assign command and the locked inputs.
-#include "tests/ui/result_fixture.h"
+// The main window as a person meets it: its controls, names typed, pasted and
+// deleted, the messages of a refused assign, the lock while an assignment
+// stands, the exit, and memory running out.
+#include <array>
+#include <sstream>
 
 #include "engine/assignment.h"
-#include "resources/ids.h"
 #include "resources/strings.h"
+#include "tests/ui/result_fixture.h"
 
 namespace rl::ui::test {
 namespace {
 
-constexpr int kLockableInputs[] = {IDC_PARTICIPANT_FIELD, IDC_PARTICIPANT_LIST, IDC_MAPS_CHECK, IDC_MAP_FIELD,
-                                   IDC_MAP_LIST, IDC_EQUAL_MAPS, IDC_LEAGUE, IDC_TOURNAMENT, IDC_SPREAD};
-constexpr int kMapInputs[] = {IDC_MAP_FIELD, IDC_MAP_LIST, IDC_EQUAL_MAPS};
+// 25 syllables, 50 bytes: a cut at byte 49 would fall inside the last one.
+// With a letter first, byte 49 ends a syllable and 49 bytes stay.
+const std::string kLong = "가나다라마바사아자차카타파하거너더러머버서어저처커";
 
 class MainWindowTest : public ResultFixture {
 protected:
-    void clickArrow(int which, bool up) {
-        RECT client{};
-        GetClientRect(upDown(which), &client);
-        const LPARAM at = MAKELPARAM(client.right / 2, up ? client.bottom / 4 : client.bottom * 3 / 4);
-        SendMessageA(upDown(which), WM_LBUTTONDOWN, MK_LBUTTON, at);
-        SendMessageA(upDown(which), WM_LBUTTONUP, 0, at);
-        pump();
+    // What a copy in another program leaves: CF_TEXT only.
+    void paste(int fieldId, const std::string& text) {
+        ASSERT_TRUE(OpenClipboard(main()));
+        EmptyClipboard();
+        HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+        CopyMemory(GlobalLock(data), text.c_str(), text.size() + 1);
+        GlobalUnlock(data);
+        EXPECT_NE(SetClipboardData(CF_TEXT, data), nullptr);
+        CloseClipboard();
+        SendMessageA(item(fieldId), WM_PASTE, 0, 0);
     }
-    void expectEditable() {
-        for (int id : {IDC_PARTICIPANT_FIELD, IDC_PARTICIPANT_LIST, IDC_MAPS_CHECK, IDC_LEAGUE, IDC_TOURNAMENT,
-                       IDC_SPREAD})
-            EXPECT_TRUE(isEnabled(item(id))) << id;
-        for (int which : {0, 1}) EXPECT_TRUE(isEnabled(upDown(which)));
-        EXPECT_EQ(text(IDC_ASSIGN), "배  정");
+    // Each list under its caption with its field, then the boxes shown since.
+    std::string shown() {
+        std::string s;
+        for (auto [caption, list, field] : {std::array{IDC_GROUP_BOX, IDC_PARTICIPANT_LIST, IDC_PARTICIPANT_FIELD},
+                                            std::array{IDC_MAPS_CHECK, IDC_MAP_LIST, IDC_MAP_FIELD}}) {
+            s += readable(text(caption)) + " top " + std::to_string(SendMessageA(item(list), LB_GETTOPINDEX, 0, 0));
+            for (const std::string& entry : listEntries(list)) s += " <" + readable(entry) + ">";
+            s += " field \"" + readable(text(field)) + "\"" + (allSelected(item(field)) ? " selected" : "") +
+                 (GetFocus() == item(field) ? " focused" : "") + (isEnabled(item(field)) ? "\n" : " off\n");
+        }
+        for (const MessageBoxRecord& box : boxes.boxes()) s += "box " + box.caption + ": " + readable(box.text) + "\n";
+        boxes.forget();
+        return s;
     }
 };
 
-TEST_F(MainWindowTest, StartsPlacedAThirdDownAndCentredAndReadyForParticipants) {
-    RECT screen{}, client{};
+TEST_F(MainWindowTest, StartsWithItsControlsInPlace) {
+    RECT screen{};
     GetClientRect(GetDesktopWindow(), &screen);
     ASSERT_EQ(screen.right * 1000 + screen.bottom, 1024L * 1000 + 768) << "run under a 1024x768 screen";
-    EXPECT_EQ(windowRect(main()).left, 247);
-    EXPECT_EQ(windowRect(main()).top, 159);
-    GetClientRect(main(), &client);
-    EXPECT_EQ(client.right * 1000 + client.bottom, 530L * 1000 + 290);
-    EXPECT_EQ(windowText(main()), "Rosterlom");
+    expectGolden("main", controlDump(main()));
+    for (int which : {0, 1}) {  // the number boxes are painted white
+        HDC dc = GetDC(numberBox(which));
+        const auto brush = reinterpret_cast<HBRUSH>(SendMessageA(
+            main(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(numberBox(which))));
+        ReleaseDC(numberBox(which), dc);
+        LOGBRUSH look{};
+        EXPECT_TRUE(GetObjectA(brush, sizeof look, &look) && look.lbColor == RGB(255, 255, 255)) << which;
+    }
+}
 
-    // Ready for participants.
-    EXPECT_EQ(GetFocus(), item(IDC_PARTICIPANT_FIELD));
-    EXPECT_EQ(text(IDC_MAPS_CHECK), "맵 등록 (0)");
-    EXPECT_EQ(text(IDC_GROUP_BOX), "참가자 등록 (0)");
-    const std::pair<int, UINT> checks[] = {{IDC_LEAGUE, BST_CHECKED},     {IDC_TOURNAMENT, BST_UNCHECKED},
-                                           {IDC_SPREAD, BST_CHECKED},     {IDC_EQUAL_MAPS, BST_CHECKED},
-                                           {IDC_MAPS_CHECK, BST_UNCHECKED}};
-    for (const auto& [id, state] : checks) EXPECT_EQ(IsDlgButtonChecked(main(), id), state) << id;
-    for (int id : kMapInputs) EXPECT_FALSE(isEnabled(item(id))) << id;
-    expectEditable();
-    EXPECT_EQ(text(IDC_EXIT), "종료");
-    EXPECT_EQ(text(IDC_HELP), "도움말");
+// A name goes in when it does not start blank, cut to 49 bytes at a whole
+// character; a pasted list goes in line by line, its first cell each, up to
+// the limit. What each step leaves is in tests/data/ui/main-entries.txt.
+TEST_F(MainWindowTest, NamesTypedPastedAndDeleted) {
+    std::string sheet;
+    for (int i = 1; i <= 130; ++i) sheet += "n" + std::to_string(i) + "\tteam\r\n";
+    const struct {
+        char how;  // t: typed and entered, p: pasted, d: entries at these indexes deleted, c: clicked
+        int id;
+        std::string text;
+    } steps[] = {
+        {'c', IDC_MAPS_CHECK, ""},          {'c', IDC_ASSIGN, ""},  // no participants comes first
+        {'t', IDC_PARTICIPANT_FIELD, "홍길동"}, {'t', IDC_PARTICIPANT_FIELD, "Marlow"}, {'t', IDC_PARTICIPANT_FIELD, ""},
+        {'t', IDC_PARTICIPANT_FIELD, " Zeal"}, {'t', IDC_PARTICIPANT_FIELD, "\tZeal"}, {'t', IDC_PARTICIPANT_FIELD, "Zeal  "},
+        {'t', IDC_PARTICIPANT_FIELD, "same"},  {'t', IDC_PARTICIPANT_FIELD, "same"},  {'t', IDC_PARTICIPANT_FIELD, kLong},
+        {'t', IDC_PARTICIPANT_FIELD, "M" + kLong}, {'c', IDC_ASSIGN, ""},  // no maps
+        {'d', IDC_PARTICIPANT_LIST, "1 4 6"},  {'d', IDC_PARTICIPANT_LIST, ""},
+        {'t', IDC_MAP_FIELD, kLong},        {'p', IDC_MAP_FIELD, "m1\r\nm2\nm3\rm4\r\n"},
+        {'p', IDC_MAP_FIELD, "\r\n  blank\r\n\tcell\r\ne\tscore\t3\r\n\r\n"},
+        {'p', IDC_MAP_FIELD, "m8\nm9\nm10\nm11\n\n  \n"}, {'p', IDC_MAP_FIELD, "\nm12"}, {'t', IDC_MAP_FIELD, "extra"},
+        {'d', IDC_MAP_LIST, "0 2"},         {'c', IDC_MAPS_CHECK, ""},  {'p', IDC_PARTICIPANT_FIELD, "single"},
+        {'p', IDC_PARTICIPANT_FIELD, sheet}, {'c', IDC_ASSIGN, ""},  // too many for 4 groups of 4
+    };
+    std::string log = shown();
+    for (const auto& step : steps) {
+        if (step.how == 't') enter(step.id, step.text);
+        if (step.how == 'p') SetWindowTextA(item(step.id), "");
+        if (step.how == 'p') paste(step.id, step.text);
+        if (step.how == 'c') click(step.id);
+        std::vector<int> at;
+        std::istringstream indexes(step.text);
+        for (int i; indexes >> i;) at.push_back(i);
+        if (step.how == 'd') deleteEntries(step.id, at);
+        log += std::string("> ") + step.how + " " + std::to_string(step.id) + " " + readable(step.text.substr(0, 60)) +
+               "\n" + shown();
+    }
     EXPECT_EQ(owned(kResultClass), nullptr);
-    // The number boxes read 4 and are painted white.
-    LOGBRUSH look{};
-    ASSERT_NE(GetObjectA(whiteBrush(), sizeof look, &look), 0);
-    EXPECT_EQ(look.lbColor, RGB(255, 255, 255));
-    for (int which : {0, 1}) {
-        HWND box = numberBox(which);
-        EXPECT_EQ(windowText(box), "4");
-        HDC dc = GetDC(box);
-        EXPECT_EQ(SendMessageA(main(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(box)),
-                  reinterpret_cast<LRESULT>(whiteBrush()));
-        ReleaseDC(box, dc);
-    }
+    EXPECT_FALSE(assignment().assigned());
+    expectGolden("main-entries", log);
 }
 
-TEST_F(MainWindowTest, UpDownsStopAtOneAndEight) {
-    for (int which : {0, 1}) {
-        for (int i = 0; i < 6; ++i) clickArrow(which, true);
-        EXPECT_EQ(windowText(numberBox(which)), "8");
-        for (int i = 0; i < 9; ++i) clickArrow(which, false);
-        EXPECT_EQ(windowText(numberBox(which)), "1");
-        clickArrow(which, true);
-        EXPECT_EQ(windowText(numberBox(which)), "2");
-    }
-}
-
-TEST_F(MainWindowTest, MapCheckBoxSwitchesTheMapInputsAndKeepsTheList) {
-    click(IDC_MAPS_CHECK);
-    for (int id : kMapInputs) EXPECT_TRUE(isEnabled(item(id))) << id;
-    EXPECT_EQ(GetFocus(), item(IDC_MAP_FIELD));
-    enter(IDC_MAP_FIELD, "Salt Flats");
-    click(IDC_MAPS_CHECK);
-    for (int id : kMapInputs) EXPECT_FALSE(isEnabled(item(id))) << id;
-    EXPECT_EQ(listEntries(IDC_MAP_LIST), std::vector<std::string>{"Salt Flats"});
-    EXPECT_EQ(text(IDC_MAPS_CHECK), "맵 등록 (1)");
-}
-
-// Each case fails two checks when maps are on and none entered; the first
-// failing one is told. Four groups of four: 16 participants fit, 17 do not.
-TEST_F(MainWindowTest, ValidationShowsTheFirstFailingMessageAndChangesNothing) {
-    click(IDC_MAPS_CHECK);
-    const std::pair<int, const char*> cases[] = {
-        {0, STR_NO_PARTICIPANTS}, {17, STR_TOO_MANY_PARTICIPANTS}, {16, STR_NO_MAPS}};
-    for (const auto& [participants, message] : cases) {
-        SCOPED_TRACE(participants);
-        const auto count = [&] { return static_cast<int>(listEntries(IDC_PARTICIPANT_LIST).size()); };
-        while (count() < participants) enter(IDC_PARTICIPANT_FIELD, "p");
-        if (count() > participants) deleteEntries(IDC_PARTICIPANT_LIST, {0});
-        const std::size_t before = boxes.boxes().size();
-        click(IDC_ASSIGN);
-        ASSERT_EQ(boxes.boxes().size(), before + 1);
-        expectLastBox(boxes, "Rosterloom", message);
-        EXPECT_EQ(owned(kResultClass), nullptr);
-        EXPECT_FALSE(assignment().assigned());
-        expectEditable();
-        EXPECT_FALSE(ended());
-    }
-}
-
-TEST_F(MainWindowTest, AssignLocksEveryInputAndOpensTheResultOnce) {
+// Pressed again, the button puts the open result back in its place and draws nothing anew.
+TEST_F(MainWindowTest, AssignLocksTheInputsAndOpensTheResultOnce) {
     prepareExample();
-    click(IDC_ASSIGN);
+    ASSERT_TRUE(openResult());
     EXPECT_TRUE(boxes.boxes().empty());
-    ASSERT_TRUE(assignment().assigned());
-    for (int id : kLockableInputs) EXPECT_FALSE(isEnabled(item(id))) << id;
-    for (int which : {0, 1}) EXPECT_TRUE(!isEnabled(upDown(which)) && isEnabled(numberBox(which))) << which;
-    for (int id : {IDC_ASSIGN, IDC_EXIT, IDC_HELP}) EXPECT_TRUE(isEnabled(item(id))) << id;
-    EXPECT_EQ(text(IDC_ASSIGN), "결과 보기");
-
-    // Pressed again: the open window is put back in its place, nothing drawn anew.
+    expectGolden("main-assigned", controlDump(main()));
     HWND result = owned(kResultClass);
-    ASSERT_NE(result, nullptr);
     const RECT placed = windowRect(result);
-    EXPECT_EQ(placed.left, 254);
-    EXPECT_EQ(placed.top, 114);
-    MoveWindow(result, 5, 7, placed.right - placed.left, placed.bottom - placed.top, TRUE);
+    MoveWindow(result, 5, 7, 100, 100, TRUE);
     const auto drawState = assignment().random.state();
-    click(IDC_ASSIGN);
-    ASSERT_EQ(ownedWindows(kResultClass), std::vector<HWND>{result});
-    const RECT back = windowRect(result);
-    EXPECT_EQ(back.left, 254);
-    EXPECT_EQ(back.top, 114);
-    EXPECT_EQ(back.right - back.left, placed.right - placed.left);
+    ASSERT_TRUE(openResult());
+    EXPECT_EQ(owned(kResultClass), result);
+    EXPECT_EQ(windowRect(result).left * 1000 + windowRect(result).top, placed.left * 1000 + placed.top);
     EXPECT_EQ(assignment().random.state(), drawState);
 }
 
-// No question is asked; every window goes, the help text and the assignment
-// with them.
+// No question is asked; every window goes, the help text and the assignment with them.
 TEST_F(MainWindowTest, ExitClosesEveryWindowAndEndsTheLoopWithZero) {
     addParticipants(4);
     click(IDC_ASSIGN);
     click(IDC_HELP);
-    HWND result = owned(kResultClass);
-    HWND help = owned(kHelpClass);
+    HWND result = owned(kResultClass), help = owned(kHelpClass);
     ASSERT_TRUE(result && help && helpText());
     click(IDC_EXIT);
     EXPECT_TRUE(boxes.boxes().empty());
     for (HWND window : {main(), result, help}) EXPECT_FALSE(IsWindow(window));
-    EXPECT_EQ(helpText(), nullptr);
-    EXPECT_FALSE(assignment().assigned());
+    EXPECT_TRUE(helpText() == nullptr && !assignment().assigned());
     ASSERT_TRUE(ended());
     EXPECT_EQ(quitCode(), 0);
 }
@@ -161,9 +134,8 @@ TEST_F(MainWindowTest, ExitClosesEveryWindowAndEndsTheLoopWithZero) {
 // An allocation failure at any point of the assign command, or of loading the
 // help text, ends the program after its box, with nothing left behind.
 TEST_F(MainWindowTest, AllocationFailureShowsTheBoxAndEndsTheProgram) {
-    const std::pair<int, int> cases[] = {{IDC_ASSIGN, 0}, {IDC_ASSIGN, 1}, {IDC_ASSIGN, 3},
-                                         {IDC_ASSIGN, 6}, {IDC_ASSIGN, 10}, {IDC_HELP, 0}};
-    for (const auto& [command, stage] : cases) {
+    for (const auto& [command, stage] : {std::pair{IDC_ASSIGN, 0}, {IDC_ASSIGN, 1}, {IDC_ASSIGN, 3}, {IDC_ASSIGN, 6},
+                                         {IDC_ASSIGN, 10}, {IDC_HELP, 0}}) {
         SCOPED_TRACE(std::to_string(command) + " failing after " + std::to_string(stage));
         TearDown();
         SetUp();
@@ -176,11 +148,44 @@ TEST_F(MainWindowTest, AllocationFailureShowsTheBoxAndEndsTheProgram) {
         boxes.forget();
         EXPECT_FALSE(IsWindow(main()));
         EXPECT_TRUE(ownedWindows(kResultClass).empty() && ownedWindows(kHelpClass).empty());
-        EXPECT_FALSE(assignment().assigned());
-        EXPECT_EQ(helpText(), nullptr);
+        EXPECT_TRUE(helpText() == nullptr && !assignment().assigned());
         ASSERT_TRUE(ended());
         EXPECT_EQ(quitCode(), 0);
     }
+}
+
+int CALLBACK noteFound(const LOGFONTA*, const TEXTMETRICA*, DWORD, LPARAM found) {
+    *reinterpret_cast<bool*>(found) = true;
+    return 0;
+}
+
+// A label with a box over its run of blanks shows its first word whole in
+// the system font; Wine draws the caption buttons with Marlett, or letters.
+TEST_F(MainWindowTest, BoxedLabelsFitTheirFirstWordAndCaptionButtonsHaveTheirFont) {
+    prepareExample();
+    ASSERT_TRUE(openResult());
+    for (const auto& [window, label] : {std::pair{main(), std::string("그룹 수:              개")},
+                                        {main(), "그룹 당:              명"}, {result(), "조별 대진:              조"}}) {
+        HWND control = FindWindowExA(window, nullptr, "Static", label.c_str());
+        ASSERT_NE(control, nullptr) << label;
+        HDC dc = GetDC(control);
+        HGDIOBJ old = SelectObject(dc, GetStockObject(SYSTEM_FONT));
+        SIZE extent{};
+        GetTextExtentPoint32A(dc, label.c_str(), static_cast<int>(label.find("  ")), &extent);
+        SelectObject(dc, old);
+        ReleaseDC(control, dc);
+        RECT client{};
+        GetClientRect(control, &client);
+        EXPECT_TRUE(extent.cx > 0 && extent.cx <= client.right) << label << ": " << extent.cx;
+    }
+    LOGFONTA marlett{};
+    marlett.lfCharSet = DEFAULT_CHARSET;
+    lstrcpyA(marlett.lfFaceName, "Marlett");
+    bool found = false;
+    HDC screen = GetDC(nullptr);
+    EnumFontFamiliesExA(screen, &marlett, noteFound, reinterpret_cast<LPARAM>(&found), 0);
+    ReleaseDC(nullptr, screen);
+    EXPECT_TRUE(found);
 }
 
 }  // namespace
