@@ -1,89 +1,288 @@
 #pragma once
 // Runs the window program in the test process: its own start-up code, its
-// real windows, driven with messages as a person would, and every message
-// box recorded and answered.
+// real windows driven with messages as a person would, every message box
+// recorded and answered; and the golden dumps that pin each window's controls.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdio>
+#include <deque>
+#include <fstream>
+#include <iterator>
 #include <string>
+#include <utility>
 #include <vector>
 
-#include "ui/app.h"
+#include "ui/app.h"  // windows.h first
+
+#include <commctrl.h>
+#include <shlobj.h>
+
+#include "resources/ids.h"
 
 namespace rl::ui::test {
 
-struct MessageBoxRecord {
-    std::string caption;
-    std::string text;
-    std::vector<int> buttons;  // IDOK, IDYES, ...
-};
-
-// Hooks window activation on this thread: each message box is recorded when
-// it appears and answered with the next queued button (IDOK by default).
-class MessageBoxWatcher {
-public:
-    MessageBoxWatcher();
-    ~MessageBoxWatcher();
-    MessageBoxWatcher(const MessageBoxWatcher&) = delete;
-    MessageBoxWatcher& operator=(const MessageBoxWatcher&) = delete;
-
-    void answerNextWith(int buttonId);
-    void forget();  // the boxes recorded so far
-    const std::vector<MessageBoxRecord>& boxes() const;
-};
-
-std::string windowText(HWND window);
-std::vector<std::string> linesOf(const std::string& text);  // split at CR LF
-std::string className(HWND window);
-inline bool isEnabled(HWND window) { return IsWindowEnabled(window) != FALSE; }
+inline std::string windowText(HWND window) {
+    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(window)) + 1, '\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextA(window, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+inline std::string className(HWND window) {
+    char name[64] = {};
+    return std::string(name, static_cast<std::size_t>(GetClassNameA(window, name, sizeof name)));
+}
 inline RECT windowRect(HWND window) {
     RECT rect{};
-    GetWindowRect(window, &rect);
-    return rect;
+    return GetWindowRect(window, &rect), rect;
 }
-// Handles the posted and sent messages waiting on this thread; true once the
-// quit message has been seen, its code in *quitCode.
-bool pumpMessages(int* quitCode = nullptr);
-void pressKey(HWND window, WPARAM key);
-// True when the whole, non-empty text of the edit is selected.
-bool allSelected(HWND edit);
-// The last box shown was this one.
-void expectLastBox(const MessageBoxWatcher& boxes, const std::string& caption, const std::string& text,
-                   const std::vector<int>& buttons = {IDOK});
-// Every registered class of the program, "SC_Edit" included, is removed so
-// that the next start registers them afresh.
-void unregisterProgramClasses();
+inline void pressKey(HWND window, WPARAM key) {
+    SendMessageA(window, WM_KEYDOWN, key, 0);
+    SendMessageA(window, WM_KEYUP, key, 0);
+}
+// As a control reports to its window.
+inline void notify(HWND window, int id, int code) {
+    SendMessageA(window, WM_COMMAND, MAKEWPARAM(id, code), reinterpret_cast<LPARAM>(GetDlgItem(window, id)));
+}
+inline std::vector<std::string> listEntries(HWND list) {
+    std::vector<std::string> entries;
+    for (int i = 0; i < listCount(list); ++i) {
+        char entry[256] = {};
+        SendMessageA(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(entry));
+        entries.emplace_back(entry);
+    }
+    return entries;
+}
+// Handles what waits on this thread; true once the quit message was seen, its code in *quitCode.
+inline bool pumpMessages(int* quitCode = nullptr) {
+    for (MSG message{}; PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE);) {
+        if (message.message == WM_QUIT && quitCode) *quitCode = static_cast<int>(message.wParam);
+        if (message.message == WM_QUIT) return true;
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+    return false;
+}
+// Every class of the program, "SC_Edit" included, so that the next start registers them afresh.
+inline void unregisterProgramClasses(HINSTANCE instance = GetModuleHandleA(nullptr)) {
+    for (const char* name : {kMainClass, kResultClass, kHelpClass, kEntryFieldClass}) UnregisterClassA(name, instance);
+}
+inline std::string desktopFile(const char* name) {
+    char folder[MAX_PATH] = {};
+    if (!SHGetSpecialFolderPathA(nullptr, folder, CSIDL_DESKTOP, FALSE)) return {};
+    return std::string(folder) + "\\" + name;
+}
+inline std::string fileContents(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
 
-// A started program: the main window is up when the test body runs.
+// CP949 text as UTF-8, so that golden files read as text; a line break ends
+// the line there and the text goes on indented.
+inline std::string readable(const std::string& text) {
+    const int size = static_cast<int>(text.size());
+    std::wstring wide(text.size(), L'\0');
+    wide.resize(static_cast<std::size_t>(MultiByteToWideChar(949, 0, text.data(), size, wide.data(), size)));
+    std::string utf8(wide.size() * 3, '\0');
+    utf8.resize(static_cast<std::size_t>(WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()),
+                                                             utf8.data(), size * 3, nullptr, nullptr)));
+    std::string out;
+    for (char c : utf8) out += c == '\r' ? "\\r" : c == '\t' ? "\\t" : c == '\n' ? "\\n\n    " : std::string(1, c);
+    return out;
+}
+
+// A box of the program as MessageBoxWatcher::takeLog writes it; Yes/No boxes add " 6 7".
+inline std::string told(const char* text, const char* buttons = "") {
+    return "box Rosterloom: " + readable(text) + buttons + "\n";
+}
+
+// Hooks window activation on this thread: each message box is written down
+// when it appears and answered with the next queued button (IDOK by default).
+class MessageBoxWatcher {
+public:
+    MessageBoxWatcher() : hook_(SetWindowsHookExA(WH_CBT, onActivation, nullptr, GetCurrentThreadId())) { self_ = this; }
+    ~MessageBoxWatcher() { UnhookWindowsHookEx(hook_), self_ = nullptr; }
+    void answerNextWith(int button) { answers_.push_back(button); }
+    // The boxes shown since the last call, a line each as told() writes them.
+    std::string takeLog() {
+        seen_.clear();
+        return std::exchange(log_, {});
+    }
+
+private:
+    static LRESULT CALLBACK onActivation(int code, WPARAM wParam, LPARAM lParam) {
+        const auto window = reinterpret_cast<HWND>(wParam);
+        if (code == HCBT_ACTIVATE && className(window) == "#32770") self_->writeDownAndAnswer(window);
+        return CallNextHookEx(nullptr, code, wParam, lParam);
+    }
+    void writeDownAndAnswer(HWND box) {
+        if (std::find(seen_.begin(), seen_.end(), box) != seen_.end()) return;
+        seen_.push_back(box);
+        std::string text, buttons;
+        for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+            const std::string kind = className(child);
+            if (_stricmp(kind.c_str(), "Button") == 0) buttons += " " + std::to_string(GetDlgCtrlID(child));
+            if (_stricmp(kind.c_str(), "Static") == 0 && !windowText(child).empty()) text = windowText(child);
+        }
+        log_ += "box " + windowText(box) + ": " + readable(text) + (buttons == " 1" ? "" : buttons) + "\n";
+        const int answer = answers_.empty() ? IDOK : answers_.front();
+        if (!answers_.empty()) answers_.pop_front();
+        // Posted: the box's own modal loop takes it, as it would a real click.
+        PostMessageA(box, WM_COMMAND, MAKEWPARAM(answer, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, answer)));
+    }
+
+    inline static MessageBoxWatcher* self_ = nullptr;
+    HHOOK hook_;
+    std::string log_;
+    std::deque<int> answers_;
+    std::vector<HWND> seen_;
+};
+
+// The window, then its controls in creation order: class, id, style, extended
+// style, place in the window's client area, what each kind adds, the colour
+// its window paints it with, its font when it has its own, and text.
+// The texts of the controls in `unread` change from run to run.
+inline std::string controlDump(HWND window, const std::vector<int>& unread = {}) {
+    RECT client{}, frame = windowRect(window);
+    GetClientRect(window, &client);
+    char line[200];
+    std::snprintf(line, sizeof line, "%s style %08lX ex %08lX at %ld,%ld client %ldx%ld \"", className(window).c_str(),
+                  GetWindowLongA(window, GWL_STYLE), GetWindowLongA(window, GWL_EXSTYLE), frame.left, frame.top,
+                  client.right, client.bottom);
+    std::string dump = line + readable(windowText(window)) + "\"\n";
+    for (HWND c = GetWindow(window, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+        RECT r = windowRect(c);
+        MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&r), 2);
+        const std::string kind = className(c);
+        std::snprintf(line, sizeof line, "%s %d style %08lX ex %08lX at %ld,%ld size %ldx%ld", kind.c_str(),
+                      GetDlgCtrlID(c), GetWindowLongA(c, GWL_STYLE), GetWindowLongA(c, GWL_EXSTYLE), r.left, r.top,
+                      r.right - r.left, r.bottom - r.top);
+        dump += line;
+        if (kind == "Button") dump += " check " + std::to_string(SendMessageA(c, BM_GETCHECK, 0, 0));
+        if (kind == UPDOWN_CLASSA) {
+            int low = 0, high = 0;
+            SendMessageA(c, UDM_GETRANGE32, reinterpret_cast<WPARAM>(&low), reinterpret_cast<LPARAM>(&high));
+            dump += " range " + std::to_string(low) + ".." + std::to_string(high);
+        }
+        if (kind == "ComboBox") {
+            SendMessageA(c, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&r));
+            dump += " dropped " + std::to_string(r.bottom - r.top) + " items";
+            for (int i = 0; i < SendMessageA(c, CB_GETCOUNT, 0, 0); ++i) {
+                char item[64] = {};
+                SendMessageA(c, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(item));
+                dump += std::string(" ") + item;
+            }
+        }
+        HDC dc = GetDC(c);
+        LOGBRUSH paint{};
+        if ((kind == "Static" || kind == "Edit") && GetObjectA(reinterpret_cast<HBRUSH>(SendMessageA(window, WM_CTLCOLORSTATIC,
+                reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(c))), sizeof paint, &paint))
+            dump += (std::snprintf(line, sizeof line, " paint %06lX", paint.lbColor), line);
+        ReleaseDC(c, dc);
+        LOGFONTA font{};
+        if (GetObjectA(reinterpret_cast<HFONT>(SendMessageA(c, WM_GETFONT, 0, 0)), sizeof font, &font))
+            dump += " font " + readable(font.lfFaceName) + " " + std::to_string(font.lfHeight) + " charset " +
+                    std::to_string(font.lfCharSet) + " pitch " + std::to_string(font.lfPitchAndFamily);
+        const bool read = std::find(unread.begin(), unread.end(), GetDlgCtrlID(c)) == unread.end();
+        dump += " \"" + (read ? readable(windowText(c)) : "(changes)") + "\"\n";
+    }
+    return dump;
+}
+
+// Compared whole with tests/data/ui/<name>.txt. A different text is shown and
+// left as <name>.actual.txt in the working folder, for a diff.
+inline void expectGolden(const std::string& name, const std::string& actual) {
+    if (fileContents(ROSTERLOOM_UI_DATA "/" + name + ".txt") == actual) return;
+    std::ofstream(name + ".actual.txt", std::ios::binary) << actual;
+    ADD_FAILURE() << name << " differs from tests/data/ui/" << name << ".txt; now:\n" << actual;
+}
+
+// A started program: the main window is up when the test body runs, and the
+// example assignment at hand: ten participants, 3 groups of 4, tournament,
+// 4 maps dealt evenly.
 class ProgramTest : public ::testing::Test {
 protected:
-    void SetUp() override;
-    void TearDown() override;
+    void SetUp() override {
+        pumpMessages();  // an end left over from a test before
+        ended_ = false;
+        main_ = startApplication(GetModuleHandleA(nullptr), SW_SHOWNORMAL);
+        ASSERT_TRUE(main_ && mainWindow() == main_);
+        pump();
+    }
+    void TearDown() override {
+        if (IsWindow(main_)) DestroyWindow(main_);
+        pump();
+        unregisterProgramClasses();
+    }
 
     HWND main() const { return main_; }
-    HWND item(int id) const;
-    std::string text(int id) const { return windowText(item(id)); }
-    // A mouse click on a button; a disabled one cannot be clicked.
-    void click(int id);
+    HWND item(int id) const { return GetDlgItem(main_, id); }
+    // A mouse click on a button of the main window or another; a disabled one cannot be clicked.
+    void click(int id, HWND window = nullptr) {
+        HWND button = GetDlgItem(window ? window : main_, id);
+        ASSERT_TRUE(button && IsWindowEnabled(button)) << "control " << id << " is missing or disabled";
+        SendMessageA(button, BM_CLICK, 0, 0);
+        pump();
+    }
     // Types the text into an entry field and presses Enter.
-    void enter(int fieldId, const std::string& name);
-    void addParticipants(int count, const std::string& prefix = "p");
-    std::vector<std::string> listEntries(int listId) const;
+    void enter(int fieldId, const std::string& name) {
+        SetWindowTextA(item(fieldId), name.c_str());
+        pressKey(item(fieldId), VK_RETURN);
+    }
+    void addParticipants(int count) {
+        for (int i = 1; i <= count; ++i) enter(IDC_PARTICIPANT_FIELD, "p" + std::to_string(i));
+    }
     // Selects exactly the given entries of a list and presses Delete.
-    void deleteEntries(int listId, const std::vector<int>& selected);
+    void deleteEntries(int listId, const std::vector<int>& selected) {
+        HWND list = item(listId);
+        SendMessageA(list, LB_SETSEL, FALSE, -1);
+        for (int index : selected) SendMessageA(list, LB_SETSEL, TRUE, index);
+        SetFocus(list);
+        pressKey(list, VK_DELETE);
+    }
+    // Group count and size, as their up-downs would set them.
+    void setGroups(int count, int size) {
+        HWND upDown = nullptr;
+        for (int value : {count, size}) {
+            upDown = FindWindowExA(main_, upDown, UPDOWN_CLASSA, nullptr);
+            SendMessageA(upDown, UDM_SETPOS32, 0, value);
+            SetWindowTextA(reinterpret_cast<HWND>(SendMessageA(upDown, UDM_GETBUDDY, 0, 0)), std::to_string(value).c_str());
+        }
+    }
     // The top-level windows of the given class owned by the main window.
-    std::vector<HWND> ownedWindows(const char* className) const;
-    HWND owned(const char* className) const;  // the first of them, or null
-    // The up-downs in creation order (0: group count, 1: group size), and
-    // the number box each writes into.
-    HWND upDown(int which) const;
-    HWND numberBox(int which) const;
-    void setNumber(int which, int value);  // as the up-down would set it
-
+    std::vector<HWND> ownedWindows(const char* wanted) const {
+        std::vector<HWND> found;
+        for (HWND w = FindWindowExA(nullptr, nullptr, wanted, nullptr); w; w = FindWindowExA(nullptr, w, wanted, nullptr))
+            if (GetWindow(w, GW_OWNER) == main_) found.push_back(w);
+        return found;
+    }
+    HWND owned(const char* wanted) const { return ownedWindows(wanted).empty() ? nullptr : ownedWindows(wanted)[0]; }
     // Handles what waits in the queue, noting the end of the loop.
-    void pump();
-    // True when the program has ended its loop; the code in quitCode().
-    bool ended();
-    int quitCode() const { return quitCode_; }
+    void pump() {
+        if (!ended_) ended_ = pumpMessages(&quitCode_);
+    }
+    bool endedWithZero() {
+        pump();
+        return ended_ && quitCode_ == 0;
+    }
+
+    HWND result() const { return owned(kResultClass); }
+    std::string resultText(int id) const { return windowText(GetDlgItem(result(), id)); }
+    void choose(int group) {
+        SendDlgItemMessageA(result(), IDC_GROUP_CHOOSER, CB_SETCURSEL, static_cast<WPARAM>(group), 0);
+        notify(result(), IDC_GROUP_CHOOSER, CBN_SELCHANGE);
+    }
+    void prepareExample() {
+        addParticipants(10);
+        setGroups(3, 4);
+        click(IDC_TOURNAMENT);
+        click(IDC_MAPS_CHECK);
+        for (const char* map : {"north", "south", "east", "west"}) enter(IDC_MAP_FIELD, map);
+    }
+    // The assign (or "결과 보기") button; true when exactly one result window is then open.
+    bool openResult() {
+        click(IDC_ASSIGN);
+        return ownedWindows(kResultClass).size() == 1;
+    }
 
     MessageBoxWatcher boxes;
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/ui/result_fixture.h"
+#include "tests/ui/harness.h"
 
 namespace rl::ui::test {
 namespace {
@@ -30,8 +30,7 @@ TEST_F(HelpWindowTest, OpensOnceWithTheWholeHelpTextAndItsFont) {
         const HFONT font = editFont();
         expectGolden("help", controlDump(window));
         SetWindowPos(window, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-        if (pressed == 1) SendMessageA(GetDlgItem(window, IDC_CLOSE_HELP), BM_CLICK, 0, 0);
-        pumpMessages();
+        if (pressed == 1) click(IDC_CLOSE_HELP, window);
         EXPECT_EQ(GetObjectType(font) != 0, pressed != 1) << "the font lives as long as its window";
         click(IDC_HELP);
         EXPECT_EQ(ownedWindows(kHelpClass).size(), 1u);
@@ -75,7 +74,7 @@ TEST(HelpText, AMissingHelpTextLeavesTheTextEmpty) {
     }
     DestroyWindow(window);
     pumpMessages();
-    for (const char* name : {kMainClass, kResultClass, kHelpClass, kEntryFieldClass}) UnregisterClassA(name, bare);
+    unregisterProgramClasses(bare);
 }
 
 }  // namespace

@@ -5,7 +5,7 @@
 
 #include "engine/assignment.h"
 #include "resources/strings.h"
-#include "tests/ui/result_fixture.h"
+#include "tests/ui/harness.h"
 #include "text/export_text.h"
 #include "text/result_view.h"
 
@@ -23,19 +23,17 @@ TEST(Program, AFailedStartIsReported) {
         decoy.lpszClassName = taken;
         ASSERT_NE(RegisterClassA(&decoy), 0);
         EXPECT_TRUE(!startApplication(GetModuleHandleA(nullptr), SW_SHOWNORMAL) && !mainWindow()) << taken;
-        expectLastBox(boxes, "Rosterloom", message);
+        EXPECT_EQ(boxes.takeLog(), told(message));
         EXPECT_FALSE(GetClassInfoA(GetModuleHandleA(nullptr), kMainClass, &cls) || FindWindowA(kMainClass, nullptr));
         pumpMessages();
         unregisterProgramClasses();
     }
-    EXPECT_EQ(boxes.boxes().size(), 2u);
 }
 
 // The real program in its own process ends with 0 from its exit button.
 TEST(Program, ExitButtonEndsTheProcessWithZero) {
     char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string program(path);
+    std::string program(path, GetModuleFileNameA(nullptr, path, MAX_PATH));
     program = program.substr(0, program.find_last_of("\\/")) + "\\..\\ui\\rosterloom.exe";
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
@@ -60,7 +58,7 @@ std::string syllable(int n) { return std::string("가나다라마바사아자차
 // with the letter first, so that a cut at 48 would leave a lone lead byte;
 // then 64 participants in 8 groups of 8 and 10 maps dealt evenly, in both
 // modes: the biggest result there is, shown and exported with every name whole.
-using LimitsTest = ResultFixture;
+using LimitsTest = ProgramTest;
 TEST_F(LimitsTest, TheBiggestAssignmentIsShownAndExportedWhole) {
     std::vector<std::string> names[2];  // participants, maps
     click(IDC_MAPS_CHECK);
@@ -72,20 +70,18 @@ TEST_F(LimitsTest, TheBiggestAssignmentIsShownAndExportedWhole) {
             names[list].push_back(i % 2 ? "PM"[list] + name : name + "PM"[list]);
             enter(list ? IDC_MAP_FIELD : IDC_PARTICIPANT_FIELD, names[list].back());
         }
-        EXPECT_EQ(listEntries(list ? IDC_MAP_LIST : IDC_PARTICIPANT_LIST), names[list]);
+        EXPECT_EQ(listEntries(item(list ? IDC_MAP_LIST : IDC_PARTICIPANT_LIST)), names[list]);
     }
-    setNumber(kGroupCountBox, 8);
-    setNumber(kGroupSizeBox, 8);
+    setGroups(8, 8);
     click(IDC_ASSIGN);  // 128 can never be placed
-    expectLastBox(boxes, STR_APP_CAPTION, STR_TOO_MANY_PARTICIPANTS);
-    std::vector<int> second(64);
-    for (int i = 0; i < 64; ++i) second[static_cast<std::size_t>(i)] = 64 + i;
+    EXPECT_EQ(boxes.takeLog(), told(STR_TOO_MANY_PARTICIPANTS));
+    std::vector<int> second;
+    for (int i = 64; i < 128; ++i) second.push_back(i);
     deleteEntries(IDC_PARTICIPANT_LIST, second);
     names[0].resize(64);
-    const std::string path = desktopFile();
+    const std::string path = desktopFile("조배정결과.txt");
     for (int mode : {IDC_LEAGUE, IDC_TOURNAMENT}) {
         SCOPED_TRACE(mode);
-        boxes.forget();
         click(mode);
         ASSERT_TRUE(openResult());
         std::string shown = resultText(IDC_TABLE_EDIT);
@@ -95,8 +91,8 @@ TEST_F(LimitsTest, TheBiggestAssignmentIsShownAndExportedWhole) {
             EXPECT_EQ(resultText(IDC_SCHEDULE_EDIT), buildResultView(assignment(), host(), group).scheduleText);
             shown += resultText(IDC_SCHEDULE_EDIT);
         }
-        clickResult(IDC_EXPORT);
-        expectLastBox(boxes, STR_APP_CAPTION, STR_EXPORT_DONE);
+        click(IDC_EXPORT, result());
+        EXPECT_EQ(boxes.takeLog(), told(STR_EXPORT_DONE));
         const std::string written = fileContents(path);
         EXPECT_EQ(written, exportFileText(assignment(), host()));
         DeleteFileA(path.c_str());
@@ -104,7 +100,8 @@ TEST_F(LimitsTest, TheBiggestAssignmentIsShownAndExportedWhole) {
             for (const auto& list : names)
                 for (const std::string& name : list) EXPECT_NE(text.find(name), std::string::npos) << name;
         boxes.answerNextWith(IDYES);
-        clickResult(IDC_CANCEL_ASSIGNMENT);
+        click(IDC_CANCEL_ASSIGNMENT, result());
+        EXPECT_EQ(boxes.takeLog(), told(STR_CONFIRM_CANCEL, " 6 7"));
     }
 }
 
@@ -146,25 +143,22 @@ unsigned long long heapBytesInUse() {
 // Assigning and cancelling, and opening and closing the result and help
 // windows, again and again: after a first cycle (first loads and caches), no
 // GDI or USER object and less than a byte a cycle of heap may be left behind.
-using LeakTest = ResultFixture;
+using LeakTest = ProgramTest;
 TEST_F(LeakTest, NoCycleLeavesAnythingBehind) {
     addParticipants(64);  // the most an assignment holds: 8 groups of 8, league, 10 maps dealt evenly
-    setNumber(kGroupCountBox, 8);
-    setNumber(kGroupSizeBox, 8);
+    setGroups(8, 8);
     click(IDC_MAPS_CHECK);
     for (int i = 0; i < 10; ++i) enter(IDC_MAP_FIELD, "map" + std::to_string(i));
     const auto assignAndCancel = [&] {
         ASSERT_TRUE(openResult());
         boxes.answerNextWith(IDYES);
-        clickResult(IDC_CANCEL_ASSIGNMENT);
-        boxes.forget();  // what the watcher keeps would count as growth
+        click(IDC_CANCEL_ASSIGNMENT, result());
+        boxes.takeLog();  // what the watcher keeps would count as growth
         ASSERT_FALSE(assignment().assigned() || result());
     };
     const auto openAndClose = [&](int command, const char* className, int closeId) {
         click(command);
-        ASSERT_NE(owned(className), nullptr);
-        SendMessageA(GetDlgItem(owned(className), closeId), BM_CLICK, 0, 0);
-        pump();
+        click(closeId, owned(className));  // a missing window has no button to click
         ASSERT_EQ(owned(className), nullptr);
     };
     const std::pair<int, std::function<void()>> cycles[] = {

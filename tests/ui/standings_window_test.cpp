@@ -1,192 +1,137 @@
 // The standings window, opened from the result window's system menu: scores
 // entered as a person would, the standings beside them, the knock-out's later
-// results cleared only when the user agrees, and the file on the Desktop.
+// results cleared only when the user agrees; and the two files on the Desktop.
 #include <string>
-#include <vector>
 
 #include "engine/list_host.h"
 #include "resources/strings.h"
 #include "standings/standings_text.h"
-#include "tests/ui/result_fixture.h"
+#include "text/export_text.h"
+#include "tests/ui/harness.h"
 
 namespace rl::ui::test {
 namespace {
 
 constexpr std::uint32_t kClock = 1700000000;
-using Scores = std::vector<std::pair<int, int>>;  // (10 * group + match, first player's maps)
 
-// From the given write on, WriteFile fails as on a full disk.
-int goodWrites = 0;
-BOOL WINAPI failingWriter(HANDLE file, LPCVOID data, DWORD size, LPDWORD written, LPOVERLAPPED o) {
-    if (goodWrites-- > 0) return WriteFile(file, data, size, written, o);
+// A stand-in for WriteFile on a full disk: after the given writes nothing, or
+// only half, is written.
+int writesLeft = 0;
+bool halfWrites = false;
+BOOL WINAPI fullDiskWriter(HANDLE file, LPCVOID data, DWORD size, LPDWORD written, LPOVERLAPPED o) {
+    if (writesLeft-- > 0 || halfWrites) return WriteFile(file, data, writesLeft >= 0 ? size : size / 2, written, o);
+    *written = 0;
     SetLastError(ERROR_DISK_FULL);
     return FALSE;
 }
 
-// Groups of 4, 3 and 3: A plays matches 1 and 2, then the final 3; B's match 2 is a bye.
-class StandingsWindowTest : public ResultFixture {
+// The example drawn at a fixed clock: groups of 4, 3 and 3; in A the winners
+// of matches 1 and 2 meet in 3, B's match 2 is a bye.
+class StandingsWindowTest : public ProgramTest {
 protected:
     void SetUp() override {
-        ResultFixture::SetUp();
+        ProgramTest::SetUp();
         setClockForTesting(kClock);
         DeleteFileA(path.c_str());
         prepareExample();
         ASSERT_TRUE(openResult());
-        open();
+        act("o");
         ASSERT_NE(window(), nullptr);
     }
     void TearDown() override {
         setClockForTesting(std::nullopt);
         setFileWriterForTesting(nullptr);
         DeleteFileA(path.c_str());
-        ResultFixture::TearDown();
+        ProgramTest::TearDown();
     }
-
     HWND window() const {
         HWND found = FindWindowA(kStandingsClass, nullptr);
         return found && GetWindow(found, GW_OWNER) == result() ? found : nullptr;
     }
     HWND at(int id) const { return GetDlgItem(window(), id); }
-    void open() { SendMessageA(result(), WM_SYSCOMMAND, IDM_ENTER_RESULTS, 0); }
-    void notify(int id, int code) {
-        SendMessageA(window(), WM_COMMAND, MAKEWPARAM(id, code), reinterpret_cast<LPARAM>(at(id)));
+    // One step as the transcripts write it: o open from the result window's
+    // system menu, r<group> choose on the result window, x close it, R reopen
+    // it, k cancel the assignment there; g<group> and m<match> choose here,
+    // s<maps>:<maps> type them and press Enter, c clear; y and n answer the
+    // next question.
+    void act(const std::string& step) {
+        const int n = std::atoi(step.c_str() + 1);
+        const auto pick = [&](int id, UINT message, int code) {
+            SendMessageA(at(id), message, static_cast<WPARAM>(n - (id == IDC_MATCH_LIST)), 0);
+            notify(window(), id, code);
+        };
+        switch (step[0]) {
+        case 'o': SendMessageA(result(), WM_SYSCOMMAND, IDM_ENTER_RESULTS, 0); break;
+        case 'r': choose(n); break;
+        case 'x': click(IDC_CLOSE_RESULT, result()); break;
+        case 'R': ASSERT_TRUE(openResult()); break;
+        case 'k': click(IDC_CANCEL_ASSIGNMENT, result()); break;
+        case 'g': pick(IDC_STANDINGS_GROUP, CB_SETCURSEL, CBN_SELCHANGE); break;
+        case 'm': pick(IDC_MATCH_LIST, LB_SETCURSEL, LBN_SELCHANGE); break;
+        case 'c': click(IDC_CLEAR_RESULT, window()); break;
+        case 'y': boxes.answerNextWith(IDYES); break;
+        case 'n': boxes.answerNextWith(IDNO); break;
+        case 's':
+            SetWindowTextA(at(IDC_FIRST_MAPS), step.substr(1, step.find(':') - 1).c_str());
+            SetWindowTextA(at(IDC_SECOND_MAPS), step.substr(step.find(':') + 1).c_str());
+            pressKey(at(IDC_SECOND_MAPS), VK_RETURN);
+        }
     }
-    void chooseMatch(int group, int number) {
-        SendMessageA(at(IDC_STANDINGS_GROUP), CB_SETCURSEL, group, 0);
-        notify(IDC_STANDINGS_GROUP, CBN_SELCHANGE);
-        SendMessageA(at(IDC_MATCH_LIST), LB_SETCURSEL, number - 1, 0);
-        notify(IDC_MATCH_LIST, LBN_SELCHANGE);
+    // The window's group and chosen match, the score row, the match list,
+    // every result held and the boxes shown since.
+    std::string shown() {
+        const auto group = SendMessageA(at(IDC_STANDINGS_GROUP), CB_GETCURSEL, 0, 0);
+        std::string s = window() ? std::string(1, 'A' + group) + " match " : "no window\n";
+        if (window()) {
+            s += std::to_string(SendMessageA(at(IDC_MATCH_LIST), LB_GETCURSEL, 0, 0) + 1);
+            for (int id : {IDC_FIRST_PLAYER, IDC_FIRST_MAPS, IDC_SECOND_MAPS, IDC_SECOND_PLAYER})
+                s += " [" + readable(windowText(at(id))) + "]";
+            for (int id : {IDC_RECORD, IDC_CLEAR_RESULT}) s += IsWindowEnabled(at(id)) ? " on" : " off";
+            s += GetActiveWindow() == window() ? " active\n" : "\n";
+            for (const std::string& line : listEntries(at(IDC_MATCH_LIST))) s += "  " + readable(line) + "\n";
+            EXPECT_EQ(windowText(at(IDC_STANDINGS_EDIT)), standingsGroupText(assignment(), results(), host(), group));
+        }
+        s += "results";
+        for (const auto& [key, score] : results().all())
+            s += " " + std::string(1, 'A' + key.group) + std::to_string(key.number) + " " + std::to_string(score.first) +
+                 ":" + std::to_string(score.second);
+        return s + "\n" + boxes.takeLog();
     }
-    // Types the maps and presses Enter in the second field.
-    void record(int group, int number, const char* first, const char* second) {
-        chooseMatch(group, number);
-        SetWindowTextA(at(IDC_FIRST_MAPS), first);
-        SetWindowTextA(at(IDC_SECOND_MAPS), second);
-        pressKey(at(IDC_SECOND_MAPS), VK_RETURN);
-    }
-    void playGroupA() {
-        record(0, 1, "2", "1");
-        record(0, 2, "0", "2");
-        record(0, 3, "2", "0");
-    }
-    std::string line(int index) const {
-        char text[256] = {};
-        SendMessageA(at(IDC_MATCH_LIST), LB_GETTEXT, index, reinterpret_cast<LPARAM>(text));
-        return text;
-    }
-    std::string player(int group, int number, bool first) const {
-        const MatchState m = groupStandings(assignment(), results(), group).matches[number - 1];
-        return std::string(nameOf(host(), ListKind::Participants, first ? m.first : m.second));
-    }
-    Scores scores() const {
-        Scores left;
-        for (const auto& [key, score] : results().all()) left.emplace_back(key.group * 10 + key.number, score.first);
-        return left;
-    }
-    std::string standingsShown() const { return windowText(at(IDC_STANDINGS_EDIT)); }
 
-    const std::string path = desktopFile().substr(0, desktopFile().rfind('\\')) + "\\순위표.txt";
+    const std::string path = desktopFile("순위표.txt");
 };
 
-TEST_F(StandingsWindowTest, OpensFromTheSystemMenuOnTheResultWindowsGroup) {
+TEST_F(StandingsWindowTest, OpensFromTheResultWindowsSystemMenuWithItsControls) {
     char item[64] = {};
     GetMenuStringA(GetSystemMenu(result(), FALSE), IDM_ENTER_RESULTS, item, sizeof item, MF_BYCOMMAND);
-    EXPECT_EQ(std::string(item), "경기 결과 입력(&R)...");
-    EXPECT_EQ(windowText(window()), "Rosterloom::Standings");
-    EXPECT_EQ(windowRect(window()).left, placementFor({640, 465}).x);
-
-    DestroyWindow(window());
-    choose(1);
-    open();
-    EXPECT_EQ(SendMessageA(at(IDC_STANDINGS_GROUP), CB_GETCURSEL, 0, 0), 1);
-    ASSERT_EQ(listCount(at(IDC_MATCH_LIST)), 3);
-    EXPECT_EQ(line(0), "1경기\t" + player(1, 1, true) + "\t[vs]\t" + player(1, 1, false));
-    EXPECT_EQ(line(1), "2경기\t" + player(1, 2, true) + "\t(부전승)");
-    EXPECT_EQ(line(2), "3경기\t<1경기 승자>\t[vs]\t" + player(1, 3, false));
-    chooseMatch(1, 2);  // a bye is not chosen
-    EXPECT_EQ(SendMessageA(at(IDC_MATCH_LIST), LB_GETCURSEL, 0, 0), 0);
-    EXPECT_EQ(windowText(at(IDC_FIRST_PLAYER)), player(1, 1, true));
-
-    HWND first = window();
-    choose(2);
-    open();
-    EXPECT_EQ(window(), first);
-    EXPECT_EQ(GetActiveWindow(), first);
-    EXPECT_EQ(SendMessageA(at(IDC_STANDINGS_GROUP), CB_GETCURSEL, 0, 0), 2);
+    expectGolden("standings", readable(item) + "\n" + controlDump(window(), {IDC_STANDINGS_EDIT}));
 }
 
-// The edit shows the library's text for the results entered, and the results
-// outlive both windows' closing.
-TEST_F(StandingsWindowTest, RecordedScoresGiveTheLibrarysStandings) {
-    playGroupA();
-    Results expected;
-    expected.set({0, 1}, {2, 1});
-    expected.set({0, 2}, {0, 2});
-    expected.set({0, 3}, {2, 0});
-    EXPECT_EQ(standingsShown(), standingsGroupText(assignment(), expected, host(), 0));
-    EXPECT_EQ(line(2), "3경기\t" + player(0, 3, true) + "\t2:0\t" + player(0, 3, false));
-    record(0, 3, "3", "2");  // the same winner: replaced without a question
-    expected.set({0, 3}, {3, 2});
-    EXPECT_TRUE(boxes.boxes().empty());
-
-    clickResult(IDC_CLOSE_RESULT);
-    EXPECT_EQ(window(), nullptr);
-    ASSERT_TRUE(openResult());
-    open();
-    EXPECT_EQ(standingsShown(), standingsGroupText(assignment(), expected, host(), 0));
-    EXPECT_EQ(windowText(at(IDC_FIRST_MAPS)) + ":" + windowText(at(IDC_SECOND_MAPS)), "2:1");
-}
-
-TEST_F(StandingsWindowTest, RefusedEntriesSayWhyAndRecordNothing) {
-    const struct { int match; const char* first; const char* second; const char* message; } cases[] = {
-        {1, "1", "1", STR_RESULT_TIE}, {1, "", "2", STR_RESULT_NO_SCORE}, {3, "2", "0", STR_RESULT_NOT_KNOWN}};
-    for (const auto& c : cases) {
-        record(0, c.match, c.first, c.second);
-        expectLastBox(boxes, "Rosterloom", c.message);
-        EXPECT_TRUE(results().all().empty()) << c.message;
+// Refused entries say why; a new winner, or a cleared match, takes the later
+// results its winner played in only when the user says yes; the results
+// outlive both windows, and go with the assignment. Each step's outcome is
+// in tests/data/ui/standings-entries.txt; the standings shown are always the
+// library's for the results held.
+TEST_F(StandingsWindowTest, EntriesAsTheTranscriptShows) {
+    const char* steps[] = {"m3", "s2:0", "m1", "s1:1", "s:2", "s2:1", "m2", "s0:2", "m3", "s2:0", "s3:2",
+                           "m1", "n",    "c",  "n",    "s1:2", "y", "s1:2", "m3", "s2:0", "m2", "y", "c",
+                           "s2:0", "r1", "o", "m2", "s0:2", "x", "R", "o", "g1", "y", "k"};
+    std::string log = shown();
+    HWND last = window();
+    for (const char* step : steps) {
+        act(step);
+        log += std::string("> ") + step + (window() && window() != last ? " (new window)\n" : "\n") + shown();
+        last = window();
     }
+    expectGolden("standings-entries", log);
 }
 
-// Clearing, or giving a knock-out match the other winner, takes the later
-// results its winner played in, only when the user says yes; cancel takes all.
-TEST_F(StandingsWindowTest, LaterResultsGoOnlyWhenTheUserAgrees) {
-    playGroupA();
-    boxes.answerNextWith(IDNO);
-    chooseMatch(0, 1);
-    notify(IDC_CLEAR_RESULT, BN_CLICKED);
-    expectLastBox(boxes, "Rosterloom", "이 경기의 승자가 치른 다음 경기의 결과 1개도 함께 지워집니다.\n좋습니까?",
-                  {IDYES, IDNO});
-    boxes.answerNextWith(IDNO);
-    record(0, 1, "1", "2");
-    expectLastBox(boxes, "Rosterloom", "승자가 바뀌어, 이 경기의 승자가 치른 다음 경기의 결과 1개가 지워집니다.\n좋습니까?",
-                  {IDYES, IDNO});
-    EXPECT_EQ(scores(), (Scores{{1, 2}, {2, 0}, {3, 2}}));
-
-    boxes.answerNextWith(IDYES);
-    record(0, 1, "1", "2");
-    EXPECT_EQ(scores(), (Scores{{1, 1}, {2, 0}}));
-    record(0, 3, "2", "0");
-    boxes.answerNextWith(IDYES);
-    chooseMatch(0, 2);
-    notify(IDC_CLEAR_RESULT, BN_CLICKED);
-    EXPECT_EQ(scores(), (Scores{{1, 1}}));
-    EXPECT_EQ(boxes.boxes().size(), 4u);
-    EXPECT_EQ(standingsShown(), standingsGroupText(assignment(), results(), host(), 0));
-
-    boxes.answerNextWith(IDYES);
-    clickResult(IDC_CANCEL_ASSIGNMENT);
-    EXPECT_EQ(FindWindowA(kStandingsClass, nullptr), nullptr);
-    EXPECT_TRUE(results().all().empty());
-}
-
-// The same names, settings and clock through the command line's host draw the
-// same event; with the same results its file is this one, byte for byte. A
-// locked file or a failed write is never reported as written.
-TEST_F(StandingsWindowTest, WritesWhatTheCommandLineWritesOrSaysWhyNot) {
-    playGroupA();
-    record(1, 1, "0", "2");
-    notify(IDC_WRITE_STANDINGS, BN_CLICKED);
-    expectLastBox(boxes, "Rosterloom", STR_STANDINGS_DONE);
+// The export of the draw and the standings file: each replaces what was
+// there with what the command line writes for the same names, settings, clock
+// and results. A file in use or a folder in its place is left alone; a failed
+// write is never told as success and leaves no half file behind.
+TEST_F(StandingsWindowTest, EachFileIsWhatTheCommandLineWritesOrTheUserIsToldWhyNot) {
+    for (const char* step : {"s2:1", "m2", "s0:2", "m3", "s2:0", "g1", "s0:2"}) act(step);
     ListHost cli;
     for (int i = 1; i <= 10; ++i) cli.participants.push_back("p" + std::to_string(i));
     cli.maps = {"north", "south", "east", "west"};
@@ -195,19 +140,38 @@ TEST_F(StandingsWindowTest, WritesWhatTheCommandLineWritesOrSaysWhyNot) {
     cli.clock = kClock;
     AssignmentState drawn;
     ASSERT_EQ(assign(drawn, cli), AssignOutcome::Assigned);
-    EXPECT_EQ(fileContents(path), standingsFileText(drawn, results(), cli));
-
-    HANDLE held = CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    notify(IDC_WRITE_STANDINGS, BN_CLICKED);
-    CloseHandle(held);
-    expectLastBox(boxes, "Rosterloom", STR_STANDINGS_IN_USE);
-    EXPECT_EQ(fileContents(path), standingsFileText(drawn, results(), cli));
-    setFileWriterForTesting(failingWriter);
-    for (int good : {0, 2}) {
-        goodWrites = good;
-        notify(IDC_WRITE_STANDINGS, BN_CLICKED);
-        expectLastBox(boxes, "Rosterloom", STR_STANDINGS_NO_ACCESS);
-        EXPECT_EQ(GetFileAttributesA(path.c_str()), INVALID_FILE_ATTRIBUTES) << good;
+    const struct { HWND window; int button; std::string path, file; const char *done, *inUse, *noAccess; } files[] = {{result(), IDC_EXPORT, desktopFile("조배정결과.txt"), exportFileText(drawn, cli), STR_EXPORT_DONE,
+                  STR_EXPORT_IN_USE, STR_EXPORT_NO_ACCESS},
+                 {window(), IDC_WRITE_STANDINGS, path, standingsFileText(drawn, results(), cli), STR_STANDINGS_DONE,
+                  STR_STANDINGS_IN_USE, STR_STANDINGS_NO_ACCESS}};
+    for (const auto& f : files) {
+        SCOPED_TRACE(f.path);
+        const auto writeAndExpect = [&](const char* message) {
+            click(f.button, f.window);
+            EXPECT_EQ(boxes.takeLog(), told(message));
+        };
+        std::ofstream(f.path, std::ios::binary) << std::string(20000, 'x');
+        for (int time = 0; time < 2; ++time) {
+            writeAndExpect(f.done);
+            EXPECT_EQ(fileContents(f.path), f.file);
+        }
+        HANDLE held = CreateFileA(f.path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        writeAndExpect(f.inUse);
+        CloseHandle(held);
+        EXPECT_EQ(fileContents(f.path), f.file);
+        DeleteFileA(f.path.c_str());
+        ASSERT_TRUE(CreateDirectoryA(f.path.c_str(), nullptr));
+        writeAndExpect(f.noAccess);
+        EXPECT_TRUE(RemoveDirectoryA(f.path.c_str()));
+        setFileWriterForTesting(fullDiskWriter);
+        for (const auto& [good, half] : {std::pair{0, false}, {0, true}, {2, false}}) {
+            writesLeft = good;
+            halfWrites = half;
+            writeAndExpect(f.noAccess);
+            EXPECT_EQ(GetFileAttributesA(f.path.c_str()), INVALID_FILE_ATTRIBUTES) << good << half;
+        }
+        setFileWriterForTesting(nullptr);
+        EXPECT_TRUE(IsWindow(f.window) && assignment().assigned());
     }
 }
 
