@@ -158,11 +158,8 @@ inline std::string controlDump(HWND window, const std::vector<int>& unread = {})
                       r.right - r.left, r.bottom - r.top);
         dump += line;
         if (kind == "Button") dump += " check " + std::to_string(SendMessageA(c, BM_GETCHECK, 0, 0));
-        if (kind == UPDOWN_CLASSA) {
-            int low = 0, high = 0;
-            SendMessageA(c, UDM_GETRANGE32, reinterpret_cast<WPARAM>(&low), reinterpret_cast<LPARAM>(&high));
-            dump += " range " + std::to_string(low) + ".." + std::to_string(high);
-        }
+        const auto range = static_cast<DWORD>(SendMessageA(c, UDM_GETRANGE, 0, 0));  // upper in the low word
+        if (kind == UPDOWN_CLASSA) dump += " range " + std::to_string(HIWORD(range)) + ".." + std::to_string(LOWORD(range));
         if (kind == "ComboBox") {
             SendMessageA(c, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&r));
             dump += " dropped " + std::to_string(r.bottom - r.top) + " items";
@@ -228,9 +225,7 @@ protected:
         SetWindowTextA(item(fieldId), name.c_str());
         pressKey(item(fieldId), VK_RETURN);
     }
-    void addParticipants(int count) {
-        for (int i = 1; i <= count; ++i) enter(IDC_PARTICIPANT_FIELD, "p" + std::to_string(i));
-    }
+    void addParticipants(int count) { for (int i = 1; i <= count; ++i) enter(IDC_PARTICIPANT_FIELD, "p" + std::to_string(i)); }
     // Selects exactly the given entries of a list and presses Delete.
     void deleteEntries(int listId, const std::vector<int>& selected) {
         HWND list = item(listId);
@@ -257,13 +252,8 @@ protected:
     }
     HWND owned(const char* wanted) const { return ownedWindows(wanted).empty() ? nullptr : ownedWindows(wanted)[0]; }
     // Handles what waits in the queue, noting the end of the loop.
-    void pump() {
-        if (!ended_) ended_ = pumpMessages(&quitCode_);
-    }
-    bool endedWithZero() {
-        pump();
-        return ended_ && quitCode_ == 0;
-    }
+    void pump() { ended_ = ended_ || pumpMessages(&quitCode_); }
+    bool endedWithZero() { return pump(), ended_ && quitCode_ == 0; }
 
     HWND result() const { return owned(kResultClass); }
     std::string resultText(int id) const { return windowText(GetDlgItem(result(), id)); }
@@ -288,7 +278,7 @@ protected:
 
 private:
     HWND main_ = nullptr;
-    bool ended_ = false;
+    bool ended_ = false;  // the loop's end seen, with quitCode_
     int quitCode_ = -1;
 };
 

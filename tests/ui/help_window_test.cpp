@@ -1,8 +1,5 @@
 // The help window: its controls with the whole help text, its font and the
 // credit lines, reopening, and the hit tests that drag it by its body.
-#include <string>
-#include <vector>
-
 #include "tests/ui/harness.h"
 
 namespace rl::ui::test {
@@ -17,7 +14,6 @@ protected:
     }
     HWND help() const { return owned(kHelpClass); }
     HWND helpEdit() const { return GetDlgItem(help(), IDC_HELP_EDIT); }
-    HFONT editFont() const { return reinterpret_cast<HFONT>(SendMessageA(helpEdit(), WM_GETFONT, 0, 0)); }
 };
 
 // Pressed again: no second window, the open one put back in its place.
@@ -27,7 +23,7 @@ TEST_F(HelpWindowTest, OpensOnceWithTheWholeHelpTextAndItsFont) {
     const char* text = helpText();
     for (int pressed = 0; pressed < 3; ++pressed) {
         HWND window = help();
-        const HFONT font = editFont();
+        const auto font = reinterpret_cast<HFONT>(SendMessageA(helpEdit(), WM_GETFONT, 0, 0));
         expectGolden("help", controlDump(window));
         SetWindowPos(window, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
         if (pressed == 1) click(IDC_CLOSE_HELP, window);
@@ -42,19 +38,13 @@ TEST_F(HelpWindowTest, OpensOnceWithTheWholeHelpTextAndItsFont) {
 // Only the scroll-bar band of the text answers the mouse, both its ends
 // included; the rest of the window drags it.
 TEST_F(HelpWindowTest, TheScrollBarBandAnswersAndTheRestDrags) {
-    const struct {
-        int x, y;
-        LRESULT edit, window;
-    } cases[] = {
-        {465, 100, HTVSCROLL, HTCAPTION}, {481, 310, HTVSCROLL, HTCAPTION}, {470, 30, HTVSCROLL, HTCAPTION},
-        {464, 100, HTTRANSPARENT, HTCAPTION}, {482, 100, HTTRANSPARENT, HTCAPTION}, {470, 29, HTTRANSPARENT, HTCAPTION},
-        {470, 311, HTTRANSPARENT, HTCAPTION}, {0, 0, HTTRANSPARENT, HTCAPTION}, {495, 445, HTTRANSPARENT, HTCAPTION},
-    };
+    const struct { int x, y; bool band; } cases[] = {{465, 100, true}, {481, 310, true}, {470, 30, true},
+        {464, 100, false}, {482, 100, false}, {470, 29, false}, {470, 311, false}, {0, 0, false}, {495, 445, false}};
     const RECT frame = windowRect(help());
     for (const auto& c : cases) {
         const LPARAM at = MAKELPARAM(frame.left + c.x, frame.top + c.y);
-        EXPECT_EQ(SendMessageA(helpEdit(), WM_NCHITTEST, 0, at), c.edit) << c.x << "," << c.y;
-        EXPECT_EQ(SendMessageA(help(), WM_NCHITTEST, 0, at), c.window) << c.x << "," << c.y;
+        EXPECT_EQ(SendMessageA(helpEdit(), WM_NCHITTEST, 0, at), c.band ? HTVSCROLL : HTTRANSPARENT) << c.x << "," << c.y;
+        EXPECT_EQ(SendMessageA(help(), WM_NCHITTEST, 0, at), HTCAPTION) << c.x << "," << c.y;
     }
 }
 

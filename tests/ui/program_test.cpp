@@ -1,9 +1,7 @@
 // The program as a whole: its start and end, its limits, and no leak.
 #include <cstdio>
 #include <functional>
-#include <string>
 
-#include "engine/assignment.h"
 #include "resources/strings.h"
 #include "tests/ui/harness.h"
 #include "text/export_text.h"
@@ -18,9 +16,8 @@ TEST(Program, AFailedStartIsReported) {
     MessageBoxWatcher boxes;
     for (const auto& [taken, message] : {std::pair{kHelpClass, "창 클래스를 등록할 수 없어 프로그램을 끝냅니다."},
                                          {kEntryFieldClass, "주 창을 만들 수 없어 프로그램을 끝냅니다."}}) {
-        WNDCLASSA decoy{}, cls{};  // the main window's creation registers the entry field
-        decoy.lpfnWndProc = DefWindowProcA;
-        decoy.lpszClassName = taken;
+        // The main window's creation registers the entry field.
+        WNDCLASSA decoy{0, DefWindowProcA, 0, 0, nullptr, nullptr, nullptr, nullptr, nullptr, taken}, cls{};
         ASSERT_NE(RegisterClassA(&decoy), 0);
         EXPECT_TRUE(!startApplication(GetModuleHandleA(nullptr), SW_SHOWNORMAL) && !mainWindow()) << taken;
         EXPECT_EQ(boxes.takeLog(), told(message));
@@ -79,7 +76,6 @@ TEST_F(LimitsTest, TheBiggestAssignmentIsShownAndExportedWhole) {
     for (int i = 64; i < 128; ++i) second.push_back(i);
     deleteEntries(IDC_PARTICIPANT_LIST, second);
     names[0].resize(64);
-    const std::string path = desktopFile("조배정결과.txt");
     for (int mode : {IDC_LEAGUE, IDC_TOURNAMENT}) {
         SCOPED_TRACE(mode);
         click(mode);
@@ -93,7 +89,7 @@ TEST_F(LimitsTest, TheBiggestAssignmentIsShownAndExportedWhole) {
         }
         click(IDC_EXPORT, result());
         EXPECT_EQ(boxes.takeLog(), told(STR_EXPORT_DONE));
-        const std::string written = fileContents(path);
+        const std::string path = desktopFile("조배정결과.txt"), written = fileContents(path);
         EXPECT_EQ(written, exportFileText(assignment(), host()));
         DeleteFileA(path.c_str());
         for (const std::string& text : {shown, written})

@@ -1,9 +1,5 @@
 // The result window as a person meets it: its controls, each group's texts,
 // and how cancel, close and reopening treat the assignment.
-#include <string>
-#include <vector>
-
-#include "engine/assignment.h"
 #include "resources/strings.h"
 #include "tests/ui/harness.h"
 #include "text/result_view.h"
@@ -13,10 +9,6 @@ namespace {
 
 class ResultWindowTest : public ProgramTest {
 protected:
-    void SetUp() override {
-        ProgramTest::SetUp();
-        prepareExample();
-    }
     // The chooser on `group` and the edits holding its texts.
     void expectShowsGroup(int group) {
         EXPECT_EQ(SendDlgItemMessageA(result(), IDC_GROUP_CHOOSER, CB_GETCURSEL, 0, 0), group);
@@ -29,6 +21,7 @@ protected:
 // The free client area and the title bar drag the window; another group
 // changes the schedule only.
 TEST_F(ResultWindowTest, OpensOnGroupAAndDragsByItsBody) {
+    prepareExample();
     ASSERT_TRUE(openResult());
     expectGolden("result", controlDump(result(), {IDC_TABLE_EDIT, IDC_SCHEDULE_EDIT}));
     for (POINT at : {POINT{250, 15}, POINT{5, 415}, POINT{250, -5}}) {
@@ -49,6 +42,7 @@ TEST_F(ResultWindowTest, OpensOnGroupAAndDragsByItsBody) {
 // assignment and gives the main window back as it was, the map inputs with it
 // only when maps are used; the next assign takes the lists in.
 TEST_F(ResultWindowTest, OnlyAConfirmedCancelEndsTheAssignment) {
+    prepareExample();
     std::string unlocked = controlDump(main());
     ASSERT_TRUE(openResult());
     const GroupTable table = assignment().groupTable;

@@ -1,8 +1,6 @@
 // The standings window, opened from the result window's system menu: scores
 // entered as a person would, the standings beside them, the knock-out's later
 // results cleared only when the user agrees; and the two files on the Desktop.
-#include <string>
-
 #include "engine/list_host.h"
 #include "resources/strings.h"
 #include "standings/standings_text.h"
@@ -32,7 +30,6 @@ protected:
     void SetUp() override {
         ProgramTest::SetUp();
         setClockForTesting(kClock);
-        DeleteFileA(path.c_str());
         prepareExample();
         ASSERT_TRUE(openResult());
         act("o");
@@ -44,7 +41,7 @@ protected:
         DeleteFileA(path.c_str());
         ProgramTest::TearDown();
     }
-    HWND window() const {
+    HWND window() const {  // the one the result window owns
         HWND found = FindWindowA(kStandingsClass, nullptr);
         return found && GetWindow(found, GW_OWNER) == result() ? found : nullptr;
     }
@@ -101,18 +98,16 @@ protected:
     const std::string path = desktopFile("순위표.txt");
 };
 
-TEST_F(StandingsWindowTest, OpensFromTheResultWindowsSystemMenuWithItsControls) {
-    char item[64] = {};
-    GetMenuStringA(GetSystemMenu(result(), FALSE), IDM_ENTER_RESULTS, item, sizeof item, MF_BYCOMMAND);
-    expectGolden("standings", readable(item) + "\n" + controlDump(window(), {IDC_STANDINGS_EDIT}));
-}
-
+// The menu item and the controls are in tests/data/ui/standings.txt.
 // Refused entries say why; a new winner, or a cleared match, takes the later
 // results its winner played in only when the user says yes; the results
 // outlive both windows, and go with the assignment. Each step's outcome is
 // in tests/data/ui/standings-entries.txt; the standings shown are always the
 // library's for the results held.
-TEST_F(StandingsWindowTest, EntriesAsTheTranscriptShows) {
+TEST_F(StandingsWindowTest, OpensFromTheResultWindowsMenuAndTakesEntriesAsTheTranscriptShows) {
+    char item[64] = {};
+    GetMenuStringA(GetSystemMenu(result(), FALSE), IDM_ENTER_RESULTS, item, sizeof item, MF_BYCOMMAND);
+    expectGolden("standings", readable(item) + "\n" + controlDump(window(), {IDC_STANDINGS_EDIT}));
     const char* steps[] = {"m3", "s2:0", "m1", "s1:1", "s:2", "s2:1", "m2", "s0:2", "m3", "s2:0", "s3:2",
                            "m1", "n",    "c",  "n",    "s1:2", "y", "s1:2", "m3", "s2:0", "m2", "y", "c",
                            "s2:0", "r1", "o", "m2", "s0:2", "x", "R", "o", "g1", "y", "k"};
