@@ -137,6 +137,26 @@ private:
     std::vector<HWND> seen_;
 };
 
+// A label with a box over its blanks shows its first word whole in the system font.
+inline bool firstWordFits(HWND label, const std::string& text) {
+    HDC dc = GetDC(label);
+    SelectObject(dc, GetStockObject(SYSTEM_FONT));  // a stock font needs no putting back
+    SIZE extent{};
+    GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.find("  ")), &extent);
+    ReleaseDC(label, dc);
+    return extent.cx > 0 && extent.cx <= windowRect(label).right - windowRect(label).left;
+}
+
+// Wine draws the caption buttons with Marlett; without it they show letters.
+inline int CALLBACK noteFound(const LOGFONTA*, const TEXTMETRICA*, DWORD, LPARAM seen) { return *reinterpret_cast<bool*>(seen) = 1, 0; }
+inline bool captionFontInstalled() {
+    LOGFONTA marlett{0, 0, 0, 0, 0, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Marlett"};
+    bool found = false;
+    HDC screen = GetDC(nullptr);
+    EnumFontFamiliesExA(screen, &marlett, noteFound, reinterpret_cast<LPARAM>(&found), 0);
+    return ReleaseDC(nullptr, screen), found;
+}
+
 // The window, then its controls in creation order: class, id, style, extended
 // style, place in the window's client area, what each kind adds, the colour
 // its window paints it with, its font when it has its own, and text.
@@ -179,8 +199,11 @@ inline std::string controlDump(HWND window, const std::vector<int>& unread = {})
         if (GetObjectA(reinterpret_cast<HFONT>(SendMessageA(c, WM_GETFONT, 0, 0)), sizeof font, &font))
             dump += " font " + readable(font.lfFaceName) + " " + std::to_string(font.lfHeight) + " charset " +
                     std::to_string(font.lfCharSet) + " pitch " + std::to_string(font.lfPitchAndFamily);
+        const std::string text = windowText(c);
+        if (kind == "Static" && text.find("  ") != std::string::npos)
+            dump += firstWordFits(c, text) ? " first word fits" : " first word cut";
         const bool read = std::find(unread.begin(), unread.end(), GetDlgCtrlID(c)) == unread.end();
-        dump += " \"" + (read ? readable(windowText(c)) : "(changes)") + "\"\n";
+        dump += " \"" + (read ? readable(text) : "(changes)") + "\"\n";
     }
     return dump;
 }

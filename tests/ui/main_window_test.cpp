@@ -92,7 +92,7 @@ TEST_F(MainWindowTest, NamesTypedPastedAndDeleted) {
 // Assign locks the inputs; pressed again, the button puts the open result
 // back in its place and draws nothing anew.
 TEST_F(MainWindowTest, StartsWithItsControlsAndAssignLocksThem) {
-    expectGolden("main", controlDump(main()));
+    expectGolden("main", controlDump(main()) + "caption font " + (captionFontInstalled() ? "found\n" : "missing\n"));
     prepareExample();
     ASSERT_TRUE(openResult());
     EXPECT_EQ(boxes.takeLog(), "");

@@ -27,28 +27,6 @@ TEST(Program, AFailedStartIsReported) {
     }
 }
 
-// The real program in its own process ends with 0 from its exit button.
-TEST(Program, ExitButtonEndsTheProcessWithZero) {
-    char path[MAX_PATH] = {};
-    std::string program(path, GetModuleFileNameA(nullptr, path, MAX_PATH));
-    program = program.substr(0, program.find_last_of("\\/")) + "\\..\\ui\\rosterloom.exe";
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    ASSERT_TRUE(CreateProcessA(program.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                               &process));
-    HWND main = nullptr;  // visible only once its controls exist
-    for (int tries = 0; tries < 400 && !(main && IsWindowVisible(main)); Sleep(50), ++tries)
-        main = FindWindowA(kMainClass, nullptr);
-    PostMessageA(GetDlgItem(main, IDC_EXIT), BM_CLICK, 0, 0);
-    DWORD code = STILL_ACTIVE;
-    if (WaitForSingleObject(process.hProcess, 20000) == WAIT_OBJECT_0) GetExitCodeProcess(process.hProcess, &code);
-    EXPECT_EQ(code, 0u);
-    if (code == STILL_ACTIVE) TerminateProcess(process.hProcess, 99);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-}
-
 std::string syllable(int n) { return std::string("가나다라마바사아자차카타파하한글").substr(n % 16 * 2, 2); }
 
 // Every list filled through its field with names of 49 bytes, half of them
