@@ -1,6 +1,7 @@
 #include <windows.h>
 
 #include "cli/encoding.h"
+#include "cli/platform.h"
 
 namespace rl::cli {
 
@@ -54,5 +55,8 @@ std::optional<std::string> utf8ToCp949(std::string_view utf8) {
 }
 
 std::optional<std::string> cp949ToUtf8(std::string_view cp949) { return convert(kCodePage949, CP_UTF8, cp949); }
+
+// Windows hands a program its arguments in the system code page.
+std::optional<std::string> argumentToUtf8(const std::string& argument) { return convert(CP_ACP, CP_UTF8, argument); }
 
 }  // namespace rl::cli

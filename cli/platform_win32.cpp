@@ -84,23 +84,4 @@ std::string replaceFile(const std::string& path, std::string_view bytes) {
     return problem;
 }
 
-std::optional<std::string> argumentToUtf8(const std::string& argument) {
-    if (argument.empty()) return std::string();
-    const int inLength = static_cast<int>(argument.size());
-    const int length = MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, argument.data(), inLength, nullptr, 0);
-    if (length <= 0) return std::nullopt;
-    std::wstring wide(static_cast<std::size_t>(length), L'\0');
-    if (MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, argument.data(), inLength, wide.data(), length) != length) {
-        return std::nullopt;
-    }
-    const int utf8Length = WideCharToMultiByte(CP_UTF8, 0, wide.data(), length, nullptr, 0, nullptr, nullptr);
-    if (utf8Length <= 0) return std::nullopt;
-    std::string utf8(static_cast<std::size_t>(utf8Length), '\0');
-    if (WideCharToMultiByte(CP_UTF8, 0, wide.data(), length, utf8.data(), utf8Length, nullptr, nullptr) !=
-        utf8Length) {
-        return std::nullopt;
-    }
-    return utf8;
-}
-
 }  // namespace rl::cli
