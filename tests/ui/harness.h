@@ -76,8 +76,7 @@ inline std::string fileContents(const std::string& path) {
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
-// CP949 text as UTF-8, so that golden files read as text; a line break ends
-// the line there and the text goes on indented.
+// CP949 text as UTF-8, so that golden files read as text; after a line break it goes on indented.
 inline std::string readable(const std::string& text) {
     const int size = static_cast<int>(text.size());
     std::wstring wide(text.size(), L'\0');
@@ -95,8 +94,7 @@ inline std::string told(const char* text, const char* buttons = "") {
     return "box Rosterloom: " + readable(text) + buttons + "\n";
 }
 
-// Hooks window activation on this thread: each message box is written down
-// when it appears and answered with the next queued button (IDOK by default).
+// Each message box of this thread is written down as it appears and answered with the next queued button.
 class MessageBoxWatcher {
 public:
     MessageBoxWatcher() : hook_(SetWindowsHookExA(WH_CBT, onActivation, nullptr, GetCurrentThreadId())) { self_ = this; }
@@ -208,17 +206,15 @@ inline std::string controlDump(HWND window, const std::vector<int>& unread = {})
     return dump;
 }
 
-// Compared whole with tests/data/ui/<name>.txt. A different text is shown and
-// left as <name>.actual.txt in the working folder, for a diff.
+// Compared whole with tests/data/ui/<name>.txt; a different text is shown and left as <name>.actual.txt.
 inline void expectGolden(const std::string& name, const std::string& actual) {
     if (fileContents(ROSTERLOOM_UI_DATA "/" + name + ".txt") == actual) return;
     std::ofstream(name + ".actual.txt", std::ios::binary) << actual;
     ADD_FAILURE() << name << " differs from tests/data/ui/" << name << ".txt; now:\n" << actual;
 }
 
-// A started program: the main window is up when the test body runs, and the
-// example assignment at hand: ten participants, 3 groups of 4, tournament,
-// 4 maps dealt evenly.
+// A started program with its main window up, and the example at hand: ten
+// participants, 3 groups of 4, tournament, 4 maps dealt evenly.
 class ProgramTest : public ::testing::Test {
 protected:
     void SetUp() override {

@@ -1,5 +1,4 @@
 // The program as a whole: its start and end, its limits, and no leak.
-#include <cstdio>
 #include <functional>
 
 #include "resources/strings.h"
