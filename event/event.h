@@ -1,0 +1,66 @@
+#pragma once
+// The event file: one UTF-8 JSON file that holds a whole event (its inputs,
+// the draw as it was drawn, and the results), read and written by both the
+// window program and rosterloom-cli. Portable: no platform header.
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/assignment.h"
+#include "standings/results.h"
+
+namespace rl::event {
+
+// Larger files are refused before they are parsed.
+constexpr std::size_t kMaxEventFileBytes = 1u << 20;
+
+// What each front end brings from its platform: the programs hold names in
+// code page 949 and the file holds UTF-8; the fingerprint needs SHA-256.
+// Nothing when a text does not convert or the hash cannot be computed.
+struct FrontEnd {
+    std::function<std::optional<std::string>(std::string_view)> toUtf8;    // CP949 -> UTF-8
+    std::function<std::optional<std::string>(std::string_view)> fromUtf8;  // UTF-8 -> CP949
+    std::function<std::optional<std::string>(std::string_view)> sha256;   // 32 raw bytes
+};
+
+struct Event {
+    // Inputs. Names are CP949, in registration order.
+    std::vector<std::string> participants;
+    std::vector<std::string> maps;
+    std::uint32_t seed = 0;
+    std::optional<std::string> seedText;  // UTF-8; only for a seed taken from a text
+
+    // When the draw was made, local time, "YYYY-MM-DDTHH:MM:SS"; and the
+    // version of the program that wrote the file (filled in by the writer).
+    std::string drawnAt;
+    std::string program;
+
+    // The draw as it was drawn, with its settings (state.settings), and the
+    // results entered since.
+    AssignmentState state;
+    Results results;
+};
+
+// A file read: the event, or one message that names the place of the
+// fault (a JSON pointer, or the byte offset of a syntax error).
+struct ReadOutcome {
+    std::optional<Event> event;
+    std::string error;  // UTF-8, empty when read
+
+    bool ok() const { return event.has_value(); }
+};
+
+ReadOutcome readEvent(std::string_view bytes, const FrontEnd& frontEnd);
+
+// The whole file, ending in a line end; nothing when a name does not convert.
+std::optional<std::string> writeEvent(const Event& event, const FrontEnd& frontEnd);
+
+// SHA-256 (lower-case hex) of the inputs' canonical form; the same on every
+// platform for the same inputs.
+std::string fingerprint(const Event& event, const FrontEnd& frontEnd);
+
+}  // namespace rl::event
