@@ -2,6 +2,8 @@
 // dialogs, and the autosave that lets an evening outlive a crash or a power
 // cut. Files are named by wide paths, so a folder outside the system code
 // page works; the dialogs stay ANSI like the rest of the program.
+#include "ui/app.h"  // windows.h first
+
 #include <commdlg.h>
 #include <shlobj.h>
 
@@ -9,12 +11,10 @@
 #include <optional>
 #include <string>
 #include <utility>
-#include <vector>
 
 #include "cli/encoding.h"
 #include "cli/seed_text.h"
 #include "resources/strings.h"
-#include "ui/app.h"
 
 namespace rl::ui {
 namespace {
@@ -72,10 +72,7 @@ std::string localTimeText(const FILETIME& utc) {
     FILETIME local{};
     SYSTEMTIME t{};
     if (!FileTimeToLocalFileTime(&utc, &local) || !FileTimeToSystemTime(&local, &t)) return "1970-01-01T00:00:00";
-    char text[32];
-    std::snprintf(text, sizeof text, "%04u-%02u-%02uT%02u:%02u:%02u", t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute,
-                  t.wSecond);
-    return text;
+    return event::dateTimeText(t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond);
 }
 
 FILETIME fileTimeOf(std::uint32_t clock) {
@@ -134,22 +131,8 @@ std::optional<std::string> readWholeFile(const std::wstring& path) {
     return bytes;
 }
 
-std::vector<std::string> listNames(ListKind list) {
-    std::vector<std::string> names;
-    for (int i = 0; i < host().listCount(list); ++i) names.emplace_back(host().listText(list, i));
-    return names;
-}
-
 event::Event currentEvent() {
-    event::Event held;
-    held.participants = listNames(ListKind::Participants);
-    held.maps = listNames(ListKind::Maps);
-    held.seed = gOrigin.seed;
-    held.seedText = gOrigin.seedText;
-    held.drawnAt = gOrigin.drawnAt;
-    held.state = assignment();
-    held.results = results();
-    return held;
+    return event::eventFromDraw(assignment(), results(), host(), gOrigin.seed, gOrigin.seedText, gOrigin.drawnAt);
 }
 
 // The file read, or nothing after the user has been told why not.

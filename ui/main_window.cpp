@@ -201,13 +201,14 @@ void setInputStates(int flags, bool on) {
 }
 
 // The event's commands live in the system menu, so that the designed window
-// keeps its face; their letters are ones the system's own items leave free.
+// keeps its face; their letters are ones the system's own items leave free:
+// Windows takes R, M, S, N, X and C, and Wine adds "Wine 정보(&A)".
 void addEventCommands(HWND window) {
     HMENU menu = GetSystemMenu(window, FALSE);
     if (!menu) return;
     AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
     AppendMenuA(menu, MF_STRING, IDM_OPEN_EVENT, "대회 열기(&O)...");
-    AppendMenuA(menu, MF_STRING | MF_GRAYED, IDM_SAVE_EVENT, "대회 저장(&A)...");
+    AppendMenuA(menu, MF_STRING | MF_GRAYED, IDM_SAVE_EVENT, "대회 저장(&V)...");
 }
 
 // The settings' controls as an event's settings had them.
