@@ -74,20 +74,6 @@ bool hasControlCharacter(const std::string& name) {
                        [](char c) { return (static_cast<unsigned char>(c) < 0x20 && c != '\t') || c == 0x7F; });
 }
 
-bool isDateTime(const std::string& s) {
-    const auto digits = [&](std::size_t at, std::size_t count, int min, int max) {
-        int value = 0;
-        for (std::size_t i = at; i < at + count; ++i) {
-            if (s[i] < '0' || s[i] > '9') return false;
-            value = value * 10 + (s[i] - '0');
-        }
-        return value >= min && value <= max;
-    };
-    return s.size() == 19 && s[4] == '-' && s[7] == '-' && s[10] == 'T' && s[13] == ':' && s[16] == ':' &&
-           digits(0, 4, 1, 9999) && digits(5, 2, 1, 12) && digits(8, 2, 1, 31) && digits(11, 2, 0, 23) &&
-           digits(14, 2, 0, 59) && digits(17, 2, 0, 59);
-}
-
 std::string groupLetter(std::size_t g) { return std::string(1, static_cast<char>('A' + g)); }
 
 // Reads what the event is made of (the inputs, the places, the maps and the
@@ -103,7 +89,7 @@ public:
         event_.program = text(field(file_, "", "program"), "/program");
         if (event_.program.size() > kMaxProgramBytes) refuse("/program", "is longer than " + std::to_string(kMaxProgramBytes) + " bytes");
         event_.drawnAt = text(field(file_, "", "drawnAt"), "/drawnAt");
-        if (!isDateTime(event_.drawnAt)) refuse("/drawnAt", "must be a local date and time, YYYY-MM-DDTHH:MM:SS");
+        if (!isDateTimeText(event_.drawnAt)) refuse("/drawnAt", "must be a local date and time, YYYY-MM-DDTHH:MM:SS");
         readNames("participants", kMaxParticipants, participants_, event_.participants);
         readNames("maps", kMaxMaps, maps_, event_.maps);
         readSeed();
@@ -364,6 +350,20 @@ void compare(const Json& found, const Json& expected, const std::string& where) 
 }
 
 }  // namespace
+
+bool isDateTimeText(std::string_view s) {
+    const auto digits = [&](std::size_t at, std::size_t count, int min, int max) {
+        int value = 0;
+        for (std::size_t i = at; i < at + count; ++i) {
+            if (s[i] < '0' || s[i] > '9') return false;
+            value = value * 10 + (s[i] - '0');
+        }
+        return value >= min && value <= max;
+    };
+    return s.size() == 19 && s[4] == '-' && s[7] == '-' && s[10] == 'T' && s[13] == ':' && s[16] == ':' &&
+           digits(0, 4, 1, 9999) && digits(5, 2, 1, 12) && digits(8, 2, 1, 31) && digits(11, 2, 0, 23) &&
+           digits(14, 2, 0, 59) && digits(17, 2, 0, 59);
+}
 
 ReadOutcome readEvent(std::string_view bytes, const FrontEnd& frontEnd) {
     ReadOutcome outcome;

@@ -117,16 +117,18 @@ std::string fingerprintOf(const Json& inputs, const FrontEnd& frontEnd) {
 std::optional<Json> eventJson(const Event& event, const FrontEnd& frontEnd, const std::string& program) {
     Writer writer(event, frontEnd);
     const Json inputs = writer.inputs();
-    Json file = {{"format", kFormatName},
-                 {"formatVersion", kFormatVersion},
-                 {"program", program},
-                 {"drawnAt", event.drawnAt},
-                 {"fingerprint", fingerprintOf(inputs, frontEnd)},
-                 {"participants", inputs["participants"]},
-                 {"maps", inputs["maps"]},
-                 {"seed", event.seed}};
+    // The command line's JSON had the seed, its text and the settings first;
+    // they stay there.
+    Json file = {{"seed", event.seed}};
     if (event.seedText) file["seedText"] = *event.seedText;
     file["settings"] = inputs["settings"];
+    file["format"] = kFormatName;
+    file["formatVersion"] = kFormatVersion;
+    file["program"] = program;
+    file["drawnAt"] = event.drawnAt;
+    file["fingerprint"] = fingerprintOf(inputs, frontEnd);
+    file["participants"] = inputs["participants"];
+    file["maps"] = inputs["maps"];
     Json groups = Json::array();
     for (std::size_t g = 0; g < event.state.groupTable.size(); ++g) groups.push_back(writer.group(static_cast<int>(g)));
     file["groups"] = std::move(groups);
