@@ -68,8 +68,9 @@ std::optional<std::string> writeEvent(const Event& event, const FrontEnd& frontE
 // platform for the same inputs.
 std::string fingerprint(const Event& event, const FrontEnd& frontEnd);
 
-// "YYYY-MM-DDTHH:MM:SS", the form of Event::drawnAt.
+// "YYYY-MM-DDTHH:MM:SS", the form of Event::drawnAt, and whether a text has it.
 std::string dateTimeText(int year, int month, int day, int hour, int minute, int second);
+bool isDateTimeText(std::string_view text);
 
 // The event of a draw just made: the host's lists (CP949) and the state's
 // draw and settings, with the seed the host's clock gave the draw.

@@ -7,8 +7,6 @@ namespace rl::event {
 
 namespace detail {
 
-namespace {
-
 // Names and nulls; a name that does not convert is remembered, and the
 // whole document refused at the end.
 class Writer {
@@ -94,6 +92,8 @@ private:
     bool failed_ = false;
 };
 
+namespace {
+
 std::string dumped(const Json& json, int indent) {
     // Every string is valid UTF-8 by now; replacing keeps dump() from
     // throwing all the same.
@@ -117,16 +117,18 @@ std::string fingerprintOf(const Json& inputs, const FrontEnd& frontEnd) {
 std::optional<Json> eventJson(const Event& event, const FrontEnd& frontEnd, const std::string& program) {
     Writer writer(event, frontEnd);
     const Json inputs = writer.inputs();
-    Json file = {{"format", kFormatName},
-                 {"formatVersion", kFormatVersion},
-                 {"program", program},
-                 {"drawnAt", event.drawnAt},
-                 {"fingerprint", fingerprintOf(inputs, frontEnd)},
-                 {"participants", inputs["participants"]},
-                 {"maps", inputs["maps"]},
-                 {"seed", event.seed}};
+    // The command line's JSON had the seed, its text and the settings first;
+    // they stay there.
+    Json file = {{"seed", event.seed}};
     if (event.seedText) file["seedText"] = *event.seedText;
     file["settings"] = inputs["settings"];
+    file["format"] = kFormatName;
+    file["formatVersion"] = kFormatVersion;
+    file["program"] = program;
+    file["drawnAt"] = event.drawnAt;
+    file["fingerprint"] = fingerprintOf(inputs, frontEnd);
+    file["participants"] = inputs["participants"];
+    file["maps"] = inputs["maps"];
     Json groups = Json::array();
     for (std::size_t g = 0; g < event.state.groupTable.size(); ++g) groups.push_back(writer.group(static_cast<int>(g)));
     file["groups"] = std::move(groups);
@@ -143,8 +145,9 @@ std::optional<std::string> writeEvent(const Event& event, const FrontEnd& frontE
 }
 
 std::string fingerprint(const Event& event, const FrontEnd& frontEnd) {
-    const auto json = detail::eventJson(event, frontEnd, {});
-    return json ? (*json)["fingerprint"].get<std::string>() : std::string();
+    detail::Writer writer(event, frontEnd);
+    const detail::Json inputs = writer.inputs();
+    return writer.failed() ? std::string() : detail::fingerprintOf(inputs, frontEnd);
 }
 
 std::string dateTimeText(int year, int month, int day, int hour, int minute, int second) {
