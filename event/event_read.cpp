@@ -9,7 +9,8 @@ namespace rl::event {
 
 namespace {
 
-using detail::Json;
+using Json = detail::Document;  // what the file says
+using Written = detail::Json;  // what the event gives
 using detail::pointerTo;
 
 constexpr std::size_t kMaxNameBytes = 49;  // what the window program's entry fields take
@@ -28,7 +29,21 @@ struct Refusal {
     throw Refusal{(where.empty() ? std::string("the file") : where) + ": " + why};
 }
 
-std::string quoted(const Json& value) { return value.dump(-1, ' ', false, Json::error_handler_t::replace); }
+template <class AnyJson>
+std::string jsonText(const AnyJson& value) {
+    return value.dump(-1, ' ', false, AnyJson::error_handler_t::replace);
+}
+
+// A value as a message shows it: a long one cut (on a character's start).
+template <class AnyJson>
+std::string quoted(const AnyJson& value) {
+    constexpr std::size_t kShown = 60;
+    std::string text = jsonText(value);
+    if (text.size() <= kShown) return text;
+    std::size_t cut = kShown;
+    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;
+    return text.substr(0, cut) + "...";
+}
 
 const Json& field(const Json& object, const std::string& where, const char* key) {
     const auto it = object.find(key);
@@ -345,7 +360,7 @@ private:
 
 // What follows from the draw and the results must be what the file says;
 // and the file holds no key the format does not know.
-void compare(const Json& found, const Json& expected, const std::string& where) {
+void compare(const Json& found, const Written& expected, const std::string& where) {
     if (expected.is_object()) {
         requireObject(found, where);
         for (const auto& [key, value] : found.items()) {
@@ -361,7 +376,8 @@ void compare(const Json& found, const Json& expected, const std::string& where) 
                               std::to_string(expected.size()));
         }
         for (std::size_t i = 0; i < found.size(); ++i) compare(found[i], expected[i], pointerTo(where, i));
-    } else if (found != expected || found.is_number_float() != expected.is_number_float()) {
+    } else if (jsonText(found) != jsonText(expected)) {
+        // As JSON text, so that 1.0 is not taken for 1.
         refuse(where, "is " + quoted(found) + ", but the draw and results give " + quoted(expected));
     }
 }
