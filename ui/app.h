@@ -109,8 +109,6 @@ HBRUSH whiteBrush();
 // lists, every setting, the lock that follows an assignment, and its results.
 void restoreEvent(const event::Event& event);
 bool listsHoldNames();
-// The clock the last draw was seeded from.
-std::uint32_t lastDrawClock();
 // A draw follows the clock; tests fix it to repeat one. Empty: the real clock.
 void setClockForTesting(std::optional<std::uint32_t> clock);
 

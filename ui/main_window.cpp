@@ -368,8 +368,6 @@ void cancelAssignment(HWND resultWindow) {
     DestroyWindow(resultWindow);
 }
 
-std::uint32_t lastDrawClock() { return gHost.lastNow_; }
-
 bool listsHoldNames() { return listCount(control(ParticipantList)) > 0 || listCount(control(MapList)) > 0; }
 
 void restoreEvent(const event::Event& event) {
