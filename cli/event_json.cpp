@@ -49,8 +49,9 @@ public:
                 {"mapsLost", s.mapsLost},       {"tied", s.tied}};
     }
 
-    Json group(const AssignmentState& state, const Results& results, int g) {
-        const GroupStandings standings = groupStandings(state, results, g);
+    Json group(const AssignmentState& state, const Results& results, int g, const std::vector<SettledOrder>& settled) {
+        GroupStandings standings = groupStandings(state, results, g);
+        if (!settled.empty()) standings.standings = settledStandings(state, results, g, settled);
         Json members = Json::array(), matches = Json::array(), table = Json::array();
         const auto& row = state.groupTable[static_cast<std::size_t>(g)];
         for (Pos p : row) {
@@ -63,6 +64,38 @@ public:
                 {"matches", matches},
                 {"standings", table}};
     }
+
+    Json players(const std::vector<Pos>& list) {
+        Json out = Json::array();
+        for (Pos p : list) out.push_back(name(ListKind::Participants, p));
+        return out;
+    }
+
+    Json playoff(const Playoff& playoff, const PlayoffBracket& bracket) {
+        Json settled = Json::array(), taken = Json::array(), matches = Json::array(), table = Json::array();
+        for (const SettledOrder& s : playoff.settled) {
+            settled.push_back({{"group", letter(s.group)}, {"order", players(s.order)}});
+        }
+        for (const Qualifier& q : bracket.players) {
+            taken.push_back({{"name", name(ListKind::Participants, q.player)}, {"group", letter(q.group)},
+                             {"place", q.place}});
+        }
+        for (const MatchState& m : bracket.matches) {
+            matches.push_back(match(m));
+            matches.back()["thirdPlace"] = m.losersMeet;
+        }
+        for (const Standing& s : bracket.standings) table.push_back(standing(s));
+        return {{"perGroup", playoff.perGroup}, {"thirdPlace", playoff.thirdPlace}, {"settled", settled},
+                {"players", taken},           {"matches", matches},               {"standings", table}};
+    }
+
+    Json finalStanding(const FinalStanding& s) {
+        return {{"rank", numberOrNull(s.rank)}, {"name", name(ListKind::Participants, s.player)},
+                {"group", letter(s.group)},     {"groupPlace", s.groupPlace},
+                {"playoff", s.qualified}};
+    }
+
+    static std::string letter(int group) { return std::string(1, static_cast<char>('A' + group)); }
 
 private:
     Host& host_;
@@ -78,16 +111,26 @@ Json settingsOf(const Settings& s) {
 }  // namespace
 
 std::optional<std::string> eventJson(const AssignmentState& state, const Results& results, Host& host,
-                                     const SeedInfo& seed, const NameToUtf8& toUtf8) {
+                                     const SeedInfo& seed, const NameToUtf8& toUtf8, const Playoff* playoff) {
+    const std::vector<SettledOrder> noOrders;
     Writer writer(host, toUtf8);
     Json event = {{"seed", seed.seed}};
     if (seed.text) event["seedText"] = *seed.text;
     event["settings"] = settingsOf(state.settings);
     Json groups = Json::array();
     for (std::size_t g = 0; g < state.groupTable.size(); ++g) {
-        groups.push_back(writer.group(state, results, static_cast<int>(g)));
+        groups.push_back(writer.group(state, results, static_cast<int>(g), playoff ? playoff->settled : noOrders));
     }
     event["groups"] = std::move(groups);
+    if (playoff) {
+        const PlayoffBracket bracket = playoffBracket(state, results, *playoff, seed.seed, host);
+        event["playoff"] = writer.playoff(*playoff, bracket);
+        Json final = Json::array();
+        for (const FinalStanding& s : finalStandings(state, results, *playoff, bracket)) {
+            final.push_back(writer.finalStanding(s));
+        }
+        event["finalStandings"] = std::move(final);
+    }
     if (writer.failed()) return std::nullopt;
     // Invalid UTF-8 in the seed text was refused before; replacing keeps
     // dump() from throwing all the same.

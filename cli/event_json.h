@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "standings/results.h"
+#include "standings/playoff.h"
 
 namespace rl::cli {
 
@@ -19,9 +19,11 @@ struct SeedInfo {
 using NameToUtf8 = std::function<std::optional<std::string>(std::string_view)>;
 
 // The whole event for other programs: settings, and per group its members,
-// matches and standings. UTF-8 JSON ending in a line end; nothing when a
-// name does not convert.
+// matches and standings; with a playoff, the groups' tables as settled, the
+// playoff and the final standings. UTF-8 JSON ending in a line end; nothing
+// when a name does not convert.
 std::optional<std::string> eventJson(const AssignmentState& state, const Results& results, Host& host,
-                                     const SeedInfo& seed, const NameToUtf8& toUtf8);
+                                     const SeedInfo& seed, const NameToUtf8& toUtf8,
+                                     const Playoff* playoff = nullptr);
 
 }  // namespace rl::cli

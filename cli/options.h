@@ -21,6 +21,8 @@ struct Options {
     bool json = false;                     // --format json
     std::optional<std::string> seedText;   // the seed is taken from its SHA-256
     std::optional<std::string> checkFile;  // compare instead of writing
+    int playoff = 0;                       // K of --playoff; 0: none
+    bool thirdPlace = false;
     bool help = false;
     bool version = false;
 };

@@ -2,16 +2,24 @@
 #include <string>
 #include <string_view>
 
-#include "standings/results.h"
+#include "standings/playoff.h"
 
 namespace rl::cli {
 
 struct ResultsFile {
     Results results;
+    Playoff playoff;    // with a playoff asked for: its choices, settled orders and results
     int errorLine = 0;  // 1-based; 0 when every line was taken
     std::string error;
+    std::vector<std::string> refusal;  // why the playoff cannot be made, one reason a line
 
-    bool ok() const { return errorLine == 0; }
+    bool ok() const { return errorLine == 0 && refusal.empty(); }
+};
+
+// What --playoff and --third-place ask for; perGroup 0: no playoff.
+struct PlayoffChoice {
+    int perGroup = 0;
+    bool thirdPlace = false;
 };
 
 // Reads a UTF-8 results file for the assignment, one result a line:
@@ -19,5 +27,15 @@ struct ResultsFile {
 // mark, blank lines and lines starting with '#' are skipped; lines may come
 // in any order. On the first line refused, no result is kept.
 ResultsFile readResultsFile(std::string_view bytes, const AssignmentState& state, Host& host);
+// With a playoff, the file also holds "GROUP 결정 NAME" lines, one a member
+// of a shared rank, best first, and the playoff's results "P MATCH SCORE"
+// or "본선 MATCH SCORE". The groups' results are taken first, then the
+// settled orders; then the playoff is made (or refused, with every reason)
+// and its results taken in match order.
+ResultsFile readResultsFile(std::string_view bytes, const AssignmentState& state, Host& host, PlayoffChoice choice);
+
+// The reasons a playoff is refused, as UTF-8 lines for a person.
+std::vector<std::string> refusalLines(const PlayoffRefusal& refusal, const AssignmentState& state, Host& host,
+                                      const Playoff& playoff);
 
 }  // namespace rl::cli

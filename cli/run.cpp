@@ -128,29 +128,35 @@ bool seedFromOptions(const Options& o, SeedInfo& seed, std::optional<std::uint32
     return given.has_value();
 }
 
-bool readResults(const Options& o, const AssignmentState& state, ListHost& host, Results& results) {
-    if (!o.resultsFile) return true;
-    const auto bytes = readAll(*o.resultsFile);
+bool readResults(const Options& o, const AssignmentState& state, ListHost& host, Results& results,
+                 Playoff& playoff) {
+    if (!o.resultsFile && o.playoff == 0) return true;
+    const auto bytes = o.resultsFile ? readAll(*o.resultsFile) : std::optional<std::string>("");
     if (!bytes) return false;
-    ResultsFile file = readResultsFile(*bytes, state, host);
-    if (!file.ok()) {
+    ResultsFile file = readResultsFile(*bytes, state, host, {o.playoff, o.thirdPlace});
+    if (file.errorLine != 0) {
         std::fprintf(stderr, "%s:%d: %s\n", displayName(*o.resultsFile).c_str(), file.errorLine, file.error.c_str());
         return false;
     }
+    for (const std::string& reason : file.refusal) complain("the playoff cannot be made: " + reason);
+    if (!file.ok()) return false;
     results = std::move(file.results);
+    playoff = std::move(file.playoff);
     return true;
 }
 
 // What the options ask to write: the export (with the standings after it
 // when results were given) or the JSON of the whole event.
 std::optional<std::string> render(const Options& o, const AssignmentState& state, const Results& results,
-                                  ListHost& host, const SeedInfo& seed) {
+                                  const Playoff& playoff, ListHost& host, const SeedInfo& seed) {
     if (o.json) {
-        auto json = eventJson(state, results, host, seed, cp949ToUtf8);
+        auto json = eventJson(state, results, host, seed, cp949ToUtf8, o.playoff ? &playoff : nullptr);
         if (!json) complain("cannot convert the result to UTF-8");
         return json;
     }
-    std::string text = o.resultsFile ? standingsFileText(state, results, host) : exportFileText(state, host);
+    std::string text = o.playoff        ? standingsFileText(state, results, host, playoff, seed.seed)
+                       : o.resultsFile ? standingsFileText(state, results, host)
+                                       : exportFileText(state, host);
     if (!o.utf8) return text;
     auto converted = cp949ToUtf8(text);
     if (!converted) complain("cannot convert the result to UTF-8");
@@ -186,10 +192,11 @@ int draw(const Options& o) {
     case AssignOutcome::OutOfMemory: complain("out of memory"); return kExitFailed;
     }
     Results results;
-    if (!readResults(o, state, host, results)) return kExitBadInput;
+    Playoff playoff;
+    if (!readResults(o, state, host, results, playoff)) return kExitBadInput;
 
     seed.seed = host.clock;
-    const auto text = render(o, state, results, host, seed);
+    const auto text = render(o, state, results, playoff, host, seed);
     if (!text) return kExitFailed;
     std::fprintf(stderr, "seed: %lu%s\n", static_cast<unsigned long>(host.clock), seed.text ? " (from text)" : "");
     return o.checkFile ? check(o, *text) : writeOutput(o, *text);
