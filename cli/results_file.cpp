@@ -136,8 +136,9 @@ std::string namesOf(Host& host, const std::vector<Pos>& players) {
 
 class Reader {
 public:
-    Reader(const AssignmentState& state, Host& host, PlayoffChoice choice)
-        : state_(state), host_(host), choice_(choice) {}
+    Reader(const AssignmentState& state, Host& host, const Results& earlier, PlayoffChoice choice,
+           const Playoff& earlierPlayoff)
+        : state_(state), host_(host), earlier_(earlier), choice_(choice), earlierPlayoff_(earlierPlayoff) {}
 
     // Everything a line can be refused for on its own; the players of a
     // knock-out match wait for the other lines.
@@ -174,15 +175,23 @@ public:
         std::stable_sort(lines_.begin(), lines_.end(), [](const Line& a, const Line& b) {
             return std::pair(a.key.group == kPlayoffGroup, a.key) < std::pair(b.key.group == kPlayoffGroup, b.key);
         });
+        file_.results = earlier_;
         for (const Line& line : lines_) {
             if (line.key.group == kPlayoffGroup) continue;
             Score score = line.score.value_or(Score{});
             ResultProblem problem = line.score ? checkResult(state_, file_.results, line.key, score)
                                                : nameProblem(line, score);
             if (problem != ResultProblem::None) return fail(line.number, reason(problem, line, state_));
+            const Score* before = file_.results.find(line.key);
+            if (earlierPlayoff_.perGroup > 0 && !(before && *before == score)) {
+                return fail(line.number, "the event has a playoff: " + matchName(line.key) +
+                                             " cannot change until the playoff is undone");
+            }
+            if (before && winsFirst(*before) != winsFirst(score)) takeAwayLaterResults(line.key);
             file_.results.set(line.key, score);
         }
         if (choice_.perGroup == 0) return true;
+        file_.playoff = earlierPlayoff_;
         file_.playoff.perGroup = choice_.perGroup;
         file_.playoff.thirdPlace = choice_.thirdPlace;
         return settleOrders() && makePlayoff() && playoffResults();
@@ -191,10 +200,34 @@ public:
     ResultsFile take() { return std::move(file_); }
 
 private:
+    static bool winsFirst(Score score) { return score.first > score.second; }
+
+    bool givenByALine(MatchKey key) const {
+        return std::any_of(lines_.begin(), lines_.end(), [&](const Line& line) { return line.key == key; });
+    }
+
+    // The other player now goes on: what the old winner played later was
+    // played by someone who should not have been there.
+    void takeAwayLaterResults(MatchKey key) {
+        const std::vector<int> later = key.group == kPlayoffGroup
+                                           ? playoffDependents(playoffBracket(state_, file_.results, file_.playoff, 0, host_),
+                                                               file_.playoff, key.number)
+                                           : dependentResults(state_, file_.results, key);
+        Results& results = key.group == kPlayoffGroup ? file_.playoff.results : file_.results;
+        for (int number : later) {
+            if (givenByALine({key.group, number})) continue;
+            results.clear({key.group, number});
+            file_.takenAway.push_back({key.group, number});
+        }
+    }
+
     bool takeSettleLine(int number, std::string_view group, std::string_view name) {
         const int g = groupOfLetter(group);
         if (g < 0 || name.empty()) return fail(number, u8"expected GROUP 결정 NAME, such as 'A 결정 Quill'");
         if (choice_.perGroup == 0) return fail(number, "a settled order is for the playoff: it needs --playoff");
+        if (earlierPlayoff_.perGroup > 0) {
+            return fail(number, "the event has a playoff: its settled orders stay until the playoff is undone");
+        }
         if (g >= static_cast<int>(state_.groupTable.size())) {
             return fail(number, reason(ResultProblem::NoSuchGroup, Line{number, {g, 0}, {}, {}}, state_));
         }
@@ -286,6 +319,8 @@ private:
             if (problem != ResultProblem::None) {
                 return fail(line.number, reason(problem, line, state_, static_cast<int>(bracket.matches.size())));
             }
+            const Score* before = file_.playoff.results.find(line.key);
+            if (before && winsFirst(*before) != winsFirst(score)) takeAwayLaterResults(line.key);
             file_.playoff.results.set(line.key, score);
         }
         return true;
@@ -314,7 +349,9 @@ private:
 
     const AssignmentState& state_;
     Host& host_;
+    const Results& earlier_;
     PlayoffChoice choice_;
+    const Playoff& earlierPlayoff_;
     std::vector<Line> lines_;
     std::vector<SettleLine> settleLines_;
     ResultsFile file_;
@@ -322,8 +359,9 @@ private:
 
 }  // namespace
 
-ResultsFile readResultsFile(std::string_view bytes, const AssignmentState& state, Host& host) {
-    return readResultsFile(bytes, state, host, PlayoffChoice{});
+ResultsFile readResultsFile(std::string_view bytes, const AssignmentState& state, Host& host,
+                            const Results& earlier) {
+    return readResultsFile(bytes, state, host, earlier, PlayoffChoice{}, Playoff{});
 }
 
 std::vector<std::string> refusalLines(const PlayoffRefusal& refusal, const AssignmentState& state, Host& host,
@@ -350,9 +388,10 @@ std::vector<std::string> refusalLines(const PlayoffRefusal& refusal, const Assig
     return lines;
 }
 
-ResultsFile readResultsFile(std::string_view bytes, const AssignmentState& state, Host& host, PlayoffChoice choice) {
+ResultsFile readResultsFile(std::string_view bytes, const AssignmentState& state, Host& host, const Results& earlier,
+                            PlayoffChoice choice, const Playoff& earlierPlayoff) {
     if (bytes.substr(0, kByteOrderMark.size()) == kByteOrderMark) bytes.remove_prefix(kByteOrderMark.size());
-    Reader reader(state, host, choice);
+    Reader reader(state, host, earlier, choice, earlierPlayoff);
     int number = 0;
     while (!bytes.empty()) {
         const std::size_t end = bytes.find('\n');

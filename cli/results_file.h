@@ -1,6 +1,7 @@
 #pragma once
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "standings/playoff.h"
 
@@ -12,6 +13,8 @@ struct ResultsFile {
     int errorLine = 0;  // 1-based; 0 when every line was taken
     std::string error;
     std::vector<std::string> refusal;  // why the playoff cannot be made, one reason a line
+    // Earlier results taken away because a line changed who played them.
+    std::vector<MatchKey> takenAway;
 
     bool ok() const { return errorLine == 0 && refusal.empty(); }
 };
@@ -26,13 +29,21 @@ struct PlayoffChoice {
 // "GROUP MATCH SCORE", SCORE being "W:L" or the winner's name. A byte-order
 // mark, blank lines and lines starting with '#' are skipped; lines may come
 // in any order. On the first line refused, no result is kept.
-ResultsFile readResultsFile(std::string_view bytes, const AssignmentState& state, Host& host);
+// The results start from `earlier`: a line replaces the earlier result of its
+// match, and when it gives a knock-out match to the other player, the later
+// results that player's wins led to are taken away unless a line gives them.
+ResultsFile readResultsFile(std::string_view bytes, const AssignmentState& state, Host& host,
+                            const Results& earlier = {});
 // With a playoff, the file also holds "GROUP 결정 NAME" lines, one a member
 // of a shared rank, best first, and the playoff's results "P MATCH SCORE"
 // or "본선 MATCH SCORE". The groups' results are taken first, then the
 // settled orders; then the playoff is made (or refused, with every reason)
 // and its results taken in match order.
-ResultsFile readResultsFile(std::string_view bytes, const AssignmentState& state, Host& host, PlayoffChoice choice);
+// With `earlierPlayoff` made (an event's), its settled orders and the
+// groups' results stand as they are, and its results are replaced like the
+// groups'.
+ResultsFile readResultsFile(std::string_view bytes, const AssignmentState& state, Host& host, const Results& earlier,
+                            PlayoffChoice choice, const Playoff& earlierPlayoff = {});
 
 // The reasons a playoff is refused, as UTF-8 lines for a person.
 std::vector<std::string> refusalLines(const PlayoffRefusal& refusal, const AssignmentState& state, Host& host,
