@@ -91,6 +91,8 @@ HBRUSH gWhiteBrush = nullptr;
 bool gAssigned = false;
 AssignmentState gAssignment;
 Results gResults;  // belongs to gAssignment: released with it
+Playoff gPlayoff;  // made from gResults; released with them
+std::uint32_t gSeed = 0;  // the clock the standing draw was drawn at
 
 HWND control(Control which) { return gControls[which]; }
 
@@ -133,7 +135,11 @@ public:
         MessageBoxA(mainWindow(), "ERROR", "Fail to Memory Allocation", MB_OK);
     }
 
-    std::uint32_t now() override { return fixedClock_ ? *fixedClock_ : static_cast<std::uint32_t>(std::time(nullptr)); }
+    std::uint32_t now() override {
+        lastClock_ = fixedClock_ ? *fixedClock_ : static_cast<std::uint32_t>(std::time(nullptr));
+        return lastClock_;
+    }
+    std::uint32_t lastClock_ = 0;  // what the last draw was seeded with
 
     std::optional<std::uint32_t> fixedClock_;
 
@@ -208,6 +214,7 @@ LRESULT onCreate(HWND window) {
 
 void onDestroy() {
     gResults = Results();
+    gPlayoff = Playoff();
     releaseAssignment(gAssignment, kReleaseOnExit);
     releaseHelpText();  // flag 8's share: the help text is the window program's
     PostQuitMessage(0);
@@ -227,6 +234,7 @@ bool assignNow(HWND window) {
     case AssignOutcome::Assigned:
         break;
     }
+    gSeed = gHost.lastClock_;
     setInputStates(kAssignmentLock, true);
     return true;
 }
@@ -281,12 +289,15 @@ HWND createMainWindow() {
 
 AssignmentState& assignment() { return gAssignment; }
 Results& results() { return gResults; }
+Playoff& playoff() { return gPlayoff; }
+std::uint32_t drawSeed() { return gSeed; }
 Host& host() { return gHost; }
 HBRUSH whiteBrush() { return gWhiteBrush; }
 void setClockForTesting(std::optional<std::uint32_t> clock) { gHost.fixedClock_ = clock; }
 
 void cancelAssignment(HWND resultWindow) {
     gResults = Results();
+    gPlayoff = Playoff();
     releaseAssignment(gAssignment, kReleaseOnCancel);
     setInputStates(kAssignmentLock, false);
     DestroyWindow(resultWindow);
