@@ -197,6 +197,18 @@ void onClosing(HWND window, HWND& handle) {
     if (owner) SetActiveWindow(owner);
 }
 
+// As a dialog does: the focus leaves with the window (for a message box, say)
+// and comes back to the same control.
+LRESULT onActivate(HWND window, WPARAM wParam, HWND& remembered, int firstId) {
+    HWND focus = GetFocus();
+    if (LOWORD(wParam) == WA_INACTIVE && focus && IsChild(window, focus)) remembered = focus;
+    else if (LOWORD(wParam) != WA_INACTIVE) SetFocus(IsChild(window, remembered) ? remembered : GetDlgItem(window, firstId));
+    return 0;
+}
+
+HWND gPlayoffFocus = nullptr;
+HWND gSettleFocus = nullptr;
+
 LRESULT onPlayoffCommand(HWND window, WPARAM wParam) {
     const int id = LOWORD(wParam);
     if (HIWORD(wParam) != BN_CLICKED) return 0;
@@ -221,6 +233,7 @@ LRESULT CALLBACK playoffWindowProc(HWND window, UINT message, WPARAM wParam, LPA
     case WM_DESTROY: onClosing(window, gPlayoffWindow); return 0;
     case WM_COMMAND: return onPlayoffCommand(window, wParam);
     case DM_GETDEFID: return MAKELRESULT(IDC_MAKE_PLAYOFF, DC_HASDEFID);
+    case WM_ACTIVATE: return onActivate(window, wParam, gPlayoffFocus, IDC_PLAYOFF_TWO);
     default: return DefWindowProcA(window, message, wParam, lParam);
     }
 }
@@ -231,6 +244,7 @@ LRESULT CALLBACK settleWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
     case WM_DESTROY: onClosing(window, gSettleWindow); return 0;
     case WM_COMMAND: return onSettleCommand(window, wParam);
     case DM_GETDEFID: return MAKELRESULT(IDC_SETTLE, DC_HASDEFID);
+    case WM_ACTIVATE: return onActivate(window, wParam, gSettleFocus, IDC_TIE_LIST);
     default: return DefWindowProcA(window, message, wParam, lParam);
     }
 }

@@ -142,9 +142,23 @@ int firstChoosableMatch(const std::vector<MatchState>& matches) {
     return 0;
 }
 
+// "본선" needs a wider chooser than a letter; the label after it then says
+// what the chosen entry holds.
+constexpr int kWidePlayoffChooser = 70;
+
+void layOutChooser() {
+    const ControlLayout& chooser = kControls[GroupChooser].layout;
+    const ControlLayout& label = kControls[GroupLabel].layout;
+    const int widening = playoffMade() ? kWidePlayoffChooser - chooser.width : 0;
+    MoveWindow(control(GroupChooser), chooser.x, chooser.y, chooser.width + widening, chooser.height, TRUE);
+    MoveWindow(control(GroupLabel), label.x + widening, label.y, label.width, label.height, TRUE);
+    SetWindowTextA(control(GroupLabel), onPlayoff() ? "경기" : label.text);
+}
+
 void chooseGroup(int group) {
     gGroup = group;
     SendMessageA(control(GroupChooser), CB_SETCURSEL, static_cast<WPARAM>(group), 0);
+    layOutChooser();
     gMatch = firstChoosableMatch(chosenMatches());
     refresh();
 }

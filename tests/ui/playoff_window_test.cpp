@@ -49,11 +49,17 @@ protected:
         else if (step == "up") click(IDC_TIE_UP, tieWindow);
         else if (step == "settle") click(IDC_SETTLE, tieWindow);
         else if (step == "write") click(IDC_WRITE_STANDINGS, standings);
+        else if (step == "enter" || step == "escape") dialogKey(playoffWindow ? playoffWindow : tieWindow, step == "enter" ? VK_RETURN : VK_ESCAPE);
         else if (step == "y" || step == "n") boxes.answerNextWith(step == "y" ? IDYES : IDNO);
         else if (step.rfind("row", 0) == 0) pick(tieWindow, IDC_TIE_LIST, LB_SETCURSEL, 0, step[3] - '0');
         else if (step[0] == 'g') pick(standings, IDC_STANDINGS_GROUP, CB_SETCURSEL, CBN_SELCHANGE, step[1] - '0');
         else record(step);
         pump();
+    }
+    void dialogKey(HWND dialog, WPARAM key) {
+        MSG message{GetFocus(), WM_KEYDOWN, key, 0, 0, {}};
+        ASSERT_TRUE(IsChild(dialog, message.hwnd)) << "the focus is not in the window";
+        ASSERT_TRUE(IsDialogMessageA(dialog, &message));
     }
     void record(const std::string& step) {
         const int group = step[0] == 'P' ? assignment().settings.groupCount : step[0] - 'A';
@@ -96,8 +102,8 @@ protected:
 TEST_F(PlayoffWindowTest, AWholeEventFromTheDrawToTheChampionWritesWhatTheCommandLineWrites) {
     const char* steps[] = {"A1 2:1", "A2 2:0", "A3 1:2", "A4 2:0", "A5 2:1", "B1 2:0", "B2 2:1", "B3 2:0",
                            "C1 0:2", "C2 2:0", "C3 2:1", "menu B", "third", "make", "cancel", "A6 2:0",
-                           "menu B", "make", "cancel", "g0", "menu D", "row1", "up", "settle", "menu B",
-                           "third", "make", "A1 1:2", "menu D", "P8 1:0", "P2 2:0", "P4 0:2", "P5 1:2",
+                           "menu B", "make", "escape", "g0", "menu D", "row1", "up", "enter", "menu B",
+                           "third", "enter", "A1 1:2", "menu D", "P8 1:0", "P2 2:0", "P4 0:2", "P5 1:2",
                            "P6 2:1", "P7 2:0", "P8 3:1", "write"};
     std::string log = shown();
     for (const char* step : steps) {
