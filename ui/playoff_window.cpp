@@ -131,19 +131,19 @@ void onMove(HWND window, int step) {
     fillTieList(window, target);
 }
 
+std::vector<Pos> sortedMembers(std::vector<Pos> members) {
+    std::sort(members.begin(), members.end());
+    return members;
+}
+
 // A new order for the same members takes the place of the old one.
 void onSettle(HWND window) {
     auto& orders = playoff().settled;
-    const std::vector<Pos> sorted = [] {
-        std::vector<Pos> s = gTie.members;
-        std::sort(s.begin(), s.end());
-        return s;
-    }();
-    orders.erase(std::remove_if(orders.begin(), orders.end(), [&](const SettledOrder& o) {
-                     std::vector<Pos> s = o.order;
-                     std::sort(s.begin(), s.end());
-                     return o.group == gTie.group && s == sorted;
-                 }),
+    const std::vector<Pos> members = sortedMembers(gTie.members);
+    orders.erase(std::remove_if(orders.begin(), orders.end(),
+                                [&](const SettledOrder& o) {
+                                    return o.group == gTie.group && sortedMembers(o.order) == members;
+                                }),
                  orders.end());
     orders.push_back({gTie.group, gTie.members});
     DestroyWindow(window);
@@ -290,7 +290,7 @@ void showSettleWindow(HWND owner, int group, void (*settled)()) {
     gSettled = settled;
     if (!openModal(gSettleWindow, owner, kSettleLook, settleWindowProc)) return;
     const std::string label = std::string(1, static_cast<char>('A' + gTie.group)) + "조 " + std::to_string(gTie.rank) +
-                              "위를 나눈 선수들입니다. 위에서부터 정한 순서대로 놓으세요.";
+                              "위를 나눈 선수들입니다.\n위에서부터 정한 순서대로 놓으세요.";
     SetDlgItemTextA(gSettleWindow, IDC_TIE_LABEL, label.c_str());
     fillTieList(gSettleWindow, 0);
     SetFocus(GetDlgItem(gSettleWindow, IDC_TIE_LIST));
