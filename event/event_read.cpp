@@ -4,6 +4,7 @@
 #include "engine/pairing.h"
 #include "engine/schedule.h"
 #include "event/json_limits.h"
+#include "standings/playoff.h"
 
 namespace rl::event {
 
@@ -116,6 +117,7 @@ public:
         readSeed();
         readSettings();
         readGroups();
+        readPlayoff();
         checkFingerprint();
         return std::move(event_);
     }
@@ -341,6 +343,73 @@ private:
         default: refuse(at, "this result cannot stand");
         }
         event_.results.set(key, score);
+    }
+
+    // The playoff's choices, settled orders and scores; the rest of it is
+    // compared with what they give.
+    void readPlayoff() {
+        const auto json = file_.find("playoff");
+        if (json == file_.end()) return;
+        requireObject(*json, "/playoff");
+        Playoff& playoff = event_.playoff;
+        playoff.perGroup = static_cast<int>(whole(field(*json, "/playoff", "perGroup"), "/playoff/perGroup", 1, 4));
+        if (playoff.perGroup == 3) refuse("/playoff/perGroup", "must be 1, 2 or 4");
+        playoff.thirdPlace = boolean(field(*json, "/playoff", "thirdPlace"), "/playoff/thirdPlace");
+        const Json& settled = arrayOf(field(*json, "/playoff", "settled"), "/playoff/settled");
+        for (std::size_t i = 0; i < settled.size(); ++i) playoff.settled.push_back(readSettled(settled[i], pointerTo("/playoff/settled", i)));
+        if (!checkPlayoff(event_.state, event_.results, playoff).empty()) {
+            refuse("/playoff", "cannot be made: a group has matches to play, or a tie that decides who goes through "
+                               "is not settled, or the players are too few or too many");
+        }
+        const Json& matches = arrayOf(field(*json, "/playoff", "matches"), "/playoff/matches");
+        ListHost host = hostFor(event_);
+        const std::size_t count = playoffBracket(event_.state, event_.results, playoff, event_.seed, host).matches.size();
+        if (matches.size() != count) {
+            refuse("/playoff/matches", "holds " + counted(matches.size(), "match", "matches") + ", but the playoff has " +
+                                           std::to_string(count));
+        }
+        for (std::size_t k = 0; k < count; ++k) {
+            const std::string at = pointerTo(pointerTo("/playoff/matches", k), "score");
+            requireObject(matches[k], pointerTo("/playoff/matches", k));
+            const Json& score = field(matches[k], pointerTo("/playoff/matches", k), "score");
+            if (score.is_null()) continue;
+            if (!score.is_array() || score.size() != 2) refuse(at, "must be null or [W, L], the maps each player won");
+            const Score s{static_cast<int>(whole(score[0], pointerTo(at, 0), 0, kMaxMapsWon)),
+                          static_cast<int>(whole(score[1], pointerTo(at, 1), 0, kMaxMapsWon))};
+            const PlayoffBracket bracket = playoffBracket(event_.state, event_.results, playoff, event_.seed, host);
+            if (checkPlayoffResult(bracket, static_cast<int>(k) + 1, s) != ResultProblem::None) {
+                refuse(at, "this result cannot stand (a bye, players not both known yet, or a tie)");
+            }
+            playoff.results.set({kPlayoffGroup, static_cast<int>(k) + 1}, s);
+        }
+    }
+
+    SettledOrder readSettled(const Json& json, const std::string& where) {
+        requireObject(json, where);
+        const std::string& letter = text(field(json, where, "group"), pointerTo(where, "group"));
+        const int g = letter.size() == 1 ? letter[0] - 'A' : -1;
+        if (g < 0 || g >= event_.state.settings.groupCount) refuse(pointerTo(where, "group"), "is not a group of the draw");
+        SettledOrder order{g, {}};
+        const std::string at = pointerTo(where, "order");
+        const Json& names = arrayOf(field(json, where, "order"), at);
+        for (std::size_t i = 0; i < names.size(); ++i) order.order.push_back(memberNamed(names[i], pointerTo(at, i), g, order.order));
+        if (checkSettle(event_.state, event_.results, event_.playoff.perGroup, order) != SettleProblem::None) {
+            refuse(at, "does not settle members of group " + letter + " that share a rank deciding who goes through");
+        }
+        return order;
+    }
+
+    // Names may repeat: the first member of that name not in the order yet.
+    Pos memberNamed(const Json& value, const std::string& where, int g, const std::vector<Pos>& taken) {
+        const std::string& utf8 = text(value, where);
+        for (Pos p : event_.state.groupTable[static_cast<std::size_t>(g)]) {
+            if (p != kNone && participants_[static_cast<std::size_t>(p)] == utf8 &&
+                std::find(taken.begin(), taken.end(), p) == taken.end()) {
+                return p;
+            }
+        }
+        refuse(where, quoted(value) + " is not a member of group " + groupLetter(static_cast<std::size_t>(g)) +
+                          " (or is named twice)");
     }
 
     void checkFingerprint() {

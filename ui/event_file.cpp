@@ -132,7 +132,10 @@ std::optional<std::string> readWholeFile(const std::wstring& path) {
 }
 
 event::Event currentEvent() {
-    return event::eventFromDraw(assignment(), results(), host(), gOrigin.seed, gOrigin.seedText, gOrigin.drawnAt);
+    event::Event current =
+        event::eventFromDraw(assignment(), results(), host(), gOrigin.seed, gOrigin.seedText, gOrigin.drawnAt);
+    current.playoff = playoff();
+    return current;
 }
 
 // The file read, or nothing after the user has been told why not.

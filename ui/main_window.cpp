@@ -94,6 +94,8 @@ HBRUSH gWhiteBrush = nullptr;
 bool gAssigned = false;
 AssignmentState gAssignment;
 Results gResults;  // belongs to gAssignment: released with it
+Playoff gPlayoff;  // made from gResults; released with them
+std::uint32_t gSeed = 0;  // the clock the standing draw was drawn at
 
 HWND control(Control which) { return gControls[which]; }
 
@@ -138,11 +140,12 @@ public:
 
     // The event file keeps the clock a draw was seeded from.
     std::uint32_t now() override {
-        return lastNow_ = fixedClock_ ? *fixedClock_ : static_cast<std::uint32_t>(std::time(nullptr));
+        lastClock_ = fixedClock_ ? *fixedClock_ : static_cast<std::uint32_t>(std::time(nullptr));
+        return lastClock_;
     }
+    std::uint32_t lastClock_ = 0;  // what the last draw was seeded with
 
     std::optional<std::uint32_t> fixedClock_;
-    std::uint32_t lastNow_ = 0;
 
 private:
     static HWND listControl(ListKind list) {
@@ -260,6 +263,7 @@ LRESULT onCreate(HWND window) {
 
 void onDestroy() {
     gResults = Results();
+    gPlayoff = Playoff();
     releaseAssignment(gAssignment, kReleaseOnExit);
     releaseHelpText();  // flag 8's share: the help text is the window program's
     PostQuitMessage(0);
@@ -279,8 +283,9 @@ bool assignNow(HWND window) {
     case AssignOutcome::Assigned:
         break;
     }
+    gSeed = gHost.lastClock_;
     setInputStates(kAssignmentLock, true);
-    noteNewDraw(gHost.lastNow_);
+    noteNewDraw(gHost.lastClock_);
     autosaveEvent(window);
     return true;
 }
@@ -356,6 +361,8 @@ HWND createMainWindow() {
 
 AssignmentState& assignment() { return gAssignment; }
 Results& results() { return gResults; }
+Playoff& playoff() { return gPlayoff; }
+std::uint32_t drawSeed() { return gSeed; }
 Host& host() { return gHost; }
 HBRUSH whiteBrush() { return gWhiteBrush; }
 void setClockForTesting(std::optional<std::uint32_t> clock) { gHost.fixedClock_ = clock; }
@@ -363,6 +370,7 @@ void setClockForTesting(std::optional<std::uint32_t> clock) { gHost.fixedClock_ 
 void cancelAssignment(HWND resultWindow) {
     removeAutosave();
     gResults = Results();
+    gPlayoff = Playoff();
     releaseAssignment(gAssignment, kReleaseOnCancel);
     setInputStates(kAssignmentLock, false);
     DestroyWindow(resultWindow);
@@ -380,6 +388,8 @@ void restoreEvent(const event::Event& event) {
     showSettings(event.state.settings);
     gAssignment = event.state;
     gResults = event.results;
+    gPlayoff = event.playoff;
+    gSeed = event.seed;
     setInputStates(kAssignmentLock, true);
 }
 
