@@ -1,0 +1,24 @@
+/* The seeded draw's messages (ids 70 to 89), apart from strings.h so that
+   the draw's texts stay together. Each takes numbers (printf's %d), named
+   beside it. Plain C preprocessor only, so that windres can read it. */
+#ifndef ROSTERLOOM_RESOURCES_SEED_STRINGS_H
+#define ROSTERLOOM_RESOURCES_SEED_STRINGS_H
+
+/* participant, pot, group size */
+#define IDS_SEED_POT_RANGE        70
+/* participant, byte limit */
+#define IDS_SEED_TAG_TOO_LONG     71
+/* pot, its players, groups */
+#define IDS_SEED_POT_OVERFULL     72
+/* pot, its players */
+#define IDS_SEED_POT_NO_ROOM      73
+/* no numbers */
+#define IDS_SEED_TAGS_NOT_SPREAD  74
+
+#define STR_SEED_POT_RANGE        "%d번째 참가자의 시드 %d은(는) 쓸 수 없습니다.\n시드는 1부터 그룹 당 인원(%d)까지입니다."
+#define STR_SEED_TAG_TOO_LONG     "%d번째 참가자의 소속이 %d바이트보다 깁니다.\n소속을 줄여 입력하세요."
+#define STR_SEED_POT_OVERFULL     "시드 %d의 참가자가 %d명으로, 그룹의 수(%d)보다 많습니다.\n한 그룹에는 같은 시드의 참가자가 한 명만 들어갈 수 있습니다."
+#define STR_SEED_POT_NO_ROOM      "시드 %d의 참가자 %d명이 서로 다른 그룹에 들어갈 자리가 없습니다.\n공석 분배를 켜거나, 시드를 나누세요."
+#define STR_SEED_TAGS_NOT_SPREAD  "같은 소속의 참가자를 그룹마다 고르게 나누는 배정을 찾지 못했습니다.\n소속을 나누거나, 그룹의 수를 바꾸세요."
+
+#endif
