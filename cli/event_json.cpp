@@ -15,7 +15,8 @@ using Json = nlohmann::ordered_json;
 // whole text refused at the end.
 class Writer {
 public:
-    Writer(Host& host, const NameToUtf8& toUtf8) : host_(host), toUtf8_(toUtf8) {}
+    Writer(Host& host, const NameToUtf8& toUtf8, const Seeding* seeding)
+        : host_(host), toUtf8_(toUtf8), seeding_(seeding) {}
 
     Json name(ListKind list, Pos index) {
         if (index == kNone) return nullptr;
@@ -52,21 +53,38 @@ public:
     Json group(const AssignmentState& state, const Results& results, int g) {
         const GroupStandings standings = groupStandings(state, results, g);
         Json members = Json::array(), matches = Json::array(), table = Json::array();
+        Json pots = Json::array(), tags = Json::array();
         const auto& row = state.groupTable[static_cast<std::size_t>(g)];
         for (Pos p : row) {
-            if (p != kNone) members.push_back(name(ListKind::Participants, p));
+            if (p == kNone) continue;
+            members.push_back(name(ListKind::Participants, p));
+            if (seeding_) pots.push_back(potOf(p)), tags.push_back(tagOf(p));
         }
         for (const MatchState& m : standings.matches) matches.push_back(match(m));
         for (const Standing& s : standings.standings) table.push_back(standing(s));
-        return {{"group", std::string(1, static_cast<char>('A' + g))},
-                {"members", members},
-                {"matches", matches},
-                {"standings", table}};
+        Json group = {{"group", std::string(1, static_cast<char>('A' + g))}, {"members", members}};
+        if (seeding_) group["pots"] = pots, group["tags"] = tags;
+        group["matches"] = matches;
+        group["standings"] = table;
+        return group;
     }
 
 private:
+    Json potOf(Pos p) const {
+        const auto i = static_cast<std::size_t>(p);
+        return numberOrNull(i < seeding_->pots.size() ? seeding_->pots[i] : 0);
+    }
+    Json tagOf(Pos p) {
+        const auto i = static_cast<std::size_t>(p);
+        if (i >= seeding_->tags.size() || seeding_->tags[i].empty()) return nullptr;
+        auto utf8 = toUtf8_(seeding_->tags[i]);
+        failed_ |= !utf8;
+        return utf8 ? Json(std::move(*utf8)) : Json(nullptr);
+    }
+
     Host& host_;
     const NameToUtf8& toUtf8_;
+    const Seeding* seeding_;
     bool failed_ = false;
 };
 
@@ -78,11 +96,12 @@ Json settingsOf(const Settings& s) {
 }  // namespace
 
 std::optional<std::string> eventJson(const AssignmentState& state, const Results& results, Host& host,
-                                     const SeedInfo& seed, const NameToUtf8& toUtf8) {
-    Writer writer(host, toUtf8);
+                                     const SeedInfo& seed, const NameToUtf8& toUtf8, const Seeding* seeding) {
+    Writer writer(host, toUtf8, seeding);
     Json event = {{"seed", seed.seed}};
     if (seed.text) event["seedText"] = *seed.text;
     event["settings"] = settingsOf(state.settings);
+    if (seeding) event["settings"]["seeded"] = true;
     Json groups = Json::array();
     for (std::size_t g = 0; g < state.groupTable.size(); ++g) {
         groups.push_back(writer.group(state, results, static_cast<int>(g)));

@@ -25,6 +25,9 @@ const char* const kUsage =
     "                       SHA-256 of its UTF-8 bytes, big-endian\n"
     "  --check FILE         write nothing: compare what would be written with FILE; exit 0 when equal,\n"
     "                       3 with the first line that differs\n"
+    "  --pots               seeded draw: a participant line may be NAME<TAB>POT<TAB>TAG (either may be empty);\n"
+    "                       each group gets at most one player of a pot (1 to --size), pot 1 first, and\n"
+    "                       players of one tag are kept apart\n"
     "  --help, --version\n"
     "Exit status: 0 done, 1 the output could not be written, 2 bad input, 3 --check found a difference.\n";
 
@@ -90,6 +93,7 @@ std::string applyFlag(Options& o, const std::string& option) {
     else if (option == "--no-spread") o.spreadVacancies = false;
     else if (option == "--random-maps") o.equalMaps = false;
     else if (option == "--utf8") o.utf8 = true;
+    else if (option == "--pots") o.pots = true;
     else if (option == "--help") o.help = true;
     else if (option == "--version") o.version = true;
     else return "unknown option '" + option + "'";

@@ -21,6 +21,7 @@ struct Options {
     bool json = false;                     // --format json
     std::optional<std::string> seedText;   // the seed is taken from its SHA-256
     std::optional<std::string> checkFile;  // compare instead of writing
+    bool pots = false;                     // the seeded draw; participant lines may have columns
     bool help = false;
     bool version = false;
 };

@@ -16,6 +16,7 @@
 #include "cli/seed_text.h"
 #include "engine/assignment.h"
 #include "engine/list_host.h"
+#include "engine/seeding.h"
 #include "resources/strings.h"
 #include "standings/standings_text.h"
 #include "text/export_text.h"
@@ -51,16 +52,16 @@ std::optional<std::string> readAll(const std::string& file) {
     return bytes;
 }
 
-std::optional<std::vector<std::string>> readNames(const std::string& file, std::size_t maxNames,
-                                                  std::string_view noun) {
+std::optional<NameList> readNames(const std::string& file, std::size_t maxNames, std::string_view noun,
+                                  Columns columns = Columns::Kept) {
     const auto bytes = readAll(file);
     if (!bytes) return std::nullopt;
-    NameList list = parseNameList(*bytes, maxNames, noun);
+    NameList list = parseNameList(*bytes, maxNames, noun, columns);
     if (!list.ok()) {
         std::fprintf(stderr, "%s:%d: %s\n", displayName(file).c_str(), list.errorLine, list.error.c_str());
         return std::nullopt;
     }
-    return std::move(list.names);
+    return list;
 }
 
 const char* messageText(int stringId) {
@@ -79,14 +80,21 @@ void showRefusal(const ListHost& host) {
     std::fprintf(stderr, "%s\n", text ? text->c_str() : "the settings were refused");
 }
 
-bool fillHost(ListHost& host, const Options& o, std::optional<std::uint32_t> seed) {
-    auto participants = readNames(o.participantsFile, kMaxParticipants, "participants");
+void showSeedRefusal(const SeedRefusal& refusal) {
+    const auto text = cp949ToUtf8(seedRefusalText(refusal));
+    std::fprintf(stderr, "%s\n", text ? text->c_str() : "the pots or tags were refused");
+}
+
+bool fillHost(ListHost& host, Seeding& seeding, const Options& o, std::optional<std::uint32_t> seed) {
+    auto participants = readNames(o.participantsFile, kMaxParticipants, "participants",
+                                  o.pots ? Columns::Read : Columns::Refused);
     if (!participants) return false;
-    host.participants = std::move(*participants);
+    host.participants = std::move(participants->names);
+    seeding = {std::move(participants->pots), std::move(participants->tags)};
     if (o.mapsFile) {
         auto maps = readNames(*o.mapsFile, kMaxMaps, "maps");
         if (!maps) return false;
-        host.maps = std::move(*maps);
+        host.maps = std::move(maps->names);
     }
     host.mapsEnabled = o.mapsFile.has_value();
     host.equalMaps = o.equalMaps;
@@ -144,9 +152,9 @@ bool readResults(const Options& o, const AssignmentState& state, ListHost& host,
 // What the options ask to write: the export (with the standings after it
 // when results were given) or the JSON of the whole event.
 std::optional<std::string> render(const Options& o, const AssignmentState& state, const Results& results,
-                                  ListHost& host, const SeedInfo& seed) {
+                                  ListHost& host, const SeedInfo& seed, const Seeding& seeding) {
     if (o.json) {
-        auto json = eventJson(state, results, host, seed, cp949ToUtf8);
+        auto json = eventJson(state, results, host, seed, cp949ToUtf8, o.pots ? &seeding : nullptr);
         if (!json) complain("cannot convert the result to UTF-8");
         return json;
     }
@@ -177,19 +185,21 @@ int draw(const Options& o) {
     std::optional<std::uint32_t> given;
     if (!seedFromOptions(o, seed, given)) return kExitBadInput;
     ListHost host;
-    if (!fillHost(host, o, given)) return kExitBadInput;
+    Seeding seeding;
+    if (!fillHost(host, seeding, o, given)) return kExitBadInput;
 
     AssignmentState state;
-    switch (assign(state, host)) {
+    SeedRefusal refusal;
+    switch (o.pots ? assignSeeded(state, host, seeding, refusal) : assign(state, host)) {
     case AssignOutcome::Assigned: break;
-    case AssignOutcome::Rejected: showRefusal(host); return kExitBadInput;
+    case AssignOutcome::Rejected: refusal.stringId ? showSeedRefusal(refusal) : showRefusal(host); return kExitBadInput;
     case AssignOutcome::OutOfMemory: complain("out of memory"); return kExitFailed;
     }
     Results results;
     if (!readResults(o, state, host, results)) return kExitBadInput;
 
     seed.seed = host.clock;
-    const auto text = render(o, state, results, host, seed);
+    const auto text = render(o, state, results, host, seed, seeding);
     if (!text) return kExitFailed;
     std::fprintf(stderr, "seed: %lu%s\n", static_cast<unsigned long>(host.clock), seed.text ? " (from text)" : "");
     return o.checkFile ? check(o, *text) : writeOutput(o, *text);
