@@ -21,6 +21,8 @@ struct Options {
     bool json = false;                     // --format json
     std::optional<std::string> seedText;   // the seed is taken from its SHA-256
     std::optional<std::string> checkFile;  // compare instead of writing
+    std::optional<std::string> eventFile;   // inputs, draw and results from an event file
+    std::optional<std::string> verifyFile;  // draw an event file again and compare
     bool pots = false;                     // the seeded draw; participant lines may have columns
     bool help = false;
     bool version = false;

@@ -2,13 +2,14 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <ctime>
 #include <optional>
 
 #include "cli/check.h"
 #include "cli/encoding.h"
-#include "cli/event_json.h"
+#include "cli/front_end.h"
 #include "cli/name_list.h"
 #include "cli/options.h"
 #include "cli/platform.h"
@@ -17,6 +18,7 @@
 #include "engine/assignment.h"
 #include "engine/list_host.h"
 #include "engine/seeding.h"
+#include "event/event.h"
 #include "resources/strings.h"
 #include "standings/standings_text.h"
 #include "text/export_text.h"
@@ -31,11 +33,17 @@ void complain(const std::string& message) { std::fprintf(stderr, "%s: %s\n", kPr
 
 std::string displayName(const std::string& file) { return file == "-" ? "standard input" : file; }
 
-// The whole file, or nothing after saying why.
-std::optional<std::string> readAll(const std::string& file) {
-    std::FILE* in = file == "-" ? stdin : std::fopen(file.c_str(), "rb");
+// How the draw was seeded, as the event keeps it.
+struct SeedInfo {
+    std::uint32_t seed = 0;
+    std::optional<std::string> text;  // UTF-8; only for a seed taken from a text
+};
+
+// The whole file, or nothing after saying why (unless told to keep quiet).
+std::optional<std::string> readAll(const std::string& file, bool quiet = false) {
+    std::FILE* in = file == "-" ? stdin : openForReading(file);
     if (!in) {
-        complain("cannot read '" + file + "': " + std::strerror(errno));
+        if (!quiet) complain("cannot read '" + file + "': " + std::strerror(errno));
         return std::nullopt;
     }
     std::string bytes;
@@ -46,10 +54,19 @@ std::optional<std::string> readAll(const std::string& file) {
     const int error = errno;
     if (in != stdin) std::fclose(in);
     if (failed) {
-        complain("cannot read '" + displayName(file) + "': " + std::strerror(error));
+        if (!quiet) complain("cannot read '" + displayName(file) + "': " + std::strerror(error));
         return std::nullopt;
     }
     return bytes;
+}
+
+// The event in a file, or nothing after the reader's message.
+std::optional<event::Event> readEventFile(const std::string& file) {
+    const auto bytes = readAll(file);
+    if (!bytes) return std::nullopt;
+    event::ReadOutcome read = event::readEvent(*bytes, eventFrontEnd());
+    if (!read.ok()) std::fprintf(stderr, "%s: %s\n", displayName(file).c_str(), read.error.c_str());
+    return std::move(read.event);
 }
 
 std::optional<NameList> readNames(const std::string& file, std::size_t maxNames, std::string_view noun,
@@ -136,29 +153,59 @@ bool seedFromOptions(const Options& o, SeedInfo& seed, std::optional<std::uint32
     return given.has_value();
 }
 
+// The results file's lines over the results there are.
 bool readResults(const Options& o, const AssignmentState& state, ListHost& host, Results& results) {
     if (!o.resultsFile) return true;
     const auto bytes = readAll(*o.resultsFile);
     if (!bytes) return false;
-    ResultsFile file = readResultsFile(*bytes, state, host);
+    ResultsFile file = readResultsFile(*bytes, state, host, results);
     if (!file.ok()) {
         std::fprintf(stderr, "%s:%d: %s\n", displayName(*o.resultsFile).c_str(), file.errorLine, file.error.c_str());
         return false;
+    }
+    for (const MatchKey& key : file.takenAway) {
+        complain("the result of match " + std::to_string(key.number) + " of group " +
+                 static_cast<char>('A' + key.group) + " is taken away: a changed result put another player there");
     }
     results = std::move(file.results);
     return true;
 }
 
+// When the draw was made: now, in local time, unless ROSTERLOOM_DRAWN_AT
+// says otherwise (tests and reproducible builds set it). A --check of JSON
+// takes the time from the file it checks: a draw made now was not made then.
+std::optional<std::string> drawnAtFor(const Options& o) {
+    if (o.checkFile && o.json) {
+        constexpr std::string_view key = "\"drawnAt\": \"";
+        const std::string published = readAll(*o.checkFile, true).value_or("");
+        const std::size_t at = published.find(key);
+        if (at != std::string::npos && event::isDateTimeText(published.substr(at + key.size(), 19))) {
+            return published.substr(at + key.size(), 19);
+        }
+    }
+    if (const char* given = std::getenv("ROSTERLOOM_DRAWN_AT")) {
+        if (event::isDateTimeText(given)) return given;
+        complain("ROSTERLOOM_DRAWN_AT must be a local date and time, YYYY-MM-DDTHH:MM:SS");
+        return std::nullopt;
+    }
+    const std::time_t now = std::time(nullptr);
+    const std::tm* local = std::localtime(&now);
+    if (!local) return event::dateTimeText(1970, 1, 1, 0, 0, 0);
+    return event::dateTimeText(local->tm_year + 1900, local->tm_mon + 1, local->tm_mday, local->tm_hour,
+                               local->tm_min, local->tm_sec);
+}
+
 // What the options ask to write: the export (with the standings after it
-// when results were given) or the JSON of the whole event.
-std::optional<std::string> render(const Options& o, const AssignmentState& state, const Results& results,
-                                  ListHost& host, const SeedInfo& seed, const Seeding& seeding) {
+// when there are results) or the event file.
+std::optional<std::string> render(const Options& o, const event::Event& event, ListHost& host) {
     if (o.json) {
-        auto json = eventJson(state, results, host, seed, cp949ToUtf8, o.pots ? &seeding : nullptr);
+        auto json = event::writeEvent(event, eventFrontEnd());
         if (!json) complain("cannot convert the result to UTF-8");
         return json;
     }
-    std::string text = o.resultsFile ? standingsFileText(state, results, host) : exportFileText(state, host);
+    const bool standings = o.resultsFile || (o.eventFile && !event.results.all().empty());
+    std::string text = standings ? standingsFileText(event.state, event.results, host)
+                                 : exportFileText(event.state, host);
     if (!o.utf8) return text;
     auto converted = cp949ToUtf8(text);
     if (!converted) complain("cannot convert the result to UTF-8");
@@ -180,6 +227,13 @@ int check(const Options& o, std::string_view text) {
     return kExitMismatch;
 }
 
+int finish(const Options& o, const event::Event& event, ListHost& host) {
+    const auto text = render(o, event, host);
+    if (!text) return kExitFailed;
+    std::fprintf(stderr, "seed: %lu%s\n", static_cast<unsigned long>(event.seed), event.seedText ? " (from text)" : "");
+    return o.checkFile ? check(o, *text) : writeOutput(o, *text);
+}
+
 int draw(const Options& o) {
     SeedInfo seed;
     std::optional<std::uint32_t> given;
@@ -197,12 +251,34 @@ int draw(const Options& o) {
     }
     Results results;
     if (!readResults(o, state, host, results)) return kExitBadInput;
+    // Only the event file says when the draw was made.
+    auto drawnAt = o.json ? drawnAtFor(o) : std::optional<std::string>("");
+    if (!drawnAt) return kExitBadInput;
+    event::Event drawn = event::eventFromDraw(state, results, host, host.clock, seed.text, std::move(*drawnAt));
+    drawn.seeded = o.pots;
+    drawn.seeding = std::move(seeding);
+    return finish(o, drawn, host);
+}
 
-    seed.seed = host.clock;
-    const auto text = render(o, state, results, host, seed, seeding);
-    if (!text) return kExitFailed;
-    std::fprintf(stderr, "seed: %lu%s\n", static_cast<unsigned long>(host.clock), seed.text ? " (from text)" : "");
-    return o.checkFile ? check(o, *text) : writeOutput(o, *text);
+int reopen(const Options& o) {
+    auto event = readEventFile(*o.eventFile);
+    if (!event) return kExitBadInput;
+    ListHost host = event::hostFor(*event);
+    if (!readResults(o, event->state, host, event->results)) return kExitBadInput;
+    return finish(o, *event, host);
+}
+
+int verify(const Options& o) {
+    const auto event = readEventFile(*o.verifyFile);
+    if (!event) return kExitBadInput;
+    const auto difference = event::drawDifference(*event, eventFrontEnd());
+    if (difference) {
+        complain("'" + displayName(*o.verifyFile) + "' does not reproduce: " + *difference);
+        return kExitMismatch;
+    }
+    std::printf("the draw reproduces from its inputs and seed\nfingerprint: %s\n",
+                event::fingerprint(*event, eventFrontEnd()).c_str());
+    return kExitOk;
 }
 
 }  // namespace
@@ -223,7 +299,8 @@ int runCli(const std::vector<std::string>& args) {
         std::printf("%s %s\n", kProgram, ROSTERLOOM_VERSION);
         return kExitOk;
     }
-    return draw(parsed.options);
+    if (parsed.options.verifyFile) return verify(parsed.options);
+    return parsed.options.eventFile ? reopen(parsed.options) : draw(parsed.options);
 }
 
 }  // namespace rl::cli
