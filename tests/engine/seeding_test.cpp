@@ -11,45 +11,10 @@
 #include "engine/list_host.h"
 #include "engine/seeding.h"
 #include "resources/seed_strings.h"
+#include "tests/seed_rules.h"
 
 namespace rl {
 namespace {
-
-// The rules, read off a table: no group holds two of a pot; read row by row
-// over the groups, the pots come first and in order; no group holds two of a
-// tag while a group with none of it holds a player of the pot (or of none)
-// of one of them. Empty when they hold.
-std::string brokenRule(const GroupTable& table, const Seeding& s) {
-    std::vector<int> read;
-    for (std::size_t row = 0; row < table[0].size(); ++row) {
-        for (const auto& group : table) {
-            if (group[row] != kNone) read.push_back(s.pots[group[row]] == 0 ? 99 : s.pots[group[row]]);
-        }
-    }
-    if (!std::is_sorted(read.begin(), read.end())) return "pots out of deal order";
-    std::vector<std::map<std::string, std::vector<int>>> potsOfTag(table.size());  // per group
-    std::vector<std::vector<int>> pots(table.size());
-    for (std::size_t g = 0; g < table.size(); ++g) {
-        for (Pos p : table[g]) {
-            if (p == kNone) continue;
-            if (s.pots[p] && std::count(pots[g].begin(), pots[g].end(), s.pots[p])) return "a pot twice";
-            pots[g].push_back(s.pots[p]);
-            if (!s.tags[p].empty()) potsOfTag[g][s.tags[p]].push_back(s.pots[p]);
-        }
-    }
-    for (std::size_t from = 0; from < table.size(); ++from) {
-        for (const auto& [tag, theirPots] : potsOfTag[from]) {
-            for (std::size_t to = 0; to < table.size() && theirPots.size() >= 2; ++to) {
-                for (int pot : theirPots) {
-                    if (!potsOfTag[to].count(tag) && std::count(pots[to].begin(), pots[to].end(), pot)) {
-                        return "tag " + tag + " not spread";
-                    }
-                }
-            }
-        }
-    }
-    return {};
-}
 
 Settings shape(int players, int groups, int size, bool spread = true) {
     Settings s;
@@ -88,7 +53,7 @@ std::vector<std::string> validTables(const Settings& settings, const Seeding& se
             *places[i].first = order[i];
             keepsPots &= seeding.pots[order[i]] == places[i].second;
         }
-        if (keepsPots && brokenRule(table, seeding).empty()) valid.push_back(key(table));
+        if (keepsPots && test::brokenRule(table, seeding).empty()) valid.push_back(key(table));
     } while (std::next_permutation(order.begin(), order.end()));
     return valid;
 }
@@ -155,7 +120,7 @@ TEST(SeededDraw, RulesHoldForRandomPotsAndTags) {
             continue;
         }
         ++drawn;
-        ASSERT_EQ(brokenRule(seeded.groupTable, seeding), "") << round;
+        ASSERT_EQ(test::brokenRule(seeded.groupTable, seeding), "") << round;
         ASSERT_EQ(seeded.memberCount, plain.memberCount);
         for (int g = 0; g < groups; ++g) {
             for (int m = 0; m < seeded.matchCount[g]; ++m) ASSERT_EQ(seeded.schedule[g][m].map, plain.schedule[g][m].map);
