@@ -9,7 +9,7 @@
 #include "engine/schedule.h"
 #include "engine/shuffle.h"
 #include "engine/shuffle_internal.h"
-#include "resources/seed_strings.h"
+#include "resources/seeding.h"
 
 namespace rl {
 

@@ -8,7 +8,7 @@
 
 #include "engine/seeding.h"
 #include "event/event.h"
-#include "resources/seed_strings.h"
+#include "resources/seeding.h"
 #include "tests/seed_rules.h"
 
 namespace {

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "resources/ids.h"
+#include "resources/seeding.h"
 
 namespace rl::ui {
 namespace {
@@ -202,6 +203,7 @@ LRESULT onCreate(HWND window) {
     SetWindowTextA(control(GroupSizeBox), kInitialNumber);
     if (!gWhiteBrush) gWhiteBrush = CreateSolidBrush(RGB(255, 255, 255));
     gAssigned = false;
+    addSeedingCommand(window);
     SetFocus(control(ParticipantField));
     return 0;
 }
@@ -216,7 +218,7 @@ void onDestroy() {
 // False when there is no assignment to show: the engine said why, or memory
 // ran out and the program is ending.
 bool assignNow(HWND window) {
-    switch (assign(gAssignment, gHost)) {
+    switch (assignWithSeeding(gAssignment, gHost)) {
     case AssignOutcome::Rejected:
         return false;  // the message has been shown
     case AssignOutcome::OutOfMemory:
@@ -255,6 +257,13 @@ LRESULT onCommand(HWND window, WPARAM wParam) {
     return 0;
 }
 
+LRESULT onSysCommand(HWND window, WPARAM wParam, LPARAM lParam) {
+    switch (wParam & 0xFFF0) {
+    case IDM_SEEDING: showSeedingWindow(window); return 0;
+    }
+    return DefWindowProcA(window, WM_SYSCOMMAND, wParam, lParam);
+}
+
 LRESULT onCtlColorStatic(HWND window, WPARAM wParam, LPARAM lParam) {
     const auto box = reinterpret_cast<HWND>(lParam);
     if (box == control(GroupCountBox) || box == control(GroupSizeBox)) return reinterpret_cast<LRESULT>(gWhiteBrush);
@@ -269,6 +278,7 @@ LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_DESTROY: onDestroy(); return 0;
     case WM_VKEYTOITEM: return onListKey(reinterpret_cast<HWND>(lParam), wParam);
     case WM_COMMAND: return onCommand(window, wParam);
+    case WM_SYSCOMMAND: return onSysCommand(window, wParam, lParam);
     case WM_CTLCOLORSTATIC: return onCtlColorStatic(window, wParam, lParam);
     }
     return DefWindowProcA(window, message, wParam, lParam);

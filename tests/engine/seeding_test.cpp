@@ -10,7 +10,7 @@
 
 #include "engine/list_host.h"
 #include "engine/seeding.h"
-#include "resources/seed_strings.h"
+#include "resources/seeding.h"
 #include "tests/seed_rules.h"
 
 namespace rl {

@@ -1,8 +1,21 @@
-/* The seeded draw's messages (ids 70 to 89), apart from strings.h so that
-   the draw's texts stay together. Each takes numbers (printf's %d), named
-   beside it. Plain C preprocessor only, so that windres can read it. */
-#ifndef ROSTERLOOM_RESOURCES_SEED_STRINGS_H
-#define ROSTERLOOM_RESOURCES_SEED_STRINGS_H
+/* The seeded draw's resource ids and messages, apart from ids.h and
+   strings.h so that they stay together: strings 70 to 89, the window's
+   controls 760 to 789, its system-menu command from 0x0A80. Each message
+   takes numbers (printf's %d), named beside it. Plain C preprocessor only,
+   so that windres can read it. */
+#ifndef ROSTERLOOM_RESOURCES_SEEDING_H
+#define ROSTERLOOM_RESOURCES_SEEDING_H
+
+/* The main window's system-menu item that opens the seeding window. */
+#define IDM_SEEDING               0x0A80
+
+/* Seeding window */
+#define IDC_SEEDING_CHECK         760
+#define IDC_SEEDING_LIST          761
+#define IDC_SEEDING_POT           762
+#define IDC_SEEDING_TAG           763
+#define IDC_SEEDING_APPLY         764
+#define IDC_SEEDING_CLOSE         765
 
 /* participant, pot, group size */
 #define IDS_SEED_POT_RANGE        70
