@@ -9,6 +9,7 @@
 #include "engine/schedule.h"
 #include "engine/shuffle.h"
 #include "engine/shuffle_internal.h"
+#include "engine/tag_count.h"
 #include "resources/seeding.h"
 
 namespace rl {
@@ -184,6 +185,54 @@ bool tryShuffle(const Frame& frame, Random& random, Try& t) {
     return tagsSpread(frame, t);
 }
 
+void shuffle(std::vector<int>& items, Random& random) {
+    const int n = static_cast<int>(items.size());
+    for (int i = 0; i < n; ++i) std::swap(items[static_cast<std::size_t>(i)], items[static_cast<std::size_t>(i + uniformBelow(random, n - i))]);
+}
+
+// Only when no tagged player has a pot: the counts of each tag in each group
+// drawn in proportion to their arrangements (tag_count.h), then the players
+// shuffled within them.
+TagCountOutcome countedShuffle(const Frame& frame, Random& random, Try& t) {
+    for (std::size_t k = 1; k < frame.kinds.size(); ++k) {
+        for (int player : frame.kinds[k].players) {
+            if (frame.tagOf[static_cast<std::size_t>(player)] >= 0) return TagCountOutcome::TooLarge;
+        }
+    }
+    const auto groups = static_cast<std::size_t>(frame.groups);
+    std::vector<std::vector<int>> placesIn(groups), playersIn(groups), tagged(static_cast<std::size_t>(frame.tags));
+    std::vector<int> untagged, room(groups, 0), sizes;
+    for (int place : frame.kinds[0].places) placesIn[static_cast<std::size_t>(frame.places[static_cast<std::size_t>(place)].group)].push_back(place);
+    for (std::size_t g = 0; g < groups; ++g) room[g] = static_cast<int>(placesIn[g].size());
+    for (int player : frame.kinds[0].players) {
+        const int tag = frame.tagOf[static_cast<std::size_t>(player)];
+        (tag < 0 ? untagged : tagged[static_cast<std::size_t>(tag)]).push_back(player);
+    }
+    for (const auto& players : tagged) sizes.push_back(static_cast<int>(players.size()));
+    const TagCounts counts = drawTagCounts(room, sizes, random, kMaxTagCountWork);
+    if (counts.outcome != TagCountOutcome::Drawn) return counts.outcome;
+    for (std::size_t k = 1; k < frame.kinds.size(); ++k) {
+        std::vector<int> players = frame.kinds[k].players;
+        shuffle(players, random);
+        for (std::size_t i = 0; i < players.size(); ++i) t.at[static_cast<std::size_t>(frame.kinds[k].places[i])] = players[i];
+    }
+    for (std::size_t tag = 0; tag < tagged.size(); ++tag) {
+        shuffle(tagged[tag], random);
+        std::size_t next = 0;
+        for (std::size_t g = 0; g < groups; ++g) {
+            for (int n = 0; n < counts.taken[tag][g]; ++n) playersIn[g].push_back(tagged[tag][next++]);
+        }
+    }
+    shuffle(untagged, random);
+    std::size_t next = 0;
+    for (std::size_t g = 0; g < groups; ++g) {
+        while (playersIn[g].size() < placesIn[g].size()) playersIn[g].push_back(untagged[next++]);
+        shuffle(playersIn[g], random);
+        for (std::size_t i = 0; i < placesIn[g].size(); ++i) t.at[static_cast<std::size_t>(placesIn[g][i])] = playersIn[g][i];
+    }
+    return TagCountOutcome::Drawn;
+}
+
 }  // namespace
 
 bool Seeding::any() const {
@@ -205,7 +254,7 @@ std::string seedRefusalText(const SeedRefusal& r) {
 }
 
 std::optional<GroupTable> seededGroups(const Settings& settings, const Seeding& seeding, std::uint32_t seed,
-                                       SeedRefusal& refusal) {
+                                       SeedRefusal& refusal, std::uint32_t quickTries) {
     refusal = {};
     if (auto bad = badEntry(settings, seeding)) {
         refusal = *bad;
@@ -230,13 +279,26 @@ std::optional<GroupTable> seededGroups(const Settings& settings, const Seeding& 
     Try t{std::vector<int>(frame.places.size()),
           std::vector<int>(static_cast<std::size_t>(frame.tags) * static_cast<std::size_t>(frame.groups)),
           std::vector<std::vector<int>>(frame.kinds.size())};
-    for (std::uint32_t tries = 0; tries < kMaxSeedTries; ++tries) {
-        if (!tryShuffle(frame, random, t)) continue;
-        const std::vector<int>& at = t.at;
-        GroupTable table(static_cast<std::size_t>(settings.groupCount),
-                         std::vector<Pos>(static_cast<std::size_t>(settings.groupSize), kNone));
-        for (std::size_t p = 0; p < at.size(); ++p) table[frame.places[p].group][frame.places[p].row] = static_cast<Pos>(at[p]);
-        return table;
+    const auto table = [&] {
+        GroupTable out(static_cast<std::size_t>(settings.groupCount),
+                       std::vector<Pos>(static_cast<std::size_t>(settings.groupSize), kNone));
+        for (std::size_t p = 0; p < t.at.size(); ++p) out[frame.places[p].group][frame.places[p].row] = static_cast<Pos>(t.at[p]);
+        return out;
+    };
+    // Shuffles first: most draws pass in a few. Failing that, the exact
+    // count where it can be made, else shuffles up to the limit. Each way
+    // gives every arrangement that keeps the rules alike, so the draw does.
+    std::uint32_t tries = 0;
+    for (; tries < quickTries; ++tries) {
+        if (tryShuffle(frame, random, t)) return table();
+    }
+    switch (countedShuffle(frame, random, t)) {
+    case TagCountOutcome::Drawn: return table();
+    case TagCountOutcome::Impossible: refusal.stringId = IDS_SEED_TAGS_NOT_SPREAD; return std::nullopt;
+    case TagCountOutcome::TooLarge: break;
+    }
+    for (; tries < kMaxSeedTries; ++tries) {
+        if (tryShuffle(frame, random, t)) return table();
     }
     refusal.stringId = IDS_SEED_TAGS_NOT_SPREAD;
     return std::nullopt;

@@ -32,7 +32,11 @@ namespace rl {
 
 constexpr std::size_t kMaxTagBytes = 20;  // code page 949
 constexpr std::uint32_t kPotStreamKey = 0x504F5453;  // "POTS"
-// Drawn shuffles before a draw whose tags cannot be spread is given up.
+// Shuffles tried before the exact count is made, where it can be (no tagged
+// player has a pot); choices the count may look at; shuffles in all before a
+// draw whose tags cannot be spread is given up.
+constexpr std::uint32_t kQuickSeedTries = 1u << 12;
+constexpr std::uint64_t kMaxTagCountWork = 4'000'000;
 constexpr std::uint32_t kMaxSeedTries = 1u << 22;
 
 // Each participant's pot (0: none, else 1 to the group size) and tag (code
@@ -59,8 +63,9 @@ std::string seedRefusalText(const SeedRefusal& refusal);
 
 // The groups of a seeded draw for `settings` (already captured and valid),
 // or the reason it cannot be made. `seed` is the draw's seed (the clock).
+// Tests lower `quickTries` to reach the exact count at once.
 std::optional<GroupTable> seededGroups(const Settings& settings, const Seeding& seeding, std::uint32_t seed,
-                                       SeedRefusal& refusal);
+                                       SeedRefusal& refusal, std::uint32_t quickTries = kQuickSeedTries);
 
 // The whole assign step with the seeded draw. Without any pot or tag it is
 // exactly assign(). A refusal of the pots or tags leaves the state Empty and
