@@ -3,6 +3,7 @@
 // A participant's pot and tag ride on its entry of the participant list (the
 // entry's item data), so they follow it when the list changes and go with it
 // when it is deleted; the list itself keeps showing names only.
+#include <algorithm>
 #include <iterator>
 #include <map>
 #include <string>
@@ -27,15 +28,15 @@ constexpr DWORD kRowsStyle = WS_VSCROLL | LBS_NOTIFY | LBS_USETABSTOPS | LBS_EXT
 constexpr ControlRow<Control> kControls[] = {
     {SeededCheck, {"Button", "시드 배정 사용", 0, BS_AUTOCHECKBOX, 20, 12, 200, 20, IDC_SEEDING_CHECK}},
     {NameHeading, {"Static", "참가자", 0, SS_LEFT, 24, 42, 150, 18, -1}},
-    {PotHeading, {"Static", "시드", 0, SS_LEFT, 204, 42, 40, 18, -1}},
+    {PotHeading, {"Static", "시드", 0, SS_LEFT, 182, 42, 50, 18, -1}},
     {TagHeading, {"Static", "소속", 0, SS_LEFT, 250, 42, 100, 18, -1}},
     {ParticipantRows, {"ListBox", nullptr, WS_EX_STATICEDGE, kRowsStyle, 20, 60, 340, 190, IDC_SEEDING_LIST}},
-    {PotLabel, {"Static", "시드:", 0, SS_LEFT, 20, 266, 35, 20, -1}},
-    {PotField, {"Edit", "", WS_EX_CLIENTEDGE, ES_NUMBER | ES_CENTER, 58, 262, 36, 24, IDC_SEEDING_POT}},
-    {TagLabel, {"Static", "소속:", 0, SS_LEFT, 106, 266, 35, 20, -1}},
-    {TagField, {"Edit", "", WS_EX_CLIENTEDGE, ES_AUTOHSCROLL, 144, 262, 140, 24, IDC_SEEDING_TAG}},
+    {PotLabel, {"Static", "시드:", 0, SS_LEFT, 20, 266, 45, 20, -1}},
+    {PotField, {"Edit", "", WS_EX_CLIENTEDGE, ES_NUMBER | ES_CENTER, 66, 262, 36, 24, IDC_SEEDING_POT}},
+    {TagLabel, {"Static", "소속:", 0, SS_LEFT, 114, 266, 45, 20, -1}},
+    {TagField, {"Edit", "", WS_EX_CLIENTEDGE, ES_AUTOHSCROLL, 160, 262, 125, 24, IDC_SEEDING_TAG}},
     {ApplyButton, {"Button", "적용", 0, 0, 295, 261, 65, 26, IDC_SEEDING_APPLY}},
-    {HintLine, {"Static", "시드는 1부터 그룹 당 인원까지, 비우면 없음", 0, SS_LEFT, 20, 301, 270, 20, -1}},
+    {HintLine, {"Static", "시드는 1부터 그룹 당 인원까지", 0, SS_LEFTNOWORDWRAP, 20, 301, 270, 20, -1}},
     {CloseButton, {"Button", "닫기", 0, 0, 295, 296, 65, 26, IDC_SEEDING_CLOSE}},
 };
 static_assert(std::size(kControls) == ControlCount && rowsInEnumOrder(kControls),
@@ -46,8 +47,6 @@ constexpr WindowLook kLook{kSeedingClass, "Rosterloom::Seeding", WS_POPUP | WS_V
 
 // Tab walks these in turn; Enter in a field applies, Escape closes.
 constexpr Control kTabOrder[] = {SeededCheck, ParticipantRows, PotField, TagField, ApplyButton, CloseButton};
-// Dialog template units: name, pot, tag.
-constexpr INT kRowTabStops[] = {92, 115};
 
 struct Mark {
     int pot = 0;
@@ -222,6 +221,23 @@ LRESULT CALLBACK keysProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
     return CallWindowProcA(gDefaultProcedures[which], window, message, wParam, lParam);
 }
 
+// The list's tab stops under the pot and tag headings. It counts them in
+// quarters of its font's average character width, which the font decides.
+void alignColumnsWithHeadings() {
+    HWND rows = control(ParticipantRows);
+    HDC dc = GetDC(rows);
+    SIZE letters{};
+    GetTextExtentPoint32A(dc, "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz", 52, &letters);
+    ReleaseDC(rows, dc);
+    const int quarter = std::max(1L, (letters.cx / 26 + 1) / 2);
+    RECT list{};
+    GetClientRect(rows, &list);
+    MapWindowPoints(rows, gWindow, reinterpret_cast<POINT*>(&list), 2);
+    INT stops[2];
+    for (int i = 0; i < 2; ++i) stops[i] = (kControls[PotHeading + i].layout.x - list.left) * 4 / quarter;
+    SendMessageA(rows, LB_SETTABSTOPS, 2, reinterpret_cast<LPARAM>(stops));
+}
+
 bool createControls(HWND window) {
     for (int i = 0; i < ControlCount; ++i) {
         gControls[i] = createControl(window, kControls[i].layout);
@@ -235,8 +251,7 @@ bool createControls(HWND window) {
     }
     SendMessageA(control(PotField), EM_LIMITTEXT, 1, 0);
     SendMessageA(control(TagField), EM_LIMITTEXT, kMaxTagBytes, 0);
-    SendMessageA(control(ParticipantRows), LB_SETTABSTOPS, std::size(kRowTabStops),
-                 reinterpret_cast<LPARAM>(kRowTabStops));
+    alignColumnsWithHeadings();
     return true;
 }
 
