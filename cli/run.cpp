@@ -33,12 +33,6 @@ void complain(const std::string& message) { std::fprintf(stderr, "%s: %s\n", kPr
 
 std::string displayName(const std::string& file) { return file == "-" ? "standard input" : file; }
 
-// How the draw was seeded, as the event keeps it.
-struct SeedInfo {
-    std::uint32_t seed = 0;
-    std::optional<std::string> text;  // UTF-8; only for a seed taken from a text
-};
-
 // The whole file, or nothing after saying why (unless told to keep quiet).
 std::optional<std::string> readAll(const std::string& file, bool quiet = false) {
     std::FILE* in = file == "-" ? stdin : openForReading(file);
@@ -140,15 +134,15 @@ int writeOutput(const Options& o, std::string_view text) {
 }
 
 // The seed that --seed-text stands for, with its text as UTF-8.
-bool seedFromOptions(const Options& o, SeedInfo& seed, std::optional<std::uint32_t>& given) {
+bool seedFromOptions(const Options& o, std::optional<std::string>& text, std::optional<std::uint32_t>& given) {
     given = o.seed;
     if (!o.seedText) return true;
-    seed.text = argumentToUtf8(*o.seedText);
-    if (!seed.text) {
+    text = argumentToUtf8(*o.seedText);
+    if (!text) {
         complain("--seed-text is not valid text");
         return false;
     }
-    given = seedFromText(*seed.text);
+    given = seedFromText(*text);
     if (!given) complain("cannot compute the SHA-256 of --seed-text");
     return given.has_value();
 }
@@ -235,9 +229,9 @@ int finish(const Options& o, const event::Event& event, ListHost& host) {
 }
 
 int draw(const Options& o) {
-    SeedInfo seed;
+    std::optional<std::string> seedText;  // UTF-8
     std::optional<std::uint32_t> given;
-    if (!seedFromOptions(o, seed, given)) return kExitBadInput;
+    if (!seedFromOptions(o, seedText, given)) return kExitBadInput;
     ListHost host;
     Seeding seeding;
     if (!fillHost(host, seeding, o, given)) return kExitBadInput;
@@ -254,7 +248,7 @@ int draw(const Options& o) {
     // Only the event file says when the draw was made.
     auto drawnAt = o.json ? drawnAtFor(o) : std::optional<std::string>("");
     if (!drawnAt) return kExitBadInput;
-    event::Event drawn = event::eventFromDraw(state, results, host, host.clock, seed.text, std::move(*drawnAt));
+    event::Event drawn = event::eventFromDraw(state, results, host, host.clock, seedText, std::move(*drawnAt));
     drawn.seeded = o.pots;
     drawn.seeding = std::move(seeding);
     return finish(o, drawn, host);
