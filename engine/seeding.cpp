@@ -4,7 +4,6 @@
 #include <cstdio>
 #include <map>
 #include <new>
-#include <numeric>
 
 #include "engine/schedule.h"
 #include "engine/shuffle.h"

@@ -38,21 +38,6 @@ public:
         return out;
     }
 
-private:
-    Count timesWord(std::uint32_t factor) const {
-        Count out;
-        std::uint64_t carry = 0;
-        for (std::uint32_t word : words_) {
-            carry += std::uint64_t{word} * factor;
-            out.words_.push_back(static_cast<std::uint32_t>(carry));
-            carry >>= 32;
-        }
-        if (carry) out.words_.push_back(static_cast<std::uint32_t>(carry));
-        out.trim();
-        return out;
-    }
-
-public:
     bool less(const Count& other) const {
         if (words_.size() != other.words_.size()) return words_.size() < other.words_.size();
         return std::lexicographical_compare(words_.rbegin(), words_.rend(), other.words_.rbegin(), other.words_.rend());
@@ -92,6 +77,19 @@ public:
     }
 
 private:
+    Count timesWord(std::uint32_t factor) const {
+        Count out;
+        std::uint64_t carry = 0;
+        for (std::uint32_t word : words_) {
+            carry += std::uint64_t{word} * factor;
+            out.words_.push_back(static_cast<std::uint32_t>(carry));
+            carry >>= 32;
+        }
+        if (carry) out.words_.push_back(static_cast<std::uint32_t>(carry));
+        out.trim();
+        return out;
+    }
+
     void trim() {
         while (!words_.empty() && words_.back() == 0) words_.pop_back();
     }
