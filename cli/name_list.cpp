@@ -40,9 +40,73 @@ std::string checkName(std::string_view line, std::string& name) {
     return {};
 }
 
+std::string_view trimmed(std::string_view text) {
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
+    return text;
+}
+
+std::string_view nextColumn(std::string_view& line) {
+    const std::size_t tab = line.find('\t');
+    const std::string_view column = line.substr(0, tab);
+    line.remove_prefix(tab == std::string_view::npos ? line.size() : tab + 1);
+    return column;
+}
+
+// Blank or 1 to kMaxPot, plain digits.
+std::string checkPot(std::string_view text, int& pot) {
+    text = trimmed(text);
+    pot = 0;
+    if (text.empty()) return {};
+    if (text.size() > 1 || text[0] < '1' || text[0] > '0' + kMaxPot) {
+        return "the pot must be a number from 1 to " + std::to_string(kMaxPot) + ", not '" + std::string(text) + "'";
+    }
+    pot = text[0] - '0';
+    return {};
+}
+
+std::string checkTag(std::string_view text, std::string& tag) {
+    text = trimmed(text);
+    if (hasControlCharacter(text)) return "the tag contains a control character";
+    if (!isValidUtf8(text)) return "the tag is not valid UTF-8";
+    auto converted = utf8ToCp949(text);
+    if (!converted) return "the tag has a character that code page 949 cannot hold";
+    if (converted->size() > kMaxTagBytes) {
+        return "the tag takes " + std::to_string(converted->size()) + " bytes in code page 949, more than " +
+               std::to_string(kMaxTagBytes);
+    }
+    tag = std::move(*converted);
+    return {};
+}
+
+// The name's columns: why they cannot be read, or nothing; the pot and tag
+// are appended to the list.
+std::string checkColumns(std::string_view& line, Columns columns, NameList& list) {
+    const std::size_t tab = line.find('\t');
+    if (columns == Columns::Kept || tab == std::string_view::npos) {
+        if (columns == Columns::Read) list.pots.push_back(0), list.tags.emplace_back();
+        return {};
+    }
+    std::string_view rest = line.substr(tab + 1);
+    if (columns == Columns::Refused) {
+        if (trimmed(rest).empty()) return {};  // trailing tabs belong to the name, as before
+        return "the line has more than a name (a tab and more text); add --pots to read NAME<TAB>POT<TAB>TAG";
+    }
+    line = line.substr(0, tab);
+    if (line.empty()) return "the line has no name before its first tab";
+    const std::string_view pot = nextColumn(rest), tag = nextColumn(rest);
+    if (!rest.empty()) return "more than three columns: NAME<TAB>POT<TAB>TAG";
+    int potValue = 0;
+    std::string tagValue;
+    std::string problem = checkPot(pot, potValue);
+    if (problem.empty()) problem = checkTag(tag, tagValue);
+    if (problem.empty()) list.pots.push_back(potValue), list.tags.push_back(std::move(tagValue));
+    return problem;
+}
+
 }  // namespace
 
-NameList parseNameList(std::string_view bytes, std::size_t maxNames, std::string_view noun) {
+NameList parseNameList(std::string_view bytes, std::size_t maxNames, std::string_view noun, Columns columns) {
     NameList list;
     if (bytes.substr(0, kByteOrderMark.size()) == kByteOrderMark) {
         bytes.remove_prefix(kByteOrderMark.size());
@@ -57,12 +121,15 @@ NameList parseNameList(std::string_view bytes, std::size_t maxNames, std::string
         if (line.empty()) continue;
 
         std::string name;
-        std::string problem = checkName(line, name);
+        std::string problem = checkColumns(line, columns, list);
+        if (problem.empty()) problem = checkName(line, name);
         if (problem.empty() && list.names.size() == maxNames) {
             problem = "more than " + std::to_string(maxNames) + " " + std::string(noun);
         }
         if (!problem.empty()) {
             list.names.clear();
+            list.pots.clear();
+            list.tags.clear();
             list.errorLine = lineNumber;
             list.error = std::move(problem);
             return list;

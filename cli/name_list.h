@@ -13,17 +13,32 @@ constexpr std::size_t kMaxMaps = 10;
 
 struct NameList {
     std::vector<std::string> names;  // code page 949, in file order
+    // Read only with Columns::Read, one per name: the pot (0: none) and the
+    // tag (code page 949; empty: none).
+    std::vector<int> pots;
+    std::vector<std::string> tags;
     int errorLine = 0;               // 1-based; 0 when the list is good
     std::string error;
 
     bool ok() const { return errorLine == 0; }
 };
 
+// What a tab in a line means. Kept: it is part of the name (the map list,
+// and every list before the seeded draw). Refused: a tab followed by more
+// text is refused, naming --pots (the participants without it). Read: the
+// line is NAME<TAB>POT<TAB>TAG, either of the last two empty or left out.
+enum class Columns { Kept, Refused, Read };
+
 // Reads a UTF-8 list of names, one a line (LF or CR LF; a leading byte-order
 // mark and empty lines skipped), as the window program's entry fields would
 // take them: names stay as written, duplicates allowed. Any bytes at all may
 // come in; the first bad line stops the reading. `noun` names the list in
 // the message for too many entries ("participants", "maps").
-NameList parseNameList(std::string_view bytes, std::size_t maxNames, std::string_view noun);
+NameList parseNameList(std::string_view bytes, std::size_t maxNames, std::string_view noun,
+                       Columns columns = Columns::Kept);
+
+// Longest tag, in code page 949 bytes; pots run from 1 to the largest group.
+constexpr std::size_t kMaxTagBytes = 20;
+constexpr int kMaxPot = 8;
 
 }  // namespace rl::cli

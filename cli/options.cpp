@@ -38,6 +38,9 @@ const char* const kUsage =
     "                       --results then replaces the results of the matches it names\n"
     "  --verify FILE        draw an event file again from its inputs and seed and compare: exit 0 when the\n"
     "                       draw reproduces, 3 with the first group and place that differ\n"
+    "  --pots               seeded draw: a participant line may be NAME<TAB>POT<TAB>TAG (either may be empty);\n"
+    "                       each group gets at most one player of a pot (1 to --size), pot 1 first, and\n"
+    "                       players of one tag are kept apart\n"
     "  --help, --version\n"
     "Exit status: 0 done, 1 the output could not be written, 2 bad input, 3 --check found a difference.\n";
 
@@ -114,6 +117,7 @@ std::string applyFlag(Options& o, const std::string& option) {
     else if (option == "--random-maps") o.equalMaps = false;
     else if (option == "--utf8") o.utf8 = true;
     else if (option == "--third-place") o.thirdPlace = true;
+    else if (option == "--pots") o.pots = true;
     else if (option == "--help") o.help = true;
     else if (option == "--version") o.version = true;
     else return "unknown option '" + option + "'";
@@ -133,7 +137,7 @@ std::string addParticipantsFile(Options& o, const std::string& arg, bool& given)
 bool isDrawInput(const std::string& option) {
     static const char* const inputs[] = {"PARTICIPANTS", "--maps",        "--groups", "--size",
                                          "--tournament", "--no-spread",   "--random-maps",
-                                         "--seed",       "--seed-text"};
+                                         "--seed",       "--seed-text",   "--pots"};
     for (const char* input : inputs) {
         if (option == input) return true;
     }

@@ -25,6 +25,7 @@ struct Options {
     bool thirdPlace = false;
     std::optional<std::string> eventFile;   // inputs, draw and results from an event file
     std::optional<std::string> verifyFile;  // draw an event file again and compare
+    bool pots = false;                     // the seeded draw; participant lines may have columns
     bool help = false;
     bool version = false;
 };

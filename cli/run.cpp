@@ -17,6 +17,7 @@
 #include "cli/seed_text.h"
 #include "engine/assignment.h"
 #include "engine/list_host.h"
+#include "engine/seeding.h"
 #include "event/event.h"
 #include "resources/strings.h"
 #include "standings/standings_text.h"
@@ -62,16 +63,16 @@ std::optional<event::Event> readEventFile(const std::string& file) {
     return std::move(read.event);
 }
 
-std::optional<std::vector<std::string>> readNames(const std::string& file, std::size_t maxNames,
-                                                  std::string_view noun) {
+std::optional<NameList> readNames(const std::string& file, std::size_t maxNames, std::string_view noun,
+                                  Columns columns = Columns::Kept) {
     const auto bytes = readAll(file);
     if (!bytes) return std::nullopt;
-    NameList list = parseNameList(*bytes, maxNames, noun);
+    NameList list = parseNameList(*bytes, maxNames, noun, columns);
     if (!list.ok()) {
         std::fprintf(stderr, "%s:%d: %s\n", displayName(file).c_str(), list.errorLine, list.error.c_str());
         return std::nullopt;
     }
-    return std::move(list.names);
+    return list;
 }
 
 const char* messageText(int stringId) {
@@ -90,14 +91,21 @@ void showRefusal(const ListHost& host) {
     std::fprintf(stderr, "%s\n", text ? text->c_str() : "the settings were refused");
 }
 
-bool fillHost(ListHost& host, const Options& o, std::optional<std::uint32_t> seed) {
-    auto participants = readNames(o.participantsFile, kMaxParticipants, "participants");
+void showSeedRefusal(const SeedRefusal& refusal) {
+    const auto text = cp949ToUtf8(seedRefusalText(refusal));
+    std::fprintf(stderr, "%s\n", text ? text->c_str() : "the pots or tags were refused");
+}
+
+bool fillHost(ListHost& host, Seeding& seeding, const Options& o, std::optional<std::uint32_t> seed) {
+    auto participants = readNames(o.participantsFile, kMaxParticipants, "participants",
+                                  o.pots ? Columns::Read : Columns::Refused);
     if (!participants) return false;
-    host.participants = std::move(*participants);
+    host.participants = std::move(participants->names);
+    seeding = {std::move(participants->pots), std::move(participants->tags)};
     if (o.mapsFile) {
         auto maps = readNames(*o.mapsFile, kMaxMaps, "maps");
         if (!maps) return false;
-        host.maps = std::move(*maps);
+        host.maps = std::move(maps->names);
     }
     host.mapsEnabled = o.mapsFile.has_value();
     host.equalMaps = o.equalMaps;
@@ -245,12 +253,14 @@ int draw(const Options& o) {
     std::optional<std::uint32_t> given;
     if (!seedFromOptions(o, seedText, given)) return kExitBadInput;
     ListHost host;
-    if (!fillHost(host, o, given)) return kExitBadInput;
+    Seeding seeding;
+    if (!fillHost(host, seeding, o, given)) return kExitBadInput;
 
     AssignmentState state;
-    switch (assign(state, host)) {
+    SeedRefusal refusal;
+    switch (o.pots ? assignSeeded(state, host, seeding, refusal) : assign(state, host)) {
     case AssignOutcome::Assigned: break;
-    case AssignOutcome::Rejected: showRefusal(host); return kExitBadInput;
+    case AssignOutcome::Rejected: refusal.stringId ? showSeedRefusal(refusal) : showRefusal(host); return kExitBadInput;
     case AssignOutcome::OutOfMemory: complain("out of memory"); return kExitFailed;
     }
     Results results;
@@ -259,9 +269,11 @@ int draw(const Options& o) {
     // Only the event file says when the draw was made.
     auto drawnAt = o.json ? drawnAtFor(o) : std::optional<std::string>("");
     if (!drawnAt) return kExitBadInput;
-    event::Event made = event::eventFromDraw(state, results, host, host.clock, seedText, std::move(*drawnAt));
-    made.playoff = std::move(playoff);
-    return finish(o, made, host);
+    event::Event drawn = event::eventFromDraw(state, results, host, host.clock, seedText, std::move(*drawnAt));
+    drawn.seeded = o.pots;
+    drawn.seeding = std::move(seeding);
+    drawn.playoff = std::move(playoff);
+    return finish(o, drawn, host);
 }
 
 int reopen(const Options& o) {

@@ -12,6 +12,7 @@
 
 #include "engine/assignment.h"
 #include "engine/list_host.h"
+#include "engine/seeding.h"
 #include "standings/playoff.h"
 
 namespace rl::event {
@@ -43,6 +44,11 @@ struct Event {
     // version of the program that wrote the file (filled in by the writer).
     std::string drawnAt;
     std::string program;
+
+    // The seeded draw: whether it was chosen, and each participant's pot and
+    // tag (CP949). The file holds them only for a seeded draw.
+    bool seeded = false;
+    Seeding seeding;
 
     // The draw as it was drawn, with its settings (state.settings), and the
     // results entered since.

@@ -116,6 +116,7 @@ public:
         readNames("maps", kMaxMaps, maps_, event_.maps);
         readSeed();
         readSettings();
+        readSeeding();
         readGroups();
         readPlayoff();
         checkFingerprint();
@@ -204,6 +205,38 @@ private:
                                         std::to_string(s.groupSize));
         }
         if (s.mapsEnabled && s.mapCount == 0) refuse("/maps", "maps are used, but there are none");
+    }
+
+    // Only a seeded draw's file says so, and then it holds every
+    // participant's pot and tag, null for none.
+    void readSeeding() {
+        const Json& settings = file_["settings"];
+        if (!settings.contains("seeded")) return;
+        event_.seeded = boolean(settings["seeded"], "/settings/seeded");
+        if (!event_.seeded) return;  // the comparison with the document refuses the key
+        const std::size_t count = event_.participants.size();
+        const Json& pots = arrayOf(field(file_, "", "pots"), "/pots");
+        const Json& tags = arrayOf(field(file_, "", "tags"), "/tags");
+        if (pots.size() != count) refuse("/pots", "must hold one pot (or null) for each participant");
+        if (tags.size() != count) refuse("/tags", "must hold one tag (or null) for each participant");
+        for (std::size_t i = 0; i < count; ++i) {
+            const int size = event_.state.settings.groupSize;
+            event_.seeding.pots.push_back(pots[i].is_null() ? 0 : static_cast<int>(whole(pots[i], pointerTo("/pots", i), 1, size)));
+            event_.seeding.tags.push_back(tags[i].is_null() ? std::string() : tag(tags[i], pointerTo("/tags", i)));
+        }
+    }
+
+    std::string tag(const Json& value, const std::string& where) {
+        const std::string& utf8 = text(value, where);
+        if (utf8.empty()) refuse(where, "an empty tag must be null");
+        if (hasControlCharacter(utf8)) refuse(where, "the tag contains a control character");
+        auto cp949 = frontEnd_.fromUtf8(utf8);
+        if (!cp949) refuse(where, "the tag has a character that code page 949 cannot hold");
+        if (cp949->size() > kMaxTagBytes) {
+            refuse(where, "the tag takes " + std::to_string(cp949->size()) + " bytes in code page 949, more than " +
+                              std::to_string(kMaxTagBytes));
+        }
+        return std::move(*cp949);
     }
 
     // How many members each group has: the draw lays the participants out

@@ -26,11 +26,20 @@ public:
 
     // What the fingerprint is taken of, in this order.
     Json inputs() {
-        return {{"participants", names(event_.participants)},
-                {"maps", names(event_.maps)},
-                {"settings", settings(event_.state.settings)},
-                {"seed", event_.seed},
-                {"seedText", event_.seedText ? Json(*event_.seedText) : Json(nullptr)}};
+        Json inputs = {{"participants", names(event_.participants)},
+                       {"maps", names(event_.maps)},
+                       {"settings", settings(event_.state.settings)},
+                       {"seed", event_.seed},
+                       {"seedText", event_.seedText ? Json(*event_.seedText) : Json(nullptr)}};
+        // A plain draw's file stays as it was, fingerprint and all.
+        if (event_.seeded) {
+            inputs["settings"]["seeded"] = true;
+            Json pots = Json::array(), tags = Json::array();
+            for (std::size_t i = 0; i < event_.participants.size(); ++i) pots.push_back(pot(i)), tags.push_back(tag(i));
+            inputs["pots"] = std::move(pots);
+            inputs["tags"] = std::move(tags);
+        }
+        return inputs;
     }
 
     static Json settings(const Settings& s) {
@@ -44,17 +53,20 @@ public:
             standings.standings = settledStandings(event_.state, event_.results, g, event_.playoff.settled);
         }
         Json places = Json::array(), members = Json::array(), matches = Json::array(), table = Json::array();
+        Json pots = Json::array(), tags = Json::array();
         for (Pos p : event_.state.groupTable[static_cast<std::size_t>(g)]) {
             places.push_back(participant(p));
-            if (p != kNone) members.push_back(participant(p));
+            if (p == kNone) continue;
+            members.push_back(participant(p));
+            pots.push_back(pot(static_cast<std::size_t>(p))), tags.push_back(tag(static_cast<std::size_t>(p)));
         }
         for (const MatchState& m : standings.matches) matches.push_back(match(m));
         for (const Standing& s : standings.standings) table.push_back(standing(s));
-        return {{"group", std::string(1, static_cast<char>('A' + g))},
-                {"places", places},
-                {"members", members},
-                {"matches", matches},
-                {"standings", table}};
+        Json group = {{"group", std::string(1, static_cast<char>('A' + g))}, {"places", places}, {"members", members}};
+        if (event_.seeded) group["pots"] = std::move(pots), group["tags"] = std::move(tags);
+        group["matches"] = std::move(matches);
+        group["standings"] = std::move(table);
+        return group;
     }
 
     // The playoff's choices, settled orders and scores are what the file
@@ -91,6 +103,13 @@ public:
 
 private:
     static std::string letter(int group) { return std::string(1, static_cast<char>('A' + group)); }
+    Json pot(std::size_t i) const {
+        return numberOrNull(i < event_.seeding.pots.size() ? event_.seeding.pots[i] : 0);
+    }
+    Json tag(std::size_t i) {
+        const auto& tags = event_.seeding.tags;
+        return i < tags.size() && !tags[i].empty() ? name(tags, static_cast<Pos>(i)) : Json(nullptr);
+    }
 
     Json name(const std::vector<std::string>& list, Pos index) {
         if (index < 0 || static_cast<std::size_t>(index) >= list.size()) return nullptr;
@@ -166,6 +185,7 @@ std::optional<Json> eventJson(const Event& event, const FrontEnd& frontEnd, cons
     file["fingerprint"] = fingerprintOf(inputs, frontEnd);
     file["participants"] = inputs["participants"];
     file["maps"] = inputs["maps"];
+    if (event.seeded) file["pots"] = inputs["pots"], file["tags"] = inputs["tags"];
     Json groups = Json::array();
     for (std::size_t g = 0; g < event.state.groupTable.size(); ++g) groups.push_back(writer.group(static_cast<int>(g)));
     file["groups"] = std::move(groups);

@@ -19,7 +19,10 @@ std::string parting(const std::string& where, const std::string& file, const std
 std::optional<std::string> drawDifference(const Event& event, const FrontEnd& frontEnd) {
     ListHost host = hostFor(event);
     AssignmentState drawn;
-    if (assign(drawn, host) != AssignOutcome::Assigned) return "its inputs cannot be drawn again";
+    SeedRefusal refusal;
+    const AssignOutcome outcome =
+        event.seeded ? assignSeeded(drawn, host, event.seeding, refusal) : assign(drawn, host);
+    if (outcome != AssignOutcome::Assigned) return "its inputs cannot be drawn again";
     const AssignmentState& kept = event.state;
     const auto& names = event.participants;
     for (std::size_t g = 0; g < kept.groupTable.size(); ++g) {

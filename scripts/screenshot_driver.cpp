@@ -10,6 +10,10 @@
 //   screenshot_driver standings    open the standings window from the result
 //                                  window's system menu, record group A's
 //                                  first round and choose its final
+//   screenshot_driver seeding      open the seeding window from the main
+//                                  window's system menu, turn the seeded draw
+//                                  on and give six players a pot and a race
+//   screenshot_driver close-seeding  close it again
 //   screenshot_driver rect CLASS   print the window's geometry as WxH+X+Y
 //   screenshot_driver exit         press the exit button
 #include <windows.h>
@@ -20,6 +24,7 @@
 #include <vector>
 
 #include "resources/ids.h"
+#include "resources/seeding.h"
 
 namespace {
 
@@ -125,6 +130,40 @@ int enterResults() {
     return 0;
 }
 
+// As a person would: choose the participant, type the pot and the race, apply.
+void markRow(HWND window, int row, const char* pot, const char* tag) {
+    HWND rows = GetDlgItem(window, IDC_SEEDING_LIST);
+    SendMessageA(rows, LB_SETSEL, FALSE, -1);
+    SendMessageA(rows, LB_SETSEL, TRUE, row);
+    SendMessageA(window, WM_COMMAND, MAKEWPARAM(IDC_SEEDING_LIST, LBN_SELCHANGE), reinterpret_cast<LPARAM>(rows));
+    SetDlgItemTextA(window, IDC_SEEDING_POT, pot);
+    SetDlgItemTextA(window, IDC_SEEDING_TAG, tag);
+    click(GetDlgItem(window, IDC_SEEDING_APPLY));
+}
+
+int markSeeds() {
+    PostMessageA(mainWindow(), WM_SYSCOMMAND, IDM_SEEDING, 0);
+    Sleep(1500);
+    HWND window = FindWindowA("SeedingWnd", nullptr);
+    if (!window) {
+        std::fprintf(stderr, "no seeding window\n");
+        return 1;
+    }
+    click(GetDlgItem(window, IDC_SEEDING_CHECK));
+    const char* const marks[][2] = {{"1", "Zerg"}, {"1", "Terran"}, {"1", "Protoss"},
+                                    {"2", "Zerg"}, {"2", "Protoss"}, {"2", "Terran"}};
+    for (int row = 0; row < 6; ++row) markRow(window, row, marks[row][0], marks[row][1]);
+    markRow(window, 6, "", "Zerg");
+    Sleep(1000);
+    return 0;
+}
+
+int closeSeeding() {
+    PostMessageA(GetDlgItem(FindWindowA("SeedingWnd", nullptr), IDC_SEEDING_CLOSE), BM_CLICK, 0, 0);
+    Sleep(500);
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -135,6 +174,8 @@ int main(int argc, char** argv) {
     if (std::strcmp(step, "example") == 0) return fillExample();
     if (std::strcmp(step, "assign") == 0) return press(IDC_ASSIGN);
     if (std::strcmp(step, "help") == 0) return press(IDC_HELP);
+    if (std::strcmp(step, "seeding") == 0) return markSeeds();
+    if (std::strcmp(step, "close-seeding") == 0) return closeSeeding();
     if (std::strcmp(step, "standings") == 0) return enterResults();
     if (std::strcmp(step, "exit") == 0) return press(IDC_EXIT);
     if (std::strcmp(step, "rect") == 0 && argc > 2) return printRect(argv[2]);

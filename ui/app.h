@@ -10,8 +10,10 @@
 #include <vector>
 
 #include "engine/assignment.h"
+#include "engine/seeding.h"
 #include "event/event.h"
 #include "standings/playoff.h"
+#include "standings/results.h"
 
 namespace rl::ui {
 
@@ -21,6 +23,7 @@ inline constexpr char kResultClass[] = "SubWnd";
 inline constexpr char kHelpClass[] = "HelpWnd";
 inline constexpr char kEntryFieldClass[] = "SC_Edit";
 inline constexpr char kStandingsClass[] = "StandingsWnd";
+inline constexpr char kSeedingClass[] = "SeedingWnd";
 
 // A child control as a window lays it out; WS_CHILD | WS_VISIBLE go on top
 // of `style`. Id -1 is the 16-bit 0xFFFF, "no id".
@@ -143,6 +146,23 @@ void showSettleWindow(HWND owner, int group, void (*settled)());
 // A box captioned with the program's name holding `text` as it is.
 int showTextBox(HWND owner, const std::string& text, UINT buttons);
 std::string loadedString(int stringId);
+
+// --- seeding window (seeding_window.cpp)
+LRESULT CALLBACK seedingWindowProc(HWND, UINT, WPARAM, LPARAM);
+// "시드와 소속 지정(&P)..." in the main window's system menu.
+void addSeedingCommand(HWND window);
+void showSeedingWindow(HWND owner);
+bool seededDrawOn();
+// A pasted row's pot and tag cells, kept for the entry at `index` while the
+// seeded draw is on.
+void markPastedParticipant(HWND list, int index, const std::string& pot, const std::string& tag);
+// Every participant's pot and tag, in list order.
+Seeding currentSeeding();
+// An opened event's choice, pots and tags, for the participants just listed.
+void restoreSeeding(bool seeded, const Seeding& seeding);
+// The assign step: seeded while the seeding window's box is checked, its
+// refusals shown in a box; otherwise assign() as always.
+AssignOutcome assignWithSeeding(AssignmentState& state, Host& host);
 
 // --- help window (help_window.cpp)
 LRESULT CALLBACK helpWindowProc(HWND, UINT, WPARAM, LPARAM);

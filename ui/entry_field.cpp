@@ -110,15 +110,31 @@ std::string clipboardText(HWND owner) {
     return text;
 }
 
-// One line of a pasted list: up to its first tab, so that a spreadsheet row
-// gives its first cell.
-std::vector<std::string> pastedLines(const std::string& text) {
-    std::vector<std::string> lines;
+// A line of a pasted list: the name up to its first tab, so that a
+// spreadsheet row gives its first cell; the next two cells are a seeded
+// draw's pot and tag.
+struct PastedRow {
+    std::string name, pot, tag;
+};
+
+std::string nextCell(std::string& rest) {
+    const std::size_t tab = rest.find('\t');
+    std::string cell = rest.substr(0, tab);
+    rest = tab == std::string::npos ? std::string() : rest.substr(tab + 1);
+    return cell;
+}
+
+std::vector<PastedRow> pastedLines(const std::string& text) {
+    std::vector<PastedRow> lines;
     std::size_t start = 0;
     while (start <= text.size()) {
         const std::size_t end = std::min(text.find_first_of("\r\n", start), text.size());
-        const std::string line = text.substr(start, end - start);
-        lines.push_back(line.substr(0, line.find('\t')));
+        std::string rest = text.substr(start, end - start);
+        PastedRow row;
+        row.name = nextCell(rest);
+        row.pot = nextCell(rest);
+        row.tag = nextCell(rest);
+        lines.push_back(std::move(row));
         start = end + (text.compare(end, 2, "\r\n") == 0 ? 2 : 1);
     }
     return lines;
@@ -131,13 +147,14 @@ LRESULT onPaste(HWND field, const ListTarget& target) {
     if (text.find_first_of("\r\n") == std::string::npos) return passOn(field, WM_PASTE, 0, 0);
     HWND list = GetDlgItem(GetParent(field), target.listId);
     bool leftOver = false;
-    for (const std::string& line : pastedLines(text)) {
-        if (line.empty() || startsWithWhiteSpace(line.c_str())) continue;
+    for (const PastedRow& row : pastedLines(text)) {
+        if (row.name.empty() || startsWithWhiteSpace(row.name.c_str())) continue;
         if (isFull(list, target)) {
             leftOver = true;
             break;
         }
-        addEntry(list, line);
+        addEntry(list, row.name);
+        if (target.listId == IDC_PARTICIPANT_LIST) markPastedParticipant(list, listCount(list) - 1, row.pot, row.tag);
     }
     if (leftOver)
         showLimitReached(field);

@@ -135,6 +135,8 @@ event::Event currentEvent() {
     event::Event current =
         event::eventFromDraw(assignment(), results(), host(), gOrigin.seed, gOrigin.seedText, gOrigin.drawnAt);
     current.playoff = playoff();
+    current.seeded = seededDrawOn();
+    if (current.seeded) current.seeding = currentSeeding();
     return current;
 }
 

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "resources/ids.h"
+#include "resources/seeding.h"
 
 namespace rl::ui {
 namespace {
@@ -138,16 +139,25 @@ public:
         MessageBoxA(mainWindow(), "ERROR", "Fail to Memory Allocation", MB_OK);
     }
 
-    // The event file keeps the clock a draw was seeded from.
+    // The event file keeps the clock a draw was seeded from. Within one draw
+    // every shuffle reads the same second, so that one seed repeats the whole
+    // draw even when the clock ticks between its shuffles.
     std::uint32_t now() override {
-        lastClock_ = fixedClock_ ? *fixedClock_ : static_cast<std::uint32_t>(std::time(nullptr));
+        if (!inDraw_ || !clockRead_)
+            lastClock_ = fixedClock_ ? *fixedClock_ : static_cast<std::uint32_t>(std::time(nullptr));
+        clockRead_ = true;
         return lastClock_;
     }
+    void beginDraw() { inDraw_ = true, clockRead_ = false; }
+    void endDraw() { inDraw_ = false; }
     std::uint32_t lastClock_ = 0;  // what the last draw was seeded with
 
     std::optional<std::uint32_t> fixedClock_;
 
 private:
+    bool inDraw_ = false;
+    bool clockRead_ = false;
+
     static HWND listControl(ListKind list) {
         return control(list == ListKind::Participants ? ParticipantList : MapList);
     }
@@ -257,6 +267,7 @@ LRESULT onCreate(HWND window) {
     addEventCommands(window);
     DragAcceptFiles(window, TRUE);
     beginEventSession();
+    addSeedingCommand(window);
     SetFocus(control(ParticipantField));
     return 0;
 }
@@ -272,7 +283,10 @@ void onDestroy() {
 // False when there is no assignment to show: the engine said why, or memory
 // ran out and the program is ending.
 bool assignNow(HWND window) {
-    switch (assign(gAssignment, gHost)) {
+    gHost.beginDraw();
+    const AssignOutcome outcome = assignWithSeeding(gAssignment, gHost);
+    gHost.endDraw();
+    switch (outcome) {
     case AssignOutcome::Rejected:
         return false;  // the message has been shown
     case AssignOutcome::OutOfMemory:
@@ -318,6 +332,7 @@ LRESULT onSysCommand(HWND window, WPARAM wParam, LPARAM lParam) {
     switch (wParam & 0xFFF0) {
     case IDM_OPEN_EVENT: openEventWithDialog(window); return 0;
     case IDM_SAVE_EVENT: if (gAssigned) saveEventWithDialog(window); return 0;
+    case IDM_SEEDING: showSeedingWindow(window); return 0;
     }
     return DefWindowProcA(window, WM_SYSCOMMAND, wParam, lParam);
 }
@@ -384,6 +399,7 @@ void restoreEvent(const event::Event& event) {
     releaseAssignment(gAssignment, kReleaseOnCancel);
     fillList(ParticipantList, event.participants);
     fillList(MapList, event.maps);
+    restoreSeeding(event.seeded, event.seeding);
     refreshListCaptions(kParticipantCaption | kMapCaption);
     showSettings(event.state.settings);
     gAssignment = event.state;

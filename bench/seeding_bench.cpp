@@ -1,0 +1,47 @@
+// The seeded draw at the input limits: 64 players in 8 groups of 8, each
+// with a pot or not, in teams or races. Each iteration is a new seed, since
+// how many shuffles a draw needs depends on it.
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+#include "engine/seeding.h"
+
+namespace {
+
+// Player i is in pot i / 8 + 1 when pots are used, and in team i % teams
+// (a race when teams are few), so that a team has players in many pots.
+rl::Seeding seeding(bool pots, int teams) {
+    rl::Seeding s;
+    for (int i = 0; i < 64; ++i) {
+        s.pots.push_back(pots ? i / 8 + 1 : 0);
+        s.tags.push_back("t" + std::to_string((i * 5) % teams));
+    }
+    return s;
+}
+
+void seededDraw(benchmark::State& run, bool pots, int teams) {
+    rl::Settings settings;
+    settings.participantCount = 64, settings.groupCount = 8, settings.groupSize = 8, settings.spreadVacancies = true;
+    const rl::Seeding s = seeding(pots, teams);
+    std::uint32_t seed = 1;
+    for (auto _ : run) {
+        rl::SeedRefusal refusal;
+        if (!rl::seededGroups(settings, s, seed++, refusal)) {
+            run.SkipWithError("refused");
+            return;
+        }
+    }
+}
+
+void BM_SeededRaces(benchmark::State& run) { seededDraw(run, true, 3); }
+void BM_SeededTeamsOfFour(benchmark::State& run) { seededDraw(run, true, 16); }
+void BM_SeededTeamsOfFourNoPots(benchmark::State& run) { seededDraw(run, false, 16); }
+void BM_SeededTeamsOfEightNoPots(benchmark::State& run) { seededDraw(run, false, 8); }
+
+BENCHMARK(BM_SeededRaces)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SeededTeamsOfFour)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SeededTeamsOfFourNoPots)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SeededTeamsOfEightNoPots)->Unit(benchmark::kMillisecond);
+
+}  // namespace

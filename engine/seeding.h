@@ -1,0 +1,75 @@
+#pragma once
+// The seeded draw: pots that spread the strongest players over the groups,
+// and tags (a team, a club, a race) whose players are kept apart.
+//
+// The places are dealt like cards, row by row over the groups A, B, C...
+// (the first place of every group, then the second...), within the group
+// sizes that the spread setting gives. The players of pot 1 take the first
+// places of that deal, pot 2 the next ones, and so on; so no group holds two
+// of one pot, and every pot goes to the groups its places fall in. Players
+// without a pot fill the places left. Within those rules every arrangement
+// that also spreads the tags is equally likely: each pot's players, and the
+// players without a pot, are shuffled over their places, and a shuffle that
+// breaks the tag rule is drawn again (rejection, which keeps the choice
+// uniform over the arrangements that pass).
+//
+// A tag is spread when no group holds two of it while another group that
+// has none could take one of them: has a place of the pot of one of them, or
+// a place without pot where one of them has none.
+//
+// The pot draw has a generator of its own, the same generator as the plain
+// draw, seeded with the draw's seed XOR kPotStreamKey; the plain stream runs
+// exactly as in a plain draw, so the maps are dealt as they would be for the
+// same groups.
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "engine/assignment.h"
+
+namespace rl {
+
+constexpr std::size_t kMaxTagBytes = 20;  // code page 949
+constexpr std::uint32_t kPotStreamKey = 0x504F5453;  // "POTS"
+// Shuffles tried before the exact count is made, where it can be (no tagged
+// player has a pot); choices the count may look at; shuffles in all before a
+// draw whose tags cannot be spread is given up.
+constexpr std::uint32_t kQuickSeedTries = 1u << 12;
+constexpr std::uint64_t kMaxTagCountWork = 4'000'000;
+constexpr std::uint32_t kMaxSeedTries = 1u << 22;
+
+// Each participant's pot (0: none, else 1 to the group size) and tag (code
+// page 949; empty: none), in list order. Entries past either vector: none.
+struct Seeding {
+    std::vector<int> pots;
+    std::vector<std::string> tags;
+
+    bool any() const;
+};
+
+// Why a seeded draw was refused: a string-table message (IDS_SEED_*) and
+// the numbers it names.
+struct SeedRefusal {
+    int stringId = 0;
+    int participant = 0;  // 1-based, for a pot or tag that cannot be used
+    int pot = 0;
+    int players = 0;      // the pot's players
+    int limit = 0;        // the groups, the group size or the tag's byte limit
+};
+
+// The message of a refusal, code page 949, with its numbers filled in.
+std::string seedRefusalText(const SeedRefusal& refusal);
+
+// The groups of a seeded draw for `settings` (already captured and valid),
+// or the reason it cannot be made. `seed` is the draw's seed (the clock).
+// Tests lower `quickTries` to reach the exact count at once.
+std::optional<GroupTable> seededGroups(const Settings& settings, const Seeding& seeding, std::uint32_t seed,
+                                       SeedRefusal& refusal, std::uint32_t quickTries = kQuickSeedTries);
+
+// The whole assign step with the seeded draw. Without any pot or tag it is
+// exactly assign(). A refusal of the pots or tags leaves the state Empty and
+// fills `refusal`; the settings' own refusals show their message as assign does.
+AssignOutcome assignSeeded(AssignmentState& state, Host& host, const Seeding& seeding, SeedRefusal& refusal);
+
+}  // namespace rl

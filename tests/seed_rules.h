@@ -1,0 +1,52 @@
+#pragma once
+// The seeded draw's rules checked from a group table alone, apart from the
+// engine's own reasoning: for the tests and the fuzz target.
+#include <algorithm>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "engine/seeding.h"
+
+namespace rl::test {
+
+inline int potOf(const Seeding& s, Pos p) { return static_cast<std::size_t>(p) < s.pots.size() ? s.pots[p] : 0; }
+inline std::string tagOf(const Seeding& s, Pos p) { return static_cast<std::size_t>(p) < s.tags.size() ? s.tags[p] : ""; }
+
+// The rules, read off a table: no group holds two of a pot; read row by row
+// over the groups, the pots come first and in order; no group holds two of a
+// tag while a group with none of it holds a player of the pot (or of none)
+// of one of them. Empty when they hold.
+inline std::string brokenRule(const GroupTable& table, const Seeding& s) {
+    std::vector<int> read;
+    for (std::size_t row = 0; row < table[0].size(); ++row) {
+        for (const auto& group : table) {
+            if (group[row] != kNone) read.push_back(potOf(s, group[row]) == 0 ? 99 : potOf(s, group[row]));
+        }
+    }
+    if (!std::is_sorted(read.begin(), read.end())) return "pots out of deal order";
+    std::vector<std::map<std::string, std::vector<int>>> potsOfTag(table.size());  // per group
+    std::vector<std::vector<int>> pots(table.size());
+    for (std::size_t g = 0; g < table.size(); ++g) {
+        for (Pos p : table[g]) {
+            if (p == kNone) continue;
+            if (potOf(s, p) && std::count(pots[g].begin(), pots[g].end(), potOf(s, p))) return "a pot twice";
+            pots[g].push_back(potOf(s, p));
+            if (!tagOf(s, p).empty()) potsOfTag[g][tagOf(s, p)].push_back(potOf(s, p));
+        }
+    }
+    for (std::size_t from = 0; from < table.size(); ++from) {
+        for (const auto& [tag, theirPots] : potsOfTag[from]) {
+            for (std::size_t to = 0; to < table.size() && theirPots.size() >= 2; ++to) {
+                for (int pot : theirPots) {
+                    if (!potsOfTag[to].count(tag) && std::count(pots[to].begin(), pots[to].end(), pot)) {
+                        return "tag " + tag + " not spread";
+                    }
+                }
+            }
+        }
+    }
+    return {};
+}
+
+}  // namespace rl::test

@@ -1,0 +1,139 @@
+// The seeding window, opened from the main window's system menu: pots and
+// tags pasted with the names or set in the window follow their participants
+// and reach the draw, which is the command line's for the same inputs and
+// seed (the README's example, tests/data/readme-seeded.txt).
+#include "resources/seeding.h"
+#include "resources/strings.h"
+#include "text/export_text.h"
+#include "tests/ui/harness.h"
+
+namespace rl::ui::test {
+namespace {
+
+constexpr std::uint32_t kSeed = 2024;
+
+struct Row {
+    const char* name;
+    const char* pot;
+    const char* tag;
+};
+constexpr Row kExample[] = {
+    {"김하늘", "1", "Terran"}, {"이바다", "1", "Zerg"},  {"Marlow", "1", "Protoss"}, {"Quill", "2", "Zerg"},
+    {"Orrin", "2", "Terran"},  {"Juniper", "2", "Protoss"}, {"Vesper", "", "Zerg"},  {"Ash", "", "Terran"},
+    {"박서준", "", "Protoss"},  {"Wren", "", "Zerg"},     {"최민호", "", "Terran"},  {"Sable", "", "Protoss"},
+};
+
+std::string cp949(const std::string& utf8) {
+    std::wstring wide(utf8.size(), L'\0');
+    wide.resize(static_cast<std::size_t>(
+        MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), wide.data(), static_cast<int>(wide.size()))));
+    std::string out(wide.size() * 2, '\0');
+    out.resize(static_cast<std::size_t>(WideCharToMultiByte(949, 0, wide.data(), static_cast<int>(wide.size()), out.data(),
+                                                            static_cast<int>(out.size()), nullptr, nullptr)));
+    return out;
+}
+
+class SeedingWindowTest : public ProgramTest {
+protected:
+    void SetUp() override {
+        ProgramTest::SetUp();
+        setClockForTesting(kSeed);
+    }
+    void TearDown() override {
+        setClockForTesting(std::nullopt);
+        ProgramTest::TearDown();
+    }
+    HWND window() const { return owned(kSeedingClass); }
+    HWND at(int id) const { return GetDlgItem(window(), id); }
+    void openWindow() {
+        SendMessageA(main(), WM_SYSCOMMAND, IDM_SEEDING, 0);
+        pump();
+        ASSERT_NE(window(), nullptr);
+    }
+    // What a copy from a spreadsheet leaves: CF_TEXT, cells between tabs.
+    void paste(const std::string& text) {
+        ASSERT_TRUE(OpenClipboard(main()));
+        EmptyClipboard();
+        HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+        CopyMemory(GlobalLock(data), text.c_str(), text.size() + 1);
+        GlobalUnlock(data);
+        EXPECT_NE(SetClipboardData(CF_TEXT, data), nullptr);
+        CloseClipboard();
+        SendMessageA(item(IDC_PARTICIPANT_FIELD), WM_PASTE, 0, 0);
+    }
+    void chooseRow(int row) {
+        SendMessageA(at(IDC_SEEDING_LIST), LB_SETSEL, FALSE, -1);
+        SendMessageA(at(IDC_SEEDING_LIST), LB_SETSEL, TRUE, row);
+        notify(window(), IDC_SEEDING_LIST, LBN_SELCHANGE);
+    }
+    // Typed into the fields and entered, as a person marks one participant.
+    void mark(int row, const char* pot, const char* tag) {
+        chooseRow(row);
+        SetWindowTextA(at(IDC_SEEDING_POT), pot);
+        SetWindowTextA(at(IDC_SEEDING_TAG), tag);
+        pressKey(at(IDC_SEEDING_TAG), VK_RETURN);
+    }
+    void drawTheExample() {
+        setGroups(3, 4);
+        click(IDC_MAPS_CHECK);
+        for (const char* map : {"푸른 협곡", "Iron Delta"}) enter(IDC_MAP_FIELD, map);
+        ASSERT_TRUE(openResult());
+        EXPECT_EQ(exportFileText(assignment(), host()), cp949(fileContents(ROSTERLOOM_TEST_DATA "/readme-seeded.txt")));
+    }
+    std::string rows() const {
+        std::string text;
+        for (const std::string& row : listEntries(at(IDC_SEEDING_LIST))) text += readable(row) + "\n";
+        return text;
+    }
+};
+
+TEST_F(SeedingWindowTest, PastedRowsKeepTheirPotsAndTagsAndDrawAsTheCommandLine) {
+    openWindow();
+    click(IDC_SEEDING_CHECK, window());
+    std::string rowsText;
+    for (const Row& row : kExample) rowsText += std::string(row.name) + "\t" + row.pot + "\t" + row.tag + "\r\n";
+    paste(rowsText);
+    EXPECT_EQ(listEntries(item(IDC_PARTICIPANT_LIST)).at(0), "김하늘");  // the names alone
+    openWindow();
+    expectGolden("seeding-window", controlDump(window()) + rows());
+    drawTheExample();
+}
+
+// Marked one by one from the keyboard, with one more participant marked and
+// then deleted: its pot and tag go with it.
+TEST_F(SeedingWindowTest, MarksSetInTheWindowFollowTheirParticipants) {
+    for (int i = 0; i < 12; ++i) {
+        enter(IDC_PARTICIPANT_FIELD, kExample[i].name);
+        if (i == 2) enter(IDC_PARTICIPANT_FIELD, "Extra");
+    }
+    openWindow();
+    for (int i = 0, row = 0; i < 12; ++i, ++row) {
+        if (i == 3) mark(row++, "1", "Zerg");
+        mark(row, kExample[i].pot, kExample[i].tag);
+    }
+    pressKey(at(IDC_SEEDING_TAG), VK_TAB);
+    EXPECT_EQ(GetFocus(), at(IDC_SEEDING_APPLY));
+    deleteEntries(IDC_PARTICIPANT_LIST, {3});
+    openWindow();
+    EXPECT_EQ(listEntries(at(IDC_SEEDING_LIST)).at(3), "Quill\t2\tZerg");
+    click(IDC_SEEDING_CHECK, window());
+    pressKey(at(IDC_SEEDING_LIST), VK_ESCAPE);
+    EXPECT_EQ(window(), nullptr);
+    drawTheExample();
+}
+
+TEST_F(SeedingWindowTest, APotLargerThanTheGroupsIsRefused) {
+    openWindow();
+    click(IDC_SEEDING_CHECK, window());
+    paste("a\t1\r\nb\t1\r\nc\t1\r\n");
+    setGroups(2, 2);
+    click(IDC_ASSIGN);
+    char text[256];
+    std::snprintf(text, sizeof text, STR_SEED_POT_OVERFULL, 1, 3, 2);
+    EXPECT_EQ(boxes.takeLog(), told(text));
+    EXPECT_EQ(result(), nullptr);
+    EXPECT_FALSE(assignment().assigned());
+}
+
+}  // namespace
+}  // namespace rl::ui::test
