@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <ctime>
 #include <optional>
@@ -16,6 +17,7 @@
 #include "cli/seed_text.h"
 #include "engine/assignment.h"
 #include "engine/list_host.h"
+#include "page/page.h"
 #include "resources/strings.h"
 #include "standings/standings_text.h"
 #include "text/export_text.h"
@@ -141,10 +143,49 @@ bool readResults(const Options& o, const AssignmentState& state, ListHost& host,
     return true;
 }
 
+// When the draw was made, as the page tells it: now, local time; or, for a
+// page that must come out the same again, SOURCE_DATE_EPOCH (UTC), the usual
+// way to pin the date in generated files.
+std::string drawnAtNow() {
+    std::time_t now = std::time(nullptr);
+    const char* pinned = std::getenv("SOURCE_DATE_EPOCH");
+    if (pinned && *pinned) now = static_cast<std::time_t>(std::strtoll(pinned, nullptr, 10));
+    const std::tm* at = pinned && *pinned ? std::gmtime(&now) : std::localtime(&now);
+    char text[32] = "";
+    if (at) std::strftime(text, sizeof text, "%Y-%m-%dT%H:%M:%S", at);
+    return text;
+}
+
+// The page's heading as UTF-8; empty for the default one.
+bool titleFromOptions(const Options& o, std::string& title) {
+    if (!o.title) return true;
+    auto utf8 = argumentToUtf8(*o.title);
+    if (!utf8) complain("--title is not valid text");
+    title = utf8.value_or("");
+    return utf8.has_value();
+}
+
+std::optional<std::string> pageText(const std::string& title, const AssignmentState& state, const Results& results,
+                                    ListHost& host, const SeedInfo& seed) {
+    page::Header header;
+    header.title = title;
+    header.drawnAt = drawnAtNow();
+    header.seed = seed.seed;
+    header.seedText = seed.text;
+    header.program = std::string("Rosterloom ") + ROSTERLOOM_VERSION;
+    const auto view = page::pageViewOf(state, results, host, header, cp949ToUtf8);
+    if (!view) {
+        complain("cannot convert the result to UTF-8");
+        return std::nullopt;
+    }
+    return page::renderPage(*view);
+}
+
 // What the options ask to write: the export (with the standings after it
 // when results were given) or the JSON of the whole event.
 std::optional<std::string> render(const Options& o, const AssignmentState& state, const Results& results,
-                                  ListHost& host, const SeedInfo& seed) {
+                                  ListHost& host, const SeedInfo& seed, const std::string& title) {
+    if (o.html) return pageText(title, state, results, host, seed);
     if (o.json) {
         auto json = eventJson(state, results, host, seed, cp949ToUtf8);
         if (!json) complain("cannot convert the result to UTF-8");
@@ -165,7 +206,7 @@ int check(const Options& o, std::string_view text) {
         std::fputs("matches\n", stderr);
         return kExitOk;
     }
-    const bool cp949 = !o.json && !o.utf8;
+    const bool cp949 = !o.json && !o.html && !o.utf8;
     std::fprintf(stderr, "%s: '%s' differs at line %d\n  expected: %s\n  found:    %s\n", kProgram,
                  displayName(*o.checkFile).c_str(), difference->number, showLine(difference->expected, cp949).c_str(),
                  showLine(difference->found, cp949).c_str());
@@ -175,7 +216,8 @@ int check(const Options& o, std::string_view text) {
 int draw(const Options& o) {
     SeedInfo seed;
     std::optional<std::uint32_t> given;
-    if (!seedFromOptions(o, seed, given)) return kExitBadInput;
+    std::string title;
+    if (!seedFromOptions(o, seed, given) || !titleFromOptions(o, title)) return kExitBadInput;
     ListHost host;
     if (!fillHost(host, o, given)) return kExitBadInput;
 
@@ -189,7 +231,7 @@ int draw(const Options& o) {
     if (!readResults(o, state, host, results)) return kExitBadInput;
 
     seed.seed = host.clock;
-    const auto text = render(o, state, results, host, seed);
+    const auto text = render(o, state, results, host, seed, title);
     if (!text) return kExitFailed;
     std::fprintf(stderr, "seed: %lu%s\n", static_cast<unsigned long>(host.clock), seed.text ? " (from text)" : "");
     return o.checkFile ? check(o, *text) : writeOutput(o, *text);
