@@ -1,7 +1,7 @@
 #include <windows.h>
 
 #include "cli/encoding.h"
-#include "cli/platform.h"
+#include "cli/wide.h"
 
 namespace rl::cli {
 
@@ -56,7 +56,8 @@ std::optional<std::string> utf8ToCp949(std::string_view utf8) {
 
 std::optional<std::string> cp949ToUtf8(std::string_view cp949) { return convert(kCodePage949, CP_UTF8, cp949); }
 
-// Windows hands a program its arguments in the system code page.
-std::optional<std::string> argumentToUtf8(const std::string& argument) { return convert(CP_ACP, CP_UTF8, argument); }
+std::optional<std::wstring> utf8ToWide(std::string_view utf8) { return toWide(CP_UTF8, utf8); }
+
+std::optional<std::string> wideToUtf8(const std::wstring& wide) { return fromWide(CP_UTF8, wide); }
 
 }  // namespace rl::cli

@@ -1,3 +1,4 @@
+#include "cli/platform.h"
 #include "cli/run.h"
 
-int main(int argc, char** argv) { return rl::cli::runCli(std::vector<std::string>(argv + 1, argv + argc)); }
+int main(int argc, char** argv) { return rl::cli::runCli(rl::cli::commandLineArguments(argc, argv)); }

@@ -6,6 +6,8 @@ namespace rl::cli {
 
 const char* const kUsage =
     "Usage: rosterloom-cli [options] PARTICIPANTS\n"
+    "       rosterloom-cli [options] --event FILE\n"
+    "       rosterloom-cli --verify FILE\n"
     "  PARTICIPANTS         text file, one participant name per line (UTF-8); \"-\" reads standard input\n"
     "  --maps FILE          use maps: one map name per line; without it maps are not used\n"
     "  --groups N           number of groups, 1 to 8 (default 4)\n"
@@ -23,11 +25,17 @@ const char* const kUsage =
     "                       text: the file the window program exports (default); json: the whole event\n"
     "                       with its results and standings; html: the event as one web page to share,\n"
     "                       project and print. json and html are always UTF-8\n"
-    "  --title TEXT         the web page's heading (default: \"" u8"조 배정 결과" "\")\n"
+    "  --title TEXT         the event's title: the web page's heading, kept in the event file\n"
+    "                       (default: \"" u8"조 배정 결과" "\")\n"
     "  --seed-text TEXT     seed taken from a text announced before the draw: the first four bytes of the\n"
     "                       SHA-256 of its UTF-8 bytes, big-endian\n"
     "  --check FILE         write nothing: compare what would be written with FILE; exit 0 when equal,\n"
     "                       3 with the first line that differs\n"
+    "  --event FILE         take the participants, maps, settings, seed, draw and results from an event file\n"
+    "                       (what --format json writes) instead of PARTICIPANTS and the draw's options;\n"
+    "                       --results then replaces the results of the matches it names\n"
+    "  --verify FILE        draw an event file again from its inputs and seed and compare: exit 0 when the\n"
+    "                       draw reproduces, 3 with the first group and place that differ\n"
     "  --help, --version\n"
     "Exit status: 0 done, 1 the output could not be written, 2 bad input, 3 --check found a difference.\n";
 
@@ -62,7 +70,8 @@ std::string parseSeed(const std::string& text, std::optional<std::uint32_t>& out
 
 bool takesValue(const std::string& option) {
     static const char* const options[] = {"--maps",    "--groups", "--size",      "--seed",
-                                          "--output",  "--results", "--format", "--seed-text", "--check", "--title"};
+                                          "--output",  "--results", "--format", "--seed-text", "--check",
+                                          "--event",   "--verify",  "--title"};
     for (const char* o : options) {
         if (option == o) return true;
     }
@@ -89,6 +98,8 @@ std::string applyValue(Options& o, const std::string& option, const std::string&
     else if (option == "--seed-text") o.seedText = value;
     else if (option == "--check") o.checkFile = value;
     else if (option == "--title") o.title = value;
+    else if (option == "--event") o.eventFile = value;
+    else if (option == "--verify") o.verifyFile = value;
     return {};
 }
 
@@ -112,31 +123,61 @@ std::string addParticipantsFile(Options& o, const std::string& arg, bool& given)
     return {};
 }
 
+// What an event file holds in place of the draw's own inputs.
+bool isDrawInput(const std::string& option) {
+    static const char* const inputs[] = {"PARTICIPANTS", "--maps",        "--groups", "--size",
+                                         "--tournament", "--no-spread",   "--random-maps",
+                                         "--seed",       "--seed-text"};
+    for (const char* input : inputs) {
+        if (option == input) return true;
+    }
+    return false;
+}
+
+// --event and --verify against the other options given, in command-line order.
+std::string checkEventOptions(const Options& o, const std::vector<std::string>& given) {
+    for (const std::string& option : given) {
+        if (o.verifyFile && option != "--verify") return "--verify takes no other option, not " + option;
+        if (o.eventFile && isDrawInput(option)) {
+            return "--event takes the participants, maps, settings and seed from the file, so " + option +
+                   " cannot be given with it";
+        }
+    }
+    return {};
+}
+
 }  // namespace
 
 ParsedOptions parseOptions(const std::vector<std::string>& args) {
     ParsedOptions parsed;
     Options& o = parsed.options;
     bool optionsEnded = false, fileGiven = false;
+    std::vector<std::string> given;  // every option, PARTICIPANTS for the file
     for (std::size_t i = 0; i < args.size() && parsed.error.empty(); ++i) {
         const std::string& arg = args[i];
         if (optionsEnded || arg == "-" || arg.empty() || arg[0] != '-') {
             parsed.error = addParticipantsFile(o, arg, fileGiven);
+            given.push_back("PARTICIPANTS");
         } else if (arg == "--") {
             optionsEnded = true;
         } else if (const auto equals = arg.find('='); equals != std::string::npos && takesValue(arg.substr(0, equals))) {
             parsed.error = applyValue(o, arg.substr(0, equals), arg.substr(equals + 1));
+            given.push_back(arg.substr(0, equals));
         } else if (takesValue(arg)) {
             if (i + 1 == args.size()) {
                 parsed.error = "option " + arg + " needs a value";
             } else {
                 parsed.error = applyValue(o, arg, args[++i]);
             }
+            given.push_back(arg);
         } else {
             parsed.error = applyFlag(o, arg);
+            given.push_back(arg);
         }
     }
-    if (parsed.ok() && !o.help && !o.version && !fileGiven) {
+    if (parsed.ok() && o.eventFile && o.verifyFile) parsed.error = "--event and --verify cannot both be given";
+    if (parsed.ok()) parsed.error = checkEventOptions(o, given);
+    if (parsed.ok() && !o.help && !o.version && !fileGiven && !o.eventFile && !o.verifyFile) {
         parsed.error = "no participant file given";
     }
     if (parsed.ok() && o.seed && o.seedText) parsed.error = "--seed and --seed-text cannot both be given";

@@ -20,9 +20,11 @@ struct Options {
     std::optional<std::string> resultsFile;
     bool json = false;                     // --format json
     bool html = false;                     // --format html
-    std::optional<std::string> title;      // the page's heading
+    std::optional<std::string> title;      // the event's title, for its page and file
     std::optional<std::string> seedText;   // the seed is taken from its SHA-256
     std::optional<std::string> checkFile;  // compare instead of writing
+    std::optional<std::string> eventFile;   // inputs, draw and results from an event file
+    std::optional<std::string> verifyFile;  // draw an event file again and compare
     bool help = false;
     bool version = false;
 };

@@ -4,7 +4,6 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-#include "cli/encoding.h"
 #include "cli/platform.h"
 
 namespace rl::cli {
@@ -48,9 +47,10 @@ std::string replaceFile(const std::string& path, std::string_view bytes) {
     return problem;
 }
 
-std::optional<std::string> argumentToUtf8(const std::string& argument) {
-    if (!isValidUtf8(argument)) return std::nullopt;
-    return argument;
+std::vector<std::string> commandLineArguments(int argc, char** argv) {
+    return std::vector<std::string>(argv + 1, argv + argc);
 }
+
+std::FILE* openForReading(const std::string& path) { return std::fopen(path.c_str(), "rb"); }
 
 }  // namespace rl::cli

@@ -1,12 +1,15 @@
 #include <windows.h>
+#include <shellapi.h>
 
 #include <fcntl.h>
 #include <io.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 
 #include "cli/platform.h"
+#include "cli/wide.h"
 
 namespace rl::cli {
 
@@ -70,18 +73,43 @@ std::string writeAll(HANDLE file, std::string_view bytes) {
 
 std::string replaceFile(const std::string& path, std::string_view bytes) {
     const std::string temporary = path + "." + std::to_string(GetCurrentProcessId()) + ".tmp";
-    FileHandle file(CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
+    const auto widePath = utf8ToWide(path), wideTemporary = utf8ToWide(temporary);
+    if (!widePath || !wideTemporary) return "the name is not valid UTF-8";
+    FileHandle file(CreateFileW(wideTemporary->c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
                                 nullptr));
     if (!file.valid()) return systemError("cannot create '" + temporary + "'");
 
     std::string problem = writeAll(file.get(), bytes);
     if (!file.close() && problem.empty()) problem = systemError("");
-    if (problem.empty() &&
-        !MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    if (problem.empty() && !MoveFileExW(wideTemporary->c_str(), widePath->c_str(),
+                                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         problem = systemError("cannot replace it");
     }
-    if (!problem.empty()) DeleteFileA(temporary.c_str());
+    if (!problem.empty()) DeleteFileW(wideTemporary->c_str());
     return problem;
+}
+
+std::vector<std::string> commandLineArguments(int argc, char** argv) {
+    int count = 0;
+    LPWSTR* wide = CommandLineToArgvW(GetCommandLineW(), &count);
+    if (!wide) return std::vector<std::string>(argv + 1, argv + argc);
+    std::vector<std::string> args;
+    for (int i = 1; i < count; ++i) {
+        // A lone surrogate cannot be UTF-8; what stands for it is refused
+        // later as text that is not valid.
+        args.push_back(wideToUtf8(wide[i]).value_or("\xFF"));
+    }
+    LocalFree(wide);
+    return args;
+}
+
+std::FILE* openForReading(const std::string& path) {
+    const auto wide = utf8ToWide(path);
+    if (!wide) {
+        errno = ENOENT;
+        return nullptr;
+    }
+    return _wfopen(wide->c_str(), L"rb");
 }
 
 }  // namespace rl::cli

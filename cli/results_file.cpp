@@ -99,7 +99,8 @@ std::string reason(ResultProblem problem, const Line& line, const AssignmentStat
 
 class Reader {
 public:
-    Reader(const AssignmentState& state, Host& host) : state_(state), host_(host) {}
+    Reader(const AssignmentState& state, Host& host, const Results& earlier)
+        : state_(state), host_(host), earlier_(earlier) {}
 
     // Everything a line can be refused for on its own; the players of a
     // knock-out match wait for the other lines.
@@ -130,11 +131,15 @@ public:
     // a later round's players are looked for.
     bool settle() {
         std::stable_sort(lines_.begin(), lines_.end(), [](const Line& a, const Line& b) { return a.key < b.key; });
+        file_.results = earlier_;
         for (const Line& line : lines_) {
             Score score = line.score.value_or(Score{});
             ResultProblem problem = line.score ? checkResult(state_, file_.results, line.key, score)
                                                : nameProblem(line, score);
             if (problem != ResultProblem::None) return fail(line.number, reason(problem, line, state_));
+            if (const Score* before = file_.results.find(line.key); before && winsFirst(*before) != winsFirst(score)) {
+                takeAwayLaterResults(line.key);
+            }
             file_.results.set(line.key, score);
         }
         return true;
@@ -143,6 +148,23 @@ public:
     ResultsFile take() { return std::move(file_); }
 
 private:
+    static bool winsFirst(Score score) { return score.first > score.second; }
+
+    bool givenByALine(MatchKey key) const {
+        return std::any_of(lines_.begin(), lines_.end(), [&](const Line& line) { return line.key == key; });
+    }
+
+    // The other player now goes on: what the old winner played later was
+    // played by someone who should not have been there.
+    void takeAwayLaterResults(MatchKey key) {
+        for (int number : dependentResults(state_, file_.results, key)) {
+            const MatchKey later{key.group, number};
+            if (givenByALine(later)) continue;
+            file_.results.clear(later);
+            file_.takenAway.push_back(later);
+        }
+    }
+
     ResultProblem nameProblem(const Line& line, Score& score) {
         const auto name = utf8ToCp949(line.winnerName);
         if (!name) {
@@ -161,15 +183,17 @@ private:
 
     const AssignmentState& state_;
     Host& host_;
+    const Results& earlier_;
     std::vector<Line> lines_;
     ResultsFile file_;
 };
 
 }  // namespace
 
-ResultsFile readResultsFile(std::string_view bytes, const AssignmentState& state, Host& host) {
+ResultsFile readResultsFile(std::string_view bytes, const AssignmentState& state, Host& host,
+                            const Results& earlier) {
     if (bytes.substr(0, kByteOrderMark.size()) == kByteOrderMark) bytes.remove_prefix(kByteOrderMark.size());
-    Reader reader(state, host);
+    Reader reader(state, host, earlier);
     int number = 0;
     while (!bytes.empty()) {
         const std::size_t end = bytes.find('\n');

@@ -9,7 +9,7 @@
 
 #include "cli/check.h"
 #include "cli/encoding.h"
-#include "cli/event_json.h"
+#include "cli/front_end.h"
 #include "cli/name_list.h"
 #include "cli/options.h"
 #include "cli/platform.h"
@@ -17,6 +17,7 @@
 #include "cli/seed_text.h"
 #include "engine/assignment.h"
 #include "engine/list_host.h"
+#include "event/event.h"
 #include "page/page.h"
 #include "resources/strings.h"
 #include "standings/standings_text.h"
@@ -32,11 +33,17 @@ void complain(const std::string& message) { std::fprintf(stderr, "%s: %s\n", kPr
 
 std::string displayName(const std::string& file) { return file == "-" ? "standard input" : file; }
 
-// The whole file, or nothing after saying why.
-std::optional<std::string> readAll(const std::string& file) {
-    std::FILE* in = file == "-" ? stdin : std::fopen(file.c_str(), "rb");
+// How the draw was seeded, as the event keeps it.
+struct SeedInfo {
+    std::uint32_t seed = 0;
+    std::optional<std::string> text;  // UTF-8; only for a seed taken from a text
+};
+
+// The whole file, or nothing after saying why (unless told to keep quiet).
+std::optional<std::string> readAll(const std::string& file, bool quiet = false) {
+    std::FILE* in = file == "-" ? stdin : openForReading(file);
     if (!in) {
-        complain("cannot read '" + file + "': " + std::strerror(errno));
+        if (!quiet) complain("cannot read '" + file + "': " + std::strerror(errno));
         return std::nullopt;
     }
     std::string bytes;
@@ -47,10 +54,19 @@ std::optional<std::string> readAll(const std::string& file) {
     const int error = errno;
     if (in != stdin) std::fclose(in);
     if (failed) {
-        complain("cannot read '" + displayName(file) + "': " + std::strerror(error));
+        if (!quiet) complain("cannot read '" + displayName(file) + "': " + std::strerror(error));
         return std::nullopt;
     }
     return bytes;
+}
+
+// The event in a file, or nothing after the reader's message.
+std::optional<event::Event> readEventFile(const std::string& file) {
+    const auto bytes = readAll(file);
+    if (!bytes) return std::nullopt;
+    event::ReadOutcome read = event::readEvent(*bytes, eventFrontEnd());
+    if (!read.ok()) std::fprintf(stderr, "%s: %s\n", displayName(file).c_str(), read.error.c_str());
+    return std::move(read.event);
 }
 
 std::optional<std::vector<std::string>> readNames(const std::string& file, std::size_t maxNames,
@@ -130,68 +146,86 @@ bool seedFromOptions(const Options& o, SeedInfo& seed, std::optional<std::uint32
     return given.has_value();
 }
 
+// The results file's lines over the results there are.
 bool readResults(const Options& o, const AssignmentState& state, ListHost& host, Results& results) {
     if (!o.resultsFile) return true;
     const auto bytes = readAll(*o.resultsFile);
     if (!bytes) return false;
-    ResultsFile file = readResultsFile(*bytes, state, host);
+    ResultsFile file = readResultsFile(*bytes, state, host, results);
     if (!file.ok()) {
         std::fprintf(stderr, "%s:%d: %s\n", displayName(*o.resultsFile).c_str(), file.errorLine, file.error.c_str());
         return false;
+    }
+    for (const MatchKey& key : file.takenAway) {
+        complain("the result of match " + std::to_string(key.number) + " of group " +
+                 static_cast<char>('A' + key.group) + " is taken away: a changed result put another player there");
     }
     results = std::move(file.results);
     return true;
 }
 
-// When the draw was made, as the page tells it: now, local time; or, for a
-// page that must come out the same again, SOURCE_DATE_EPOCH (UTC), the usual
-// way to pin the date in generated files.
-std::string drawnAtNow() {
-    std::time_t now = std::time(nullptr);
-    const char* pinned = std::getenv("SOURCE_DATE_EPOCH");
-    if (pinned && *pinned) now = static_cast<std::time_t>(std::strtoll(pinned, nullptr, 10));
-    const std::tm* at = pinned && *pinned ? std::gmtime(&now) : std::localtime(&now);
-    char text[32] = "";
-    if (at) std::strftime(text, sizeof text, "%Y-%m-%dT%H:%M:%S", at);
-    return text;
-}
-
-// The page's heading as UTF-8; empty for the default one.
-bool titleFromOptions(const Options& o, std::string& title) {
-    if (!o.title) return true;
-    auto utf8 = argumentToUtf8(*o.title);
-    if (!utf8) complain("--title is not valid text");
-    title = utf8.value_or("");
-    return utf8.has_value();
-}
-
-std::optional<std::string> pageText(const std::string& title, const AssignmentState& state, const Results& results,
-                                    ListHost& host, const SeedInfo& seed) {
-    page::Header header;
-    header.title = title;
-    header.drawnAt = drawnAtNow();
-    header.seed = seed.seed;
-    header.seedText = seed.text;
-    header.program = std::string("Rosterloom ") + ROSTERLOOM_VERSION;
-    const auto view = page::pageViewOf(state, results, host, header, cp949ToUtf8);
-    if (!view) {
-        complain("cannot convert the result to UTF-8");
+// When the draw was made: now, in local time, unless ROSTERLOOM_DRAWN_AT
+// says otherwise (tests and reproducible builds set it). A --check of JSON
+// or of a page takes the time from the file it checks: a draw made now was
+// not made then.
+std::optional<std::string> drawnAtFor(const Options& o) {
+    if (o.checkFile && (o.json || o.html)) {
+        const std::string_view key = o.json ? "\"drawnAt\": \"" : "<time datetime=\"";
+        const std::string published = readAll(*o.checkFile, true).value_or("");
+        const std::size_t at = published.find(key);
+        if (at != std::string::npos && event::isDateTimeText(published.substr(at + key.size(), 19))) {
+            return published.substr(at + key.size(), 19);
+        }
+    }
+    if (const char* given = std::getenv("ROSTERLOOM_DRAWN_AT")) {
+        if (event::isDateTimeText(given)) return given;
+        complain("ROSTERLOOM_DRAWN_AT must be a local date and time, YYYY-MM-DDTHH:MM:SS");
         return std::nullopt;
     }
-    return page::renderPage(*view);
+    const std::time_t now = std::time(nullptr);
+    const std::tm* local = std::localtime(&now);
+    if (!local) return event::dateTimeText(1970, 1, 1, 0, 0, 0);
+    return event::dateTimeText(local->tm_year + 1900, local->tm_mon + 1, local->tm_mday, local->tm_hour,
+                               local->tm_min, local->tm_sec);
+}
+
+// --title as UTF-8, into the event; without it the event keeps its own.
+bool takeTitle(const Options& o, event::Event& event) {
+    if (!o.title) return true;
+    auto title = argumentToUtf8(*o.title);
+    if (!title || title->size() > event::kMaxTitleBytes) {
+        complain("--title must be valid text of at most " + std::to_string(event::kMaxTitleBytes) + " bytes");
+        return false;
+    }
+    event.title = std::move(*title);
+    return true;
+}
+
+std::optional<std::string> pageText(const event::Event& event, ListHost& host) {
+    page::Header header;
+    header.title = event.title.value_or("");
+    header.drawnAt = event.drawnAt;
+    header.seed = event.seed;
+    header.seedText = event.seedText;
+    header.fingerprint = event::fingerprint(event, eventFrontEnd());
+    header.program = std::string("Rosterloom ") + ROSTERLOOM_VERSION;
+    const auto view = page::pageViewOf(event.state, event.results, host, header, cp949ToUtf8);
+    if (!view) complain("cannot convert the result to UTF-8");
+    return view ? std::optional(page::renderPage(*view)) : std::nullopt;
 }
 
 // What the options ask to write: the export (with the standings after it
-// when results were given) or the JSON of the whole event.
-std::optional<std::string> render(const Options& o, const AssignmentState& state, const Results& results,
-                                  ListHost& host, const SeedInfo& seed, const std::string& title) {
-    if (o.html) return pageText(title, state, results, host, seed);
+// when there are results), the event file or its page.
+std::optional<std::string> render(const Options& o, const event::Event& event, ListHost& host) {
+    if (o.html) return pageText(event, host);
     if (o.json) {
-        auto json = eventJson(state, results, host, seed, cp949ToUtf8);
+        auto json = event::writeEvent(event, eventFrontEnd());
         if (!json) complain("cannot convert the result to UTF-8");
         return json;
     }
-    std::string text = o.resultsFile ? standingsFileText(state, results, host) : exportFileText(state, host);
+    const bool standings = o.resultsFile || (o.eventFile && !event.results.all().empty());
+    std::string text = standings ? standingsFileText(event.state, event.results, host)
+                                 : exportFileText(event.state, host);
     if (!o.utf8) return text;
     auto converted = cp949ToUtf8(text);
     if (!converted) complain("cannot convert the result to UTF-8");
@@ -213,11 +247,18 @@ int check(const Options& o, std::string_view text) {
     return kExitMismatch;
 }
 
+int finish(const Options& o, event::Event event, ListHost& host) {
+    if (!takeTitle(o, event)) return kExitBadInput;
+    const auto text = render(o, event, host);
+    if (!text) return kExitFailed;
+    std::fprintf(stderr, "seed: %lu%s\n", static_cast<unsigned long>(event.seed), event.seedText ? " (from text)" : "");
+    return o.checkFile ? check(o, *text) : writeOutput(o, *text);
+}
+
 int draw(const Options& o) {
     SeedInfo seed;
     std::optional<std::uint32_t> given;
-    std::string title;
-    if (!seedFromOptions(o, seed, given) || !titleFromOptions(o, title)) return kExitBadInput;
+    if (!seedFromOptions(o, seed, given)) return kExitBadInput;
     ListHost host;
     if (!fillHost(host, o, given)) return kExitBadInput;
 
@@ -229,12 +270,30 @@ int draw(const Options& o) {
     }
     Results results;
     if (!readResults(o, state, host, results)) return kExitBadInput;
+    auto drawnAt = drawnAtFor(o);
+    if (!drawnAt) return kExitBadInput;
+    return finish(o, event::eventFromDraw(state, results, host, host.clock, seed.text, std::move(*drawnAt)), host);
+}
 
-    seed.seed = host.clock;
-    const auto text = render(o, state, results, host, seed, title);
-    if (!text) return kExitFailed;
-    std::fprintf(stderr, "seed: %lu%s\n", static_cast<unsigned long>(host.clock), seed.text ? " (from text)" : "");
-    return o.checkFile ? check(o, *text) : writeOutput(o, *text);
+int reopen(const Options& o) {
+    auto event = readEventFile(*o.eventFile);
+    if (!event) return kExitBadInput;
+    ListHost host = event::hostFor(*event);
+    if (!readResults(o, event->state, host, event->results)) return kExitBadInput;
+    return finish(o, *event, host);
+}
+
+int verify(const Options& o) {
+    const auto event = readEventFile(*o.verifyFile);
+    if (!event) return kExitBadInput;
+    const auto difference = event::drawDifference(*event, eventFrontEnd());
+    if (difference) {
+        complain("'" + displayName(*o.verifyFile) + "' does not reproduce: " + *difference);
+        return kExitMismatch;
+    }
+    std::printf("the draw reproduces from its inputs and seed\nfingerprint: %s\n",
+                event::fingerprint(*event, eventFrontEnd()).c_str());
+    return kExitOk;
 }
 
 }  // namespace
@@ -255,7 +314,8 @@ int runCli(const std::vector<std::string>& args) {
         std::printf("%s %s\n", kProgram, ROSTERLOOM_VERSION);
         return kExitOk;
     }
-    return draw(parsed.options);
+    if (parsed.options.verifyFile) return verify(parsed.options);
+    return parsed.options.eventFile ? reopen(parsed.options) : draw(parsed.options);
 }
 
 }  // namespace rl::cli

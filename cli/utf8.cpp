@@ -1,4 +1,5 @@
 #include "cli/encoding.h"
+#include "cli/platform.h"
 
 namespace rl::cli {
 
@@ -31,6 +32,12 @@ bool isValidUtf8(std::string_view bytes) {
         i += length;
     }
     return true;
+}
+
+// Both platforms hand the arguments over as UTF-8 (see commandLineArguments).
+std::optional<std::string> argumentToUtf8(const std::string& argument) {
+    if (!isValidUtf8(argument)) return std::nullopt;
+    return argument;
 }
 
 }  // namespace rl::cli

@@ -11,12 +11,18 @@
 #include <vector>
 
 #include "engine/assignment.h"
+#include "engine/list_host.h"
 #include "standings/results.h"
 
 namespace rl::event {
 
 // Larger files are refused before they are parsed.
 constexpr std::size_t kMaxEventFileBytes = 1u << 20;
+constexpr std::size_t kMaxTitleBytes = 200;
+
+// The file's "format" and the newest "formatVersion" this program reads.
+constexpr const char* kFormatName = "rosterloom-event";
+constexpr int kFormatVersion = 1;
 
 // What each front end brings from its platform: the programs hold names in
 // code page 949 and the file holds UTF-8; the fingerprint needs SHA-256.
@@ -38,6 +44,8 @@ struct Event {
     // version of the program that wrote the file (filled in by the writer).
     std::string drawnAt;
     std::string program;
+    // UTF-8: the event's name, as its web page shows it; not an input of the draw.
+    std::optional<std::string> title;
 
     // The draw as it was drawn, with its settings (state.settings), and the
     // results entered since.
@@ -62,5 +70,23 @@ std::optional<std::string> writeEvent(const Event& event, const FrontEnd& frontE
 // SHA-256 (lower-case hex) of the inputs' canonical form; the same on every
 // platform for the same inputs.
 std::string fingerprint(const Event& event, const FrontEnd& frontEnd);
+
+// "YYYY-MM-DDTHH:MM:SS", the form of Event::drawnAt, and whether a text has it.
+std::string dateTimeText(int year, int month, int day, int hour, int minute, int second);
+bool isDateTimeText(std::string_view text);
+
+// The event of a draw just made: the host's lists (CP949) and the state's
+// draw and settings, with the seed the host's clock gave the draw.
+Event eventFromDraw(const AssignmentState& state, const Results& results, Host& host, std::uint32_t seed,
+                    std::optional<std::string> seedText, std::string drawnAt);
+
+// The event's lists and settings as a host, its clock at the seed: where the
+// texts and standings read the names, and what a new draw starts from.
+ListHost hostFor(const Event& event);
+
+// Draws again from the event's inputs and seed and compares that with the
+// event's draw: nothing when they agree, otherwise the first group and place
+// (or group and match, for a map) where they part, in UTF-8.
+std::optional<std::string> drawDifference(const Event& event, const FrontEnd& frontEnd);
 
 }  // namespace rl::event

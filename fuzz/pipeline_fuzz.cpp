@@ -13,7 +13,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "cli/event_json.h"
+#include "event/event.h"
 #include "cli/results_file.h"
 #include "engine/list_host.h"
 #include "engine/pairing.h"
@@ -256,7 +256,9 @@ void checkStandings(FuzzedDataProvider& in, const rl::AssignmentState& s, rl::Li
     }
     require(rl::standingsText(s, results, host).size() == text, "the section is the groups' texts");
 
-    const auto json = rl::cli::eventJson(s, results, host, {7, std::nullopt}, latin1);
+    const rl::event::FrontEnd frontEnd{latin1, latin1, [](std::string_view) { return std::string(32, '\0'); }};
+    const auto json = rl::event::writeEvent(
+        rl::event::eventFromDraw(s, results, host, 7, std::nullopt, "2026-12-07T19:30:00"), frontEnd);
     require(json.has_value(), "JSON written");
     const auto parsed = nlohmann::json::parse(*json, nullptr, false);
     require(!parsed.is_discarded() && parsed["groups"].size() == static_cast<std::size_t>(s.settings.groupCount),

@@ -69,7 +69,7 @@ def run_cli(work, name, extra):
         files.append(value)
     (work / f'{name}-results.txt').write_text(results)
     args = [CLI, *options.split(), '--maps', files[1], '--results', work / f'{name}-results.txt', *extra, files[0]]
-    env = dict(os.environ, SOURCE_DATE_EPOCH='1765000000')
+    env = dict(os.environ, ROSTERLOOM_DRAWN_AT='2026-03-14T19:30:00')
     done = subprocess.run(args, capture_output=True, env=env)
     if done.returncode:
         sys.exit(f'check_pages: {name}: {done.stderr.decode()}')

@@ -17,7 +17,8 @@ std::string shown(const ParsedOptions& parsed) {
            ", seed " + (o.seed ? std::to_string(*o.seed) : "none") + ", output " + text(o.outputFile) +
            (o.utf8 ? ", UTF-8" : ", code page 949") + ", results " + text(o.resultsFile) + (o.json ? ", JSON" : "") +
            ", seed text " + text(o.seedText) + ", check " + text(o.checkFile) + (o.help ? ", help" : "") +
-           (o.version ? ", version" : "") + "\n";
+           (o.version ? ", version" : "") + (o.eventFile ? ", event " + text(o.eventFile) : "") +
+           (o.verifyFile ? ", verify " + text(o.verifyFile) : "") + "\n";
 }
 
 // Each case line is a command line, arguments quoted where they hold blanks.

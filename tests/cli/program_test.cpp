@@ -38,7 +38,7 @@ std::string run(const std::string& command) {
     std::ofstream(dir / "command") << command;
     const std::string shell = "cd '" + (dir / "work").string() + "' && umask 022 && PATH='" +
                               fs::path(ROSTERLOOM_CLI_PATH).parent_path().string() +
-                              "':\"$PATH\" DATA='" ROSTERLOOM_TEST_DATA "' sh ../command >../out 2>../err";
+                              "':\"$PATH\" DATA='" ROSTERLOOM_TEST_DATA "' ROSTERLOOM_DRAWN_AT=2024-05-18T19:30:00 sh ../command >../out 2>../err";
     const int status = std::system(shell.c_str());
     std::string out = "exit " + std::to_string(WIFEXITED(status) ? WEXITSTATUS(status) : -1) + "\n" +
                       shown("out", test::readFile((dir / "out").string())) +

@@ -1,0 +1,189 @@
+#include <cstdio>
+
+#include "event/event_json.h"
+#include "standings/standings.h"
+
+namespace rl::event {
+
+namespace detail {
+
+namespace {
+
+// Names and nulls; a name that does not convert is remembered, and the
+// whole document refused at the end.
+class Writer {
+public:
+    Writer(const Event& event, const FrontEnd& frontEnd) : event_(event), frontEnd_(frontEnd) {}
+
+    bool failed() const { return failed_; }
+
+    Json participant(Pos index) { return name(event_.participants, index); }
+    Json map(Pos index) { return name(event_.maps, index); }
+
+    Json names(const std::vector<std::string>& list) {
+        Json out = Json::array();
+        for (std::size_t i = 0; i < list.size(); ++i) out.push_back(name(list, static_cast<Pos>(i)));
+        return out;
+    }
+
+    // What the fingerprint is taken of, in this order.
+    Json inputs() {
+        return {{"participants", names(event_.participants)},
+                {"maps", names(event_.maps)},
+                {"settings", settings(event_.state.settings)},
+                {"seed", event_.seed},
+                {"seedText", event_.seedText ? Json(*event_.seedText) : Json(nullptr)}};
+    }
+
+    static Json settings(const Settings& s) {
+        return {{"groups", s.groupCount}, {"size", s.groupSize},  {"tournament", s.tournament},
+                {"spreadVacancies", s.spreadVacancies}, {"maps", s.mapsEnabled}, {"equalMaps", s.equalMaps}};
+    }
+
+    Json group(int g) {
+        const GroupStandings standings = groupStandings(event_.state, event_.results, g);
+        Json places = Json::array(), members = Json::array(), matches = Json::array(), table = Json::array();
+        for (Pos p : event_.state.groupTable[static_cast<std::size_t>(g)]) {
+            places.push_back(participant(p));
+            if (p != kNone) members.push_back(participant(p));
+        }
+        for (const MatchState& m : standings.matches) matches.push_back(match(m));
+        for (const Standing& s : standings.standings) table.push_back(standing(s));
+        return {{"group", std::string(1, static_cast<char>('A' + g))},
+                {"places", places},
+                {"members", members},
+                {"matches", matches},
+                {"standings", table}};
+    }
+
+private:
+    Json name(const std::vector<std::string>& list, Pos index) {
+        if (index < 0 || static_cast<std::size_t>(index) >= list.size()) return nullptr;
+        auto utf8 = frontEnd_.toUtf8(list[static_cast<std::size_t>(index)]);
+        if (!utf8) {
+            failed_ = true;
+            return nullptr;
+        }
+        return std::move(*utf8);
+    }
+
+    static Json numberOrNull(int value) { return value > 0 ? Json(value) : Json(nullptr); }
+
+    Json match(const MatchState& m) {
+        return {{"number", m.number},
+                {"round", numberOrNull(m.round)},
+                {"first", participant(m.first)},
+                {"second", participant(m.second)},
+                {"firstFrom", numberOrNull(m.firstFrom)},
+                {"secondFrom", numberOrNull(m.secondFrom)},
+                {"bye", m.bye},
+                {"map", map(m.map)},
+                {"score", m.score ? Json::array({m.score->first, m.score->second}) : Json(nullptr)},
+                {"winner", participant(m.winner)}};
+    }
+
+    Json standing(const Standing& s) {
+        return {{"rank", numberOrNull(s.rank)}, {"name", participant(s.player)},
+                {"played", s.played},           {"wins", s.wins},
+                {"losses", s.losses},           {"mapsWon", s.mapsWon},
+                {"mapsLost", s.mapsLost},       {"tied", s.tied}};
+    }
+
+    const Event& event_;
+    const FrontEnd& frontEnd_;
+    bool failed_ = false;
+};
+
+std::string dumped(const Json& json, int indent) {
+    // Every string is valid UTF-8 by now; replacing keeps dump() from
+    // throwing all the same.
+    return json.dump(indent, ' ', false, Json::error_handler_t::replace);
+}
+
+}  // namespace
+
+std::string fingerprintOf(const Json& inputs, const FrontEnd& frontEnd) {
+    const auto digest = frontEnd.sha256(dumped(inputs, -1));
+    if (!digest || digest->size() != 32) return {};
+    std::string hex;
+    for (unsigned char byte : *digest) {
+        char pair[3];
+        std::snprintf(pair, sizeof pair, "%02x", byte);
+        hex += pair;
+    }
+    return hex;
+}
+
+std::optional<Json> eventJson(const Event& event, const FrontEnd& frontEnd, const std::string& program) {
+    Writer writer(event, frontEnd);
+    const Json inputs = writer.inputs();
+    // The command line's JSON had the seed, its text and the settings first;
+    // they stay there.
+    Json file = {{"seed", event.seed}};
+    if (event.seedText) file["seedText"] = *event.seedText;
+    file["settings"] = inputs["settings"];
+    file["format"] = kFormatName;
+    file["formatVersion"] = kFormatVersion;
+    file["program"] = program;
+    file["drawnAt"] = event.drawnAt;
+    if (event.title) file["title"] = *event.title;
+    file["fingerprint"] = fingerprintOf(inputs, frontEnd);
+    file["participants"] = inputs["participants"];
+    file["maps"] = inputs["maps"];
+    Json groups = Json::array();
+    for (std::size_t g = 0; g < event.state.groupTable.size(); ++g) groups.push_back(writer.group(static_cast<int>(g)));
+    file["groups"] = std::move(groups);
+    if (writer.failed()) return std::nullopt;
+    return file;
+}
+
+}  // namespace detail
+
+std::optional<std::string> writeEvent(const Event& event, const FrontEnd& frontEnd) {
+    const auto json = detail::eventJson(event, frontEnd, "Rosterloom " ROSTERLOOM_VERSION);
+    if (!json) return std::nullopt;
+    return detail::dumped(*json, 2) + "\n";
+}
+
+std::string fingerprint(const Event& event, const FrontEnd& frontEnd) {
+    const auto json = detail::eventJson(event, frontEnd, {});
+    return json ? (*json)["fingerprint"].get<std::string>() : std::string();
+}
+
+std::string dateTimeText(int year, int month, int day, int hour, int minute, int second) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d:%02d", year, month, day, hour, minute, second);
+    return text;
+}
+
+Event eventFromDraw(const AssignmentState& state, const Results& results, Host& host, std::uint32_t seed,
+                    std::optional<std::string> seedText, std::string drawnAt) {
+    Event event;
+    for (int i = 0; i < host.listCount(ListKind::Participants); ++i) {
+        event.participants.emplace_back(host.listText(ListKind::Participants, i));
+    }
+    for (int i = 0; i < host.listCount(ListKind::Maps); ++i) event.maps.emplace_back(host.listText(ListKind::Maps, i));
+    event.seed = seed;
+    event.seedText = std::move(seedText);
+    event.drawnAt = std::move(drawnAt);
+    event.state = state;
+    event.results = results;
+    return event;
+}
+
+ListHost hostFor(const Event& event) {
+    const Settings& s = event.state.settings;
+    ListHost host;
+    host.participants = event.participants;
+    host.maps = event.maps;
+    host.mapsEnabled = s.mapsEnabled;
+    host.equalMaps = s.equalMaps;
+    host.tournament = s.tournament;
+    host.spreadVacancies = s.spreadVacancies;
+    host.groupCountText = std::to_string(s.groupCount);
+    host.groupSizeText = std::to_string(s.groupSize);
+    host.clock = event.seed;
+    return host;
+}
+
+}  // namespace rl::event

@@ -1,0 +1,48 @@
+#include "event/event.h"
+
+namespace rl::event {
+
+namespace {
+
+// A name of the draw for a person: quoted UTF-8, or what a vacancy is.
+std::string shown(const std::vector<std::string>& list, Pos index, const char* none, const FrontEnd& frontEnd) {
+    if (index < 0 || static_cast<std::size_t>(index) >= list.size()) return none;
+    return "\"" + frontEnd.toUtf8(list[static_cast<std::size_t>(index)]).value_or("?") + "\"";
+}
+
+std::string parting(const std::string& where, const std::string& file, const std::string& drawn) {
+    return where + ": the file has " + file + ", its inputs and seed give " + drawn;
+}
+
+}  // namespace
+
+std::optional<std::string> drawDifference(const Event& event, const FrontEnd& frontEnd) {
+    ListHost host = hostFor(event);
+    AssignmentState drawn;
+    if (assign(drawn, host) != AssignOutcome::Assigned) return "its inputs cannot be drawn again";
+    const AssignmentState& kept = event.state;
+    const auto& names = event.participants;
+    for (std::size_t g = 0; g < kept.groupTable.size(); ++g) {
+        const std::string group = std::string("group ") + static_cast<char>('A' + g);
+        for (std::size_t p = 0; p < kept.groupTable[g].size(); ++p) {
+            const Pos a = kept.groupTable[g][p], b = drawn.groupTable[g][p];
+            // Two participants of one name are one and the same to everyone reading the draw.
+            if (shown(names, a, "", frontEnd) == shown(names, b, "", frontEnd)) continue;
+            return parting(group + ", place " + std::to_string(p + 1), shown(names, a, "an empty place", frontEnd),
+                           shown(names, b, "an empty place", frontEnd));
+        }
+    }
+    for (std::size_t g = 0; g < kept.groupTable.size(); ++g) {
+        for (int k = 0; k < kept.matchCount[g]; ++k) {
+            const Pos a = kept.schedule[g][static_cast<std::size_t>(k)].map;
+            const Pos b = drawn.schedule[g][static_cast<std::size_t>(k)].map;
+            if (shown(event.maps, a, "", frontEnd) == shown(event.maps, b, "", frontEnd)) continue;
+            return parting(std::string("group ") + static_cast<char>('A' + g) + ", match " + std::to_string(k + 1) +
+                               " map",
+                           shown(event.maps, a, "no map", frontEnd), shown(event.maps, b, "no map", frontEnd));
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace rl::event
