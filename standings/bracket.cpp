@@ -1,5 +1,7 @@
 #include "standings/bracket.h"
 
+#include <set>
+
 #include "text/pieces.h"
 
 namespace rl::bracket {
@@ -44,6 +46,14 @@ Pos winnerOf(const std::vector<MatchState>& matches, int from, int number) {
     return matches[static_cast<std::size_t>(from - 1)].winner;
 }
 
+// The loser of an earlier match once it has a result; a bye has none.
+Pos loserOf(const std::vector<MatchState>& matches, int from, int number) {
+    if (from < 1 || from >= number) return kNone;
+    const MatchState& m = matches[static_cast<std::size_t>(from - 1)];
+    if (!m.score) return kNone;
+    return m.winner == m.first ? m.second : m.first;
+}
+
 }  // namespace
 
 bool groupExists(const AssignmentState& state, int group) {
@@ -59,11 +69,12 @@ ResultProblem scoreProblem(Score score) {
     return ResultProblem::None;
 }
 
-Resolved resolve(const AssignmentState& state, const Results& results, int group) {
-    Resolved out = layOut(state, group);
-    for (MatchState& m : out.matches) {
-        if (m.firstFrom) m.first = winnerOf(out.matches, m.firstFrom, m.number);
-        if (m.secondFrom) m.second = winnerOf(out.matches, m.secondFrom, m.number);
+void play(Resolved& bracket, const Results& results, int group) {
+    for (MatchState& m : bracket.matches) {
+        if (m.firstFrom) m.first = m.losersMeet ? loserOf(bracket.matches, m.firstFrom, m.number)
+                                                : winnerOf(bracket.matches, m.firstFrom, m.number);
+        if (m.secondFrom) m.second = m.losersMeet ? loserOf(bracket.matches, m.secondFrom, m.number)
+                                                  : winnerOf(bracket.matches, m.secondFrom, m.number);
         if (m.bye) {
             m.winner = m.first;
             continue;
@@ -74,7 +85,31 @@ Resolved resolve(const AssignmentState& state, const Results& results, int group
             m.winner = score->first > score->second ? m.first : m.second;
         }
     }
+}
+
+Resolved resolve(const AssignmentState& state, const Results& results, int group) {
+    Resolved out = layOut(state, group);
+    play(out, results, group);
     return out;
+}
+
+ResultProblem playable(const std::vector<MatchState>& matches, int number, MatchState& out) {
+    if (number < 1 || number > static_cast<int>(matches.size())) return ResultProblem::NoSuchMatch;
+    out = matches[static_cast<std::size_t>(number - 1)];
+    if (out.bye) return ResultProblem::Bye;
+    if (out.first == kNone || out.second == kNone) return ResultProblem::PlayersNotKnown;
+    return ResultProblem::None;
+}
+
+std::vector<int> dependents(const std::vector<MatchState>& matches, const Results& results, MatchKey key) {
+    std::vector<int> found;
+    std::set<int> fed = {key.number};
+    for (const MatchState& m : matches) {
+        if (m.number <= key.number || !(fed.count(m.firstFrom) || fed.count(m.secondFrom))) continue;
+        fed.insert(m.number);
+        if (results.find({key.group, m.number})) found.push_back(m.number);
+    }
+    return found;
 }
 
 }  // namespace rl::bracket

@@ -18,6 +18,24 @@ bool groupExists(const AssignmentState& state, int group);
 // winners of earlier matches, counting only results that may stand.
 Resolved resolve(const AssignmentState& state, const Results& results, int group);
 
+// Fills every cell of a laid-out bracket from the winners (or, for a
+// third-place match, the losers) of earlier matches and takes the results
+// of `group` that may stand.
+void play(Resolved& bracket, const Results& results, int group);
+
+// The match `number` if it can take a result: NoSuchMatch, Bye or
+// PlayersNotKnown otherwise.
+ResultProblem playable(const std::vector<MatchState>& matches, int number, MatchState& out);
+
+// The later matches with a result whose players come, at any remove, from
+// match `number`: what clearing or changing it takes away.
+std::vector<int> dependents(const std::vector<MatchState>& matches, const Results& results, MatchKey key);
+
+// The knock-out table: `members` counted over the bracket and placed, those
+// still in first. A third-place match places its winner 3rd and its loser
+// 4th, and keeps the semi-finals' losers in until it is played.
+std::vector<Standing> knockOutTable(std::vector<Standing> members, const Resolved& bracket);
+
 // Range, then tie: what a score alone may be refused for.
 ResultProblem scoreProblem(Score score);
 

@@ -1,7 +1,5 @@
 #include "standings/results.h"
 
-#include <set>
-
 #include "standings/bracket.h"
 
 namespace rl {
@@ -17,12 +15,7 @@ std::string_view withoutTrailingBlanks(std::string_view name) {
 // that can take one.
 ResultProblem playableMatch(const AssignmentState& state, const Results& results, MatchKey key, MatchState& out) {
     if (!bracket::groupExists(state, key.group)) return ResultProblem::NoSuchGroup;
-    const auto matches = bracket::resolve(state, results, key.group).matches;
-    if (key.number < 1 || key.number > static_cast<int>(matches.size())) return ResultProblem::NoSuchMatch;
-    out = matches[static_cast<std::size_t>(key.number - 1)];
-    if (out.bye) return ResultProblem::Bye;
-    if (out.first == kNone || out.second == kNone) return ResultProblem::PlayersNotKnown;
-    return ResultProblem::None;
+    return bracket::playable(bracket::resolve(state, results, key.group).matches, key.number, out);
 }
 
 }  // namespace
@@ -59,15 +52,8 @@ ResultProblem scoreForWinner(const AssignmentState& state, const Results& result
 }
 
 std::vector<int> dependentResults(const AssignmentState& state, const Results& results, MatchKey key) {
-    std::vector<int> dependents;
-    if (!bracket::groupExists(state, key.group)) return dependents;
-    std::set<int> fed = {key.number};
-    for (const MatchState& m : bracket::resolve(state, results, key.group).matches) {
-        if (m.number <= key.number || !(fed.count(m.firstFrom) || fed.count(m.secondFrom))) continue;
-        fed.insert(m.number);
-        if (results.find({key.group, m.number})) dependents.push_back(m.number);
-    }
-    return dependents;
+    if (!bracket::groupExists(state, key.group)) return {};
+    return bracket::dependents(bracket::resolve(state, results, key.group).matches, results, key);
 }
 
 }  // namespace rl

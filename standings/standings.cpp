@@ -1,6 +1,7 @@
 #include "standings/standings.h"
 
 #include <algorithm>
+#include <set>
 #include <tuple>
 
 #include "standings/bracket.h"
@@ -95,10 +96,19 @@ void placeKnockOut(std::vector<Standing>& rows, const bracket::Resolved& bracket
     const auto place = [&](Pos player, int value) {
         if (const Standing* s = find(rows, player)) places[static_cast<std::size_t>(s - rows.data())] = value;
     };
+    std::set<int> playOn;  // matches whose losers meet again
+    for (const MatchState& m : bracket.matches) {
+        if (m.losersMeet) playOn.insert({m.firstFrom, m.secondFrom});
+    }
     for (const MatchState& m : bracket.matches) {
         if (!m.score) continue;
-        const int playersNext = bracket.roundSizes.at(static_cast<std::size_t>(m.round - 1));
-        place(m.winner == m.first ? m.second : m.first, 1 + playersNext);
+        const Pos loser = m.winner == m.first ? m.second : m.first;
+        if (m.losersMeet) {
+            place(m.winner, 3);
+            place(loser, 4);
+        } else if (!playOn.count(m.number)) {
+            place(loser, 1 + bracket.roundSizes.at(static_cast<std::size_t>(m.round - 1)));
+        }
     }
     if (!bracket.matches.empty()) place(bracket.matches.back().winner, 1);
     sortBy(rows, places, [](int a, int b) { return a < b; });
@@ -110,16 +120,22 @@ void placeKnockOut(std::vector<Standing>& rows, const bracket::Resolved& bracket
 
 }  // namespace
 
+std::vector<Standing> bracket::knockOutTable(std::vector<Standing> members, const Resolved& bracket) {
+    count(members, bracket.matches);
+    placeKnockOut(members, bracket);
+    return members;
+}
+
 GroupStandings groupStandings(const AssignmentState& state, const Results& results, int group) {
     GroupStandings out;
     if (!bracket::groupExists(state, group)) return out;
     const bracket::Resolved resolved = bracket::resolve(state, results, group);
     out.matches = resolved.matches;
     out.standings = membersOf(state, group);
-    count(out.standings, out.matches);
     if (state.settings.tournament) {
-        placeKnockOut(out.standings, resolved);
+        out.standings = bracket::knockOutTable(std::move(out.standings), resolved);
     } else {
+        count(out.standings, out.matches);
         rankLeague(out.standings, out.matches);
     }
     return out;

@@ -15,6 +15,7 @@ struct MatchState {
     int firstFrom = 0;        // the match whose winner fills the cell; 0: none
     int secondFrom = 0;
     bool bye = false;
+    bool losersMeet = false;  // the cells are the losers of firstFrom and secondFrom
     Pos map = kNone;
     std::optional<Score> score;  // only a result that may stand
     Pos winner = kNone;          // a bye's player counts as its winner
@@ -24,6 +25,7 @@ struct Standing {
     Pos player = kNone;
     int rank = 0;  // 0: still in a knock-out, no place yet
     bool tied = false;
+    bool settled = false;  // its place among members level with it was settled by the organiser
     int played = 0;
     int wins = 0;
     int losses = 0;

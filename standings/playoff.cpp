@@ -1,0 +1,411 @@
+#include "standings/playoff.h"
+
+#include <algorithm>
+#include <set>
+#include <tuple>
+
+#include "engine/schedule.h"
+#include "standings/bracket.h"
+#include "text/pieces.h"
+
+namespace rl {
+
+namespace {
+
+bool validSize(int perGroup) { return perGroup == 1 || perGroup == 2 || perGroup == 4; }
+
+int groupCount(const AssignmentState& state) { return static_cast<int>(pieces::groupCountOf(state)); }
+
+std::set<Pos> asSet(const std::vector<Pos>& members) { return {members.begin(), members.end()}; }
+
+// Rows [begin, end) of a table share one rank.
+struct Block {
+    std::size_t begin = 0;
+    std::size_t end = 0;
+};
+
+std::vector<Block> sharedRanks(const std::vector<Standing>& table) {
+    std::vector<Block> blocks;
+    for (std::size_t i = 0; i < table.size();) {
+        std::size_t j = i + 1;
+        while (j < table.size() && table[j].rank == table[i].rank) ++j;
+        if (j - i > 1 && table[i].rank > 0) blocks.push_back({i, j});
+        i = j;
+    }
+    return blocks;
+}
+
+std::vector<Pos> playersOf(const std::vector<Standing>& table, Block block) {
+    std::vector<Pos> out;
+    for (std::size_t i = block.begin; i < block.end; ++i) out.push_back(table[i].player);
+    return out;
+}
+
+const SettledOrder* orderFor(const std::vector<SettledOrder>& settled, int group, const std::vector<Pos>& members) {
+    for (const SettledOrder& s : settled) {
+        if (s.group == group && s.order.size() == members.size() && asSet(s.order) == asSet(members)) return &s;
+    }
+    return nullptr;
+}
+
+void applyOrder(std::vector<Standing>& table, Block block, const std::vector<Pos>& order) {
+    std::vector<Standing> rows(table.begin() + static_cast<long>(block.begin), table.begin() + static_cast<long>(block.end));
+    const int rank = table[block.begin].rank;
+    for (std::size_t k = 0; k < order.size(); ++k) {
+        Standing& row = table[block.begin + k];
+        row = *std::find_if(rows.begin(), rows.end(), [&](const Standing& s) { return s.player == order[k]; });
+        row.rank = rank + static_cast<int>(k);
+        row.tied = false;
+        row.settled = true;
+    }
+}
+
+}  // namespace
+
+std::vector<Standing> settledStandings(const AssignmentState& state, const Results& results, int group,
+                                       const std::vector<SettledOrder>& settled) {
+    std::vector<Standing> table = groupStandings(state, results, group).standings;
+    for (const Block& block : sharedRanks(table)) {
+        if (const SettledOrder* order = orderFor(settled, group, playersOf(table, block))) {
+            applyOrder(table, block, order->order);
+        }
+    }
+    return table;
+}
+
+std::vector<TieToSettle> tiesToSettle(const AssignmentState& state, const Results& results, int perGroup,
+                                      const std::vector<SettledOrder>& settled) {
+    std::vector<TieToSettle> ties;
+    for (int g = 0; g < groupCount(state); ++g) {
+        const std::vector<Standing> table = settledStandings(state, results, g, settled);
+        for (const Block& block : sharedRanks(table)) {
+            if (table[block.begin].rank <= perGroup) ties.push_back({g, table[block.begin].rank, playersOf(table, block)});
+        }
+    }
+    return ties;
+}
+
+SettleProblem checkSettle(const AssignmentState& state, const Results& results, int perGroup,
+                          const SettledOrder& order) {
+    if (order.group < 0 || order.group >= groupCount(state)) return SettleProblem::NoSuchGroup;
+    const std::vector<Standing> table = groupStandings(state, results, order.group).standings;
+    for (Pos p : order.order) {
+        if (std::none_of(table.begin(), table.end(), [&](const Standing& s) { return s.player == p; })) {
+            return SettleProblem::NotMembers;
+        }
+    }
+    for (const Block& block : sharedRanks(table)) {
+        const std::vector<Pos> members = playersOf(table, block);
+        if (order.order.size() != members.size() || asSet(order.order) != asSet(members)) continue;
+        return table[block.begin].rank <= perGroup ? SettleProblem::None : SettleProblem::NoNeed;
+    }
+    return SettleProblem::NotATie;
+}
+
+std::vector<UnfinishedGroup> unfinishedGroups(const AssignmentState& state, const Results& results) {
+    std::vector<UnfinishedGroup> out;
+    for (int g = 0; g < groupCount(state); ++g) {
+        const GroupStandings s = groupStandings(state, results, g);
+        const auto left = std::count_if(s.matches.begin(), s.matches.end(),
+                                        [](const MatchState& m) { return !m.bye && !m.score; });
+        if (left > 0) out.push_back({g, static_cast<int>(left)});
+    }
+    return out;
+}
+
+namespace {
+
+// Group places after the settled orders, best first, group by group.
+std::vector<std::vector<Standing>> groupTables(const AssignmentState& state, const Results& results,
+                                               const std::vector<SettledOrder>& settled) {
+    std::vector<std::vector<Standing>> tables;
+    for (int g = 0; g < groupCount(state); ++g) tables.push_back(settledStandings(state, results, g, settled));
+    return tables;
+}
+
+std::vector<Qualifier> qualifiersOf(const std::vector<std::vector<Standing>>& tables, int perGroup) {
+    std::vector<Qualifier> out;
+    for (int place = 1; place <= perGroup; ++place) {
+        for (std::size_t g = 0; g < tables.size(); ++g) {
+            if (tables[g].size() >= static_cast<std::size_t>(place)) {
+                out.push_back({tables[g][static_cast<std::size_t>(place - 1)].player, static_cast<int>(g), place});
+            }
+        }
+    }
+    return out;
+}
+
+int bracketSize(int players) {
+    int size = 2;
+    while (size < players) size *= 2;
+    return size;
+}
+
+int bitReversed(int value, int places) {
+    int out = 0;
+    for (int b = 1; b < places; b *= 2, value /= 2) out = out * 2 + value % 2;
+    return out;
+}
+
+// The first-round seating, one player at a time (see the header).
+class Seating {
+public:
+    Seating(const std::vector<Qualifier>& players, int perGroup)
+        : players_(players), perGroup_(perGroup), size_(bracketSize(static_cast<int>(players.size()))),
+          matches_(static_cast<std::size_t>(size_ / 2)), taken_(matches_, {-1, -1}), closed_(matches_, false),
+          at_(players.size(), -1) {}
+
+    std::vector<std::pair<int, int>> seat() {
+        const int byes = size_ - static_cast<int>(players_.size());
+        int winners = 0;
+        for (int i = 0; i < static_cast<int>(players_.size()); ++i) {
+            int cell = -1;
+            if (players_[static_cast<std::size_t>(i)].place == 1 && winners < static_cast<int>(matches_)) {
+                cell = 2 * matchOfLine(winners++);
+            } else {
+                cell = bestCell(i, i < byes);
+            }
+            take(i, cell, i < byes);
+        }
+        return taken_;
+    }
+
+private:
+    int matchOfLine(int line) const { return bitReversed(line, static_cast<int>(matches_)); }
+    int half(int cell) const { return cell * 2 / size_; }
+    int quarter(int cell) const { return cell * 4 / size_; }
+    const Qualifier& player(int i) const { return players_[static_cast<std::size_t>(i)]; }
+    int& seatOf(int cell) { return cell % 2 ? taken_[static_cast<std::size_t>(cell / 2)].second
+                                            : taken_[static_cast<std::size_t>(cell / 2)].first; }
+
+    void take(int i, int cell, bool bye) {
+        seatOf(cell) = i;
+        at_[static_cast<std::size_t>(i)] = cell;
+        if (bye) closed_[static_cast<std::size_t>(cell / 2)] = true;
+    }
+
+    // Places that keep apart what the rule keeps apart, broken.
+    int clashes(int i, int cell) const {
+        int count = 0;
+        for (std::size_t j = 0; j < at_.size(); ++j) {
+            const int other = at_[j];
+            if (other < 0 || players_[j].group != player(i).group) continue;
+            const bool topTwo = std::max(players_[j].place, player(i).place) <= 2;
+            if (perGroup_ == 2 && half(other) == half(cell)) ++count;
+            if (perGroup_ == 4 && quarter(other) == quarter(cell)) ++count;
+            if (perGroup_ == 4 && topTwo && half(other) == half(cell)) ++count;
+        }
+        return count;
+    }
+
+    bool wantsOwnMatch(int i) const { return player(i).place == 1 || (perGroup_ == 4 && player(i).place == 2); }
+
+    std::tuple<int, int, int, int> cost(int i, int cell) {
+        const int opponent = cell % 2 ? taken_[static_cast<std::size_t>(cell / 2)].first : -1;
+        const bool ownGroup = opponent >= 0 && player(opponent).group == player(i).group;
+        const bool rightPlace = opponent >= 0 ? player(opponent).place == perGroup_ + 1 - player(i).place
+                                              : wantsOwnMatch(i);
+        const int order = opponent >= 0 ? opponent : static_cast<int>(players_.size()) + lineOf(cell / 2);
+        return {ownGroup, clashes(i, cell), !rightPlace, order};
+    }
+
+    int lineOf(int match) const { return bitReversed(match, static_cast<int>(matches_)); }
+
+    // A bye's player opens a match of its own; anyone else may also face a
+    // player already seated.
+    int bestCell(int i, bool bye) {
+        int best = -1;
+        std::tuple<int, int, int, int> bestCost;
+        for (int m = 0; m < static_cast<int>(matches_); ++m) {
+            const auto& seats = taken_[static_cast<std::size_t>(m)];
+            if (closed_[static_cast<std::size_t>(m)] || seats.second >= 0) continue;
+            const int cell = seats.first < 0 ? 2 * m : (bye ? -1 : 2 * m + 1);
+            if (cell < 0) continue;
+            const auto c = cost(i, cell);
+            if (best < 0 || c < bestCost) {
+                best = cell;
+                bestCost = c;
+            }
+        }
+        return best;
+    }
+
+    const std::vector<Qualifier>& players_;
+    int perGroup_;
+    int size_;
+    std::size_t matches_;
+    std::vector<std::pair<int, int>> taken_;
+    std::vector<bool> closed_;
+    std::vector<int> at_;
+};
+
+// Deals the playoff's maps from its own generator, leaving the draw's alone.
+class SeededHost : public Host {
+public:
+    SeededHost(Host& host, std::uint32_t seed) : host_(host), seed_(seed) {}
+    int listCount(ListKind list) override { return host_.listCount(list); }
+    std::string_view listText(ListKind list, int index) override { return host_.listText(list, index); }
+    int checkState(Option option) override { return host_.checkState(option); }
+    std::string_view numberFieldText(NumberField field) override { return host_.numberFieldText(field); }
+    void showMessage(int stringId) override { host_.showMessage(stringId); }
+    void reportAllocationFailure() override { host_.reportAllocationFailure(); }
+    std::uint32_t now() override { return seed_; }
+
+private:
+    Host& host_;
+    std::uint32_t seed_;
+};
+
+void dealMaps(std::vector<MatchState>& matches, const AssignmentState& state, std::uint32_t seed, Host& host) {
+    if (!state.settings.mapsEnabled) return;
+    const std::uint32_t mixed = seed ^ kPlayoffSeedMix;
+    SeededHost seeded(host, mixed);
+    AssignmentState dealer;
+    dealer.settings = state.settings;
+    dealer.random.seed(mixed);
+    for (MatchState& m : matches) {
+        if (m.bye) continue;
+        const std::optional<Pos> map = pickMap(dealer, seeded);
+        if (!map) return;
+        m.map = *map;
+    }
+}
+
+// The matches as laid out, before any result: the first round from the
+// seating, then each round pairing the previous one's winners in order;
+// the third-place match just before the final.
+bracket::Resolved layOut(const std::vector<Qualifier>& players, const std::vector<std::pair<int, int>>& seats,
+                         bool thirdPlace) {
+    bracket::Resolved out;
+    const auto seated = [&](int index) { return index < 0 ? kNone : players[static_cast<std::size_t>(index)].player; };
+    for (const auto& [first, second] : seats) {
+        MatchState m;
+        m.number = static_cast<int>(out.matches.size()) + 1;
+        m.round = 1;
+        m.first = seated(first);
+        m.second = seated(second);
+        m.bye = second < 0;
+        out.matches.push_back(m);
+    }
+    out.roundSizes.push_back(static_cast<int>(seats.size()));
+    for (int previous = 1, size = static_cast<int>(seats.size()) / 2; size >= 1; size /= 2) {
+        const int round = static_cast<int>(out.roundSizes.size()) + 1;
+        if (size == 1 && thirdPlace) {
+            MatchState third;
+            third.number = static_cast<int>(out.matches.size()) + 1;
+            third.round = round;
+            third.firstFrom = previous;
+            third.secondFrom = previous + 1;
+            third.losersMeet = true;
+            out.matches.push_back(third);
+        }
+        const int first = static_cast<int>(out.matches.size()) + 1;
+        for (int k = 0; k < size; ++k) {
+            MatchState m;
+            m.number = first + k;
+            m.round = round;
+            m.firstFrom = previous + 2 * k;
+            m.secondFrom = previous + 2 * k + 1;
+            out.matches.push_back(m);
+        }
+        out.roundSizes.push_back(size);
+        previous = first;
+    }
+    return out;
+}
+
+}  // namespace
+
+PlayoffRefusal checkPlayoff(const AssignmentState& state, const Results& results, const Playoff& playoff) {
+    PlayoffRefusal refusal;
+    if (!validSize(playoff.perGroup)) {
+        refusal.badSize = true;
+        return refusal;
+    }
+    refusal.unfinished = unfinishedGroups(state, results);
+    refusal.ties = tiesToSettle(state, results, playoff.perGroup, playoff.settled);
+    refusal.players = static_cast<int>(qualifiersOf(groupTables(state, results, {}), playoff.perGroup).size());
+    refusal.tooFew = refusal.players < 2;
+    refusal.tooMany = refusal.players > kMaxPlayoffPlayers;
+    refusal.thirdPlaceTooFew = playoff.thirdPlace && !refusal.tooFew && refusal.players < 4;
+    return refusal;
+}
+
+std::vector<std::pair<int, int>> seatPlayers(const std::vector<Qualifier>& players, int perGroup) {
+    return Seating(players, perGroup).seat();
+}
+
+PlayoffBracket playoffBracket(const AssignmentState& state, const Results& results, const Playoff& playoff,
+                              std::uint32_t seed, Host& host) {
+    PlayoffBracket out;
+    if (!checkPlayoff(state, results, playoff).empty()) return out;
+    out.players = qualifiersOf(groupTables(state, results, playoff.settled), playoff.perGroup);
+    bracket::Resolved resolved = layOut(out.players, seatPlayers(out.players, playoff.perGroup), playoff.thirdPlace);
+    dealMaps(resolved.matches, state, seed, host);
+    bracket::play(resolved, playoff.results, kPlayoffGroup);
+    std::vector<Standing> members;
+    for (const Qualifier& q : out.players) members.push_back({q.player});
+    out.standings = bracket::knockOutTable(std::move(members), resolved);
+    out.matches = std::move(resolved.matches);
+    out.finalNumber = static_cast<int>(out.matches.size());
+    out.thirdPlaceNumber = playoff.thirdPlace ? out.finalNumber - 1 : 0;
+    return out;
+}
+
+ResultProblem checkPlayoffResult(const PlayoffBracket& bracket, int number, Score score) {
+    MatchState match;
+    const ResultProblem problem = bracket::playable(bracket.matches, number, match);
+    return problem != ResultProblem::None ? problem : bracket::scoreProblem(score);
+}
+
+ResultProblem playoffScoreForWinner(const PlayoffBracket& bracket, Host& host, int number, std::string_view winner,
+                                    Score& out) {
+    MatchState match;
+    const ResultProblem problem = bracket::playable(bracket.matches, number, match);
+    if (problem != ResultProblem::None) return problem;
+    const auto named = [&](Pos player) {
+        std::string_view name = nameOf(host, ListKind::Participants, player);
+        while (!name.empty() && (name.back() == ' ' || name.back() == '\t')) name.remove_suffix(1);
+        return name == winner;
+    };
+    const bool isFirst = named(match.first);
+    const bool isSecond = named(match.second);
+    if (isFirst && isSecond) return ResultProblem::BothPlayers;
+    if (!isFirst && !isSecond) return ResultProblem::NotAPlayer;
+    out = isFirst ? Score{1, 0} : Score{0, 1};
+    return ResultProblem::None;
+}
+
+std::vector<int> playoffDependents(const PlayoffBracket& bracket, const Playoff& playoff, int number) {
+    return bracket::dependents(bracket.matches, playoff.results, {kPlayoffGroup, number});
+}
+
+std::vector<FinalStanding> finalStandings(const AssignmentState& state, const Results& results,
+                                          const Playoff& playoff, const PlayoffBracket& bracket) {
+    std::vector<FinalStanding> out;
+    const auto qualifier = [&](Pos player) {
+        return std::find_if(bracket.players.begin(), bracket.players.end(),
+                            [&](const Qualifier& q) { return q.player == player; });
+    };
+    for (const Standing& s : bracket.standings) {
+        const auto q = qualifier(s.player);
+        out.push_back({s.player, s.rank, q->group, q->place, true});
+    }
+    std::vector<FinalStanding> others;
+    for (int g = 0; g < groupCount(state); ++g) {
+        for (const Standing& s : settledStandings(state, results, g, playoff.settled)) {
+            if (qualifier(s.player) == bracket.players.end()) others.push_back({s.player, s.rank, g, s.rank, false});
+        }
+    }
+    std::stable_sort(others.begin(), others.end(),
+                     [](const FinalStanding& a, const FinalStanding& b) { return a.groupPlace < b.groupPlace; });
+    const int through = static_cast<int>(bracket.players.size());
+    for (std::size_t i = 0; i < others.size(); ++i) {
+        const bool level = i > 0 && others[i].groupPlace == others[i - 1].groupPlace;
+        others[i].rank = level ? others[i - 1].rank : through + 1 + static_cast<int>(i);
+        out.push_back(others[i]);
+    }
+    return out;
+}
+
+}  // namespace rl

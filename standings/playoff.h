@@ -1,0 +1,143 @@
+#pragma once
+// The playoff after the groups: the top K of every group in one knock-out
+// bracket to a champion, and the final standings of the whole event.
+//
+// The bracket rule. The players are taken by group place, then group
+// order (A1, B1, C1, ..., A2, B2, ...). The bracket has S places, the
+// smallest power of two that holds them all, so S/2 first-round matches
+// and S minus the players byes; the first players taken get the byes, so
+// group winners first, in group order. The group winners take the first
+// rounds' matches in bit-reversed order (with 8 matches: 1, 5, 3, 7, 2, 6,
+// 4, 8), so that A and B are in different halves, A to D in different
+// quarters, and so on. Every other player, in the same order, takes the
+// free place that best keeps these rules, the earlier rule first:
+//   1. not against a player of its own group;
+//   2. K = 2: not in the half of the other player of its group; K = 4: not
+//      in the quarter of another player of its group, and 1st and 2nd of a
+//      group not in the same half;
+//   3. against the place it should meet: a 2nd against a 1st (K = 2); a 4th
+//      against a 1st, a 3rd against a 2nd, a 2nd in a match of its own
+//      (K = 4);
+// then against the first opponent taken, then in the first free match in
+// the order above. For two groups and K = 2 this gives A1-B2, B1-A2; for
+// four groups, A1-B2, C1-D2 in one half and B1-A2, D1-C2 in the other.
+//
+// The maps: every real match in number order gets a map by the event's map
+// setting, from a generator seeded with the event's seed XOR 0x504C4159
+// ("PLAY"), so the draw's own stream is never touched.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "standings/standings.h"
+
+namespace rl {
+
+// The group of the playoff's matches in a Results.
+constexpr int kPlayoffGroup = -1;
+constexpr int kMaxPlayoffPlayers = 32;
+constexpr std::uint32_t kPlayoffSeedMix = 0x504C4159u;
+
+// The order an organiser gave to members of a group sharing a rank.
+struct SettledOrder {
+    int group = 0;
+    std::vector<Pos> order;  // best first
+};
+
+// What is stored with the event: the playoff's choices and results.
+struct Playoff {
+    int perGroup = 0;  // K: 1, 2 or 4
+    bool thirdPlace = false;
+    std::vector<SettledOrder> settled;
+    Results results;  // keys {kPlayoffGroup, number}
+};
+
+// Members that share a rank deciding who goes through or where.
+struct TieToSettle {
+    int group = 0;
+    int rank = 0;
+    std::vector<Pos> members;  // in table order
+};
+
+struct UnfinishedGroup {
+    int group = 0;
+    int matchesLeft = 0;
+};
+
+// Why a playoff cannot be made; empty() when it can.
+struct PlayoffRefusal {
+    bool badSize = false;      // K is not 1, 2 or 4
+    int players = 0;           // who would go through
+    bool tooFew = false;       // fewer than two
+    bool tooMany = false;      // more than kMaxPlayoffPlayers
+    bool thirdPlaceTooFew = false;  // a third-place match needs four players
+    std::vector<UnfinishedGroup> unfinished;
+    std::vector<TieToSettle> ties;
+
+    bool empty() const {
+        return !badSize && !tooFew && !tooMany && !thirdPlaceTooFew && unfinished.empty() && ties.empty();
+    }
+};
+
+// Whether an order may settle a tie: the members of one shared rank of the
+// group that decides something, each once.
+enum class SettleProblem { None, NoSuchGroup, NotMembers, NotATie, NoNeed };
+
+// The group's table with the settled orders applied: settled members get
+// places one after another in their given order and are marked settled.
+std::vector<Standing> settledStandings(const AssignmentState& state, const Results& results, int group,
+                                       const std::vector<SettledOrder>& settled);
+// The ties among the first `perGroup` places of every group still to settle.
+std::vector<TieToSettle> tiesToSettle(const AssignmentState& state, const Results& results, int perGroup,
+                                      const std::vector<SettledOrder>& settled);
+SettleProblem checkSettle(const AssignmentState& state, const Results& results, int perGroup,
+                          const SettledOrder& order);
+std::vector<UnfinishedGroup> unfinishedGroups(const AssignmentState& state, const Results& results);
+PlayoffRefusal checkPlayoff(const AssignmentState& state, const Results& results, const Playoff& playoff);
+
+struct Qualifier {
+    Pos player = kNone;
+    int group = 0;
+    int place = 0;  // in the group, from 1
+};
+
+// The playoff as its results leave it; everything empty when it cannot be
+// made (see checkPlayoff).
+struct PlayoffBracket {
+    std::vector<Qualifier> players;      // in the order they were taken
+    std::vector<MatchState> matches;     // numbered from 1, the final last
+    std::vector<Standing> standings;     // the knock-out table
+    int finalNumber = 0;
+    int thirdPlaceNumber = 0;            // 0: none
+};
+
+PlayoffBracket playoffBracket(const AssignmentState& state, const Results& results, const Playoff& playoff,
+                              std::uint32_t seed, Host& host);
+
+// The first-round seats alone, for the rule's tests: for each match, the
+// indices into `players` of its two cells, -1 for a bye.
+std::vector<std::pair<int, int>> seatPlayers(const std::vector<Qualifier>& players, int perGroup);
+
+// Whether a playoff result may stand (NoSuchMatch, Bye, PlayersNotKnown,
+// ScoreOutOfRange or Tie).
+ResultProblem checkPlayoffResult(const PlayoffBracket& bracket, int number, Score score);
+ResultProblem playoffScoreForWinner(const PlayoffBracket& bracket, Host& host, int number, std::string_view winner,
+                                    Score& out);
+std::vector<int> playoffDependents(const PlayoffBracket& bracket, const Playoff& playoff, int number);
+
+// One line of the event's final standings.
+struct FinalStanding {
+    Pos player = kNone;
+    int rank = 0;  // 0: still in the playoff
+    int group = 0;
+    int groupPlace = 0;
+    bool qualified = false;
+};
+
+// Every drawn player: the playoff's places (those still in first), then
+// those who did not go through by group place, equal group places sharing
+// a rank. Ranks skip after a shared one.
+std::vector<FinalStanding> finalStandings(const AssignmentState& state, const Results& results,
+                                          const Playoff& playoff, const PlayoffBracket& bracket);
+
+}  // namespace rl
