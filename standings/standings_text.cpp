@@ -31,7 +31,11 @@ void appendRight(std::string& out, std::string_view text, std::size_t width) {
     out += text;
 }
 
-std::string number(int value, bool sign = false) {
+std::string number(int value, bool sign = false);
+
+std::string rankText(int rank) { return rank > 0 ? (rank < 10 ? " " : "") + number(rank) + "위" : " -"; }
+
+std::string number(int value, bool sign) {
     char digits[16];
     const auto result = std::to_chars(digits, digits + sizeof digits, value);
     return (sign && value > 0 ? "+" : "") + std::string(digits, result.ptr);
@@ -43,9 +47,11 @@ void endLine(std::string& out, std::size_t lineStart) {
     out += "\r\n";
 }
 
-void appendPlayer(std::string& out, Host& host, Pos player, int from) {
+void appendPlayer(std::string& out, Host& host, Pos player, int from, bool loser = false) {
     const std::size_t start = out.size();
-    if (player == kNone && from > 0) {
+    if (player == kNone && from > 0 && loser) {
+        out += "<" + number(from) + "경기 패자>";
+    } else if (player == kNone && from > 0) {
         pieces::appendWinnerOf(out, from);
     } else {
         out += nameOf(host, ListKind::Participants, player);
@@ -53,17 +59,26 @@ void appendPlayer(std::string& out, Host& host, Pos player, int from) {
     pieces::padCell(out, start, kNameCell);
 }
 
-void appendMatchLine(std::string& out, Host& host, const MatchState& m) {
+// The playoff's lines also name their map, where the export names it, and
+// the last two their stage.
+void appendMatchLine(std::string& out, Host& host, const MatchState& m, bool withMap = false,
+                     const char* stage = nullptr) {
     const std::size_t start = out.size();
     pieces::appendMatchNumber(out, m.number);
     pieces::padCell(out, start, kRankCell);
-    appendPlayer(out, host, m.first, m.firstFrom);
+    appendPlayer(out, host, m.first, m.firstFrom, m.losersMeet);
     if (m.bye) {
         out.append(kByeIndent, ' ');
         out += "(부전승)";
     } else {
         appendLeft(out, m.score ? number(m.score->first) + ":" + number(m.score->second) : "[vs]", kScoreCell);
-        appendPlayer(out, host, m.second, m.secondFrom);
+        appendPlayer(out, host, m.second, m.secondFrom, m.losersMeet);
+        if (withMap && m.map != kNone) out += "<" + std::string(nameOf(host, ListKind::Maps, m.map)) + ">";
+    }
+    if (stage) {
+        if (withMap && m.map != kNone) out += ' ';
+        pieces::padCell(out, start, kRankCell + 2 * kNameCell + kScoreCell);
+        out += stage;
     }
     endLine(out, start);
 }
@@ -78,16 +93,19 @@ void appendTableHeading(std::string& out) {
 
 void appendStandingLine(std::string& out, Host& host, const Standing& s) {
     const std::size_t start = out.size();
-    appendLeft(out, s.rank > 0 ? (s.rank < 10 ? " " : "") + number(s.rank) + "위" : " -", kRankCell);
-    appendLeft(out, nameOf(host, ListKind::Participants, s.player), kNameCell);
+    appendLeft(out, rankText(s.rank), kRankCell);
+    appendLeft(out, std::string(nameOf(host, ListKind::Participants, s.player)) + (s.settled ? " (결정)" : ""),
+               kNameCell);
     const int counts[] = {s.played, s.wins, s.losses, s.mapsWon, s.mapsLost};
     for (int c : counts) appendRight(out, number(c), kCountCell);
     appendRight(out, number(s.mapsWon - s.mapsLost, true), kCountCell);
     endLine(out, start);
 }
 
-void appendGroup(std::string& out, const AssignmentState& state, const Results& results, Host& host, int group) {
-    const GroupStandings g = groupStandings(state, results, group);
+void appendGroup(std::string& out, const AssignmentState& state, const Results& results, Host& host, int group,
+                 const std::vector<SettledOrder>& settled = {}) {
+    GroupStandings g = groupStandings(state, results, group);
+    if (!settled.empty()) g.standings = settledStandings(state, results, group, settled);
     out += "\r\n< ";
     out += static_cast<char>('A' + group);
     out += "조 순위 >\r\n";
@@ -99,13 +117,56 @@ void appendGroup(std::string& out, const AssignmentState& state, const Results& 
     for (const Standing& s : g.standings) appendStandingLine(out, host, s);
 }
 
+void appendFinalLine(std::string& out, Host& host, const FinalStanding& s) {
+    const std::size_t start = out.size();
+    appendLeft(out, rankText(s.rank), kRankCell);
+    appendLeft(out, nameOf(host, ListKind::Participants, s.player), kNameCell);
+    out += static_cast<char>('A' + s.group);
+    out += "조 " + number(s.groupPlace) + "위";
+    endLine(out, start);
+}
+
 }  // namespace
 
-std::string standingsGroupText(const AssignmentState& state, const Results& results, Host& host, int group) {
+std::string standingsGroupText(const AssignmentState& state, const Results& results, Host& host, int group,
+                               const std::vector<SettledOrder>& settled) {
     std::string text;
     if (group >= 0 && static_cast<std::size_t>(group) < pieces::groupCountOf(state)) {
-        appendGroup(text, state, results, host, group);
+        appendGroup(text, state, results, host, group, settled);
     }
+    return text;
+}
+
+std::string playoffText(const AssignmentState& state, const Results& results, const Playoff& playoff,
+                        const PlayoffBracket& bracket, Host& host) {
+    std::string out = "\r\n< 본선 >\r\n";
+    for (const MatchState& m : bracket.matches) {
+        const char* stage = m.number == bracket.finalNumber        ? "(결승)"
+                            : m.number == bracket.thirdPlaceNumber ? "(3·4위전)"
+                                                                   : nullptr;
+        appendMatchLine(out, host, m, true, stage);
+    }
+    out += "\r\n";
+    appendTableHeading(out);
+    for (const Standing& s : bracket.standings) appendStandingLine(out, host, s);
+    out += "\r\n< 최종 순위 >\r\n";
+    const std::size_t start = out.size();
+    appendLeft(out, "순위", kRankCell);
+    appendLeft(out, "이름", kNameCell);
+    out += "조 순위";
+    endLine(out, start);
+    for (const FinalStanding& s : finalStandings(state, results, playoff, bracket)) appendFinalLine(out, host, s);
+    return out;
+}
+
+std::string standingsFileText(const AssignmentState& state, const Results& results, Host& host,
+                              const Playoff& playoff, std::uint32_t seed) {
+    std::string text = exportFileText(state, host);
+    for (std::size_t g = 0; g < pieces::groupCountOf(state); ++g) {
+        appendGroup(text, state, results, host, static_cast<int>(g), playoff.settled);
+    }
+    const PlayoffBracket bracket = playoffBracket(state, results, playoff, seed, host);
+    if (!bracket.matches.empty()) text += playoffText(state, results, playoff, bracket, host);
     return text;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 #include <string>
 
-#include "standings/standings.h"
+#include "standings/playoff.h"
 
 namespace rl {
 
@@ -9,11 +9,22 @@ namespace rl {
 // heading "< A조 순위 >", for a knock-out its matches with the players and
 // scores known so far and a blank line, then the table of ranks. CP949,
 // CR LF, widths in bytes like the export.
-std::string standingsGroupText(const AssignmentState& state, const Results& results, Host& host, int group);
+// Settled members show their settled place and "(결정)".
+std::string standingsGroupText(const AssignmentState& state, const Results& results, Host& host, int group,
+                               const std::vector<SettledOrder>& settled = {});
 // Every group's standings, A first.
 std::string standingsText(const AssignmentState& state, const Results& results, Host& host);
 // The export file followed by every group's standings: what a results file
 // adds to the event's text.
 std::string standingsFileText(const AssignmentState& state, const Results& results, Host& host);
+// "< 본선 >": the playoff's matches with the players known so far, their
+// maps and scores, and its table; then "< 최종 순위 >", every player's
+// final rank with its group and place there.
+std::string playoffText(const AssignmentState& state, const Results& results, const Playoff& playoff,
+                        const PlayoffBracket& bracket, Host& host);
+// The file with a playoff: settled members marked in their groups' tables,
+// and the playoff's text after them once it can be made.
+std::string standingsFileText(const AssignmentState& state, const Results& results, Host& host,
+                              const Playoff& playoff, std::uint32_t seed);
 
 }  // namespace rl
