@@ -25,6 +25,7 @@ std::string roundName(int round, int rounds) {
 void appendSide(std::string& out, const MatchView& m, const Side& side, bool won, int points) {
     out += won ? "<div class=\"side win\">" : "<div class=\"side\">";
     appendElement(out, "span", side.name.empty() ? "who tbd" : "who", sideText(side));
+    if (!side.tag.empty()) appendElement(out, "span", "tag", side.tag);
     if (m.score) appendElement(out, "span", "pts", number(points));
     out += "</div>";
 }
@@ -32,6 +33,7 @@ void appendSide(std::string& out, const MatchView& m, const Side& side, bool won
 void appendBox(std::string& out, const SectionView& s, const MatchView& m) {
     out += "<div class=\"match";
     if (m.bye) out += " bye";
+    if (m.number == s.thirdPlaceNumber) out += " third";
     if (m.score) out += " played";
     out += "\" id=\"m-" + s.key + "-" + number(m.number) + "\" data-round=\"" + number(m.round) + "\">";
     out += "<div class=\"head\">";
@@ -77,15 +79,20 @@ void appendNode(std::string& out, const SectionView& s, const MatchView& m, int 
 }  // namespace
 
 void appendBracket(std::string& out, const SectionView& s) {
-    if (s.matches.empty()) {
+    const MatchView* final = matchNumbered(s, s.finalNumber);
+    if (!final && !s.matches.empty()) final = &s.matches.back();
+    if (!final) {
         out += u8"<p class=\"empty\">경기 없음</p>\n";
         return;
     }
-    const MatchView& final = s.matches.back();
     out += "<div class=\"bracket-scroll\"><div class=\"bracket\">\n<div class=\"rounds\">";
-    for (int r = 1; r <= final.round; ++r) appendElement(out, "span", "", roundName(r, final.round));
+    for (int r = 1; r <= final->round; ++r) appendElement(out, "span", "", roundName(r, final->round));
     out += "</div>\n";
-    appendNode(out, s, final, 0);
+    appendNode(out, s, *final, 0);
+    if (const MatchView* third = matchNumbered(s, s.thirdPlaceNumber)) {
+        out += u8"\n<div class=\"rounds\"><span>3·4위전</span></div>\n";
+        appendBox(out, s, *third);
+    }
     out += "\n</div></div>\n";
 }
 

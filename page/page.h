@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "standings/standings.h"
+#include "standings/playoff.h"
 
 namespace rl::page {
 
@@ -19,10 +19,13 @@ using ToUtf8 = std::function<std::optional<std::string>(std::string_view)>;
 
 // Everything below is UTF-8 and already resolved: the page only lays it out.
 
-// One player's cell: a name, or while unknown the match whose winner fills it.
+// One player's cell: a name, or while unknown the match whose winner (or, for
+// a third-place match, loser) fills it.
 struct Side {
     std::string name;
     int from = 0;
+    bool loser = false;
+    std::string tag;  // where a playoff player came from: "A1"
 };
 
 struct MatchView {
@@ -50,6 +53,8 @@ struct SectionView {
     std::vector<std::string> members;  // drawn order; empty: not shown
     std::vector<MatchView> matches;
     std::vector<RowView> table;
+    int finalNumber = 0;       // 0: the last match
+    int thirdPlaceNumber = 0;  // 0: none
 };
 
 struct Header {
@@ -67,18 +72,14 @@ struct PageView {
     int participantCount = 0;
     std::vector<SectionView> groups;
     std::optional<SectionView> playoff;
-    std::vector<RowView> finalStandings;  // empty without a playoff
+    std::vector<RowView> finalStandings;  // note: the group place; empty without a playoff
 };
 
-// One group of the draw as the page shows it; nothing when a name does not
-// convert.
-std::optional<SectionView> groupSection(const AssignmentState& state, const Results& results, Host& host, int group,
-                                        const ToUtf8& toUtf8);
-
-// Every group of the draw with the header given; nothing when a name does
-// not convert.
+// Every group of the draw with the header given and, when `playoff` is given
+// and can be made, the playoff and the final standings; nothing when a name
+// does not convert.
 std::optional<PageView> pageViewOf(const AssignmentState& state, const Results& results, Host& host,
-                                   const Header& header, const ToUtf8& toUtf8);
+                                   const Header& header, const ToUtf8& toUtf8, const Playoff* playoff = nullptr);
 
 // The whole document.
 std::string renderPage(const PageView& view);

@@ -49,7 +49,7 @@ std::string scoreText(const MatchView& m) {
 
 std::string sideText(const Side& side) {
     if (!side.name.empty() || side.from == 0) return side.name;
-    return "<" + number(side.from) + u8"경기 승자>";
+    return "<" + number(side.from) + (side.loser ? u8"경기 패자>" : u8"경기 승자>");
 }
 
 }  // namespace html
@@ -202,14 +202,25 @@ void appendSection(std::string& out, const SectionView& s) {
     out += "</section>\n";
 }
 
-void appendFinal(std::string& out, const PageView& v) {
+void appendFinalTable(std::string& out, const std::vector<RowView>& rows) {
+    out += u8"<section class=\"group final\" id=\"final\">\n<h2>최종 순위</h2>\n"
+           u8"<div class=\"scroll\"><table class=\"standings final\">\n<thead><tr><th class=\"rank\">순위</th>"
+           u8"<th class=\"name\">이름</th><th class=\"from\">조 순위</th></tr></thead>\n<tbody>\n";
+    for (const RowView& r : rows) {
+        out += r.rank >= 1 && r.rank <= 3 ? "<tr class=\"podium" + number(r.rank) + "\">" : "<tr>";
+        appendElement(out, "td", "rank", rankText(r.rank));
+        appendElement(out, "td", "name", r.name);
+        appendElement(out, "td", "from", r.note);
+        out += "</tr>\n";
+    }
+    out += "</tbody></table></div>\n</section>\n";
+}
+
+// The second stage first: who won is what the room looks for.
+void appendStage(std::string& out, const PageView& v) {
     if (!v.playoff) return;
     out += "<div class=\"stage\">\n";
-    if (!v.finalStandings.empty()) {
-        out += u8"<section class=\"group final\" id=\"final\">\n<h2>최종 순위</h2>\n";
-        appendTable(out, v.finalStandings);
-        out += "</section>\n";
-    }
+    appendFinalTable(out, v.finalStandings);
     appendSection(out, *v.playoff);
     out += "</div>\n";
 }
@@ -222,7 +233,7 @@ std::string renderPage(const PageView& v) {
     appendHead(out, v);
     appendHeader(out, v);
     out += "<main>\n";
-    appendFinal(out, v);
+    appendStage(out, v);
     out += "<div class=\"groups\">\n";
     for (const SectionView& s : v.groups) appendSection(out, s);
     out += "</div>\n</main>\n<footer>";

@@ -23,14 +23,14 @@ code{font-family:ui-monospace,"DejaVu Sans Mono",Consolas,monospace;font-size:.9
 main{padding:1.1rem clamp(.5rem,2vw,2rem) 1.5rem}
 .groups,.stage{display:flex;flex-wrap:wrap;gap:1rem;align-items:flex-start}
 .stage{margin-bottom:1rem}
-.group{flex:1 1 22rem;min-width:0;max-width:100%;background:var(--paper);border:1px solid var(--line);border-radius:.75rem;
+.group{flex:1 1 25rem;min-width:0;max-width:100%;background:var(--paper);border:1px solid var(--line);border-radius:.75rem;
 padding:.9rem 1.1rem 1rem;box-shadow:0 1px 3px rgba(20,33,77,.08)}
 .group.r2{flex-basis:30rem}
 .group.r3{flex-basis:45rem}
 .group.r4{flex-basis:60rem}
 .group.r5{flex-basis:75rem}
 .group.r6{flex-basis:90rem}
-.group.final{flex-basis:24rem}
+.group.final{flex-basis:20rem;flex-grow:0}
 h2{margin:0;font-size:1.5rem;line-height:1.2;font-weight:800;color:var(--accent);letter-spacing:-.01em}
 h3{margin:.9rem 0 .35rem;font-size:.75rem;font-weight:700;color:var(--muted);letter-spacing:.06em}
 .members{list-style:none;margin:0;padding:0;display:flex;flex-wrap:wrap;gap:.3rem}
@@ -45,6 +45,12 @@ tbody tr:last-child td{border-bottom:0}
 td.name{font-weight:600;overflow-wrap:anywhere}
 .standings tr.first td{background:#fff7e0}
 .standings tr.first .rank{color:var(--gold)}
+.final td.from{color:var(--muted);white-space:nowrap}
+.final tr.podium1 td{background:#fdf0c4;font-weight:800}
+.final tr.podium1 td.name{font-size:1.2em}
+.final tr.podium2 td{background:#eef1f5}
+.final tr.podium3 td{background:#f8ece2}
+.final tr.podium1 .rank{color:var(--gold)}
 .note{margin-left:.4em;font-size:.75em;font-weight:400;color:var(--muted)}
 .schedule .no{width:2.4em;text-align:right;color:var(--faint);white-space:nowrap}
 .schedule .p{width:34%;overflow-wrap:anywhere}
@@ -81,6 +87,8 @@ border-bottom:1px solid var(--line);font-size:.7rem;color:var(--muted)}
 .side+.side{border-top:1px solid var(--line)}
 .who{min-width:0;overflow-wrap:anywhere}
 .who.tbd{color:var(--faint);font-size:.85em}
+.tag{margin-left:auto;font-size:.68rem;font-weight:600;color:var(--faint)}
+.match.third{margin-top:.2rem}
 .pts{font-weight:800;color:var(--muted)}
 .match.played .side{color:var(--muted)}
 .match .side.win{background:var(--win-soft);border-left-color:var(--win);color:#064e31;font-weight:800}
@@ -106,7 +114,7 @@ main{padding:.8rem 0 0}
 .groups,.stage{display:block}
 .group{margin:0 0 .8rem;box-shadow:none;border-color:#aaa;break-inside:avoid}
 .scroll,.bracket-scroll{overflow:visible}
-.standings tr.first td,.match .side.win,.match .head{background:none}
+.standings tr.first td,.final tr td,.match .side.win,.match .head{background:none}
 .match{box-shadow:none}
 h3{margin:.5rem 0 .2rem}
 th,td{padding-top:.1rem;padding-bottom:.1rem}

@@ -47,6 +47,9 @@ CASES = {
     'largest': ([f'player{i}' for i in range(64)], [f'map{i}' for i in range(10)], '--groups 8 --size 8 --seed 1',
                 ''.join(every(chr(65 + g), 28) for g in range(8)), None, 9),
 }
+# Pages made by the page tests (a playoff needs a whole evening of results),
+# with the text of the same event: page, text, title, A4 pages printed.
+MADE = {'playoff': ('playoff-page.html', 'playoff-standings.txt', '2026 봄 <리그> & "본선"', 3)}
 WIDTHS = (1280, 390)
 faults = []
 
@@ -76,13 +79,15 @@ def run_cli(work, name, extra):
     return done.stdout
 
 
-def text_lines(raw):
-    """Each group's lines of the text output: its schedule and its standings."""
+def text_lines(text):
+    """Each part's lines of the text output: a group's schedule and standings,
+    the playoff (P) and the final standings (F)."""
     groups = collections.defaultdict(list)
     group = None
-    for line in raw.decode('cp949').split('\r\n'):
-        heading = re.match(r'< (\w)조 ', line)
-        group = heading.group(1) if heading else group
+    for line in text.split('\r\n'):
+        heading = re.match(r'< (?:(\w)조 |(본선)|(최종))', line)
+        if heading:
+            group = heading.group(1) or ('P' if heading.group(2) else 'F')
         if group and not heading:
             groups[group].append(line.rstrip())
     return groups
@@ -115,27 +120,37 @@ def check_league(where, s, lines, results, group):
 
 
 def check_table(where, s, lines):
+    """Table rows as the text's lines; the final standings' third column is
+    the group place, the others' the counts."""
     for row in s['table']:
         rank = f' {row[0]}' if row[0] == '-' or len(row[0]) == 2 else row[0]
-        expected = pad(rank, 10) + pad(row[1], 25) + ''.join(cell.rjust(6) for cell in row[2:])
-        if expected.rstrip() not in lines:
+        counts = row[2] if s['id'] == 'final' else ''.join(cell.rjust(6) for cell in row[2:])
+        if (pad(rank, 10) + pad(row[1], 25) + counts).rstrip() not in lines:
             fault(where, f'table row {row} is not in the text')
-    if sorted(row[1] for row in s['table']) != sorted(s['members']):
+    if s['members'] and sorted(row[1].removesuffix(' (결정)') for row in s['table']) != sorted(s['members']):
         fault(where, 'the table does not list the members')
 
 
-def box_line(box):
+def box_line(box, playoff):
+    """The box as the text's line; the playoff's lines also name the map."""
     (first, first_pts, _), (second, second_pts, _) = box['sides']
     start = pad(f'{int(box["no"][:-2]):2d}경기:', 10) + pad(first, 25)
     if 'bye' in box['classes']:
         return start + ' ' * 35 + '(부전승)'
-    return (start + pad(f'{first_pts}:{second_pts}' if first_pts else '[vs]', 10) + second).rstrip()
+    line = start + pad(f'{first_pts}:{second_pts}' if first_pts else '[vs]', 10)
+    return line + pad(second, 25) + f'<{box["map"]}>' if playoff else (line + second).rstrip()
+
+
+def winner(box):
+    names = [name for name, _, won in box['sides'] if won or 'bye' in box['classes']]
+    return names[0] if names else None
 
 
 def check_bracket(where, s, lines):
     boxes = {b['id']: b for b in s['boxes']}
     for box in boxes.values():
-        if box_line(box) not in lines:
+        line = box_line(box, s['id'] == 'group-p')
+        if not any(text == line or text.startswith(line + ' (') for text in lines):
             fault(where, f'box {box["no"]} {box["sides"]} is not in the text')
         points = [int(p or 0) for _, p, _ in box['sides']]
         if [won for _, _, won in box['sides']] != ([points[0] > points[1], points[1] > points[0]] if any(points) else
@@ -143,7 +158,8 @@ def check_bracket(where, s, lines):
             fault(where, f'box {box["no"]} marks the wrong winner')
     rounds = collections.defaultdict(list)
     for box in boxes.values():
-        rounds[box['round']].append(box['rect'])
+        if 'third' not in box['classes']:
+            rounds[box['round']].append(box['rect'])
     right = -1
     for r in sorted(rounds):
         lefts = [rect[0] for rect in rounds[r]]
@@ -162,14 +178,14 @@ def check_bracket(where, s, lines):
                 abs(stem_y - (n[1] + n[3]) / 2)]
         if max(near) > 1.5 or not meets[arm['shape']]:
             fault(where, f'the line from {arm["from"]} does not join {arm["to"]}: {near}')
-        number = boxes[arm['to']]['no'][:-2]
-        if not any(line.startswith(pad(f'{int(number):2d}경기:', 10)) and f'<{boxes[arm["from"]]["no"]} 승자>' in line
-                   for line in lines):
+        feeder = boxes[arm['from']]
+        fed = [name for name, _, _ in boxes[arm['to']]['sides']]
+        if f'<{feeder["no"]} 승자>' not in fed and (not winner(feeder) or winner(feeder) not in fed):
             fault(where, f'{arm["from"]} is joined to {arm["to"]}, which it does not feed')
     for to, pair in arms.items():
         if len(pair) == 2 and abs(pair[0]['rect'][3] - pair[1]['rect'][1]) > 1:
             fault(where, f'the two lines into {to} do not meet')
-    if len(s['arms']) != max(0, len(boxes) - 1):
+    if len(s['arms']) != max(0, len(boxes) - 1 - sum('third' in b['classes'] for b in boxes.values())):
         fault(where, 'not every match but the final is joined to the next')
 
 
@@ -179,15 +195,19 @@ def check(name, width, page, lines):
         fault(where, f'page width {page["widths"][0]} in a {width}-pixel window')
     if page['active']:
         fault(where, f'{page["active"]} script, image or embedded elements')
-    title = CASES[name][4] or '조 배정 결과'
+    title = (CASES[name][4] if name in CASES else MADE[name][2]) or '조 배정 결과'
     if page['title'] != title:
         fault(where, f'title {page["title"]!r}')
-    results = results_of(name)
+    results = results_of(name) if name in CASES else {}
     for s in page['sections']:
-        group = s['id'][-1].upper()
-        (check_bracket if s['boxes'] else check_league)(f'{where}, {s["id"]}', s, lines[group], *(
-            () if s['boxes'] else (results, group)))
+        group = 'F' if s['id'] == 'final' else s['id'][-1].upper()
+        if s['boxes']:
+            check_bracket(f'{where}, {s["id"]}', s, lines[group])
+        elif s['schedule']:
+            check_league(f'{where}, {s["id"]}', s, lines[group], results, group)
         check_table(f'{where}, {s["id"]}', s, lines[group])
+    if len(page['sections']) != len({key for key in lines if lines[key]}):
+        fault(where, 'the page has not as many groups as the text')
     if name == 'names':
         members = page['sections'][0]['members']
         for hostile in HOSTILE:
@@ -195,14 +215,14 @@ def check(name, width, page, lines):
                 fault(where, f'{hostile!r} is not shown as typed')
 
 
-def print_pages(work):
+def print_pages(work, names):
     """Every page printed to PDF at once: its number of pages, its page sizes."""
     printing = [subprocess.Popen(CHROMIUM + [f'--user-data-dir={work}/profile-{name}', '--no-pdf-header-footer',
                                              f'--print-to-pdf={work}/{name}.pdf', (work / f'{name}.html').as_uri()],
-                                 stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL) for name in CASES]
+                                 stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL) for name in names]
     for process in printing:
         process.wait(timeout=120)
-    for name in CASES:
+    for name in names:
         data = (work / f'{name}.pdf').read_bytes()
         sizes = set(re.findall(rb'/MediaBox\s*\[0 0 (\d+)\.?\d* (\d+)', data))
         yield name, len(re.findall(rb'/Type\s*/Page(?!s)', data)), sizes
@@ -217,11 +237,16 @@ def main():
             title = CASES[name][4]
             html = work / f'{name}.html'
             html.write_bytes(run_cli(work, name, ['--format', 'html'] + (['--title', title] if title else [])))
-            texts[name] = text_lines(run_cli(work, name, []))
-            tidy = subprocess.run(['tidy', '-q', '-e', html], capture_output=True, text=True)
+            texts[name] = text_lines(run_cli(work, name, []).decode('cp949'))
+        for name, (page, text, _, _) in MADE.items():
+            (work / f'{name}.html').write_bytes((DATA / page).read_bytes())
+            texts[name] = text_lines((DATA / text).read_bytes().decode())
+        pages = {**{name: case[5] for name, case in CASES.items()}, **{name: made[3] for name, made in MADE.items()}}
+        for name in pages:
+            tidy = subprocess.run(['tidy', '-q', '-e', work / f'{name}.html'], capture_output=True, text=True)
             if tidy.returncode or tidy.stderr:
                 fault(name, f'tidy: {tidy.stderr.strip()}')
-            frames += [f'<iframe id="{name}@{w}" src="{html.name}" width="{w}" height="1200"></iframe>' for w in WIDTHS]
+            frames += [f'<iframe id="{name}@{w}" src="{name}.html" width="{w}" height="1200"></iframe>' for w in WIDTHS]
         probe = (HERE / 'probe.js').read_text()
         (work / 'frames.html').write_text('<!DOCTYPE html><meta charset="utf-8"><style>iframe{border:0}</style>' +
                                           ''.join(frames) + f'<pre id="found"></pre><script>{probe}</script>')
@@ -235,12 +260,12 @@ def main():
         for page in json.loads(found.group(1).replace('&lt;', '<').replace('&gt;', '>').replace('&amp;', '&')):
             name, width = page['name'].split('@')
             check(name, int(width), page, texts[name])
-        for name, pages, sizes in print_pages(work):
-            if pages != CASES[name][5] or sizes != {(b'594', b'841')}:
-                fault(name, f'printed on {pages} pages of {sizes}, not {CASES[name][5]} A4 pages')
+        for name, printed, sizes in print_pages(work, pages):
+            if printed != pages[name] or sizes != {(b'594', b'841')}:
+                fault(name, f'printed on {printed} pages of {sizes}, not {pages[name]} A4 pages')
     for line in faults:
         print('check_pages:', line)
-    print(f'check_pages: {len(CASES)} events, {len(faults)} faults')
+    print(f'check_pages: {len(pages)} events, {len(faults)} faults')
     return 1 if faults else 0
 
 
