@@ -191,15 +191,17 @@ void appendSection(std::string& out, const SectionView& s) {
     appendElement(out, "h2", "", s.heading);
     out += '\n';
     appendMembers(out, s);
+    // The matches and the table side by side where the group is wide enough.
+    out += "<div class=\"parts\">\n<div class=\"part matches\">\n";
     if (s.knockOut) {
         out += u8"<h3>대진</h3>\n";
         html::appendBracket(out, s);
     } else {
         appendSchedule(out, s);
     }
-    out += u8"<h3>순위</h3>\n";
+    out += u8"</div>\n<div class=\"part\">\n<h3>순위</h3>\n";
     appendTable(out, s.table);
-    out += "</section>\n";
+    out += "</div>\n</div>\n</section>\n";
 }
 
 void appendFinalTable(std::string& out, const std::vector<RowView>& rows) {

@@ -7,7 +7,7 @@
 namespace rl::page::html {
 
 const char* const kStyle = R"(:root{--ink:#141a26;--muted:#556075;--faint:#8791a5;--line:#dfe3eb;--paper:#fff;--ground:#eef1f6;
---accent:#1d4ed8;--win:#08754a;--win-soft:#e2f4ea;--gold:#a16207;--wire:#8b97ae;--box:12.5rem;--arm:1.25rem;--stem:1.25rem}
+--accent:#1d4ed8;--win:#08754a;--win-soft:#e2f4ea;--gold:#a16207;--wire:#8b97ae;--box:11rem;--arm:1.25rem;--stem:1.25rem}
 *{box-sizing:border-box}
 html{font-size:clamp(15px,.55vw + 10px,22px);-webkit-text-size-adjust:100%;text-size-adjust:100%}
 body{margin:0;background:var(--ground);color:var(--ink);line-height:1.45;word-break:keep-all;
@@ -25,14 +25,17 @@ main{padding:1.1rem clamp(.5rem,2vw,2rem) 1.5rem}
 .stage{margin-bottom:1rem}
 .group{flex:1 1 25rem;min-width:0;max-width:100%;background:var(--paper);border:1px solid var(--line);border-radius:.75rem;
 padding:.9rem 1.1rem 1rem;box-shadow:0 1px 3px rgba(20,33,77,.08)}
-.group.r2{flex-basis:30rem}
-.group.r3{flex-basis:45rem}
-.group.r4{flex-basis:60rem}
-.group.r5{flex-basis:75rem}
-.group.r6{flex-basis:90rem}
+.group.r2{flex-basis:27rem}
+.group.r3{flex-basis:41rem}
+.group.r4{flex-basis:55rem}
+.group.r5{flex-basis:69rem}
+.group.r6{flex-basis:83rem}
 .group.final{flex-basis:20rem;flex-grow:0}
 h2{margin:0;font-size:1.5rem;line-height:1.2;font-weight:800;color:var(--accent);letter-spacing:-.01em}
 h3{margin:.9rem 0 .35rem;font-size:.75rem;font-weight:700;color:var(--muted);letter-spacing:.06em}
+.parts{display:flex;flex-wrap:wrap;gap:0 2rem;align-items:flex-start}
+.part{flex:1 1 20rem;min-width:0;max-width:100%}
+.knockout .part.matches{flex:0 1 auto}
 .members{list-style:none;margin:0;padding:0;display:flex;flex-wrap:wrap;gap:.3rem}
 .members li{background:var(--ground);border-radius:99px;padding:.05rem .65rem;font-size:.85rem;overflow-wrap:anywhere}
 .scroll,.bracket-scroll{overflow-x:auto;max-width:100%}
@@ -111,7 +114,7 @@ body{background:#fff}
 .facts li{background:none;border:1px solid #999}
 .proof,.proof b{color:#222}
 main{padding:.8rem 0 0}
-.groups,.stage{display:block}
+.groups,.stage,.parts{display:block}
 .group{margin:0 0 .8rem;box-shadow:none;border-color:#aaa;break-inside:avoid}
 .scroll,.bracket-scroll{overflow:visible}
 .standings tr.first td,.final tr td,.match .side.win,.match .head{background:none}

@@ -49,7 +49,7 @@ CASES = {
 }
 # Pages made by the page tests (a playoff needs a whole evening of results),
 # with the text of the same event: page, text, title, A4 pages printed.
-MADE = {'playoff': ('playoff-page.html', 'playoff-standings.txt', '2026 봄 <리그> & "본선"', 3)}
+MADE = {'playoff': ('playoff-page.html', 'playoff-standings.txt', '2026 봄 <리그> & "본선"', 4)}
 WIDTHS = (1280, 390)
 faults = []
 
