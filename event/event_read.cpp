@@ -74,6 +74,10 @@ bool hasControlCharacter(const std::string& name) {
                        [](char c) { return (static_cast<unsigned char>(c) < 0x20 && c != '\t') || c == 0x7F; });
 }
 
+std::string counted(std::size_t n, const char* one, const char* many) {
+    return std::to_string(n) + " " + (n == 1 ? one : many);
+}
+
 std::string groupLetter(std::size_t g) { return std::string(1, static_cast<char>('A' + g)); }
 
 // Reads what the event is made of (the inputs, the places, the maps and the
@@ -132,7 +136,7 @@ private:
     void readNames(const char* key, std::size_t max, std::vector<std::string>& utf8, std::vector<std::string>& cp949) {
         const std::string where = pointerTo("", key);
         const Json& list = arrayOf(field(file_, "", key), where);
-        if (list.size() > max) refuse(where, "holds " + std::to_string(list.size()) + " names, more than " + std::to_string(max));
+        if (list.size() > max) refuse(where, "holds " + counted(list.size(), "name", "names") + ", more than " + std::to_string(max));
         for (std::size_t i = 0; i < list.size(); ++i) {
             cp949.push_back(name(list[i], pointerTo(where, i)));
             utf8.push_back(list[i].get<std::string>());
@@ -180,8 +184,9 @@ private:
         // The window program's own refusals of these settings.
         if (s.participantCount == 0) refuse("/participants", "there are no participants");
         if (s.participantCount > s.groupCount * s.groupSize) {
-            refuse("/participants", std::to_string(s.participantCount) + " participants do not fit in " +
-                                        std::to_string(s.groupCount) + " groups of " + std::to_string(s.groupSize));
+            refuse("/participants", counted(static_cast<std::size_t>(s.participantCount), "participant", "participants") +
+                                        " do not fit in " + counted(static_cast<std::size_t>(s.groupCount), "group", "groups") +
+                                        " of " + std::to_string(s.groupSize));
         }
         if (s.mapsEnabled && s.mapCount == 0) refuse("/maps", "maps are used, but there are none");
     }
@@ -201,7 +206,7 @@ private:
         const Settings& s = event_.state.settings;
         const Json& groups = arrayOf(field(file_, "", "groups"), "/groups");
         if (groups.size() != static_cast<std::size_t>(s.groupCount)) {
-            refuse("/groups", "holds " + std::to_string(groups.size()) + " groups, but the settings say " +
+            refuse("/groups", "holds " + counted(groups.size(), "group", "groups") + ", but the settings say " +
                                   std::to_string(s.groupCount));
         }
         const std::vector<Pos> members = expectedMembers();
@@ -227,7 +232,7 @@ private:
         const Json& places = arrayOf(field(group, where, "places"), at);
         const auto size = static_cast<std::size_t>(event_.state.settings.groupSize);
         if (places.size() != size) {
-            refuse(at, "holds " + std::to_string(places.size()) + " places, but each group has " + std::to_string(size));
+            refuse(at, "holds " + counted(places.size(), "place", "places") + ", but each group has " + std::to_string(size));
         }
         std::vector<Pos> row;
         for (std::size_t p = 0; p < size; ++p) {
@@ -275,8 +280,9 @@ private:
         const Json& matches = arrayOf(field(group, where, "matches"), at);
         const int count = event_.state.matchCount[g];
         if (matches.size() != static_cast<std::size_t>(count)) {
-            refuse(at, "holds " + std::to_string(matches.size()) + " matches, but its " +
-                           std::to_string(event_.state.memberCount[g]) + " members play " + std::to_string(count));
+            refuse(at, "holds " + counted(matches.size(), "match", "matches") + ", but its " +
+                           counted(static_cast<std::size_t>(event_.state.memberCount[g]), "member", "members") + " play " +
+                           std::to_string(count));
         }
         for (int k = 0; k < count; ++k) {
             const std::string match = pointerTo(at, static_cast<std::size_t>(k));
@@ -294,7 +300,8 @@ private:
             if (!map.is_null()) refuse(at, bye ? "a bye has no map (null)" : "maps are not used: it must be null");
             return kNone;
         }
-        const std::string& utf8 = text(map, at);
+        if (!map.is_string()) refuse(at, "must be the name of a map in the map list");
+        const std::string& utf8 = map.get_ref<const std::string&>();
         const auto it = std::find(maps_.begin(), maps_.end(), utf8);
         if (it == maps_.end()) refuse(at, quoted(map) + " is not in the map list");
         return static_cast<Pos>(it - maps_.begin());
@@ -348,7 +355,7 @@ void compare(const Json& found, const Json& expected, const std::string& where) 
     } else if (expected.is_array()) {
         arrayOf(found, where);
         if (found.size() != expected.size()) {
-            refuse(where, "holds " + std::to_string(found.size()) + " entries, but the draw and results give " +
+            refuse(where, "holds " + counted(found.size(), "entry", "entries") + ", but the draw and results give " +
                               std::to_string(expected.size()));
         }
         for (std::size_t i = 0; i < found.size(); ++i) compare(found[i], expected[i], pointerTo(where, i));

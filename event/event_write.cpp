@@ -7,8 +7,6 @@ namespace rl::event {
 
 namespace detail {
 
-namespace {
-
 // Names and nulls; a name that does not convert is remembered, and the
 // whole document refused at the end.
 class Writer {
@@ -94,6 +92,8 @@ private:
     bool failed_ = false;
 };
 
+namespace {
+
 std::string dumped(const Json& json, int indent) {
     // Every string is valid UTF-8 by now; replacing keeps dump() from
     // throwing all the same.
@@ -146,8 +146,9 @@ std::optional<std::string> writeEvent(const Event& event, const FrontEnd& frontE
 }
 
 std::string fingerprint(const Event& event, const FrontEnd& frontEnd) {
-    const auto json = detail::eventJson(event, frontEnd, {});
-    return json ? (*json)["fingerprint"].get<std::string>() : std::string();
+    detail::Writer writer(event, frontEnd);
+    const detail::Json inputs = writer.inputs();
+    return writer.failed() ? std::string() : detail::fingerprintOf(inputs, frontEnd);
 }
 
 std::string dateTimeText(int year, int month, int day, int hour, int minute, int second) {

@@ -36,6 +36,9 @@
 /* The result window's system-menu item that opens the standings window: the
    system reserves the low four bits of a system command and ids from 0xF000. */
 #define IDM_ENTER_RESULTS   0x0A00
+/* The main window's system-menu items that open and save an event file. */
+#define IDM_OPEN_EVENT      0x0A10
+#define IDM_SAVE_EVENT      0x0A20
 
 /* Standings window */
 #define IDC_STANDINGS_GROUP 610

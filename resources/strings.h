@@ -21,6 +21,18 @@
 #define IDS_CONFIRM_CLEAR_LATER   14
 #define IDS_CONFIRM_CHANGE_WINNER 15
 
+/* The event's files: opening, saving and the autosave (ids 20 to 39). The
+   question at start takes when the event was drawn (%s) and how many results
+   it holds (%d); the refusals take the reader's message. */
+#define IDS_CONFIRM_OPEN          20
+#define IDS_EVENT_REFUSED         21
+#define IDS_EVENT_UNREADABLE      22
+#define IDS_EVENT_NOT_SAVED       23
+#define IDS_AUTOSAVE_FAILED       24
+#define IDS_RESUME_QUESTION       25
+#define IDS_AUTOSAVE_REFUSED      26
+#define IDS_AUTOSAVE_NOT_MOVED    27
+
 #define STR_CONFIRM_CANCEL        "현재의 배정 상황을 취소하며, 이는 복구할 수 없습니다.\n좋습니까?"
 #define STR_NO_PARTICIPANTS       "등록된 참가자가 없습니다.\n참가자를 등록하세요."
 #define STR_TOO_MANY_PARTICIPANTS "등록된 참가자의 수가 총 그룹 정원을 초과합니다.\n참가자를 삭제하거나, 그룹의 수 또는 그룹 당 인원을 늘리세요."
@@ -39,6 +51,15 @@
 #define STR_RESULT_NO_SCORE       "두 선수가 이긴 맵의 수를 0부터 99까지의 숫자로 입력하세요."
 #define STR_CONFIRM_CLEAR_LATER   "이 경기의 승자가 치른 다음 경기의 결과 %d개도 함께 지워집니다.\n좋습니까?"
 #define STR_CONFIRM_CHANGE_WINNER "승자가 바뀌어, 이 경기의 승자가 치른 다음 경기의 결과 %d개가 지워집니다.\n좋습니까?"
+
+#define STR_CONFIRM_OPEN          "현재의 배정 상황과 등록된 목록을 지우고 대회 파일을 열며, 이는 복구할 수 없습니다.\n좋습니까?"
+#define STR_EVENT_REFUSED         "대회 파일을 열 수 없습니다.\n%s"
+#define STR_EVENT_UNREADABLE      "대회 파일을 읽을 수 없습니다.\n파일이 있는지, 다른 프로그램이 쓰고 있지 않은지 확인하세요."
+#define STR_EVENT_NOT_SAVED       "대회 파일을 저장할 수 없습니다.\n다른 폴더나 다른 이름을 고르세요."
+#define STR_AUTOSAVE_FAILED       "진행 중인 대회를 자동 저장할 수 없습니다.\n프로그램은 계속되지만, 끝내기 전에 시스템 메뉴(Alt+스페이스)의 '대회 저장'으로 저장해 두세요."
+#define STR_RESUME_QUESTION       "끝나지 않은 대회가 자동 저장되어 있습니다.\n배정한 때: %s\n기록된 경기 결과: %d개\n\n이 대회를 이어서 하시겠습니까?\n('아니요'를 누르면 이 대회는 '지난 대회' 폴더로 옮겨집니다.)"
+#define STR_AUTOSAVE_REFUSED      "자동 저장된 대회를 열 수 없어 '지난 대회' 폴더로 옮겼습니다.\n%s"
+#define STR_AUTOSAVE_NOT_MOVED    "자동 저장된 지난 대회를 '지난 대회' 폴더로 옮길 수 없습니다.\n다음 배정이 그 자리에 저장됩니다."
 
 /* Caption of every message box the program shows, but the allocation failure. */
 #define STR_APP_CAPTION           "Rosterloom"

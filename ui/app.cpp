@@ -150,6 +150,14 @@ int showStringBox(HWND owner, int stringId, UINT buttons, int number) {
     return MessageBoxA(owner, text, STR_APP_CAPTION, buttons);
 }
 
+int showStringBox(HWND owner, int stringId, UINT buttons, const std::string& text, int number) {
+    char format[256] = {};
+    LoadStringA(appInstance(), static_cast<UINT>(stringId), format, sizeof format);
+    char shown[1024] = {};  // as much as wsprintfA ever writes; a longer text is cut, never overrun
+    wsprintfA(shown, format, text.c_str(), number);
+    return MessageBoxA(owner, shown, STR_APP_CAPTION, buttons);
+}
+
 int listCount(HWND list) { return static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0)); }
 
 }  // namespace rl::ui

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "engine/assignment.h"
+#include "event/event.h"
 #include "standings/results.h"
 
 namespace rl::ui {
@@ -84,6 +85,8 @@ void openOrRecentre(HWND& window, HWND owner, const WindowLook& look);
 int showStringBox(HWND owner, int stringId, UINT buttons);
 // The same with the text's one %d filled in.
 int showStringBox(HWND owner, int stringId, UINT buttons, int number);
+// The same with a text (%s) and a number (%d) filled in, in that order.
+int showStringBox(HWND owner, int stringId, UINT buttons, const std::string& text, int number = 0);
 int listCount(HWND list);
 
 // --- main window (main_window.cpp)
@@ -102,6 +105,12 @@ Results& results();
 // window it owns with it).
 void cancelAssignment(HWND resultWindow);
 HBRUSH whiteBrush();
+// An event read from a file put in place of whatever the window held: both
+// lists, every setting, the lock that follows an assignment, and its results.
+void restoreEvent(const event::Event& event);
+bool listsHoldNames();
+// The clock the last draw was seeded from.
+std::uint32_t lastDrawClock();
 // A draw follows the clock; tests fix it to repeat one. Empty: the real clock.
 void setClockForTesting(std::optional<std::uint32_t> clock);
 
@@ -112,6 +121,7 @@ LRESULT onListKey(HWND list, WPARAM wParam);  // WM_VKEYTOITEM
 // --- result window (result_window.cpp)
 LRESULT CALLBACK resultWindowProc(HWND, UINT, WPARAM, LPARAM);
 void showResultWindow(HWND owner);
+void closeResultWindow();  // and the standings window it owns
 
 // --- standings window (standings_window.cpp)
 LRESULT CALLBACK standingsWindowProc(HWND, UINT, WPARAM, LPARAM);
@@ -124,6 +134,27 @@ void showHelpWindow(HWND owner);
 // The help text stays loaded from the first opening to the end of the program.
 void releaseHelpText();
 const char* helpText();  // the loaded help text, or null while none is loaded
+
+// --- the event's files (event_file.cpp): open, save and the autosave
+const event::FrontEnd& eventFrontEnd();
+void beginEventSession();  // a new main window: a failed autosave is told again
+// A draw just made: the event takes its seed and time from the clock.
+void noteNewDraw(std::uint32_t clock);
+// Asks first when something would be replaced, then reads and restores the
+// file, or says why it cannot; false when nothing changed.
+bool openEventFile(HWND owner, const std::wstring& path);
+void openEventWithDialog(HWND owner);
+void saveEventWithDialog(HWND owner);
+// After every change of the assignment or its results: the event on disk,
+// whole, in %APPDATA%\Rosterloom\autosave.json. A failure is told once.
+void autosaveEvent(HWND owner);
+void removeAutosave();
+std::wstring autosavePath();  // empty when there is no application-data folder
+// At start: the autosave of an evening that did not end is offered, then the
+// file named on the command line (if any) is opened.
+void openAtStart(HWND main, const std::wstring& commandLineFile);
+// Whole or not at all: a new file beside the target, flushed, then moved in its place.
+bool replaceFileWhole(const std::wstring& path, const std::string& bytes);
 
 // --- Desktop export (desktop_export.cpp)
 void exportResultFile(HWND owner);
@@ -139,5 +170,7 @@ int writeDesktopFile(HWND owner, const DesktopFile& file, const std::vector<std:
 // place of WriteFile; null puts WriteFile back.
 using FileWriter = BOOL(WINAPI*)(HANDLE, LPCVOID, DWORD, LPDWORD, LPOVERLAPPED);
 void setFileWriterForTesting(FileWriter writer);
+FileWriter fileWriter();
+std::optional<std::string> desktopFolder(HWND owner);
 
 }  // namespace rl::ui

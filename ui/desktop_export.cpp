@@ -28,16 +28,6 @@ void freeItemList(LPITEMIDLIST items) {
     }
 }
 
-std::optional<std::string> desktopFolder(HWND owner) {
-    LPITEMIDLIST items = nullptr;
-    if (FAILED(SHGetSpecialFolderLocation(owner, CSIDL_DESKTOP, &items)) || !items) return std::nullopt;
-    char folder[MAX_PATH] = {};
-    const BOOL found = SHGetPathFromIDListA(items, folder);
-    freeItemList(items);
-    if (!found || folder[0] == '\0') return std::nullopt;
-    return std::string(folder);
-}
-
 // No file is made from a path that could not be had, nor from one that the
 // platform's path limit would cut short.
 std::optional<std::string> desktopPath(HWND owner, const char* fileName) {
@@ -71,6 +61,16 @@ std::vector<std::string> exportChunks() {
 
 }  // namespace
 
+std::optional<std::string> desktopFolder(HWND owner) {
+    LPITEMIDLIST items = nullptr;
+    if (FAILED(SHGetSpecialFolderLocation(owner, CSIDL_DESKTOP, &items)) || !items) return std::nullopt;
+    char folder[MAX_PATH] = {};
+    const BOOL found = SHGetPathFromIDListA(items, folder);
+    freeItemList(items);
+    if (!found || folder[0] == '\0') return std::nullopt;
+    return std::string(folder);
+}
+
 int writeDesktopFile(HWND owner, const DesktopFile& target, const std::vector<std::string>& chunks) {
     std::optional<std::string> path = desktopPath(owner, target.name);
     if (!path) return target.noAccess;
@@ -91,5 +91,6 @@ void exportResultFile(HWND owner) {
 }
 
 void setFileWriterForTesting(FileWriter writer) { gFileWriter = writer ? writer : &WriteFile; }
+FileWriter fileWriter() { return gFileWriter; }
 
 }  // namespace rl::ui

@@ -1,10 +1,13 @@
 #include "ui/app.h"
 
 #include <commctrl.h>
+#include <shellapi.h>
 
 #include <ctime>
 #include <iterator>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "resources/ids.h"
 
@@ -133,9 +136,13 @@ public:
         MessageBoxA(mainWindow(), "ERROR", "Fail to Memory Allocation", MB_OK);
     }
 
-    std::uint32_t now() override { return fixedClock_ ? *fixedClock_ : static_cast<std::uint32_t>(std::time(nullptr)); }
+    // The event file keeps the clock a draw was seeded from.
+    std::uint32_t now() override {
+        return lastNow_ = fixedClock_ ? *fixedClock_ : static_cast<std::uint32_t>(std::time(nullptr));
+    }
 
     std::optional<std::uint32_t> fixedClock_;
+    std::uint32_t lastNow_ = 0;
 
 private:
     static HWND listControl(ListKind list) {
@@ -169,8 +176,15 @@ void setMapInputs(bool on) {
     enable(EqualMapsCheck, on);
 }
 
+// Only an assignment can be saved.
+void enableSaveCommand(bool on) {
+    EnableMenuItem(GetSystemMenu(GetParent(control(AssignButton)), FALSE), IDM_SAVE_EVENT,
+                   MF_BYCOMMAND | (on ? MF_ENABLED : MF_GRAYED));
+}
+
 void lockAssignmentInputs(bool lock) {
     gAssigned = lock;
+    enableSaveCommand(lock);
     SetWindowTextA(control(AssignButton), lock ? kShowResultCaption : kAssignCaption);
     for (Control input : {ParticipantField, ParticipantList, MapCheck}) enable(input, !lock);
     if (lock)
@@ -184,6 +198,41 @@ void lockAssignmentInputs(bool lock) {
 void setInputStates(int flags, bool on) {
     if (flags & kMapInputs) setMapInputs(on);
     if (flags & kAssignmentLock) lockAssignmentInputs(on);
+}
+
+// The event's commands live in the system menu, so that the designed window
+// keeps its face; their letters are ones the system's own items leave free:
+// Windows takes R, M, S, N, X and C, and Wine adds "Wine 정보(&A)".
+void addEventCommands(HWND window) {
+    HMENU menu = GetSystemMenu(window, FALSE);
+    if (!menu) return;
+    AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuA(menu, MF_STRING, IDM_OPEN_EVENT, "대회 열기(&O)...");
+    AppendMenuA(menu, MF_STRING | MF_GRAYED, IDM_SAVE_EVENT, "대회 저장(&V)...");
+}
+
+// The settings' controls as an event's settings had them.
+void showSettings(const Settings& settings) {
+    const auto check = [](Control which, bool on) {
+        SendMessageA(control(which), BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0);
+    };
+    check(MapCheck, settings.mapsEnabled);
+    check(EqualMapsCheck, settings.equalMaps);
+    check(SpreadCheck, settings.spreadVacancies);
+    check(LeagueButton, !settings.tournament);
+    check(TournamentButton, settings.tournament);
+    const std::pair<Control, int> numbers[] = {{GroupCountUpDown, settings.groupCount},
+                                               {GroupSizeUpDown, settings.groupSize}};
+    for (const auto& [upDown, value] : numbers) {
+        SendMessageA(control(upDown), UDM_SETPOS32, 0, value);
+        SetWindowTextA(control(static_cast<Control>(upDown + 1)), std::to_string(value).c_str());
+    }
+}
+
+void fillList(Control list, const std::vector<std::string>& names) {
+    SendMessageA(control(list), LB_RESETCONTENT, 0, 0);
+    for (const std::string& name : names)
+        SendMessageA(control(list), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
 }
 
 // --- handlers
@@ -202,6 +251,9 @@ LRESULT onCreate(HWND window) {
     SetWindowTextA(control(GroupSizeBox), kInitialNumber);
     if (!gWhiteBrush) gWhiteBrush = CreateSolidBrush(RGB(255, 255, 255));
     gAssigned = false;
+    addEventCommands(window);
+    DragAcceptFiles(window, TRUE);
+    beginEventSession();
     SetFocus(control(ParticipantField));
     return 0;
 }
@@ -228,6 +280,8 @@ bool assignNow(HWND window) {
         break;
     }
     setInputStates(kAssignmentLock, true);
+    noteNewDraw(gHost.lastNow_);
+    autosaveEvent(window);
     return true;
 }
 
@@ -255,6 +309,25 @@ LRESULT onCommand(HWND window, WPARAM wParam) {
     return 0;
 }
 
+LRESULT onSysCommand(HWND window, WPARAM wParam, LPARAM lParam) {
+    switch (wParam & 0xFFF0) {
+    case IDM_OPEN_EVENT: openEventWithDialog(window); return 0;
+    case IDM_SAVE_EVENT: if (gAssigned) saveEventWithDialog(window); return 0;
+    }
+    return DefWindowProcA(window, WM_SYSCOMMAND, wParam, lParam);
+}
+
+// A file dropped on the window opens as if chosen in the open dialog; of
+// several, the first.
+LRESULT onDropFiles(HWND window, WPARAM wParam) {
+    const auto drop = reinterpret_cast<HDROP>(wParam);
+    std::wstring path(DragQueryFileW(drop, 0, nullptr, 0) + 1, L'\0');
+    path.resize(DragQueryFileW(drop, 0, path.data(), static_cast<UINT>(path.size())));
+    DragFinish(drop);
+    if (!path.empty()) openEventFile(window, path);
+    return 0;
+}
+
 LRESULT onCtlColorStatic(HWND window, WPARAM wParam, LPARAM lParam) {
     const auto box = reinterpret_cast<HWND>(lParam);
     if (box == control(GroupCountBox) || box == control(GroupSizeBox)) return reinterpret_cast<LRESULT>(gWhiteBrush);
@@ -269,6 +342,8 @@ LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_DESTROY: onDestroy(); return 0;
     case WM_VKEYTOITEM: return onListKey(reinterpret_cast<HWND>(lParam), wParam);
     case WM_COMMAND: return onCommand(window, wParam);
+    case WM_SYSCOMMAND: return onSysCommand(window, wParam, lParam);
+    case WM_DROPFILES: return onDropFiles(window, wParam);
     case WM_CTLCOLORSTATIC: return onCtlColorStatic(window, wParam, lParam);
     }
     return DefWindowProcA(window, message, wParam, lParam);
@@ -286,10 +361,28 @@ HBRUSH whiteBrush() { return gWhiteBrush; }
 void setClockForTesting(std::optional<std::uint32_t> clock) { gHost.fixedClock_ = clock; }
 
 void cancelAssignment(HWND resultWindow) {
+    removeAutosave();
     gResults = Results();
     releaseAssignment(gAssignment, kReleaseOnCancel);
     setInputStates(kAssignmentLock, false);
     DestroyWindow(resultWindow);
+}
+
+std::uint32_t lastDrawClock() { return gHost.lastNow_; }
+
+bool listsHoldNames() { return listCount(control(ParticipantList)) > 0 || listCount(control(MapList)) > 0; }
+
+void restoreEvent(const event::Event& event) {
+    closeResultWindow();
+    gResults = Results();
+    releaseAssignment(gAssignment, kReleaseOnCancel);
+    fillList(ParticipantList, event.participants);
+    fillList(MapList, event.maps);
+    refreshListCaptions(kParticipantCaption | kMapCaption);
+    showSettings(event.state.settings);
+    gAssignment = event.state;
+    gResults = event.results;
+    setInputStates(kAssignmentLock, true);
 }
 
 void refreshListCaptions(int flags) {

@@ -69,7 +69,7 @@ void addStandingsCommand(HWND window) {
     HMENU menu = GetSystemMenu(window, FALSE);
     if (!menu) return;
     AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
-    AppendMenuA(menu, MF_STRING, IDM_ENTER_RESULTS, "경기 결과 입력(&R)...");
+    AppendMenuA(menu, MF_STRING, IDM_ENTER_RESULTS, "경기 결과 입력(&E)...");
 }
 
 int chosenGroup(HWND window) {
@@ -158,5 +158,9 @@ LRESULT CALLBACK resultWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
 }
 
 void showResultWindow(HWND owner) { openOrRecentre(gResultWindow, owner, kLook); }
+
+void closeResultWindow() {
+    if (isOpen(gResultWindow)) DestroyWindow(gResultWindow);
+}
 
 }  // namespace rl::ui

@@ -181,6 +181,7 @@ void onRecord(HWND window) {
         return;
     results().set(key, score);
     refresh();
+    autosaveEvent(window);
 }
 
 void onClear(HWND window) {
@@ -188,6 +189,7 @@ void onClear(HWND window) {
     if (gMatch == 0 || !results().find(key) || !dropLaterResults(window, key, IDS_CONFIRM_CLEAR_LATER)) return;
     results().clear(key);
     refresh();
+    autosaveEvent(window);
 }
 
 void onWrite(HWND window) {

@@ -2,6 +2,8 @@
 // fault a file can have is refused with one message naming its place.
 #include <gtest/gtest.h>
 
+#include <nlohmann/json.hpp>
+
 #include "cases.h"
 #include "cli/encoding.h"
 #include "cli/seed_text.h"
@@ -48,6 +50,58 @@ TEST(EventFile, WhatIsWrittenReadsBackToTheSameEvent) {
         EXPECT_EQ(writeEvent(*read.event, cliFrontEnd()), bytes) << inputs;
         EXPECT_EQ(read.event->results.all().size(), event.results.all().size()) << inputs;
     }
+}
+
+// A case line: "readme" or "tournament" (the README's event files) with
+// edits "POINTER=JSON" or "-POINTER" (taken away) between " ; "; or
+// "raw TEXT" (\xNN escapes) or "repeat N TEXT" for bytes of any kind.
+std::string fileOf(const std::string& line) {
+    std::istringstream in(line);
+    std::string kind;
+    in >> kind;
+    std::string rest;
+    std::getline(in >> std::ws, rest);
+    if (kind == "raw" || kind == "repeat") {
+        std::size_t times = 1;
+        if (kind == "repeat") {
+            times = std::stoul(rest.substr(0, rest.find(' ')));
+            rest = rest.substr(rest.find(' ') + 1);
+        }
+        std::string bytes;
+        for (std::size_t i = 0; i < rest.size(); ++i) {
+            const bool escape = rest.compare(i, 2, "\\x") == 0 && i + 3 < rest.size();
+            bytes += escape ? static_cast<char>(std::stoi(rest.substr(i + 2, 2), nullptr, 16)) : rest[i];
+            if (escape) i += 3;
+        }
+        std::string out;
+        for (std::size_t i = 0; i < times; ++i) out += bytes;
+        return out;
+    }
+    auto json = nlohmann::ordered_json::parse(test::readFile(ROSTERLOOM_TEST_DATA "/" + kind + "-event.json"));
+    for (std::size_t at = 0; at < rest.size();) {
+        const std::size_t end = std::min(rest.find(" ; ", at), rest.size());
+        const std::string edit = rest.substr(at, end - at);
+        at = end + 3;
+        if (edit[0] == '-') {
+            const nlohmann::json::json_pointer pointer(edit.substr(1));
+            auto& parent = json.at(pointer.parent_pointer());
+            if (parent.is_array()) parent.erase(std::stoul(pointer.back()));
+            else parent.erase(pointer.back());
+        } else {
+            const std::size_t equals = edit.find('=');
+            json[nlohmann::json::json_pointer(edit.substr(0, equals))] =
+                nlohmann::ordered_json::parse(edit.substr(equals + 1));
+        }
+    }
+    return json.dump(2);
+}
+
+TEST(EventFile, RefusalsNameThePlace) {
+    test::expectGoldenCases("event-refusals.txt", [](const std::string& line) {
+        const ReadOutcome read = readEvent(fileOf(line), cliFrontEnd());
+        EXPECT_EQ(read.ok(), read.error.empty()) << line;
+        return read.ok() ? std::string("read\n") : "refused: " + read.error + "\n";
+    });
 }
 
 }  // namespace

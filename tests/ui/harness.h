@@ -16,6 +16,7 @@
 #include "ui/app.h"  // windows.h first
 
 #include <commctrl.h>
+#include <dlgs.h>
 #include <shlobj.h>
 
 #include "resources/ids.h"
@@ -71,6 +72,14 @@ inline std::string desktopFile(const char* name) {
     if (!SHGetSpecialFolderPathA(nullptr, folder, CSIDL_DESKTOP, FALSE)) return {};
     return std::string(folder) + "\\" + name;
 }
+inline void removeTree(const std::wstring& folder) {
+    const std::wstring from = folder + L'\0';  // the list ends in two nulls
+    SHFILEOPSTRUCTW remove{};
+    remove.wFunc = FO_DELETE;
+    remove.pFrom = from.c_str();
+    remove.fFlags = FOF_NOCONFIRMATION | FOF_SILENT | FOF_NOERRORUI;
+    SHFileOperationW(&remove);
+}
 inline std::string fileContents(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), {});
@@ -100,6 +109,8 @@ public:
     MessageBoxWatcher() : hook_(SetWindowsHookExA(WH_CBT, onActivation, nullptr, GetCurrentThreadId())) { self_ = this; }
     ~MessageBoxWatcher() { UnhookWindowsHookEx(hook_), self_ = nullptr; }
     void answerNextWith(int button) { answers_.push_back(button); }
+    // A file dialog's name field, filled in before the dialog is answered.
+    void typeInNextDialog(const std::string& name) { typed_ = name; }
     // The boxes shown since the last call, a line each as told() writes them.
     std::string takeLog() {
         seen_.clear();
@@ -122,6 +133,7 @@ private:
             if (_stricmp(kind.c_str(), "Static") == 0 && !windowText(child).empty()) text = windowText(child);
         }
         log_ += "box " + windowText(box) + ": " + readable(text) + (buttons == " 1" ? "" : buttons) + "\n";
+        if (!typed_.empty()) SetDlgItemTextA(box, GetDlgItem(box, edt1) ? edt1 : cmb13, std::exchange(typed_, {}).c_str());
         const int answer = answers_.empty() ? IDOK : answers_.front();
         if (!answers_.empty()) answers_.pop_front();
         // Posted: the box's own modal loop takes it, as it would a real click.
@@ -130,7 +142,7 @@ private:
 
     inline static MessageBoxWatcher* self_ = nullptr;
     HHOOK hook_;
-    std::string log_;
+    std::string log_, typed_;
     std::deque<int> answers_;
     std::vector<HWND> seen_;
 };
@@ -219,17 +231,29 @@ class ProgramTest : public ::testing::Test {
 protected:
     void SetUp() override {
         pumpMessages();  // an end left over from a test before
+        useOwnApplicationData();
         ended_ = false;
         main_ = startApplication(GetModuleHandleA(nullptr), SW_SHOWNORMAL);
         ASSERT_TRUE(main_ && mainWindow() == main_);
         pump();
     }
     void TearDown() override {
+        endProgram();
+        removeTree(appData_);
+    }
+
+    void endProgram() {
         if (IsWindow(main_)) DestroyWindow(main_);
         pump();
         unregisterProgramClasses();
     }
-
+    // The program ended and started again, as a person would between two evenings.
+    void restart() {
+        endProgram();
+        main_ = startApplication(GetModuleHandleA(nullptr), SW_SHOWNORMAL);
+        ASSERT_TRUE(main_);
+        pump();
+    }
     HWND main() const { return main_; }
     HWND item(int id) const { return GetDlgItem(main_, id); }
     // A mouse click on a button of the main window or another; a disabled one cannot be clicked.
@@ -293,10 +317,22 @@ protected:
         return ownedWindows(kResultClass).size() == 1;
     }
 
+    // %APPDATA% of this test alone, so that tests side by side never share an autosave.
+    void useOwnApplicationData() {
+        wchar_t here[MAX_PATH] = {};
+        GetCurrentDirectoryW(MAX_PATH, here);
+        appData_ = std::wstring(here) + L"\\appdata-" + std::to_wstring(GetCurrentProcessId());
+        removeTree(appData_);
+        CreateDirectoryW(appData_.c_str(), nullptr);
+        SetEnvironmentVariableW(L"APPDATA", appData_.c_str());
+    }
+    const std::wstring& appData() const { return appData_; }
+
     MessageBoxWatcher boxes;
 
 private:
     HWND main_ = nullptr;
+    std::wstring appData_;
     bool ended_ = false;  // the loop's end seen, with quitCode_
     int quitCode_ = -1;
 };

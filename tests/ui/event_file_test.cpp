@@ -1,0 +1,336 @@
+// The event kept: saved and opened through the real dialogs, handed to the
+// program on its command line, and taken back from the autosave after the
+// program was killed; the autosave never half written; every added
+// system-menu item reached from the keyboard.
+#include <random>
+
+#include "cli/encoding.h"
+#include "resources/strings.h"
+#include "tests/ui/harness.h"
+#include "tests/ui/kill_events.h"
+
+namespace rl::ui::test {
+namespace {
+
+constexpr std::uint32_t kClock = 1700000000;
+
+// Other processes' windows answer within a bound, or the test fails instead of hanging.
+LRESULT sendTo(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    DWORD_PTR answer = 0;
+    SendMessageTimeoutA(window, message, wParam, lParam, SMTO_ABORTIFHUNG, 10000, &answer);
+    return static_cast<LRESULT>(answer);
+}
+void pick(HWND window, int id, UINT message, int index, int code) {
+    sendTo(GetDlgItem(window, id), message, static_cast<WPARAM>(index), 0);
+    sendTo(window, WM_COMMAND, MAKEWPARAM(id, code), reinterpret_cast<LPARAM>(GetDlgItem(window, id)));
+}
+std::string textOf(HWND control) {
+    std::string text(static_cast<std::size_t>(sendTo(control, WM_GETTEXTLENGTH, 0, 0)) + 1, '\0');
+    text.resize(static_cast<std::size_t>(sendTo(control, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()))));
+    return text;
+}
+// A result typed into a standings window of this process or another, and Enter pressed.
+void record(HWND standings, int group, int match, const char* first, const char* second) {
+    pick(standings, IDC_STANDINGS_GROUP, CB_SETCURSEL, group, CBN_SELCHANGE);
+    pick(standings, IDC_MATCH_LIST, LB_SETCURSEL, match - 1, LBN_SELCHANGE);
+    sendTo(GetDlgItem(standings, IDC_FIRST_MAPS), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(first));
+    sendTo(GetDlgItem(standings, IDC_SECOND_MAPS), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(second));
+    sendTo(GetDlgItem(standings, IDC_SECOND_MAPS), WM_KEYDOWN, VK_RETURN, 0);
+}
+// Every group's table and schedule as a result window shows them.
+std::string shownTexts(HWND result) {
+    std::string texts;
+    for (int g = 0; g < sendTo(GetDlgItem(result, IDC_GROUP_CHOOSER), CB_GETCOUNT, 0, 0); ++g) {
+        pick(result, IDC_GROUP_CHOOSER, CB_SETCURSEL, g, CBN_SELCHANGE);
+        texts += textOf(GetDlgItem(result, IDC_TABLE_EDIT)) + textOf(GetDlgItem(result, IDC_SCHEDULE_EDIT));
+    }
+    return texts;
+}
+HWND windowOf(DWORD process, const char* wanted) {
+    for (int tries = 0; tries < 400; ++tries, Sleep(50)) {
+        for (HWND w = FindWindowExA(nullptr, nullptr, wanted, nullptr); w; w = FindWindowExA(nullptr, w, wanted, nullptr)) {
+            DWORD owner = 0;
+            GetWindowThreadProcessId(w, &owner);
+            if (owner == process && IsWindowVisible(w)) return w;
+        }
+    }
+    return nullptr;
+}
+// A program of the build tree started with the arguments; Wine sees Linux paths on drive Z:.
+PROCESS_INFORMATION start(std::string program, const std::string& arguments) {
+    std::replace(program.begin(), program.end(), '/', '\\');
+    std::string line = "\"Z:" + program + "\" " + arguments;
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION started{};
+    EXPECT_TRUE(CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &started));
+    return started;
+}
+void killProcess(const PROCESS_INFORMATION& process) {
+    TerminateProcess(process.hProcess, 9);
+    WaitForSingleObject(process.hProcess, 10000);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+}
+std::string wholeFile(const std::wstring& path) {
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    std::string bytes(2u << 20, '\0');
+    DWORD got = 0;
+    if (file == INVALID_HANDLE_VALUE || !ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &got, nullptr)) got = 0;
+    if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
+    return bytes.substr(0, got);
+}
+void writeFile(const std::wstring& path, const std::string& bytes) {
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    DWORD written = 0;
+    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    CloseHandle(file);
+}
+// A dialog's line in the log: its title.
+std::string titleOf(const std::string& log) { return log.substr(0, log.find(':')); }
+// "YYYY-MM-DD HH:MM:SS" of the test's clock.
+std::string localDrawTime() {
+    const ULONGLONG ticks = (kClock + 11644473600ull) * 10000000ull;
+    FILETIME utc{static_cast<DWORD>(ticks), static_cast<DWORD>(ticks >> 32)}, local{};
+    SYSTEMTIME t{};
+    FileTimeToLocalFileTime(&utc, &local);
+    FileTimeToSystemTime(&local, &t);
+    char text[32];
+    std::snprintf(text, sizeof text, "%04u-%02u-%02u %02u:%02u:%02u", t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute,
+                  t.wSecond);
+    return text;
+}
+std::string formatted(const char* format, const std::string& text, int number = 0) {
+    char shown[1024];
+    wsprintfA(shown, format, text.c_str(), number);
+    return shown;
+}
+
+class EventFileTest : public ProgramTest {
+protected:
+    void SetUp() override {
+        ProgramTest::SetUp();
+        setClockForTesting(kClock);
+    }
+    void TearDown() override {
+        setClockForTesting(std::nullopt);
+        setFileWriterForTesting(nullptr);
+        DeleteFileA(savedPath().c_str());
+        ProgramTest::TearDown();
+    }
+    HWND standings() {
+        if (!owned(kResultClass)) return nullptr;
+        if (!FindWindowA(kStandingsClass, nullptr)) SendMessageA(result(), WM_SYSCOMMAND, IDM_ENTER_RESULTS, 0);
+        return FindWindowA(kStandingsClass, nullptr);
+    }
+    // What an evening leaves: the result window's texts, the export and the standings file.
+    std::string evening() {
+        std::string left = shownTexts(result());
+        click(IDC_EXPORT, result());
+        click(IDC_WRITE_STANDINGS, standings());
+        for (const char* name : {"조배정결과.txt", "순위표.txt"}) {
+            left += "\n--- " + std::string(name) + "\n" + fileContents(desktopFile(name));
+            DeleteFileA(desktopFile(name).c_str());
+        }
+        EXPECT_EQ(boxes.takeLog(), told(STR_EXPORT_DONE) + told(STR_STANDINGS_DONE));
+        return left;
+    }
+    // A system command chosen from the keyboard: Alt+Space opens the system
+    // menu, then the letter. Wine's menu loop reads the letter from the queue
+    // once the menu is open, so it is posted from a timer that fires there.
+    void altSpaceThen(HWND window, char letter) {
+        letterFor_ = {window, letter};
+        SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR id, DWORD) {
+            KillTimer(nullptr, id);
+            PostMessageA(letterFor_.first, WM_CHAR, static_cast<WPARAM>(letterFor_.second), 0);
+        });
+        SendMessageA(window, WM_SYSCOMMAND, SC_KEYMENU, ' ');
+        pump();
+    }
+    // The save dialog's own choice: the suggested name in the first folder.
+    std::string savedPath() const { return desktopFile(("대회 " + localDrawTime().substr(0, 10) + ".json").c_str()); }
+
+    inline static std::pair<HWND, char> letterFor_;
+};
+
+// Assign, record, save through the dialog; start again and open through the
+// dialog: the same texts and files. The file given on the real program's
+// command line opens the same; a result recorded there reaches the
+// autosave, and after the program is killed the next start offers the
+// evening back with that result in it.
+TEST_F(EventFileTest, AnEveningOutlivesSavingOpeningTheCommandLineAndAKill) {
+    prepareExample();
+    ASSERT_TRUE(openResult());
+    record(standings(), 0, 1, "2", "1");
+    record(standings(), 0, 2, "0", "2");
+    record(standings(), 0, 3, "2", "0");
+    const std::string mainDump = controlDump(main()), before = evening();
+    SendMessageA(main(), WM_SYSCOMMAND, IDM_SAVE_EVENT, 0);
+    EXPECT_EQ(titleOf(boxes.takeLog()), "box 대회 저장");
+    const std::string saved = fileContents(savedPath());
+    ASSERT_FALSE(saved.empty());
+
+    restart();
+    boxes.typeInNextDialog(savedPath());
+    SendMessageA(main(), WM_SYSCOMMAND, IDM_OPEN_EVENT, 0);
+    pump();
+    EXPECT_EQ(titleOf(boxes.takeLog()), "box 대회 열기");
+    EXPECT_EQ(controlDump(main()), mainDump);
+    EXPECT_EQ(SendDlgItemMessageA(result(), IDC_GROUP_CHOOSER, CB_GETCURSEL, 0, 0), 0);
+    EXPECT_EQ(evening(), before);
+    record(standings(), 1, 1, "0", "2");
+    const std::string later = evening();
+
+    removeAutosave();  // else the program would offer it first
+    endProgram();
+    const PROCESS_INFORMATION program = start(ROSTERLOOM_EXE, "\"" + savedPath() + "\"");
+    HWND shown = windowOf(program.dwProcessId, kResultClass);
+    ASSERT_TRUE(shown);
+    EXPECT_EQ(shownTexts(shown), before.substr(0, before.find("\n--- ")));
+    PostMessageA(shown, WM_SYSCOMMAND, IDM_ENTER_RESULTS, 0);
+    record(windowOf(program.dwProcessId, kStandingsClass), 1, 1, "0", "2");
+    killProcess(program);
+
+    restart();
+    boxes.answerNextWith(IDYES);
+    openAtStart(main(), L"");
+    pump();
+    EXPECT_EQ(boxes.takeLog(), told(formatted(STR_RESUME_QUESTION, localDrawTime().substr(0, 16), 4).c_str(), " 6 7"));
+    EXPECT_EQ(controlDump(main()), mainDump);
+    EXPECT_EQ(evening(), later);
+}
+
+// A refused file, an open the user declines and a disk that fails change
+// nothing the program holds; a failed autosave is told once a session; the
+// autosave goes with a confirmed cancel; an evening not taken back, or not
+// readable, is kept in the past events' folder.
+TEST_F(EventFileTest, NothingHeldIsLostWhateverTheFileOrTheDisk) {
+    prepareExample();
+    ASSERT_TRUE(openResult());
+    SendMessageA(main(), WM_SYSCOMMAND, IDM_SAVE_EVENT, 0);
+    boxes.takeLog();
+    const std::string file = fileContents(savedPath());
+    const std::wstring autosave = autosavePath();
+    const auto open = [&](const std::string& bytes, int answer) {
+        std::ofstream(savedPath(), std::ios::binary) << bytes;
+        boxes.answerNextWith(IDOK);  // the dialog, then the box it leads to
+        boxes.answerNextWith(answer);
+        boxes.typeInNextDialog(savedPath());
+        SendMessageA(main(), WM_SYSCOMMAND, IDM_OPEN_EVENT, 0);
+        pump();
+        const std::string log = boxes.takeLog();
+        return log.substr(log.find('\n') + 1);  // the dialog's line left out
+    };
+    const std::string held = controlDump(main());
+    std::string refused = file;
+    const std::size_t map = refused.find("\"map\": \"") + 8;
+    refused.replace(map, refused.find('"', map) - map, u8"북쪽");  // UTF-8 in the file, CP949 in the box
+    const event::ReadOutcome why = event::readEvent(refused, eventFrontEnd());
+    EXPECT_EQ(open(refused, IDOK), told(formatted(STR_EVENT_REFUSED, *cli::utf8ToCp949(why.error)).c_str()));
+    EXPECT_NE(readable(*cli::utf8ToCp949(why.error)).find(u8"북쪽"), std::string::npos);
+    EXPECT_EQ(open(file, IDNO), told(STR_CONFIRM_OPEN, " 6 7"));
+    EXPECT_EQ(controlDump(main()), held);
+
+    // Three ways for the autosave to fail: no folder can be made, a folder in the file's place, a
+    // full disk. (A read-only file is no way under Wine: its MoveFileExW replaces one.)
+    const std::wstring blocker = appData() + L"\\blocker";
+    const std::pair<const char*, std::function<void()>> failures[] = {
+        {"no folder", [&] { SetEnvironmentVariableW(L"APPDATA", blocker.c_str()), writeFile(blocker, "x"); }},
+        {"a folder", [&] { CreateDirectoryW(autosave.c_str(), nullptr); }},
+        {"full disk", [&] { setFileWriterForTesting([](HANDLE, LPCVOID, DWORD, LPDWORD written, LPOVERLAPPED) {
+             return *written = 0, SetLastError(ERROR_DISK_FULL), FALSE; }); }},
+    };
+    for (const auto& [how, fail] : failures) {
+        SCOPED_TRACE(how);
+        restart();
+        prepareExample();
+        fail();
+        ASSERT_TRUE(openResult());
+        record(standings(), 0, 1, "2", "1");
+        record(standings(), 0, 2, "0", "2");
+        EXPECT_EQ(boxes.takeLog(), told(STR_AUTOSAVE_FAILED));
+        EXPECT_EQ(results().all().size(), 2u);
+        SetEnvironmentVariableW(L"APPDATA", appData().c_str());
+        RemoveDirectoryW(autosave.c_str());
+        setFileWriterForTesting(nullptr);
+        boxes.answerNextWith(IDYES);
+        click(IDC_CANCEL_ASSIGNMENT, result());
+        boxes.takeLog();
+    }
+    EXPECT_EQ(GetFileAttributesW(autosave.c_str()), INVALID_FILE_ATTRIBUTES);
+
+    // Declined at start, then one that cannot be read: both moved, the second beside the first.
+    ASSERT_TRUE(openResult());
+    const std::string kept = wholeFile(autosave);
+    for (const std::string& leftOver : {kept, std::string("{")}) {
+        if (leftOver != kept) writeFile(autosave, leftOver);
+        restart();
+        if (leftOver == kept) boxes.answerNextWith(IDNO);
+        openAtStart(main(), L"");
+        const std::string log = boxes.takeLog();
+        EXPECT_EQ(log.rfind("box Rosterloom: " + readable(leftOver == kept ? "끝나지 않은 대회" : "자동 저장된 대회를 열 수 없어"), 0), 0u) << log;
+        EXPECT_FALSE(assignment().assigned() || listsHoldNames());
+        EXPECT_EQ(GetFileAttributesW(autosave.c_str()), INVALID_FILE_ATTRIBUTES);
+    }
+    std::wstring past = appData() + L"\\Rosterloom\\지난 대회\\";
+    std::string time = localDrawTime();
+    std::replace(time.begin(), time.end(), ':', '-');
+    EXPECT_EQ(wholeFile(past + std::wstring(time.begin(), time.end()) + L".json"), kept);
+    WIN32_FIND_DATAW found{};
+    HANDLE search = FindFirstFileW((past + L"*.json").c_str(), &found);
+    int count = 0;
+    for (BOOL more = search != INVALID_HANDLE_VALUE; more; more = FindNextFileW(search, &found)) ++count;
+    FindClose(search);
+    EXPECT_EQ(count, 2);
+}
+
+// A writer of the autosave killed at random moments: what is left always
+// reads, and is one of the two events it writes by turns.
+TEST_F(EventFileTest, AKilledWriterLeavesAWholeAutosave) {
+    const std::string events[2] = {killTestEvent(0), killTestEvent(1)};
+    ASSERT_FALSE(events[0].empty() || events[1].empty());
+    CreateDirectoryW((appData() + L"\\Rosterloom").c_str(), nullptr);
+    ASSERT_TRUE(replaceFileWhole(autosavePath(), events[0]));
+    const unsigned seed = GetTickCount();
+    std::mt19937 random(seed);
+    int seen[2] = {};
+    for (int round = 0; round < 30; ++round) {
+        const std::string before = wholeFile(autosavePath());
+        const PROCESS_INFORMATION writer = start(ROSTERLOOM_WRITER, before == events[0] ? "1" : "0");
+        // Killed only once it writes: Wine takes a while to start a process.
+        WIN32_FILE_ATTRIBUTE_DATA data{};
+        for (int tries = 0; tries < 2000; ++tries, Sleep(5))
+            if (GetFileAttributesExW(autosavePath().c_str(), GetFileExInfoStandard, &data) && data.nFileSizeLow != before.size()) break;
+        Sleep(random() % 100);
+        killProcess(writer);
+        const std::string after = wholeFile(autosavePath());
+        const event::ReadOutcome read = event::readEvent(after, eventFrontEnd());
+        EXPECT_TRUE(read.ok()) << "seed " << seed << ", kill " << round << ": " << read.error;
+        EXPECT_TRUE(after == events[0] || after == events[1]) << "seed " << seed << ", kill " << round;
+        ++seen[after == events[1]];
+    }
+    std::printf("30 kills (seed %u): %d left the first event, %d the second\n", seed, seen[0], seen[1]);
+}
+
+// Alt+Space and the letter reach each added item: O opens the open dialog,
+// V the save dialog once there is an assignment (greyed before, so nothing
+// opens), E the standings window from the result window. Wine's system menu
+// holds "Wine 정보(&A)" too, so A would open that instead.
+TEST_F(EventFileTest, EachAddedSystemMenuItemAnswersItsLetter) {
+    std::string log;
+    for (char letter : {'o', 'v', 'V'}) {  // the capital after an assignment
+        if (letter == 'V') {
+            prepareExample();
+            ASSERT_TRUE(openResult());
+        }
+        if (letter != 'v') boxes.answerNextWith(IDCANCEL);
+        altSpaceThen(main(), static_cast<char>(letter | 0x20));
+        log += titleOf(boxes.takeLog()) + "|";
+    }
+    EXPECT_EQ(log, "box 대회 열기||box 대회 저장|");
+    altSpaceThen(result(), 'e');
+    EXPECT_NE(FindWindowA(kStandingsClass, nullptr), nullptr);
+}
+
+}  // namespace
+}  // namespace rl::ui::test

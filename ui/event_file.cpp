@@ -1,0 +1,291 @@
+// The event kept on disk: the event file opened and saved through the common
+// dialogs, and the autosave that lets an evening outlive a crash or a power
+// cut. Files are named by wide paths, so a folder outside the system code
+// page works; the dialogs stay ANSI like the rest of the program.
+#include "ui/app.h"  // windows.h first
+
+#include <commdlg.h>
+#include <shlobj.h>
+
+#include <cstdio>
+#include <optional>
+#include <string>
+#include <utility>
+
+#include "cli/encoding.h"
+#include "cli/seed_text.h"
+#include "resources/strings.h"
+
+namespace rl::ui {
+namespace {
+
+constexpr wchar_t kProgramFolder[] = L"\\Rosterloom";
+constexpr wchar_t kAutosaveName[] = L"\\autosave.json";
+constexpr wchar_t kPastEventsFolder[] = L"\\지난 대회";
+constexpr char kFilter[] = "대회 파일 (*.json)\0*.json\0";
+constexpr UINT kCodePage949 = 949;
+
+// How the event in memory came to be; kept beside the assignment, since the
+// engine's state knows nothing of clocks or texts.
+struct Origin {
+    std::uint32_t seed = 0;
+    std::optional<std::string> seedText;
+    std::string drawnAt;
+};
+Origin gOrigin;
+bool gAutosaveFailureTold = false;  // once a session is enough
+
+event::FrontEnd makeFrontEnd() {
+    event::FrontEnd frontEnd;
+    frontEnd.toUtf8 = [](std::string_view cp949) { return cli::cp949ToUtf8(cp949); };
+    frontEnd.fromUtf8 = [](std::string_view utf8) { return cli::utf8ToCp949(utf8); };
+    frontEnd.sha256 = [](std::string_view bytes) -> std::optional<std::string> {
+        const std::optional<cli::Sha256> digest = cli::sha256(bytes);
+        if (!digest) return std::nullopt;
+        return std::string(digest->begin(), digest->end());
+    };
+    return frontEnd;
+}
+
+// The reader speaks UTF-8 and the message box code page 949; a character
+// that code page lacks (in a name the file holds, say) shows as '?'.
+std::string shownText(const std::string& utf8) {
+    if (std::optional<std::string> exact = cli::utf8ToCp949(utf8)) return *exact;
+    const int size = static_cast<int>(utf8.size());
+    std::wstring wide(utf8.size(), L'\0');
+    wide.resize(static_cast<std::size_t>(MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, wide.data(), size)));
+    std::string shown(wide.size() * 2, '\0');
+    shown.resize(static_cast<std::size_t>(WideCharToMultiByte(kCodePage949, 0, wide.data(), static_cast<int>(wide.size()),
+                                                              shown.data(), size * 2, "?", nullptr)));
+    return shown;
+}
+
+std::wstring widePath(const std::string& ansi) {
+    std::wstring wide(ansi.size(), L'\0');
+    const int size = static_cast<int>(ansi.size());
+    wide.resize(static_cast<std::size_t>(MultiByteToWideChar(CP_ACP, 0, ansi.data(), size, wide.data(), size)));
+    return wide;
+}
+
+// "YYYY-MM-DDTHH:MM:SS" in local time, as the event file writes when a draw was made.
+std::string localTimeText(const FILETIME& utc) {
+    FILETIME local{};
+    SYSTEMTIME t{};
+    if (!FileTimeToLocalFileTime(&utc, &local) || !FileTimeToSystemTime(&local, &t)) return "1970-01-01T00:00:00";
+    return event::dateTimeText(t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond);
+}
+
+FILETIME fileTimeOf(std::uint32_t clock) {
+    constexpr ULONGLONG kSecondsFrom1601To1970 = 11644473600ull;
+    const ULONGLONG ticks = (clock + kSecondsFrom1601To1970) * 10000000ull;
+    return FILETIME{static_cast<DWORD>(ticks), static_cast<DWORD>(ticks >> 32)};
+}
+
+// "2026-12-07T19:05:00" as people read it: "2026-12-07 19:05".
+std::string shownDrawTime(const std::string& drawnAt) {
+    return drawnAt.size() < 16 ? drawnAt : drawnAt.substr(0, 10) + " " + drawnAt.substr(11, 5);
+}
+
+// The same as a file name: "2026-12-07 19-05-00".
+std::wstring fileNameOf(const std::string& drawnAt) {
+    std::wstring name;
+    for (char c : drawnAt) name += c == 'T' ? L' ' : c >= '0' && c <= '9' ? static_cast<wchar_t>(c) : L'-';
+    return name.empty() ? L"-" : name;
+}
+
+std::wstring applicationDataFolder() {
+    wchar_t folder[MAX_PATH] = {};
+    const DWORD length = GetEnvironmentVariableW(L"APPDATA", folder, MAX_PATH);
+    if (length > 0 && length < MAX_PATH) return folder;
+    if (SUCCEEDED(SHGetFolderPathW(nullptr, CSIDL_APPDATA, nullptr, 0, folder))) return folder;
+    return {};
+}
+
+std::wstring programFolder() {
+    const std::wstring folder = applicationDataFolder();
+    return folder.empty() ? folder : folder + kProgramFolder;
+}
+
+bool ensureFolder(const std::wstring& folder) {
+    return CreateDirectoryW(folder.c_str(), nullptr) || GetLastError() == ERROR_ALREADY_EXISTS;
+}
+
+// Up to one byte past the reader's limit: enough for it to refuse a larger
+// file without the program holding all of it.
+std::optional<std::string> readWholeFile(const std::wstring& path) {
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return std::nullopt;
+    std::string bytes(event::kMaxEventFileBytes + 1, '\0');
+    std::size_t total = 0;
+    DWORD got = 0;
+    bool read = true;
+    while (read && total < bytes.size()) {
+        read = ReadFile(file, bytes.data() + total, static_cast<DWORD>(bytes.size() - total), &got, nullptr);
+        if (got == 0) break;
+        total += got;
+    }
+    CloseHandle(file);
+    if (!read) return std::nullopt;
+    bytes.resize(total);
+    return bytes;
+}
+
+event::Event currentEvent() {
+    return event::eventFromDraw(assignment(), results(), host(), gOrigin.seed, gOrigin.seedText, gOrigin.drawnAt);
+}
+
+// The file read, or nothing after the user has been told why not.
+std::optional<event::Event> readEventFile(HWND owner, const std::wstring& path) {
+    const std::optional<std::string> bytes = readWholeFile(path);
+    if (!bytes) {
+        showStringBox(owner, IDS_EVENT_UNREADABLE, MB_OK);
+        return std::nullopt;
+    }
+    event::ReadOutcome read = event::readEvent(*bytes, eventFrontEnd());
+    if (!read.ok()) showStringBox(owner, IDS_EVENT_REFUSED, MB_OK, shownText(read.error));
+    return std::move(read.event);
+}
+
+// As if the draw had just been made and the results typed in.
+void putInPlace(HWND owner, const event::Event& opened) {
+    restoreEvent(opened);
+    gOrigin = Origin{opened.seed, opened.seedText, opened.drawnAt};
+    showResultWindow(mainWindow());
+    autosaveEvent(owner);
+}
+
+// Under the draw's date and time, beside any earlier one of the same name.
+bool moveToPastEvents(const std::wstring& path, const std::string& drawnAt) {
+    const std::wstring folder = programFolder() + kPastEventsFolder;
+    if (!ensureFolder(folder)) return false;
+    for (int n = 1; n < 100; ++n) {
+        const std::wstring suffix = n == 1 ? L"" : L" (" + std::to_wstring(n) + L")";
+        const std::wstring target = folder + L"\\" + fileNameOf(drawnAt) + suffix + L".json";
+        if (MoveFileExW(path.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH)) return true;
+        const DWORD error = GetLastError();
+        if (error != ERROR_ALREADY_EXISTS && error != ERROR_FILE_EXISTS) return false;
+    }
+    return false;
+}
+
+std::string lastWriteTimeOf(const std::wstring& path) {
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (!GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data)) return "1970-01-01T00:00:00";
+    return localTimeText(data.ftLastWriteTime);
+}
+
+// An autosave left by an evening that did not end: going on restores it,
+// anything else keeps it in the past events' folder. Never deleted.
+void offerAutosave(HWND main) {
+    const std::wstring path = autosavePath();
+    if (path.empty() || GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES) return;
+    const std::optional<std::string> bytes = readWholeFile(path);
+    const event::ReadOutcome read = bytes ? event::readEvent(*bytes, eventFrontEnd()) : event::ReadOutcome{};
+    if (!read.ok()) {
+        const bool moved = moveToPastEvents(path, lastWriteTimeOf(path));
+        showStringBox(main, moved ? IDS_AUTOSAVE_REFUSED : IDS_AUTOSAVE_NOT_MOVED, MB_OK, shownText(read.error));
+        return;
+    }
+    const event::Event& kept = *read.event;
+    const int resultCount = static_cast<int>(kept.results.all().size());
+    if (showStringBox(main, IDS_RESUME_QUESTION, MB_YESNO, shownDrawTime(kept.drawnAt), resultCount) == IDYES)
+        putInPlace(main, kept);
+    else if (!moveToPastEvents(path, kept.drawnAt))
+        showStringBox(main, IDS_AUTOSAVE_NOT_MOVED, MB_OK);
+}
+
+OPENFILENAMEA dialogFor(HWND owner, char* file, const std::optional<std::string>& desktop, const char* title) {
+    OPENFILENAMEA dialog{};
+    dialog.lStructSize = sizeof dialog;
+    dialog.hwndOwner = owner;
+    dialog.lpstrFilter = kFilter;
+    dialog.lpstrFile = file;
+    dialog.nMaxFile = MAX_PATH;
+    dialog.lpstrInitialDir = desktop ? desktop->c_str() : nullptr;
+    dialog.lpstrTitle = title;
+    dialog.lpstrDefExt = "json";
+    dialog.Flags = OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
+    return dialog;
+}
+
+}  // namespace
+
+const event::FrontEnd& eventFrontEnd() {
+    static const event::FrontEnd frontEnd = makeFrontEnd();
+    return frontEnd;
+}
+
+void beginEventSession() { gAutosaveFailureTold = false; }
+
+void noteNewDraw(std::uint32_t clock) { gOrigin = Origin{clock, std::nullopt, localTimeText(fileTimeOf(clock))}; }
+
+bool openEventFile(HWND owner, const std::wstring& path) {
+    const std::optional<event::Event> opened = readEventFile(owner, path);
+    if (!opened) return false;
+    const bool somethingHeld = assignment().assigned() || listsHoldNames();
+    if (somethingHeld && showStringBox(owner, IDS_CONFIRM_OPEN, MB_YESNO) != IDYES) return false;
+    putInPlace(owner, *opened);
+    return true;
+}
+
+void openEventWithDialog(HWND owner) {
+    char file[MAX_PATH] = {};
+    const std::optional<std::string> desktop = desktopFolder(owner);
+    OPENFILENAMEA dialog = dialogFor(owner, file, desktop, "대회 열기");
+    dialog.Flags |= OFN_FILEMUSTEXIST;
+    if (GetOpenFileNameA(&dialog)) openEventFile(owner, widePath(file));
+}
+
+void saveEventWithDialog(HWND owner) {
+    char file[MAX_PATH] = {};
+    std::snprintf(file, sizeof file, "대회 %s.json", gOrigin.drawnAt.substr(0, 10).c_str());
+    const std::optional<std::string> desktop = desktopFolder(owner);
+    OPENFILENAMEA dialog = dialogFor(owner, file, desktop, "대회 저장");
+    dialog.Flags |= OFN_OVERWRITEPROMPT;
+    if (!GetSaveFileNameA(&dialog)) return;
+    const std::optional<std::string> bytes = event::writeEvent(currentEvent(), eventFrontEnd());
+    if (!bytes || !replaceFileWhole(widePath(file), *bytes)) showStringBox(owner, IDS_EVENT_NOT_SAVED, MB_OK);
+}
+
+std::wstring autosavePath() {
+    const std::wstring folder = programFolder();
+    return folder.empty() ? folder : folder + kAutosaveName;
+}
+
+// What is in memory is never touched here, whatever the disk does.
+void autosaveEvent(HWND owner) {
+    if (!assignment().assigned()) return;
+    const std::optional<std::string> bytes = event::writeEvent(currentEvent(), eventFrontEnd());
+    const std::wstring path = autosavePath();
+    const bool saved = bytes && !path.empty() && ensureFolder(programFolder()) && replaceFileWhole(path, *bytes);
+    if (saved || gAutosaveFailureTold) return;
+    gAutosaveFailureTold = true;
+    showStringBox(owner, IDS_AUTOSAVE_FAILED, MB_OK);
+}
+
+void removeAutosave() {
+    const std::wstring path = autosavePath();
+    if (!path.empty()) DeleteFileW(path.c_str());
+}
+
+void openAtStart(HWND main, const std::wstring& commandLineFile) {
+    offerAutosave(main);
+    if (!commandLineFile.empty()) openEventFile(main, commandLineFile);
+}
+
+bool replaceFileWhole(const std::wstring& path, const std::string& bytes) {
+    const std::wstring fresh = path + L".new";
+    HANDLE file = CreateFileW(fresh.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    DWORD written = 0;
+    const auto size = static_cast<DWORD>(bytes.size());
+    bool whole = fileWriter()(file, bytes.data(), size, &written, nullptr) && written == size;
+    whole = whole && FlushFileBuffers(file);
+    whole = CloseHandle(file) && whole;
+    whole = whole && MoveFileExW(fresh.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+    if (!whole) DeleteFileW(fresh.c_str());
+    return whole;
+}
+
+}  // namespace rl::ui
