@@ -270,8 +270,8 @@ int draw(const Options& o) {
     }
     Results results;
     if (!readResults(o, state, host, results)) return kExitBadInput;
-    // Only the event file says when the draw was made.
-    auto drawnAt = o.json ? drawnAtFor(o) : std::optional<std::string>("");
+    // Only the event file and its page say when the draw was made.
+    auto drawnAt = o.json || o.html ? drawnAtFor(o) : std::optional<std::string>("");
     if (!drawnAt) return kExitBadInput;
     return finish(o, event::eventFromDraw(state, results, host, host.clock, seed.text, std::move(*drawnAt)), host);
 }
