@@ -18,7 +18,7 @@
 #include "engine/assignment.h"
 #include "engine/list_host.h"
 #include "event/event.h"
-#include "page/page.h"
+#include "page/event_page.h"
 #include "resources/strings.h"
 #include "standings/standings_text.h"
 #include "text/export_text.h"
@@ -201,23 +201,18 @@ bool takeTitle(const Options& o, event::Event& event) {
     return true;
 }
 
-std::optional<std::string> pageText(const event::Event& event, ListHost& host) {
-    page::Header header;
-    header.title = event.title.value_or("");
-    header.drawnAt = event.drawnAt;
-    header.seed = event.seed;
-    header.seedText = event.seedText;
-    header.fingerprint = event::fingerprint(event, eventFrontEnd());
-    header.program = std::string("Rosterloom ") + ROSTERLOOM_VERSION;
-    const auto view = page::pageViewOf(event.state, event.results, host, header, cp949ToUtf8);
-    if (!view) complain("cannot convert the result to UTF-8");
-    return view ? std::optional(page::renderPage(*view)) : std::nullopt;
+// The page is headed by the event's title, else by the event file's name.
+std::optional<std::string> pageText(const Options& o, const event::Event& event, ListHost& host) {
+    const auto file = o.eventFile ? argumentToUtf8(*o.eventFile) : std::nullopt;
+    auto page = page::eventPage(event, host, eventFrontEnd(), file ? page::titleFromFileName(*file) : "");
+    if (!page) complain("cannot convert the result to UTF-8");
+    return page;
 }
 
 // What the options ask to write: the export (with the standings after it
 // when there are results), the event file or its page.
 std::optional<std::string> render(const Options& o, const event::Event& event, ListHost& host) {
-    if (o.html) return pageText(event, host);
+    if (o.html) return pageText(o, event, host);
     if (o.json) {
         auto json = event::writeEvent(event, eventFrontEnd());
         if (!json) complain("cannot convert the result to UTF-8");

@@ -32,6 +32,9 @@
 #define IDS_RESUME_QUESTION       25
 #define IDS_AUTOSAVE_REFUSED      26
 #define IDS_AUTOSAVE_NOT_MOVED    27
+#define IDS_PAGE_SAVED            60
+#define IDS_PAGE_IN_USE           61
+#define IDS_PAGE_NO_ACCESS        62
 
 #define STR_CONFIRM_CANCEL        "현재의 배정 상황을 취소하며, 이는 복구할 수 없습니다.\n좋습니까?"
 #define STR_NO_PARTICIPANTS       "등록된 참가자가 없습니다.\n참가자를 등록하세요."
@@ -60,6 +63,9 @@
 #define STR_RESUME_QUESTION       "끝나지 않은 대회가 자동 저장되어 있습니다.\n배정한 때: %s\n기록된 경기 결과: %d개\n\n이 대회를 이어서 하시겠습니까?\n('아니요'를 누르면 이 대회는 '지난 대회' 폴더로 옮겨집니다.)"
 #define STR_AUTOSAVE_REFUSED      "자동 저장된 대회를 열 수 없어 '지난 대회' 폴더로 옮겼습니다.\n%s"
 #define STR_AUTOSAVE_NOT_MOVED    "자동 저장된 지난 대회를 '지난 대회' 폴더로 옮길 수 없습니다.\n다음 배정이 그 자리에 저장됩니다."
+#define STR_PAGE_SAVED            "바탕 화면의 '대회 결과.html' 파일에 웹 페이지를 저장했습니다.\n이 파일을 열 웹 브라우저가 없습니다.\n파일 위치: %s"
+#define STR_PAGE_IN_USE           "웹 페이지를 저장할 수 없습니다.\n바탕 화면의 '대회 결과.html' 파일이 현재 사용 중입니다."
+#define STR_PAGE_NO_ACCESS        "바탕 화면의 '대회 결과.html' 파일에 접근할 수 없습니다."
 
 /* Caption of every message box the program shows, but the allocation failure. */
 #define STR_APP_CAPTION           "Rosterloom"

@@ -244,6 +244,8 @@ LRESULT onCreate(HWND window) {
     placeWindow(window, kLook.client, kLook.style);
     if (!createControls(window)) return -1;
     fillGroupChooser();
+    if (HMENU menu = GetSystemMenu(window, FALSE)) AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+    addPageCommand(window);
     return 0;
 }
 
@@ -273,6 +275,12 @@ LRESULT onDestroy() {
     return 0;
 }
 
+LRESULT onSysCommand(HWND window, WPARAM wParam, LPARAM lParam) {
+    if (!isPageCommand(wParam)) return DefWindowProcA(window, WM_SYSCOMMAND, wParam, lParam);
+    savePage(window);
+    return 0;
+}
+
 LRESULT onNcHitTest(HWND window, WPARAM wParam, LPARAM lParam) {
     const LRESULT hit = DefWindowProcA(window, WM_NCHITTEST, wParam, lParam);
     return hit == HTCLIENT ? HTCAPTION : hit;
@@ -287,6 +295,7 @@ LRESULT CALLBACK standingsWindowProc(HWND window, UINT message, WPARAM wParam, L
     case WM_COMMAND: return onCommand(window, wParam);
     case WM_CTLCOLORSTATIC: return onCtlColorStatic(window, wParam, lParam);
     case WM_NCHITTEST: return onNcHitTest(window, wParam, lParam);
+    case WM_SYSCOMMAND: return onSysCommand(window, wParam, lParam);
     default: return DefWindowProcA(window, message, wParam, lParam);
     }
 }
