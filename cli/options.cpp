@@ -29,6 +29,12 @@ const char* const kUsage =
     "                       (default: \"" u8"조 배정 결과" "\")\n"
     "  --seed-text TEXT     seed taken from a text announced before the draw: the first four bytes of the\n"
     "                       SHA-256 of its UTF-8 bytes, big-endian\n"
+    "  --playoff K          the playoff after the groups: the top K (1, 2 or 4) of every group in one\n"
+    "                       knock-out bracket; adds it and the final standings to the text. Its results\n"
+    u8"                       are lines 'P MATCH SCORE' (or '본선 MATCH SCORE') in the results file, and a tie\n"
+    u8"                       that decides who goes through is settled there by lines 'GROUP 결정 NAME',\n"
+    "                       one a member, best first\n"
+    "  --third-place        with --playoff: a match for third place between the semi-finals' losers\n"
     "  --check FILE         write nothing: compare what would be written with FILE; exit 0 when equal,\n"
     "                       3 with the first line that differs\n"
     "  --event FILE         take the participants, maps, settings, seed, draw and results from an event file\n"
@@ -71,7 +77,8 @@ std::string parseSeed(const std::string& text, std::optional<std::uint32_t>& out
 bool takesValue(const std::string& option) {
     static const char* const options[] = {"--maps",    "--groups", "--size",      "--seed",
                                           "--output",  "--results", "--format", "--seed-text", "--check",
-                                          "--event",   "--verify",  "--title"};
+                                          "--event",   "--verify",  "--playoff",
+                                          "--title"};
     for (const char* o : options) {
         if (option == o) return true;
     }
@@ -84,6 +91,12 @@ std::string parseFormat(const std::string& text, Options& o) {
     }
     o.json = text == "json";
     o.html = text == "html";
+    return {};
+}
+
+std::string parsePlayoff(const std::string& text, int& out) {
+    if (text != "1" && text != "2" && text != "4") return "--playoff must be 1, 2 or 4, not '" + text + "'";
+    out = text[0] - '0';
     return {};
 }
 
@@ -100,6 +113,7 @@ std::string applyValue(Options& o, const std::string& option, const std::string&
     else if (option == "--title") o.title = value;
     else if (option == "--event") o.eventFile = value;
     else if (option == "--verify") o.verifyFile = value;
+    else if (option == "--playoff") return parsePlayoff(value, o.playoff);
     return {};
 }
 
@@ -108,6 +122,7 @@ std::string applyFlag(Options& o, const std::string& option) {
     else if (option == "--no-spread") o.spreadVacancies = false;
     else if (option == "--random-maps") o.equalMaps = false;
     else if (option == "--utf8") o.utf8 = true;
+    else if (option == "--third-place") o.thirdPlace = true;
     else if (option == "--help") o.help = true;
     else if (option == "--version") o.version = true;
     else return "unknown option '" + option + "'";
@@ -180,6 +195,7 @@ ParsedOptions parseOptions(const std::vector<std::string>& args) {
     if (parsed.ok() && !o.help && !o.version && !fileGiven && !o.eventFile && !o.verifyFile) {
         parsed.error = "no participant file given";
     }
+    if (parsed.ok() && o.thirdPlace && o.playoff == 0) parsed.error = "--third-place needs --playoff";
     if (parsed.ok() && o.seed && o.seedText) parsed.error = "--seed and --seed-text cannot both be given";
     if (parsed.ok() && o.checkFile && o.outputFile) {
         parsed.error = "--check writes nothing, so --output cannot be given with it";

@@ -23,6 +23,8 @@ struct Options {
     std::optional<std::string> title;      // the event's title, for its page and file
     std::optional<std::string> seedText;   // the seed is taken from its SHA-256
     std::optional<std::string> checkFile;  // compare instead of writing
+    int playoff = 0;                       // K of --playoff; 0: none
+    bool thirdPlace = false;
     std::optional<std::string> eventFile;   // inputs, draw and results from an event file
     std::optional<std::string> verifyFile;  // draw an event file again and compare
     bool help = false;

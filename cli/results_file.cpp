@@ -67,10 +67,26 @@ std::optional<Score> parseScore(std::string_view text) {
 }
 
 std::string matchName(const MatchKey& key) {
+    if (key.group == kPlayoffGroup) return "match " + std::to_string(key.number) + " of the playoff";
     return "match " + std::to_string(key.number) + " of group " + static_cast<char>('A' + key.group);
 }
 
-std::string reason(ResultProblem problem, const Line& line, const AssignmentState& state) {
+std::string groupName(int group) { return std::string("group ") + static_cast<char>('A' + group); }
+
+// "P" names the playoff only where no group bears that letter.
+constexpr int kPlayoffLetterGroup = 'P' - 'A';
+
+bool isPlayoffWord(std::string_view word, const AssignmentState& state) {
+    return word == std::string_view(u8"본선") ||
+           (groupOfLetter(word) == kPlayoffLetterGroup && static_cast<int>(state.groupTable.size()) <= kPlayoffLetterGroup);
+}
+
+std::string_view withoutTrailingBlanks(std::string_view name) {
+    while (!name.empty() && (name.back() == ' ' || name.back() == '\t')) name.remove_suffix(1);
+    return name;
+}
+
+std::string reason(ResultProblem problem, const Line& line, const AssignmentState& state, int playoffMatches = 0) {
     const auto groups = static_cast<int>(state.groupTable.size());
     const std::string last(1, static_cast<char>('A' + groups - 1));
     const auto g = static_cast<std::size_t>(line.key.group);
@@ -79,6 +95,10 @@ std::string reason(ResultProblem problem, const Line& line, const AssignmentStat
         return std::string("there is no group ") + static_cast<char>('A' + line.key.group) + " in the draw (" +
                (groups == 1 ? "only A" : "A to " + last) + ")";
     case ResultProblem::NoSuchMatch: {
+        if (line.key.group == kPlayoffGroup) {
+            return "the playoff has no match " + std::to_string(line.key.number) + " (its matches are 1 to " +
+                   std::to_string(playoffMatches) + ")";
+        }
         const int count = g < state.matchCount.size() ? state.matchCount[g] : 0;
         return std::string("group ") + static_cast<char>('A' + line.key.group) + " has no match " +
                std::to_string(line.key.number) +
@@ -97,10 +117,28 @@ std::string reason(ResultProblem problem, const Line& line, const AssignmentStat
     return {};
 }
 
+// One line "GROUP 결정 NAME": a member's place in a settled order.
+struct SettleLine {
+    int number = 0;
+    int group = 0;
+    std::string name;  // UTF-8, as written
+    Pos player = kNone;
+};
+
+std::string namesOf(Host& host, const std::vector<Pos>& players) {
+    std::string out;
+    for (Pos p : players) {
+        const auto utf8 = cp949ToUtf8(nameOf(host, ListKind::Participants, p));
+        out += (out.empty() ? "" : ", ") + utf8.value_or("?");
+    }
+    return out;
+}
+
 class Reader {
 public:
-    Reader(const AssignmentState& state, Host& host, const Results& earlier)
-        : state_(state), host_(host), earlier_(earlier) {}
+    Reader(const AssignmentState& state, Host& host, const Results& earlier, PlayoffChoice choice,
+           const Playoff& earlierPlayoff)
+        : state_(state), host_(host), earlier_(earlier), choice_(choice), earlierPlayoff_(earlierPlayoff) {}
 
     // Everything a line can be refused for on its own; the players of a
     // knock-out match wait for the other lines.
@@ -109,11 +147,15 @@ public:
         text = trim(text);
         if (text.empty() || text.front() == '#') return true;
         const std::string_view group = takeWord(text), match = takeWord(text), score = trim(text);
-        if (groupOfLetter(group) < 0 || !allDigits(match) || score.empty()) {
+        if (match == std::string_view(u8"결정")) return takeSettleLine(number, group, score);
+        const bool playoff = isPlayoffWord(group, state_);
+        if ((!playoff && groupOfLetter(group) < 0) || !allDigits(match) || score.empty()) {
             return fail(number, "expected GROUP MATCH SCORE, such as 'A 1 2:0' or 'A 1 Quill'");
         }
-        Line line{number, {groupOfLetter(group), smallNumber(match)}, parseScore(score), std::string(score)};
-        ResultProblem problem = checkMatch(state_, Results(), line.key);
+        Line line{number, {playoff ? kPlayoffGroup : groupOfLetter(group), smallNumber(match)}, parseScore(score),
+                  std::string(score)};
+        if (playoff && choice_.perGroup == 0) return fail(number, "a result of the playoff needs --playoff");
+        ResultProblem problem = playoff ? ResultProblem::None : checkMatch(state_, Results(), line.key);
         if (problem == ResultProblem::PlayersNotKnown) problem = ResultProblem::None;
         if (problem == ResultProblem::None && line.score) problem = checkScore(*line.score);
         if (problem != ResultProblem::None) return fail(number, reason(problem, line, state_));
@@ -128,21 +170,31 @@ public:
     }
 
     // In match order, so that every earlier round's results are in before
-    // a later round's players are looked for.
+    // a later round's players are looked for; the playoff's last.
     bool settle() {
-        std::stable_sort(lines_.begin(), lines_.end(), [](const Line& a, const Line& b) { return a.key < b.key; });
+        std::stable_sort(lines_.begin(), lines_.end(), [](const Line& a, const Line& b) {
+            return std::pair(a.key.group == kPlayoffGroup, a.key) < std::pair(b.key.group == kPlayoffGroup, b.key);
+        });
         file_.results = earlier_;
         for (const Line& line : lines_) {
+            if (line.key.group == kPlayoffGroup) continue;
             Score score = line.score.value_or(Score{});
             ResultProblem problem = line.score ? checkResult(state_, file_.results, line.key, score)
                                                : nameProblem(line, score);
             if (problem != ResultProblem::None) return fail(line.number, reason(problem, line, state_));
-            if (const Score* before = file_.results.find(line.key); before && winsFirst(*before) != winsFirst(score)) {
-                takeAwayLaterResults(line.key);
+            const Score* before = file_.results.find(line.key);
+            if (earlierPlayoff_.perGroup > 0 && !(before && *before == score)) {
+                return fail(line.number, "the event has a playoff: " + matchName(line.key) +
+                                             " cannot change until the playoff is undone");
             }
+            if (before && winsFirst(*before) != winsFirst(score)) takeAwayLaterResults(line.key);
             file_.results.set(line.key, score);
         }
-        return true;
+        if (choice_.perGroup == 0) return true;
+        file_.playoff = earlierPlayoff_;
+        file_.playoff.perGroup = choice_.perGroup;
+        file_.playoff.thirdPlace = choice_.thirdPlace;
+        return settleOrders() && makePlayoff() && playoffResults();
     }
 
     ResultsFile take() { return std::move(file_); }
@@ -157,12 +209,126 @@ private:
     // The other player now goes on: what the old winner played later was
     // played by someone who should not have been there.
     void takeAwayLaterResults(MatchKey key) {
-        for (int number : dependentResults(state_, file_.results, key)) {
-            const MatchKey later{key.group, number};
-            if (givenByALine(later)) continue;
-            file_.results.clear(later);
-            file_.takenAway.push_back(later);
+        const std::vector<int> later = key.group == kPlayoffGroup
+                                           ? playoffDependents(playoffBracket(state_, file_.results, file_.playoff, 0, host_),
+                                                               file_.playoff, key.number)
+                                           : dependentResults(state_, file_.results, key);
+        Results& results = key.group == kPlayoffGroup ? file_.playoff.results : file_.results;
+        for (int number : later) {
+            if (givenByALine({key.group, number})) continue;
+            results.clear({key.group, number});
+            file_.takenAway.push_back({key.group, number});
         }
+    }
+
+    bool takeSettleLine(int number, std::string_view group, std::string_view name) {
+        const int g = groupOfLetter(group);
+        if (g < 0 || name.empty()) return fail(number, u8"expected GROUP 결정 NAME, such as 'A 결정 Quill'");
+        if (choice_.perGroup == 0) return fail(number, "a settled order is for the playoff: it needs --playoff");
+        if (earlierPlayoff_.perGroup > 0) {
+            return fail(number, "the event has a playoff: its settled orders stay until the playoff is undone");
+        }
+        if (g >= static_cast<int>(state_.groupTable.size())) {
+            return fail(number, reason(ResultProblem::NoSuchGroup, Line{number, {g, 0}, {}, {}}, state_));
+        }
+        settleLines_.push_back({number, g, std::string(name), kNone});
+        return true;
+    }
+
+    // The member of the line's group that the name is, or why none is.
+    std::string findMember(SettleLine& line) {
+        const auto name = utf8ToCp949(line.name);
+        int found = 0;
+        for (const Standing& s : groupStandings(state_, file_.results, line.group).standings) {
+            if (name && withoutTrailingBlanks(nameOf(host_, ListKind::Participants, s.player)) == *name) {
+                line.player = s.player;
+                ++found;
+            }
+        }
+        if (found == 0) return "'" + line.name + "' is not a member of " + groupName(line.group);
+        if (found > 1) return "two members of " + groupName(line.group) + " are named '" + line.name + "'";
+        return {};
+    }
+
+    // Each tie named must be named whole; the lines' order is the settled one.
+    bool settleOrders() {
+        for (SettleLine& line : settleLines_) {
+            const std::string problem = findMember(line);
+            if (!problem.empty()) return fail(line.number, problem);
+            for (const SettleLine& earlier : settleLines_) {
+                if (&earlier == &line) break;
+                if (earlier.player == line.player) {
+                    return fail(line.number, "'" + line.name + "' is already in " + groupName(line.group) +
+                                                 "'s order (line " + std::to_string(earlier.number) + ")");
+                }
+            }
+        }
+        for (const SettleLine& line : settleLines_) {
+            if (!settleTieOf(line)) return false;
+        }
+        return true;
+    }
+
+    bool settleTieOf(const SettleLine& line) {
+        const std::vector<Standing> table = groupStandings(state_, file_.results, line.group).standings;
+        const auto row = std::find_if(table.begin(), table.end(), [&](const Standing& s) { return s.player == line.player; });
+        if (row->rank == 0) {
+            return fail(line.number, groupName(line.group) + " still has matches to play: its order is not known yet");
+        }
+        std::vector<Pos> tie;
+        for (const Standing& s : table) {
+            if (s.rank == row->rank) tie.push_back(s.player);
+        }
+        if (tie.size() < 2) {
+            return fail(line.number, "'" + line.name + "' shares its rank in " + groupName(line.group) + " with nobody");
+        }
+        SettledOrder order{line.group, {}};
+        for (const SettleLine& other : settleLines_) {
+            if (other.group == line.group && std::count(tie.begin(), tie.end(), other.player)) {
+                order.order.push_back(other.player);
+            }
+        }
+        if (order.order.front() != line.player) return true;  // taken with the tie's first line
+        const std::string rank = "rank " + std::to_string(row->rank) + " of " + groupName(line.group);
+        if (order.order.size() != tie.size()) {
+            return fail(line.number, rank + " is shared by " + namesOf(host_, tie) + ": name each of them");
+        }
+        if (checkSettle(state_, file_.results, choice_.perGroup, order) == SettleProblem::NoNeed) {
+            return fail(line.number, rank + " decides nothing for --playoff " + std::to_string(choice_.perGroup));
+        }
+        file_.playoff.settled.push_back(std::move(order));
+        return true;
+    }
+
+    bool makePlayoff() {
+        const PlayoffRefusal refusal = checkPlayoff(state_, file_.results, file_.playoff);
+        if (refusal.empty()) return true;
+        std::vector<std::string> lines = refusalLines(refusal, state_, host_, file_.playoff);
+        file_ = ResultsFile{};
+        file_.refusal = std::move(lines);
+        return false;
+    }
+
+    bool playoffResults() {
+        for (const Line& line : lines_) {
+            if (line.key.group != kPlayoffGroup) continue;
+            const PlayoffBracket bracket = playoffBracket(state_, file_.results, file_.playoff, 0, host_);
+            Score score = line.score.value_or(Score{});
+            ResultProblem problem = line.score ? checkPlayoffResult(bracket, line.key.number, score)
+                                               : playoffNameProblem(bracket, line, score);
+            if (problem != ResultProblem::None) {
+                return fail(line.number, reason(problem, line, state_, static_cast<int>(bracket.matches.size())));
+            }
+            const Score* before = file_.playoff.results.find(line.key);
+            if (before && winsFirst(*before) != winsFirst(score)) takeAwayLaterResults(line.key);
+            file_.playoff.results.set(line.key, score);
+        }
+        return true;
+    }
+
+    ResultProblem playoffNameProblem(const PlayoffBracket& bracket, const Line& line, Score& score) {
+        const auto name = utf8ToCp949(line.winnerName);
+        return playoffScoreForWinner(bracket, host_, line.key.number, name.value_or(std::string("\n")), score);
     }
 
     ResultProblem nameProblem(const Line& line, Score& score) {
@@ -184,7 +350,10 @@ private:
     const AssignmentState& state_;
     Host& host_;
     const Results& earlier_;
+    PlayoffChoice choice_;
+    const Playoff& earlierPlayoff_;
     std::vector<Line> lines_;
+    std::vector<SettleLine> settleLines_;
     ResultsFile file_;
 };
 
@@ -192,8 +361,37 @@ private:
 
 ResultsFile readResultsFile(std::string_view bytes, const AssignmentState& state, Host& host,
                             const Results& earlier) {
+    return readResultsFile(bytes, state, host, earlier, PlayoffChoice{}, Playoff{});
+}
+
+std::vector<std::string> refusalLines(const PlayoffRefusal& refusal, const AssignmentState& state, Host& host,
+                                      const Playoff& playoff) {
+    std::vector<std::string> lines;
+    const std::string k = std::to_string(playoff.perGroup);
+    if (refusal.badSize) lines.push_back("the playoff takes the top 1, 2 or 4 of every group, not " + k);
+    for (const UnfinishedGroup& u : refusal.unfinished) {
+        lines.push_back(groupName(u.group) + " still has " + std::to_string(u.matchesLeft) +
+                        (u.matchesLeft == 1 ? " match" : " matches") + " to play");
+    }
+    for (const TieToSettle& t : refusal.ties) {
+        const std::string letter(1, static_cast<char>('A' + t.group));
+        lines.push_back(groupName(t.group) + ": " + namesOf(host, t.members) + " share rank " +
+                        std::to_string(t.rank) + "; settle their order with lines '" + letter +
+                        u8" 결정 NAME', best first");
+    }
+    if (refusal.tooFew || refusal.tooMany) {
+        lines.push_back("the playoff takes 2 to " + std::to_string(kMaxPlayoffPlayers) + " players; the top " + k +
+                        " of the " + std::to_string(state.groupTable.size()) + " groups are " +
+                        std::to_string(refusal.players));
+    }
+    if (refusal.thirdPlaceTooFew) lines.push_back("a third-place match needs at least 4 players in the playoff");
+    return lines;
+}
+
+ResultsFile readResultsFile(std::string_view bytes, const AssignmentState& state, Host& host, const Results& earlier,
+                            PlayoffChoice choice, const Playoff& earlierPlayoff) {
     if (bytes.substr(0, kByteOrderMark.size()) == kByteOrderMark) bytes.remove_prefix(kByteOrderMark.size());
-    Reader reader(state, host, earlier);
+    Reader reader(state, host, earlier, choice, earlierPlayoff);
     int number = 0;
     while (!bytes.empty()) {
         const std::size_t end = bytes.find('\n');

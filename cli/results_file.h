@@ -3,18 +3,26 @@
 #include <string_view>
 #include <vector>
 
-#include "standings/results.h"
+#include "standings/playoff.h"
 
 namespace rl::cli {
 
 struct ResultsFile {
     Results results;
+    Playoff playoff;    // with a playoff asked for: its choices, settled orders and results
     int errorLine = 0;  // 1-based; 0 when every line was taken
     std::string error;
+    std::vector<std::string> refusal;  // why the playoff cannot be made, one reason a line
     // Earlier results taken away because a line changed who played them.
     std::vector<MatchKey> takenAway;
 
-    bool ok() const { return errorLine == 0; }
+    bool ok() const { return errorLine == 0 && refusal.empty(); }
+};
+
+// What --playoff and --third-place ask for; perGroup 0: no playoff.
+struct PlayoffChoice {
+    int perGroup = 0;
+    bool thirdPlace = false;
 };
 
 // Reads a UTF-8 results file for the assignment, one result a line:
@@ -26,5 +34,19 @@ struct ResultsFile {
 // results that player's wins led to are taken away unless a line gives them.
 ResultsFile readResultsFile(std::string_view bytes, const AssignmentState& state, Host& host,
                             const Results& earlier = {});
+// With a playoff, the file also holds "GROUP 결정 NAME" lines, one a member
+// of a shared rank, best first, and the playoff's results "P MATCH SCORE"
+// or "본선 MATCH SCORE". The groups' results are taken first, then the
+// settled orders; then the playoff is made (or refused, with every reason)
+// and its results taken in match order.
+// With `earlierPlayoff` made (an event's), its settled orders and the
+// groups' results stand as they are, and its results are replaced like the
+// groups'.
+ResultsFile readResultsFile(std::string_view bytes, const AssignmentState& state, Host& host, const Results& earlier,
+                            PlayoffChoice choice, const Playoff& earlierPlayoff = {});
+
+// The reasons a playoff is refused, as UTF-8 lines for a person.
+std::vector<std::string> refusalLines(const PlayoffRefusal& refusal, const AssignmentState& state, Host& host,
+                                      const Playoff& playoff);
 
 }  // namespace rl::cli

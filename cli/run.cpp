@@ -33,12 +33,6 @@ void complain(const std::string& message) { std::fprintf(stderr, "%s: %s\n", kPr
 
 std::string displayName(const std::string& file) { return file == "-" ? "standard input" : file; }
 
-// How the draw was seeded, as the event keeps it.
-struct SeedInfo {
-    std::uint32_t seed = 0;
-    std::optional<std::string> text;  // UTF-8; only for a seed taken from a text
-};
-
 // The whole file, or nothing after saying why (unless told to keep quiet).
 std::optional<std::string> readAll(const std::string& file, bool quiet = false) {
     std::FILE* in = file == "-" ? stdin : openForReading(file);
@@ -133,34 +127,53 @@ int writeOutput(const Options& o, std::string_view text) {
 }
 
 // The seed that --seed-text stands for, with its text as UTF-8.
-bool seedFromOptions(const Options& o, SeedInfo& seed, std::optional<std::uint32_t>& given) {
+bool seedFromOptions(const Options& o, std::optional<std::string>& text, std::optional<std::uint32_t>& given) {
     given = o.seed;
     if (!o.seedText) return true;
-    seed.text = argumentToUtf8(*o.seedText);
-    if (!seed.text) {
+    text = argumentToUtf8(*o.seedText);
+    if (!text) {
         complain("--seed-text is not valid text");
         return false;
     }
-    given = seedFromText(*seed.text);
+    given = seedFromText(*text);
     if (!given) complain("cannot compute the SHA-256 of --seed-text");
     return given.has_value();
 }
 
-// The results file's lines over the results there are.
-bool readResults(const Options& o, const AssignmentState& state, ListHost& host, Results& results) {
-    if (!o.resultsFile) return true;
-    const auto bytes = readAll(*o.resultsFile);
+// The playoff asked for: an event's own, which --playoff may only repeat.
+std::optional<PlayoffChoice> playoffChoice(const Options& o, const Playoff& earlier) {
+    if (earlier.perGroup == 0) return PlayoffChoice{o.playoff, o.thirdPlace};
+    if (o.playoff != 0 && (o.playoff != earlier.perGroup || o.thirdPlace != earlier.thirdPlace)) {
+        complain("the event already has its playoff (the top " + std::to_string(earlier.perGroup) + " of every group" +
+                 (earlier.thirdPlace ? ", with a third-place match" : "") + "): it cannot be made again differently");
+        return std::nullopt;
+    }
+    return PlayoffChoice{earlier.perGroup, earlier.thirdPlace};
+}
+
+// The results file's lines over the results there are, and the playoff.
+bool readResults(const Options& o, const AssignmentState& state, ListHost& host, Results& results,
+                 Playoff& playoff) {
+    const auto choice = playoffChoice(o, playoff);
+    if (!choice) return false;
+    if (!o.resultsFile && (choice->perGroup == 0 || playoff.perGroup != 0)) return true;
+    const auto bytes = o.resultsFile ? readAll(*o.resultsFile) : std::optional<std::string>("");
     if (!bytes) return false;
-    ResultsFile file = readResultsFile(*bytes, state, host, results);
-    if (!file.ok()) {
+    ResultsFile file = readResultsFile(*bytes, state, host, results, *choice, playoff);
+    if (file.errorLine != 0) {
         std::fprintf(stderr, "%s:%d: %s\n", displayName(*o.resultsFile).c_str(), file.errorLine, file.error.c_str());
         return false;
     }
+    for (const std::string& reason : file.refusal) complain("the playoff cannot be made: " + reason);
+    if (!file.ok()) return false;
     for (const MatchKey& key : file.takenAway) {
-        complain("the result of match " + std::to_string(key.number) + " of group " +
-                 static_cast<char>('A' + key.group) + " is taken away: a changed result put another player there");
+        const std::string where = key.group == kPlayoffGroup ? std::string("the playoff")
+                                                             : std::string("group ") + static_cast<char>('A' + key.group);
+        complain("the result of match " + std::to_string(key.number) + " of " + where +
+                 " is taken away: a changed result put another player there");
     }
     results = std::move(file.results);
+    if (choice->perGroup != 0) playoff = std::move(file.playoff);
     return true;
 }
 
@@ -219,8 +232,9 @@ std::optional<std::string> render(const Options& o, const event::Event& event, L
         return json;
     }
     const bool standings = o.resultsFile || (o.eventFile && !event.results.all().empty());
-    std::string text = standings ? standingsFileText(event.state, event.results, host)
-                                 : exportFileText(event.state, host);
+    std::string text = event.playoff.perGroup ? standingsFileText(event.state, event.results, host, event.playoff, event.seed)
+                       : standings            ? standingsFileText(event.state, event.results, host)
+                                              : exportFileText(event.state, host);
     if (!o.utf8) return text;
     auto converted = cp949ToUtf8(text);
     if (!converted) complain("cannot convert the result to UTF-8");
@@ -251,9 +265,9 @@ int finish(const Options& o, event::Event event, ListHost& host) {
 }
 
 int draw(const Options& o) {
-    SeedInfo seed;
+    std::optional<std::string> seedText;  // UTF-8
     std::optional<std::uint32_t> given;
-    if (!seedFromOptions(o, seed, given)) return kExitBadInput;
+    if (!seedFromOptions(o, seedText, given)) return kExitBadInput;
     ListHost host;
     if (!fillHost(host, o, given)) return kExitBadInput;
 
@@ -264,18 +278,21 @@ int draw(const Options& o) {
     case AssignOutcome::OutOfMemory: complain("out of memory"); return kExitFailed;
     }
     Results results;
-    if (!readResults(o, state, host, results)) return kExitBadInput;
+    Playoff playoff;
+    if (!readResults(o, state, host, results, playoff)) return kExitBadInput;
     // Only the event file and its page say when the draw was made.
     auto drawnAt = o.json || o.html ? drawnAtFor(o) : std::optional<std::string>("");
     if (!drawnAt) return kExitBadInput;
-    return finish(o, event::eventFromDraw(state, results, host, host.clock, seed.text, std::move(*drawnAt)), host);
+    event::Event made = event::eventFromDraw(state, results, host, host.clock, seedText, std::move(*drawnAt));
+    made.playoff = std::move(playoff);
+    return finish(o, made, host);
 }
 
 int reopen(const Options& o) {
     auto event = readEventFile(*o.eventFile);
     if (!event) return kExitBadInput;
     ListHost host = event::hostFor(*event);
-    if (!readResults(o, event->state, host, event->results)) return kExitBadInput;
+    if (!readResults(o, event->state, host, event->results, event->playoff)) return kExitBadInput;
     return finish(o, *event, host);
 }
 

@@ -12,7 +12,7 @@
 
 #include "engine/assignment.h"
 #include "engine/list_host.h"
-#include "standings/results.h"
+#include "standings/playoff.h"
 
 namespace rl::event {
 
@@ -51,6 +51,8 @@ struct Event {
     // results entered since.
     AssignmentState state;
     Results results;
+    // The playoff after the groups, once made (perGroup 0: none).
+    Playoff playoff;
 };
 
 // A file read: the event, or one message that names the place of the

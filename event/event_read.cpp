@@ -4,12 +4,14 @@
 #include "engine/pairing.h"
 #include "engine/schedule.h"
 #include "event/json_limits.h"
+#include "standings/playoff.h"
 
 namespace rl::event {
 
 namespace {
 
-using detail::Json;
+using Json = detail::Document;  // what the file says
+using Written = detail::Json;  // what the event gives
 using detail::pointerTo;
 
 constexpr std::size_t kMaxNameBytes = 49;  // what the window program's entry fields take
@@ -28,7 +30,21 @@ struct Refusal {
     throw Refusal{(where.empty() ? std::string("the file") : where) + ": " + why};
 }
 
-std::string quoted(const Json& value) { return value.dump(-1, ' ', false, Json::error_handler_t::replace); }
+template <class AnyJson>
+std::string jsonText(const AnyJson& value) {
+    return value.dump(-1, ' ', false, AnyJson::error_handler_t::replace);
+}
+
+// A value as a message shows it: a long one cut (on a character's start).
+template <class AnyJson>
+std::string quoted(const AnyJson& value) {
+    constexpr std::size_t kShown = 60;
+    std::string text = jsonText(value);
+    if (text.size() <= kShown) return text;
+    std::size_t cut = kShown;
+    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;
+    return text.substr(0, cut) + "...";
+}
 
 const Json& field(const Json& object, const std::string& where, const char* key) {
     const auto it = object.find(key);
@@ -74,7 +90,7 @@ bool hasControlCharacter(const std::string& name) {
                        [](char c) { return (static_cast<unsigned char>(c) < 0x20 && c != '\t') || c == 0x7F; });
 }
 
-std::string counted(std::size_t n, const char* one, const char* many) {
+std::string counted(long long n, const char* one, const char* many) {
     return std::to_string(n) + " " + (n == 1 ? one : many);
 }
 
@@ -91,7 +107,9 @@ public:
         requireObject(file_, "");
         readFormat();
         event_.program = text(field(file_, "", "program"), "/program");
-        if (event_.program.size() > kMaxProgramBytes) refuse("/program", "is longer than " + std::to_string(kMaxProgramBytes) + " bytes");
+        if (event_.program.size() > kMaxProgramBytes) {
+            refuse("/program", "is longer than " + std::to_string(kMaxProgramBytes) + " bytes");
+        }
         event_.drawnAt = text(field(file_, "", "drawnAt"), "/drawnAt");
         if (!isDateTimeText(event_.drawnAt)) refuse("/drawnAt", "must be a local date and time, YYYY-MM-DDTHH:MM:SS");
         readTitle();
@@ -100,6 +118,7 @@ public:
         readSeed();
         readSettings();
         readGroups();
+        readPlayoff();
         checkFingerprint();
         return std::move(event_);
     }
@@ -136,7 +155,9 @@ private:
     void readNames(const char* key, std::size_t max, std::vector<std::string>& utf8, std::vector<std::string>& cp949) {
         const std::string where = pointerTo("", key);
         const Json& list = arrayOf(field(file_, "", key), where);
-        if (list.size() > max) refuse(where, "holds " + counted(list.size(), "name", "names") + ", more than " + std::to_string(max));
+        if (list.size() > max) {
+            refuse(where, "holds " + counted(list.size(), "name", "names") + ", more than " + std::to_string(max));
+        }
         for (std::size_t i = 0; i < list.size(); ++i) {
             cp949.push_back(name(list[i], pointerTo(where, i)));
             utf8.push_back(list[i].get<std::string>());
@@ -168,7 +189,9 @@ private:
     void readSettings() {
         const Json& json = field(file_, "", "settings");
         requireObject(json, "/settings");
-        const auto flag = [&](const char* key) { return boolean(field(json, "/settings", key), pointerTo("/settings", key)); };
+        const auto flag = [&](const char* key) {
+            return boolean(field(json, "/settings", key), pointerTo("/settings", key));
+        };
         const auto number = [&](const char* key, int max) {
             return static_cast<std::int32_t>(whole(field(json, "/settings", key), pointerTo("/settings", key), 1, max));
         };
@@ -184,9 +207,9 @@ private:
         // The window program's own refusals of these settings.
         if (s.participantCount == 0) refuse("/participants", "there are no participants");
         if (s.participantCount > s.groupCount * s.groupSize) {
-            refuse("/participants", counted(static_cast<std::size_t>(s.participantCount), "participant", "participants") +
-                                        " do not fit in " + counted(static_cast<std::size_t>(s.groupCount), "group", "groups") +
-                                        " of " + std::to_string(s.groupSize));
+            refuse("/participants", counted(s.participantCount, "participant", "participants") +
+                                        " do not fit in " + counted(s.groupCount, "group", "groups") + " of " +
+                                        std::to_string(s.groupSize));
         }
         if (s.mapsEnabled && s.mapCount == 0) refuse("/maps", "maps are used, but there are none");
     }
@@ -222,8 +245,9 @@ private:
 
     std::string layout() const {
         const Settings& s = event_.state.settings;
-        return std::to_string(s.participantCount) + " participants in " + std::to_string(s.groupCount) +
-               " groups of " + std::to_string(s.groupSize) + (s.spreadVacancies ? ", vacancies spread," : ", filled in turn,");
+        return counted(s.participantCount, "participant", "participants") + " in " +
+               counted(s.groupCount, "group", "groups") + " of " + std::to_string(s.groupSize) +
+               (s.spreadVacancies ? ", vacancies spread," : ", filled in turn,");
     }
 
     std::vector<Pos> readPlaces(const Json& group, const std::string& where, std::size_t g, Pos members,
@@ -232,7 +256,8 @@ private:
         const Json& places = arrayOf(field(group, where, "places"), at);
         const auto size = static_cast<std::size_t>(event_.state.settings.groupSize);
         if (places.size() != size) {
-            refuse(at, "holds " + counted(places.size(), "place", "places") + ", but each group has " + std::to_string(size));
+            refuse(at, "holds " + counted(places.size(), "place", "places") + ", but each group has " +
+                           std::to_string(size));
         }
         std::vector<Pos> row;
         for (std::size_t p = 0; p < size; ++p) {
@@ -281,7 +306,7 @@ private:
         const int count = event_.state.matchCount[g];
         if (matches.size() != static_cast<std::size_t>(count)) {
             refuse(at, "holds " + counted(matches.size(), "match", "matches") + ", but its " +
-                           counted(static_cast<std::size_t>(event_.state.memberCount[g]), "member", "members") + " play " +
+                           counted(event_.state.memberCount[g], "member", "members") + " play " +
                            std::to_string(count));
         }
         for (int k = 0; k < count; ++k) {
@@ -328,6 +353,73 @@ private:
         event_.results.set(key, score);
     }
 
+    // The playoff's choices, settled orders and scores; the rest of it is
+    // compared with what they give.
+    void readPlayoff() {
+        const auto json = file_.find("playoff");
+        if (json == file_.end()) return;
+        requireObject(*json, "/playoff");
+        Playoff& playoff = event_.playoff;
+        playoff.perGroup = static_cast<int>(whole(field(*json, "/playoff", "perGroup"), "/playoff/perGroup", 1, 4));
+        if (playoff.perGroup == 3) refuse("/playoff/perGroup", "must be 1, 2 or 4");
+        playoff.thirdPlace = boolean(field(*json, "/playoff", "thirdPlace"), "/playoff/thirdPlace");
+        const Json& settled = arrayOf(field(*json, "/playoff", "settled"), "/playoff/settled");
+        for (std::size_t i = 0; i < settled.size(); ++i) playoff.settled.push_back(readSettled(settled[i], pointerTo("/playoff/settled", i)));
+        if (!checkPlayoff(event_.state, event_.results, playoff).empty()) {
+            refuse("/playoff", "cannot be made: a group has matches to play, or a tie that decides who goes through "
+                               "is not settled, or the players are too few or too many");
+        }
+        const Json& matches = arrayOf(field(*json, "/playoff", "matches"), "/playoff/matches");
+        ListHost host = hostFor(event_);
+        const std::size_t count = playoffBracket(event_.state, event_.results, playoff, event_.seed, host).matches.size();
+        if (matches.size() != count) {
+            refuse("/playoff/matches", "holds " + counted(matches.size(), "match", "matches") + ", but the playoff has " +
+                                           std::to_string(count));
+        }
+        for (std::size_t k = 0; k < count; ++k) {
+            const std::string at = pointerTo(pointerTo("/playoff/matches", k), "score");
+            requireObject(matches[k], pointerTo("/playoff/matches", k));
+            const Json& score = field(matches[k], pointerTo("/playoff/matches", k), "score");
+            if (score.is_null()) continue;
+            if (!score.is_array() || score.size() != 2) refuse(at, "must be null or [W, L], the maps each player won");
+            const Score s{static_cast<int>(whole(score[0], pointerTo(at, 0), 0, kMaxMapsWon)),
+                          static_cast<int>(whole(score[1], pointerTo(at, 1), 0, kMaxMapsWon))};
+            const PlayoffBracket bracket = playoffBracket(event_.state, event_.results, playoff, event_.seed, host);
+            if (checkPlayoffResult(bracket, static_cast<int>(k) + 1, s) != ResultProblem::None) {
+                refuse(at, "this result cannot stand (a bye, players not both known yet, or a tie)");
+            }
+            playoff.results.set({kPlayoffGroup, static_cast<int>(k) + 1}, s);
+        }
+    }
+
+    SettledOrder readSettled(const Json& json, const std::string& where) {
+        requireObject(json, where);
+        const std::string& letter = text(field(json, where, "group"), pointerTo(where, "group"));
+        const int g = letter.size() == 1 ? letter[0] - 'A' : -1;
+        if (g < 0 || g >= event_.state.settings.groupCount) refuse(pointerTo(where, "group"), "is not a group of the draw");
+        SettledOrder order{g, {}};
+        const std::string at = pointerTo(where, "order");
+        const Json& names = arrayOf(field(json, where, "order"), at);
+        for (std::size_t i = 0; i < names.size(); ++i) order.order.push_back(memberNamed(names[i], pointerTo(at, i), g, order.order));
+        if (checkSettle(event_.state, event_.results, event_.playoff.perGroup, order) != SettleProblem::None) {
+            refuse(at, "does not settle members of group " + letter + " that share a rank deciding who goes through");
+        }
+        return order;
+    }
+
+    // Names may repeat: the first member of that name not in the order yet.
+    Pos memberNamed(const Json& value, const std::string& where, int g, const std::vector<Pos>& taken) {
+        const std::string& utf8 = text(value, where);
+        for (Pos p : event_.state.groupTable[static_cast<std::size_t>(g)]) {
+            if (p != kNone && participants_[static_cast<std::size_t>(p)] == utf8 &&
+                std::find(taken.begin(), taken.end(), p) == taken.end()) {
+                return p;
+            }
+        }
+        refuse(where, quoted(value) + " is not a member of group " + groupLetter(static_cast<std::size_t>(g)) +
+                          " (or is named twice)");
+    }
+
     void checkFingerprint() {
         const std::string& stated = text(field(file_, "", "fingerprint"), "/fingerprint");
         const std::string computed = fingerprint(event_, frontEnd_);
@@ -345,13 +437,15 @@ private:
 
 // What follows from the draw and the results must be what the file says;
 // and the file holds no key the format does not know.
-void compare(const Json& found, const Json& expected, const std::string& where) {
+void compare(const Json& found, const Written& expected, const std::string& where) {
     if (expected.is_object()) {
         requireObject(found, where);
         for (const auto& [key, value] : found.items()) {
             if (!expected.contains(key)) refuse(pointerTo(where, key), "is not a key of the event file");
         }
-        for (const auto& [key, value] : expected.items()) compare(field(found, where, key.c_str()), value, pointerTo(where, key));
+        for (const auto& [key, value] : expected.items()) {
+            compare(field(found, where, key.c_str()), value, pointerTo(where, key));
+        }
     } else if (expected.is_array()) {
         arrayOf(found, where);
         if (found.size() != expected.size()) {
@@ -359,7 +453,8 @@ void compare(const Json& found, const Json& expected, const std::string& where) 
                               std::to_string(expected.size()));
         }
         for (std::size_t i = 0; i < found.size(); ++i) compare(found[i], expected[i], pointerTo(where, i));
-    } else if (found != expected || found.is_number_float() != expected.is_number_float()) {
+    } else if (jsonText(found) != jsonText(expected)) {
+        // As JSON text, so that 1.0 is not taken for 1.
         refuse(where, "is " + quoted(found) + ", but the draw and results give " + quoted(expected));
     }
 }

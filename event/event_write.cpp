@@ -1,7 +1,7 @@
 #include <cstdio>
 
 #include "event/event_json.h"
-#include "standings/standings.h"
+#include "standings/playoff.h"
 
 namespace rl::event {
 
@@ -39,7 +39,10 @@ public:
     }
 
     Json group(int g) {
-        const GroupStandings standings = groupStandings(event_.state, event_.results, g);
+        GroupStandings standings = groupStandings(event_.state, event_.results, g);
+        if (!event_.playoff.settled.empty()) {
+            standings.standings = settledStandings(event_.state, event_.results, g, event_.playoff.settled);
+        }
         Json places = Json::array(), members = Json::array(), matches = Json::array(), table = Json::array();
         for (Pos p : event_.state.groupTable[static_cast<std::size_t>(g)]) {
             places.push_back(participant(p));
@@ -54,7 +57,41 @@ public:
                 {"standings", table}};
     }
 
+    // The playoff's choices, settled orders and scores are what the file
+    // stores; everything else in it follows from them.
+    Json playoff(const PlayoffBracket& bracket) {
+        const Playoff& playoff = event_.playoff;
+        Json settled = Json::array(), taken = Json::array(), matches = Json::array(), table = Json::array();
+        for (const SettledOrder& s : playoff.settled) {
+            Json order = Json::array();
+            for (Pos p : s.order) order.push_back(participant(p));
+            settled.push_back({{"group", letter(s.group)}, {"order", order}});
+        }
+        for (const Qualifier& q : bracket.players) {
+            taken.push_back({{"name", participant(q.player)}, {"group", letter(q.group)}, {"place", q.place}});
+        }
+        for (const MatchState& m : bracket.matches) {
+            matches.push_back(match(m));
+            matches.back()["thirdPlace"] = m.losersMeet;
+        }
+        for (const Standing& s : bracket.standings) table.push_back(standing(s));
+        return {{"perGroup", playoff.perGroup}, {"thirdPlace", playoff.thirdPlace}, {"settled", settled},
+                {"players", taken},             {"matches", matches},               {"standings", table}};
+    }
+
+    Json finalStandings(const PlayoffBracket& bracket) {
+        Json out = Json::array();
+        for (const FinalStanding& s : rl::finalStandings(event_.state, event_.results, event_.playoff, bracket)) {
+            out.push_back({{"rank", numberOrNull(s.rank)}, {"name", participant(s.player)},
+                           {"group", letter(s.group)},     {"groupPlace", s.groupPlace},
+                           {"playoff", s.qualified}});
+        }
+        return out;
+    }
+
 private:
+    static std::string letter(int group) { return std::string(1, static_cast<char>('A' + group)); }
+
     Json name(const std::vector<std::string>& list, Pos index) {
         if (index < 0 || static_cast<std::size_t>(index) >= list.size()) return nullptr;
         auto utf8 = frontEnd_.toUtf8(list[static_cast<std::size_t>(index)]);
@@ -133,6 +170,12 @@ std::optional<Json> eventJson(const Event& event, const FrontEnd& frontEnd, cons
     Json groups = Json::array();
     for (std::size_t g = 0; g < event.state.groupTable.size(); ++g) groups.push_back(writer.group(static_cast<int>(g)));
     file["groups"] = std::move(groups);
+    if (event.playoff.perGroup != 0) {
+        ListHost host = hostFor(event);
+        const PlayoffBracket bracket = playoffBracket(event.state, event.results, event.playoff, event.seed, host);
+        file["playoff"] = writer.playoff(bracket);
+        file["finalStandings"] = writer.finalStandings(bracket);
+    }
     if (writer.failed()) return std::nullopt;
     return file;
 }

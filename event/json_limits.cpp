@@ -39,7 +39,7 @@ std::string reasonOf(const std::string& what) {
     return colon == std::string::npos ? what : what.substr(colon + 2);
 }
 
-class Builder : public nlohmann::json_sax<Json> {
+class Builder : public nlohmann::json_sax<Document> {
 public:
     Parsed take() { return {std::move(root_), std::move(error_)}; }
 
@@ -50,9 +50,9 @@ public:
     bool number_float(number_float_t value, const string_t&) override { return put(value); }
     bool string(string_t& value) override { return put(std::move(value)); }
     bool binary(binary_t&) override { return fail("", "binary values are not JSON"); }
-    bool start_object(std::size_t) override { return open(Json::object()); }
+    bool start_object(std::size_t) override { return open(Document::object()); }
     bool end_object() override { return close(); }
-    bool start_array(std::size_t) override { return open(Json::array()); }
+    bool start_array(std::size_t) override { return open(Document::array()); }
     bool end_array() override { return close(); }
 
     bool key(string_t& key) override {
@@ -80,9 +80,9 @@ private:
     }
 
     // The slot the next value goes to, with its pointer step.
-    Json& slot(std::string& step) {
+    Document& slot(std::string& step) {
         if (open_.empty()) return root_;
-        Json& parent = *open_.back();
+        Document& parent = *open_.back();
         if (parent.is_array()) {
             step = "/" + std::to_string(parent.size());
             parent.push_back(nullptr);
@@ -92,15 +92,15 @@ private:
         return parent[key_];
     }
 
-    bool put(Json value) {
+    bool put(Document value) {
         std::string step;
         slot(step) = std::move(value);
         return true;
     }
 
-    bool open(Json empty) {
+    bool open(Document empty) {
         std::string step;
-        Json& target = slot(step);
+        Document& target = slot(step);
         if (open_.size() == static_cast<std::size_t>(kMaxDepth)) {
             return fail(pointer() + step, "nested more than " + std::to_string(kMaxDepth) + " levels deep");
         }
@@ -117,8 +117,8 @@ private:
         return true;
     }
 
-    Json root_;
-    std::vector<Json*> open_;
+    Document root_;
+    std::vector<Document*> open_;
     std::vector<std::string> path_;  // the open containers' steps; the root's is empty
     std::string key_;
     std::string error_;
@@ -140,10 +140,10 @@ std::string pointerTo(const std::string& where, std::size_t index) { return wher
 
 Parsed parseLimited(std::string_view bytes) {
     if (const auto offset = firstNonUtf8(bytes)) {
-        return {Json(), "byte " + std::to_string(*offset) + ": not UTF-8"};
+        return {Document(), "byte " + std::to_string(*offset) + ": not UTF-8"};
     }
     Builder builder;
-    const bool parsed = Json::sax_parse(bytes.begin(), bytes.end(), &builder);
+    const bool parsed = Document::sax_parse(bytes.begin(), bytes.end(), &builder);
     Parsed out = builder.take();
     if (!parsed && out.error.empty()) out.error = "not valid JSON";
     return out;

@@ -12,8 +12,12 @@ namespace rl::event::detail {
 // Deeper than any event file nests (a score is 6 levels down).
 constexpr int kMaxDepth = 8;
 
+// A sorted map: ordered_json finds a key by a linear search, which an
+// object of a hundred thousand keys would turn into minutes.
+using Document = nlohmann::json;
+
 struct Parsed {
-    Json document;
+    Document document;
     std::string error;  // empty when parsed
 };
 

@@ -21,7 +21,8 @@ bool sameDraw(const rl::AssignmentState& a, const rl::AssignmentState& b) {
     if (a.groupTable != b.groupTable || a.matchCount != b.matchCount) return false;
     for (std::size_t g = 0; g < a.schedule.size(); ++g) {
         for (int k = 0; k < a.matchCount[g]; ++k) {
-            const rl::Match &x = a.schedule[g][static_cast<std::size_t>(k)], &y = b.schedule[g][static_cast<std::size_t>(k)];
+            const auto at = static_cast<std::size_t>(k);
+            const rl::Match &x = a.schedule[g][at], &y = b.schedule[g][at];
             if (x.first != y.first || x.second != y.second || x.map != y.map) return false;
         }
     }

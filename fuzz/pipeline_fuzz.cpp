@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 #include <map>
 #include <random>
 #include <set>
@@ -286,6 +287,98 @@ void checkStandings(FuzzedDataProvider& in, const rl::AssignmentState& s, rl::Li
     require(file.ok() || file.results.all().empty(), "a refused file keeps nothing");
 }
 
+// Every group played out, every tie that matters settled in some order,
+// then a playoff of random size played part or all of the way.
+rl::Results finishedGroups(const rl::AssignmentState& s, const std::function<int(int)>& draw) {
+    rl::Results results;
+    for (int g = 0; g < s.settings.groupCount; ++g) {
+        for (int n = 1; n <= s.matchCount[g]; ++n) {
+            const rl::Score score = draw(2) ? rl::Score{draw(3) + 1, 0} : rl::Score{0, draw(3) + 1};
+            if (rl::checkResult(s, results, {g, n}, score) == rl::ResultProblem::None) results.set({g, n}, score);
+        }
+    }
+    return results;
+}
+
+// Places follow from the bracket: a loser is out at one more than the
+// entries of its round, the third-place match places 3rd and 4th, and the
+// final's winner is 1st.
+void checkPlayoffPlaces(const rl::PlayoffBracket& b) {
+    std::map<int, int> roundSizes;
+    std::map<rl::Pos, int> expected;
+    std::set<int> feedThird;
+    for (const rl::MatchState& m : b.matches) {
+        if (!m.losersMeet) ++roundSizes[m.round];
+        else feedThird = {m.firstFrom, m.secondFrom};
+    }
+    std::multiset<rl::Pos> firstRound;
+    for (const rl::MatchState& m : b.matches) {
+        if (m.round == 1) firstRound.insert({m.first, m.second});
+        if (!m.score) continue;
+        const rl::Pos loser = m.winner == m.first ? m.second : m.first;
+        if (m.losersMeet) expected[m.winner] = 3;
+        if (!feedThird.count(m.number)) expected[loser] = m.losersMeet ? 4 : 1 + roundSizes[m.round];
+    }
+    if (b.matches.back().winner != kNone) expected[b.matches.back().winner] = 1;
+    for (const rl::Qualifier& q : b.players) require(firstRound.count(q.player) == 1, "seated once in the first round");
+    const int cells = 2 * roundSizes[1], players = static_cast<int>(b.players.size());
+    require((cells & (cells - 1)) == 0 && cells >= players && cells < 2 * players, "the smallest bracket that fits");
+    require(static_cast<int>(firstRound.count(kNone)) == cells - players, "the empty places are the byes");
+    for (const rl::Standing& st : b.standings) {
+        require(st.rank == (expected.count(st.player) ? expected[st.player] : 0), "playoff place from the bracket");
+    }
+}
+
+void checkFinalStandings(const std::vector<rl::FinalStanding>& final, int participants) {
+    std::set<rl::Pos> seen;
+    for (std::size_t i = 0; i < final.size(); ++i) {
+        require(seen.insert(final[i].player).second, "everyone once in the final standings");
+        if (i == 0) continue;
+        const int rank = final[i].rank, before = final[i - 1].rank;
+        require(rank >= before, "final ranks never go down");
+        require(before == 0 || rank == before || rank == static_cast<int>(i) + 1, "final ranks skip after a tie");
+    }
+    require(static_cast<int>(seen.size()) == participants && *seen.begin() == 0 && *seen.rbegin() == participants - 1,
+            "the final standings are every drawn player");
+}
+
+void checkPlayoff(const rl::AssignmentState& s, rl::ListHost& host) {
+    std::minstd_rand random(host.clock ^ 0x5eed);
+    const std::function<int(int)> draw = [&](int below) { return static_cast<int>(random() % static_cast<unsigned>(below)); };
+    const rl::Results results = finishedGroups(s, draw);
+    rl::Playoff playoff;
+    playoff.perGroup = 1 << draw(3);
+    playoff.thirdPlace = draw(2);
+    for (const rl::TieToSettle& tie : rl::tiesToSettle(s, results, playoff.perGroup, {})) {
+        rl::SettledOrder order{tie.group, tie.members};
+        std::shuffle(order.order.begin(), order.order.end(), random);
+        require(rl::checkSettle(s, results, playoff.perGroup, order) == rl::SettleProblem::None, "a tie settles");
+        playoff.settled.push_back(order);
+    }
+    const rl::PlayoffRefusal refusal = rl::checkPlayoff(s, results, playoff);
+    require(refusal.unfinished.empty() && refusal.ties.empty(), "played out and settled");
+    rl::PlayoffBracket bracket = rl::playoffBracket(s, results, playoff, host.clock, host);
+    require(bracket.matches.empty() == !refusal.empty(), "made exactly when not refused");
+    if (bracket.matches.empty()) return;
+    const int played = draw(static_cast<int>(bracket.matches.size()) + 1);
+    for (int n = 1; n <= played; ++n) {
+        const rl::Score score{draw(2), 2};
+        if (rl::checkPlayoffResult(bracket, n, score) == rl::ResultProblem::None) playoff.results.set({rl::kPlayoffGroup, n}, score);
+        bracket = rl::playoffBracket(s, results, playoff, host.clock, host);
+    }
+    checkPlayoffPlaces(bracket);
+    checkFinalStandings(rl::finalStandings(s, results, playoff, bracket), s.settings.participantCount);
+    const rl::event::FrontEnd frontEnd{latin1, latin1, [](std::string_view) { return std::string(32, '\0'); }};
+    rl::event::Event event = rl::event::eventFromDraw(s, results, host, host.clock, std::nullopt, "2026-12-07T19:30:00");
+    event.playoff = playoff;
+    const auto json = rl::event::writeEvent(event, frontEnd);
+    const auto parsed = nlohmann::json::parse(json.value_or(""), nullptr, false);
+    require(!parsed.is_discarded() &&
+                parsed["finalStandings"].size() == static_cast<std::size_t>(s.settings.participantCount),
+            "the playoff's JSON parses back");
+    require(!rl::playoffText(s, results, playoff, bracket, host).empty(), "the playoff's text");
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -306,6 +399,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     checkMaps(state);
     checkTexts(state, host);
     checkStandings(in, state, host);
+    checkPlayoff(state, host);
     rl::releaseAssignment(state, rl::kReleaseOnCancel);
     require(!state.assigned() && !state.mapOrder, "released");
     return 0;

@@ -21,7 +21,8 @@ std::optional<std::string> eventPage(const event::Event& event, Host& host, cons
     header.seedText = event.seedText;
     header.fingerprint = event::fingerprint(event, frontEnd);
     header.program = "Rosterloom " ROSTERLOOM_VERSION;
-    const auto view = pageViewOf(event.state, event.results, host, header, frontEnd.toUtf8);
+    const auto view = pageViewOf(event.state, event.results, host, header, frontEnd.toUtf8,
+                                 event.playoff.perGroup ? &event.playoff : nullptr);
     if (!view) return std::nullopt;
     return renderPage(*view);
 }

@@ -151,7 +151,10 @@ void appendRow(std::string& out, const RowView& r) {
     appendElement(out, "td", "rank", rankText(r.rank));
     out += "<td class=\"name\">";
     appendText(out, r.name);
-    if (!r.note.empty()) appendElement(out, "span", "note", r.note);
+    if (!r.note.empty()) {
+        out += ' ';
+        appendElement(out, "span", "note", r.note);
+    }
     out += "</td>";
     for (int count : {r.played, r.wins, r.losses, r.mapsWon, r.mapsLost}) appendElement(out, "td", "n", number(count));
     appendElement(out, "td", "n", differenceText(r.mapsWon - r.mapsLost));

@@ -54,7 +54,7 @@ td.name{font-weight:600;overflow-wrap:anywhere}
 .final tr.podium2 td{background:#eef1f5}
 .final tr.podium3 td{background:#f8ece2}
 .final tr.podium1 .rank{color:var(--gold)}
-.note{margin-left:.4em;font-size:.75em;font-weight:400;color:var(--muted)}
+.note{font-size:.75em;font-weight:400;color:var(--muted)}
 .schedule .no{width:2.4em;text-align:right;color:var(--faint);white-space:nowrap}
 .schedule .p{width:34%;overflow-wrap:anywhere}
 .schedule .p:nth-child(2){text-align:right}

@@ -55,6 +55,24 @@
 #define IDC_WRITE_STANDINGS 132
 #define IDC_CLOSE_STANDINGS 133
 
+/* The playoff: the standings window's system-menu items (one makes the
+   playoff, or undoes it once made; the other settles a tie of the chosen
+   group's table), the window that makes it and the one that settles a tie. */
+#define IDM_PLAYOFF         0x0A40
+#define IDM_SETTLE_TIE      0x0A50
+#define IDC_PLAYOFF_ONE     730
+#define IDC_PLAYOFF_TWO     731
+#define IDC_PLAYOFF_FOUR    732
+#define IDC_THIRD_PLACE     733
+#define IDC_MAKE_PLAYOFF    734
+#define IDC_CLOSE_PLAYOFF   735
+#define IDC_TIE_LABEL       740
+#define IDC_TIE_LIST        741
+#define IDC_TIE_UP          742
+#define IDC_TIE_DOWN        743
+#define IDC_SETTLE          744
+#define IDC_CLOSE_TIE       745
+
 /* Help window */
 #define IDC_HELP_EDIT       420
 #define IDC_CLOSE_HELP      121

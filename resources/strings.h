@@ -35,6 +35,16 @@
 #define IDS_PAGE_SAVED            60
 #define IDS_PAGE_IN_USE           61
 #define IDS_PAGE_NO_ACCESS        62
+/* The playoff: ids 40 to 59. */
+#define IDS_PLAYOFF_REFUSED       40
+#define IDS_PLAYOFF_MATCHES_LEFT  41
+#define IDS_PLAYOFF_TIE           42
+#define IDS_PLAYOFF_PLAYERS       43
+#define IDS_PLAYOFF_THIRD_PLACE   44
+#define IDS_CONFIRM_UNDO_PLAYOFF  45
+#define IDS_PLAYOFF_LOCKS_GROUPS  46
+#define IDS_NO_TIE                47
+#define IDS_PLAYOFF_LOCKS_TIES    48
 
 #define STR_CONFIRM_CANCEL        "현재의 배정 상황을 취소하며, 이는 복구할 수 없습니다.\n좋습니까?"
 #define STR_NO_PARTICIPANTS       "등록된 참가자가 없습니다.\n참가자를 등록하세요."
@@ -66,6 +76,18 @@
 #define STR_PAGE_SAVED            "바탕 화면의 '대회 결과.html' 파일에 웹 페이지를 저장했습니다.\n이 파일을 열 웹 브라우저가 없습니다.\n파일 위치: %s"
 #define STR_PAGE_IN_USE           "웹 페이지를 저장할 수 없습니다.\n바탕 화면의 '대회 결과.html' 파일이 현재 사용 중입니다."
 #define STR_PAGE_NO_ACCESS        "바탕 화면의 '대회 결과.html' 파일에 접근할 수 없습니다."
+/* The playoff's messages. A refusal is IDS_PLAYOFF_REFUSED with one line for
+   each reason after it; the reasons take wsprintf's %c (a group's letter),
+   %s (names) and %d. */
+#define STR_PLAYOFF_REFUSED       "본선을 만들 수 없습니다."
+#define STR_PLAYOFF_MATCHES_LEFT  "%c조에 아직 치르지 않은 경기가 %d개 있습니다."
+#define STR_PLAYOFF_TIE           "%c조의 %s 선수가 %d위로 같습니다. 그 조를 고르고 시스템 메뉴의 '동률 순위 정하기'로 순서를 정하세요."
+#define STR_PLAYOFF_PLAYERS       "본선에는 2명에서 32명까지 오를 수 있습니다. 지금은 %d명입니다."
+#define STR_PLAYOFF_THIRD_PLACE   "3·4위전은 본선에 4명 이상이 오를 때만 치를 수 있습니다."
+#define STR_CONFIRM_UNDO_PLAYOFF  "본선을 취소하면 본선 경기 결과 %d개와 정해 둔 동률 순위가 모두 지워집니다.\n좋습니까?"
+#define STR_PLAYOFF_LOCKS_GROUPS  "본선이 만들어져 있어 조별 경기의 결과를 바꿀 수 없습니다.\n먼저 시스템 메뉴에서 본선을 취소하세요."
+#define STR_NO_TIE                "이 조의 순위표에는 순서를 정할 동률 순위가 없습니다."
+#define STR_PLAYOFF_LOCKS_TIES    "본선이 만들어져 있어 동률 순위를 바꿀 수 없습니다.\n먼저 시스템 메뉴에서 본선을 취소하세요."
 
 /* Caption of every message box the program shows, but the allocation failure. */
 #define STR_APP_CAPTION           "Rosterloom"

@@ -165,7 +165,8 @@ public:
             } else {
                 cell = bestCell(i, i < byes);
             }
-            take(i, cell, i < byes);
+            if (cell >= 0) take(i, cell, i < byes);  // a free place is always left for each
+
         }
         return taken_;
     }

@@ -8,6 +8,7 @@ namespace {
 
 HINSTANCE gInstance = nullptr;
 HWND gMainWindow = nullptr;
+HWND gDialogWindow = nullptr;
 
 bool registerMainClass() {
     WNDCLASSEXA cls{};
@@ -89,11 +90,14 @@ int runMessageLoop() {
     MSG message{};
     // GetMessageA answers -1 on a broken call; that ends the loop as well.
     while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+        if (gDialogWindow && IsWindow(gDialogWindow) && IsDialogMessageA(gDialogWindow, &message)) continue;
         TranslateMessage(&message);
         DispatchMessageA(&message);
     }
     return static_cast<int>(message.wParam);
 }
+
+void setDialogWindow(HWND window) { gDialogWindow = window; }
 
 POINT placementFor(SIZE client) {
     const RECT screen = desktopClientRect();

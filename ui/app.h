@@ -12,6 +12,7 @@
 #include "engine/assignment.h"
 #include "event/event.h"
 #include "standings/results.h"
+#include "standings/playoff.h"
 
 namespace rl::ui {
 
@@ -64,6 +65,9 @@ HWND mainWindow();  // null until the main window has been created and shown
 // the user why and returns null.
 HWND startApplication(HINSTANCE instance, int showCommand);
 int runMessageLoop();
+// A small window that Tab, Enter, Escape and mnemonics move through as in a
+// dialog; null when none is open.
+void setDialogWindow(HWND window);
 // A popup's class registered on its first opening; one that an earlier
 // opening registered is kept.
 bool ensurePopupClass(const char* name, WNDPROC procedure);
@@ -100,6 +104,11 @@ constexpr int kMapCaption = 2;
 void refreshListCaptions(int flags);
 // The results entered for the standing assignment; they go with it.
 Results& results();
+// The playoff made from those results (perGroup 0: none yet) and the
+// settled orders of ties; they go with the results.
+Playoff& playoff();
+// The clock the standing draw was seeded with: the event's seed.
+std::uint32_t drawSeed();
 // The result window's "cancel": the assignment and its results are let go,
 // the inputs unlocked and the result window closed (and the standings
 // window it owns with it).
@@ -127,6 +136,16 @@ void closeResultWindow();  // and the standings window it owns
 LRESULT CALLBACK standingsWindowProc(HWND, UINT, WPARAM, LPARAM);
 // Opens the window on the group, or brings the open one to the front on it.
 void showStandingsWindow(HWND owner, int group);
+
+// --- the playoff's windows (playoff_window.cpp)
+// Opens the window that makes the playoff; `made` is called once it is.
+void showPlayoffWindow(HWND owner, void (*made)());
+// Opens the window that settles the first shared rank of the group's table;
+// `settled` is called once it is.
+void showSettleWindow(HWND owner, int group, void (*settled)());
+// A box captioned with the program's name holding `text` as it is.
+int showTextBox(HWND owner, const std::string& text, UINT buttons);
+std::string loadedString(int stringId);
 
 // --- help window (help_window.cpp)
 LRESULT CALLBACK helpWindowProc(HWND, UINT, WPARAM, LPARAM);

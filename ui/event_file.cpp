@@ -217,7 +217,10 @@ const event::FrontEnd& eventFrontEnd() {
 void beginEventSession() { gAutosaveFailureTold = false; }
 
 event::Event currentEvent() {
-    return event::eventFromDraw(assignment(), results(), host(), gOrigin.seed, gOrigin.seedText, gOrigin.drawnAt);
+    event::Event event =
+        event::eventFromDraw(assignment(), results(), host(), gOrigin.seed, gOrigin.seedText, gOrigin.drawnAt);
+    event.playoff = playoff();
+    return event;
 }
 
 std::string eventFileTitle() {

@@ -94,6 +94,8 @@ HBRUSH gWhiteBrush = nullptr;
 bool gAssigned = false;
 AssignmentState gAssignment;
 Results gResults;  // belongs to gAssignment: released with it
+Playoff gPlayoff;  // made from gResults; released with them
+std::uint32_t gSeed = 0;  // the clock the standing draw was drawn at
 
 HWND control(Control which) { return gControls[which]; }
 
@@ -138,8 +140,10 @@ public:
 
     // The event file keeps the clock a draw was seeded from.
     std::uint32_t now() override {
-        return lastNow_ = fixedClock_ ? *fixedClock_ : static_cast<std::uint32_t>(std::time(nullptr));
+        lastClock_ = fixedClock_ ? *fixedClock_ : static_cast<std::uint32_t>(std::time(nullptr));
+        return lastNow_ = lastClock_;
     }
+    std::uint32_t lastClock_ = 0;  // what the last draw was seeded with
 
     std::optional<std::uint32_t> fixedClock_;
     std::uint32_t lastNow_ = 0;
@@ -260,6 +264,7 @@ LRESULT onCreate(HWND window) {
 
 void onDestroy() {
     gResults = Results();
+    gPlayoff = Playoff();
     releaseAssignment(gAssignment, kReleaseOnExit);
     releaseHelpText();  // flag 8's share: the help text is the window program's
     PostQuitMessage(0);
@@ -279,6 +284,7 @@ bool assignNow(HWND window) {
     case AssignOutcome::Assigned:
         break;
     }
+    gSeed = gHost.lastClock_;
     setInputStates(kAssignmentLock, true);
     noteNewDraw(gHost.lastNow_);
     autosaveEvent(window);
@@ -356,6 +362,8 @@ HWND createMainWindow() {
 
 AssignmentState& assignment() { return gAssignment; }
 Results& results() { return gResults; }
+Playoff& playoff() { return gPlayoff; }
+std::uint32_t drawSeed() { return gSeed; }
 Host& host() { return gHost; }
 HBRUSH whiteBrush() { return gWhiteBrush; }
 void setClockForTesting(std::optional<std::uint32_t> clock) { gHost.fixedClock_ = clock; }
@@ -363,6 +371,7 @@ void setClockForTesting(std::optional<std::uint32_t> clock) { gHost.fixedClock_ 
 void cancelAssignment(HWND resultWindow) {
     removeAutosave();
     gResults = Results();
+    gPlayoff = Playoff();
     releaseAssignment(gAssignment, kReleaseOnCancel);
     setInputStates(kAssignmentLock, false);
     DestroyWindow(resultWindow);

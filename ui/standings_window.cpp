@@ -1,6 +1,8 @@
 // The standings window: results entered match by match for one group, that
 // group's standings as the command line writes them, and the standings file
-// on the Desktop. Opened from the result window's system menu.
+// on the Desktop. Opened from the result window's system menu. Its own system
+// menu makes (or undoes) the playoff and settles shared ranks; once made, the
+// playoff is chosen and recorded like one more group, "본선".
 #include <cstdio>
 #include <iterator>
 #include <string>
@@ -65,12 +67,26 @@ int gMatch = 0;  // the chosen match's number; 0 while none can be chosen
 
 HWND control(Control which) { return gControls[which]; }
 
-GroupStandings chosenGroupStandings() { return groupStandings(assignment(), results(), gGroup); }
+bool playoffMade() { return playoff().perGroup != 0; }
+// The chooser's entry after the groups, there once the playoff is made.
+bool onPlayoff() { return gGroup == assignment().settings.groupCount; }
 
-// A player as known now, or the match whose winner the cell waits for.
-std::string playerText(Pos player, int from) {
+PlayoffBracket currentPlayoff() { return playoffBracket(assignment(), results(), playoff(), drawSeed(), host()); }
+
+std::vector<MatchState> chosenMatches() {
+    return onPlayoff() ? currentPlayoff().matches : groupStandings(assignment(), results(), gGroup).matches;
+}
+
+// The chosen bracket's results and the key of its chosen match.
+Results& chosenResults() { return onPlayoff() ? playoff().results : results(); }
+MatchKey chosenKey() { return {onPlayoff() ? kPlayoffGroup : gGroup, gMatch}; }
+
+// A player as known now, or the match whose winner (or, for a third-place
+// match, loser) the cell waits for.
+std::string playerText(Pos player, int from, bool loser) {
     std::string text;
-    if (player == kNone && from > 0) pieces::appendWinnerOf(text, from);
+    if (player == kNone && from > 0 && loser) text = "<" + std::to_string(from) + "경기 패자>";
+    else if (player == kNone && from > 0) pieces::appendWinnerOf(text, from);
     else if (player != kNone) text = nameOf(host(), ListKind::Participants, player);
     return text;
 }
@@ -78,60 +94,83 @@ std::string playerText(Pos player, int from) {
 std::string matchLine(const MatchState& m) {
     char number[16];
     std::snprintf(number, sizeof number, "%d경기\t", m.number);
-    std::string line = number + playerText(m.first, m.firstFrom) + "\t";
+    std::string line = number + playerText(m.first, m.firstFrom, m.losersMeet) + "\t";
     if (m.bye) return line + "(부전승)";
     if (m.score) line += std::to_string(m.score->first) + ":" + std::to_string(m.score->second);
     else line += "[vs]";
-    return line + "\t" + playerText(m.second, m.secondFrom);
+    return line + "\t" + playerText(m.second, m.secondFrom, m.losersMeet);
 }
 
-void fillMatchList(const GroupStandings& g) {
+void fillMatchList(const std::vector<MatchState>& matches) {
     HWND list = control(MatchList);
     SendMessageA(list, LB_RESETCONTENT, 0, 0);
-    for (const MatchState& m : g.matches)
+    for (const MatchState& m : matches)
         SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(matchLine(m).c_str()));
     SendMessageA(list, LB_SETCURSEL, static_cast<WPARAM>(gMatch - 1), 0);
 }
 
-void showChosenMatch(const GroupStandings& g) {
-    const MatchState* m = gMatch > 0 ? &g.matches[static_cast<std::size_t>(gMatch - 1)] : nullptr;
-    SetWindowTextA(control(FirstPlayer), m ? playerText(m->first, m->firstFrom).c_str() : "");
-    SetWindowTextA(control(SecondPlayer), m ? playerText(m->second, m->secondFrom).c_str() : "");
-    const Score* score = m ? results().find({gGroup, gMatch}) : nullptr;
+void showChosenMatch(const std::vector<MatchState>& matches) {
+    const MatchState* m = gMatch > 0 ? &matches[static_cast<std::size_t>(gMatch - 1)] : nullptr;
+    SetWindowTextA(control(FirstPlayer), m ? playerText(m->first, m->firstFrom, m->losersMeet).c_str() : "");
+    SetWindowTextA(control(SecondPlayer), m ? playerText(m->second, m->secondFrom, m->losersMeet).c_str() : "");
+    const Score* score = m ? chosenResults().find(chosenKey()) : nullptr;
     SetWindowTextA(control(FirstMaps), score ? std::to_string(score->first).c_str() : "");
     SetWindowTextA(control(SecondMaps), score ? std::to_string(score->second).c_str() : "");
     EnableWindow(control(RecordButton), m != nullptr);
     EnableWindow(control(ClearButton), score != nullptr);
 }
 
+// The playoff's matches, its table and the final standings; or a group's
+// table, its settled members marked.
+std::string chosenText() {
+    if (onPlayoff()) return playoffText(assignment(), results(), playoff(), currentPlayoff(), host());
+    return standingsGroupText(assignment(), results(), host(), gGroup, playoff().settled);
+}
+
 // Everything shown follows the results at once.
 void refresh() {
-    const GroupStandings g = chosenGroupStandings();
-    fillMatchList(g);
-    showChosenMatch(g);
-    const std::string text = standingsGroupText(assignment(), results(), host(), gGroup);
-    SetWindowTextA(control(StandingsEdit), text.c_str());
+    const std::vector<MatchState> matches = chosenMatches();
+    fillMatchList(matches);
+    showChosenMatch(matches);
+    SetWindowTextA(control(StandingsEdit), chosenText().c_str());
 }
 
 // A bye has no result to enter, so it is never chosen.
-int firstChoosableMatch(const GroupStandings& g) {
-    for (const MatchState& m : g.matches)
+int firstChoosableMatch(const std::vector<MatchState>& matches) {
+    for (const MatchState& m : matches)
         if (!m.bye) return m.number;
     return 0;
+}
+
+// "본선" needs a wider chooser than a letter; the label after it then says
+// what the chosen entry holds.
+constexpr int kWidePlayoffChooser = 70;
+
+void layOutChooser() {
+    const ControlLayout& chooser = kControls[GroupChooser].layout;
+    const ControlLayout& label = kControls[GroupLabel].layout;
+    const int widening = playoffMade() ? kWidePlayoffChooser - chooser.width : 0;
+    MoveWindow(control(GroupChooser), chooser.x, chooser.y, chooser.width + widening, chooser.height, TRUE);
+    MoveWindow(control(GroupLabel), label.x + widening, label.y, label.width, label.height, TRUE);
+    SetWindowTextA(control(GroupLabel), onPlayoff() ? "경기" : label.text);
 }
 
 void chooseGroup(int group) {
     gGroup = group;
     SendMessageA(control(GroupChooser), CB_SETCURSEL, static_cast<WPARAM>(group), 0);
-    gMatch = firstChoosableMatch(chosenGroupStandings());
+    layOutChooser();
+    gMatch = firstChoosableMatch(chosenMatches());
     refresh();
 }
+
+constexpr char kPlayoffEntry[] = "본선";
 
 void fillGroupChooser() {
     for (int g = 0; g < assignment().settings.groupCount; ++g) {
         const char letter[2] = {static_cast<char>('A' + g), '\0'};
         SendMessageA(control(GroupChooser), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(letter));
     }
+    if (playoffMade()) SendMessageA(control(GroupChooser), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(kPlayoffEntry));
 }
 
 // The maps of one field: 0 to 99, and never an empty field.
@@ -156,61 +195,134 @@ bool firstWins(const Score& s) { return s.first > s.second; }
 // The later results that the match's winner played in are let go with it;
 // the user is asked first when there are any. False: the user said no.
 bool dropLaterResults(HWND window, MatchKey key, int question) {
-    const std::vector<int> later = dependentResults(assignment(), results(), key);
+    const std::vector<int> later = onPlayoff() ? playoffDependents(currentPlayoff(), playoff(), key.number)
+                                               : dependentResults(assignment(), results(), key);
     if (later.empty()) return true;
     if (showStringBox(window, question, MB_YESNO, static_cast<int>(later.size())) != IDYES) return false;
-    for (int number : later) results().clear({key.group, number});
+    for (int number : later) chosenResults().clear({key.group, number});
     return true;
 }
 
+// While the playoff stands, the groups' results it was made from stay.
+bool groupsLocked(HWND window) {
+    if (onPlayoff() || !playoffMade()) return false;
+    showStringBox(window, IDS_PLAYOFF_LOCKS_GROUPS, MB_OK);
+    return true;
+}
+
+ResultProblem checkChosen(Score score) {
+    return onPlayoff() ? checkPlayoffResult(currentPlayoff(), gMatch, score)
+                       : checkResult(assignment(), results(), chosenKey(), score);
+}
+
 void onRecord(HWND window) {
-    if (gMatch == 0) return;
-    const MatchKey key{gGroup, gMatch};
+    if (gMatch == 0 || groupsLocked(window)) return;
+    const MatchKey key = chosenKey();
     Score score;
     if (!readMaps(FirstMaps, score.first) || !readMaps(SecondMaps, score.second)) {
         showStringBox(window, IDS_RESULT_NO_SCORE, MB_OK);
         return;
     }
-    if (const int refusal = refusalMessage(checkResult(assignment(), results(), key, score))) {
+    if (const int refusal = refusalMessage(checkChosen(score))) {
         showStringBox(window, refusal, MB_OK);
         return;
     }
     // A new winner would leave the later results scored for the wrong player.
-    const Score* before = results().find(key);
+    const Score* before = chosenResults().find(key);
     if (before && firstWins(*before) != firstWins(score) && !dropLaterResults(window, key, IDS_CONFIRM_CHANGE_WINNER))
         return;
-    results().set(key, score);
+    chosenResults().set(key, score);
     refresh();
     autosaveEvent(window);
 }
 
 void onClear(HWND window) {
-    const MatchKey key{gGroup, gMatch};
-    if (gMatch == 0 || !results().find(key) || !dropLaterResults(window, key, IDS_CONFIRM_CLEAR_LATER)) return;
-    results().clear(key);
+    const MatchKey key = chosenKey();
+    if (gMatch == 0 || !chosenResults().find(key) || groupsLocked(window) ||
+        !dropLaterResults(window, key, IDS_CONFIRM_CLEAR_LATER))
+        return;
+    chosenResults().clear(key);
     refresh();
     autosaveEvent(window);
 }
 
+// What rosterloom-cli writes for the same event, chunk by chunk.
 void onWrite(HWND window) {
     std::vector<std::string> chunks{exportFileText(assignment(), host())};
     for (int g = 0; g < assignment().settings.groupCount; ++g)
-        chunks.push_back(standingsGroupText(assignment(), results(), host(), g));
+        chunks.push_back(standingsGroupText(assignment(), results(), host(), g, playoff().settled));
+    if (playoffMade()) chunks.push_back(playoffText(assignment(), results(), playoff(), currentPlayoff(), host()));
     showStringBox(window, writeDesktopFile(window, kStandingsFile, chunks), MB_OK);
 }
 
 void onGroupChosen() {
     const LRESULT chosen = SendMessageA(control(GroupChooser), CB_GETCURSEL, 0, 0);
-    if (chosen >= 0 && chosen < assignment().settings.groupCount) chooseGroup(static_cast<int>(chosen));
+    if (chosen >= 0 && chosen < assignment().settings.groupCount + (playoffMade() ? 1 : 0))
+        chooseGroup(static_cast<int>(chosen));
 }
 
 void onMatchChosen() {
-    const GroupStandings g = chosenGroupStandings();
+    const std::vector<MatchState> matches = chosenMatches();
     const LRESULT chosen = SendMessageA(control(MatchList), LB_GETCURSEL, 0, 0);
-    if (chosen >= 0 && chosen < static_cast<LRESULT>(g.matches.size()) && !g.matches[chosen].bye)
+    if (chosen >= 0 && chosen < static_cast<LRESULT>(matches.size()) && !matches[chosen].bye)
         gMatch = static_cast<int>(chosen) + 1;
-    fillMatchList(g);  // a bye's line gives the selection back
-    showChosenMatch(g);
+    fillMatchList(matches);  // a bye's line gives the selection back
+    showChosenMatch(matches);
+}
+
+// The system menu's first item makes the playoff, or undoes it once made.
+constexpr char kMakePlayoffItem[] = "본선 만들기(&B)...";
+constexpr char kUndoPlayoffItem[] = "본선 취소(&U)";
+
+void showPlayoffItem() {
+    ModifyMenuA(GetSystemMenu(gWindow, FALSE), IDM_PLAYOFF, MF_BYCOMMAND | MF_STRING, IDM_PLAYOFF,
+                playoffMade() ? kUndoPlayoffItem : kMakePlayoffItem);
+}
+
+void addPlayoffCommands(HWND window) {
+    HMENU menu = GetSystemMenu(window, FALSE);
+    if (!menu) return;
+    AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuA(menu, MF_STRING, IDM_PLAYOFF, kMakePlayoffItem);
+    AppendMenuA(menu, MF_STRING, IDM_SETTLE_TIE, "동률 순위 정하기(&D)...");
+}
+
+// Made: the chooser gains "본선" and shows it.
+void onPlayoffMade() {
+    SendMessageA(control(GroupChooser), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(kPlayoffEntry));
+    showPlayoffItem();
+    chooseGroup(assignment().settings.groupCount);
+}
+
+void onTieSettled() { refresh(); }
+
+// Undone after asking: its results and the settled orders go with it.
+void undoPlayoff(HWND window) {
+    const auto played = static_cast<int>(playoff().results.all().size());
+    if (showStringBox(window, IDS_CONFIRM_UNDO_PLAYOFF, MB_YESNO, played) != IDYES) return;
+    const bool wasShown = onPlayoff();
+    playoff() = Playoff();
+    SendMessageA(control(GroupChooser), CB_DELETESTRING, static_cast<WPARAM>(assignment().settings.groupCount), 0);
+    showPlayoffItem();
+    chooseGroup(wasShown ? 0 : gGroup);
+}
+
+void settleTie(HWND window) {
+    if (playoffMade()) {
+        showStringBox(window, IDS_PLAYOFF_LOCKS_TIES, MB_OK);
+        return;
+    }
+    if (!onPlayoff()) showSettleWindow(window, gGroup, onTieSettled);
+}
+
+LRESULT onSysCommand(HWND window, WPARAM wParam, LPARAM lParam) {
+    const WPARAM command = wParam & 0xFFF0;
+    if (command == IDM_PLAYOFF && playoffMade()) undoPlayoff(window);
+    else if (command == IDM_PLAYOFF) showPlayoffWindow(window, onPlayoffMade);
+    else if (command == IDM_SETTLE_TIE) settleTie(window);
+    else if (isPageCommand(wParam)) savePage(window);
+    else return DefWindowProcA(window, WM_SYSCOMMAND, wParam, lParam);
+    return 0;
 }
 
 // Enter in a number field records, as the button would.
@@ -244,6 +356,8 @@ LRESULT onCreate(HWND window) {
     placeWindow(window, kLook.client, kLook.style);
     if (!createControls(window)) return -1;
     fillGroupChooser();
+    addPlayoffCommands(window);
+    showPlayoffItem();
     if (HMENU menu = GetSystemMenu(window, FALSE)) AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
     addPageCommand(window);
     return 0;
@@ -272,12 +386,6 @@ LRESULT onDestroy() {
     SetWindowTextA(control(StandingsEdit), "");
     gWindow = nullptr;  // a later handle of the same value is not this window
     for (HWND& c : gControls) c = nullptr;
-    return 0;
-}
-
-LRESULT onSysCommand(HWND window, WPARAM wParam, LPARAM lParam) {
-    if (!isPageCommand(wParam)) return DefWindowProcA(window, WM_SYSCOMMAND, wParam, lParam);
-    savePage(window);
     return 0;
 }
 

@@ -78,7 +78,8 @@ TEST(WideNames, FileNamesAndSeedTextOutsideTheCodePage) {
               std::string::npos)
         << seeded;
 
-    for (const wchar_t* name : {L"\u03A9\u2603\u00FC-\u0E01.json", L"\u2603 out.json", L"seeded.json", L"players.txt"}) {
+    for (const wchar_t* name :
+         {L"\u03A9\u2603\u00FC-\u0E01.json", L"\u2603 out.json", L"seeded.json", L"players.txt"}) {
         DeleteFileW((folder + L"\\" + name).c_str());
     }
     RemoveDirectoryW(folder.c_str());

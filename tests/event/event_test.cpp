@@ -41,7 +41,8 @@ TEST(EventFile, WhatIsWrittenReadsBackToTheSameEvent) {
                                "players 7 maps 2 with-maps groups 2 size 4 tournament clock 2024",
                                "players 64 maps 10 with-maps groups 8 size 8 clock 5",
                                "players 37 groups 8 size 8 sequential tournament clock 9",
-                               "players 1 groups 1 size 1 clock 1"}) {
+                               "players 1 groups 1 size 1 clock 1",
+                               "name Kim name Kim name Lee name Kim players 3 groups 2 size 4 tournament clock 4"}) {
         const Event event = drawn(inputs);
         const auto bytes = writeEvent(event, cliFrontEnd());
         ASSERT_TRUE(bytes) << inputs;
@@ -50,6 +51,27 @@ TEST(EventFile, WhatIsWrittenReadsBackToTheSameEvent) {
         EXPECT_EQ(writeEvent(*read.event, cliFrontEnd()), bytes) << inputs;
         EXPECT_EQ(read.event->results.all().size(), event.results.all().size()) << inputs;
     }
+}
+
+// A verified draw is one whose every place and map its seed gives again;
+// participants of one name are the same to anyone reading it.
+TEST(EventFile, DrawDifferenceNamesTheFirstPlaceOrMap) {
+    Event event = drawn("name Kim name Kim players 5 maps 3 with-maps random-maps groups 2 size 4 clock 11");
+    EXPECT_EQ(drawDifference(event, cliFrontEnd()), std::nullopt);
+    for (auto& row : event.state.groupTable) {
+        for (Pos& p : row) p = p == 0 ? 1 : p == 1 ? 0 : p;
+    }
+    EXPECT_EQ(drawDifference(event, cliFrontEnd()), std::nullopt) << "swapping the two Kims changes nothing";
+
+    Match& last = event.state.schedule[1][static_cast<std::size_t>(event.state.matchCount[1] - 1)];
+    last.map = static_cast<Pos>((last.map + 1) % 3);
+    const auto difference = drawDifference(event, cliFrontEnd());
+    ASSERT_TRUE(difference);
+    EXPECT_NE(difference->find("group B, match " + std::to_string(event.state.matchCount[1]) + " map: the file has"),
+              std::string::npos) << *difference;
+
+    std::swap(event.state.groupTable[0][0], event.state.groupTable[1][0]);
+    EXPECT_EQ(drawDifference(event, cliFrontEnd()).value_or("").substr(0, 16), "group A, place 1");
 }
 
 // A case line: "readme" or "tournament" (the README's event files) with

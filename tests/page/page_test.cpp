@@ -41,7 +41,7 @@ TEST(Page, WholeEventWithPlayoff) {
     const auto view = pageViewOf(state, results, host, header, cli::cp949ToUtf8, &playoff);
     ASSERT_TRUE(view && view->playoff);
     expectGoldenFile("playoff-page.html", renderPage(*view));
-    expectGoldenFile("playoff-standings.txt",
+    expectGoldenFile("page-playoff.txt",
                      *cli::cp949ToUtf8(standingsFileText(state, results, host, playoff, host.clock)));
 }
 
