@@ -5,6 +5,7 @@
 #include <string>
 
 #include "engine/list_host.h"
+#include "page/page.h"
 #include "standings/standings_text.h"
 #include "text/export_text.h"
 #include "text/result_view.h"
@@ -67,9 +68,33 @@ void BM_LeagueStandings(benchmark::State& run) {
     benchmark::DoNotOptimize(bytes);
 }
 
+// The web page of the same evening: every group's schedule and table, from
+// the names to the last byte of the document.
+void BM_LeaguePage(benchmark::State& run) {
+    rl::ListHost host = fullHost(false);
+    rl::AssignmentState state;
+    if (rl::assign(state, host) != rl::AssignOutcome::Assigned) {
+        run.SkipWithError("assignment failed");
+        return;
+    }
+    rl::Results results;
+    for (int g = 0; g < state.settings.groupCount; ++g) {
+        for (int n = 1; n <= state.matchCount[g]; ++n) results.set({g, n}, n % 2 ? rl::Score{2, 0} : rl::Score{1, 2});
+    }
+    const rl::page::Header header{"", "2026-12-07T19:30:00", host.clock, std::nullopt, std::string(64, 'f'), ""};
+    const auto same = [](std::string_view text) { return std::optional<std::string>(text); };
+    std::size_t bytes = 0;
+    for (auto _ : run) {
+        bytes = rl::page::renderPage(*rl::page::pageViewOf(state, results, host, header, same)).size();
+        benchmark::DoNotOptimize(bytes);
+    }
+    run.counters["bytes"] = static_cast<double>(bytes);
+}
+
 BENCHMARK(BM_LeagueAssignment)->Repetitions(9)->ReportAggregatesOnly(true)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_TournamentAssignment)->Repetitions(9)->ReportAggregatesOnly(true)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_LeagueStandings)->Repetitions(9)->ReportAggregatesOnly(true)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_LeaguePage)->Repetitions(9)->ReportAggregatesOnly(true)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

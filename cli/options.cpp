@@ -21,8 +21,12 @@ const char* const kUsage =
     "  --results FILE       results of the matches played (UTF-8), one a line: GROUP MATCH SCORE, where SCORE\n"
     "                       is W:L (maps won by the first and the second player, 0 to 99, not equal) or the\n"
     "                       winner's name; '#' starts a comment. Adds each group's standings to the text\n"
-    "  --format text|json   text: the file the window program exports (default); json: the whole event\n"
-    "                       with its results and standings, always UTF-8\n"
+    "  --format text|json|html\n"
+    "                       text: the file the window program exports (default); json: the whole event\n"
+    "                       with its results and standings; html: the event as one web page to share,\n"
+    "                       project and print. json and html are always UTF-8\n"
+    "  --title TEXT         the event's title: the web page's heading, kept in the event file\n"
+    "                       (default: \"" u8"조 배정 결과" "\")\n"
     "  --seed-text TEXT     seed taken from a text announced before the draw: the first four bytes of the\n"
     "                       SHA-256 of its UTF-8 bytes, big-endian\n"
     "  --playoff K          the playoff after the groups: the top K (1, 2 or 4) of every group in one\n"
@@ -76,16 +80,20 @@ std::string parseSeed(const std::string& text, std::optional<std::uint32_t>& out
 bool takesValue(const std::string& option) {
     static const char* const options[] = {"--maps",    "--groups", "--size",      "--seed",
                                           "--output",  "--results", "--format", "--seed-text", "--check",
-                                          "--event",   "--verify",  "--playoff"};
+                                          "--event",   "--verify",  "--playoff",
+                                          "--title"};
     for (const char* o : options) {
         if (option == o) return true;
     }
     return false;
 }
 
-std::string parseFormat(const std::string& text, bool& json) {
-    if (text != "text" && text != "json") return "--format must be text or json, not '" + text + "'";
-    json = text == "json";
+std::string parseFormat(const std::string& text, Options& o) {
+    if (text != "text" && text != "json" && text != "html") {
+        return "--format must be text, json or html, not '" + text + "'";
+    }
+    o.json = text == "json";
+    o.html = text == "html";
     return {};
 }
 
@@ -102,9 +110,10 @@ std::string applyValue(Options& o, const std::string& option, const std::string&
     else if (option == "--size") return parseGroupNumber(option, value, o.groupSize);
     else if (option == "--seed") return parseSeed(value, o.seed);
     else if (option == "--results") o.resultsFile = value;
-    else if (option == "--format") return parseFormat(value, o.json);
+    else if (option == "--format") return parseFormat(value, o);
     else if (option == "--seed-text") o.seedText = value;
     else if (option == "--check") o.checkFile = value;
+    else if (option == "--title") o.title = value;
     else if (option == "--event") o.eventFile = value;
     else if (option == "--verify") o.verifyFile = value;
     else if (option == "--playoff") return parsePlayoff(value, o.playoff);

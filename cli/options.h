@@ -19,6 +19,8 @@ struct Options {
     bool utf8 = false;
     std::optional<std::string> resultsFile;
     bool json = false;                     // --format json
+    bool html = false;                     // --format html
+    std::optional<std::string> title;      // the event's title, for its page and file
     std::optional<std::string> seedText;   // the seed is taken from its SHA-256
     std::optional<std::string> checkFile;  // compare instead of writing
     int playoff = 0;                       // K of --playoff; 0: none

@@ -19,6 +19,7 @@
 #include "engine/list_host.h"
 #include "engine/seeding.h"
 #include "event/event.h"
+#include "page/event_page.h"
 #include "resources/strings.h"
 #include "standings/standings_text.h"
 #include "text/export_text.h"
@@ -186,10 +187,11 @@ bool readResults(const Options& o, const AssignmentState& state, ListHost& host,
 
 // When the draw was made: now, in local time, unless ROSTERLOOM_DRAWN_AT
 // says otherwise (tests and reproducible builds set it). A --check of JSON
-// takes the time from the file it checks: a draw made now was not made then.
+// or of a page takes the time from the file it checks: a draw made now was
+// not made then.
 std::optional<std::string> drawnAtFor(const Options& o) {
-    if (o.checkFile && o.json) {
-        constexpr std::string_view key = "\"drawnAt\": \"";
+    if (o.checkFile && (o.json || o.html)) {
+        const std::string_view key = o.json ? "\"drawnAt\": \"" : "<time datetime=\"";
         const std::string published = readAll(*o.checkFile, true).value_or("");
         const std::size_t at = published.find(key);
         if (at != std::string::npos && event::isDateTimeText(published.substr(at + key.size(), 19))) {
@@ -208,9 +210,30 @@ std::optional<std::string> drawnAtFor(const Options& o) {
                                local->tm_min, local->tm_sec);
 }
 
+// --title as UTF-8, into the event; without it the event keeps its own.
+bool takeTitle(const Options& o, event::Event& event) {
+    if (!o.title) return true;
+    auto title = argumentToUtf8(*o.title);
+    if (!title || title->size() > event::kMaxTitleBytes) {
+        complain("--title must be valid text of at most " + std::to_string(event::kMaxTitleBytes) + " bytes");
+        return false;
+    }
+    event.title = std::move(*title);
+    return true;
+}
+
+// The page is headed by the event's title, else by the event file's name.
+std::optional<std::string> pageText(const Options& o, const event::Event& event, ListHost& host) {
+    const auto file = o.eventFile ? argumentToUtf8(*o.eventFile) : std::nullopt;
+    auto page = page::eventPage(event, host, eventFrontEnd(), file ? page::titleFromFileName(*file) : "");
+    if (!page) complain("cannot convert the result to UTF-8");
+    return page;
+}
+
 // What the options ask to write: the export (with the standings after it
-// when there are results) or the event file.
+// when there are results), the event file or its page.
 std::optional<std::string> render(const Options& o, const event::Event& event, ListHost& host) {
+    if (o.html) return pageText(o, event, host);
     if (o.json) {
         auto json = event::writeEvent(event, eventFrontEnd());
         if (!json) complain("cannot convert the result to UTF-8");
@@ -234,14 +257,15 @@ int check(const Options& o, std::string_view text) {
         std::fputs("matches\n", stderr);
         return kExitOk;
     }
-    const bool cp949 = !o.json && !o.utf8;
+    const bool cp949 = !o.json && !o.html && !o.utf8;
     std::fprintf(stderr, "%s: '%s' differs at line %d\n  expected: %s\n  found:    %s\n", kProgram,
                  displayName(*o.checkFile).c_str(), difference->number, showLine(difference->expected, cp949).c_str(),
                  showLine(difference->found, cp949).c_str());
     return kExitMismatch;
 }
 
-int finish(const Options& o, const event::Event& event, ListHost& host) {
+int finish(const Options& o, event::Event event, ListHost& host) {
+    if (!takeTitle(o, event)) return kExitBadInput;
     const auto text = render(o, event, host);
     if (!text) return kExitFailed;
     std::fprintf(stderr, "seed: %lu%s\n", static_cast<unsigned long>(event.seed), event.seedText ? " (from text)" : "");
@@ -266,8 +290,8 @@ int draw(const Options& o) {
     Results results;
     Playoff playoff;
     if (!readResults(o, state, host, results, playoff)) return kExitBadInput;
-    // Only the event file says when the draw was made.
-    auto drawnAt = o.json ? drawnAtFor(o) : std::optional<std::string>("");
+    // Only the event file and its page say when the draw was made.
+    auto drawnAt = o.json || o.html ? drawnAtFor(o) : std::optional<std::string>("");
     if (!drawnAt) return kExitBadInput;
     event::Event drawn = event::eventFromDraw(state, results, host, host.clock, seedText, std::move(*drawnAt));
     drawn.seeded = o.pots;

@@ -19,6 +19,7 @@ namespace rl::event {
 
 // Larger files are refused before they are parsed.
 constexpr std::size_t kMaxEventFileBytes = 1u << 20;
+constexpr std::size_t kMaxTitleBytes = 200;
 
 // The file's "format" and the newest "formatVersion" this program reads.
 constexpr const char* kFormatName = "rosterloom-event";
@@ -44,6 +45,8 @@ struct Event {
     // version of the program that wrote the file (filled in by the writer).
     std::string drawnAt;
     std::string program;
+    // UTF-8: the event's name, as its web page shows it; not an input of the draw.
+    std::optional<std::string> title;
 
     // The seeded draw: whether it was chosen, and each participant's pot and
     // tag (CP949). The file holds them only for a seeded draw.

@@ -112,6 +112,7 @@ public:
         }
         event_.drawnAt = text(field(file_, "", "drawnAt"), "/drawnAt");
         if (!isDateTimeText(event_.drawnAt)) refuse("/drawnAt", "must be a local date and time, YYYY-MM-DDTHH:MM:SS");
+        readTitle();
         readNames("participants", kMaxParticipants, participants_, event_.participants);
         readNames("maps", kMaxMaps, maps_, event_.maps);
         readSeed();
@@ -162,6 +163,13 @@ private:
             cp949.push_back(name(list[i], pointerTo(where, i)));
             utf8.push_back(list[i].get<std::string>());
         }
+    }
+
+    void readTitle() {
+        const auto title = file_.find("title");
+        if (title == file_.end()) return;
+        event_.title = text(*title, "/title");
+        if (event_.title->size() > kMaxTitleBytes) refuse("/title", "is longer than " + std::to_string(kMaxTitleBytes) + " bytes");
     }
 
     void readSeed() {

@@ -182,6 +182,7 @@ std::optional<Json> eventJson(const Event& event, const FrontEnd& frontEnd, cons
     file["formatVersion"] = kFormatVersion;
     file["program"] = program;
     file["drawnAt"] = event.drawnAt;
+    if (event.title) file["title"] = *event.title;
     file["fingerprint"] = fingerprintOf(inputs, frontEnd);
     file["participants"] = inputs["participants"];
     file["maps"] = inputs["maps"];

@@ -18,6 +18,7 @@
 #include "cli/results_file.h"
 #include "engine/list_host.h"
 #include "engine/pairing.h"
+#include "page/page.h"
 #include "standings/standings_text.h"
 #include "text/export_text.h"
 #include "text/result_view.h"
@@ -232,6 +233,21 @@ std::optional<std::string> latin1(std::string_view bytes) {
     return out;
 }
 
+// Names are escaped on the page: the page of the same event with every name
+// plain holds as many markup characters.
+void checkPage(const rl::AssignmentState& s, const rl::Results& results, rl::ListHost& host) {
+    const rl::page::Header header{"<t>", "2026-12-07T19:30:00", host.clock, std::nullopt, "", ""};
+    rl::ListHost plain = host;
+    for (auto* list : {&plain.participants, &plain.maps}) std::fill(list->begin(), list->end(), "n");
+    const auto page = rl::page::pageViewOf(s, results, host, header, latin1);
+    const auto plainPage = rl::page::pageViewOf(s, results, plain, header, latin1);
+    require(page && plainPage, "page made");
+    const std::string a = rl::page::renderPage(*page), b = rl::page::renderPage(*plainPage);
+    for (char c : {'<', '>', '"', '\''}) {
+        require(std::count(a.begin(), a.end(), c) == std::count(b.begin(), b.end(), c), "no markup from a name");
+    }
+}
+
 void checkStandings(FuzzedDataProvider& in, const rl::AssignmentState& s, rl::ListHost& host) {
     // Results for some matches, in match order so that later rounds can be
     // played; now and then one the library must refuse. Drawn from the clock,
@@ -264,6 +280,7 @@ void checkStandings(FuzzedDataProvider& in, const rl::AssignmentState& s, rl::Li
     const auto parsed = nlohmann::json::parse(*json, nullptr, false);
     require(!parsed.is_discarded() && parsed["groups"].size() == static_cast<std::size_t>(s.settings.groupCount),
             "the JSON parses back");
+    checkPage(s, results, host);
 
     // A results file of whatever bytes remain: read whole or refused whole.
     const rl::cli::ResultsFile file = rl::cli::readResultsFile(in.ConsumeRemainingBytesAsString(), s, host);

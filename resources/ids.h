@@ -39,6 +39,8 @@
 /* The main window's system-menu items that open and save an event file. */
 #define IDM_OPEN_EVENT      0x0A10
 #define IDM_SAVE_EVENT      0x0A20
+/* The result and standings windows' item that writes the event's web page. */
+#define IDM_SAVE_PAGE       0x0A60
 
 /* Standings window */
 #define IDC_STANDINGS_GROUP 610

@@ -33,6 +33,11 @@
 #define IDS_AUTOSAVE_REFUSED      26
 #define IDS_AUTOSAVE_NOT_MOVED    27
 
+/* The event's page on the Desktop: ids 60 to 69. */
+#define IDS_PAGE_SAVED            60
+#define IDS_PAGE_IN_USE           61
+#define IDS_PAGE_NO_ACCESS        62
+
 /* The playoff: ids 40 to 59. */
 #define IDS_PLAYOFF_REFUSED       40
 #define IDS_PLAYOFF_MATCHES_LEFT  41
@@ -72,6 +77,9 @@
 #define STR_AUTOSAVE_REFUSED      "자동 저장된 대회를 열 수 없어 '지난 대회' 폴더로 옮겼습니다.\n%s"
 #define STR_AUTOSAVE_NOT_MOVED    "자동 저장된 지난 대회를 '지난 대회' 폴더로 옮길 수 없습니다.\n다음 배정이 그 자리에 저장됩니다."
 
+#define STR_PAGE_SAVED            "바탕 화면의 '대회 결과.html' 파일에 웹 페이지를 저장했습니다.\n이 파일을 열 웹 브라우저가 없습니다.\n파일 위치: %s"
+#define STR_PAGE_IN_USE           "웹 페이지를 저장할 수 없습니다.\n바탕 화면의 '대회 결과.html' 파일이 현재 사용 중입니다."
+#define STR_PAGE_NO_ACCESS        "바탕 화면의 '대회 결과.html' 파일에 접근할 수 없습니다."
 /* The playoff's messages. A refusal is IDS_PLAYOFF_REFUSED with one line for
    each reason after it; the reasons take wsprintf's %c (a group's letter),
    %s (names) and %d. */

@@ -189,6 +189,10 @@ std::wstring autosavePath();  // empty when there is no application-data folder
 // At start: the autosave of an evening that did not end is offered, then the
 // file named on the command line (if any) is opened.
 void openAtStart(HWND main, const std::wstring& commandLineFile);
+// The event as it stands, and the name of the event file it was last opened
+// from or saved as (UTF-8, no folder, no ".json"); empty when there is none.
+event::Event currentEvent();
+std::string eventFileTitle();
 // Whole or not at all: a new file beside the target, flushed, then moved in its place.
 bool replaceFileWhole(const std::wstring& path, const std::string& bytes);
 
@@ -208,5 +212,16 @@ using FileWriter = BOOL(WINAPI*)(HANDLE, LPCVOID, DWORD, LPDWORD, LPOVERLAPPED);
 void setFileWriterForTesting(FileWriter writer);
 FileWriter fileWriter();
 std::optional<std::string> desktopFolder(HWND owner);
+
+// --- the event's web page (page_export.cpp): "대회 결과.html" on the Desktop,
+// then opened in the browser; a command of the result and standings windows'
+// system menus.
+void addPageCommand(HWND window);
+bool isPageCommand(WPARAM sysCommand);
+void savePage(HWND owner);
+// A browser cannot be kept from opening under test: tests put a recorder in
+// the place of ShellExecuteW's "open"; null puts it back.
+using PageOpener = bool (*)(HWND owner, const std::wstring& path);
+void setPageOpenerForTesting(PageOpener opener);
 
 }  // namespace rl::ui

@@ -14,6 +14,7 @@
 
 #include "cli/encoding.h"
 #include "cli/seed_text.h"
+#include "page/event_page.h"
 #include "resources/strings.h"
 
 namespace rl::ui {
@@ -31,6 +32,7 @@ struct Origin {
     std::uint32_t seed = 0;
     std::optional<std::string> seedText;
     std::string drawnAt;
+    std::wstring file;  // the event file last opened or saved; empty: none
 };
 Origin gOrigin;
 bool gAutosaveFailureTold = false;  // once a session is enough
@@ -131,15 +133,6 @@ std::optional<std::string> readWholeFile(const std::wstring& path) {
     return bytes;
 }
 
-event::Event currentEvent() {
-    event::Event current =
-        event::eventFromDraw(assignment(), results(), host(), gOrigin.seed, gOrigin.seedText, gOrigin.drawnAt);
-    current.playoff = playoff();
-    current.seeded = seededDrawOn();
-    if (current.seeded) current.seeding = currentSeeding();
-    return current;
-}
-
 // The file read, or nothing after the user has been told why not.
 std::optional<event::Event> readEventFile(HWND owner, const std::wstring& path) {
     const std::optional<std::string> bytes = readWholeFile(path);
@@ -155,7 +148,7 @@ std::optional<event::Event> readEventFile(HWND owner, const std::wstring& path) 
 // As if the draw had just been made and the results typed in.
 void putInPlace(HWND owner, const event::Event& opened) {
     restoreEvent(opened);
-    gOrigin = Origin{opened.seed, opened.seedText, opened.drawnAt};
+    gOrigin = Origin{opened.seed, opened.seedText, opened.drawnAt, {}};
     showResultWindow(mainWindow());
     autosaveEvent(owner);
 }
@@ -223,7 +216,24 @@ const event::FrontEnd& eventFrontEnd() {
 
 void beginEventSession() { gAutosaveFailureTold = false; }
 
-void noteNewDraw(std::uint32_t clock) { gOrigin = Origin{clock, std::nullopt, localTimeText(fileTimeOf(clock))}; }
+event::Event currentEvent() {
+    event::Event event =
+        event::eventFromDraw(assignment(), results(), host(), gOrigin.seed, gOrigin.seedText, gOrigin.drawnAt);
+    event.playoff = playoff();
+    event.seeded = seededDrawOn();
+    if (event.seeded) event.seeding = currentSeeding();
+    return event;
+}
+
+std::string eventFileTitle() {
+    const int size = static_cast<int>(gOrigin.file.size());
+    std::string utf8(gOrigin.file.size() * 3, '\0');
+    utf8.resize(static_cast<std::size_t>(
+        WideCharToMultiByte(CP_UTF8, 0, gOrigin.file.data(), size, utf8.data(), size * 3, nullptr, nullptr)));
+    return page::titleFromFileName(utf8);
+}
+
+void noteNewDraw(std::uint32_t clock) { gOrigin = Origin{clock, std::nullopt, localTimeText(fileTimeOf(clock)), {}}; }
 
 bool openEventFile(HWND owner, const std::wstring& path) {
     const std::optional<event::Event> opened = readEventFile(owner, path);
@@ -231,6 +241,7 @@ bool openEventFile(HWND owner, const std::wstring& path) {
     const bool somethingHeld = assignment().assigned() || listsHoldNames();
     if (somethingHeld && showStringBox(owner, IDS_CONFIRM_OPEN, MB_YESNO) != IDYES) return false;
     putInPlace(owner, *opened);
+    gOrigin.file = path;
     return true;
 }
 
@@ -251,6 +262,7 @@ void saveEventWithDialog(HWND owner) {
     if (!GetSaveFileNameA(&dialog)) return;
     const std::optional<std::string> bytes = event::writeEvent(currentEvent(), eventFrontEnd());
     if (!bytes || !replaceFileWhole(widePath(file), *bytes)) showStringBox(owner, IDS_EVENT_NOT_SAVED, MB_OK);
+    else gOrigin.file = widePath(file);
 }
 
 std::wstring autosavePath() {

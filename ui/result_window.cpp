@@ -70,6 +70,7 @@ void addStandingsCommand(HWND window) {
     if (!menu) return;
     AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
     AppendMenuA(menu, MF_STRING, IDM_ENTER_RESULTS, "경기 결과 입력(&E)...");
+    addPageCommand(window);
 }
 
 int chosenGroup(HWND window) {
@@ -113,6 +114,10 @@ LRESULT onCommand(HWND window, WPARAM wParam) {
 }
 
 LRESULT onSysCommand(HWND window, WPARAM wParam, LPARAM lParam) {
+    if (isPageCommand(wParam)) {
+        savePage(window);
+        return 0;
+    }
     if ((wParam & 0xFFF0) != IDM_ENTER_RESULTS) return DefWindowProcA(window, WM_SYSCOMMAND, wParam, lParam);
     showStandingsWindow(window, chosenGroup(window));
     return 0;

@@ -321,6 +321,7 @@ LRESULT onSysCommand(HWND window, WPARAM wParam, LPARAM lParam) {
     if (command == IDM_PLAYOFF && playoffMade()) undoPlayoff(window);
     else if (command == IDM_PLAYOFF) showPlayoffWindow(window, onPlayoffMade);
     else if (command == IDM_SETTLE_TIE) settleTie(window);
+    else if (isPageCommand(wParam)) savePage(window);
     else return DefWindowProcA(window, WM_SYSCOMMAND, wParam, lParam);
     return 0;
 }
@@ -358,6 +359,8 @@ LRESULT onCreate(HWND window) {
     fillGroupChooser();
     addPlayoffCommands(window);
     showPlayoffItem();
+    if (HMENU menu = GetSystemMenu(window, FALSE)) AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+    addPageCommand(window);
     return 0;
 }
 

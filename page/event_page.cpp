@@ -1,0 +1,30 @@
+#include "page/event_page.h"
+
+#include "page/page.h"
+
+namespace rl::page {
+
+std::string titleFromFileName(std::string_view path) {
+    const std::size_t slash = path.find_last_of("/\\");
+    if (slash != std::string_view::npos) path.remove_prefix(slash + 1);
+    const std::size_t dot = path.rfind('.');
+    if (dot != std::string_view::npos && dot > 0) path = path.substr(0, dot);
+    return std::string(path);
+}
+
+std::optional<std::string> eventPage(const event::Event& event, Host& host, const event::FrontEnd& frontEnd,
+                                     const std::string& fileTitle) {
+    Header header;
+    header.title = event.title.value_or(fileTitle);
+    header.drawnAt = event.drawnAt;
+    header.seed = event.seed;
+    header.seedText = event.seedText;
+    header.fingerprint = event::fingerprint(event, frontEnd);
+    header.program = "Rosterloom " ROSTERLOOM_VERSION;
+    const auto view = pageViewOf(event.state, event.results, host, header, frontEnd.toUtf8,
+                                 event.playoff.perGroup ? &event.playoff : nullptr);
+    if (!view) return std::nullopt;
+    return renderPage(*view);
+}
+
+}  // namespace rl::page

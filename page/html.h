@@ -1,0 +1,29 @@
+#pragma once
+// What the page's parts share: escaping and small pieces of markup.
+#include <string>
+#include <string_view>
+
+#include "page/page.h"
+
+namespace rl::page::html {
+
+// Text as it reads: markup characters become references, and control
+// characters, which HTML does not allow, the replacement character.
+void appendText(std::string& out, std::string_view text);
+
+// <tag class="cls">text</tag>, the text escaped; no class when cls is empty.
+void appendElement(std::string& out, std::string_view tag, std::string_view cls, std::string_view text);
+
+std::string number(int value);
+// "2:1", or "vs" before the match is played.
+std::string scoreText(const MatchView& m);
+// A side as the texts write it: the name, or "<3경기 승자>" while unknown.
+std::string sideText(const Side& side);
+
+// The bracket of a knock-out group or of the playoff.
+void appendBracket(std::string& out, const SectionView& section);
+
+// The style sheet, screen and print.
+extern const char* const kStyle;
+
+}  // namespace rl::page::html

@@ -1,0 +1,87 @@
+#pragma once
+// The event as one self-contained web page: UTF-8 HTML with its style inside,
+// no script and nothing fetched from elsewhere, so it opens offline, in a mail
+// or years later. Portable: no platform header.
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "standings/playoff.h"
+
+namespace rl::page {
+
+// The programs hold names in code page 949, the page is UTF-8; each front end
+// brings its converter. Nothing when a text does not convert.
+using ToUtf8 = std::function<std::optional<std::string>(std::string_view)>;
+
+// Everything below is UTF-8 and already resolved: the page only lays it out.
+
+// One player's cell: a name, or while unknown the match whose winner (or, for
+// a third-place match, loser) fills it.
+struct Side {
+    std::string name;
+    int from = 0;
+    bool loser = false;
+    std::string tag;  // where a playoff player came from: "A1"
+};
+
+struct MatchView {
+    int number = 0;
+    int round = 0;  // from 1 in a knock-out; 0 in a league
+    Side first, second;
+    bool bye = false;
+    std::string map;  // empty: no map
+    std::optional<Score> score;
+    int winner = 0;  // 1: the first player, 2: the second, 0: not decided
+};
+
+struct RowView {
+    int rank = 0;  // 0: still in, no place yet
+    std::string name;
+    std::string note;  // shown after the name, e.g. a settled tie
+    int played = 0, wins = 0, losses = 0, mapsWon = 0, mapsLost = 0;
+};
+
+// A group, or the playoff: its members, its matches and its table.
+struct SectionView {
+    std::string key;      // short and unique in the page: "a" ... "h", "p"
+    std::string heading;  // "A조", "본선"
+    bool knockOut = false;
+    std::vector<std::string> members;  // drawn order; empty: not shown
+    std::vector<MatchView> matches;
+    std::vector<RowView> table;
+    int finalNumber = 0;       // 0: the last match
+    int thirdPlaceNumber = 0;  // 0: none
+};
+
+struct Header {
+    std::string title;    // empty: "조 배정 결과"
+    std::string drawnAt;  // "YYYY-MM-DDTHH:MM:SS", local time; empty: not known
+    std::uint32_t seed = 0;
+    std::optional<std::string> seedText;
+    std::string fingerprint;  // hex; empty: not known
+    std::string program;      // e.g. "Rosterloom 1.0"
+};
+
+struct PageView {
+    Header header;
+    Settings settings;
+    int participantCount = 0;
+    std::vector<SectionView> groups;
+    std::optional<SectionView> playoff;
+    std::vector<RowView> finalStandings;  // note: the group place; empty without a playoff
+};
+
+// Every group of the draw with the header given and, when `playoff` is given
+// and can be made, the playoff and the final standings; nothing when a name
+// does not convert.
+std::optional<PageView> pageViewOf(const AssignmentState& state, const Results& results, Host& host,
+                                   const Header& header, const ToUtf8& toUtf8, const Playoff* playoff = nullptr);
+
+// The whole document.
+std::string renderPage(const PageView& view);
+
+}  // namespace rl::page

@@ -1,0 +1,250 @@
+#include <cstdio>
+
+#include "page/html.h"
+
+// Every literal here is UTF-8 (u8""): the page is UTF-8 while the rest of
+// the program's literals are code page 949.
+namespace rl::page {
+
+namespace html {
+
+void appendText(std::string& out, std::string_view text) {
+    for (char c : text) {
+        switch (c) {
+        case '&': out += "&amp;"; break;
+        case '<': out += "&lt;"; break;
+        case '>': out += "&gt;"; break;
+        case '"': out += "&quot;"; break;
+        case '\'': out += "&#39;"; break;
+        default:
+            if ((static_cast<unsigned char>(c) < 0x20 && c != '\t') || c == 0x7F) {
+                out += u8"\uFFFD";
+            } else {
+                out += c;
+            }
+        }
+    }
+}
+
+void appendElement(std::string& out, std::string_view tag, std::string_view cls, std::string_view text) {
+    out += '<';
+    out += tag;
+    if (!cls.empty()) {
+        out += " class=\"";
+        out += cls;
+        out += '"';
+    }
+    out += '>';
+    appendText(out, text);
+    out += "</";
+    out += tag;
+    out += '>';
+}
+
+std::string number(int value) { return std::to_string(value); }
+
+std::string scoreText(const MatchView& m) {
+    return m.score ? number(m.score->first) + ":" + number(m.score->second) : "vs";
+}
+
+std::string sideText(const Side& side) {
+    if (!side.name.empty() || side.from == 0) return side.name;
+    return "<" + number(side.from) + (side.loser ? u8"경기 패자>" : u8"경기 승자>");
+}
+
+}  // namespace html
+
+namespace {
+
+using html::appendElement;
+using html::appendText;
+using html::number;
+
+constexpr const char* kDefaultTitle = u8"조 배정 결과";
+
+std::string titleOf(const Header& h) { return h.title.empty() ? kDefaultTitle : h.title; }
+
+// "2026-12-07T17:25:09" as "2026년 12월 7일 17:25"; anything else as it is.
+std::string dateText(const std::string& at) {
+    int y, mo, d, h, mi, s;
+    if (std::sscanf(at.c_str(), "%4d-%2d-%2dT%2d:%2d:%2d", &y, &mo, &d, &h, &mi, &s) != 6) return at;
+    char text[64];
+    std::snprintf(text, sizeof text, u8"%d년 %d월 %d일 %02d:%02d", y, mo, d, h, mi);
+    return text;
+}
+
+void appendHead(std::string& out, const PageView& v) {
+    out += u8"<!DOCTYPE html>\n<html lang=\"ko\">\n<head>\n<meta charset=\"utf-8\">\n"
+           "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n";
+    if (!v.header.program.empty()) {
+        out += "<meta name=\"generator\" content=\"";
+        appendText(out, v.header.program);
+        out += "\">\n";
+    }
+    appendElement(out, "title", "", titleOf(v.header));
+    out += "\n<style>\n";
+    out += html::kStyle;
+    out += "</style>\n</head>\n";
+}
+
+void appendFacts(std::string& out, const PageView& v) {
+    const Settings& s = v.settings;
+    out += "<ul class=\"facts\">";
+    appendElement(out, "li", "", s.tournament ? u8"토너먼트" : u8"리그");
+    appendElement(out, "li", "", number(s.groupCount) + u8"개 조 × " + number(s.groupSize) + u8"자리");
+    appendElement(out, "li", "", u8"참가 " + number(v.participantCount) + u8"명");
+    if (s.mapsEnabled) appendElement(out, "li", "", u8"맵 " + number(s.mapCount) + u8"개");
+    out += "</ul>\n";
+}
+
+// The small print from which anyone can check the draw.
+void appendProof(std::string& out, const Header& h) {
+    out += u8"<p class=\"proof\">시드 <b>" + std::to_string(h.seed) + "</b>";
+    if (h.seedText) {
+        out += u8" · 시드 문장 “";
+        appendText(out, *h.seedText);
+        out += u8"”";
+    }
+    if (!h.fingerprint.empty()) {
+        out += u8" · 입력 지문 <code>";
+        appendText(out, h.fingerprint);
+        out += "</code>";
+    }
+    out += u8"<br>누구나 <code>rosterloom-cli --verify</code>로 이 추첨을 다시 해 보고 확인할 수 있습니다.</p>\n";
+}
+
+void appendHeader(std::string& out, const PageView& v) {
+    out += "<body>\n<header class=\"masthead\">\n";
+    appendElement(out, "h1", "", titleOf(v.header));
+    out += '\n';
+    appendFacts(out, v);
+    if (!v.header.drawnAt.empty()) {
+        out += u8"<p class=\"when\">추첨 <time datetime=\"";
+        appendText(out, v.header.drawnAt);
+        out += "\">";
+        appendText(out, dateText(v.header.drawnAt));
+        out += "</time></p>\n";
+    }
+    appendProof(out, v.header);
+    out += "</header>\n";
+}
+
+void appendMembers(std::string& out, const SectionView& s) {
+    if (s.members.empty()) return;
+    out += u8"<h3>참가자</h3>\n<ol class=\"members\">";
+    for (const std::string& name : s.members) appendElement(out, "li", "", name);
+    out += "</ol>\n";
+}
+
+std::string rankText(int rank) { return rank > 0 ? number(rank) + u8"위" : "-"; }
+
+std::string differenceText(int difference) { return (difference > 0 ? "+" : "") + number(difference); }
+
+void appendTableHead(std::string& out) {
+    out += u8"<div class=\"scroll\"><table class=\"standings\">\n<thead><tr><th class=\"rank\">순위</th>"
+           u8"<th class=\"name\">이름</th><th class=\"n\">경기</th><th class=\"n\">승</th><th class=\"n\">패</th>"
+           u8"<th class=\"n\">득</th><th class=\"n\">실</th><th class=\"n\">득실</th></tr></thead>\n<tbody>\n";
+}
+
+void appendRow(std::string& out, const RowView& r) {
+    out += r.rank == 1 ? "<tr class=\"first\">" : "<tr>";
+    appendElement(out, "td", "rank", rankText(r.rank));
+    out += "<td class=\"name\">";
+    appendText(out, r.name);
+    if (!r.note.empty()) {
+        out += ' ';
+        appendElement(out, "span", "note", r.note);
+    }
+    out += "</td>";
+    for (int count : {r.played, r.wins, r.losses, r.mapsWon, r.mapsLost}) appendElement(out, "td", "n", number(count));
+    appendElement(out, "td", "n", differenceText(r.mapsWon - r.mapsLost));
+    out += "</tr>\n";
+}
+
+void appendTable(std::string& out, const std::vector<RowView>& rows) {
+    appendTableHead(out);
+    for (const RowView& r : rows) appendRow(out, r);
+    out += "</tbody></table></div>\n";
+}
+
+void appendSchedule(std::string& out, const SectionView& s) {
+    out += u8"<h3>경기 일정</h3>\n<div class=\"scroll\"><table class=\"schedule\">\n<thead><tr><th class=\"no\">경기</th>"
+           u8"<th class=\"p\">선수</th><th class=\"score\">결과</th><th class=\"p\">선수</th><th class=\"map\">맵</th>"
+           "</tr></thead>\n<tbody>\n";
+    for (const MatchView& m : s.matches) {
+        out += m.score ? "<tr class=\"played\">" : "<tr>";
+        appendElement(out, "td", "no", number(m.number));
+        appendElement(out, "td", m.winner == 1 ? "p win" : "p", html::sideText(m.first));
+        if (m.bye) {
+            out += u8"<td class=\"bye\" colspan=\"3\">부전승</td>";
+        } else {
+            appendElement(out, "td", "score", html::scoreText(m));
+            appendElement(out, "td", m.winner == 2 ? "p win" : "p", html::sideText(m.second));
+            appendElement(out, "td", "map", m.map);
+        }
+        out += "</tr>\n";
+    }
+    out += "</tbody></table></div>\n";
+}
+
+void appendSection(std::string& out, const SectionView& s) {
+    out += "<section class=\"group ";
+    out += s.knockOut ? "knockout r" + number(s.matches.empty() ? 1 : s.matches.back().round) : "league";
+    out += "\" id=\"group-" + s.key + "\">\n";
+    appendElement(out, "h2", "", s.heading);
+    out += '\n';
+    appendMembers(out, s);
+    // The matches and the table side by side where the group is wide enough.
+    out += "<div class=\"parts\">\n<div class=\"part matches\">\n";
+    if (s.knockOut) {
+        out += u8"<h3>대진</h3>\n";
+        html::appendBracket(out, s);
+    } else {
+        appendSchedule(out, s);
+    }
+    out += u8"</div>\n<div class=\"part\">\n<h3>순위</h3>\n";
+    appendTable(out, s.table);
+    out += "</div>\n</div>\n</section>\n";
+}
+
+void appendFinalTable(std::string& out, const std::vector<RowView>& rows) {
+    out += u8"<section class=\"group final\" id=\"final\">\n<h2>최종 순위</h2>\n"
+           u8"<div class=\"scroll\"><table class=\"standings final\">\n<thead><tr><th class=\"rank\">순위</th>"
+           u8"<th class=\"name\">이름</th><th class=\"from\">조 순위</th></tr></thead>\n<tbody>\n";
+    for (const RowView& r : rows) {
+        out += r.rank >= 1 && r.rank <= 3 ? "<tr class=\"podium" + number(r.rank) + "\">" : "<tr>";
+        appendElement(out, "td", "rank", rankText(r.rank));
+        appendElement(out, "td", "name", r.name);
+        appendElement(out, "td", "from", r.note);
+        out += "</tr>\n";
+    }
+    out += "</tbody></table></div>\n</section>\n";
+}
+
+// The second stage first: who won is what the room looks for.
+void appendStage(std::string& out, const PageView& v) {
+    if (!v.playoff) return;
+    out += "<div class=\"stage\">\n";
+    appendFinalTable(out, v.finalStandings);
+    appendSection(out, *v.playoff);
+    out += "</div>\n";
+}
+
+}  // namespace
+
+std::string renderPage(const PageView& v) {
+    std::string out;
+    out.reserve(64 * 1024);
+    appendHead(out, v);
+    appendHeader(out, v);
+    out += "<main>\n";
+    appendStage(out, v);
+    out += "<div class=\"groups\">\n";
+    for (const SectionView& s : v.groups) appendSection(out, s);
+    out += "</div>\n</main>\n<footer>";
+    appendText(out, v.header.program.empty() ? std::string("Rosterloom") : v.header.program);
+    out += "</footer>\n</body>\n</html>\n";
+    return out;
+}
+
+}  // namespace rl::page

@@ -1,0 +1,124 @@
+#include "page/page.h"
+
+namespace rl::page {
+
+namespace {
+
+// Converts names and remembers a failure, so that one check at the end
+// refuses the whole page.
+class Names {
+public:
+    Names(Host& host, const ToUtf8& toUtf8) : host_(host), toUtf8_(toUtf8) {}
+
+    std::string of(ListKind list, Pos index) {
+        if (index == kNone) return {};
+        auto utf8 = toUtf8_(nameOf(host_, list, index));
+        if (!utf8) failed_ = true;
+        return utf8.value_or("");
+    }
+    bool failed() const { return failed_; }
+
+private:
+    Host& host_;
+    const ToUtf8& toUtf8_;
+    bool failed_ = false;
+};
+
+std::string letter(int group) { return std::string(1, static_cast<char>('A' + group)); }
+
+MatchView matchView(const MatchState& m, Names& names) {
+    MatchView v;
+    v.number = m.number;
+    v.round = m.round;
+    v.first.name = names.of(ListKind::Participants, m.first);
+    v.first.from = m.firstFrom;
+    v.second.name = names.of(ListKind::Participants, m.second);
+    v.second.from = m.secondFrom;
+    v.bye = m.bye;
+    v.map = names.of(ListKind::Maps, m.map);
+    v.score = m.score;
+    if (!m.bye && m.winner != kNone) v.winner = m.winner == m.first ? 1 : 2;
+    return v;
+}
+
+RowView rowView(const Standing& s, Names& names) {
+    return {s.rank, names.of(ListKind::Participants, s.player), s.settled ? u8"(결정)" : "",
+            s.played, s.wins, s.losses, s.mapsWon, s.mapsLost};
+}
+
+SectionView groupSection(const AssignmentState& state, const Results& results, int group, const Playoff* playoff,
+                         Names& names) {
+    SectionView section;
+    section.key = std::string(1, static_cast<char>('a' + group));
+    section.heading = letter(group) + u8"조";
+    section.knockOut = state.settings.tournament;
+    for (Pos p : state.groupTable[static_cast<std::size_t>(group)]) {
+        if (p != kNone) section.members.push_back(names.of(ListKind::Participants, p));
+    }
+    const GroupStandings standings = groupStandings(state, results, group);
+    for (const MatchState& m : standings.matches) section.matches.push_back(matchView(m, names));
+    const auto table = playoff ? settledStandings(state, results, group, playoff->settled) : standings.standings;
+    for (const Standing& s : table) section.table.push_back(rowView(s, names));
+    return section;
+}
+
+// "A1": the group and place a playoff player of the first round came from.
+std::string tagOf(const PlayoffBracket& bracket, Pos player) {
+    for (const Qualifier& q : bracket.players) {
+        if (player != kNone && q.player == player) return letter(q.group) + std::to_string(q.place);
+    }
+    return {};
+}
+
+// The playoff's cells tell where their players came from; a third-place
+// match's cells are the losers of the semi-finals.
+SectionView playoffSection(const PlayoffBracket& bracket, Names& names) {
+    SectionView section;
+    section.key = "p";
+    section.heading = u8"본선";
+    section.knockOut = true;
+    section.finalNumber = bracket.finalNumber;
+    section.thirdPlaceNumber = bracket.thirdPlaceNumber;
+    for (const MatchState& m : bracket.matches) {
+        MatchView v = matchView(m, names);
+        v.first.loser = v.second.loser = m.number == bracket.thirdPlaceNumber;
+        v.first.tag = tagOf(bracket, m.firstFrom ? kNone : m.first);
+        v.second.tag = tagOf(bracket, m.secondFrom ? kNone : m.second);
+        section.matches.push_back(std::move(v));
+    }
+    for (const Standing& s : bracket.standings) section.table.push_back(rowView(s, names));
+    return section;
+}
+
+void addPlayoff(PageView& view, const AssignmentState& state, const Results& results, Host& host,
+                const Playoff& playoff, Names& names) {
+    const PlayoffBracket bracket = playoffBracket(state, results, playoff, view.header.seed, host);
+    if (bracket.matches.empty()) return;
+    view.playoff = playoffSection(bracket, names);
+    for (const FinalStanding& s : finalStandings(state, results, playoff, bracket)) {
+        RowView row;
+        row.rank = s.rank;
+        row.name = names.of(ListKind::Participants, s.player);
+        row.note = letter(s.group) + u8"조 " + std::to_string(s.groupPlace) + u8"위";
+        view.finalStandings.push_back(std::move(row));
+    }
+}
+
+}  // namespace
+
+std::optional<PageView> pageViewOf(const AssignmentState& state, const Results& results, Host& host,
+                                   const Header& header, const ToUtf8& toUtf8, const Playoff* playoff) {
+    Names names(host, toUtf8);
+    PageView view;
+    view.header = header;
+    view.settings = state.settings;
+    view.participantCount = state.settings.participantCount;
+    for (std::size_t g = 0; g < state.groupTable.size(); ++g) {
+        view.groups.push_back(groupSection(state, results, static_cast<int>(g), playoff, names));
+    }
+    if (playoff) addPlayoff(view, state, results, host, *playoff, names);
+    if (names.failed()) return std::nullopt;
+    return view;
+}
+
+}  // namespace rl::page

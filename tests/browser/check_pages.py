@@ -1,0 +1,276 @@
+#!/usr/bin/env python3
+"""The event pages as a browser builds them.
+
+Writes the page of several events with rosterloom-cli, validates each with
+tidy, loads them all at once in headless Chromium (each in a 1280-pixel and a
+390-pixel frame) and checks what the browser built against the text output
+of the same event: schedule rows, table rows, bracket boxes and where they
+stand, the joining lines, escaped names, the width on a phone. Then prints
+each page to PDF and counts its A4 pages.
+
+Usage: check_pages.py PATH/TO/rosterloom-cli [FOLDER]; the pages and their
+PDFs are kept in FOLDER when it is given. Exit status 1 on any fault.
+"""
+import collections
+import json
+import os
+import pathlib
+import re
+import subprocess
+import sys
+import tempfile
+
+CLI = pathlib.Path(sys.argv[1]).resolve()
+HERE = pathlib.Path(__file__).resolve().parent
+DATA = HERE.parent / 'data'
+CHROMIUM = ['chromium', '--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
+            '--disable-background-networking', '--disable-component-update', '--disable-sync']
+HOSTILE = ['<script>alert(1)</script>', '"><img src=x onerror=alert(1)>', "O'Neil & <b>Co</b>",
+           '가나다라마바사아자차카타파하거너더러머버서어저처X']  # 49 bytes in code page 949
+
+
+def every(group, matches, score='2:1'):
+    return ''.join(f'{group} {n} {score}\n' for n in range(1, matches + 1))
+
+
+# Each event: participants, maps, options, results, title, A4 pages printed.
+CASES = {
+    'league': (DATA / 'readme-players.txt', DATA / 'readme-maps.txt', '--groups 2 --size 4 --seed 2024',
+               (DATA / 'readme-results.txt').read_text(), '봄 리그 2026', 1),
+    'knockout': (DATA / 'readme-players.txt', DATA / 'readme-maps.txt', '--groups 2 --size 4 --tournament --seed 2024',
+                 (DATA / 'tournament-results.txt').read_text(), None, 1),
+    'byes': ([f'선수{i}' for i in range(1, 14)], ['투혼', 'Fighting Spirit', '서킷 브레이커'],
+             '--groups 2 --size 8 --tournament --seed 7',
+             'A 1 2:0\nA 2 1:2\nA 3 2:1\nA 5 0:2\nA 6 2:1\nA 7 2:0\nB 1 2:1\nB 2 0:2\nB 3 2:0\n', None, 2),
+    'names': (HOSTILE + ['Vesper', '김하늘'], ['<b>맵</b>', '"투혼"'], '--groups 1 --size 6 --seed 5',
+              every('A', 15).replace('A 3 2:1', 'A 3 <script>alert(1)</script>'), '<script>alert(1)</script> & "컵"', 1),
+    'playoff': (DATA / 'playoff-players.txt', DATA / 'playoff-maps.txt',
+                '--groups 4 --size 4 --seed 2024 --playoff 2 --third-place',
+                (DATA / 'playoff-results.txt').read_text(), '봄 리그 본선', 4),
+    'largest': ([f'player{i}' for i in range(64)], [f'map{i}' for i in range(10)], '--groups 8 --size 8 --seed 1',
+                ''.join(every(chr(65 + g), 28) for g in range(8)), None, 9),
+}
+# Pages made by the page tests (a playoff needs a whole evening of results),
+# with the text of the same event: page, text, title, A4 pages printed.
+MADE = {'playoff-byes': ('playoff-page.html', 'page-playoff.txt', '2026 봄 <리그> & "본선"', 4)}
+WIDTHS = (1280, 390)
+faults = []
+
+
+def fault(where, message):
+    faults.append(f'{where}: {message}')
+
+
+def pad(text, width):  # a cell of the text output: widths count code page 949 bytes
+    return text + ' ' * max(0, width - len(text.encode('cp949')))
+
+
+def run_cli(work, name, extra):
+    players, maps, options, results, title, _ = CASES[name]
+    files = []
+    for kind, value in (('players', players), ('maps', maps)):
+        if isinstance(value, list):
+            value = work / f'{name}-{kind}.txt'
+            value.write_text(''.join(n + '\n' for n in CASES[name][0 if kind == 'players' else 1]))
+        files.append(value)
+    (work / f'{name}-results.txt').write_text(results)
+    args = [CLI, *options.split(), '--maps', files[1], '--results', work / f'{name}-results.txt', *extra, files[0]]
+    env = dict(os.environ, ROSTERLOOM_DRAWN_AT='2026-03-14T19:30:00')
+    done = subprocess.run(args, capture_output=True, env=env)
+    if done.returncode:
+        sys.exit(f'check_pages: {name}: {done.stderr.decode()}')
+    return done.stdout
+
+
+def text_lines(text):
+    """Each part's lines of the text output: a group's schedule and standings,
+    the playoff (P) and the final standings (F)."""
+    groups = collections.defaultdict(list)
+    group = None
+    for line in text.split('\r\n'):
+        heading = re.match(r'< (?:(\w)조 |(본선)|(최종))', line)
+        if heading:
+            group = heading.group(1) or ('P' if heading.group(2) else 'F')
+        if group and not heading:
+            groups[group].append(line.rstrip())
+    return groups
+
+
+def results_of(name):
+    out = {}
+    for line in CASES[name][3].splitlines():
+        if line and not line.startswith('#') and line.split()[1].isdigit():
+            group, number, score = line.split(None, 2)
+            out[(group.upper(), int(number))] = score.replace(' ', '')
+    return out
+
+
+def check_league(where, s, lines, results, group):
+    for row, wins in zip(s['schedule'], s['wins']):
+        number, first, score, second, map_ = (row + ['', '', ''])[:5]
+        expected = pad(f'{int(number):2d}경기:', 10) + pad(first, 25) + pad('[vs]', 10) + pad(second, 25)
+        expected = (expected + (f'<{map_}>' if map_ else '')).rstrip()
+        if len(row) == 3:
+            expected = pad(f'{int(number):2d}경기:', 10) + pad(first, 25) + ' ' * 35 + '(부전승)'
+        if expected not in lines:
+            fault(where, f'schedule row {row} is not in the text')
+        entered = results.get((group, int(number)))
+        won = [] if score == 'vs' else [1 if int(score.split(':')[0]) > int(score.split(':')[1]) else 3]
+        if entered and (score != entered if ':' in entered else row[won[0]] != entered) or wins != won:
+            fault(where, f'match {number}: score {score}, winner cells {wins}, entered {entered}')
+    if len(s['schedule']) != sum(bool(re.match(r' ?\d+경기:', line)) for line in lines):
+        fault(where, 'the schedule has not as many rows as the text')
+
+
+def check_table(where, s, lines):
+    """Table rows as the text's lines; the final standings' third column is
+    the group place, the others' the counts."""
+    for row in s['table']:
+        rank = f' {row[0]}' if row[0] == '-' or len(row[0]) == 2 else row[0]
+        counts = row[2] if s['id'] == 'final' else ''.join(cell.rjust(6) for cell in row[2:])
+        if (pad(rank, 10) + pad(row[1], 25) + counts).rstrip() not in lines:
+            fault(where, f'table row {row} is not in the text')
+    if s['members'] and sorted(row[1].removesuffix(' (결정)') for row in s['table']) != sorted(s['members']):
+        fault(where, 'the table does not list the members')
+
+
+def box_line(box, playoff):
+    """The box as the text's line; the playoff's lines also name the map."""
+    (first, first_pts, _), (second, second_pts, _) = box['sides']
+    start = pad(f'{int(box["no"][:-2]):2d}경기:', 10) + pad(first, 25)
+    if 'bye' in box['classes']:
+        return start + ' ' * 35 + '(부전승)'
+    line = start + pad(f'{first_pts}:{second_pts}' if first_pts else '[vs]', 10)
+    return line + pad(second, 25) + f'<{box["map"]}>' if playoff else (line + second).rstrip()
+
+
+def winner(box):
+    names = [name for name, _, won in box['sides'] if won or 'bye' in box['classes']]
+    return names[0] if names else None
+
+
+def check_bracket(where, s, lines):
+    boxes = {b['id']: b for b in s['boxes']}
+    for box in boxes.values():
+        line = box_line(box, s['id'] == 'group-p')
+        if not any(text == line or text.startswith(line + ' (') for text in lines):
+            fault(where, f'box {box["no"]} {box["sides"]} is not in the text')
+        points = [int(p or 0) for _, p, _ in box['sides']]
+        if [won for _, _, won in box['sides']] != ([points[0] > points[1], points[1] > points[0]] if any(points) else
+                                                   [False] * len(points)) and 'bye' not in box['classes']:
+            fault(where, f'box {box["no"]} marks the wrong winner')
+    rounds = collections.defaultdict(list)
+    for box in boxes.values():
+        if 'third' not in box['classes']:
+            rounds[box['round']].append(box['rect'])
+    right = -1
+    for r in sorted(rounds):
+        lefts = [rect[0] for rect in rounds[r]]
+        if max(lefts) - min(lefts) > 1 or min(lefts) <= right:
+            fault(where, f'round {r} is not a column of its own')
+        right = max(rect[2] for rect in rounds[r])
+    stems = {t['to']: t['rect'] for t in s['stems']}
+    arms = collections.defaultdict(list)
+    for arm in s['arms']:
+        arms[arm['to']].append(arm)
+        f, n, a, t = boxes[arm['from']]['rect'], boxes[arm['to']]['rect'], arm['rect'], stems[arm['to']]
+        line = a[3] - 1 if arm['shape'] == 'up' else a[1] + 1
+        stem_y = (t[1] + t[3]) / 2
+        meets = {'down': a[1] - 1 <= stem_y, 'up': stem_y <= a[3] + 1, 'straight': abs(line - stem_y) <= 1.5}
+        near = [abs(a[0] - f[2]), abs(line - (f[1] + f[3]) / 2), abs(a[2] - t[0]), abs(t[2] - n[0]),
+                abs(stem_y - (n[1] + n[3]) / 2)]
+        if max(near) > 1.5 or not meets[arm['shape']]:
+            fault(where, f'the line from {arm["from"]} does not join {arm["to"]}: {near}')
+        feeder = boxes[arm['from']]
+        fed = [name for name, _, _ in boxes[arm['to']]['sides']]
+        if f'<{feeder["no"]} 승자>' not in fed and (not winner(feeder) or winner(feeder) not in fed):
+            fault(where, f'{arm["from"]} is joined to {arm["to"]}, which it does not feed')
+    for to, pair in arms.items():
+        if len(pair) == 2 and abs(pair[0]['rect'][3] - pair[1]['rect'][1]) > 1:
+            fault(where, f'the two lines into {to} do not meet')
+    if len(s['arms']) != max(0, len(boxes) - 1 - sum('third' in b['classes'] for b in boxes.values())):
+        fault(where, 'not every match but the final is joined to the next')
+
+
+def check(name, width, page, lines):
+    where = f'{name} at {width} px'
+    if page['widths'] != [width, width]:
+        fault(where, f'page width {page["widths"][0]} in a {width}-pixel window')
+    if page['active']:
+        fault(where, f'{page["active"]} script, image or embedded elements')
+    title = (CASES[name][4] if name in CASES else MADE[name][2]) or '조 배정 결과'
+    if page['title'] != title:
+        fault(where, f'title {page["title"]!r}')
+    results = results_of(name) if name in CASES else {}
+    for s in page['sections']:
+        group = 'F' if s['id'] == 'final' else s['id'][-1].upper()
+        if s['boxes']:
+            check_bracket(f'{where}, {s["id"]}', s, lines[group])
+        elif s['schedule']:
+            check_league(f'{where}, {s["id"]}', s, lines[group], results, group)
+        check_table(f'{where}, {s["id"]}', s, lines[group])
+    if len(page['sections']) != len({key for key in lines if lines[key]}):
+        fault(where, 'the page has not as many groups as the text')
+    if name == 'names':
+        members = page['sections'][0]['members']
+        for hostile in HOSTILE:
+            if hostile not in members:
+                fault(where, f'{hostile!r} is not shown as typed')
+
+
+def print_pages(work, names):
+    """Every page printed to PDF at once: its number of pages, its page sizes."""
+    printing = [subprocess.Popen(CHROMIUM + [f'--user-data-dir={work}/profile-{name}', '--no-pdf-header-footer',
+                                             f'--print-to-pdf={work}/{name}.pdf', (work / f'{name}.html').as_uri()],
+                                 stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL) for name in names]
+    for process in printing:
+        process.wait(timeout=120)
+    for name in names:
+        data = (work / f'{name}.pdf').read_bytes()
+        sizes = set(re.findall(rb'/MediaBox\s*\[0 0 (\d+)\.?\d* (\d+)', data))
+        yield name, len(re.findall(rb'/Type\s*/Page(?!s)', data)), sizes
+
+
+def main():
+    with tempfile.TemporaryDirectory() as tmp:
+        work = pathlib.Path(sys.argv[2] if len(sys.argv) > 2 else tmp)
+        work.mkdir(exist_ok=True)
+        texts, frames = {}, []
+        for name in CASES:
+            title = CASES[name][4]
+            html = work / f'{name}.html'
+            html.write_bytes(run_cli(work, name, ['--format', 'html'] + (['--title', title] if title else [])))
+            texts[name] = text_lines(run_cli(work, name, []).decode('cp949'))
+        for name, (page, text, _, _) in MADE.items():
+            (work / f'{name}.html').write_bytes((DATA / page).read_bytes())
+            texts[name] = text_lines((DATA / text).read_bytes().decode())
+        pages = {**{name: case[5] for name, case in CASES.items()}, **{name: made[3] for name, made in MADE.items()}}
+        for name in pages:
+            tidy = subprocess.run(['tidy', '-q', '-e', work / f'{name}.html'], capture_output=True, text=True)
+            if tidy.returncode or tidy.stderr:
+                fault(name, f'tidy: {tidy.stderr.strip()}')
+            frames += [f'<iframe id="{name}@{w}" src="{name}.html" width="{w}" height="1200"></iframe>' for w in WIDTHS]
+        probe = (HERE / 'probe.js').read_text()
+        (work / 'frames.html').write_text('<!DOCTYPE html><meta charset="utf-8"><style>iframe{border:0}</style>' +
+                                          ''.join(frames) + f'<pre id="found"></pre><script>{probe}</script>')
+        dom = subprocess.run(CHROMIUM + [f'--user-data-dir={work}/profile', '--allow-file-access-from-files',
+                                         '--hide-scrollbars',
+                                         '--virtual-time-budget=10000', '--dump-dom', (work / 'frames.html').as_uri()],
+                             capture_output=True, text=True, timeout=120).stdout
+        found = re.search(r'<pre id="found">(.*)</pre>', dom, re.S)
+        if not found or not found.group(1):
+            sys.exit('check_pages: the browser reported nothing')
+        for page in json.loads(found.group(1).replace('&lt;', '<').replace('&gt;', '>').replace('&amp;', '&')):
+            name, width = page['name'].split('@')
+            check(name, int(width), page, texts[name])
+        for name, printed, sizes in print_pages(work, pages):
+            if printed != pages[name] or sizes != {(b'594', b'841')}:
+                fault(name, f'printed on {printed} pages of {sizes}, not {pages[name]} A4 pages')
+    for line in faults:
+        print('check_pages:', line)
+    print(f'check_pages: {len(pages)} events, {len(faults)} faults')
+    return 1 if faults else 0
+
+
+if __name__ == '__main__':
+    sys.exit(main())

@@ -1,0 +1,49 @@
+// The page of a whole event, from the draw to the champion: pinned by a
+// golden page, with the event's text beside it for the browser test
+// (tests/browser) to hold the page against.
+#include "page/page.h"
+
+#include <gtest/gtest.h>
+
+#include "cases.h"
+#include "cli/encoding.h"
+#include "standings/standings_text.h"
+
+namespace rl::page {
+namespace {
+
+void expectGoldenFile(const std::string& name, const std::string& actual) {
+    const std::string path = ROSTERLOOM_TEST_DATA "/" + name;
+    if (std::getenv("ROSTERLOOM_UPDATE_GOLDEN")) std::ofstream(path, std::ios::binary) << actual;
+    EXPECT_EQ(test::readFile(path), actual) << "in " << path;
+}
+
+// Three league groups whose lower row always wins, so no tie needs
+// settling; the top two of each in a playoff with byes and a third-place
+// match, every playoff match won 2:1 by its first player.
+TEST(Page, WholeEventWithPlayoff) {
+    ListHost host = test::hostFrom("groups 3 size 4 with-maps clock 2024");
+    host.maps = {"투혼", "<b>Fighting Spirit</b>", "서킷 브레이커"};
+    host.participants = {"김하늘", "<script>alert(1)</script>", "Quill", "\"><img src=x onerror=alert(1)>",
+                         "이바다", "Orrin", "Marlow", "Red Fox", "박서준", "Juniper", "Vesper", "O'Neil & Co"};
+    AssignmentState state;
+    ASSERT_EQ(assign(state, host), AssignOutcome::Assigned);
+    Results results;
+    for (int g = 0; g < 3; ++g) {
+        for (int n = 1; n <= state.matchCount[static_cast<std::size_t>(g)]; ++n) results.set({g, n}, {2, 0});
+    }
+    Playoff playoff{2, true, {}, {}};
+    for (const MatchState& m : playoffBracket(state, results, playoff, host.clock, host).matches) {
+        if (!m.bye) playoff.results.set({kPlayoffGroup, m.number}, {2, 1});
+    }
+    const Header header{u8"2026 봄 <리그> & \"본선\"", "2026-03-14T19:30:00", host.clock, std::nullopt,
+                        std::string(64, 'f'), "Rosterloom 1.0"};
+    const auto view = pageViewOf(state, results, host, header, cli::cp949ToUtf8, &playoff);
+    ASSERT_TRUE(view && view->playoff);
+    expectGoldenFile("playoff-page.html", renderPage(*view));
+    expectGoldenFile("page-playoff.txt",
+                     *cli::cp949ToUtf8(standingsFileText(state, results, host, playoff, host.clock)));
+}
+
+}  // namespace
+}  // namespace rl::page
