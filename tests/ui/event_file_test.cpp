@@ -83,6 +83,9 @@ std::string localDrawTime() {
     char text[32];
     return std::string(text, std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S", std::localtime(&clock)));
 }
+BOOL WINAPI fullDisk(HANDLE, LPCVOID, DWORD, LPDWORD written, LPOVERLAPPED) {
+    return *written = 0, SetLastError(ERROR_DISK_FULL), FALSE;
+}
 std::string formatted(const char* format, const std::string& text, int number = 0) {
     char shown[1024];
     wsprintfA(shown, format, text.c_str(), number);
@@ -123,16 +126,17 @@ protected:
     // once the menu is open, so it is posted from a timer that fires there.
     void altSpaceThen(HWND window, char letter) {
         letterFor_ = {window, letter};
-        SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR id, DWORD) {
-            KillTimer(nullptr, id);
-            PostMessageA(letterFor_.first, WM_CHAR, static_cast<WPARAM>(letterFor_.second), 0);
-        });
+        SetTimer(nullptr, 0, 50, postLetter);
         SendMessageA(window, WM_SYSCOMMAND, SC_KEYMENU, ' ');
         pump();
     }
     // The save dialog's own choice: the suggested name in the first folder.
     std::string savedPath() const { return desktopFile(("대회 " + localDrawTime().substr(0, 10) + ".json").c_str()); }
 
+    static void CALLBACK postLetter(HWND, UINT, UINT_PTR id, DWORD) {
+        KillTimer(nullptr, id);
+        PostMessageA(letterFor_.first, WM_CHAR, static_cast<WPARAM>(letterFor_.second), 0);
+    }
     inline static std::pair<HWND, char> letterFor_;
 };
 
@@ -228,8 +232,7 @@ TEST_F(EventFileTest, NothingHeldIsLostWhateverTheFileOrTheDisk) {
     const std::pair<const char*, std::function<void()>> failures[] = {
         {"no folder", [&] { SetEnvironmentVariableW(L"APPDATA", blocker.c_str()), std::ofstream(narrow(blocker)) << "x"; }},
         {"a folder", [&] { CreateDirectoryW(autosave.c_str(), nullptr); }},
-        {"full disk", [&] { setFileWriterForTesting([](HANDLE, LPCVOID, DWORD, LPDWORD written, LPOVERLAPPED) {
-             return *written = 0, SetLastError(ERROR_DISK_FULL), FALSE; }); }},
+        {"full disk", [&] { setFileWriterForTesting(fullDisk); }},
     };
     for (const auto& [how, fail] : failures) {
         SCOPED_TRACE(how);
