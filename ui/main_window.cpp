@@ -391,6 +391,7 @@ void restoreEvent(const event::Event& event) {
     showSettings(event.state.settings);
     gAssignment = event.state;
     gResults = event.results;
+    gPlayoff = event.playoff;
     setInputStates(kAssignmentLock, true);
 }
 
