@@ -121,23 +121,9 @@ protected:
         EXPECT_EQ(boxes.takeLog(), told(STR_EXPORT_DONE) + told(STR_STANDINGS_DONE));
         return left;
     }
-    // A system command chosen from the keyboard: Alt+Space opens the system
-    // menu, then the letter. Wine's menu loop reads the letter from the queue
-    // once the menu is open, so it is posted from a timer that fires there.
-    void altSpaceThen(HWND window, char letter) {
-        letterFor_ = {window, letter};
-        SetTimer(nullptr, 0, 50, postLetter);
-        SendMessageA(window, WM_SYSCOMMAND, SC_KEYMENU, ' ');
-        pump();
-    }
     // The save dialog's own choice: the suggested name in the first folder.
     std::string savedPath() const { return desktopFile(("대회 " + localDrawTime().substr(0, 10) + ".json").c_str()); }
 
-    static void CALLBACK postLetter(HWND, UINT, UINT_PTR id, DWORD) {
-        KillTimer(nullptr, id);
-        PostMessageA(letterFor_.first, WM_CHAR, static_cast<WPARAM>(letterFor_.second), 0);
-    }
-    inline static std::pair<HWND, char> letterFor_;
 };
 
 // Assign, record, save through the dialog; the command line reads that file
@@ -303,7 +289,8 @@ TEST_F(EventFileTest, AKilledWriterLeavesAWholeAutosave) {
 
 // Alt+Space and the letter reach each added item: O opens the open dialog,
 // V the save dialog once there is an assignment (greyed before, so nothing
-// opens), E the standings window from the result window. Wine's system menu
+// opens), P the seeding window, E the standings window from the result
+// window, B there the playoff's window (W is the page's own test). Wine's system menu
 // holds "Wine 정보(&A)" too, so A would open that instead.
 TEST_F(EventFileTest, EachAddedSystemMenuItemAnswersItsLetter) {
     std::string log;
@@ -314,8 +301,13 @@ TEST_F(EventFileTest, EachAddedSystemMenuItemAnswersItsLetter) {
         log += titleOf(boxes.takeLog()) + "|";
     }
     EXPECT_EQ(log, "box 대회 열기||box 대회 저장|");
+    altSpaceThen(main(), 'p');
+    EXPECT_NE(FindWindowA(kSeedingClass, nullptr), nullptr);
     altSpaceThen(result(), 'e');
-    EXPECT_NE(FindWindowA(kStandingsClass, nullptr), nullptr);
+    const HWND standings = FindWindowA(kStandingsClass, nullptr);
+    ASSERT_NE(standings, nullptr);
+    altSpaceThen(standings, 'b');
+    EXPECT_NE(FindWindowA("PlayoffWnd", nullptr), nullptr);
 }
 
 }  // namespace

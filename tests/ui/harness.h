@@ -296,6 +296,20 @@ protected:
     HWND owned(const char* wanted) const { return ownedWindows(wanted).empty() ? nullptr : ownedWindows(wanted)[0]; }
     // Handles what waits in the queue, noting the end of the loop.
     void pump() { ended_ = ended_ || pumpMessages(&quitCode_); }
+    // A system command chosen from the keyboard: Alt+Space opens the system
+    // menu, then the letter. Wine's menu loop reads the letter from the queue
+    // once the menu is open, so it is posted from a timer that fires there.
+    void altSpaceThen(HWND window, char letter) {
+        letterFor_ = {window, letter};
+        SetTimer(nullptr, 0, 50, postLetter);
+        SendMessageA(window, WM_SYSCOMMAND, SC_KEYMENU, ' ');
+        pump();
+    }
+    static void CALLBACK postLetter(HWND, UINT, UINT_PTR id, DWORD) {
+        KillTimer(nullptr, id);
+        PostMessageA(letterFor_.first, WM_CHAR, static_cast<WPARAM>(letterFor_.second), 0);
+    }
+    inline static std::pair<HWND, char> letterFor_;
     bool endedWithZero() { return pump(), ended_ && quitCode_ == 0; }
 
     HWND result() const { return owned(kResultClass); }

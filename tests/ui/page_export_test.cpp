@@ -44,18 +44,6 @@ protected:
         ProgramTest::TearDown();
     }
     static std::string page() { return desktopFile("대회 결과.html"); }
-    // Alt+Space, then W, as event_file_test.cpp does it: the letter is
-    // posted from a timer that fires inside the menu's loop.
-    void altSpaceW(HWND window) {
-        window_ = window;
-        SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR id, DWORD) {
-            KillTimer(nullptr, id);
-            PostMessageA(window_, WM_CHAR, 'w', 0);
-        });
-        SendMessageA(window, WM_SYSCOMMAND, SC_KEYMENU, ' ');
-        pump();
-    }
-    inline static HWND window_ = nullptr;
 };
 
 TEST_F(PageExportTest, TheCommandLinesPageOpenedOrItsPlaceTold) {
@@ -69,7 +57,7 @@ TEST_F(PageExportTest, TheCommandLinesPageOpenedOrItsPlaceTold) {
     wsprintfA(suggested, "대회 %s.json", currentEvent().drawnAt.substr(0, 10).c_str());
     const std::string eventFile = desktopFile(suggested);
 
-    altSpaceW(result());
+    altSpaceThen(result(), 'w');
     EXPECT_EQ(boxes.takeLog(), "");
     const std::string written = fileContents(page());
     EXPECT_EQ(written, cliPage(eventFile));
@@ -82,14 +70,14 @@ TEST_F(PageExportTest, TheCommandLinesPageOpenedOrItsPlaceTold) {
     gBrowserOpens = false;
     SendMessageA(result(), WM_SYSCOMMAND, IDM_ENTER_RESULTS, 0);
     HWND standings = FindWindowA(kStandingsClass, nullptr);
-    altSpaceW(standings);
+    altSpaceThen(standings, 'w');
     char whereItIs[1024];
     wsprintfA(whereItIs, STR_PAGE_SAVED, page().c_str());
     EXPECT_EQ(boxes.takeLog(), told(whereItIs));
 
     HANDLE locked = CreateFileA(page().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     results().set({2, 1}, {2, 0});
-    altSpaceW(standings);
+    altSpaceThen(standings, 'w');
     EXPECT_EQ(boxes.takeLog(), told(STR_PAGE_IN_USE));
     CloseHandle(locked);
     EXPECT_EQ(fileContents(page()), written);
