@@ -97,6 +97,14 @@ TEST_F(SeedingWindowTest, PastedRowsKeepTheirPotsAndTagsAndDrawAsTheCommandLine)
     openWindow();
     expectGolden("seeding-window", controlDump(window()) + rows());
     drawTheExample();
+    // The autosave opened again brings back the choice, the pots and the tags.
+    const std::string marked = rows();
+    boxes.answerNextWith(IDYES);
+    ASSERT_TRUE(openEventFile(main(), autosavePath()));
+    openWindow();
+    EXPECT_EQ(rows(), marked);
+    EXPECT_EQ(SendMessageA(at(IDC_SEEDING_CHECK), BM_GETCHECK, 0, 0), BST_CHECKED);
+    EXPECT_EQ(exportFileText(assignment(), host()), cp949(fileContents(ROSTERLOOM_TEST_DATA "/readme-seeded.txt")));
 }
 
 // Marked one by one from the keyboard, with one more participant marked and
