@@ -18,6 +18,7 @@
 #include "cli/results_file.h"
 #include "engine/list_host.h"
 #include "engine/pairing.h"
+#include "fuzz/latin1.h"
 #include "page/page.h"
 #include "standings/standings_text.h"
 #include "text/export_text.h"
@@ -221,16 +222,6 @@ void checkKnockOutPlaces(const rl::GroupStandings& g) {
         require(stillIn || s.rank > 0, "members still in come first");
         stillIn = s.rank == 0;
     }
-}
-
-// Every byte a character of its own, so that any fuzzed name converts.
-std::optional<std::string> latin1(std::string_view bytes) {
-    std::string out;
-    for (unsigned char c : bytes) {
-        if (c >= 0x80) out += static_cast<char>(0xC0 | c >> 6);
-        out += static_cast<char>(c >= 0x80 ? 0x80 | (c & 0x3F) : c);
-    }
-    return out;
 }
 
 // Names are escaped on the page: the page of the same event with every name

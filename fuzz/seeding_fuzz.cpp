@@ -8,6 +8,7 @@
 
 #include "engine/seeding.h"
 #include "event/event.h"
+#include "fuzz/latin1.h"
 #include "resources/seeding.h"
 #include "tests/seed_rules.h"
 
@@ -18,26 +19,6 @@ void require(bool condition, const char* what) {
         std::fprintf(stderr, "invariant broken: %s\n", what);
         std::abort();
     }
-}
-
-// Every byte a character of its own, so that any tag converts both ways.
-std::optional<std::string> latin1(std::string_view bytes) {
-    std::string out;
-    for (unsigned char c : bytes) {
-        if (c >= 0x80) out += static_cast<char>(0xC0 | c >> 6);
-        out += static_cast<char>(c >= 0x80 ? 0x80 | (c & 0x3F) : c);
-    }
-    return out;
-}
-
-std::optional<std::string> fromLatin1(std::string_view utf8) {
-    std::string out;
-    for (std::size_t i = 0; i < utf8.size(); ++i) {
-        const auto c = static_cast<unsigned char>(utf8[i]);
-        if (c < 0x80) out += static_cast<char>(c);
-        else if (i + 1 < utf8.size()) out += static_cast<char>((c & 0x03) << 6 | (utf8[++i] & 0x3F));
-    }
-    return out;
 }
 
 void checkEventFile(const rl::AssignmentState& state, rl::ListHost& host, const rl::Seeding& seeding) {

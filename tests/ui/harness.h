@@ -296,6 +296,17 @@ protected:
     HWND owned(const char* wanted) const { return ownedWindows(wanted).empty() ? nullptr : ownedWindows(wanted)[0]; }
     // Handles what waits in the queue, noting the end of the loop.
     void pump() { ended_ = ended_ || pumpMessages(&quitCode_); }
+    // What a copy in another program leaves: CF_TEXT only, pasted into a field.
+    void paste(int fieldId, const std::string& text) {
+        ASSERT_TRUE(OpenClipboard(main()));
+        EmptyClipboard();
+        HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+        CopyMemory(GlobalLock(data), text.c_str(), text.size() + 1);
+        GlobalUnlock(data);
+        EXPECT_NE(SetClipboardData(CF_TEXT, data), nullptr);
+        CloseClipboard();
+        SendMessageA(item(fieldId), WM_PASTE, 0, 0);
+    }
     // A system command chosen from the keyboard: Alt+Space opens the system
     // menu, then the letter. Wine's menu loop reads the letter from the queue
     // once the menu is open, so it is posted from a timer that fires there.

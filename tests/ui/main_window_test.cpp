@@ -25,17 +25,6 @@ bool allSelected(HWND edit) {
 
 class MainWindowTest : public ProgramTest {
 protected:
-    // What a copy in another program leaves: CF_TEXT only.
-    void paste(int fieldId, const std::string& text) {
-        ASSERT_TRUE(OpenClipboard(main()));
-        EmptyClipboard();
-        HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
-        CopyMemory(GlobalLock(data), text.c_str(), text.size() + 1);
-        GlobalUnlock(data);
-        EXPECT_NE(SetClipboardData(CF_TEXT, data), nullptr);
-        CloseClipboard();
-        SendMessageA(item(fieldId), WM_PASTE, 0, 0);
-    }
     // Each list under its caption with its field, then the boxes shown since.
     std::string shown() {
         std::string s;

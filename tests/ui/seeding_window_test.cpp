@@ -50,17 +50,6 @@ protected:
         pump();
         ASSERT_NE(window(), nullptr);
     }
-    // What a copy from a spreadsheet leaves: CF_TEXT, cells between tabs.
-    void paste(const std::string& text) {
-        ASSERT_TRUE(OpenClipboard(main()));
-        EmptyClipboard();
-        HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
-        CopyMemory(GlobalLock(data), text.c_str(), text.size() + 1);
-        GlobalUnlock(data);
-        EXPECT_NE(SetClipboardData(CF_TEXT, data), nullptr);
-        CloseClipboard();
-        SendMessageA(item(IDC_PARTICIPANT_FIELD), WM_PASTE, 0, 0);
-    }
     void chooseRow(int row) {
         SendMessageA(at(IDC_SEEDING_LIST), LB_SETSEL, FALSE, -1);
         SendMessageA(at(IDC_SEEDING_LIST), LB_SETSEL, TRUE, row);
@@ -92,7 +81,7 @@ TEST_F(SeedingWindowTest, PastedRowsKeepTheirPotsAndTagsAndDrawAsTheCommandLine)
     click(IDC_SEEDING_CHECK, window());
     std::string rowsText;
     for (const Row& row : kExample) rowsText += std::string(row.name) + "\t" + row.pot + "\t" + row.tag + "\r\n";
-    paste(rowsText);
+    paste(IDC_PARTICIPANT_FIELD, rowsText);
     EXPECT_EQ(listEntries(item(IDC_PARTICIPANT_LIST)).at(0), "김하늘");  // the names alone
     openWindow();
     expectGolden("seeding-window", controlDump(window()) + rows());
@@ -133,7 +122,7 @@ TEST_F(SeedingWindowTest, MarksSetInTheWindowFollowTheirParticipants) {
 TEST_F(SeedingWindowTest, APotLargerThanTheGroupsIsRefused) {
     openWindow();
     click(IDC_SEEDING_CHECK, window());
-    paste("a\t1\r\nb\t1\r\nc\t1\r\n");
+    paste(IDC_PARTICIPANT_FIELD, "a\t1\r\nb\t1\r\nc\t1\r\n");
     setGroups(2, 2);
     click(IDC_ASSIGN);
     char text[256];
