@@ -1,0 +1,54 @@
+#pragma once
+// The changes a program makes to an event after its draw. The window program
+// keeps its event as one value and changes it only through these, then saves
+// it; the tests walk random sequences of them. Each change leaves an event
+// that the event file writes and reads back as it is. Portable.
+#include <string>
+#include <vector>
+
+#include "event/event.h"
+
+namespace rl::event {
+
+// Whether a match of the groups or of the playoff (group kPlayoffGroup) can
+// take `score` now. While the playoff stands, the groups' results it was
+// made from are fixed: GroupsLocked.
+enum class ChangeProblem { None, GroupsLocked, NoPlayoff, Result };
+struct ResultCheck {
+    ChangeProblem problem = ChangeProblem::None;
+    ResultProblem result = ResultProblem::None;  // with ChangeProblem::Result
+    bool ok() const { return problem == ChangeProblem::None; }
+};
+ResultCheck checkEventResult(const Event& event, MatchKey key, Score score);
+
+// The later results whose players come from the match's winner: what
+// clearing the match, or giving it another winner, takes away.
+std::vector<MatchKey> laterResults(const Event& event, MatchKey key);
+// Whether `score` would give the match another winner than its result has.
+bool changesWinner(const Event& event, MatchKey key, Score score);
+
+// Enters the result (after checkEventResult); a new winner takes the later
+// results with it. A group's settled orders that no longer settle a tie go.
+void recordResult(Event& event, MatchKey key, Score score);
+// The result and the later ones that depended on it; false when there was none.
+bool clearResult(Event& event, MatchKey key);
+
+// Puts members sharing a rank in the given order, in place of an earlier
+// order of the same members; false (nothing changed) when it settles no tie.
+bool settleTie(Event& event, const SettledOrder& order);
+
+// Makes the playoff from the groups, keeping the settled orders that decide
+// something for its size; the refusal (empty when made).
+PlayoffRefusal makePlayoff(Event& event, int perGroup, bool thirdPlace);
+// The playoff, its results and every settled order go.
+void undoPlayoff(Event& event);
+
+// Every result, the playoff's included: what an evening has entered.
+int resultCount(const Event& event);
+
+// What the standings window writes as "순위표.txt" and what rosterloom-cli
+// writes for the event once anything is entered: the export, every group's
+// table (settled members marked) and the playoff once made. CP949.
+std::string eventStandingsText(const Event& event);
+
+}  // namespace rl::event

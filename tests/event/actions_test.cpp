@@ -1,0 +1,120 @@
+// Whatever the window program does to its event, the file it writes opens
+// again as the same event, and rosterloom-cli gives the window's text for it.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <sstream>
+
+#include "cases.h"
+#include "cli/front_end.h"
+#include "cli/run.h"
+#include "event/actions.h"
+#include "event_walk.h"
+#include "text/export_text.h"
+
+namespace rl::event {
+namespace {
+
+std::string readFile(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+// rosterloom-cli --event on the file, its text as written to a file.
+std::string cliText(const std::string& eventBytes) {
+    // ctest runs the test programs side by side: a folder of this one's own.
+    const auto folder = std::filesystem::temp_directory_path() / "rosterloom-event-walk";
+    std::filesystem::create_directories(folder);
+    const auto file = folder / "event.json";
+    const auto out = folder / "text.txt";
+    std::ofstream(file, std::ios::binary) << eventBytes;
+    EXPECT_EQ(cli::runCli({"--event", file.string(), "--output", out.string()}), 0);
+    return readFile(out);
+}
+
+bool anythingEntered(const Event& event) {
+    return resultCount(event) > 0 || !event.playoff.settled.empty() || event.playoff.perGroup != 0;
+}
+
+void expectKeptWhole(const Event& event, const std::string& history) {
+    const FrontEnd frontEnd = cli::eventFrontEnd();
+    const auto bytes = writeEvent(event, frontEnd);
+    ASSERT_TRUE(bytes) << history;
+    const ReadOutcome read = readEvent(*bytes, frontEnd);
+    ASSERT_TRUE(read.ok()) << read.error << "\nafter:\n" << history << *bytes;
+    EXPECT_EQ(writeEvent(*read.event, frontEnd), bytes) << history;
+    ListHost host = hostFor(event);
+    const std::string expected = anythingEntered(event) ? eventStandingsText(event) : exportFileText(event.state, host);
+    EXPECT_EQ(cliText(*bytes), expected) << history;
+}
+
+TEST(EventChanges, EveryStateTheWindowReachesIsWrittenAndReadBackWhole) {
+    std::mt19937 generator(20261208);
+    const test::Pick pick = [&](unsigned n) { return static_cast<unsigned>(generator() % n); };
+    int walks = 0;
+    while (walks < 60) {
+        std::optional<Event> event = test::randomEvent(pick);
+        if (!event) continue;
+        ++walks;
+        std::string history = "a draw of " + std::to_string(event->participants.size()) + "\n";
+        expectKeptWhole(*event, history);
+        for (int step = 0; step < 40 && !testing::Test::HasFailure(); ++step) {
+            history += test::randomChange(*event, pick) + "\n";
+            expectKeptWhole(*event, history);
+        }
+        if (testing::Test::HasFailure()) return;
+    }
+}
+
+// An order settled before the playoff is part of the event; a result that
+// breaks its tie lets it go, and undoing the playoff takes every order.
+TEST(EventChanges, SettledOrdersFollowTheResults) {
+    ListHost host = test::hostFrom("players 4 groups 1 size 4 clock 3");
+    AssignmentState state;
+    ASSERT_EQ(assign(state, host), AssignOutcome::Assigned);
+    Event event = eventFromDraw(state, Results(), host, host.clock, std::nullopt, "2026-12-08T19:30:00");
+    const auto ties = tiesToSettle(event.state, event.results, kMaxPlayoffPlayers, {});
+    ASSERT_EQ(ties.size(), 1u);
+    std::vector<Pos> reversed(ties[0].members.rbegin(), ties[0].members.rend());
+    ASSERT_TRUE(settleTie(event, {0, reversed}));
+    EXPECT_FALSE(settleTie(event, {0, {reversed[0]}}));
+    ASSERT_TRUE(settleTie(event, {0, ties[0].members}));
+    ASSERT_EQ(event.playoff.settled.size(), 1u);
+    EXPECT_EQ(event.playoff.settled[0].order, ties[0].members);
+
+    ASSERT_TRUE(checkEventResult(event, {0, 1}, {2, 0}).ok());
+    recordResult(event, {0, 1}, {2, 0});
+    EXPECT_TRUE(event.playoff.settled.empty());
+    EXPECT_EQ(resultCount(event), 1);
+    EXPECT_TRUE(clearResult(event, {0, 1}));
+    EXPECT_FALSE(clearResult(event, {0, 1}));
+}
+
+// The playoff fixes the groups' results it was made from; its own results
+// count among the evening's.
+TEST(EventChanges, ThePlayoffLocksTheGroupsAndCountsItsResults) {
+    ListHost host = test::hostFrom("players 4 groups 2 size 2 clock 8");
+    AssignmentState state;
+    ASSERT_EQ(assign(state, host), AssignOutcome::Assigned);
+    Event event = eventFromDraw(state, Results(), host, host.clock, std::nullopt, "2026-12-08T19:30:00");
+    EXPECT_EQ(checkEventResult(event, {kPlayoffGroup, 1}, {1, 0}).problem, ChangeProblem::NoPlayoff);
+    EXPECT_FALSE(makePlayoff(event, 1, false).empty());
+    for (int g = 0; g < 2; ++g) recordResult(event, {g, 1}, {1, 0});
+    ASSERT_TRUE(makePlayoff(event, 1, false).empty());
+    EXPECT_EQ(checkEventResult(event, {0, 1}, {0, 1}).problem, ChangeProblem::GroupsLocked);
+    const ResultCheck tie = checkEventResult(event, {kPlayoffGroup, 1}, {1, 1});
+    EXPECT_EQ(tie.problem, ChangeProblem::Result);
+    EXPECT_EQ(tie.result, ResultProblem::Tie);
+    recordResult(event, {kPlayoffGroup, 1}, {0, 2});
+    EXPECT_EQ(resultCount(event), 3);
+    undoPlayoff(event);
+    EXPECT_EQ(resultCount(event), 2);
+    EXPECT_EQ(event.playoff.perGroup, 0);
+}
+
+}  // namespace
+}  // namespace rl::event

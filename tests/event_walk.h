@@ -1,0 +1,118 @@
+#pragma once
+// Random events and random sequences of the changes the window program makes
+// to them, driven by any source of choices: a seeded generator in the
+// property test, the fuzzer's bytes in the fuzz target.
+#include <algorithm>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "engine/list_host.h"
+#include "engine/seeding.h"
+#include "event/actions.h"
+#include "event/event.h"
+
+namespace rl::test {
+
+// pick(n): a choice from 0 to n - 1 (n > 0).
+using Pick = std::function<unsigned(unsigned)>;
+
+// Names that share spellings on purpose: two participants of one name must
+// still keep their own pot, tag and place. CP949.
+inline const char* const kNamePool[] = {"최유리", "Red Fox", "Kim", "Kim", "이 재동", "박성준", "July", "Boxer"};
+inline const char* const kTagPool[] = {"", "", "KT", "SKT T1", "Zerg", "팀 리퀴드"};
+inline const char* const kTitlePool[] = {nullptr, u8"봄 리그", u8"Friday Cup #3", u8"\"따옴표\" & <꺾쇠>"};
+
+// A drawn event, or nothing when the picks asked for a draw the engine
+// refuses (the caller picks again).
+inline std::optional<event::Event> randomEvent(const Pick& pick) {
+    ListHost host;
+    const int groups = 1 + static_cast<int>(pick(4));
+    const int size = 1 + static_cast<int>(pick(5));
+    const int players = 1 + static_cast<int>(pick(static_cast<unsigned>(groups * size)));
+    for (int i = 0; i < players; ++i) {
+        std::string name = kNamePool[pick(std::size(kNamePool))];
+        if (pick(3) != 0) name += std::to_string(i);  // mostly distinct, some shared
+        host.participants.push_back(name);
+    }
+    const int maps = static_cast<int>(pick(5));
+    for (int i = 0; i < maps; ++i) host.maps.push_back("Map " + std::to_string(i));
+    host.mapsEnabled = maps > 0 && pick(2);
+    host.equalMaps = pick(2);
+    host.tournament = pick(2);
+    host.spreadVacancies = pick(3) != 0;
+    host.groupCountText = std::to_string(groups);
+    host.groupSizeText = std::to_string(size);
+    host.clock = pick(1u << 30);
+
+    Seeding seeding;
+    const bool seeded = pick(3) == 0;
+    for (int i = 0; seeded && i < players; ++i) {
+        seeding.pots.push_back(pick(3) == 0 ? 1 + static_cast<int>(pick(static_cast<unsigned>(size))) : 0);
+        seeding.tags.push_back(kTagPool[pick(std::size(kTagPool))]);
+    }
+    AssignmentState state;
+    SeedRefusal refusal;
+    const AssignOutcome outcome = seeded ? assignSeeded(state, host, seeding, refusal) : assign(state, host);
+    if (outcome != AssignOutcome::Assigned) return std::nullopt;
+    event::Event event = event::eventFromDraw(state, Results(), host, host.clock, std::nullopt, "2026-12-08T19:30:00");
+    event.seeded = seeded;
+    if (seeded) event.seeding = seeding;
+    if (const char* title = kTitlePool[pick(std::size(kTitlePool))]) event.title = title;
+    return event;
+}
+
+// A match of the groups or of the playoff, and a score for it.
+inline MatchKey randomMatch(const event::Event& event, const Pick& pick) {
+    const bool playoff = event.playoff.perGroup != 0 && pick(2);
+    if (playoff) return {kPlayoffGroup, 1 + static_cast<int>(pick(2 * kMaxPlayoffPlayers))};
+    const int group = static_cast<int>(pick(static_cast<unsigned>(event.state.settings.groupCount)));
+    const int matches = event.state.matchCount.empty() ? 0 : event.state.matchCount[static_cast<std::size_t>(group)];
+    return {group, 1 + static_cast<int>(pick(static_cast<unsigned>(std::max(matches, 1))))};
+}
+
+inline Score randomScore(const Pick& pick) {
+    return {static_cast<int>(pick(4)), static_cast<int>(pick(4))};
+}
+
+// One change, as a user could make it in the window; what it was, for a
+// failure's message.
+inline std::string randomChange(event::Event& event, const Pick& pick) {
+    switch (pick(8)) {
+    case 0: {
+        const MatchKey key = randomMatch(event, pick);
+        event::clearResult(event, key);
+        return "clear " + std::to_string(key.group) + "/" + std::to_string(key.number);
+    }
+    case 1: {
+        const int depth = event.playoff.perGroup ? event.playoff.perGroup : kMaxPlayoffPlayers;
+        const auto ties = tiesToSettle(event.state, event.results, depth, {});
+        if (ties.empty()) return "no tie";
+        TieToSettle tie = ties[pick(static_cast<unsigned>(ties.size()))];
+        for (std::size_t i = tie.members.size(); i > 1; --i) std::swap(tie.members[i - 1], tie.members[pick(static_cast<unsigned>(i))]);
+        const bool settled = event::settleTie(event, {tie.group, tie.members});
+        return "settle " + std::to_string(tie.group) + (settled ? "" : " (refused)");
+    }
+    case 2: {
+        static constexpr int kSizes[] = {1, 2, 4};
+        const int perGroup = kSizes[pick(3)];
+        const bool made = event::makePlayoff(event, perGroup, pick(2)).empty();
+        return "playoff " + std::to_string(perGroup) + (made ? "" : " (refused)");
+    }
+    case 3:
+        if (pick(4) != 0) return "kept playoff";
+        event::undoPlayoff(event);
+        return "undo playoff";
+    default: {
+        const MatchKey key = randomMatch(event, pick);
+        const Score score = randomScore(pick);
+        if (!event::checkEventResult(event, key, score).ok()) return "refused result";
+        event::recordResult(event, key, score);
+        return "result " + std::to_string(key.group) + "/" + std::to_string(key.number) + " " +
+               std::to_string(score.first) + ":" + std::to_string(score.second);
+    }
+    }
+}
+
+}  // namespace rl::test
