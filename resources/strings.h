@@ -32,6 +32,7 @@
 #define IDS_RESUME_QUESTION       25
 #define IDS_AUTOSAVE_REFUSED      26
 #define IDS_AUTOSAVE_NOT_MOVED    27
+#define IDS_AUTOSAVE_ELSEWHERE    28
 
 /* The event's page on the Desktop: ids 60 to 69. */
 #define IDS_PAGE_SAVED            60
@@ -75,6 +76,7 @@
 #define STR_AUTOSAVE_FAILED       "진행 중인 대회를 자동 저장할 수 없습니다.\n프로그램은 계속되지만, 끝내기 전에 시스템 메뉴(Alt+스페이스)의 '대회 저장'으로 저장해 두세요."
 #define STR_RESUME_QUESTION       "끝나지 않은 대회가 자동 저장되어 있습니다.\n배정한 때: %s\n기록된 경기 결과: %d개\n\n이 대회를 이어서 하시겠습니까?\n('아니요'를 누르면 이 대회는 '지난 대회' 폴더로 옮겨집니다.)"
 #define STR_AUTOSAVE_REFUSED      "자동 저장된 대회를 열 수 없어 '지난 대회' 폴더로 옮겼습니다.\n%s"
+#define STR_AUTOSAVE_ELSEWHERE    "이 프로그램의 다른 창이 진행 중인 대회를 자동 저장하고 있습니다.\n그 대회는 그대로 두고, 이 창의 대회는 따로 자동 저장합니다."
 #define STR_AUTOSAVE_NOT_MOVED    "자동 저장된 지난 대회를 '지난 대회' 폴더로 옮길 수 없습니다.\n다음 배정이 그 자리에 저장됩니다."
 
 #define STR_PAGE_SAVED            "바탕 화면의 '대회 결과.html' 파일에 웹 페이지를 저장했습니다.\n이 파일을 열 웹 브라우저가 없습니다.\n파일 위치: %s"

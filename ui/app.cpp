@@ -1,5 +1,7 @@
 #include "ui/app.h"
 
+#include <string>
+
 #include "resources/ids.h"
 #include "resources/strings.h"
 
@@ -140,26 +142,65 @@ void openOrRecentre(HWND& window, HWND owner, const WindowLook& look) {
                              appInstance(), nullptr);
 }
 
-int showStringBox(HWND owner, int stringId, UINT buttons) {
-    char text[256] = {};
+void onModalClosing(HWND window, HWND& handle) {
+    HWND owner = GetWindow(window, GW_OWNER);
+    if (owner) EnableWindow(owner, TRUE);
+    setDialogWindow(nullptr);
+    handle = nullptr;
+    if (owner) SetActiveWindow(owner);
+}
+
+LRESULT keepModalFocus(HWND window, WPARAM wParam, HWND& remembered, int firstId) {
+    HWND focus = GetFocus();
+    if (LOWORD(wParam) == WA_INACTIVE && focus && IsChild(window, focus)) remembered = focus;
+    else if (LOWORD(wParam) != WA_INACTIVE) SetFocus(IsChild(window, remembered) ? remembered : GetDlgItem(window, firstId));
+    return 0;
+}
+
+bool openModal(HWND& handle, HWND owner, const WindowLook& look, WNDPROC procedure) {
+    if (isOpen(handle)) {
+        SetActiveWindow(handle);
+        return false;
+    }
+    if (!ensurePopupClass(look.className, procedure)) return false;
+    openOrRecentre(handle, owner, look);
+    if (!isOpen(handle)) return false;
+    EnableWindow(owner, FALSE);
+    setDialogWindow(handle);
+    return true;
+}
+
+std::string loadedString(int stringId) {
+    char text[1024] = {};  // longer than any string of the table
     LoadStringA(appInstance(), static_cast<UINT>(stringId), text, sizeof text);
-    return MessageBoxA(owner, text, STR_APP_CAPTION, buttons);
+    return text;
+}
+
+int showTextBox(HWND owner, const std::string& text, UINT buttons) {
+    return MessageBoxA(owner, text.c_str(), STR_APP_CAPTION, buttons);
+}
+
+int showStringBox(HWND owner, int stringId, UINT buttons) {
+    return showTextBox(owner, loadedString(stringId), buttons);
 }
 
 int showStringBox(HWND owner, int stringId, UINT buttons, int number) {
-    char format[256] = {};
-    LoadStringA(appInstance(), static_cast<UINT>(stringId), format, sizeof format);
     char text[1024] = {};  // as much as wsprintfA ever writes
-    wsprintfA(text, format, number);
-    return MessageBoxA(owner, text, STR_APP_CAPTION, buttons);
+    wsprintfA(text, loadedString(stringId).c_str(), number);
+    return showTextBox(owner, text, buttons);
 }
 
+// The text goes in whole, whatever its length or its '%' signs.
 int showStringBox(HWND owner, int stringId, UINT buttons, const std::string& text, int number) {
-    char format[256] = {};
-    LoadStringA(appInstance(), static_cast<UINT>(stringId), format, sizeof format);
-    char shown[1024] = {};  // as much as wsprintfA ever writes; a longer text is cut, never overrun
-    wsprintfA(shown, format, text.c_str(), number);
-    return MessageBoxA(owner, shown, STR_APP_CAPTION, buttons);
+    const std::string format = loadedString(stringId);
+    std::string shown;
+    for (std::size_t i = 0; i < format.size(); ++i) {
+        const bool mark = format[i] == '%' && i + 1 < format.size();
+        if (mark && format[i + 1] == 's') shown += text, ++i;
+        else if (mark && format[i + 1] == 'd') shown += std::to_string(number), ++i;
+        else shown += format[i];
+    }
+    return showTextBox(owner, shown, buttons);
 }
 
 int listCount(HWND list) { return static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0)); }

@@ -11,6 +11,7 @@
 
 #include "engine/assignment.h"
 #include "engine/seeding.h"
+#include "event/actions.h"
 #include "event/event.h"
 #include "standings/playoff.h"
 #include "standings/results.h"
@@ -46,6 +47,12 @@ struct ControlRow {
     ControlLayout layout;
 };
 template <typename Control, std::size_t N>
+bool createRows(HWND window, const ControlRow<Control> (&rows)[N]) {
+    for (const auto& row : rows)
+        if (!createControl(window, row.layout)) return false;
+    return true;
+}
+template <typename Control, std::size_t N>
 constexpr bool rowsInEnumOrder(const ControlRow<Control> (&rows)[N]) {
     for (std::size_t i = 0; i < N; ++i)
         if (static_cast<std::size_t>(rows[i].which) != i) return false;
@@ -70,6 +77,14 @@ int runMessageLoop();
 // A small window that Tab, Enter, Escape and mnemonics move through as in a
 // dialog; null when none is open.
 void setDialogWindow(HWND window);
+// A small window that waits for its owner like a dialog: opened once (an open
+// one is brought to the front: false), the owner disabled until it closes.
+bool openModal(HWND& handle, HWND owner, const WindowLook& look, WNDPROC procedure);
+// Its WM_DESTROY: the owner enabled and active again, the handle forgotten.
+void onModalClosing(HWND window, HWND& handle);
+// Its WM_ACTIVATE, as a dialog's: the focus leaves with the window (for a
+// message box, say) and comes back to the same control.
+LRESULT keepModalFocus(HWND window, WPARAM wParam, HWND& remembered, int firstId);
 // A popup's class registered on its first opening; one that an earlier
 // opening registered is kept.
 bool ensurePopupClass(const char* name, WNDPROC procedure);
@@ -93,35 +108,50 @@ int showStringBox(HWND owner, int stringId, UINT buttons);
 int showStringBox(HWND owner, int stringId, UINT buttons, int number);
 // The same with a text (%s) and a number (%d) filled in, in that order.
 int showStringBox(HWND owner, int stringId, UINT buttons, const std::string& text, int number = 0);
+// A box captioned with the program's name holding `text` as it is.
+int showTextBox(HWND owner, const std::string& text, UINT buttons);
+// The string table's text, the program's one way to it.
+std::string loadedString(int stringId);
 int listCount(HWND list);
 
 // --- main window (main_window.cpp)
 LRESULT CALLBACK mainWindowProc(HWND, UINT, WPARAM, LPARAM);
 HWND createMainWindow();  // hidden; placed by its creation
-AssignmentState& assignment();
-Host& host();  // the engine's view of the main window's controls
+Host& host();  // the engine's view of the main window's controls, for a draw
 // Rewrites the list captions with their entry counts.
 constexpr int kParticipantCaption = 1;
 constexpr int kMapCaption = 2;
 void refreshListCaptions(int flags);
-// The results entered for the standing assignment; they go with it.
-Results& results();
-// The playoff made from those results (perGroup 0: none yet) and the
-// settled orders of ties; they go with the results.
-Playoff& playoff();
-// The clock the standing draw was seeded with: the event's seed.
-std::uint32_t drawSeed();
-// The result window's "cancel": the assignment and its results are let go,
-// the inputs unlocked and the result window closed (and the standings
-// window it owns with it).
+// The result window's "cancel": the event is let go, the inputs unlocked and
+// the result window closed (and the standings window it owns with it).
 void cancelAssignment(HWND resultWindow);
 HBRUSH whiteBrush();
-// An event read from a file put in place of whatever the window held: both
-// lists, every setting, the lock that follows an assignment, and its results.
-void restoreEvent(const event::Event& event);
+// An event put in place of whatever the window held: both lists, every
+// setting and the lock that follows an assignment.
+void showEventInputs(const event::Event& event);
 bool listsHoldNames();
 // A draw follows the clock; tests fix it to repeat one. Empty: the real clock.
 void setClockForTesting(std::optional<std::uint32_t> clock);
+
+// --- the event (event_state.cpp): the one value that every window shows and
+// that is saved, autosaved and made a page. It changes only through the
+// functions below, each of which autosaves after the change.
+const event::Event& theEvent();
+const AssignmentState& assignment();  // theEvent().state
+Host& eventHost();  // the event's names and settings, for its texts
+// The event file it was opened from or saved as; empty when none.
+const std::wstring& eventFile();
+void noteEventFile(const std::wstring& path);
+// A draw just made, or an event opened from a file, becomes the event.
+void takeEvent(HWND owner, event::Event event, const std::wstring& file = {});
+// The assignment is let go, with everything entered since (the autosave is
+// the caller's to keep or remove).
+void letEventGo(int releaseFlags);
+void recordEventResult(HWND owner, MatchKey key, Score score);
+void clearEventResult(HWND owner, MatchKey key);
+void settleEventTie(HWND owner, const SettledOrder& order);
+PlayoffRefusal makeEventPlayoff(HWND owner, int perGroup, bool thirdPlace);
+void undoEventPlayoff(HWND owner);
 
 // --- entry fields (entry_field.cpp)
 bool registerEntryFieldClass();
@@ -137,15 +167,14 @@ LRESULT CALLBACK standingsWindowProc(HWND, UINT, WPARAM, LPARAM);
 // Opens the window on the group, or brings the open one to the front on it.
 void showStandingsWindow(HWND owner, int group);
 
-// --- the playoff's windows (playoff_window.cpp)
+// --- the playoff's window (playoff_window.cpp)
 // Opens the window that makes the playoff; `made` is called once it is.
 void showPlayoffWindow(HWND owner, void (*made)());
+
+// --- the tie's window (settle_window.cpp)
 // Opens the window that settles the first shared rank of the group's table;
 // `settled` is called once it is.
 void showSettleWindow(HWND owner, int group, void (*settled)());
-// A box captioned with the program's name holding `text` as it is.
-int showTextBox(HWND owner, const std::string& text, UINT buttons);
-std::string loadedString(int stringId);
 
 // --- seeding window (seeding_window.cpp)
 LRESULT CALLBACK seedingWindowProc(HWND, UINT, WPARAM, LPARAM);
@@ -174,24 +203,26 @@ const char* helpText();  // the loaded help text, or null while none is loaded
 // --- the event's files (event_file.cpp): open, save and the autosave
 const event::FrontEnd& eventFrontEnd();
 void beginEventSession();  // a new main window: a failed autosave is told again
-// A draw just made: the event takes its seed and time from the clock.
-void noteNewDraw(std::uint32_t clock);
 // Asks first when something would be replaced, then reads and restores the
 // file, or says why it cannot; false when nothing changed.
 bool openEventFile(HWND owner, const std::wstring& path);
 void openEventWithDialog(HWND owner);
 void saveEventWithDialog(HWND owner);
-// After every change of the assignment or its results: the event on disk,
-// whole, in %APPDATA%\Rosterloom\autosave.json. A failure is told once.
+// After every change of the event: the event on disk, whole, in
+// %APPDATA%\Rosterloom\autosave.json. A failure is told once.
 void autosaveEvent(HWND owner);
 void removeAutosave();
 std::wstring autosavePath();  // empty when there is no application-data folder
+// The start takes the first autosave that no other running copy holds; the
+// main window's end lets it go.
+void releaseAutosaveSlot();
 // At start: the autosave of an evening that did not end is offered, then the
 // file named on the command line (if any) is opened.
 void openAtStart(HWND main, const std::wstring& commandLineFile);
-// The event as it stands, and the name of the event file it was last opened
-// from or saved as (UTF-8, no folder, no ".json"); empty when there is none.
-event::Event currentEvent();
+// "YYYY-MM-DDTHH:MM:SS", local time: when a draw seeded by `clock` was made.
+std::string drawTimeText(std::uint32_t clock);
+// The name of the event file the event was last opened from or saved as
+// (UTF-8, no folder, no ".json"); empty when there is none.
 std::string eventFileTitle();
 // Whole or not at all: a new file beside the target, flushed, then moved in its place.
 bool replaceFileWhole(const std::wstring& path, const std::string& bytes);

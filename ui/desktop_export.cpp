@@ -53,9 +53,9 @@ bool writeChunks(HANDLE file, const std::vector<std::string>& chunks) {
 
 // The table chunk, then each group's.
 std::vector<std::string> exportChunks() {
-    std::vector<std::string> chunks{exportTableText(assignment(), host())};
+    std::vector<std::string> chunks{exportTableText(assignment(), eventHost())};
     for (int g = 0; g < assignment().settings.groupCount; ++g)
-        chunks.push_back(exportGroupText(assignment(), host(), g));
+        chunks.push_back(exportGroupText(assignment(), eventHost(), g));
     return chunks;
 }
 

@@ -7,6 +7,7 @@
 #include <commdlg.h>
 #include <shlobj.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <optional>
 #include <string>
@@ -21,21 +22,19 @@ namespace rl::ui {
 namespace {
 
 constexpr wchar_t kProgramFolder[] = L"\\Rosterloom";
-constexpr wchar_t kAutosaveName[] = L"\\autosave.json";
+constexpr wchar_t kAutosaveName[] = L"\\autosave";
+constexpr int kAutosaveSlots = 9;  // copies of the program running at once, each with its own autosave
 constexpr wchar_t kPastEventsFolder[] = L"\\지난 대회";
 constexpr char kFilter[] = "대회 파일 (*.json)\0*.json\0";
 constexpr UINT kCodePage949 = 949;
 
-// How the event in memory came to be; kept beside the assignment, since the
-// engine's state knows nothing of clocks or texts.
-struct Origin {
-    std::uint32_t seed = 0;
-    std::optional<std::string> seedText;
-    std::string drawnAt;
-    std::wstring file;  // the event file last opened or saved; empty: none
-};
-Origin gOrigin;
 bool gAutosaveFailureTold = false;  // once a session is enough
+// This copy's autosave: slot 1 is "autosave.json", slot n "autosave-n.json".
+// A copy holds its slot's lock file open while it runs, so another copy
+// takes the next slot instead of offering, moving or overwriting this one's;
+// the system closes the lock when the process ends, however it ends.
+int gAutosaveSlot = 0;  // 0: none taken yet
+HANDLE gAutosaveLock = INVALID_HANDLE_VALUE;
 
 event::FrontEnd makeFrontEnd() {
     event::FrontEnd frontEnd;
@@ -146,11 +145,13 @@ std::optional<event::Event> readEventFile(HWND owner, const std::wstring& path) 
 }
 
 // As if the draw had just been made and the results typed in.
-void putInPlace(HWND owner, const event::Event& opened) {
-    restoreEvent(opened);
-    gOrigin = Origin{opened.seed, opened.seedText, opened.drawnAt, {}};
+void putInPlace(HWND owner, event::Event opened, const std::wstring& file) {
+    closeResultWindow();
+    letEventGo(kReleaseOnCancel);
+    showEventInputs(opened);
+    restoreSeeding(opened.seeded, opened.seeding);
+    takeEvent(owner, std::move(opened), file);
     showResultWindow(mainWindow());
-    autosaveEvent(owner);
 }
 
 // Under the draw's date and time, beside any earlier one of the same name.
@@ -186,11 +187,28 @@ void offerAutosave(HWND main) {
         return;
     }
     const event::Event& kept = *read.event;
-    const int resultCount = static_cast<int>(kept.results.all().size());
-    if (showStringBox(main, IDS_RESUME_QUESTION, MB_YESNO, shownDrawTime(kept.drawnAt), resultCount) == IDYES)
-        putInPlace(main, kept);
+    const int results = event::resultCount(kept);
+    if (showStringBox(main, IDS_RESUME_QUESTION, MB_YESNO, shownDrawTime(kept.drawnAt), results) == IDYES)
+        putInPlace(main, kept, {});
     else if (!moveToPastEvents(path, kept.drawnAt))
         showStringBox(main, IDS_AUTOSAVE_NOT_MOVED, MB_OK);
+}
+
+std::wstring slotPath(int slot, const wchar_t* extension) {
+    const std::wstring number = slot == 1 ? L"" : L"-" + std::to_wstring(slot);
+    return programFolder() + kAutosaveName + number + extension;
+}
+
+// The first slot whose lock no other copy holds; kept until the main window
+// ends. -1 when every slot is held, 0 when there is no folder for them.
+int takeAutosaveSlot() {
+    if (gAutosaveSlot != 0 || programFolder().empty() || !ensureFolder(programFolder())) return gAutosaveSlot;
+    for (int slot = 1; slot <= kAutosaveSlots; ++slot) {
+        gAutosaveLock = CreateFileW(slotPath(slot, L".lock").c_str(), GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,
+                                    FILE_ATTRIBUTE_NORMAL | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+        if (gAutosaveLock != INVALID_HANDLE_VALUE) return gAutosaveSlot = slot;
+    }
+    return gAutosaveSlot = -1;
 }
 
 OPENFILENAMEA dialogFor(HWND owner, char* file, const std::optional<std::string>& desktop, const char* title) {
@@ -216,32 +234,23 @@ const event::FrontEnd& eventFrontEnd() {
 
 void beginEventSession() { gAutosaveFailureTold = false; }
 
-event::Event currentEvent() {
-    event::Event event =
-        event::eventFromDraw(assignment(), results(), host(), gOrigin.seed, gOrigin.seedText, gOrigin.drawnAt);
-    event.playoff = playoff();
-    event.seeded = seededDrawOn();
-    if (event.seeded) event.seeding = currentSeeding();
-    return event;
-}
-
 std::string eventFileTitle() {
-    const int size = static_cast<int>(gOrigin.file.size());
-    std::string utf8(gOrigin.file.size() * 3, '\0');
+    const std::wstring& file = eventFile();
+    const int size = static_cast<int>(file.size());
+    std::string utf8(file.size() * 3, '\0');
     utf8.resize(static_cast<std::size_t>(
-        WideCharToMultiByte(CP_UTF8, 0, gOrigin.file.data(), size, utf8.data(), size * 3, nullptr, nullptr)));
+        WideCharToMultiByte(CP_UTF8, 0, file.data(), size, utf8.data(), size * 3, nullptr, nullptr)));
     return page::titleFromFileName(utf8);
 }
 
-void noteNewDraw(std::uint32_t clock) { gOrigin = Origin{clock, std::nullopt, localTimeText(fileTimeOf(clock)), {}}; }
+std::string drawTimeText(std::uint32_t clock) { return localTimeText(fileTimeOf(clock)); }
 
 bool openEventFile(HWND owner, const std::wstring& path) {
     const std::optional<event::Event> opened = readEventFile(owner, path);
     if (!opened) return false;
     const bool somethingHeld = assignment().assigned() || listsHoldNames();
     if (somethingHeld && showStringBox(owner, IDS_CONFIRM_OPEN, MB_YESNO) != IDYES) return false;
-    putInPlace(owner, *opened);
-    gOrigin.file = path;
+    putInPlace(owner, *opened, path);
     return true;
 }
 
@@ -255,25 +264,32 @@ void openEventWithDialog(HWND owner) {
 
 void saveEventWithDialog(HWND owner) {
     char file[MAX_PATH] = {};
-    std::snprintf(file, sizeof file, "대회 %s.json", gOrigin.drawnAt.substr(0, 10).c_str());
+    std::snprintf(file, sizeof file, "대회 %s.json", theEvent().drawnAt.substr(0, 10).c_str());
     const std::optional<std::string> desktop = desktopFolder(owner);
     OPENFILENAMEA dialog = dialogFor(owner, file, desktop, "대회 저장");
     dialog.Flags |= OFN_OVERWRITEPROMPT;
     if (!GetSaveFileNameA(&dialog)) return;
-    const std::optional<std::string> bytes = event::writeEvent(currentEvent(), eventFrontEnd());
+    const std::optional<std::string> bytes = event::writeEvent(theEvent(), eventFrontEnd());
     if (!bytes || !replaceFileWhole(widePath(file), *bytes)) showStringBox(owner, IDS_EVENT_NOT_SAVED, MB_OK);
-    else gOrigin.file = widePath(file);
+    else noteEventFile(widePath(file));
 }
 
+// Before the start has taken a slot (a test's window, say), the first one.
 std::wstring autosavePath() {
-    const std::wstring folder = programFolder();
-    return folder.empty() ? folder : folder + kAutosaveName;
+    if (programFolder().empty() || gAutosaveSlot < 0) return {};
+    return slotPath(std::max(gAutosaveSlot, 1), L".json");
+}
+
+void releaseAutosaveSlot() {
+    if (gAutosaveLock != INVALID_HANDLE_VALUE) CloseHandle(gAutosaveLock);
+    gAutosaveLock = INVALID_HANDLE_VALUE;
+    gAutosaveSlot = 0;
 }
 
 // What is in memory is never touched here, whatever the disk does.
 void autosaveEvent(HWND owner) {
     if (!assignment().assigned()) return;
-    const std::optional<std::string> bytes = event::writeEvent(currentEvent(), eventFrontEnd());
+    const std::optional<std::string> bytes = event::writeEvent(theEvent(), eventFrontEnd());
     const std::wstring path = autosavePath();
     const bool saved = bytes && !path.empty() && ensureFolder(programFolder()) && replaceFileWhole(path, *bytes);
     if (saved || gAutosaveFailureTold) return;
@@ -287,6 +303,8 @@ void removeAutosave() {
 }
 
 void openAtStart(HWND main, const std::wstring& commandLineFile) {
+    const int slot = takeAutosaveSlot();
+    if (slot > 1 || slot < 0) showStringBox(main, IDS_AUTOSAVE_ELSEWHERE, MB_OK);
     offerAutosave(main);
     if (!commandLineFile.empty()) openEventFile(main, commandLineFile);
 }

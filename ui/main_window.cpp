@@ -93,10 +93,6 @@ constexpr int kNumberTextCapacity = 50;  // at most 49 characters are read
 HWND gControls[ControlCount] = {};
 HBRUSH gWhiteBrush = nullptr;
 bool gAssigned = false;
-AssignmentState gAssignment;
-Results gResults;  // belongs to gAssignment: released with it
-Playoff gPlayoff;  // made from gResults; released with them
-std::uint32_t gSeed = 0;  // the clock the standing draw was drawn at
 
 HWND control(Control which) { return gControls[which]; }
 
@@ -273,18 +269,27 @@ LRESULT onCreate(HWND window) {
 }
 
 void onDestroy() {
-    gResults = Results();
-    gPlayoff = Playoff();
-    releaseAssignment(gAssignment, kReleaseOnExit);
+    letEventGo(kReleaseOnExit);
+    releaseAutosaveSlot();
     releaseHelpText();  // flag 8's share: the help text is the window program's
     PostQuitMessage(0);
+}
+
+// The event of a draw just made: the lists and settings it was drawn from,
+// the second that seeded it, and the pots and tags it was seeded with.
+event::Event drawnEvent(const AssignmentState& drawn, std::uint32_t clock) {
+    event::Event event = event::eventFromDraw(drawn, Results(), gHost, clock, std::nullopt, drawTimeText(clock));
+    event.seeded = seededDrawOn();
+    if (event.seeded) event.seeding = currentSeeding();
+    return event;
 }
 
 // False when there is no assignment to show: the engine said why, or memory
 // ran out and the program is ending.
 bool assignNow(HWND window) {
+    AssignmentState drawn;
     gHost.beginDraw();
-    const AssignOutcome outcome = assignWithSeeding(gAssignment, gHost);
+    const AssignOutcome outcome = assignWithSeeding(drawn, gHost);
     gHost.endDraw();
     switch (outcome) {
     case AssignOutcome::Rejected:
@@ -297,10 +302,8 @@ bool assignNow(HWND window) {
     case AssignOutcome::Assigned:
         break;
     }
-    gSeed = gHost.lastClock_;
     setInputStates(kAssignmentLock, true);
-    noteNewDraw(gHost.lastClock_);
-    autosaveEvent(window);
+    takeEvent(window, drawnEvent(drawn, gHost.lastClock_));
     return true;
 }
 
@@ -374,38 +377,25 @@ HWND createMainWindow() {
                            appInstance(), nullptr);
 }
 
-AssignmentState& assignment() { return gAssignment; }
-Results& results() { return gResults; }
-Playoff& playoff() { return gPlayoff; }
-std::uint32_t drawSeed() { return gSeed; }
 Host& host() { return gHost; }
 HBRUSH whiteBrush() { return gWhiteBrush; }
 void setClockForTesting(std::optional<std::uint32_t> clock) { gHost.fixedClock_ = clock; }
 
 void cancelAssignment(HWND resultWindow) {
     removeAutosave();
-    gResults = Results();
-    gPlayoff = Playoff();
-    releaseAssignment(gAssignment, kReleaseOnCancel);
+    letEventGo(kReleaseOnCancel);
     setInputStates(kAssignmentLock, false);
     DestroyWindow(resultWindow);
 }
 
 bool listsHoldNames() { return listCount(control(ParticipantList)) > 0 || listCount(control(MapList)) > 0; }
 
-void restoreEvent(const event::Event& event) {
-    closeResultWindow();
-    gResults = Results();
-    releaseAssignment(gAssignment, kReleaseOnCancel);
+void showEventInputs(const event::Event& event) {
     fillList(ParticipantList, event.participants);
     fillList(MapList, event.maps);
     restoreSeeding(event.seeded, event.seeding);
     refreshListCaptions(kParticipantCaption | kMapCaption);
     showSettings(event.state.settings);
-    gAssignment = event.state;
-    gResults = event.results;
-    gPlayoff = event.playoff;
-    gSeed = event.seed;
     setInputStates(kAssignmentLock, true);
 }
 

@@ -38,7 +38,7 @@ bool isPageCommand(WPARAM sysCommand) { return (sysCommand & 0xFFF0) == IDM_SAVE
 // Written whole or not at all, like the export; where no browser opens the
 // file, the message says where it is.
 void savePage(HWND owner) {
-    const std::optional<std::string> page = page::eventPage(currentEvent(), host(), eventFrontEnd(), eventFileTitle());
+    const std::optional<std::string> page = page::eventPage(theEvent(), eventHost(), eventFrontEnd(), eventFileTitle());
     const int written = page ? writeDesktopFile(owner, kPageFile, {*page}) : kPageFile.noAccess;
     if (written != kPageFile.done) {
         showStringBox(owner, written, MB_OK);

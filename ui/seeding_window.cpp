@@ -23,21 +23,21 @@ enum Control {
     PotLabel, PotField, TagLabel, TagField, ApplyButton, HintLine, CloseButton, ControlCount
 };
 
-constexpr DWORD kRowsStyle = WS_VSCROLL | LBS_NOTIFY | LBS_USETABSTOPS | LBS_EXTENDEDSEL | LBS_NOINTEGRALHEIGHT;
+constexpr DWORD kRowsStyle = WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_USETABSTOPS | LBS_EXTENDEDSEL | LBS_NOINTEGRALHEIGHT;
 
 constexpr ControlRow<Control> kControls[] = {
-    {SeededCheck, {"Button", "시드 배정 사용", 0, BS_AUTOCHECKBOX, 20, 12, 200, 20, IDC_SEEDING_CHECK}},
+    {SeededCheck, {"Button", "시드 배정 사용", 0, BS_AUTOCHECKBOX | WS_TABSTOP, 20, 12, 200, 20, IDC_SEEDING_CHECK}},
     {NameHeading, {"Static", "참가자", 0, SS_LEFT, 24, 42, 150, 18, -1}},
     {PotHeading, {"Static", "시드", 0, SS_LEFT, 182, 42, 50, 18, -1}},
     {TagHeading, {"Static", "소속", 0, SS_LEFT, 250, 42, 100, 18, -1}},
     {ParticipantRows, {"ListBox", nullptr, WS_EX_STATICEDGE, kRowsStyle, 20, 60, 340, 190, IDC_SEEDING_LIST}},
     {PotLabel, {"Static", "시드:", 0, SS_LEFT, 20, 266, 45, 20, -1}},
-    {PotField, {"Edit", "", WS_EX_CLIENTEDGE, ES_NUMBER | ES_CENTER, 66, 262, 36, 24, IDC_SEEDING_POT}},
+    {PotField, {"Edit", "", WS_EX_CLIENTEDGE, ES_NUMBER | ES_CENTER | WS_TABSTOP, 66, 262, 36, 24, IDC_SEEDING_POT}},
     {TagLabel, {"Static", "소속:", 0, SS_LEFT, 114, 266, 45, 20, -1}},
-    {TagField, {"Edit", "", WS_EX_CLIENTEDGE, ES_AUTOHSCROLL, 160, 262, 125, 24, IDC_SEEDING_TAG}},
-    {ApplyButton, {"Button", "적용", 0, 0, 295, 261, 65, 26, IDC_SEEDING_APPLY}},
+    {TagField, {"Edit", "", WS_EX_CLIENTEDGE, ES_AUTOHSCROLL | WS_TABSTOP, 160, 262, 125, 24, IDC_SEEDING_TAG}},
+    {ApplyButton, {"Button", "적용", 0, WS_TABSTOP, 295, 261, 65, 26, IDC_SEEDING_APPLY}},
     {HintLine, {"Static", "시드는 1부터 그룹 당 인원까지", 0, SS_LEFTNOWORDWRAP, 20, 301, 270, 20, -1}},
-    {CloseButton, {"Button", "닫기", 0, 0, 295, 296, 65, 26, IDC_SEEDING_CLOSE}},
+    {CloseButton, {"Button", "닫기", 0, WS_TABSTOP, 295, 296, 65, 26, IDC_SEEDING_CLOSE}},
 };
 static_assert(std::size(kControls) == ControlCount && rowsInEnumOrder(kControls),
               "row i of kControls must be control i");
@@ -45,8 +45,6 @@ static_assert(std::size(kControls) == ControlCount && rowsInEnumOrder(kControls)
 constexpr WindowLook kLook{kSeedingClass, "Rosterloom::Seeding", WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU,
                            {380, 335}};
 
-// Tab walks these in turn; Enter in a field applies, Escape closes.
-constexpr Control kTabOrder[] = {SeededCheck, ParticipantRows, PotField, TagField, ApplyButton, CloseButton};
 
 struct Mark {
     int pot = 0;
@@ -55,7 +53,6 @@ struct Mark {
 
 HWND gWindow = nullptr;
 HWND gControls[ControlCount] = {};
-WNDPROC gDefaultProcedures[ControlCount] = {};
 std::map<LPARAM, Mark> gMarks;  // by the participant entry's item data; 0 holds none
 LPARAM gNextKey = 1;
 bool gSeeded = false;
@@ -181,46 +178,6 @@ void onApply() {
 
 void onSeededClicked() { gSeeded = SendMessageA(control(SeededCheck), BM_GETCHECK, 0, 0) == BST_CHECKED; }
 
-void moveFocus(Control from, bool back) {
-    const int count = static_cast<int>(std::size(kTabOrder));
-    int at = 0;
-    while (at < count && kTabOrder[at] != from) ++at;
-    for (int step = 1; step <= count; ++step) {
-        const Control next = kTabOrder[((at + (back ? -step : step)) % count + count) % count];
-        if (IsWindowEnabled(control(next))) {
-            SetFocus(control(next));
-            return;
-        }
-    }
-}
-
-Control controlOf(HWND window) {
-    for (int i = 0; i < ControlCount; ++i)
-        if (gControls[i] == window) return static_cast<Control>(i);
-    return ControlCount;
-}
-
-// The keys of every control that takes the focus: Tab and Shift+Tab walk,
-// Enter applies the fields (or presses the focused button), Escape closes.
-LRESULT CALLBACK keysProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    const Control which = controlOf(window);
-    if (message == WM_KEYDOWN && wParam == VK_TAB) {
-        moveFocus(which, GetKeyState(VK_SHIFT) < 0);
-        return 0;
-    }
-    if (message == WM_KEYDOWN && wParam == VK_ESCAPE) {
-        DestroyWindow(gWindow);
-        return 0;
-    }
-    if (message == WM_KEYDOWN && wParam == VK_RETURN) {
-        if (which == CloseButton) DestroyWindow(gWindow);
-        else if (which != SeededCheck) onApply();
-        return 0;
-    }
-    if (message == WM_CHAR && (wParam == '\t' || wParam == '\r' || wParam == 0x1B)) return 0;  // no beep
-    return CallWindowProcA(gDefaultProcedures[which], window, message, wParam, lParam);
-}
-
 // The list's tab stops under the pot and tag headings. It counts them in
 // quarters of its font's average character width, which the font decides.
 void alignColumnsWithHeadings() {
@@ -243,12 +200,6 @@ bool createControls(HWND window) {
         gControls[i] = createControl(window, kControls[i].layout);
         if (!gControls[i]) return false;
     }
-    for (Control focusable : kTabOrder) {
-        const auto procedure = reinterpret_cast<LONG_PTR>(keysProc);
-        gDefaultProcedures[focusable] =
-            reinterpret_cast<WNDPROC>(SetWindowLongPtrA(control(focusable), GWLP_WNDPROC, procedure));
-        if (!gDefaultProcedures[focusable]) return false;
-    }
     SendMessageA(control(PotField), EM_LIMITTEXT, 1, 0);
     SendMessageA(control(TagField), EM_LIMITTEXT, kMaxTagBytes, 0);
     alignColumnsWithHeadings();
@@ -268,18 +219,23 @@ LRESULT onCommand(WPARAM wParam) {
     const int id = LOWORD(wParam);
     if (code == BN_CLICKED && id == IDC_SEEDING_CHECK) onSeededClicked();
     else if (code == BN_CLICKED && id == IDC_SEEDING_APPLY) onApply();
-    else if (code == BN_CLICKED && id == IDC_SEEDING_CLOSE) DestroyWindow(gWindow);
+    else if (code == BN_CLICKED && (id == IDC_SEEDING_CLOSE || id == IDCANCEL)) DestroyWindow(gWindow);
     else if (code == LBN_SELCHANGE && id == IDC_SEEDING_LIST) showChosenMark();
     return 0;
 }
 
-// The participants may have changed in the main window meanwhile.
+// The participants may have changed in the main window meanwhile. While it
+// is active, the message loop gives it a dialog's keys: Tab and Shift+Tab
+// walk, Enter applies the fields (or presses the focused button), Escape closes.
 LRESULT onActivate(HWND window, WPARAM wParam, LPARAM lParam) {
-    if (LOWORD(wParam) != WA_INACTIVE) refresh(selectedRows());
+    const bool active = LOWORD(wParam) != WA_INACTIVE;
+    setDialogWindow(active ? window : nullptr);
+    if (active) refresh(selectedRows());
     return DefWindowProcA(window, WM_ACTIVATE, wParam, lParam);
 }
 
 LRESULT onDestroy() {
+    setDialogWindow(nullptr);
     gWindow = nullptr;  // a later handle of the same value is not this window
     for (HWND& c : gControls) c = nullptr;
     return 0;
@@ -293,6 +249,7 @@ LRESULT CALLBACK seedingWindowProc(HWND window, UINT message, WPARAM wParam, LPA
     case WM_DESTROY: return onDestroy();
     case WM_COMMAND: return onCommand(wParam);
     case WM_ACTIVATE: return onActivate(window, wParam, lParam);
+    case DM_GETDEFID: return MAKELRESULT(IDC_SEEDING_APPLY, DC_HASDEFID);
     default: return DefWindowProcA(window, message, wParam, lParam);
     }
 }

@@ -67,18 +67,21 @@ int gMatch = 0;  // the chosen match's number; 0 while none can be chosen
 
 HWND control(Control which) { return gControls[which]; }
 
-bool playoffMade() { return playoff().perGroup != 0; }
+const event::Event& shown() { return theEvent(); }
+bool playoffMade() { return shown().playoff.perGroup != 0; }
 // The chooser's entry after the groups, there once the playoff is made.
 bool onPlayoff() { return gGroup == assignment().settings.groupCount; }
 
-PlayoffBracket currentPlayoff() { return playoffBracket(assignment(), results(), playoff(), drawSeed(), host()); }
+PlayoffBracket currentPlayoff() {
+    return playoffBracket(shown().state, shown().results, shown().playoff, shown().seed, eventHost());
+}
 
 std::vector<MatchState> chosenMatches() {
-    return onPlayoff() ? currentPlayoff().matches : groupStandings(assignment(), results(), gGroup).matches;
+    return onPlayoff() ? currentPlayoff().matches : groupStandings(shown().state, shown().results, gGroup).matches;
 }
 
 // The chosen bracket's results and the key of its chosen match.
-Results& chosenResults() { return onPlayoff() ? playoff().results : results(); }
+const Results& chosenResults() { return onPlayoff() ? shown().playoff.results : shown().results; }
 MatchKey chosenKey() { return {onPlayoff() ? kPlayoffGroup : gGroup, gMatch}; }
 
 // A player as known now, or the match whose winner (or, for a third-place
@@ -87,7 +90,7 @@ std::string playerText(Pos player, int from, bool loser) {
     std::string text;
     if (player == kNone && from > 0 && loser) text = "<" + std::to_string(from) + "경기 패자>";
     else if (player == kNone && from > 0) pieces::appendWinnerOf(text, from);
-    else if (player != kNone) text = nameOf(host(), ListKind::Participants, player);
+    else if (player != kNone) text = nameOf(eventHost(), ListKind::Participants, player);
     return text;
 }
 
@@ -123,8 +126,8 @@ void showChosenMatch(const std::vector<MatchState>& matches) {
 // The playoff's matches, its table and the final standings; or a group's
 // table, its settled members marked.
 std::string chosenText() {
-    if (onPlayoff()) return playoffText(assignment(), results(), playoff(), currentPlayoff(), host());
-    return standingsGroupText(assignment(), results(), host(), gGroup, playoff().settled);
+    if (onPlayoff()) return playoffText(shown().state, shown().results, shown().playoff, currentPlayoff(), eventHost());
+    return standingsGroupText(shown().state, shown().results, eventHost(), gGroup, shown().playoff.settled);
 }
 
 // Everything shown follows the results at once.
@@ -190,17 +193,11 @@ int refusalMessage(ResultProblem problem) {
     }
 }
 
-bool firstWins(const Score& s) { return s.first > s.second; }
-
-// The later results that the match's winner played in are let go with it;
-// the user is asked first when there are any. False: the user said no.
-bool dropLaterResults(HWND window, MatchKey key, int question) {
-    const std::vector<int> later = onPlayoff() ? playoffDependents(currentPlayoff(), playoff(), key.number)
-                                               : dependentResults(assignment(), results(), key);
-    if (later.empty()) return true;
-    if (showStringBox(window, question, MB_YESNO, static_cast<int>(later.size())) != IDYES) return false;
-    for (int number : later) chosenResults().clear({key.group, number});
-    return true;
+// The later results that the match's winner played in go with it; the user
+// is asked first when there are any. False: the user said no.
+bool mayDropLaterResults(HWND window, MatchKey key, int question) {
+    const std::vector<MatchKey> later = event::laterResults(shown(), key);
+    return later.empty() || showStringBox(window, question, MB_YESNO, static_cast<int>(later.size())) == IDYES;
 }
 
 // While the playoff stands, the groups' results it was made from stay.
@@ -210,10 +207,7 @@ bool groupsLocked(HWND window) {
     return true;
 }
 
-ResultProblem checkChosen(Score score) {
-    return onPlayoff() ? checkPlayoffResult(currentPlayoff(), gMatch, score)
-                       : checkResult(assignment(), results(), chosenKey(), score);
-}
+ResultProblem checkChosen(Score score) { return event::checkEventResult(shown(), chosenKey(), score).result; }
 
 void onRecord(HWND window) {
     if (gMatch == 0 || groupsLocked(window)) return;
@@ -228,30 +222,28 @@ void onRecord(HWND window) {
         return;
     }
     // A new winner would leave the later results scored for the wrong player.
-    const Score* before = chosenResults().find(key);
-    if (before && firstWins(*before) != firstWins(score) && !dropLaterResults(window, key, IDS_CONFIRM_CHANGE_WINNER))
+    if (event::changesWinner(shown(), key, score) && !mayDropLaterResults(window, key, IDS_CONFIRM_CHANGE_WINNER))
         return;
-    chosenResults().set(key, score);
+    recordEventResult(window, key, score);
     refresh();
-    autosaveEvent(window);
 }
 
 void onClear(HWND window) {
     const MatchKey key = chosenKey();
     if (gMatch == 0 || !chosenResults().find(key) || groupsLocked(window) ||
-        !dropLaterResults(window, key, IDS_CONFIRM_CLEAR_LATER))
+        !mayDropLaterResults(window, key, IDS_CONFIRM_CLEAR_LATER))
         return;
-    chosenResults().clear(key);
+    clearEventResult(window, key);
     refresh();
-    autosaveEvent(window);
 }
 
 // What rosterloom-cli writes for the same event, chunk by chunk.
 void onWrite(HWND window) {
-    std::vector<std::string> chunks{exportFileText(assignment(), host())};
-    for (int g = 0; g < assignment().settings.groupCount; ++g)
-        chunks.push_back(standingsGroupText(assignment(), results(), host(), g, playoff().settled));
-    if (playoffMade()) chunks.push_back(playoffText(assignment(), results(), playoff(), currentPlayoff(), host()));
+    std::vector<std::string> chunks{exportFileText(shown().state, eventHost())};
+    for (int g = 0; g < shown().state.settings.groupCount; ++g)
+        chunks.push_back(standingsGroupText(shown().state, shown().results, eventHost(), g, shown().playoff.settled));
+    if (playoffMade())
+        chunks.push_back(playoffText(shown().state, shown().results, shown().playoff, currentPlayoff(), eventHost()));
     showStringBox(window, writeDesktopFile(window, kStandingsFile, chunks), MB_OK);
 }
 
@@ -298,11 +290,10 @@ void onTieSettled() { refresh(); }
 
 // Undone after asking: its results and the settled orders go with it.
 void undoPlayoff(HWND window) {
-    const auto played = static_cast<int>(playoff().results.all().size());
+    const auto played = static_cast<int>(shown().playoff.results.all().size());
     if (showStringBox(window, IDS_CONFIRM_UNDO_PLAYOFF, MB_YESNO, played) != IDYES) return;
     const bool wasShown = onPlayoff();
-    playoff() = Playoff();
-    autosaveEvent(window);
+    undoEventPlayoff(window);
     SendMessageA(control(GroupChooser), CB_DELETESTRING, static_cast<WPARAM>(assignment().settings.groupCount), 0);
     showPlayoffItem();
     chooseGroup(wasShown ? 0 : gGroup);

@@ -181,6 +181,66 @@ TEST_F(EventFileTest, AnEveningOutlivesSavingOpeningTheCommandLineAndAKill) {
     EXPECT_EQ(evening(), later);
 }
 
+// A tie settled in the real program before any playoff, the program killed:
+// the next start takes the evening back with the tie still settled, and the
+// standings file is the command line's text of the autosave. A titled event
+// keeps its title through opening, saving and reopening.
+TEST_F(EventFileTest, ASettledTieAndTheTitleOutliveAKill) {
+    addParticipants(8);
+    setGroups(2, 4);
+    ASSERT_TRUE(openResult());
+    record(standings(), 0, 1, "2", "0");
+    SendMessageA(main(), WM_SYSCOMMAND, IDM_SAVE_EVENT, 0);
+    boxes.takeLog();
+    const std::string titled = desktopFile("titled.json");
+    const PROCESS_INFORMATION titler =
+        start(ROSTERLOOM_CLI, "--event \"" + savedPath() + "\" --title \"봄 리그\" --format json --output \"" + titled + "\"");
+    WaitForSingleObject(titler.hProcess, 30000);
+    killProcess(titler);
+    removeAutosave();
+    endProgram();
+
+    const PROCESS_INFORMATION program = start(ROSTERLOOM_EXE, "\"" + titled + "\"");
+    HWND shown = windowOf(kResultClass);
+    ASSERT_TRUE(shown);
+    PostMessageA(shown, WM_SYSCOMMAND, IDM_ENTER_RESULTS, 0);
+    HWND table = windowOf(kStandingsClass);
+    ASSERT_TRUE(table);
+    pick(table, IDC_STANDINGS_GROUP, CB_SETCURSEL, 0, CBN_SELCHANGE);
+    PostMessageA(table, WM_SYSCOMMAND, IDM_SETTLE_TIE, 0);
+    HWND tie = windowOf("SettleWnd");
+    ASSERT_TRUE(tie);
+    sendTo(tie, WM_COMMAND, MAKEWPARAM(IDC_TIE_DOWN, BN_CLICKED), 0);
+    sendTo(tie, WM_COMMAND, MAKEWPARAM(IDC_SETTLE, BN_CLICKED), 0);
+    killProcess(program);
+
+    const std::string autosave = fileContents(narrow(autosavePath()));
+    EXPECT_NE(autosave.find("\"settled\""), std::string::npos) << autosave;
+    EXPECT_NE(autosave.find(u8"\"title\": \"봄 리그\""), std::string::npos) << autosave;
+    const std::string cliText = desktopFile("cli.txt");
+    const PROCESS_INFORMATION cli = start(ROSTERLOOM_CLI, "--event \"" + narrow(autosavePath()) + "\" --output \"" + cliText + "\"");
+    WaitForSingleObject(cli.hProcess, 30000);
+    killProcess(cli);
+
+    restart();
+    boxes.answerNextWith(IDYES);
+    openAtStart(main(), L"");
+    pump();
+    boxes.takeLog();
+    ASSERT_TRUE(theEvent().title);
+    EXPECT_EQ(*theEvent().title, u8"봄 리그");
+    const std::string left = evening();
+    const std::string written = left.substr(left.find("순위표.txt\n") + 11);
+    EXPECT_NE(written.find("(결정)"), std::string::npos) << written;
+    EXPECT_EQ(written, fileContents(cliText));
+
+    SendMessageA(main(), WM_SYSCOMMAND, IDM_SAVE_EVENT, 0);
+    boxes.takeLog();
+    const std::string resaved = fileContents(savedPath());
+    EXPECT_NE(resaved.find(u8"\"title\": \"봄 리그\""), std::string::npos) << resaved;
+    DeleteFileA(titled.c_str());
+}
+
 // A refused file, an open the user declines and a disk that fails change
 // nothing the program holds; a failed autosave is told once a session; the
 // autosave goes with a confirmed cancel; an evening not taken back, or not
@@ -228,7 +288,7 @@ TEST_F(EventFileTest, NothingHeldIsLostWhateverTheFileOrTheDisk) {
         ASSERT_TRUE(openResult());
         record(standings(), 0, 1, "2", "1");
         EXPECT_EQ(boxes.takeLog(), told(STR_AUTOSAVE_FAILED));
-        EXPECT_EQ(results().all().size(), 1u);
+        EXPECT_EQ(theEvent().results.all().size(), 1u);
         SetEnvironmentVariableW(L"APPDATA", appData().c_str());
         RemoveDirectoryW(autosave.c_str());
         setFileWriterForTesting(nullptr);

@@ -49,12 +49,12 @@ protected:
 TEST_F(PageExportTest, TheCommandLinesPageOpenedOrItsPlaceTold) {
     prepareExample();
     ASSERT_TRUE(openResult());
-    results().set({0, 1}, {2, 1});
-    results().set({1, 1}, {0, 2});
+    recordEventResult(main(), {0, 1}, {2, 1});
+    recordEventResult(main(), {1, 1}, {0, 2});
     SendMessageA(main(), WM_SYSCOMMAND, IDM_SAVE_EVENT, 0);  // the dialog takes its suggested name
     boxes.takeLog();
     char suggested[MAX_PATH];
-    wsprintfA(suggested, "대회 %s.json", currentEvent().drawnAt.substr(0, 10).c_str());
+    wsprintfA(suggested, "대회 %s.json", theEvent().drawnAt.substr(0, 10).c_str());
     const std::string eventFile = desktopFile(suggested);
 
     altSpaceThen(result(), 'w');
@@ -76,7 +76,7 @@ TEST_F(PageExportTest, TheCommandLinesPageOpenedOrItsPlaceTold) {
     EXPECT_EQ(boxes.takeLog(), told(whereItIs));
 
     HANDLE locked = CreateFileA(page().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-    results().set({2, 1}, {2, 0});
+    recordEventResult(main(), {2, 1}, {2, 0});
     altSpaceThen(standings, 'w');
     EXPECT_EQ(boxes.takeLog(), told(STR_PAGE_IN_USE));
     CloseHandle(locked);

@@ -86,10 +86,10 @@ protected:
             for (int id : {IDC_RECORD, IDC_CLEAR_RESULT}) s += IsWindowEnabled(at(id)) ? " on" : " off";
             s += GetActiveWindow() == window() ? " active\n" : "\n";
             for (const std::string& line : listEntries(at(IDC_MATCH_LIST))) s += "  " + readable(line) + "\n";
-            EXPECT_EQ(windowText(at(IDC_STANDINGS_EDIT)), standingsGroupText(assignment(), results(), host(), group));
+            EXPECT_EQ(windowText(at(IDC_STANDINGS_EDIT)), standingsGroupText(assignment(), theEvent().results, host(), group));
         }
         s += "results";
-        for (const auto& [key, score] : results().all())
+        for (const auto& [key, score] : theEvent().results.all())
             s += " " + std::string(1, 'A' + key.group) + std::to_string(key.number) + " " + std::to_string(score.first) +
                  ":" + std::to_string(score.second);
         return s + "\n" + boxes.takeLog();
@@ -137,7 +137,7 @@ TEST_F(StandingsWindowTest, EachFileIsWhatTheCommandLineWritesOrTheUserIsToldWhy
     ASSERT_EQ(assign(drawn, cli), AssignOutcome::Assigned);
     const struct { HWND window; int button; std::string path, file; const char *done, *inUse, *noAccess; } files[] = {{result(), IDC_EXPORT, desktopFile("조배정결과.txt"), exportFileText(drawn, cli), STR_EXPORT_DONE,
                   STR_EXPORT_IN_USE, STR_EXPORT_NO_ACCESS},
-                 {window(), IDC_WRITE_STANDINGS, path, standingsFileText(drawn, results(), cli), STR_STANDINGS_DONE,
+                 {window(), IDC_WRITE_STANDINGS, path, standingsFileText(drawn, theEvent().results, cli), STR_STANDINGS_DONE,
                   STR_STANDINGS_IN_USE, STR_STANDINGS_NO_ACCESS}};
     for (const auto& f : files) {
         SCOPED_TRACE(f.path);

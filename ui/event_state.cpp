@@ -1,0 +1,68 @@
+// The event the window program holds: one value, changed only here, and saved
+// after every change. The windows keep their handles and what they show;
+// what is saved, autosaved and made a page is this value, so nothing a
+// window knows can be left out of the file.
+#include "ui/app.h"  // windows.h first
+
+#include <utility>
+
+#include "engine/list_host.h"
+
+namespace rl::ui {
+namespace {
+
+event::Event gEvent;
+std::wstring gFile;  // the event file it was last opened from or saved as
+ListHost gHost;      // the event's lists and settings, for its texts
+
+void changed(HWND owner) {
+    gHost = event::hostFor(gEvent);
+    autosaveEvent(owner);
+}
+
+}  // namespace
+
+const event::Event& theEvent() { return gEvent; }
+const AssignmentState& assignment() { return gEvent.state; }
+Host& eventHost() { return gHost; }
+const std::wstring& eventFile() { return gFile; }
+void noteEventFile(const std::wstring& path) { gFile = path; }
+
+void takeEvent(HWND owner, event::Event event, const std::wstring& file) {
+    gEvent = std::move(event);
+    gFile = file;
+    changed(owner);
+}
+
+void letEventGo(int releaseFlags) {
+    releaseAssignment(gEvent.state, releaseFlags);
+    gEvent = event::Event();
+    gFile.clear();
+    gHost = ListHost();
+}
+
+void recordEventResult(HWND owner, MatchKey key, Score score) {
+    event::recordResult(gEvent, key, score);
+    changed(owner);
+}
+
+void clearEventResult(HWND owner, MatchKey key) {
+    if (event::clearResult(gEvent, key)) changed(owner);
+}
+
+void settleEventTie(HWND owner, const SettledOrder& order) {
+    if (event::settleTie(gEvent, order)) changed(owner);
+}
+
+PlayoffRefusal makeEventPlayoff(HWND owner, int perGroup, bool thirdPlace) {
+    PlayoffRefusal refusal = event::makePlayoff(gEvent, perGroup, thirdPlace);
+    if (refusal.empty()) changed(owner);
+    return refusal;
+}
+
+void undoEventPlayoff(HWND owner) {
+    event::undoPlayoff(gEvent);
+    changed(owner);
+}
+
+}  // namespace rl::ui
