@@ -264,6 +264,7 @@ LRESULT onCreate(HWND window) {
     DragAcceptFiles(window, TRUE);
     beginEventSession();
     addSeedingCommand(window);
+    restoreSeeding(false, {});  // a new window starts with a plain draw, as its empty list does
     SetFocus(control(ParticipantField));
     return 0;
 }

@@ -77,6 +77,12 @@ std::string narrow(const std::wstring& wide) {
 }
 // A dialog's line in the log: its title.
 std::string titleOf(const std::string& log) { return log.substr(0, log.find(':')); }
+BOOL CALLBACK keepLongestText(HWND child, LPARAM longest) {
+    const std::string text = textOf(child);
+    auto& kept = *reinterpret_cast<std::string*>(longest);
+    if (text.size() > kept.size()) kept = text;
+    return TRUE;
+}
 // "YYYY-MM-DD HH:MM:SS" of the test's clock.
 std::string localDrawTime() {
     const std::time_t clock = kClock;
@@ -317,6 +323,33 @@ TEST_F(EventFileTest, NothingHeldIsLostWhateverTheFileOrTheDisk) {
     WIN32_FIND_DATAA found{};
     HANDLE search = FindFirstFileA((past + "*.json").c_str(), &found);
     EXPECT_TRUE(FindNextFileA(search, &found) && !FindNextFileA(search, &found) && FindClose(search));  // two
+}
+
+// A second copy of the program started while the first keeps an evening:
+// it says so, and neither offers, moves nor overwrites the first one's
+// autosave, which the first goes on writing.
+TEST_F(EventFileTest, ASecondCopyLeavesTheFirstOnesAutosaveAlone) {
+    openAtStart(main(), L"");
+    prepareExample();
+    ASSERT_TRUE(openResult());
+    const std::string kept = fileContents(narrow(autosavePath()));
+    ASSERT_FALSE(kept.empty());
+    const PROCESS_INFORMATION second = start(ROSTERLOOM_EXE, "");
+    HWND box = nullptr;
+    for (int tries = 0; tries < 400 && !box; ++tries, Sleep(50)) {
+        HWND found = FindWindowA("#32770", "Rosterloom");
+        DWORD owner = 0;
+        GetWindowThreadProcessId(found, &owner);
+        if (owner == second.dwProcessId) box = found;
+    }
+    ASSERT_TRUE(box);
+    std::string said;  // the box's longest text: its message
+    EnumChildWindows(box, keepLongestText, reinterpret_cast<LPARAM>(&said));
+    EXPECT_EQ(said, STR_AUTOSAVE_ELSEWHERE);
+    killProcess(second);
+    EXPECT_EQ(fileContents(narrow(autosavePath())), kept);
+    record(standings(), 0, 1, "2", "1");
+    EXPECT_NE(fileContents(narrow(autosavePath())), kept);
 }
 
 // A writer of the autosave killed at random moments: what is left always

@@ -40,6 +40,13 @@ inline void pressKey(HWND window, WPARAM key) {
     SendMessageA(window, WM_KEYDOWN, key, 0);
     SendMessageA(window, WM_KEYUP, key, 0);
 }
+// A key pressed on a control of a window that the message loop gives a
+// dialog's keys, as the loop hands it over.
+inline bool dialogKey(HWND dialog, HWND focus, WPARAM key) {
+    if (GetFocus() != focus) SetFocus(focus);
+    MSG message{focus, WM_KEYDOWN, key, 0, 0, {}};
+    return GetFocus() == focus && IsDialogMessageA(dialog, &message);
+}
 // As a control reports to its window.
 inline void notify(HWND window, int id, int code) {
     SendMessageA(window, WM_COMMAND, MAKEWPARAM(id, code), reinterpret_cast<LPARAM>(GetDlgItem(window, id)));

@@ -57,9 +57,8 @@ protected:
         pump();
     }
     void dialogKey(HWND dialog, WPARAM key) {
-        MSG message{GetFocus(), WM_KEYDOWN, key, 0, 0, {}};
-        ASSERT_TRUE(IsChild(dialog, message.hwnd)) << "the focus is not in the window";
-        ASSERT_TRUE(IsDialogMessageA(dialog, &message));
+        ASSERT_TRUE(IsChild(dialog, GetFocus())) << "the focus is not in the window";
+        ASSERT_TRUE(test::dialogKey(dialog, GetFocus(), key));
     }
     void record(const std::string& step) {
         const int group = step[0] == 'P' ? assignment().settings.groupCount : step[0] - 'A';

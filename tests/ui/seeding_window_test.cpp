@@ -58,9 +58,10 @@ protected:
     // Typed into the fields and entered, as a person marks one participant.
     void mark(int row, const char* pot, const char* tag) {
         chooseRow(row);
+        SetFocus(at(IDC_SEEDING_TAG));  // as the person's Tab would; the window is active from here on
         SetWindowTextA(at(IDC_SEEDING_POT), pot);
         SetWindowTextA(at(IDC_SEEDING_TAG), tag);
-        pressKey(at(IDC_SEEDING_TAG), VK_RETURN);
+        ASSERT_TRUE(dialogKey(window(), at(IDC_SEEDING_TAG), VK_RETURN));
     }
     void drawTheExample() {
         setGroups(3, 4);
@@ -108,13 +109,13 @@ TEST_F(SeedingWindowTest, MarksSetInTheWindowFollowTheirParticipants) {
         if (i == 3) mark(row++, "1", "Zerg");
         mark(row, kExample[i].pot, kExample[i].tag);
     }
-    pressKey(at(IDC_SEEDING_TAG), VK_TAB);
+    ASSERT_TRUE(dialogKey(window(), at(IDC_SEEDING_TAG), VK_TAB));
     EXPECT_EQ(GetFocus(), at(IDC_SEEDING_APPLY));
     deleteEntries(IDC_PARTICIPANT_LIST, {3});
     openWindow();
     EXPECT_EQ(listEntries(at(IDC_SEEDING_LIST)).at(3), "Quill\t2\tZerg");
     click(IDC_SEEDING_CHECK, window());
-    pressKey(at(IDC_SEEDING_LIST), VK_ESCAPE);
+    ASSERT_TRUE(dialogKey(window(), at(IDC_SEEDING_LIST), VK_ESCAPE));
     EXPECT_EQ(window(), nullptr);
     drawTheExample();
 }
