@@ -239,6 +239,8 @@ std::string seedRefusalText(const SeedRefusal& r) {
     case IDS_SEED_POT_OVERFULL: std::snprintf(text, sizeof text, STR_SEED_POT_OVERFULL, r.pot, r.players, r.limit); break;
     case IDS_SEED_POT_NO_ROOM: std::snprintf(text, sizeof text, STR_SEED_POT_NO_ROOM, r.pot, r.players); break;
     case IDS_SEED_TAGS_NOT_SPREAD: return STR_SEED_TAGS_NOT_SPREAD;
+    case IDS_SEED_POT_NOT_NUMBER: std::snprintf(text, sizeof text, STR_SEED_POT_NOT_NUMBER, r.participant, r.limit); break;
+    case IDS_SEED_TAG_CONTROL: std::snprintf(text, sizeof text, STR_SEED_TAG_CONTROL, r.participant); break;
     default: break;
     }
     return text;
