@@ -37,11 +37,17 @@ void seededDraw(benchmark::State& run, bool pots, int teams) {
 void BM_SeededRaces(benchmark::State& run) { seededDraw(run, true, 3); }
 void BM_SeededTeamsOfFour(benchmark::State& run) { seededDraw(run, true, 16); }
 void BM_SeededTeamsOfFourNoPots(benchmark::State& run) { seededDraw(run, false, 16); }
+void BM_SeededTeamsOfFive(benchmark::State& run) { seededDraw(run, true, 13); }
+void BM_SeededTeamsOfFiveNoPots(benchmark::State& run) { seededDraw(run, false, 13); }
+void BM_SeededTeamsOfEight(benchmark::State& run) { seededDraw(run, true, 8); }
 void BM_SeededTeamsOfEightNoPots(benchmark::State& run) { seededDraw(run, false, 8); }
 
 BENCHMARK(BM_SeededRaces)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SeededTeamsOfFour)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SeededTeamsOfFourNoPots)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SeededTeamsOfFive)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SeededTeamsOfFiveNoPots)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SeededTeamsOfEight)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SeededTeamsOfEightNoPots)->Unit(benchmark::kMillisecond);
 
 }  // namespace

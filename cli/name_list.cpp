@@ -1,6 +1,7 @@
 #include "cli/name_list.h"
 
 #include "cli/encoding.h"
+#include "engine/seed_entry.h"
 
 namespace rl::cli {
 
@@ -53,28 +54,14 @@ std::string_view nextColumn(std::string_view& line) {
     return column;
 }
 
-// Blank or 1 to kMaxPot, plain digits.
-std::string checkPot(std::string_view text, int& pot) {
-    text = trimmed(text);
-    pot = 0;
-    if (text.empty()) return {};
-    if (text.size() > 1 || text[0] < '1' || text[0] > '0' + kMaxPot) {
-        return "the pot must be a number from 1 to " + std::to_string(kMaxPot) + ", not '" + std::string(text) + "'";
-    }
-    pot = text[0] - '0';
-    return {};
-}
-
-std::string checkTag(std::string_view text, std::string& tag) {
+// The tag's bytes in code page 949, or why the text cannot give them; the
+// rule past that is the window's (engine/seed_entry.h).
+std::string tagBytes(std::string_view text, std::string& tag) {
     text = trimmed(text);
     if (hasControlCharacter(text)) return "the tag contains a control character";
     if (!isValidUtf8(text)) return "the tag is not valid UTF-8";
     auto converted = utf8ToCp949(text);
     if (!converted) return "the tag has a character that code page 949 cannot hold";
-    if (converted->size() > kMaxTagBytes) {
-        return "the tag takes " + std::to_string(converted->size()) + " bytes in code page 949, more than " +
-               std::to_string(kMaxTagBytes);
-    }
     tag = std::move(*converted);
     return {};
 }
@@ -96,11 +83,13 @@ std::string checkColumns(std::string_view& line, Columns columns, NameList& list
     if (line.empty()) return "the line has no name before its first tab";
     const std::string_view pot = nextColumn(rest), tag = nextColumn(rest);
     if (!rest.empty()) return "more than three columns: NAME<TAB>POT<TAB>TAG";
-    int potValue = 0;
+    std::string problem = seedEntryProblem(checkSeedEntry(pot, {}, kMaxPot), kMaxPot);
     std::string tagValue;
-    std::string problem = checkPot(pot, potValue);
-    if (problem.empty()) problem = checkTag(tag, tagValue);
-    if (problem.empty()) list.pots.push_back(potValue), list.tags.push_back(std::move(tagValue));
+    if (problem.empty()) problem = tagBytes(tag, tagValue);
+    if (!problem.empty()) return problem;
+    SeedEntryCheck entry = checkSeedEntry(pot, tagValue, kMaxPot);
+    problem = seedEntryProblem(entry, kMaxPot);
+    if (problem.empty()) list.pots.push_back(entry.pot), list.tags.push_back(std::move(entry.tag));
     return problem;
 }
 

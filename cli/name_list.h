@@ -37,8 +37,8 @@ enum class Columns { Kept, Refused, Read };
 NameList parseNameList(std::string_view bytes, std::size_t maxNames, std::string_view noun,
                        Columns columns = Columns::Kept);
 
-// Longest tag, in code page 949 bytes; pots run from 1 to the largest group.
-constexpr std::size_t kMaxTagBytes = 20;
+// Pots run from 1 to the largest group; tags are as long as the engine's
+// rule allows (engine/seed_entry.h).
 constexpr int kMaxPot = 8;
 
 }  // namespace rl::cli

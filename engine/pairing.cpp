@@ -69,24 +69,11 @@ std::optional<PairList> leaguePairs(Host& host, std::int32_t m, std::int32_t cou
     return pairs;
 }
 
-std::optional<PairList> bracketPairs(Host& host, std::int32_t m, std::int32_t count) {
-    // The working list is reported like every other allocation: a missing
-    // list is never written through.
-    PairList pairs;
-    if (!allocateZeroed(host, pairs, count)) {
-        return std::nullopt;
-    }
-    if (m <= 0) {
-        return pairs;
-    }
-    std::int32_t next = 0;
-    auto write = [&](Pos a, Pos b) {
-        if (next < count) {
-            pairs[next] = {a, b};
-        }
-        ++next;
-    };
+namespace {
 
+// Every pairing of a bracket of m members, round by round, to `write`.
+template <class Write>
+void walkBracket(std::int32_t m, Write write) {
     const std::int32_t rounds = roundsFor(m);
     std::int32_t entrants = m;
     std::int32_t byes = 0;
@@ -112,6 +99,33 @@ std::optional<PairList> bracketPairs(Host& host, std::int32_t m, std::int32_t co
         }
         entrants = (entrants + 1) / 2;
     }
+}
+
+}  // namespace
+
+std::optional<PairList> bracketPairs(Host& host, std::int32_t m, std::int32_t count) {
+    // The working list is reported like every other allocation: a missing
+    // list is never written through.
+    PairList pairs;
+    if (!allocateZeroed(host, pairs, count)) {
+        return std::nullopt;
+    }
+    if (m <= 0) {
+        return pairs;
+    }
+    std::int32_t next = 0;
+    walkBracket(m, [&](Pos a, Pos b) {
+        if (next < count) {
+            pairs[next] = {a, b};
+        }
+        ++next;
+    });
+    return pairs;
+}
+
+PairList bracketPairList(std::int32_t m) {
+    PairList pairs;
+    if (m > 0) walkBracket(m, [&](Pos a, Pos b) { pairs.push_back({a, b}); });
     return pairs;
 }
 

@@ -23,5 +23,8 @@ std::int32_t matchCountFor(std::int32_t m, bool tournament);
 // been reported through the host.
 std::optional<PairList> leaguePairs(Host& host, std::int32_t m, std::int32_t count);
 std::optional<PairList> bracketPairs(Host& host, std::int32_t m, std::int32_t count);
+// The same bracket's every entry (matchCountFor(m, true) of them), for
+// reading its shape.
+PairList bracketPairList(std::int32_t m);
 
 }  // namespace rl

@@ -5,7 +5,9 @@
 #include <map>
 #include <new>
 
+#include "engine/pairing.h"
 #include "engine/schedule.h"
+#include "engine/seed_frame.h"
 #include "engine/shuffle.h"
 #include "engine/shuffle_internal.h"
 #include "engine/tag_count.h"
@@ -13,34 +15,13 @@
 
 namespace rl {
 
+using seeding::Frame;
+using seeding::Kind;
+using seeding::Place;
+using seeding::Try;
+using seeding::uniformBelow;
+
 namespace {
-
-struct Place {
-    int group;
-    int row;
-};
-
-// A player's kind is its pot, 0 for none: a kind's players fill its places.
-struct Kind {
-    std::vector<int> players;
-    std::vector<int> places;  // indices into Frame::places
-};
-
-// What stays the same over every try of one draw.
-struct Frame {
-    int groups = 0;
-    std::vector<Place> places;               // in deal order
-    std::vector<Kind> kinds;                 // index: pot
-    std::vector<int> kindOf;                 // per place
-    std::vector<std::vector<int>> placesOf;  // per group
-    std::vector<int> tagOf;                  // per participant; -1: none
-    int tags = 0;
-
-    bool groupHasKind(int group, int kind) const {
-        const auto& own = placesOf[static_cast<std::size_t>(group)];
-        return std::any_of(own.begin(), own.end(), [&](int p) { return kindOf[static_cast<std::size_t>(p)] == kind; });
-    }
-};
 
 int potOf(const Seeding& s, std::size_t i) { return i < s.pots.size() ? s.pots[i] : 0; }
 const std::string& tagOf(const Seeding& s, std::size_t i) {
@@ -76,32 +57,99 @@ std::vector<Place> dealtPlaces(const Settings& settings) {
     return places;
 }
 
-// Pot by pot, each its run of the deal; a run that comes round to a group
-// again refuses the draw.
+// Whether every pot can still be given its groups: `need` per pot, one
+// player a group, never in a group `barred` for that pot, within each
+// group's `room`. A matching that may move earlier choices (Kuhn's).
+class PotFit {
+public:
+    PotFit(std::vector<int> need, std::vector<std::vector<char>> barred, std::vector<int> room)
+        : need_(std::move(need)), barred_(std::move(barred)), room_(std::move(room)),
+          uses_(need_.size(), std::vector<char>(room_.size(), 0)), load_(room_.size(), 0) {}
+
+    bool fits() {
+        for (std::size_t pot = 0; pot < need_.size(); ++pot) {
+            for (int n = 0; n < need_[pot]; ++n) {
+                std::vector<char> seen(room_.size(), 0);
+                if (!augment(pot, seen)) return false;
+            }
+        }
+        return true;
+    }
+
+private:
+    bool augment(std::size_t pot, std::vector<char>& seen) {
+        for (std::size_t g = 0; g < room_.size(); ++g) {
+            if (barred_[pot][g] || uses_[pot][g] || seen[g]) continue;
+            seen[g] = 1;
+            if (load_[g] < room_[g]) {
+                uses_[pot][g] = 1, ++load_[g];
+                return true;
+            }
+            for (std::size_t other = 0; other < need_.size(); ++other) {
+                if (uses_[other][g] && augment(other, seen)) {
+                    uses_[other][g] = 0, uses_[pot][g] = 1;
+                    return true;
+                }
+            }
+        }
+        return false;
+    }
+
+    std::vector<int> need_;
+    std::vector<std::vector<char>> barred_;
+    std::vector<int> room_;
+    std::vector<std::vector<char>> uses_;
+    std::vector<int> load_;
+};
+
+// Pot by pot, each takes the first places of the deal that keep it one a
+// group and leave room for the pots after it. Where the plain run of the
+// deal fits, that is the run; where it would come round to a group again
+// (uneven groups without spreading), the pot skips what it must.
 std::optional<SeedRefusal> dealPots(const Settings& settings, Frame& frame) {
-    std::size_t next = 0;
-    for (std::size_t pot = 1; pot < frame.kinds.size(); ++pot) {
-        Kind& kind = frame.kinds[pot];
-        const int players = static_cast<int>(kind.players.size());
+    const std::size_t groups = static_cast<std::size_t>(frame.groups), pots = frame.kinds.size();
+    std::vector<int> need(pots, 0), room(groups, 0);
+    for (const Place& place : frame.places) ++room[static_cast<std::size_t>(place.group)];
+    for (std::size_t pot = 1; pot < pots; ++pot) {
+        const int players = static_cast<int>(frame.kinds[pot].players.size());
         if (players > settings.groupCount) {
             return SeedRefusal{IDS_SEED_POT_OVERFULL, 0, static_cast<int>(pot), players, settings.groupCount};
         }
-        std::vector<char> taken(static_cast<std::size_t>(frame.groups), 0);
-        for (int k = 0; k < players; ++k, ++next) {
-            char& group = taken[static_cast<std::size_t>(frame.places[next].group)];
-            if (group) return SeedRefusal{IDS_SEED_POT_NO_ROOM, 0, static_cast<int>(pot), players, 0};
-            group = 1;
-            kind.places.push_back(static_cast<int>(next));
+        need[pot] = players;
+        std::vector<int> upTo(need.begin(), need.begin() + static_cast<std::ptrdiff_t>(pot) + 1);
+        if (!PotFit(upTo, std::vector<std::vector<char>>(pot + 1, std::vector<char>(groups, 0)), room).fits()) {
+            return SeedRefusal{IDS_SEED_POT_NO_ROOM, 0, static_cast<int>(pot), players, 0};
         }
     }
-    for (; next < frame.places.size(); ++next) frame.kinds[0].places.push_back(static_cast<int>(next));
-    frame.kindOf.assign(frame.places.size(), 0);
-    frame.placesOf.assign(static_cast<std::size_t>(frame.groups), {});
-    for (std::size_t k = 0; k < frame.kinds.size(); ++k) {
-        for (int place : frame.kinds[k].places) frame.kindOf[static_cast<std::size_t>(place)] = static_cast<int>(k);
+    std::vector<std::vector<char>> barred(pots, std::vector<char>(groups, 0));  // the groups each pot has
+    std::vector<char> taken(frame.places.size(), 0);
+    for (std::size_t pot = 1; pot < pots; ++pot) {
+        for (std::size_t p = 0; p < frame.places.size() && need[pot] > 0; ++p) {
+            const auto g = static_cast<std::size_t>(frame.places[p].group);
+            if (taken[p] || barred[pot][g]) continue;
+            --need[pot], --room[g], barred[pot][g] = 1;
+            if (PotFit(need, barred, room).fits()) {
+                taken[p] = 1;
+            } else {
+                ++need[pot], ++room[g], barred[pot][g] = 0;
+            }
+        }
     }
+    // Within a group the pots take its first places in pot order, as the
+    // plain run of the deal gives them.
+    std::vector<std::size_t> nextOf(groups, 0);
+    frame.placesOf.assign(groups, {});
     for (std::size_t p = 0; p < frame.places.size(); ++p) {
         frame.placesOf[static_cast<std::size_t>(frame.places[p].group)].push_back(static_cast<int>(p));
+    }
+    frame.kindOf.assign(frame.places.size(), 0);
+    for (std::size_t pot = 1; pot < pots; ++pot) {
+        for (std::size_t g = 0; g < groups; ++g) {
+            if (barred[pot][g]) frame.kindOf[static_cast<std::size_t>(frame.placesOf[g][nextOf[g]++])] = static_cast<int>(pot);
+        }
+    }
+    for (std::size_t p = 0; p < frame.places.size(); ++p) {
+        frame.kinds[static_cast<std::size_t>(frame.kindOf[p])].places.push_back(static_cast<int>(p));
     }
     return std::nullopt;
 }
@@ -116,72 +164,12 @@ void collectTags(const Seeding& seeding, Frame& frame) {
     frame.tags = static_cast<int>(index.size());
 }
 
-// 0 to n-1, every value equally likely: draws past the last whole multiple
-// of n are drawn again.
-int uniformBelow(Random& random, int n) {
-    if (n <= 32768) {
-        const int limit = 32768 - 32768 % n;
-        int value = 0;
-        do value = random.draw(); while (value >= limit);
-        return value % n;
-    }
-    const int range = 1 << 30, limit = range - range % n;
-    int value = 0;
-    do value = random.draw() << 15 | random.draw(); while (value >= limit);
-    return value % n;
-}
-
-// The storage of one try, kept over the tries.
-struct Try {
-    std::vector<int> at;                   // the player of each place
-    std::vector<int> held;                 // per tag and group: its players there
-    std::vector<std::vector<int>> orders;  // per kind: its players being shuffled
-};
-
-// Whether group `to`, holding none of `tag`, could take one of the two or
-// more that group `from` holds: it has a place of one's pot (or of none).
-bool couldTakeOne(const Frame& frame, const std::vector<int>& at, int tag, int from, int to) {
-    for (int place : frame.placesOf[static_cast<std::size_t>(from)]) {
-        const auto p = static_cast<std::size_t>(place);
-        if (frame.tagOf[static_cast<std::size_t>(at[p])] == tag && frame.groupHasKind(to, frame.kindOf[p])) return true;
-    }
-    return false;
-}
-
-bool tagsSpread(const Frame& frame, const Try& t) {
-    const int groups = frame.groups;
-    for (int tag = 0; tag < frame.tags; ++tag) {
-        const int* held = &t.held[static_cast<std::size_t>(tag) * static_cast<std::size_t>(groups)];
-        for (int from = 0; from < groups; ++from) {
-            if (held[from] < 2) continue;
-            for (int to = 0; to < groups; ++to) {
-                if (held[to] == 0 && couldTakeOne(frame, t.at, tag, from, to)) return false;
-            }
-        }
-    }
-    return true;
-}
-
 // One shuffle of every kind over its places; false when it breaks the tag
 // rule.
 bool tryShuffle(const Frame& frame, Random& random, Try& t) {
-    const std::size_t groups = static_cast<std::size_t>(frame.groups);
     std::fill(t.held.begin(), t.held.end(), 0);
-    for (std::size_t k = 0; k < frame.kinds.size(); ++k) {
-        const Kind& kind = frame.kinds[k];
-        std::vector<int>& players = t.orders[k];
-        players.assign(kind.players.begin(), kind.players.end());
-        const int n = static_cast<int>(players.size());
-        for (int i = 0; i < n; ++i) {
-            std::swap(players[static_cast<std::size_t>(i)], players[static_cast<std::size_t>(i + uniformBelow(random, n - i))]);
-            const int player = players[static_cast<std::size_t>(i)];
-            const auto place = static_cast<std::size_t>(kind.places[static_cast<std::size_t>(i)]);
-            t.at[place] = player;
-            const int tag = frame.tagOf[static_cast<std::size_t>(player)];
-            if (tag >= 0) ++t.held[static_cast<std::size_t>(tag) * groups + static_cast<std::size_t>(frame.places[place].group)];
-        }
-    }
-    return tagsSpread(frame, t);
+    for (std::size_t k = 0; k < frame.kinds.size(); ++k) seeding::shuffleKind(frame, k, random, t);
+    return seeding::tagsSpread(frame, t);
 }
 
 void shuffle(std::vector<int>& items, Random& random) {
@@ -192,12 +180,16 @@ void shuffle(std::vector<int>& items, Random& random) {
 // Only when no tagged player has a pot: the counts of each tag in each group
 // drawn in proportion to their arrangements (tag_count.h), then the players
 // shuffled within them.
-TagCountOutcome countedShuffle(const Frame& frame, Random& random, Try& t) {
+bool anyTaggedPot(const Frame& frame) {
     for (std::size_t k = 1; k < frame.kinds.size(); ++k) {
         for (int player : frame.kinds[k].players) {
-            if (frame.tagOf[static_cast<std::size_t>(player)] >= 0) return TagCountOutcome::TooLarge;
+            if (frame.tagOf[static_cast<std::size_t>(player)] >= 0) return true;
         }
     }
+    return false;
+}
+
+TagCountOutcome countedShuffle(const Frame& frame, Random& random, Try& t) {
     const auto groups = static_cast<std::size_t>(frame.groups);
     std::vector<std::vector<int>> placesIn(groups), playersIn(groups), tagged(static_cast<std::size_t>(frame.tags));
     std::vector<int> untagged, room(groups, 0), sizes;
@@ -247,13 +239,70 @@ std::string seedRefusalText(const SeedRefusal& r) {
     case IDS_SEED_POT_OVERFULL: std::snprintf(text, sizeof text, STR_SEED_POT_OVERFULL, r.pot, r.players, r.limit); break;
     case IDS_SEED_POT_NO_ROOM: std::snprintf(text, sizeof text, STR_SEED_POT_NO_ROOM, r.pot, r.players); break;
     case IDS_SEED_TAGS_NOT_SPREAD: return STR_SEED_TAGS_NOT_SPREAD;
+    case IDS_SEED_POT_NOT_NUMBER: std::snprintf(text, sizeof text, STR_SEED_POT_NOT_NUMBER, r.participant, r.limit); break;
+    case IDS_SEED_TAG_CONTROL: std::snprintf(text, sizeof text, STR_SEED_TAG_CONTROL, r.participant); break;
     default: break;
     }
     return text;
 }
 
+std::vector<int> bracketSeedOrder(int members) {
+    if (members <= 0) return {};
+    // Each match's places as they would sit in a full bracket of 2^rounds,
+    // a bye's missing half as -1; the round's matches follow the last's.
+    const PairList pairs = bracketPairList(members);
+    std::vector<std::vector<int>> spans;
+    std::size_t next = 0;
+    for (int entrants = members, first = 1; first || entrants > 1; entrants = (entrants + 1) / 2, first = 0) {
+        std::vector<std::vector<int>> round;
+        for (int m = 0; m < (entrants + 1) / 2; ++m, ++next) {
+            const Pair& pair = pairs[next];
+            std::vector<int> a = first ? std::vector<int>{pair.a} : spans[static_cast<std::size_t>(pair.a)];
+            const std::size_t half = a.size();
+            if (pair.b == kNone) a.resize(2 * half, -1);
+            else if (first) a.push_back(pair.b);
+            else a.insert(a.end(), spans[static_cast<std::size_t>(pair.b)].begin(), spans[static_cast<std::size_t>(pair.b)].end());
+            round.push_back(std::move(a));
+        }
+        spans = std::move(round);
+    }
+    const std::vector<int>& full = spans.front();
+    // The full bracket's seeds: each of the last order's seeds s meets
+    // size + 1 - s.
+    std::vector<int> seedAt{1};
+    while (seedAt.size() < full.size()) {
+        const int size = 2 * static_cast<int>(seedAt.size());
+        std::vector<int> twice;
+        for (int s : seedAt) twice.push_back(s), twice.push_back(size + 1 - s);
+        seedAt = std::move(twice);
+    }
+    std::vector<int> places;  // the real places, strongest seat first
+    for (std::size_t v = 0; v < full.size(); ++v) {
+        if (full[v] >= 0) places.push_back(static_cast<int>(v));
+    }
+    std::sort(places.begin(), places.end(), [&](int x, int y) { return seedAt[static_cast<std::size_t>(x)] < seedAt[static_cast<std::size_t>(y)]; });
+    std::vector<int> order(static_cast<std::size_t>(members));
+    for (std::size_t rank = 0; rank < places.size(); ++rank) order[static_cast<std::size_t>(full[static_cast<std::size_t>(places[rank])])] = static_cast<int>(rank) + 1;
+    return order;
+}
+
+namespace {
+
+// A knock-out group's players, pots first in pot order as drawn, moved to
+// the places of the seeded bracket.
+void seatBracket(GroupTable& table) {
+    for (auto& row : table) {
+        const auto members = static_cast<int>(std::find(row.begin(), row.end(), kNone) - row.begin());
+        const std::vector<Pos> drawn(row.begin(), row.begin() + members);
+        const std::vector<int> order = bracketSeedOrder(members);
+        for (std::size_t p = 0; p < order.size(); ++p) row[p] = drawn[static_cast<std::size_t>(order[p] - 1)];
+    }
+}
+
+}  // namespace
+
 std::optional<GroupTable> seededGroups(const Settings& settings, const Seeding& seeding, std::uint32_t seed,
-                                       SeedRefusal& refusal, std::uint32_t quickTries) {
+                                       SeedRefusal& refusal, std::uint32_t quickTries, SeedRule rule) {
     refusal = {};
     if (auto bad = badEntry(settings, seeding)) {
         refusal = *bad;
@@ -282,6 +331,7 @@ std::optional<GroupTable> seededGroups(const Settings& settings, const Seeding& 
         GroupTable out(static_cast<std::size_t>(settings.groupCount),
                        std::vector<Pos>(static_cast<std::size_t>(settings.groupSize), kNone));
         for (std::size_t p = 0; p < t.at.size(); ++p) out[frame.places[p].group][frame.places[p].row] = static_cast<Pos>(t.at[p]);
+        if (settings.tournament && rule == SeedRule::BracketPlaces) seatBracket(out);
         return out;
     };
     // Shuffles first: most draws pass in a few. Failing that, the exact
@@ -290,6 +340,12 @@ std::optional<GroupTable> seededGroups(const Settings& settings, const Seeding& 
     std::uint32_t tries = 0;
     for (; tries < quickTries; ++tries) {
         if (tryShuffle(frame, random, t)) return table();
+    }
+    if (anyTaggedPot(frame)) {
+        bool impossible = false;
+        if (seeding::drawTagsWithPots(frame, random, t, impossible)) return table();
+        refusal.stringId = IDS_SEED_TAGS_NOT_SPREAD;
+        return std::nullopt;
     }
     switch (countedShuffle(frame, random, t)) {
     case TagCountOutcome::Drawn: return table();
@@ -330,7 +386,8 @@ private:
 
 }  // namespace
 
-AssignOutcome assignSeeded(AssignmentState& state, Host& host, const Seeding& seeding, SeedRefusal& refusal) {
+AssignOutcome assignSeeded(AssignmentState& state, Host& host, const Seeding& seeding, SeedRefusal& refusal,
+                           SeedRule rule) {
     refusal = {};
     if (!seeding.any()) return assign(state, host);
     releaseAssignment(state, kReleaseOnCancel);
@@ -340,7 +397,8 @@ AssignOutcome assignSeeded(AssignmentState& state, Host& host, const Seeding& se
         // deals the maps as it would for these groups.
         ClockWitness witness(host);
         if (fillGroups(state, witness)) {
-            auto table = seededGroups(state.settings, seeding, witness.firstTime.value_or(0), refusal);
+            auto table = seededGroups(state.settings, seeding, witness.firstTime.value_or(0), refusal,
+                                      kQuickSeedTries, rule);
             if (!table) {
                 releaseAssignment(state, kReleaseOnCancel);
                 return AssignOutcome::Rejected;

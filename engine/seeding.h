@@ -6,12 +6,17 @@
 // (the first place of every group, then the second...), within the group
 // sizes that the spread setting gives. The players of pot 1 take the first
 // places of that deal, pot 2 the next ones, and so on; so no group holds two
-// of one pot, and every pot goes to the groups its places fall in. Players
-// without a pot fill the places left. Within those rules every arrangement
-// that also spreads the tags is equally likely: each pot's players, and the
-// players without a pot, are shuffled over their places, and a shuffle that
-// breaks the tag rule is drawn again (rejection, which keeps the choice
-// uniform over the arrangements that pass).
+// of one pot, and every pot goes to the groups its places fall in. Where a
+// pot's run would come round to a group again (uneven groups), it skips the
+// places it must so that every pot still finds its groups. Within a group
+// the pots come first, in pot order; in a knock-out group they then move to
+// the places of a seeded bracket (bracketSeedOrder). Players without a pot
+// fill the places left. Within those rules every arrangement that also
+// spreads the tags is equally likely: each pot's players, and the players
+// without a pot, are shuffled over their places, and a shuffle that breaks
+// the tag rule is drawn again (rejection, which keeps the choice uniform
+// over the arrangements that pass); where that rarely passes, the exact
+// ways of tag_count.h and seed_frame.h take over.
 //
 // A tag is spread when no group holds two of it while another group that
 // has none could take one of them: has a place of the pot of one of them, or
@@ -32,12 +37,25 @@ namespace rl {
 
 constexpr std::size_t kMaxTagBytes = 20;  // code page 949
 constexpr std::uint32_t kPotStreamKey = 0x504F5453;  // "POTS"
-// Shuffles tried before the exact count is made, where it can be (no tagged
-// player has a pot); choices the count may look at; shuffles in all before a
-// draw whose tags cannot be spread is given up.
+// Shuffles tried before the exact ways are taken; choices the count of
+// tags without pots may look at; shuffles in all before such a draw whose
+// count is too large is given up.
 constexpr std::uint32_t kQuickSeedTries = 1u << 12;
 constexpr std::uint64_t kMaxTagCountWork = 4'000'000;
 constexpr std::uint32_t kMaxSeedTries = 1u << 22;
+
+// How the pots sit within a knock-out group. Events drawn before the seeded
+// bracket took the pots in pot order from the group's first place; they
+// redraw the same only by that rule. Leagues are alike under both.
+enum class SeedRule { PotsInOrder, BracketPlaces };
+constexpr SeedRule kCurrentSeedRule = SeedRule::BracketPlaces;
+
+// The seed (1: the strongest) whose player takes each of the places of a
+// knock-out group of `members`, read off the bracket that pairing.h builds:
+// the first two meet only in the final, and in the first round each seed
+// meets the farthest one. 8 places: 1 8 4 5 2 7 3 6; 4 places: 1 4 2 3
+// (match 1: seeds 1 and 4, match 2: seeds 2 and 3).
+std::vector<int> bracketSeedOrder(int members);
 
 // Each participant's pot (0: none, else 1 to the group size) and tag (code
 // page 949; empty: none), in list order. Entries past either vector: none.
@@ -65,11 +83,13 @@ std::string seedRefusalText(const SeedRefusal& refusal);
 // or the reason it cannot be made. `seed` is the draw's seed (the clock).
 // Tests lower `quickTries` to reach the exact count at once.
 std::optional<GroupTable> seededGroups(const Settings& settings, const Seeding& seeding, std::uint32_t seed,
-                                       SeedRefusal& refusal, std::uint32_t quickTries = kQuickSeedTries);
+                                       SeedRefusal& refusal, std::uint32_t quickTries = kQuickSeedTries,
+                                       SeedRule rule = kCurrentSeedRule);
 
 // The whole assign step with the seeded draw. Without any pot or tag it is
 // exactly assign(). A refusal of the pots or tags leaves the state Empty and
 // fills `refusal`; the settings' own refusals show their message as assign does.
-AssignOutcome assignSeeded(AssignmentState& state, Host& host, const Seeding& seeding, SeedRefusal& refusal);
+AssignOutcome assignSeeded(AssignmentState& state, Host& host, const Seeding& seeding, SeedRefusal& refusal,
+                           SeedRule rule = kCurrentSeedRule);
 
 }  // namespace rl

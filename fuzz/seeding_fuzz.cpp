@@ -62,7 +62,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         require(!seeded.assigned(), "nothing left of a refused draw");
         return 0;
     }
-    require(rl::test::brokenRule(seeded.groupTable, seeding).empty(), "the rules hold");
+    require(rl::test::brokenRule(seeded.groupTable, seeding, host.tournament, host.spreadVacancies).empty(),
+            "the rules hold");
     require(seeded.memberCount == plain.memberCount, "the groups as full as a plain draw's");
     rl::assignSeeded(again, host, seeding, refusal);
     require(again.groupTable == seeded.groupTable, "the same seed draws the same");

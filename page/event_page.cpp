@@ -22,7 +22,8 @@ std::optional<std::string> eventPage(const event::Event& event, Host& host, cons
     header.fingerprint = event::fingerprint(event, frontEnd);
     header.program = "Rosterloom " ROSTERLOOM_VERSION;
     const auto view = pageViewOf(event.state, event.results, host, header, frontEnd.toUtf8,
-                                 event.playoff.perGroup ? &event.playoff : nullptr);
+                                 event.playoff.perGroup ? &event.playoff : nullptr,
+                                 event.seeded ? &event.seeding : nullptr);
     if (!view) return std::nullopt;
     return renderPage(*view);
 }

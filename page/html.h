@@ -25,5 +25,6 @@ void appendBracket(std::string& out, const SectionView& section);
 
 // The style sheet, screen and print.
 extern const char* const kStyle;
+extern const char* const kSeedStyle;
 
 }  // namespace rl::page::html

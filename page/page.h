@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/seeding.h"
 #include "standings/playoff.h"
 
 namespace rl::page {
@@ -45,12 +46,19 @@ struct RowView {
     int played = 0, wins = 0, losses = 0, mapsWon = 0, mapsLost = 0;
 };
 
+// A member's pot (0: none) and tag (empty: none) in a seeded draw.
+struct MemberMark {
+    int pot = 0;
+    std::string tag;
+};
+
 // A group, or the playoff: its members, its matches and its table.
 struct SectionView {
     std::string key;      // short and unique in the page: "a" ... "h", "p"
     std::string heading;  // "A조", "본선"
     bool knockOut = false;
     std::vector<std::string> members;  // drawn order; empty: not shown
+    std::vector<MemberMark> marks;     // one a member in a seeded draw, else empty
     std::vector<MatchView> matches;
     std::vector<RowView> table;
     int finalNumber = 0;       // 0: the last match
@@ -77,9 +85,10 @@ struct PageView {
 
 // Every group of the draw with the header given and, when `playoff` is given
 // and can be made, the playoff and the final standings; nothing when a name
-// does not convert.
+// does not convert. With `seeding`, each member shows its pot and tag.
 std::optional<PageView> pageViewOf(const AssignmentState& state, const Results& results, Host& host,
-                                   const Header& header, const ToUtf8& toUtf8, const Playoff* playoff = nullptr);
+                                   const Header& header, const ToUtf8& toUtf8, const Playoff* playoff = nullptr,
+                                   const Seeding* seeding = nullptr);
 
 // The whole document.
 std::string renderPage(const PageView& view);

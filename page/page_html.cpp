@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cstdio>
 
 #include "page/html.h"
@@ -84,6 +85,8 @@ void appendHead(std::string& out, const PageView& v) {
     appendElement(out, "title", "", titleOf(v.header));
     out += "\n<style>\n";
     out += html::kStyle;
+    const auto marked = [](const SectionView& s) { return !s.marks.empty(); };
+    if (std::any_of(v.groups.begin(), v.groups.end(), marked)) out += html::kSeedStyle;
     out += "</style>\n</head>\n";
 }
 
@@ -132,7 +135,18 @@ void appendHeader(std::string& out, const PageView& v) {
 void appendMembers(std::string& out, const SectionView& s) {
     if (s.members.empty()) return;
     out += u8"<h3>참가자</h3>\n<ol class=\"members\">";
-    for (const std::string& name : s.members) appendElement(out, "li", "", name);
+    for (std::size_t i = 0; i < s.members.size(); ++i) {
+        const MemberMark mark = i < s.marks.size() ? s.marks[i] : MemberMark{};
+        if (!mark.pot && mark.tag.empty()) {
+            appendElement(out, "li", "", s.members[i]);
+            continue;
+        }
+        out += "<li>";
+        appendText(out, s.members[i]);
+        if (mark.pot) appendElement(out, "span", "pot", u8"시드 " + number(mark.pot));
+        if (!mark.tag.empty()) appendElement(out, "span", "tag", mark.tag);
+        out += "</li>";
+    }
     out += "</ol>\n";
 }
 

@@ -126,4 +126,11 @@ th,td{padding-top:.1rem;padding-bottom:.1rem}
 }
 )";
 
+// Only a seeded draw's page carries the pots and tags, and their style.
+const char* const kSeedStyle = R"(.members .pot,.members .tag{font-size:.72rem;margin-left:.35rem;white-space:nowrap}
+.members .pot{font-weight:800;color:var(--accent)}
+.members .tag{color:var(--muted)}
+@media print{.members .pot,.members .tag{color:#222}}
+)";
+
 }  // namespace rl::page::html

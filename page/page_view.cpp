@@ -16,6 +16,11 @@ public:
         if (!utf8) failed_ = true;
         return utf8.value_or("");
     }
+    std::string text(std::string_view cp949) {
+        auto utf8 = toUtf8_(cp949);
+        if (!utf8) failed_ = true;
+        return utf8.value_or("");
+    }
     bool failed() const { return failed_; }
 
 private:
@@ -47,13 +52,18 @@ RowView rowView(const Standing& s, Names& names) {
 }
 
 SectionView groupSection(const AssignmentState& state, const Results& results, int group, const Playoff* playoff,
-                         Names& names) {
+                         const Seeding* seeding, Names& names) {
     SectionView section;
     section.key = std::string(1, static_cast<char>('a' + group));
     section.heading = letter(group) + u8"조";
     section.knockOut = state.settings.tournament;
     for (Pos p : state.groupTable[static_cast<std::size_t>(group)]) {
-        if (p != kNone) section.members.push_back(names.of(ListKind::Participants, p));
+        if (p == kNone) continue;
+        section.members.push_back(names.of(ListKind::Participants, p));
+        if (!seeding) continue;
+        const auto i = static_cast<std::size_t>(p);
+        section.marks.push_back({i < seeding->pots.size() ? seeding->pots[i] : 0,
+                                 i < seeding->tags.size() ? names.text(seeding->tags[i]) : ""});
     }
     const GroupStandings standings = groupStandings(state, results, group);
     for (const MatchState& m : standings.matches) section.matches.push_back(matchView(m, names));
@@ -107,14 +117,15 @@ void addPlayoff(PageView& view, const AssignmentState& state, const Results& res
 }  // namespace
 
 std::optional<PageView> pageViewOf(const AssignmentState& state, const Results& results, Host& host,
-                                   const Header& header, const ToUtf8& toUtf8, const Playoff* playoff) {
+                                   const Header& header, const ToUtf8& toUtf8, const Playoff* playoff,
+                                   const Seeding* seeding) {
     Names names(host, toUtf8);
     PageView view;
     view.header = header;
     view.settings = state.settings;
     view.participantCount = state.settings.participantCount;
     for (std::size_t g = 0; g < state.groupTable.size(); ++g) {
-        view.groups.push_back(groupSection(state, results, static_cast<int>(g), playoff, names));
+        view.groups.push_back(groupSection(state, results, static_cast<int>(g), playoff, seeding, names));
     }
     if (playoff) addPlayoff(view, state, results, host, *playoff, names);
     if (names.failed()) return std::nullopt;

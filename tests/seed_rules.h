@@ -13,18 +13,38 @@ namespace rl::test {
 inline int potOf(const Seeding& s, Pos p) { return static_cast<std::size_t>(p) < s.pots.size() ? s.pots[p] : 0; }
 inline std::string tagOf(const Seeding& s, Pos p) { return static_cast<std::size_t>(p) < s.tags.size() ? s.tags[p] : ""; }
 
-// The rules, read off a table: no group holds two of a pot; read row by row
-// over the groups, the pots come first and in order; no group holds two of a
-// tag while a group with none of it holds a player of the pot (or of none)
-// of one of them. Empty when they hold.
-inline std::string brokenRule(const GroupTable& table, const Seeding& s) {
+// A group's members from its strongest seat down: a league's in place
+// order, a knock-out group's by the seeds of its bracket's places.
+inline std::vector<Pos> seats(const std::vector<Pos>& group, bool knockOut) {
+    std::vector<Pos> members(group.begin(), std::find(group.begin(), group.end(), kNone));
+    if (!knockOut) return members;
+    const std::vector<int> order = bracketSeedOrder(static_cast<int>(members.size()));
+    std::vector<Pos> seated(members.size());
+    for (std::size_t p = 0; p < members.size(); ++p) seated[static_cast<std::size_t>(order[p] - 1)] = members[p];
+    return seated;
+}
+
+// The rules, read off a table: no group holds two of a pot; in each group's
+// seats the pots come first and in order, and with spread vacancies, read
+// seat by seat over the groups, too; no group holds two of a tag while a
+// group with none of it holds a player of the pot (or of none) of one of
+// them. Empty when they hold.
+inline std::string brokenRule(const GroupTable& table, const Seeding& s, bool knockOut = false, bool spread = true) {
+    std::vector<std::vector<Pos>> seated;
+    for (const auto& group : table) seated.push_back(seats(group, knockOut));
     std::vector<int> read;
+    const auto rank = [&](Pos p) { return potOf(s, p) == 0 ? 99 : potOf(s, p); };
     for (std::size_t row = 0; row < table[0].size(); ++row) {
-        for (const auto& group : table) {
-            if (group[row] != kNone) read.push_back(potOf(s, group[row]) == 0 ? 99 : potOf(s, group[row]));
+        for (const auto& group : seated) {
+            if (row < group.size()) read.push_back(rank(group[row]));
         }
     }
-    if (!std::is_sorted(read.begin(), read.end())) return "pots out of deal order";
+    if (spread && !std::is_sorted(read.begin(), read.end())) return "pots out of deal order";
+    for (const auto& group : seated) {
+        std::vector<int> own;
+        for (Pos p : group) own.push_back(rank(p));
+        if (!std::is_sorted(own.begin(), own.end())) return "pots out of order in a group";
+    }
     std::vector<std::map<std::string, std::vector<int>>> potsOfTag(table.size());  // per group
     std::vector<std::vector<int>> pots(table.size());
     for (std::size_t g = 0; g < table.size(); ++g) {

@@ -53,9 +53,24 @@ std::vector<std::string> validTables(const Settings& settings, const Seeding& se
             *places[i].first = order[i];
             keepsPots &= seeding.pots[order[i]] == places[i].second;
         }
-        if (keepsPots && test::brokenRule(table, seeding).empty()) valid.push_back(key(table));
+        if (keepsPots && test::brokenRule(table, seeding, settings.tournament).empty()) valid.push_back(key(table));
     } while (std::next_permutation(order.begin(), order.end()));
     return valid;
+}
+
+// Chi-square against the uniform over `valid` (p = 0.001, Wilson-Hilferty),
+// and every valid table seen.
+bool looksUniform(const std::vector<std::string>& valid, std::map<std::string, int> seen, int draws) {
+    double chiSquare = 0;
+    const double expected = draws / static_cast<double>(valid.size());
+    for (const std::string& table : valid) chiSquare += std::pow(seen[table] - expected, 2) / expected;
+    const double k = static_cast<double>(valid.size() - 1), z = 3.09;
+    return seen.size() == valid.size() && chiSquare < k * std::pow(1 - 2 / (9 * k) + z * std::sqrt(2 / (9 * k)), 3);
+}
+
+Settings knockOut(Settings s) {
+    s.tournament = true;
+    return s;
 }
 
 // Draws over the seeds 1..N against the exact count: every valid table comes
@@ -76,10 +91,18 @@ TEST(SeededDraw, EveryValidArrangementEquallyOften) {
         {shape(6, 2, 3), {{1, 1, 0, 0, 0, 0}, {"Z", "P", "Z", "Z", "P", "T"}}, 24},
         {shape(5, 2, 3), {{0, 0, 0, 0, 0}, {"T", "T", "T", "U", "U"}}, 72, 0},
         {shape(7, 3, 3), {{1, 1, 1, 0, 0, 0, 0}, {"", "", "", "Z", "Z", "P", "P"}}, 96, 0},
+        // Tags with pots drawn pot by pot at once, and knock-out groups.
+        {shape(6, 3, 2), {{1, 1, 1, 2, 2, 2}, {"T", "T", "U", "T", "U", "U"}}, 12, 0},
+        {shape(7, 2, 4), {{1, 1, 2, 2, 3, 0, 0}, {"T", "U", "U", "T", "T", "", "U"}}, 0, 0},
+        {knockOut(shape(8, 2, 4)), {{1, 1, 2, 2, 0, 0, 0, 0}, {}}, 96},
+        {knockOut(shape(7, 2, 4)), {{1, 1, 2, 0, 0, 0, 0}, {"T", "", "T", "T", "U", "U", ""}}, 0},
     };
     for (const Case& c : cases) {
         const std::vector<std::string> valid = validTables(c.settings, c.seeding);
-        ASSERT_EQ(valid.size(), c.validCount);
+        if (c.validCount) {
+            ASSERT_EQ(valid.size(), c.validCount);
+        }
+        ASSERT_GT(valid.size(), 1u);
         std::map<std::string, int> seen;
         const int draws = 300 * static_cast<int>(valid.size());
         for (int seed = 1; seed <= draws; ++seed) {
@@ -87,11 +110,11 @@ TEST(SeededDraw, EveryValidArrangementEquallyOften) {
             ++seen[key(*seededGroups(c.settings, c.seeding, static_cast<std::uint32_t>(seed), refusal, c.quickTries))];
         }
         EXPECT_EQ(seen.size(), valid.size()) << "arrangements that never came out";
-        double chiSquare = 0;
-        const double expected = draws / static_cast<double>(valid.size());
-        for (const std::string& table : valid) chiSquare += std::pow(seen[table] - expected, 2) / expected;
-        const double k = static_cast<double>(valid.size() - 1), z = 3.09;
-        EXPECT_LT(chiSquare, k * std::pow(1 - 2 / (9 * k) + z * std::sqrt(2 / (9 * k)), 3)) << valid.size();
+        EXPECT_TRUE(looksUniform(valid, seen, draws)) << valid.size();
+        // A planted bias, one arrangement drawn twice as often, is caught.
+        const int extra = draws / static_cast<int>(valid.size());
+        seen[valid.front()] += extra;
+        EXPECT_FALSE(looksUniform(valid, seen, draws + extra)) << valid.size();
     }
 }
 
@@ -124,7 +147,7 @@ TEST(SeededDraw, RulesHoldForRandomPotsAndTags) {
             continue;
         }
         ++drawn;
-        ASSERT_EQ(test::brokenRule(seeded.groupTable, seeding), "") << round;
+        ASSERT_EQ(test::brokenRule(seeded.groupTable, seeding, host.tournament, host.spreadVacancies), "") << round;
         ASSERT_EQ(seeded.memberCount, plain.memberCount);
         for (int g = 0; g < groups; ++g) {
             for (int m = 0; m < seeded.matchCount[g]; ++m) ASSERT_EQ(seeded.schedule[g][m].map, plain.schedule[g][m].map);
