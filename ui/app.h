@@ -182,6 +182,10 @@ LRESULT CALLBACK seedingWindowProc(HWND, UINT, WPARAM, LPARAM);
 void addSeedingCommand(HWND window);
 void showSeedingWindow(HWND owner);
 bool seededDrawOn();
+// While the seeded draw is on, whether every pasted row's pot and tag cells
+// keep the rule; the first that does not is told, naming its participant
+// (firstRow is the first row's index in the list).
+bool pastedMarksFit(HWND owner, const std::vector<std::pair<std::string, std::string>>& cells, int firstRow);
 // A pasted row's pot and tag cells, kept for the entry at `index` while the
 // seeded draw is on.
 void markPastedParticipant(HWND list, int index, const std::string& pot, const std::string& tag);

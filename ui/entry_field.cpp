@@ -146,13 +146,16 @@ LRESULT onPaste(HWND field, const ListTarget& target) {
     const std::string text = clipboardText(field);
     if (text.find_first_of("\r\n") == std::string::npos) return passOn(field, WM_PASTE, 0, 0);
     HWND list = GetDlgItem(GetParent(field), target.listId);
-    bool leftOver = false;
-    for (const PastedRow& row : pastedLines(text)) {
-        if (row.name.empty() || startsWithWhiteSpace(row.name.c_str())) continue;
-        if (isFull(list, target)) {
-            leftOver = true;
-            break;
-        }
+    std::vector<PastedRow> rows;
+    for (PastedRow& row : pastedLines(text))
+        if (!row.name.empty() && !startsWithWhiteSpace(row.name.c_str())) rows.push_back(std::move(row));
+    const bool leftOver = listCount(list) + static_cast<int>(rows.size()) > target.limit;
+    if (leftOver) rows.resize(static_cast<std::size_t>(std::max(0, target.limit - listCount(list))));
+    // A pot or tag that breaks the rule keeps the whole paste out, as typed.
+    std::vector<std::pair<std::string, std::string>> cells;
+    for (const PastedRow& row : rows) cells.emplace_back(row.pot, row.tag);
+    if (target.listId == IDC_PARTICIPANT_LIST && !pastedMarksFit(GetParent(field), cells, listCount(list))) return 0;
+    for (const PastedRow& row : rows) {
         addEntry(list, row.name);
         if (target.listId == IDC_PARTICIPANT_LIST) markPastedParticipant(list, listCount(list) - 1, row.pot, row.tag);
     }

@@ -6,9 +6,11 @@
 #include <algorithm>
 #include <iterator>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "engine/seed_entry.h"
 #include "engine/seeding.h"
 #include "resources/ids.h"
 #include "resources/seeding.h"
@@ -87,32 +89,28 @@ void dropUnusedMarks() {
     gMarks.swap(kept);
 }
 
-std::string trimmed(const std::string& text) {
-    const std::size_t first = text.find_first_not_of(" \t");
-    if (first == std::string::npos) return {};
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+constexpr int kLargestGroup = 8;
+
+// The largest pot the group size field allows; 8 while it holds no valid size.
+int largestPot() {
+    const std::string size(host().numberFieldText(NumberField::GroupSize));
+    const bool digits = !size.empty() && size.size() <= 2 && size.find_first_not_of("0123456789") == std::string::npos;
+    const int value = digits ? std::stoi(size) : 0;
+    return value >= 1 && value <= kLargestGroup ? value : kLargestGroup;
 }
 
-// At most kMaxTagBytes, never half a character.
-std::string tagFrom(const std::string& text) {
-    const std::string tag = trimmed(text);
-    const char* start = tag.c_str();
-    const char* end = start;
-    for (const char* next = CharNextA(end); next != end; next = CharNextA(end)) {
-        if (static_cast<std::size_t>(next - start) > kMaxTagBytes) break;
-        end = next;
-    }
-    return std::string(start, end);
-}
-
-// A pot as typed or pasted: 1 to 8, anything else none.
-int potFrom(const std::string& text) {
-    const std::string pot = trimmed(text);
-    return pot.size() == 1 && pot[0] >= '1' && pot[0] <= '8' ? pot[0] - '0' : 0;
+// The mark the cells give, or nothing after the user has been told which
+// participant's cell breaks the rule (the same rule and words as the
+// command line's); nothing is ever cut to fit.
+std::optional<Mark> markFrom(HWND owner, const std::string& pot, const std::string& tag, int row) {
+    const SeedEntryCheck check = checkSeedEntry(pot, tag, largestPot());
+    if (check.fault == SeedEntryCheck::Fine) return Mark{check.pot, check.tag};
+    showTextBox(owner, seedEntryRefusalText(check, row + 1, largestPot()), MB_OK);
+    return std::nullopt;
 }
 
 std::string fieldText(Control which) {
-    char text[64] = {};
+    char text[256] = {};
     GetWindowTextA(control(which), text, sizeof text);
     return text;
 }
@@ -170,8 +168,9 @@ void onApply() {
     if (assignment().assigned()) return;
     std::vector<int> rows = selectedRows();
     if (rows.empty()) return;
-    const Mark mark{potFrom(fieldText(PotField)), tagFrom(fieldText(TagField))};
-    for (int row : rows) setMark(participantList(), row, mark);
+    const std::optional<Mark> mark = markFrom(gWindow, fieldText(PotField), fieldText(TagField), rows.front());
+    if (!mark) return;
+    for (int row : rows) setMark(participantList(), row, *mark);
     if (rows.size() == 1 && rows.front() + 1 < participantCount()) rows.front() += 1;
     refresh(rows);
 }
@@ -200,8 +199,9 @@ bool createControls(HWND window) {
         gControls[i] = createControl(window, kControls[i].layout);
         if (!gControls[i]) return false;
     }
-    SendMessageA(control(PotField), EM_LIMITTEXT, 1, 0);
-    SendMessageA(control(TagField), EM_LIMITTEXT, kMaxTagBytes, 0);
+    // Room for more than the rule allows, so that what is too long is refused, never cut.
+    SendMessageA(control(PotField), EM_LIMITTEXT, 3, 0);
+    SendMessageA(control(TagField), EM_LIMITTEXT, 4 * kMaxTagBytes, 0);
     alignColumnsWithHeadings();
     return true;
 }
@@ -274,8 +274,16 @@ void showSeedingWindow(HWND owner) {
 
 bool seededDrawOn() { return gSeeded; }
 
+bool pastedMarksFit(HWND owner, const std::vector<std::pair<std::string, std::string>>& cells, int firstRow) {
+    for (std::size_t i = 0; gSeeded && i < cells.size(); ++i)
+        if (!markFrom(owner, cells[i].first, cells[i].second, firstRow + static_cast<int>(i))) return false;
+    return true;
+}
+
 void markPastedParticipant(HWND list, int index, const std::string& pot, const std::string& tag) {
-    if (gSeeded) setMark(list, index, Mark{potFrom(pot), tagFrom(tag)});
+    if (!gSeeded) return;
+    const SeedEntryCheck check = checkSeedEntry(pot, tag, largestPot());
+    if (check.fault == SeedEntryCheck::Fine) setMark(list, index, Mark{check.pot, check.tag});
 }
 
 Seeding currentSeeding() {

@@ -133,5 +133,28 @@ TEST_F(SeedingWindowTest, APotLargerThanTheGroupsIsRefused) {
     EXPECT_FALSE(assignment().assigned());
 }
 
+// A pot or tag that breaks the rule, typed or pasted, is refused with the
+// command line's rule and the participant it belongs to; nothing changes.
+TEST_F(SeedingWindowTest, CellsThatBreakTheRuleAreRefusedNotCut) {
+    openWindow();
+    click(IDC_SEEDING_CHECK, window());
+    setGroups(2, 4);
+    paste(IDC_PARTICIPANT_FIELD, "a\t1\r\nb\t2\tTerran\r\n");
+    const std::string longTag(21, 'T');
+    paste(IDC_PARTICIPANT_FIELD, "c\t3\r\nd\t\t" + longTag + "\r\n");
+    char text[256];
+    std::snprintf(text, sizeof text, STR_SEED_TAG_TOO_LONG, 4, 20);
+    EXPECT_EQ(boxes.takeLog(), told(text));
+    EXPECT_EQ(listCount(item(IDC_PARTICIPANT_LIST)), 2);
+
+    openWindow();
+    for (const char* pot : {"9", "12"}) {
+        mark(0, pot, "Zerg");
+        std::snprintf(text, sizeof text, STR_SEED_POT_RANGE, 1, std::atoi(pot), 4);
+        EXPECT_EQ(boxes.takeLog(), told(text));
+    }
+    EXPECT_EQ(listEntries(at(IDC_SEEDING_LIST)), (std::vector<std::string>{"a\t1\t", "b\t2\tTerran"}));
+}
+
 }  // namespace
 }  // namespace rl::ui::test
