@@ -240,7 +240,9 @@ std::optional<std::string> render(const Options& o, const event::Event& event, L
         return json;
     }
     const bool standings = o.resultsFile || (o.eventFile && !event.results.all().empty());
-    std::string text = event.playoff.perGroup ? standingsFileText(event.state, event.results, host, event.playoff, event.seed)
+    // Ties settled before the playoff show as the window shows them.
+    const bool settledOrPlayoff = event.playoff.perGroup != 0 || !event.playoff.settled.empty();
+    std::string text = settledOrPlayoff ? standingsFileText(event.state, event.results, host, event.playoff, event.seed)
                        : standings            ? standingsFileText(event.state, event.results, host)
                                               : exportFileText(event.state, host);
     if (!o.utf8) return text;

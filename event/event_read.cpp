@@ -390,14 +390,13 @@ private:
     // compared with what they give.
     void readPlayoff() {
         const auto json = file_.find("playoff");
-        if (json == file_.end()) return;
+        if (json == file_.end()) return readSettledOrders(file_, "");
         requireObject(*json, "/playoff");
         Playoff& playoff = event_.playoff;
         playoff.perGroup = static_cast<int>(whole(field(*json, "/playoff", "perGroup"), "/playoff/perGroup", 1, 4));
         if (playoff.perGroup == 3) refuse("/playoff/perGroup", "must be 1, 2 or 4");
         playoff.thirdPlace = boolean(field(*json, "/playoff", "thirdPlace"), "/playoff/thirdPlace");
-        const Json& settled = arrayOf(field(*json, "/playoff", "settled"), "/playoff/settled");
-        for (std::size_t i = 0; i < settled.size(); ++i) playoff.settled.push_back(readSettled(settled[i], pointerTo("/playoff/settled", i)));
+        readSettledOrders(*json, "/playoff");
         if (!checkPlayoff(event_.state, event_.results, playoff).empty()) {
             refuse("/playoff", "cannot be made: a group has matches to play, or a tie that decides who goes through "
                                "is not settled, or the players are too few or too many");
@@ -425,6 +424,17 @@ private:
         }
     }
 
+    // Before the playoff is made the orders stand beside the groups, and
+    // then only when there are any.
+    void readSettledOrders(const Json& parent, const std::string& where) {
+        const std::string at = pointerTo(where, "settled");
+        if (where.empty() && !parent.contains("settled")) return;
+        const Json& settled = arrayOf(field(parent, where, "settled"), at);
+        for (std::size_t i = 0; i < settled.size(); ++i) {
+            event_.playoff.settled.push_back(readSettled(settled[i], pointerTo(at, i)));
+        }
+    }
+
     SettledOrder readSettled(const Json& json, const std::string& where) {
         requireObject(json, where);
         const std::string& letter = text(field(json, where, "group"), pointerTo(where, "group"));
@@ -434,7 +444,9 @@ private:
         const std::string at = pointerTo(where, "order");
         const Json& names = arrayOf(field(json, where, "order"), at);
         for (std::size_t i = 0; i < names.size(); ++i) order.order.push_back(memberNamed(names[i], pointerTo(at, i), g, order.order));
-        if (checkSettle(event_.state, event_.results, event_.playoff.perGroup, order) != SettleProblem::None) {
+        const int perGroup = event_.playoff.perGroup;
+        if (checkSettle(event_.state, event_.results, perGroup == 0 ? kMaxPlayoffPlayers : perGroup, order) !=
+            SettleProblem::None) {
             refuse(at, "does not settle members of group " + letter + " that share a rank deciding who goes through");
         }
         return order;

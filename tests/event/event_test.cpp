@@ -118,6 +118,32 @@ std::string fileOf(const std::string& line) {
     return json.dump(2);
 }
 
+// A tie settled before the playoff is part of the event: it reads back
+// before the playoff is made and after; one that a changed result left
+// settling nothing is not kept.
+TEST(EventFile, SettledTiesReadBackBeforeAndAfterThePlayoff) {
+    const ReadOutcome made = readEvent(fileOf("playoff"), cliFrontEnd());
+    ASSERT_TRUE(made.ok()) << made.error;
+    ASSERT_EQ(made.event->playoff.settled.size(), 1u);
+    Event before = *made.event;
+    before.playoff = Playoff{0, false, made.event->playoff.settled, {}};
+    Event stale = before;
+    stale.results.clear({stale.playoff.settled[0].group, 1});
+    const Event* events[] = {&made.event.value(), &before, &stale};
+    for (const Event* event : events) {
+        const auto bytes = writeEvent(*event, cliFrontEnd());
+        ASSERT_TRUE(bytes);
+        const ReadOutcome read = readEvent(*bytes, cliFrontEnd());
+        ASSERT_TRUE(read.ok()) << read.error;
+        EXPECT_EQ(writeEvent(*read.event, cliFrontEnd()), bytes);
+        const auto& settled = read.event->playoff.settled;
+        EXPECT_EQ(settled.size(), event == &stale ? 0u : 1u);
+        if (!settled.empty()) {
+            EXPECT_EQ(settled[0].order, event->playoff.settled[0].order);
+        }
+    }
+}
+
 TEST(EventFile, RefusalsNameThePlace) {
     test::expectGoldenCases("event-refusals.txt", [](const std::string& line) {
         const ReadOutcome read = readEvent(fileOf(line), cliFrontEnd());
