@@ -1,5 +1,7 @@
 #include <algorithm>
 #include <cstdint>
+#include <optional>
+#include <utility>
 
 #include "engine/pairing.h"
 #include "engine/schedule.h"
@@ -301,25 +303,46 @@ private:
                                   layout() + " give group " + groupLetter(g) + " " + std::to_string(members) +
                                   " members");
             }
-            row.push_back(member ? participantAt(places[p], place, placed) : kNone);
+            row.push_back(member ? participantAt(places[p], place, placed, seedingAt(group, p)) : kNone);
         }
         return row;
     }
 
-    // Names may repeat: each place takes the first participant of that
-    // name not placed yet.
-    Pos participantAt(const Json& value, const std::string& where, std::vector<bool>& placed) {
+    // What a seeded draw's group says of its member at `index`: its pot and
+    // tag as the file spells them (null when the group does not say).
+    std::pair<Json, Json> seedingAt(const Json& group, std::size_t index) const {
+        const auto at = [&](const char* key) {
+            const auto list = group.find(key);
+            return list != group.end() && list->is_array() && index < list->size() ? (*list)[index] : Json();
+        };
+        return {at("pots"), at("tags")};
+    }
+
+    bool hasSeeding(std::size_t participant, const std::pair<Json, Json>& seeding) const {
+        return event_.seeded && file_["pots"][participant] == seeding.first && file_["tags"][participant] == seeding.second;
+    }
+
+    // Names may repeat: each place takes the first participant of that name
+    // not placed yet, in a seeded draw the first with the group's pot and tag
+    // for that place, so that each keeps its own.
+    Pos participantAt(const Json& value, const std::string& where, std::vector<bool>& placed,
+                      const std::pair<Json, Json>& seeding) {
         const std::string& utf8 = text(value, where);
-        bool known = false;
+        std::optional<std::size_t> first;
         for (std::size_t i = 0; i < participants_.size(); ++i) {
-            if (participants_[i] != utf8) continue;
-            known = true;
-            if (!placed[i]) {
-                placed[i] = true;
-                return static_cast<Pos>(i);
+            if (participants_[i] != utf8 || placed[i]) continue;
+            if (hasSeeding(i, seeding)) {
+                first = i;
+                break;
             }
+            if (!first) first = i;
         }
-        refuse(where, quoted(value) + (known ? " is placed twice" : " is not a participant"));
+        if (!first) {
+            const bool known = std::count(participants_.begin(), participants_.end(), utf8) > 0;
+            refuse(where, quoted(value) + (known ? " is placed twice" : " is not a participant"));
+        }
+        placed[*first] = true;
+        return static_cast<Pos>(*first);
     }
 
     // The matches' pairs follow from the places; the maps are the file's.

@@ -53,6 +53,35 @@ TEST(EventFile, WhatIsWrittenReadsBackToTheSameEvent) {
     }
 }
 
+// Participants of one name with their own pots and tags keep them, and
+// their places, through a write and a read, whatever the seed put where.
+TEST(EventFile, ParticipantsOfOneNameKeepTheirOwnPotsAndTags) {
+    const Seeding seeding{{0, 1, 2, 0, 1, 0}, {"Zerg", "Terran", "", "Zerg", "", ""}};
+    for (std::uint32_t seed = 1; seed <= 24; ++seed) {
+        ListHost host = test::hostFrom("name X name X name X name X name A name B groups 3 size 2 clock " +
+                                       std::to_string(seed));
+        AssignmentState state;
+        SeedRefusal refusal;
+        ASSERT_EQ(assignSeeded(state, host, seeding, refusal), AssignOutcome::Assigned) << seed;
+        Event event = eventFromDraw(state, {}, host, seed, std::nullopt, "2026-12-07T19:30:00");
+        event.seeded = true;
+        event.seeding = seeding;
+        const auto bytes = writeEvent(event, cliFrontEnd());
+        ASSERT_TRUE(bytes);
+        const ReadOutcome read = readEvent(*bytes, cliFrontEnd());
+        ASSERT_TRUE(read.ok()) << "seed " << seed << ": " << read.error;
+        for (std::size_t g = 0; g < state.groupTable.size(); ++g) {
+            for (std::size_t p = 0; p < state.groupTable[g].size(); ++p) {
+                const Pos was = state.groupTable[g][p], is = read.event->state.groupTable[g][p];
+                ASSERT_EQ(was == kNone, is == kNone) << seed;
+                if (was == kNone) continue;
+                EXPECT_EQ(seeding.pots[static_cast<std::size_t>(is)], seeding.pots[static_cast<std::size_t>(was)]) << seed;
+                EXPECT_EQ(seeding.tags[static_cast<std::size_t>(is)], seeding.tags[static_cast<std::size_t>(was)]) << seed;
+            }
+        }
+    }
+}
+
 // A verified draw is one whose every place and map its seed gives again;
 // participants of one name are the same to anyone reading it.
 TEST(EventFile, DrawDifferenceNamesTheFirstPlaceOrMap) {
