@@ -222,10 +222,10 @@ bool takeTitle(const Options& o, event::Event& event) {
     return true;
 }
 
-// The page is headed by the event's title, else by the event file's name.
+// The page is headed as the window heads it: see page::pageTitle.
 std::optional<std::string> pageText(const Options& o, const event::Event& event, ListHost& host) {
     const auto file = o.eventFile ? argumentToUtf8(*o.eventFile) : std::nullopt;
-    auto page = page::eventPage(event, host, eventFrontEnd(), file ? page::titleFromFileName(*file) : "");
+    auto page = page::eventPage(event, host, eventFrontEnd(), page::pageTitle(event, file.value_or("")));
     if (!page) complain("cannot convert the result to UTF-8");
     return page;
 }

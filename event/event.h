@@ -21,6 +21,9 @@ namespace rl::event {
 constexpr std::size_t kMaxEventFileBytes = 1u << 20;
 constexpr std::size_t kMaxTitleBytes = 200;
 
+// The window program keeps its event, as it changes, in a file of this name.
+constexpr const char* kAutosaveFileName = "autosave.json";
+
 // The file's "format" and the newest "formatVersion" this program reads.
 constexpr const char* kFormatName = "rosterloom-event";
 constexpr int kFormatVersion = 1;
