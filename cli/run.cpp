@@ -313,10 +313,15 @@ int reopen(const Options& o) {
 int verify(const Options& o) {
     const auto event = readEventFile(*o.verifyFile);
     if (!event) return kExitBadInput;
-    const auto difference = event::drawDifference(*event, eventFrontEnd());
-    if (difference) {
-        complain("'" + displayName(*o.verifyFile) + "' does not reproduce: " + *difference);
+    const event::RedrawOutcome redraw = event::drawDifference(*event, eventFrontEnd());
+    switch (redraw.kind) {
+    case event::Redraw::Same: break;
+    case event::Redraw::Differs:
+        complain("'" + displayName(*o.verifyFile) + "' does not reproduce: " + redraw.detail);
         return kExitMismatch;
+    case event::Redraw::CannotBeDrawn:
+        complain("'" + displayName(*o.verifyFile) + "' cannot be drawn again: " + redraw.detail);
+        return kExitBadInput;
     }
     std::printf("the draw reproduces from its inputs and seed\nfingerprint: %s\n",
                 event::fingerprint(*event, eventFrontEnd()).c_str());

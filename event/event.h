@@ -95,9 +95,25 @@ Event eventFromDraw(const AssignmentState& state, const Results& results, Host& 
 // texts and standings read the names, and what a new draw starts from.
 ListHost hostFor(const Event& event);
 
+// What drawing an event again from its inputs and seed gives. More kinds
+// will come (a draw made by an earlier rule of the seeded draw): callers
+// switch over the kinds with no default, so the compiler names every place
+// that must learn a new one.
+enum class Redraw {
+    Same,           // every place and map as the event has them
+    Differs,        // the draw is not the one its inputs and seed give
+    CannotBeDrawn,  // the engine refuses the inputs: nothing to compare
+};
+
+struct RedrawOutcome {
+    Redraw kind = Redraw::Same;
+    // UTF-8. Differs: the first group and place (or group and match, for a
+    // map) where they part, with both names. CannotBeDrawn: why.
+    std::string detail;
+};
+
 // Draws again from the event's inputs and seed and compares that with the
-// event's draw: nothing when they agree, otherwise the first group and place
-// (or group and match, for a map) where they part, in UTF-8.
-std::optional<std::string> drawDifference(const Event& event, const FrontEnd& frontEnd);
+// event's draw.
+RedrawOutcome drawDifference(const Event& event, const FrontEnd& frontEnd);
 
 }  // namespace rl::event
