@@ -13,6 +13,7 @@
 #include "engine/assignment.h"
 #include "engine/list_host.h"
 #include "engine/seeding.h"
+#include "event/refusal.h"
 #include "standings/playoff.h"
 
 namespace rl::event {
@@ -68,10 +69,14 @@ struct Event {
 // fault (a JSON pointer, or the byte offset of a syntax error).
 struct ReadOutcome {
     std::optional<Event> event;
-    std::string error;  // UTF-8, empty when read
+    std::string error;  // UTF-8, in English; empty when read
+    Refusal refusal;    // what `error` says, as data; only when not read
 
     bool ok() const { return event.has_value(); }
 };
+
+// The refusal in Korean (UTF-8), its place as it stands; empty when read.
+std::string koreanRefusal(const ReadOutcome& outcome);
 
 ReadOutcome readEvent(std::string_view bytes, const FrontEnd& frontEnd);
 

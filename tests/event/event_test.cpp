@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <nlohmann/json.hpp>
+#include <regex>
 
 #include "cases.h"
 #include "cli/encoding.h"
@@ -178,6 +179,33 @@ TEST(EventFile, RefusalsNameThePlace) {
         const ReadOutcome read = readEvent(fileOf(line), cliFrontEnd());
         EXPECT_EQ(read.ok(), read.error.empty()) << line;
         return read.ok() ? std::string("read\n") : "refused: " + read.error + "\n";
+    });
+}
+
+std::vector<std::string> caseLines(const std::string& golden) {
+    std::istringstream lines(test::readFile(ROSTERLOOM_TEST_DATA "/" + golden));
+    std::vector<std::string> out;
+    for (std::string line; std::getline(lines, line);) {
+        if (line.rfind("> ", 0) == 0) out.push_back(line);
+    }
+    return out;
+}
+
+// The window shows the same refusals in Korean: each with its place as it
+// stands and, the file's own values aside, no English word.
+TEST(EventFile, RefusalsInKoreanNameThePlace) {
+    EXPECT_EQ(caseLines("event-refusals-ko.txt"), caseLines("event-refusals.txt"));
+    test::expectGoldenCases("event-refusals-ko.txt", [](const std::string& line) {
+        const ReadOutcome read = readEvent(fileOf(line), cliFrontEnd());
+        if (read.ok()) return std::string("read\n");
+        std::string korean = koreanRefusal(read);
+        EXPECT_EQ(korean.rfind(read.refusal.place, 0), 0u) << korean;
+        std::string words = korean.substr(read.refusal.place.size());
+        for (const std::string& value : read.refusal.values) {
+            for (std::size_t at; !value.empty() && (at = words.find(value)) != std::string::npos;) words.erase(at, value.size());
+        }
+        EXPECT_FALSE(std::regex_search(words, std::regex("[A-Za-z][a-z]|[a-z][A-Za-z]"))) << korean;
+        return u8"거절: " + korean + "\n";
     });
 }
 
