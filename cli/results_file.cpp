@@ -192,6 +192,8 @@ public:
         }
         if (choice_.perGroup == 0) return true;
         file_.playoff = earlierPlayoff_;
+        // Ties settled before the playoff stay settled where they decide something for it.
+        file_.playoff.settled = ordersThatSettle(state_, file_.results, choice_.perGroup, earlierPlayoff_.settled);
         file_.playoff.perGroup = choice_.perGroup;
         file_.playoff.thirdPlace = choice_.thirdPlace;
         return settleOrders() && makePlayoff() && playoffResults();
@@ -296,7 +298,15 @@ private:
         if (checkSettle(state_, file_.results, choice_.perGroup, order) == SettleProblem::NoNeed) {
             return fail(line.number, rank + " decides nothing for --playoff " + std::to_string(choice_.perGroup));
         }
-        file_.playoff.settled.push_back(std::move(order));
+        // A line's order takes the place of one the event already had for the tie.
+        auto& settled = file_.playoff.settled;
+        settled.erase(std::remove_if(settled.begin(), settled.end(),
+                                     [&](const SettledOrder& o) {
+                                         return o.group == order.group && std::is_permutation(o.order.begin(), o.order.end(),
+                                                                                              order.order.begin(), order.order.end());
+                                     }),
+                      settled.end());
+        settled.push_back(std::move(order));
         return true;
     }
 

@@ -222,10 +222,10 @@ bool takeTitle(const Options& o, event::Event& event) {
     return true;
 }
 
-// The page is headed by the event's title, else by the event file's name.
+// The page is headed as the window heads it: see page::pageTitle.
 std::optional<std::string> pageText(const Options& o, const event::Event& event, ListHost& host) {
     const auto file = o.eventFile ? argumentToUtf8(*o.eventFile) : std::nullopt;
-    auto page = page::eventPage(event, host, eventFrontEnd(), file ? page::titleFromFileName(*file) : "");
+    auto page = page::eventPage(event, host, eventFrontEnd(), page::pageTitle(event, file.value_or("")));
     if (!page) complain("cannot convert the result to UTF-8");
     return page;
 }
@@ -240,7 +240,9 @@ std::optional<std::string> render(const Options& o, const event::Event& event, L
         return json;
     }
     const bool standings = o.resultsFile || (o.eventFile && !event.results.all().empty());
-    std::string text = event.playoff.perGroup ? standingsFileText(event.state, event.results, host, event.playoff, event.seed)
+    // Ties settled before the playoff show as the window shows them.
+    const bool settledOrPlayoff = event.playoff.perGroup != 0 || !event.playoff.settled.empty();
+    std::string text = settledOrPlayoff ? standingsFileText(event.state, event.results, host, event.playoff, event.seed)
                        : standings            ? standingsFileText(event.state, event.results, host)
                                               : exportFileText(event.state, host);
     if (!o.utf8) return text;
@@ -311,10 +313,15 @@ int reopen(const Options& o) {
 int verify(const Options& o) {
     const auto event = readEventFile(*o.verifyFile);
     if (!event) return kExitBadInput;
-    const auto difference = event::drawDifference(*event, eventFrontEnd());
-    if (difference) {
-        complain("'" + displayName(*o.verifyFile) + "' does not reproduce: " + *difference);
+    const event::RedrawOutcome redraw = event::drawDifference(*event, eventFrontEnd());
+    switch (redraw.kind) {
+    case event::Redraw::Same: break;
+    case event::Redraw::Differs:
+        complain("'" + displayName(*o.verifyFile) + "' does not reproduce: " + redraw.detail);
         return kExitMismatch;
+    case event::Redraw::CannotBeDrawn:
+        complain("'" + displayName(*o.verifyFile) + "' cannot be drawn again: " + redraw.detail);
+        return kExitBadInput;
     }
     std::printf("the draw reproduces from its inputs and seed\nfingerprint: %s\n",
                 event::fingerprint(*event, eventFrontEnd()).c_str());

@@ -13,6 +13,7 @@
 #include "engine/assignment.h"
 #include "engine/list_host.h"
 #include "engine/seeding.h"
+#include "event/refusal.h"
 #include "standings/playoff.h"
 
 namespace rl::event {
@@ -20,6 +21,9 @@ namespace rl::event {
 // Larger files are refused before they are parsed.
 constexpr std::size_t kMaxEventFileBytes = 1u << 20;
 constexpr std::size_t kMaxTitleBytes = 200;
+
+// The window program keeps its event, as it changes, in a file of this name.
+constexpr const char* kAutosaveFileName = "autosave.json";
 
 // The file's "format" and the newest "formatVersion" this program reads.
 constexpr const char* kFormatName = "rosterloom-event";
@@ -65,10 +69,14 @@ struct Event {
 // fault (a JSON pointer, or the byte offset of a syntax error).
 struct ReadOutcome {
     std::optional<Event> event;
-    std::string error;  // UTF-8, empty when read
+    std::string error;  // UTF-8, in English; empty when read
+    Refusal refusal;    // what `error` says, as data; only when not read
 
     bool ok() const { return event.has_value(); }
 };
+
+// The refusal in Korean (UTF-8), its place as it stands; empty when read.
+std::string koreanRefusal(const ReadOutcome& outcome);
 
 ReadOutcome readEvent(std::string_view bytes, const FrontEnd& frontEnd);
 
@@ -92,9 +100,25 @@ Event eventFromDraw(const AssignmentState& state, const Results& results, Host& 
 // texts and standings read the names, and what a new draw starts from.
 ListHost hostFor(const Event& event);
 
+// What drawing an event again from its inputs and seed gives. More kinds
+// will come (a draw made by an earlier rule of the seeded draw): callers
+// switch over the kinds with no default, so the compiler names every place
+// that must learn a new one.
+enum class Redraw {
+    Same,           // every place and map as the event has them
+    Differs,        // the draw is not the one its inputs and seed give
+    CannotBeDrawn,  // the engine refuses the inputs: nothing to compare
+};
+
+struct RedrawOutcome {
+    Redraw kind = Redraw::Same;
+    // UTF-8. Differs: the first group and place (or group and match, for a
+    // map) where they part, with both names. CannotBeDrawn: why.
+    std::string detail;
+};
+
 // Draws again from the event's inputs and seed and compares that with the
-// event's draw: nothing when they agree, otherwise the first group and place
-// (or group and match, for a map) where they part, in UTF-8.
-std::optional<std::string> drawDifference(const Event& event, const FrontEnd& frontEnd);
+// event's draw.
+RedrawOutcome drawDifference(const Event& event, const FrontEnd& frontEnd);
 
 }  // namespace rl::event

@@ -1,5 +1,7 @@
 #include <algorithm>
 #include <cstdint>
+#include <optional>
+#include <utility>
 
 #include "engine/pairing.h"
 #include "engine/schedule.h"
@@ -21,14 +23,12 @@ constexpr int kMaxGroups = 8;
 constexpr int kMaxGroupSize = 8;
 constexpr std::size_t kMaxProgramBytes = 200;
 
-// The first fault ends the reading; it travels up as this.
-struct Refusal {
-    std::string message;
-};
-
-[[noreturn]] void refuse(const std::string& where, const std::string& why) {
-    throw Refusal{(where.empty() ? std::string("the file") : where) + ": " + why};
+// The first fault ends the reading; it travels up as a Refusal.
+[[noreturn]] void refuse(const std::string& where, Refused why, std::vector<std::string> values = {}) {
+    throw Refusal{why, where, std::move(values)};
 }
+
+std::string shownNumber(long long n) { return std::to_string(n); }
 
 template <class AnyJson>
 std::string jsonText(const AnyJson& value) {
@@ -48,36 +48,36 @@ std::string quoted(const AnyJson& value) {
 
 const Json& field(const Json& object, const std::string& where, const char* key) {
     const auto it = object.find(key);
-    if (it == object.end()) refuse(where, std::string("has no key \"") + key + "\"");
+    if (it == object.end()) refuse(where, Refused::NoKey, {key});
     return *it;
 }
 
 void requireObject(const Json& value, const std::string& where) {
-    if (!value.is_object()) refuse(where, "must be an object");
+    if (!value.is_object()) refuse(where, Refused::NotObject);
 }
 
 const Json& arrayOf(const Json& value, const std::string& where) {
-    if (!value.is_array()) refuse(where, "must be an array");
+    if (!value.is_array()) refuse(where, Refused::NotArray);
     return value;
 }
 
 bool boolean(const Json& value, const std::string& where) {
-    if (!value.is_boolean()) refuse(where, "must be true or false");
+    if (!value.is_boolean()) refuse(where, Refused::NotBoolean);
     return value.get<bool>();
 }
 
 std::int64_t whole(const Json& value, const std::string& where, std::int64_t min, std::int64_t max) {
-    if (!value.is_number_integer()) refuse(where, "must be a whole number");
+    if (!value.is_number_integer()) refuse(where, Refused::NotWhole);
     const bool tooLarge = value.is_number_unsigned() && value.get<std::uint64_t>() > static_cast<std::uint64_t>(max);
     const std::int64_t n = tooLarge ? max : value.get<std::int64_t>();
     if (tooLarge || n < min || n > max) {
-        refuse(where, "must be from " + std::to_string(min) + " to " + std::to_string(max) + ", not " + quoted(value));
+        refuse(where, Refused::OutOfRange, {shownNumber(min), shownNumber(max), quoted(value)});
     }
     return n;
 }
 
 const std::string& text(const Json& value, const std::string& where) {
-    if (!value.is_string()) refuse(where, "must be a string");
+    if (!value.is_string()) refuse(where, Refused::NotString);
     return value.get_ref<const std::string&>();
 }
 
@@ -88,10 +88,6 @@ bool startsWithWhiteSpace(const std::string& name) {
 bool hasControlCharacter(const std::string& name) {
     return std::any_of(name.begin(), name.end(),
                        [](char c) { return (static_cast<unsigned char>(c) < 0x20 && c != '\t') || c == 0x7F; });
-}
-
-std::string counted(long long n, const char* one, const char* many) {
-    return std::to_string(n) + " " + (n == 1 ? one : many);
 }
 
 std::string groupLetter(std::size_t g) { return std::string(1, static_cast<char>('A' + g)); }
@@ -108,10 +104,10 @@ public:
         readFormat();
         event_.program = text(field(file_, "", "program"), "/program");
         if (event_.program.size() > kMaxProgramBytes) {
-            refuse("/program", "is longer than " + std::to_string(kMaxProgramBytes) + " bytes");
+            refuse("/program", Refused::TooLong, {shownNumber(kMaxProgramBytes)});
         }
         event_.drawnAt = text(field(file_, "", "drawnAt"), "/drawnAt");
-        if (!isDateTimeText(event_.drawnAt)) refuse("/drawnAt", "must be a local date and time, YYYY-MM-DDTHH:MM:SS");
+        if (!isDateTimeText(event_.drawnAt)) refuse("/drawnAt", Refused::NotDateTime);
         readTitle();
         readNames("participants", kMaxParticipants, participants_, event_.participants);
         readNames("maps", kMaxMaps, maps_, event_.maps);
@@ -128,27 +124,25 @@ private:
     void readFormat() {
         const Json& format = field(file_, "", "format");
         if (format != kFormatName) {
-            refuse("/format", "is " + quoted(format) + ", not \"" + kFormatName + "\": this is not a Rosterloom event");
+            refuse("/format", Refused::NotOurFormat, {quoted(format), kFormatName});
         }
         const Json& version = field(file_, "", "formatVersion");
         const std::int64_t v = whole(version, "/formatVersion", 1, INT32_MAX);
         if (v > kFormatVersion) {
-            refuse("/formatVersion", "version " + std::to_string(v) + " is newer than this program reads (" +
-                                         std::to_string(kFormatVersion) + "): open it with a newer Rosterloom");
+            refuse("/formatVersion", Refused::NewerVersion, {shownNumber(v), shownNumber(kFormatVersion)});
         }
     }
 
     // A name as the window program's entry fields would have taken it.
     std::string name(const Json& value, const std::string& where) {
         const std::string& utf8 = text(value, where);
-        if (utf8.empty()) refuse(where, "a name cannot be empty");
-        if (startsWithWhiteSpace(utf8)) refuse(where, "the name begins with white space");
-        if (hasControlCharacter(utf8)) refuse(where, "the name contains a control character");
+        if (utf8.empty()) refuse(where, Refused::EmptyName);
+        if (startsWithWhiteSpace(utf8)) refuse(where, Refused::NameWhiteSpace);
+        if (hasControlCharacter(utf8)) refuse(where, Refused::NameControl);
         auto cp949 = frontEnd_.fromUtf8(utf8);
-        if (!cp949) refuse(where, "the name has a character that code page 949 cannot hold");
+        if (!cp949) refuse(where, Refused::NameNotCp949);
         if (cp949->size() > kMaxNameBytes) {
-            refuse(where, "the name takes " + std::to_string(cp949->size()) + " bytes in code page 949, more than " +
-                              std::to_string(kMaxNameBytes));
+            refuse(where, Refused::NameTooLong, {shownNumber(cp949->size()), shownNumber(kMaxNameBytes)});
         }
         return std::move(*cp949);
     }
@@ -157,7 +151,7 @@ private:
         const std::string where = pointerTo("", key);
         const Json& list = arrayOf(field(file_, "", key), where);
         if (list.size() > max) {
-            refuse(where, "holds " + counted(list.size(), "name", "names") + ", more than " + std::to_string(max));
+            refuse(where, Refused::TooManyNames, {shownNumber(list.size()), shownNumber(max)});
         }
         for (std::size_t i = 0; i < list.size(); ++i) {
             cp949.push_back(name(list[i], pointerTo(where, i)));
@@ -169,7 +163,7 @@ private:
         const auto title = file_.find("title");
         if (title == file_.end()) return;
         event_.title = text(*title, "/title");
-        if (event_.title->size() > kMaxTitleBytes) refuse("/title", "is longer than " + std::to_string(kMaxTitleBytes) + " bytes");
+        if (event_.title->size() > kMaxTitleBytes) refuse("/title", Refused::TooLong, {shownNumber(kMaxTitleBytes)});
     }
 
     void readSeed() {
@@ -178,12 +172,11 @@ private:
         if (seedText == file_.end()) return;
         event_.seedText = text(*seedText, "/seedText");
         const auto digest = frontEnd_.sha256(*event_.seedText);
-        if (!digest || digest->size() < 4) refuse("/seedText", "its SHA-256 cannot be computed");
+        if (!digest || digest->size() < 4) refuse("/seedText", Refused::SeedTextHash);
         std::uint32_t fromText = 0;
         for (int i = 0; i < 4; ++i) fromText = (fromText << 8) | static_cast<unsigned char>((*digest)[i]);
         if (fromText != event_.seed) {
-            refuse("/seed", "is " + std::to_string(event_.seed) + ", but the seed that seedText gives is " +
-                                std::to_string(fromText));
+            refuse("/seed", Refused::SeedNotFromText, {shownNumber(event_.seed), shownNumber(fromText)});
         }
     }
 
@@ -206,13 +199,12 @@ private:
         s.participantCount = static_cast<std::int32_t>(event_.participants.size());
         s.mapCount = s.mapsEnabled ? static_cast<std::int32_t>(event_.maps.size()) : 0;
         // The window program's own refusals of these settings.
-        if (s.participantCount == 0) refuse("/participants", "there are no participants");
+        if (s.participantCount == 0) refuse("/participants", Refused::NoParticipants);
         if (s.participantCount > s.groupCount * s.groupSize) {
-            refuse("/participants", counted(s.participantCount, "participant", "participants") +
-                                        " do not fit in " + counted(s.groupCount, "group", "groups") + " of " +
-                                        std::to_string(s.groupSize));
+            refuse("/participants", Refused::ParticipantsDoNotFit,
+                   {shownNumber(s.participantCount), shownNumber(s.groupCount), shownNumber(s.groupSize)});
         }
-        if (s.mapsEnabled && s.mapCount == 0) refuse("/maps", "maps are used, but there are none");
+        if (s.mapsEnabled && s.mapCount == 0) refuse("/maps", Refused::NoMaps);
     }
 
     // Only a seeded draw's file says so, and then it holds every
@@ -225,8 +217,8 @@ private:
         const std::size_t count = event_.participants.size();
         const Json& pots = arrayOf(field(file_, "", "pots"), "/pots");
         const Json& tags = arrayOf(field(file_, "", "tags"), "/tags");
-        if (pots.size() != count) refuse("/pots", "must hold one pot (or null) for each participant");
-        if (tags.size() != count) refuse("/tags", "must hold one tag (or null) for each participant");
+        if (pots.size() != count) refuse("/pots", Refused::PotsCount);
+        if (tags.size() != count) refuse("/tags", Refused::TagsCount);
         for (std::size_t i = 0; i < count; ++i) {
             const int size = event_.state.settings.groupSize;
             event_.seeding.pots.push_back(pots[i].is_null() ? 0 : static_cast<int>(whole(pots[i], pointerTo("/pots", i), 1, size)));
@@ -236,13 +228,12 @@ private:
 
     std::string tag(const Json& value, const std::string& where) {
         const std::string& utf8 = text(value, where);
-        if (utf8.empty()) refuse(where, "an empty tag must be null");
-        if (hasControlCharacter(utf8)) refuse(where, "the tag contains a control character");
+        if (utf8.empty()) refuse(where, Refused::EmptyTag);
+        if (hasControlCharacter(utf8)) refuse(where, Refused::TagControl);
         auto cp949 = frontEnd_.fromUtf8(utf8);
-        if (!cp949) refuse(where, "the tag has a character that code page 949 cannot hold");
+        if (!cp949) refuse(where, Refused::TagNotCp949);
         if (cp949->size() > kMaxTagBytes) {
-            refuse(where, "the tag takes " + std::to_string(cp949->size()) + " bytes in code page 949, more than " +
-                              std::to_string(kMaxTagBytes));
+            refuse(where, Refused::TagTooLong, {shownNumber(cp949->size()), shownNumber(kMaxTagBytes)});
         }
         return std::move(*cp949);
     }
@@ -262,8 +253,7 @@ private:
         const Settings& s = event_.state.settings;
         const Json& groups = arrayOf(field(file_, "", "groups"), "/groups");
         if (groups.size() != static_cast<std::size_t>(s.groupCount)) {
-            refuse("/groups", "holds " + counted(groups.size(), "group", "groups") + ", but the settings say " +
-                                  std::to_string(s.groupCount));
+            refuse("/groups", Refused::GroupCount, {shownNumber(groups.size()), shownNumber(s.groupCount)});
         }
         const std::vector<Pos> members = expectedMembers();
         std::vector<bool> placed(event_.participants.size(), false);
@@ -276,11 +266,13 @@ private:
         for (std::size_t g = 0; g < groups.size(); ++g) readMatches(groups[g], pointerTo("/groups", g), g);
     }
 
-    std::string layout() const {
+    // A place that the layout of the settings makes a member's or an empty one.
+    [[noreturn]] void refuseLayout(const std::string& place, bool member, std::size_t g, Pos members) const {
         const Settings& s = event_.state.settings;
-        return counted(s.participantCount, "participant", "participants") + " in " +
-               counted(s.groupCount, "group", "groups") + " of " + std::to_string(s.groupSize) +
-               (s.spreadVacancies ? ", vacancies spread," : ", filled in turn,");
+        const Refused why = member ? (s.spreadVacancies ? Refused::MemberSpread : Refused::MemberInTurn)
+                                   : (s.spreadVacancies ? Refused::EmptySpread : Refused::EmptyInTurn);
+        refuse(place, why, {shownNumber(s.participantCount), shownNumber(s.groupCount), shownNumber(s.groupSize), groupLetter(g),
+                            shownNumber(members)});
     }
 
     std::vector<Pos> readPlaces(const Json& group, const std::string& where, std::size_t g, Pos members,
@@ -289,37 +281,53 @@ private:
         const Json& places = arrayOf(field(group, where, "places"), at);
         const auto size = static_cast<std::size_t>(event_.state.settings.groupSize);
         if (places.size() != size) {
-            refuse(at, "holds " + counted(places.size(), "place", "places") + ", but each group has " +
-                           std::to_string(size));
+            refuse(at, Refused::PlaceCount, {shownNumber(places.size()), shownNumber(size)});
         }
         std::vector<Pos> row;
         for (std::size_t p = 0; p < size; ++p) {
             const std::string place = pointerTo(at, p);
             const bool member = static_cast<Pos>(p) < members;
-            if (member == places[p].is_null()) {
-                refuse(place, std::string(member ? "must be a member" : "must be an empty place (null)") + ": " +
-                                  layout() + " give group " + groupLetter(g) + " " + std::to_string(members) +
-                                  " members");
-            }
-            row.push_back(member ? participantAt(places[p], place, placed) : kNone);
+            if (member == places[p].is_null()) refuseLayout(place, member, g, members);
+            row.push_back(member ? participantAt(places[p], place, placed, seedingAt(group, p)) : kNone);
         }
         return row;
     }
 
-    // Names may repeat: each place takes the first participant of that
-    // name not placed yet.
-    Pos participantAt(const Json& value, const std::string& where, std::vector<bool>& placed) {
+    // What a seeded draw's group says of its member at `index`: its pot and
+    // tag as the file spells them (null when the group does not say).
+    std::pair<Json, Json> seedingAt(const Json& group, std::size_t index) const {
+        const auto at = [&](const char* key) {
+            const auto list = group.find(key);
+            return list != group.end() && list->is_array() && index < list->size() ? (*list)[index] : Json();
+        };
+        return {at("pots"), at("tags")};
+    }
+
+    bool hasSeeding(std::size_t participant, const std::pair<Json, Json>& seeding) const {
+        return event_.seeded && file_["pots"][participant] == seeding.first && file_["tags"][participant] == seeding.second;
+    }
+
+    // Names may repeat: each place takes the first participant of that name
+    // not placed yet, in a seeded draw the first with the group's pot and tag
+    // for that place, so that each keeps its own.
+    Pos participantAt(const Json& value, const std::string& where, std::vector<bool>& placed,
+                      const std::pair<Json, Json>& seeding) {
         const std::string& utf8 = text(value, where);
-        bool known = false;
+        std::optional<std::size_t> first;
         for (std::size_t i = 0; i < participants_.size(); ++i) {
-            if (participants_[i] != utf8) continue;
-            known = true;
-            if (!placed[i]) {
-                placed[i] = true;
-                return static_cast<Pos>(i);
+            if (participants_[i] != utf8 || placed[i]) continue;
+            if (hasSeeding(i, seeding)) {
+                first = i;
+                break;
             }
+            if (!first) first = i;
         }
-        refuse(where, quoted(value) + (known ? " is placed twice" : " is not a participant"));
+        if (!first) {
+            const bool known = std::count(participants_.begin(), participants_.end(), utf8) > 0;
+            refuse(where, known ? Refused::PlacedTwice : Refused::NotAParticipant, {quoted(value)});
+        }
+        placed[*first] = true;
+        return static_cast<Pos>(*first);
     }
 
     // The matches' pairs follow from the places; the maps are the file's.
@@ -338,9 +346,7 @@ private:
         const Json& matches = arrayOf(field(group, where, "matches"), at);
         const int count = event_.state.matchCount[g];
         if (matches.size() != static_cast<std::size_t>(count)) {
-            refuse(at, "holds " + counted(matches.size(), "match", "matches") + ", but its " +
-                           counted(event_.state.memberCount[g], "member", "members") + " play " +
-                           std::to_string(count));
+            refuse(at, Refused::MatchCount, {shownNumber(matches.size()), shownNumber(event_.state.memberCount[g]), shownNumber(count)});
         }
         for (int k = 0; k < count; ++k) {
             const std::string match = pointerTo(at, static_cast<std::size_t>(k));
@@ -355,13 +361,13 @@ private:
         const std::string at = pointerTo(where, "map");
         const Json& map = field(match, where, "map");
         if (!event_.state.settings.mapsEnabled || bye) {
-            if (!map.is_null()) refuse(at, bye ? "a bye has no map (null)" : "maps are not used: it must be null");
+            if (!map.is_null()) refuse(at, bye ? Refused::ByeMap : Refused::MapsNotUsed);
             return kNone;
         }
-        if (!map.is_string()) refuse(at, "must be the name of a map in the map list");
+        if (!map.is_string()) refuse(at, Refused::MapName);
         const std::string& utf8 = map.get_ref<const std::string&>();
         const auto it = std::find(maps_.begin(), maps_.end(), utf8);
-        if (it == maps_.end()) refuse(at, quoted(map) + " is not in the map list");
+        if (it == maps_.end()) refuse(at, Refused::NotAMap, {quoted(map)});
         return static_cast<Pos>(it - maps_.begin());
     }
 
@@ -371,17 +377,17 @@ private:
         const std::string at = pointerTo(where, "score");
         const Json& json = field(match, where, "score");
         if (json.is_null()) return;
-        if (!json.is_array() || json.size() != 2) refuse(at, "must be null or [W, L], the maps each player won");
+        if (!json.is_array() || json.size() != 2) refuse(at, Refused::ScoreForm);
         const auto maps = [&](std::size_t i) {
             return static_cast<int>(whole(json[i], pointerTo(at, i), 0, kMaxMapsWon));
         };
         const Score score{maps(0), maps(1)};
         switch (checkResult(event_.state, event_.results, key, score)) {
         case ResultProblem::None: break;
-        case ResultProblem::Bye: refuse(at, "a bye has no result: it must be null");
-        case ResultProblem::PlayersNotKnown: refuse(at, "the players of this match are not both known yet");
-        case ResultProblem::Tie: refuse(at, "a tie: one player must win more maps than the other");
-        default: refuse(at, "this result cannot stand");
+        case ResultProblem::Bye: refuse(at, Refused::ByeResult);
+        case ResultProblem::PlayersNotKnown: refuse(at, Refused::PlayersNotKnown);
+        case ResultProblem::Tie: refuse(at, Refused::Tie);
+        default: refuse(at, Refused::CannotStand);
         }
         event_.results.set(key, score);
     }
@@ -390,38 +396,44 @@ private:
     // compared with what they give.
     void readPlayoff() {
         const auto json = file_.find("playoff");
-        if (json == file_.end()) return;
+        if (json == file_.end()) return readSettledOrders(file_, "");
         requireObject(*json, "/playoff");
         Playoff& playoff = event_.playoff;
         playoff.perGroup = static_cast<int>(whole(field(*json, "/playoff", "perGroup"), "/playoff/perGroup", 1, 4));
-        if (playoff.perGroup == 3) refuse("/playoff/perGroup", "must be 1, 2 or 4");
+        if (playoff.perGroup == 3) refuse("/playoff/perGroup", Refused::PerGroup);
         playoff.thirdPlace = boolean(field(*json, "/playoff", "thirdPlace"), "/playoff/thirdPlace");
-        const Json& settled = arrayOf(field(*json, "/playoff", "settled"), "/playoff/settled");
-        for (std::size_t i = 0; i < settled.size(); ++i) playoff.settled.push_back(readSettled(settled[i], pointerTo("/playoff/settled", i)));
-        if (!checkPlayoff(event_.state, event_.results, playoff).empty()) {
-            refuse("/playoff", "cannot be made: a group has matches to play, or a tie that decides who goes through "
-                               "is not settled, or the players are too few or too many");
-        }
+        readSettledOrders(*json, "/playoff");
+        if (!checkPlayoff(event_.state, event_.results, playoff).empty()) refuse("/playoff", Refused::PlayoffCannotBeMade);
         const Json& matches = arrayOf(field(*json, "/playoff", "matches"), "/playoff/matches");
         ListHost host = hostFor(event_);
         const std::size_t count = playoffBracket(event_.state, event_.results, playoff, event_.seed, host).matches.size();
         if (matches.size() != count) {
-            refuse("/playoff/matches", "holds " + counted(matches.size(), "match", "matches") + ", but the playoff has " +
-                                           std::to_string(count));
+            refuse("/playoff/matches", Refused::PlayoffMatchCount, {shownNumber(matches.size()), shownNumber(count)});
         }
         for (std::size_t k = 0; k < count; ++k) {
             const std::string at = pointerTo(pointerTo("/playoff/matches", k), "score");
             requireObject(matches[k], pointerTo("/playoff/matches", k));
             const Json& score = field(matches[k], pointerTo("/playoff/matches", k), "score");
             if (score.is_null()) continue;
-            if (!score.is_array() || score.size() != 2) refuse(at, "must be null or [W, L], the maps each player won");
+            if (!score.is_array() || score.size() != 2) refuse(at, Refused::ScoreForm);
             const Score s{static_cast<int>(whole(score[0], pointerTo(at, 0), 0, kMaxMapsWon)),
                           static_cast<int>(whole(score[1], pointerTo(at, 1), 0, kMaxMapsWon))};
             const PlayoffBracket bracket = playoffBracket(event_.state, event_.results, playoff, event_.seed, host);
             if (checkPlayoffResult(bracket, static_cast<int>(k) + 1, s) != ResultProblem::None) {
-                refuse(at, "this result cannot stand (a bye, players not both known yet, or a tie)");
+                refuse(at, Refused::PlayoffResult);
             }
             playoff.results.set({kPlayoffGroup, static_cast<int>(k) + 1}, s);
+        }
+    }
+
+    // Before the playoff is made the orders stand beside the groups, and
+    // then only when there are any.
+    void readSettledOrders(const Json& parent, const std::string& where) {
+        const std::string at = pointerTo(where, "settled");
+        if (where.empty() && !parent.contains("settled")) return;
+        const Json& settled = arrayOf(field(parent, where, "settled"), at);
+        for (std::size_t i = 0; i < settled.size(); ++i) {
+            event_.playoff.settled.push_back(readSettled(settled[i], pointerTo(at, i)));
         }
     }
 
@@ -429,13 +441,15 @@ private:
         requireObject(json, where);
         const std::string& letter = text(field(json, where, "group"), pointerTo(where, "group"));
         const int g = letter.size() == 1 ? letter[0] - 'A' : -1;
-        if (g < 0 || g >= event_.state.settings.groupCount) refuse(pointerTo(where, "group"), "is not a group of the draw");
+        if (g < 0 || g >= event_.state.settings.groupCount) refuse(pointerTo(where, "group"), Refused::NotAGroup);
         SettledOrder order{g, {}};
         const std::string at = pointerTo(where, "order");
         const Json& names = arrayOf(field(json, where, "order"), at);
         for (std::size_t i = 0; i < names.size(); ++i) order.order.push_back(memberNamed(names[i], pointerTo(at, i), g, order.order));
-        if (checkSettle(event_.state, event_.results, event_.playoff.perGroup, order) != SettleProblem::None) {
-            refuse(at, "does not settle members of group " + letter + " that share a rank deciding who goes through");
+        const int perGroup = event_.playoff.perGroup;
+        if (checkSettle(event_.state, event_.results, perGroup == 0 ? kMaxPlayoffPlayers : perGroup, order) !=
+            SettleProblem::None) {
+            refuse(at, Refused::NotATie, {letter});
         }
         return order;
     }
@@ -449,16 +463,15 @@ private:
                 return p;
             }
         }
-        refuse(where, quoted(value) + " is not a member of group " + groupLetter(static_cast<std::size_t>(g)) +
-                          " (or is named twice)");
+        refuse(where, Refused::NotAMember, {quoted(value), groupLetter(static_cast<std::size_t>(g))});
     }
 
     void checkFingerprint() {
         const std::string& stated = text(field(file_, "", "fingerprint"), "/fingerprint");
         const std::string computed = fingerprint(event_, frontEnd_);
-        if (computed.empty()) refuse("/fingerprint", "SHA-256 cannot be computed");
+        if (computed.empty()) refuse("/fingerprint", Refused::FingerprintHash);
         if (stated != computed) {
-            refuse("/fingerprint", "is not the fingerprint of the file's inputs, which is \"" + computed + "\"");
+            refuse("/fingerprint", Refused::WrongFingerprint, {computed});
         }
     }
 
@@ -474,7 +487,7 @@ void compare(const Json& found, const Written& expected, const std::string& wher
     if (expected.is_object()) {
         requireObject(found, where);
         for (const auto& [key, value] : found.items()) {
-            if (!expected.contains(key)) refuse(pointerTo(where, key), "is not a key of the event file");
+            if (!expected.contains(key)) refuse(pointerTo(where, key), Refused::UnknownKey);
         }
         for (const auto& [key, value] : expected.items()) {
             compare(field(found, where, key.c_str()), value, pointerTo(where, key));
@@ -482,13 +495,12 @@ void compare(const Json& found, const Written& expected, const std::string& wher
     } else if (expected.is_array()) {
         arrayOf(found, where);
         if (found.size() != expected.size()) {
-            refuse(where, "holds " + counted(found.size(), "entry", "entries") + ", but the draw and results give " +
-                              std::to_string(expected.size()));
+            refuse(where, Refused::EntryCount, {shownNumber(found.size()), shownNumber(expected.size())});
         }
         for (std::size_t i = 0; i < found.size(); ++i) compare(found[i], expected[i], pointerTo(where, i));
     } else if (jsonText(found) != jsonText(expected)) {
         // As JSON text, so that 1.0 is not taken for 1.
-        refuse(where, "is " + quoted(found) + ", but the draw and results give " + quoted(expected));
+        refuse(where, Refused::NotWhatFollows, {quoted(found), quoted(expected)});
     }
 }
 
@@ -508,30 +520,34 @@ bool isDateTimeText(std::string_view s) {
            digits(14, 2, 0, 59) && digits(17, 2, 0, 59);
 }
 
-ReadOutcome readEvent(std::string_view bytes, const FrontEnd& frontEnd) {
+ReadOutcome refused(Refusal refusal) {
     ReadOutcome outcome;
+    outcome.error = englishRefusal(refusal);
+    outcome.refusal = std::move(refusal);
+    return outcome;
+}
+
+std::string koreanRefusal(const ReadOutcome& outcome) { return outcome.ok() ? std::string() : koreanRefusal(outcome.refusal); }
+
+ReadOutcome readEvent(std::string_view bytes, const FrontEnd& frontEnd) {
     if (bytes.size() > kMaxEventFileBytes) {
-        outcome.error = "the file is larger than " + std::to_string(kMaxEventFileBytes / 1024 / 1024) + " MiB (" +
-                        std::to_string(bytes.size()) + " bytes)";
-        return outcome;
+        return refused({Refused::TooLarge, "", {shownNumber(kMaxEventFileBytes / 1024 / 1024), shownNumber(bytes.size())}});
     }
     const detail::Parsed parsed = detail::parseLimited(bytes);
-    if (!parsed.error.empty()) {
-        outcome.error = parsed.error;
-        return outcome;
-    }
+    if (parsed.refusal) return refused(*parsed.refusal);
     try {
         Event event = Reader(parsed.document, frontEnd).read();
         const auto expected = detail::eventJson(event, frontEnd, event.program);
-        if (!expected) refuse("", "a name does not convert back to UTF-8");
+        if (!expected) refuse("", Refused::NameNotBack);
         compare(parsed.document, *expected, "");
+        ReadOutcome outcome;
         outcome.event = std::move(event);
+        return outcome;
     } catch (const Refusal& refusal) {
-        outcome.error = refusal.message;
+        return refused(refusal);
     } catch (const std::bad_alloc&) {
-        outcome.error = "out of memory";
+        return refused({Refused::OutOfMemory, "", {}});
     }
-    return outcome;
 }
 
 }  // namespace rl::event

@@ -73,12 +73,7 @@ public:
     // stores; everything else in it follows from them.
     Json playoff(const PlayoffBracket& bracket) {
         const Playoff& playoff = event_.playoff;
-        Json settled = Json::array(), taken = Json::array(), matches = Json::array(), table = Json::array();
-        for (const SettledOrder& s : playoff.settled) {
-            Json order = Json::array();
-            for (Pos p : s.order) order.push_back(participant(p));
-            settled.push_back({{"group", letter(s.group)}, {"order", order}});
-        }
+        Json taken = Json::array(), matches = Json::array(), table = Json::array();
         for (const Qualifier& q : bracket.players) {
             taken.push_back({{"name", participant(q.player)}, {"group", letter(q.group)}, {"place", q.place}});
         }
@@ -87,8 +82,18 @@ public:
             matches.back()["thirdPlace"] = m.losersMeet;
         }
         for (const Standing& s : bracket.standings) table.push_back(standing(s));
-        return {{"perGroup", playoff.perGroup}, {"thirdPlace", playoff.thirdPlace}, {"settled", settled},
+        return {{"perGroup", playoff.perGroup}, {"thirdPlace", playoff.thirdPlace}, {"settled", settledOrders()},
                 {"players", taken},             {"matches", matches},               {"standings", table}};
+    }
+
+    Json settledOrders() {
+        Json settled = Json::array();
+        for (const SettledOrder& s : event_.playoff.settled) {
+            Json order = Json::array();
+            for (Pos p : s.order) order.push_back(participant(p));
+            settled.push_back({{"group", letter(s.group)}, {"order", order}});
+        }
+        return settled;
     }
 
     Json finalStandings(const PlayoffBracket& bracket) {
@@ -170,7 +175,20 @@ std::string fingerprintOf(const Json& inputs, const FrontEnd& frontEnd) {
     return hex;
 }
 
-std::optional<Json> eventJson(const Event& event, const FrontEnd& frontEnd, const std::string& program) {
+namespace {
+
+// Only the orders that still settle a tie are kept: the tables, the playoff
+// and the file follow from them alone, so the file reads back as written.
+Event withKeptOrders(const Event& event) {
+    Event kept = event;
+    kept.playoff.settled = ordersThatSettle(event.state, event.results, event.playoff.perGroup, event.playoff.settled);
+    return kept;
+}
+
+}  // namespace
+
+std::optional<Json> eventJson(const Event& written, const FrontEnd& frontEnd, const std::string& program) {
+    const Event event = withKeptOrders(written);
     Writer writer(event, frontEnd);
     const Json inputs = writer.inputs();
     // The command line's JSON had the seed, its text and the settings first;
@@ -190,6 +208,8 @@ std::optional<Json> eventJson(const Event& event, const FrontEnd& frontEnd, cons
     Json groups = Json::array();
     for (std::size_t g = 0; g < event.state.groupTable.size(); ++g) groups.push_back(writer.group(static_cast<int>(g)));
     file["groups"] = std::move(groups);
+    // Ties settled before the playoff is made are kept on their own.
+    if (event.playoff.perGroup == 0 && !event.playoff.settled.empty()) file["settled"] = writer.settledOrders();
     if (event.playoff.perGroup != 0) {
         ListHost host = hostFor(event);
         const PlayoffBracket bracket = playoffBracket(event.state, event.results, event.playoff, event.seed, host);

@@ -41,7 +41,7 @@ std::string reasonOf(const std::string& what) {
 
 class Builder : public nlohmann::json_sax<Document> {
 public:
-    Parsed take() { return {std::move(root_), std::move(error_)}; }
+    Parsed take() { return {std::move(root_), std::move(refusal_)}; }
 
     bool null() override { return put(nullptr); }
     bool boolean(bool value) override { return put(value); }
@@ -49,14 +49,14 @@ public:
     bool number_unsigned(number_unsigned_t value) override { return put(value); }
     bool number_float(number_float_t value, const string_t&) override { return put(value); }
     bool string(string_t& value) override { return put(std::move(value)); }
-    bool binary(binary_t&) override { return fail("", "binary values are not JSON"); }
+    bool binary(binary_t&) override { return fail({Refused::BinaryValue, "", {}}); }
     bool start_object(std::size_t) override { return open(Document::object()); }
     bool end_object() override { return close(); }
     bool start_array(std::size_t) override { return open(Document::array()); }
     bool end_array() override { return close(); }
 
     bool key(string_t& key) override {
-        if (open_.back()->contains(key)) return fail(pointerTo(pointer(), key), "the key appears twice");
+        if (open_.back()->contains(key)) return fail({Refused::KeyTwice, pointerTo(pointer(), key), {}});
         key_ = std::move(key);
         return true;
     }
@@ -64,12 +64,12 @@ public:
     bool parse_error(std::size_t position, const std::string&, const nlohmann::detail::exception& e) override {
         // The position counts the bytes read, the failing one included.
         const std::size_t offset = position == 0 ? 0 : position - 1;
-        return fail("", "byte " + std::to_string(offset) + ": not valid JSON: " + reasonOf(e.what()));
+        return fail({Refused::NotJson, "", {std::to_string(offset), reasonOf(e.what())}});
     }
 
 private:
-    bool fail(const std::string& where, const std::string& why) {
-        if (error_.empty()) error_ = where.empty() ? why : where + ": " + why;
+    bool fail(Refusal refusal) {
+        if (!refusal_) refusal_ = std::move(refusal);
         return false;
     }
 
@@ -102,7 +102,7 @@ private:
         std::string step;
         Document& target = slot(step);
         if (open_.size() == static_cast<std::size_t>(kMaxDepth)) {
-            return fail(pointer() + step, "nested more than " + std::to_string(kMaxDepth) + " levels deep");
+            return fail({Refused::NestedTooDeep, pointer() + step, {std::to_string(kMaxDepth)}});
         }
         target = std::move(empty);
         // A container's slot stays put: its parent takes nothing more until it is closed.
@@ -121,7 +121,7 @@ private:
     std::vector<Document*> open_;
     std::vector<std::string> path_;  // the open containers' steps; the root's is empty
     std::string key_;
-    std::string error_;
+    std::optional<Refusal> refusal_;
 };
 
 }  // namespace
@@ -140,12 +140,12 @@ std::string pointerTo(const std::string& where, std::size_t index) { return wher
 
 Parsed parseLimited(std::string_view bytes) {
     if (const auto offset = firstNonUtf8(bytes)) {
-        return {Document(), "byte " + std::to_string(*offset) + ": not UTF-8"};
+        return {Document(), Refusal{Refused::NotUtf8, "", {std::to_string(*offset)}}};
     }
     Builder builder;
     const bool parsed = Document::sax_parse(bytes.begin(), bytes.end(), &builder);
     Parsed out = builder.take();
-    if (!parsed && out.error.empty()) out.error = "not valid JSON";
+    if (!parsed && !out.refusal) out.refusal = Refusal{Refused::NotJsonAtAll, "", {}};
     return out;
 }
 

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "event/event_json.h"
+#include "event/refusal.h"
 
 namespace rl::event::detail {
 
@@ -18,7 +19,7 @@ using Document = nlohmann::json;
 
 struct Parsed {
     Document document;
-    std::string error;  // empty when parsed
+    std::optional<Refusal> refusal;  // none when parsed
 };
 
 // The bytes as one JSON document; the error names the byte offset (from 0)

@@ -10,19 +10,27 @@ std::string shown(const std::vector<std::string>& list, Pos index, const char* n
     return "\"" + frontEnd.toUtf8(list[static_cast<std::size_t>(index)]).value_or("?") + "\"";
 }
 
-std::string parting(const std::string& where, const std::string& file, const std::string& drawn) {
-    return where + ": the file has " + file + ", its inputs and seed give " + drawn;
+RedrawOutcome parting(const std::string& where, const std::string& file, const std::string& drawn) {
+    return {Redraw::Differs, where + ": the file has " + file + ", its inputs and seed give " + drawn};
+}
+
+// Why the engine refused: the seeded draw's own message (the window's
+// words), else the window's refusal of the settings.
+RedrawOutcome refused(AssignOutcome outcome, const SeedRefusal& refusal, const FrontEnd& frontEnd) {
+    if (outcome == AssignOutcome::OutOfMemory) return {Redraw::CannotBeDrawn, "out of memory"};
+    if (refusal.stringId == 0) return {Redraw::CannotBeDrawn, "the window program refuses its settings"};
+    return {Redraw::CannotBeDrawn, frontEnd.toUtf8(seedRefusalText(refusal)).value_or("its pots or tags are refused")};
 }
 
 }  // namespace
 
-std::optional<std::string> drawDifference(const Event& event, const FrontEnd& frontEnd) {
+RedrawOutcome drawDifference(const Event& event, const FrontEnd& frontEnd) {
     ListHost host = hostFor(event);
     AssignmentState drawn;
     SeedRefusal refusal;
     const AssignOutcome outcome =
         event.seeded ? assignSeeded(drawn, host, event.seeding, refusal) : assign(drawn, host);
-    if (outcome != AssignOutcome::Assigned) return "its inputs cannot be drawn again";
+    if (outcome != AssignOutcome::Assigned) return refused(outcome, refusal, frontEnd);
     const AssignmentState& kept = event.state;
     const auto& names = event.participants;
     for (std::size_t g = 0; g < kept.groupTable.size(); ++g) {
@@ -45,7 +53,7 @@ std::optional<std::string> drawDifference(const Event& event, const FrontEnd& fr
                            shown(event.maps, a, "no map", frontEnd), shown(event.maps, b, "no map", frontEnd));
         }
     }
-    return std::nullopt;
+    return {};
 }
 
 }  // namespace rl::event

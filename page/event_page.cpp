@@ -12,6 +12,13 @@ std::string titleFromFileName(std::string_view path) {
     return std::string(path);
 }
 
+std::string pageTitle(const event::Event& event, std::string_view fileName) {
+    if (event.title) return event.title->empty() ? kDefaultTitle : *event.title;
+    const std::string fromFile = titleFromFileName(fileName);
+    if (fromFile.empty() || fromFile == titleFromFileName(event::kAutosaveFileName)) return kDefaultTitle;
+    return fromFile;
+}
+
 std::optional<std::string> eventPage(const event::Event& event, Host& host, const event::FrontEnd& frontEnd,
                                      const std::string& fileTitle) {
     Header header;

@@ -14,6 +14,9 @@
 
 namespace rl::page {
 
+// The heading of a page with no title of its own (UTF-8).
+constexpr const char* kDefaultTitle = u8"조 배정 결과";
+
 // The programs hold names in code page 949, the page is UTF-8; each front end
 // brings its converter. Nothing when a text does not convert.
 using ToUtf8 = std::function<std::optional<std::string>(std::string_view)>;

@@ -61,8 +61,6 @@ using html::appendElement;
 using html::appendText;
 using html::number;
 
-constexpr const char* kDefaultTitle = u8"조 배정 결과";
-
 std::string titleOf(const Header& h) { return h.title.empty() ? kDefaultTitle : h.title; }
 
 // "2026-12-07T17:25:09" as "2026년 12월 7일 17:25"; anything else as it is.

@@ -102,6 +102,16 @@ SettleProblem checkSettle(const AssignmentState& state, const Results& results, 
     return SettleProblem::NotATie;
 }
 
+std::vector<SettledOrder> ordersThatSettle(const AssignmentState& state, const Results& results, int perGroup,
+                                           const std::vector<SettledOrder>& settled) {
+    const int decides = perGroup == 0 ? kMaxPlayoffPlayers : perGroup;
+    std::vector<SettledOrder> kept;
+    for (const SettledOrder& order : settled) {
+        if (checkSettle(state, results, decides, order) == SettleProblem::None) kept.push_back(order);
+    }
+    return kept;
+}
+
 std::vector<UnfinishedGroup> unfinishedGroups(const AssignmentState& state, const Results& results) {
     std::vector<UnfinishedGroup> out;
     for (int g = 0; g < groupCount(state); ++g) {

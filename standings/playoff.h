@@ -92,6 +92,11 @@ std::vector<TieToSettle> tiesToSettle(const AssignmentState& state, const Result
                                       const std::vector<SettledOrder>& settled);
 SettleProblem checkSettle(const AssignmentState& state, const Results& results, int perGroup,
                           const SettledOrder& order);
+// The orders that still settle a tie deciding something for `perGroup`;
+// before the playoff (perGroup 0) any shared rank may be settled. An order
+// left behind by a changed result settles nothing and is not kept.
+std::vector<SettledOrder> ordersThatSettle(const AssignmentState& state, const Results& results, int perGroup,
+                                           const std::vector<SettledOrder>& settled);
 std::vector<UnfinishedGroup> unfinishedGroups(const AssignmentState& state, const Results& results);
 PlayoffRefusal checkPlayoff(const AssignmentState& state, const Results& results, const Playoff& playoff);
 

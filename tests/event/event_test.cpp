@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <nlohmann/json.hpp>
+#include <regex>
 
 #include "cases.h"
 #include "cli/encoding.h"
@@ -53,25 +54,54 @@ TEST(EventFile, WhatIsWrittenReadsBackToTheSameEvent) {
     }
 }
 
+// Participants of one name with their own pots and tags keep them, and
+// their places, through a write and a read, whatever the seed put where.
+TEST(EventFile, ParticipantsOfOneNameKeepTheirOwnPotsAndTags) {
+    const Seeding seeding{{0, 1, 2, 0, 1, 0}, {"Zerg", "Terran", "", "Zerg", "", ""}};
+    for (std::uint32_t seed = 1; seed <= 24; ++seed) {
+        ListHost host = test::hostFrom("name X name X name X name X name A name B groups 3 size 2 clock " +
+                                       std::to_string(seed));
+        AssignmentState state;
+        SeedRefusal refusal;
+        ASSERT_EQ(assignSeeded(state, host, seeding, refusal), AssignOutcome::Assigned) << seed;
+        Event event = eventFromDraw(state, {}, host, seed, std::nullopt, "2026-12-07T19:30:00");
+        event.seeded = true;
+        event.seeding = seeding;
+        const auto bytes = writeEvent(event, cliFrontEnd());
+        ASSERT_TRUE(bytes);
+        const ReadOutcome read = readEvent(*bytes, cliFrontEnd());
+        ASSERT_TRUE(read.ok()) << "seed " << seed << ": " << read.error;
+        for (std::size_t g = 0; g < state.groupTable.size(); ++g) {
+            for (std::size_t p = 0; p < state.groupTable[g].size(); ++p) {
+                const Pos was = state.groupTable[g][p], is = read.event->state.groupTable[g][p];
+                ASSERT_EQ(was == kNone, is == kNone) << seed;
+                if (was == kNone) continue;
+                EXPECT_EQ(seeding.pots[static_cast<std::size_t>(is)], seeding.pots[static_cast<std::size_t>(was)]) << seed;
+                EXPECT_EQ(seeding.tags[static_cast<std::size_t>(is)], seeding.tags[static_cast<std::size_t>(was)]) << seed;
+            }
+        }
+    }
+}
+
 // A verified draw is one whose every place and map its seed gives again;
 // participants of one name are the same to anyone reading it.
 TEST(EventFile, DrawDifferenceNamesTheFirstPlaceOrMap) {
     Event event = drawn("name Kim name Kim players 5 maps 3 with-maps random-maps groups 2 size 4 clock 11");
-    EXPECT_EQ(drawDifference(event, cliFrontEnd()), std::nullopt);
+    EXPECT_EQ(drawDifference(event, cliFrontEnd()).kind, Redraw::Same);
     for (auto& row : event.state.groupTable) {
         for (Pos& p : row) p = p == 0 ? 1 : p == 1 ? 0 : p;
     }
-    EXPECT_EQ(drawDifference(event, cliFrontEnd()), std::nullopt) << "swapping the two Kims changes nothing";
+    EXPECT_EQ(drawDifference(event, cliFrontEnd()).kind, Redraw::Same) << "swapping the two Kims changes nothing";
 
     Match& last = event.state.schedule[1][static_cast<std::size_t>(event.state.matchCount[1] - 1)];
     last.map = static_cast<Pos>((last.map + 1) % 3);
-    const auto difference = drawDifference(event, cliFrontEnd());
-    ASSERT_TRUE(difference);
-    EXPECT_NE(difference->find("group B, match " + std::to_string(event.state.matchCount[1]) + " map: the file has"),
-              std::string::npos) << *difference;
+    const RedrawOutcome difference = drawDifference(event, cliFrontEnd());
+    ASSERT_EQ(difference.kind, Redraw::Differs);
+    EXPECT_NE(difference.detail.find("group B, match " + std::to_string(event.state.matchCount[1]) + " map: the file has"),
+              std::string::npos) << difference.detail;
 
     std::swap(event.state.groupTable[0][0], event.state.groupTable[1][0]);
-    EXPECT_EQ(drawDifference(event, cliFrontEnd()).value_or("").substr(0, 16), "group A, place 1");
+    EXPECT_EQ(drawDifference(event, cliFrontEnd()).detail.substr(0, 16), "group A, place 1");
 }
 
 // A case line: "readme" or "tournament" (the README's event files) with
@@ -118,11 +148,64 @@ std::string fileOf(const std::string& line) {
     return json.dump(2);
 }
 
+// A tie settled before the playoff is part of the event: it reads back
+// before the playoff is made and after; one that a changed result left
+// settling nothing is not kept.
+TEST(EventFile, SettledTiesReadBackBeforeAndAfterThePlayoff) {
+    const ReadOutcome made = readEvent(fileOf("playoff"), cliFrontEnd());
+    ASSERT_TRUE(made.ok()) << made.error;
+    ASSERT_EQ(made.event->playoff.settled.size(), 1u);
+    Event before = *made.event;
+    before.playoff = Playoff{0, false, made.event->playoff.settled, {}};
+    Event stale = before;
+    stale.results.clear({stale.playoff.settled[0].group, 1});
+    const Event* events[] = {&made.event.value(), &before, &stale};
+    for (const Event* event : events) {
+        const auto bytes = writeEvent(*event, cliFrontEnd());
+        ASSERT_TRUE(bytes);
+        const ReadOutcome read = readEvent(*bytes, cliFrontEnd());
+        ASSERT_TRUE(read.ok()) << read.error;
+        EXPECT_EQ(writeEvent(*read.event, cliFrontEnd()), bytes);
+        const auto& settled = read.event->playoff.settled;
+        EXPECT_EQ(settled.size(), event == &stale ? 0u : 1u);
+        if (!settled.empty()) {
+            EXPECT_EQ(settled[0].order, event->playoff.settled[0].order);
+        }
+    }
+}
+
 TEST(EventFile, RefusalsNameThePlace) {
     test::expectGoldenCases("event-refusals.txt", [](const std::string& line) {
         const ReadOutcome read = readEvent(fileOf(line), cliFrontEnd());
         EXPECT_EQ(read.ok(), read.error.empty()) << line;
         return read.ok() ? std::string("read\n") : "refused: " + read.error + "\n";
+    });
+}
+
+std::vector<std::string> caseLines(const std::string& golden) {
+    std::istringstream lines(test::readFile(ROSTERLOOM_TEST_DATA "/" + golden));
+    std::vector<std::string> out;
+    for (std::string line; std::getline(lines, line);) {
+        if (line.rfind("> ", 0) == 0) out.push_back(line);
+    }
+    return out;
+}
+
+// The window shows the same refusals in Korean: each with its place as it
+// stands and, the file's own values aside, no English word.
+TEST(EventFile, RefusalsInKoreanNameThePlace) {
+    EXPECT_EQ(caseLines("event-refusals-ko.txt"), caseLines("event-refusals.txt"));
+    test::expectGoldenCases("event-refusals-ko.txt", [](const std::string& line) {
+        const ReadOutcome read = readEvent(fileOf(line), cliFrontEnd());
+        if (read.ok()) return std::string("read\n");
+        std::string korean = koreanRefusal(read);
+        EXPECT_EQ(korean.rfind(read.refusal.place, 0), 0u) << korean;
+        std::string words = korean.substr(read.refusal.place.size());
+        for (const std::string& value : read.refusal.values) {
+            for (std::size_t at; !value.empty() && (at = words.find(value)) != std::string::npos;) words.erase(at, value.size());
+        }
+        EXPECT_FALSE(std::regex_search(words, std::regex("[A-Za-z][a-z]|[a-z][A-Za-z]"))) << korean;
+        return u8"거절: " + korean + "\n";
     });
 }
 

@@ -2,6 +2,7 @@
 // golden page, with the event's text beside it for the browser test
 // (tests/browser) to hold the page against.
 #include "page/page.h"
+#include "page/event_page.h"
 
 #include <gtest/gtest.h>
 
@@ -43,6 +44,29 @@ TEST(Page, WholeEventWithPlayoff) {
     expectGoldenFile("playoff-page.html", renderPage(*view));
     expectGoldenFile("page-playoff.txt",
                      *cli::cp949ToUtf8(standingsFileText(state, results, host, playoff, host.clock)));
+}
+
+// One heading for an event in both programs, whatever folder its file is in.
+TEST(Page, TitleIsTheEventsElseItsFileNameButNeverTheAutosaves) {
+    event::Event untitled, titled, emptyTitle;
+    titled.title = u8"봄 리그 2026";
+    emptyTitle.title = "";
+    const struct {
+        const event::Event& event;
+        const char* file;
+        std::string title;
+    } cases[] = {
+        {titled, "/home/kim/autosave.json", u8"봄 리그 2026"},
+        {titled, "", u8"봄 리그 2026"},
+        {emptyTitle, "evening.json", kDefaultTitle},
+        {untitled, u8"C:\\대회\\봄 리그.json", u8"봄 리그"},
+        {untitled, "/tmp/evening.v2.json", "evening.v2"},
+        {untitled, "/home/kim/.rosterloom/autosave.json", kDefaultTitle},
+        {untitled, u8"C:\\Users\\kim\\AppData\\Roaming\\Rosterloom\\autosave.json", kDefaultTitle},
+        {untitled, "autosave-copy.json", "autosave-copy"},
+        {untitled, "", kDefaultTitle},
+    };
+    for (const auto& c : cases) EXPECT_EQ(pageTitle(c.event, c.file), c.title) << c.file;
 }
 
 }  // namespace
