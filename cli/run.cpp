@@ -316,6 +316,10 @@ int verify(const Options& o) {
     const event::RedrawOutcome redraw = event::drawDifference(*event, eventFrontEnd());
     switch (redraw.kind) {
     case event::Redraw::Same: break;
+    case event::Redraw::EarlierRule:
+        std::printf("the draw reproduces from its inputs and seed by %s\nfingerprint: %s\n", redraw.detail.c_str(),
+                    event::fingerprint(*event, eventFrontEnd()).c_str());
+        return kExitOk;
     case event::Redraw::Differs:
         complain("'" + displayName(*o.verifyFile) + "' does not reproduce: " + redraw.detail);
         return kExitMismatch;

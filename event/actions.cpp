@@ -36,13 +36,8 @@ int settlingDepth(const Event& event) {
 // A result can break the tie an order settled; such an order goes, so that
 // nothing kept refers to a tie that is no more.
 void dropStaleOrders(Event& event) {
-    auto& orders = event.playoff.settled;
-    orders.erase(std::remove_if(orders.begin(), orders.end(),
-                                [&](const SettledOrder& o) {
-                                    return checkSettle(event.state, event.results, settlingDepth(event), o) !=
-                                           SettleProblem::None;
-                                }),
-                 orders.end());
+    event.playoff.settled =
+        ordersThatSettle(event.state, event.results, event.playoff.perGroup, event.playoff.settled);
 }
 
 }  // namespace
@@ -81,7 +76,7 @@ void recordResult(Event& event, MatchKey key, Score score) {
 }
 
 bool clearResult(Event& event, MatchKey key) {
-    if (!resultsOf(event, key).find(key)) return false;
+    if (!resultsOf(event, key).find(key) || (!isPlayoff(key) && playoffMade(event))) return false;
     for (MatchKey later : laterResults(event, key)) resultsOf(event, key).clear(later);
     resultsOf(event, key).clear(key);
     if (!isPlayoff(key)) dropStaleOrders(event);
@@ -105,9 +100,7 @@ PlayoffRefusal makePlayoff(Event& event, int perGroup, bool thirdPlace) {
     Playoff chosen;
     chosen.perGroup = perGroup;
     chosen.thirdPlace = thirdPlace;
-    for (const SettledOrder& order : event.playoff.settled)
-        if (checkSettle(event.state, event.results, perGroup, order) == SettleProblem::None)
-            chosen.settled.push_back(order);
+    chosen.settled = ordersThatSettle(event.state, event.results, perGroup, event.playoff.settled);
     PlayoffRefusal refusal = checkPlayoff(event.state, event.results, chosen);
     if (refusal.empty()) event.playoff = std::move(chosen);
     return refusal;

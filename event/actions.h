@@ -30,7 +30,8 @@ bool changesWinner(const Event& event, MatchKey key, Score score);
 // Enters the result (after checkEventResult); a new winner takes the later
 // results with it. A group's settled orders that no longer settle a tie go.
 void recordResult(Event& event, MatchKey key, Score score);
-// The result and the later ones that depended on it; false when there was none.
+// The result and the later ones that depended on it; false (nothing
+// changed) when there was none, or the playoff holds the groups' results.
 bool clearResult(Event& event, MatchKey key);
 
 // Puts members sharing a rank in the given order, in place of an earlier

@@ -108,6 +108,7 @@ enum class Redraw {
     Same,           // every place and map as the event has them
     Differs,        // the draw is not the one its inputs and seed give
     CannotBeDrawn,  // the engine refuses the inputs: nothing to compare
+    EarlierRule,    // drawn by an earlier rule of the seeded draw, which gives it again
 };
 
 struct RedrawOutcome {

@@ -24,13 +24,10 @@ RedrawOutcome refused(AssignOutcome outcome, const SeedRefusal& refusal, const F
 
 }  // namespace
 
-RedrawOutcome drawDifference(const Event& event, const FrontEnd& frontEnd) {
-    ListHost host = hostFor(event);
-    AssignmentState drawn;
-    SeedRefusal refusal;
-    const AssignOutcome outcome =
-        event.seeded ? assignSeeded(drawn, host, event.seeding, refusal) : assign(drawn, host);
-    if (outcome != AssignOutcome::Assigned) return refused(outcome, refusal, frontEnd);
+namespace {
+
+// The first place or map where the event's draw and `drawn` part; Same when none.
+RedrawOutcome firstParting(const Event& event, const AssignmentState& drawn, const FrontEnd& frontEnd) {
     const AssignmentState& kept = event.state;
     const auto& names = event.participants;
     for (std::size_t g = 0; g < kept.groupTable.size(); ++g) {
@@ -54,6 +51,34 @@ RedrawOutcome drawDifference(const Event& event, const FrontEnd& frontEnd) {
         }
     }
     return {};
+}
+
+// A seeded knock-out event written before pots took a seeded bracket's
+// places kept them in pot order: drawn again by that rule, it is no forgery.
+bool drawnByEarlierRule(const Event& event, const FrontEnd& frontEnd) {
+    if (!event.seeded || !event.state.settings.tournament) return false;
+    ListHost host = hostFor(event);
+    AssignmentState drawn;
+    SeedRefusal refusal;
+    return assignSeeded(drawn, host, event.seeding, refusal, SeedRule::PotsInOrder) == AssignOutcome::Assigned &&
+           firstParting(event, drawn, frontEnd).kind == Redraw::Same;
+}
+
+}  // namespace
+
+RedrawOutcome drawDifference(const Event& event, const FrontEnd& frontEnd) {
+    ListHost host = hostFor(event);
+    AssignmentState drawn;
+    SeedRefusal refusal;
+    const AssignOutcome outcome =
+        event.seeded ? assignSeeded(drawn, host, event.seeding, refusal) : assign(drawn, host);
+    if (outcome != AssignOutcome::Assigned) return refused(outcome, refusal, frontEnd);
+    RedrawOutcome parted = firstParting(event, drawn, frontEnd);
+    if (parted.kind == Redraw::Differs && drawnByEarlierRule(event, frontEnd)) {
+        return {Redraw::EarlierRule, "an earlier rule of the seeded draw, which kept a knock-out group's pots in "
+                                     "pot order (pots now take the places of a seeded bracket)"};
+    }
+    return parted;
 }
 
 }  // namespace rl::event

@@ -95,6 +95,7 @@ inline std::string randomChange(event::Event& event, const Pick& pick) {
         return "settle " + std::to_string(tie.group) + (settled ? "" : " (refused)");
     }
     case 2: {
+        if (event.playoff.perGroup != 0) return "playoff kept";  // the window offers only its undoing
         static constexpr int kSizes[] = {1, 2, 4};
         const int perGroup = kSizes[pick(3)];
         const bool made = event::makePlayoff(event, perGroup, pick(2)).empty();

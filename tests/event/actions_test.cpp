@@ -106,6 +106,7 @@ TEST(EventChanges, ThePlayoffLocksTheGroupsAndCountsItsResults) {
     for (int g = 0; g < 2; ++g) recordResult(event, {g, 1}, {1, 0});
     ASSERT_TRUE(makePlayoff(event, 1, false).empty());
     EXPECT_EQ(checkEventResult(event, {0, 1}, {0, 1}).problem, ChangeProblem::GroupsLocked);
+    EXPECT_FALSE(clearResult(event, {0, 1}));
     const ResultCheck tie = checkEventResult(event, {kPlayoffGroup, 1}, {1, 1});
     EXPECT_EQ(tie.problem, ChangeProblem::Result);
     EXPECT_EQ(tie.result, ResultProblem::Tie);

@@ -104,6 +104,25 @@ TEST(EventFile, DrawDifferenceNamesTheFirstPlaceOrMap) {
     EXPECT_EQ(drawDifference(event, cliFrontEnd()).detail.substr(0, 16), "group A, place 1");
 }
 
+// A seeded knock-out event drawn before pots took a seeded bracket's places
+// is told as drawn by that earlier rule, not as a forgery; a league drawn
+// either way is the same draw.
+TEST(EventFile, AnEarlierSeededRuleIsToldApartFromAForgery) {
+    for (const bool tournament : {true, false}) {
+        ListHost host = test::hostFrom(std::string("players 8 groups 2 size 4 clock 5") + (tournament ? " tournament" : ""));
+        const Seeding seeding{{1, 1, 2, 2, 0, 0, 0, 0}, {}};
+        AssignmentState state;
+        SeedRefusal refusal;
+        ASSERT_EQ(assignSeeded(state, host, seeding, refusal, SeedRule::PotsInOrder), AssignOutcome::Assigned);
+        Event event = eventFromDraw(state, Results(), host, host.clock, std::nullopt, "2026-12-07T19:30:00");
+        event.seeded = true;
+        event.seeding = seeding;
+        EXPECT_EQ(drawDifference(event, cliFrontEnd()).kind, tournament ? Redraw::EarlierRule : Redraw::Same);
+        std::swap(event.state.groupTable[0][0], event.state.groupTable[1][0]);
+        EXPECT_EQ(drawDifference(event, cliFrontEnd()).kind, Redraw::Differs);
+    }
+}
+
 // A case line: "readme" or "tournament" (the README's event files) with
 // edits "POINTER=JSON" or "-POINTER" (taken away) between " ; "; or
 // "raw TEXT" (\xNN escapes) or "repeat N TEXT" for bytes of any kind.
