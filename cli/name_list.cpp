@@ -1,8 +1,11 @@
 #include "cli/name_list.h"
 
-#include "cli/encoding.h"
+#include "platform/encoding.h"
 
 namespace rl::cli {
+
+using platform::isValidUtf8;
+using platform::utf8ToCp949;
 
 namespace {
 

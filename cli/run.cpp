@@ -8,23 +8,31 @@
 #include <optional>
 
 #include "cli/check.h"
-#include "cli/encoding.h"
-#include "cli/front_end.h"
 #include "cli/name_list.h"
 #include "cli/options.h"
-#include "cli/platform.h"
 #include "cli/results_file.h"
-#include "cli/seed_text.h"
 #include "engine/assignment.h"
 #include "engine/list_host.h"
 #include "engine/seeding.h"
 #include "event/event.h"
 #include "page/event_page.h"
+#include "platform/encoding.h"
+#include "platform/files.h"
+#include "platform/front_end.h"
+#include "platform/sha256.h"
 #include "resources/strings.h"
 #include "standings/standings_text.h"
 #include "text/export_text.h"
 
 namespace rl::cli {
+
+using platform::argumentToUtf8;
+using platform::cp949ToUtf8;
+using platform::eventFrontEnd;
+using platform::openForReading;
+using platform::replaceFile;
+using platform::seedFromText;
+using platform::useBinaryStdio;
 
 namespace {
 
@@ -34,22 +42,31 @@ void complain(const std::string& message) { std::fprintf(stderr, "%s: %s\n", kPr
 
 std::string displayName(const std::string& file) { return file == "-" ? "standard input" : file; }
 
-// The whole file, or nothing after saying why (unless told to keep quiet).
-std::optional<std::string> readAll(const std::string& file, bool quiet = false) {
+// No input the program takes comes near this; an event file has the same
+// bound, and its reader says so itself.
+constexpr std::size_t kMaxInputBytes = event::kMaxEventFileBytes;
+
+// The file up to one byte past kMaxInputBytes (the event reader refuses that
+// byte), or nothing after saying why (unless told to keep quiet).
+std::optional<std::string> readUpToLimit(const std::string& file, bool quiet = false) {
     std::FILE* in = file == "-" ? stdin : openForReading(file);
     if (!in) {
         if (!quiet) complain("cannot read '" + file + "': " + std::strerror(errno));
         return std::nullopt;
     }
-    std::string bytes;
-    char buffer[4096];
-    std::size_t got = 0;
-    while ((got = std::fread(buffer, 1, sizeof buffer, in)) > 0) bytes.append(buffer, got);
-    const bool failed = std::ferror(in) != 0;
+    auto bytes = platform::readUpTo(in, kMaxInputBytes);
     const int error = errno;
     if (in != stdin) std::fclose(in);
-    if (failed) {
-        if (!quiet) complain("cannot read '" + displayName(file) + "': " + std::strerror(error));
+    if (!bytes && !quiet) complain("cannot read '" + displayName(file) + "': " + std::strerror(error));
+    return bytes;
+}
+
+// The whole file, or nothing after saying why (unless told to keep quiet).
+std::optional<std::string> readAll(const std::string& file, bool quiet = false) {
+    auto bytes = readUpToLimit(file, quiet);
+    if (bytes && bytes->size() > kMaxInputBytes) {
+        if (!quiet) complain("cannot read '" + displayName(file) + "': it is larger than " +
+                             std::to_string(kMaxInputBytes / 1024 / 1024) + " MiB");
         return std::nullopt;
     }
     return bytes;
@@ -57,7 +74,7 @@ std::optional<std::string> readAll(const std::string& file, bool quiet = false) 
 
 // The event in a file, or nothing after the reader's message.
 std::optional<event::Event> readEventFile(const std::string& file) {
-    const auto bytes = readAll(file);
+    const auto bytes = readUpToLimit(file);
     if (!bytes) return std::nullopt;
     event::ReadOutcome read = event::readEvent(*bytes, eventFrontEnd());
     if (!read.ok()) std::fprintf(stderr, "%s: %s\n", displayName(file).c_str(), read.error.c_str());

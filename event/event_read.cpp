@@ -2,6 +2,7 @@
 #include <cstdint>
 
 #include "engine/pairing.h"
+#include "engine/random.h"
 #include "engine/schedule.h"
 #include "event/json_limits.h"
 #include "standings/playoff.h"
@@ -179,8 +180,7 @@ private:
         event_.seedText = text(*seedText, "/seedText");
         const auto digest = frontEnd_.sha256(*event_.seedText);
         if (!digest || digest->size() < 4) refuse("/seedText", "its SHA-256 cannot be computed");
-        std::uint32_t fromText = 0;
-        for (int i = 0; i < 4; ++i) fromText = (fromText << 8) | static_cast<unsigned char>((*digest)[i]);
+        const std::uint32_t fromText = seedFromDigest(*digest);
         if (fromText != event_.seed) {
             refuse("/seed", "is " + std::to_string(event_.seed) + ", but the seed that seedText gives is " +
                                 std::to_string(fromText));

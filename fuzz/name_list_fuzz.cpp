@@ -6,8 +6,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "cli/encoding.h"
 #include "cli/name_list.h"
+#include "platform/encoding.h"
 
 namespace {
 
@@ -33,7 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
         require(!name.empty() && name.size() <= rl::cli::kMaxNameBytes, "1 to 49 bytes");
         require(!std::isspace(static_cast<unsigned char>(name[0])), "no leading white space");
         require(name.find_first_of(std::string("\r\n\0", 3)) == std::string::npos, "one line, no NUL");
-        auto utf8 = rl::cli::cp949ToUtf8(name);
+        auto utf8 = rl::platform::cp949ToUtf8(name);
         require(utf8.has_value(), "code page 949 text");
         again += *utf8 + "\n";
     }

@@ -12,9 +12,11 @@
 #include <string>
 #include <utility>
 
-#include "cli/encoding.h"
-#include "cli/seed_text.h"
 #include "page/event_page.h"
+#include "platform/encoding.h"
+#include "platform/files.h"
+#include "platform/front_end.h"
+#include "platform/wide.h"
 #include "resources/strings.h"
 
 namespace rl::ui {
@@ -24,7 +26,6 @@ constexpr wchar_t kProgramFolder[] = L"\\Rosterloom";
 constexpr wchar_t kAutosaveName[] = L"\\autosave.json";
 constexpr wchar_t kPastEventsFolder[] = L"\\지난 대회";
 constexpr char kFilter[] = "대회 파일 (*.json)\0*.json\0";
-constexpr UINT kCodePage949 = 949;
 
 // How the event in memory came to be; kept beside the assignment, since the
 // engine's state knows nothing of clocks or texts.
@@ -37,37 +38,11 @@ struct Origin {
 Origin gOrigin;
 bool gAutosaveFailureTold = false;  // once a session is enough
 
-event::FrontEnd makeFrontEnd() {
-    event::FrontEnd frontEnd;
-    frontEnd.toUtf8 = [](std::string_view cp949) { return cli::cp949ToUtf8(cp949); };
-    frontEnd.fromUtf8 = [](std::string_view utf8) { return cli::utf8ToCp949(utf8); };
-    frontEnd.sha256 = [](std::string_view bytes) -> std::optional<std::string> {
-        const std::optional<cli::Sha256> digest = cli::sha256(bytes);
-        if (!digest) return std::nullopt;
-        return std::string(digest->begin(), digest->end());
-    };
-    return frontEnd;
-}
-
 // The reader speaks UTF-8 and the message box code page 949; a character
 // that code page lacks (in a name the file holds, say) shows as '?'.
-std::string shownText(const std::string& utf8) {
-    if (std::optional<std::string> exact = cli::utf8ToCp949(utf8)) return *exact;
-    const int size = static_cast<int>(utf8.size());
-    std::wstring wide(utf8.size(), L'\0');
-    wide.resize(static_cast<std::size_t>(MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, wide.data(), size)));
-    std::string shown(wide.size() * 2, '\0');
-    shown.resize(static_cast<std::size_t>(WideCharToMultiByte(kCodePage949, 0, wide.data(), static_cast<int>(wide.size()),
-                                                              shown.data(), size * 2, "?", nullptr)));
-    return shown;
-}
+std::string shownText(const std::string& utf8) { return platform::utf8ToCp949Shown(utf8); }
 
-std::wstring widePath(const std::string& ansi) {
-    std::wstring wide(ansi.size(), L'\0');
-    const int size = static_cast<int>(ansi.size());
-    wide.resize(static_cast<std::size_t>(MultiByteToWideChar(CP_ACP, 0, ansi.data(), size, wide.data(), size)));
-    return wide;
-}
+std::wstring widePath(const std::string& ansi) { return platform::ansiToWide(ansi); }
 
 // "YYYY-MM-DDTHH:MM:SS" in local time, as the event file writes when a draw was made.
 std::string localTimeText(const FILETIME& utc) {
@@ -115,21 +90,10 @@ bool ensureFolder(const std::wstring& folder) {
 // Up to one byte past the reader's limit: enough for it to refuse a larger
 // file without the program holding all of it.
 std::optional<std::string> readWholeFile(const std::wstring& path) {
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return std::nullopt;
-    std::string bytes(event::kMaxEventFileBytes + 1, '\0');
-    std::size_t total = 0;
-    DWORD got = 0;
-    bool read = true;
-    while (read && total < bytes.size()) {
-        read = ReadFile(file, bytes.data() + total, static_cast<DWORD>(bytes.size() - total), &got, nullptr);
-        if (got == 0) break;
-        total += got;
-    }
-    CloseHandle(file);
-    if (!read) return std::nullopt;
-    bytes.resize(total);
+    std::FILE* file = platform::openForReading(path);
+    if (!file) return std::nullopt;
+    std::optional<std::string> bytes = platform::readUpTo(file, event::kMaxEventFileBytes);
+    std::fclose(file);
     return bytes;
 }
 
@@ -209,10 +173,7 @@ OPENFILENAMEA dialogFor(HWND owner, char* file, const std::optional<std::string>
 
 }  // namespace
 
-const event::FrontEnd& eventFrontEnd() {
-    static const event::FrontEnd frontEnd = makeFrontEnd();
-    return frontEnd;
-}
+const event::FrontEnd& eventFrontEnd() { return platform::eventFrontEnd(); }
 
 void beginEventSession() { gAutosaveFailureTold = false; }
 
@@ -225,13 +186,7 @@ event::Event currentEvent() {
     return event;
 }
 
-std::string eventFileTitle() {
-    const int size = static_cast<int>(gOrigin.file.size());
-    std::string utf8(gOrigin.file.size() * 3, '\0');
-    utf8.resize(static_cast<std::size_t>(
-        WideCharToMultiByte(CP_UTF8, 0, gOrigin.file.data(), size, utf8.data(), size * 3, nullptr, nullptr)));
-    return page::titleFromFileName(utf8);
-}
+std::string eventFileTitle() { return page::titleFromFileName(platform::wideToUtf8(gOrigin.file).value_or("")); }
 
 void noteNewDraw(std::uint32_t clock) { gOrigin = Origin{clock, std::nullopt, localTimeText(fileTimeOf(clock)), {}}; }
 
@@ -291,18 +246,14 @@ void openAtStart(HWND main, const std::wstring& commandLineFile) {
     if (!commandLineFile.empty()) openEventFile(main, commandLineFile);
 }
 
+// Through the test's writer, when one stands in for WriteFile.
 bool replaceFileWhole(const std::wstring& path, const std::string& bytes) {
-    const std::wstring fresh = path + L".new";
-    HANDLE file = CreateFileW(fresh.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return false;
-    DWORD written = 0;
-    const auto size = static_cast<DWORD>(bytes.size());
-    bool whole = fileWriter()(file, bytes.data(), size, &written, nullptr) && written == size;
-    whole = whole && FlushFileBuffers(file);
-    whole = CloseHandle(file) && whole;
-    whole = whole && MoveFileExW(fresh.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
-    if (!whole) DeleteFileW(fresh.c_str());
-    return whole;
+    const platform::ChunkWriter write = [](void* file, std::string_view chunk) {
+        DWORD written = 0;
+        const auto size = static_cast<DWORD>(chunk.size());
+        return fileWriter()(file, chunk.data(), size, &written, nullptr) && written == size;
+    };
+    return platform::replaceFile(path, bytes, write).empty();
 }
 
 }  // namespace rl::ui

@@ -5,7 +5,7 @@
 #include <ctime>
 #include <random>
 
-#include "cli/encoding.h"
+#include "platform/encoding.h"
 #include "resources/strings.h"
 #include "tests/ui/harness.h"
 #include "tests/ui/kill_events.h"
@@ -207,8 +207,8 @@ TEST_F(EventFileTest, NothingHeldIsLostWhateverTheFileOrTheDisk) {
     const std::size_t map = refused.find("\"map\": \"") + 8;
     refused.replace(map, refused.find('"', map) - map, u8"북쪽");  // UTF-8 in the file, CP949 in the box
     const event::ReadOutcome why = event::readEvent(refused, eventFrontEnd());
-    EXPECT_EQ(open(refused, IDOK), told(formatted(STR_EVENT_REFUSED, *cli::utf8ToCp949(why.error)).c_str()));
-    EXPECT_NE(readable(*cli::utf8ToCp949(why.error)).find(u8"북쪽"), std::string::npos);
+    EXPECT_EQ(open(refused, IDOK), told(formatted(STR_EVENT_REFUSED, *platform::utf8ToCp949(why.error)).c_str()));
+    EXPECT_NE(readable(*platform::utf8ToCp949(why.error)).find(u8"북쪽"), std::string::npos);
     EXPECT_EQ(open(file, IDNO), told(STR_CONFIRM_OPEN, " 6 7"));
     EXPECT_EQ(controlDump(main()), held);
 

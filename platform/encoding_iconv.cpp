@@ -1,9 +1,9 @@
 #include <cerrno>
 #include <iconv.h>
 
-#include "cli/encoding.h"
+#include "platform/encoding.h"
 
-namespace rl::cli {
+namespace rl::platform {
 
 namespace {
 
@@ -59,4 +59,4 @@ std::optional<std::string> utf8ToCp949(std::string_view utf8) {
 
 std::optional<std::string> cp949ToUtf8(std::string_view cp949) { return convert("UTF-8", "CP949", cp949); }
 
-}  // namespace rl::cli
+}  // namespace rl::platform
