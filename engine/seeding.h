@@ -27,10 +27,10 @@
 #include <vector>
 
 #include "engine/assignment.h"
+#include "engine/limits.h"
 
 namespace rl {
 
-constexpr std::size_t kMaxTagBytes = 20;  // code page 949
 constexpr std::uint32_t kPotStreamKey = 0x504F5453;  // "POTS"
 // Shuffles tried before the exact count is made, where it can be (no tagged
 // player has a pot); choices the count may look at; shuffles in all before a

@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "engine/limits.h"
 #include "engine/pairing.h"
 #include "engine/random.h"
 #include "engine/schedule.h"
@@ -15,11 +16,6 @@ using Json = detail::Document;  // what the file says
 using Written = detail::Json;  // what the event gives
 using detail::pointerTo;
 
-constexpr std::size_t kMaxNameBytes = 49;  // what the window program's entry fields take
-constexpr std::size_t kMaxParticipants = 128;
-constexpr std::size_t kMaxMaps = 10;
-constexpr int kMaxGroups = 8;
-constexpr int kMaxGroupSize = 8;
 constexpr std::size_t kMaxProgramBytes = 200;
 
 // The first fault ends the reading; it travels up as this.
@@ -82,15 +78,6 @@ const std::string& text(const Json& value, const std::string& where) {
     return value.get_ref<const std::string&>();
 }
 
-bool startsWithWhiteSpace(const std::string& name) {
-    return std::string_view(" \t\n\v\f\r").find(name.front()) != std::string_view::npos;
-}
-
-bool hasControlCharacter(const std::string& name) {
-    return std::any_of(name.begin(), name.end(),
-                       [](char c) { return (static_cast<unsigned char>(c) < 0x20 && c != '\t') || c == 0x7F; });
-}
-
 std::string counted(long long n, const char* one, const char* many) {
     return std::to_string(n) + " " + (n == 1 ? one : many);
 }
@@ -142,12 +129,13 @@ private:
     // A name as the window program's entry fields would have taken it.
     std::string name(const Json& value, const std::string& where) {
         const std::string& utf8 = text(value, where);
-        if (utf8.empty()) refuse(where, "a name cannot be empty");
-        if (startsWithWhiteSpace(utf8)) refuse(where, "the name begins with white space");
-        if (hasControlCharacter(utf8)) refuse(where, "the name contains a control character");
+        const TextProblem problem = nameCharacterProblem(utf8);
+        if (problem == TextProblem::Empty) refuse(where, "a name cannot be empty");
+        if (problem == TextProblem::BeginsWithWhiteSpace) refuse(where, "the name begins with white space");
+        if (problem == TextProblem::ControlCharacter) refuse(where, "the name contains a control character");
         auto cp949 = frontEnd_.fromUtf8(utf8);
         if (!cp949) refuse(where, "the name has a character that code page 949 cannot hold");
-        if (cp949->size() > kMaxNameBytes) {
+        if (nameProblem(*cp949) == TextProblem::TooLong) {
             refuse(where, "the name takes " + std::to_string(cp949->size()) + " bytes in code page 949, more than " +
                               std::to_string(kMaxNameBytes));
         }
@@ -237,10 +225,12 @@ private:
     std::string tag(const Json& value, const std::string& where) {
         const std::string& utf8 = text(value, where);
         if (utf8.empty()) refuse(where, "an empty tag must be null");
-        if (hasControlCharacter(utf8)) refuse(where, "the tag contains a control character");
+        if (tagCharacterProblem(utf8) == TextProblem::ControlCharacter) {
+            refuse(where, "the tag contains a control character");
+        }
         auto cp949 = frontEnd_.fromUtf8(utf8);
         if (!cp949) refuse(where, "the tag has a character that code page 949 cannot hold");
-        if (cp949->size() > kMaxTagBytes) {
+        if (tagProblem(*cp949) == TextProblem::TooLong) {
             refuse(where, "the tag takes " + std::to_string(cp949->size()) + " bytes in code page 949, more than " +
                               std::to_string(kMaxTagBytes));
         }

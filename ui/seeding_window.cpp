@@ -111,7 +111,7 @@ std::string tagFrom(const std::string& text) {
 // A pot as typed or pasted: 1 to 8, anything else none.
 int potFrom(const std::string& text) {
     const std::string pot = trimmed(text);
-    return pot.size() == 1 && pot[0] >= '1' && pot[0] <= '8' ? pot[0] - '0' : 0;
+    return pot.size() == 1 && pot[0] >= '1' && pot[0] <= '0' + kMaxPot ? pot[0] - '0' : 0;
 }
 
 std::string fieldText(Control which) {
