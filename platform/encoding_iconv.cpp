@@ -20,7 +20,9 @@ public:
 
     // Both encodings are stateless, so there is no shift state to flush.
     std::optional<std::string> convert(std::string_view in) {
-        std::string out(in.size() * 2 + 16, '\0');
+        // UTF-8 never grows into code page 949; the other way the buffer
+        // grows as it is needed (Hangul takes three bytes for two).
+        std::string out(in.size() + 16, '\0');
         char* inPtr = const_cast<char*>(in.data());
         std::size_t inLeft = in.size();
         std::size_t done = 0;
