@@ -207,8 +207,8 @@ bool readResults(const Options& o, const AssignmentState& state, ListHost& host,
 // or of a page takes the time from the file it checks: a draw made now was
 // not made then.
 std::optional<std::string> drawnAtFor(const Options& o) {
-    if (o.checkFile && (o.json || o.html)) {
-        const std::string_view key = o.json ? "\"drawnAt\": \"" : "<time datetime=\"";
+    if (o.checkFile && o.format != Format::Text) {
+        const std::string_view key = o.format == Format::Json ? "\"drawnAt\": \"" : "<time datetime=\"";
         const std::string published = readAll(*o.checkFile, true).value_or("");
         const std::size_t at = published.find(key);
         if (at != std::string::npos && event::isDateTimeText(published.substr(at + key.size(), 19))) {
@@ -250,8 +250,8 @@ std::optional<std::string> pageText(const Options& o, const event::Event& event,
 // What the options ask to write: the export (with the standings after it
 // when there are results), the event file or its page.
 std::optional<std::string> render(const Options& o, const event::Event& event, ListHost& host) {
-    if (o.html) return pageText(o, event, host);
-    if (o.json) {
+    if (o.format == Format::Html) return pageText(o, event, host);
+    if (o.format == Format::Json) {
         auto json = event::writeEvent(event, eventFrontEnd());
         if (!json) complain("cannot convert the result to UTF-8");
         return json;
@@ -274,7 +274,7 @@ int check(const Options& o, std::string_view text) {
         std::fputs("matches\n", stderr);
         return kExitOk;
     }
-    const bool cp949 = !o.json && !o.html && !o.utf8;
+    const bool cp949 = o.format == Format::Text && !o.utf8;
     std::fprintf(stderr, "%s: '%s' differs at line %d\n  expected: %s\n  found:    %s\n", kProgram,
                  displayName(*o.checkFile).c_str(), difference->number, showLine(difference->expected, cp949).c_str(),
                  showLine(difference->found, cp949).c_str());
@@ -308,7 +308,7 @@ int draw(const Options& o) {
     Playoff playoff;
     if (!readResults(o, state, host, results, playoff)) return kExitBadInput;
     // Only the event file and its page say when the draw was made.
-    auto drawnAt = o.json || o.html ? drawnAtFor(o) : std::optional<std::string>("");
+    auto drawnAt = o.format != Format::Text ? drawnAtFor(o) : std::optional<std::string>("");
     if (!drawnAt) return kExitBadInput;
     event::Event drawn = event::eventFromDraw(state, results, host, host.clock, seedText, std::move(*drawnAt));
     drawn.seeded = o.pots;
@@ -349,7 +349,7 @@ int runCli(const std::vector<std::string>& args) {
         return kExitBadInput;
     }
     if (parsed.options.help) {
-        std::fputs(kUsage, stdout);
+        std::fputs(usageText().c_str(), stdout);
         return kExitOk;
     }
     if (parsed.options.version) {
