@@ -202,19 +202,30 @@ bool readResults(const Options& o, const AssignmentState& state, ListHost& host,
     return true;
 }
 
+// When the draw of the file that --check compares with was made, as its
+// reader takes it: the event file's own, or the time element of a page.
+// Nothing when the file says nothing readable.
+std::optional<std::string> drawnAtOfChecked(const Options& o) {
+    const auto published = readAll(*o.checkFile, true);
+    if (!published || o.format == Format::Text) return std::nullopt;
+    if (o.format == Format::Json) {
+        const event::ReadOutcome read = event::readEvent(*published, eventFrontEnd());
+        if (read.ok()) return read.event->drawnAt;
+        return std::nullopt;
+    }
+    // No page reader exists: the page holds the time once, in its heading.
+    constexpr std::string_view kTime = "<time datetime=\"";
+    const std::size_t at = published->find(kTime);
+    if (at == std::string::npos || !event::isDateTimeText(published->substr(at + kTime.size(), 19))) return std::nullopt;
+    return published->substr(at + kTime.size(), 19);
+}
+
 // When the draw was made: now, in local time, unless ROSTERLOOM_DRAWN_AT
 // says otherwise (tests and reproducible builds set it). A --check of JSON
 // or of a page takes the time from the file it checks: a draw made now was
 // not made then.
 std::optional<std::string> drawnAtFor(const Options& o) {
-    if (o.checkFile && o.format != Format::Text) {
-        const std::string_view key = o.format == Format::Json ? "\"drawnAt\": \"" : "<time datetime=\"";
-        const std::string published = readAll(*o.checkFile, true).value_or("");
-        const std::size_t at = published.find(key);
-        if (at != std::string::npos && event::isDateTimeText(published.substr(at + key.size(), 19))) {
-            return published.substr(at + key.size(), 19);
-        }
-    }
+    if (const auto published = o.checkFile ? drawnAtOfChecked(o) : std::nullopt) return published;
     if (const char* given = std::getenv("ROSTERLOOM_DRAWN_AT")) {
         if (event::isDateTimeText(given)) return given;
         complain("ROSTERLOOM_DRAWN_AT must be a local date and time, YYYY-MM-DDTHH:MM:SS");
