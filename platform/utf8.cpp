@@ -4,31 +4,32 @@ namespace rl::platform {
 
 namespace {
 
+// The lead bytes of the longer forms: the bits that mark them, their length,
+// and the smallest code each may carry (anything less is an overlong form).
+struct LeadByte {
+    unsigned mask, marker;
+    std::size_t length;
+    unsigned smallest;
+};
+constexpr LeadByte kLeadBytes[] = {{0xE0, 0xC0, 2, 0x80}, {0xF0, 0xE0, 3, 0x800}, {0xF8, 0xF0, 4, 0x10000}};
+
 // The length of the well-formed character that starts at bytes[i], or 0.
 std::size_t characterLength(std::string_view bytes, std::size_t i) {
     const auto lead = static_cast<unsigned char>(bytes[i]);
-    std::size_t length = 0;
-    unsigned min = 0;
-    unsigned code = 0;
-    if (lead < 0x80) {
-        return 1;
-    } else if ((lead & 0xE0) == 0xC0) {
-        length = 2, min = 0x80, code = lead & 0x1F;
-    } else if ((lead & 0xF0) == 0xE0) {
-        length = 3, min = 0x800, code = lead & 0x0F;
-    } else if ((lead & 0xF8) == 0xF0) {
-        length = 4, min = 0x10000, code = lead & 0x07;
-    } else {
-        return 0;
+    if (lead < 0x80) return 1;
+    for (const LeadByte& form : kLeadBytes) {
+        if ((lead & form.mask) != form.marker) continue;
+        if (bytes.size() - i < form.length) return 0;
+        unsigned code = lead & ~form.mask;
+        for (std::size_t k = 1; k < form.length; ++k) {
+            const auto next = static_cast<unsigned char>(bytes[i + k]);
+            if ((next & 0xC0) != 0x80) return 0;
+            code = (code << 6) | (next & 0x3F);
+        }
+        const bool surrogate = code >= 0xD800 && code <= 0xDFFF;
+        return code < form.smallest || code > 0x10FFFF || surrogate ? 0 : form.length;
     }
-    if (bytes.size() - i < length) return 0;
-    for (std::size_t k = 1; k < length; ++k) {
-        const auto next = static_cast<unsigned char>(bytes[i + k]);
-        if ((next & 0xC0) != 0x80) return 0;
-        code = (code << 6) | (next & 0x3F);
-    }
-    if (code < min || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return 0;
-    return length;
+    return 0;
 }
 
 }  // namespace
