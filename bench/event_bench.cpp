@@ -6,8 +6,8 @@
 
 #include <string>
 
-#include "cli/front_end.h"
-#include "cli/seed_text.h"
+#include "platform/front_end.h"
+#include "platform/sha256.h"
 #include "event/event.h"
 
 namespace {
@@ -28,7 +28,7 @@ rl::event::Event largestEvent(bool tournament) {
     host.tournament = tournament;
     host.groupCountText = "8";
     host.groupSizeText = "8";
-    host.clock = rl::cli::seedFromText(kSeedText).value_or(0);
+    host.clock = rl::platform::seedFromText(kSeedText).value_or(0);
     rl::AssignmentState state;
     rl::assign(state, host);
     rl::Results results;
@@ -43,7 +43,7 @@ rl::event::Event largestEvent(bool tournament) {
 }
 
 void writeLargest(benchmark::State& run, bool tournament) {
-    const rl::event::FrontEnd frontEnd = rl::cli::eventFrontEnd();
+    const rl::event::FrontEnd frontEnd = rl::platform::eventFrontEnd();
     const rl::event::Event event = largestEvent(tournament);
     std::size_t bytes = 0;
     for (auto _ : run) bytes = rl::event::writeEvent(event, frontEnd).value_or("").size();
@@ -51,7 +51,7 @@ void writeLargest(benchmark::State& run, bool tournament) {
 }
 
 void readLargest(benchmark::State& run, bool tournament) {
-    const rl::event::FrontEnd frontEnd = rl::cli::eventFrontEnd();
+    const rl::event::FrontEnd frontEnd = rl::platform::eventFrontEnd();
     const std::string file = rl::event::writeEvent(largestEvent(tournament), frontEnd).value_or("");
     for (auto _ : run) {
         const rl::event::ReadOutcome read = rl::event::readEvent(file, frontEnd);

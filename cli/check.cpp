@@ -1,8 +1,11 @@
 #include "cli/check.h"
 
-#include "cli/encoding.h"
+#include "platform/encoding.h"
 
 namespace rl::cli {
+
+using platform::cp949ToUtf8;
+using platform::isValidUtf8;
 
 namespace {
 

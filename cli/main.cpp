@@ -1,4 +1,4 @@
-#include "cli/platform.h"
 #include "cli/run.h"
+#include "platform/files.h"
 
-int main(int argc, char** argv) { return rl::cli::runCli(rl::cli::commandLineArguments(argc, argv)); }
+int main(int argc, char** argv) { return rl::cli::runCli(rl::platform::commandLineArguments(argc, argv)); }

@@ -1,41 +1,42 @@
 #include "cli/name_list.h"
 
-#include "cli/encoding.h"
 #include "engine/seed_entry.h"
+#include "platform/encoding.h"
 
 namespace rl::cli {
+
+using platform::isValidUtf8;
+using platform::utf8ToCp949;
 
 namespace {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
-// The window program tests the first byte alone, with the C white-space set.
-bool startsWithWhiteSpace(std::string_view line) {
-    switch (line.front()) {
-    case ' ': case '\t': case '\n': case '\v': case '\f': case '\r': return true;
-    default: return false;
+// A broken rule of engine/limits.h, said of a "name" or a "tag" whose code
+// page 949 bytes (for the length) are `cp949`.
+std::string problemText(TextProblem problem, const std::string& what, std::string_view cp949 = {}) {
+    const std::size_t limit = what == "name" ? kMaxNameBytes : kMaxTagBytes;
+    switch (problem) {
+    case TextProblem::None: return {};
+    case TextProblem::Empty: return "the " + what + " is empty";
+    case TextProblem::BeginsWithWhiteSpace: return "the " + what + " begins with white space";
+    case TextProblem::ControlCharacter: return "the " + what + " contains a control character";
+    case TextProblem::TooLong:
+        return "the " + what + " takes " + std::to_string(cp949.size()) + " bytes in code page 949, more than " +
+               std::to_string(limit);
     }
-}
-
-// A stray CR or NUL in a name would break the line it lands in, and the
-// entry field could not have taken one; a tab it takes like any character.
-bool hasControlCharacter(std::string_view line) {
-    for (char c : line) {
-        if ((static_cast<unsigned char>(c) < 0x20 && c != '\t') || c == 0x7F) return true;
-    }
-    return false;
+    return {};
 }
 
 // Why a line cannot be a name, or nothing; `name` receives its CP949 bytes.
+// The characters' rules come before the encoding's, as they always have.
 std::string checkName(std::string_view line, std::string& name) {
-    if (startsWithWhiteSpace(line)) return "the name begins with white space";
-    if (hasControlCharacter(line)) return "the name contains a control character";
+    if (auto problem = nameCharacterProblem(line); problem != TextProblem::None) return problemText(problem, "name");
     if (!isValidUtf8(line)) return "the name is not valid UTF-8";
     auto converted = utf8ToCp949(line);
     if (!converted) return "the name has a character that code page 949 cannot hold";
-    if (converted->size() > kMaxNameBytes) {
-        return "the name takes " + std::to_string(converted->size()) + " bytes in code page 949, more than " +
-               std::to_string(kMaxNameBytes);
+    if (auto problem = nameProblem(*converted); problem != TextProblem::None) {
+        return problemText(problem, "name", *converted);
     }
     name = std::move(*converted);
     return {};
@@ -58,7 +59,7 @@ std::string_view nextColumn(std::string_view& line) {
 // rule past that is the window's (engine/seed_entry.h).
 std::string tagBytes(std::string_view text, std::string& tag) {
     text = trimmed(text);
-    if (hasControlCharacter(text)) return "the tag contains a control character";
+    if (auto problem = tagCharacterProblem(text); problem != TextProblem::None) return problemText(problem, "tag");
     if (!isValidUtf8(text)) return "the tag is not valid UTF-8";
     auto converted = utf8ToCp949(text);
     if (!converted) return "the tag has a character that code page 949 cannot hold";

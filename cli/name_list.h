@@ -4,12 +4,9 @@
 #include <string_view>
 #include <vector>
 
-namespace rl::cli {
+#include "engine/limits.h"  // the lists' limits
 
-// Longest name the window program's entry fields take, in code page 949 bytes.
-constexpr std::size_t kMaxNameBytes = 49;
-constexpr std::size_t kMaxParticipants = 128;
-constexpr std::size_t kMaxMaps = 10;
+namespace rl::cli {
 
 struct NameList {
     std::vector<std::string> names;  // code page 949, in file order
@@ -36,9 +33,5 @@ enum class Columns { Kept, Refused, Read };
 // the message for too many entries ("participants", "maps").
 NameList parseNameList(std::string_view bytes, std::size_t maxNames, std::string_view noun,
                        Columns columns = Columns::Kept);
-
-// Pots run from 1 to the largest group; tags are as long as the engine's
-// rule allows (engine/seed_entry.h).
-constexpr int kMaxPot = 8;
 
 }  // namespace rl::cli

@@ -2,51 +2,9 @@
 
 #include <limits>
 
-namespace rl::cli {
+#include "engine/limits.h"
 
-const char* const kUsage =
-    "Usage: rosterloom-cli [options] PARTICIPANTS\n"
-    "       rosterloom-cli [options] --event FILE\n"
-    "       rosterloom-cli --verify FILE\n"
-    "  PARTICIPANTS         text file, one participant name per line (UTF-8); \"-\" reads standard input\n"
-    "  --maps FILE          use maps: one map name per line; without it maps are not used\n"
-    "  --groups N           number of groups, 1 to 8 (default 4)\n"
-    "  --size N             places per group, 1 to 8 (default 4)\n"
-    "  --tournament         knock-out brackets (default: league)\n"
-    "  --no-spread          leave the vacancies in the last groups (default: spread them evenly)\n"
-    "  --random-maps        draw each map at random (default: deal the maps evenly)\n"
-    "  --seed N             seed of the draw, 0 to 4294967295 (default: the current time in whole seconds)\n"
-    "  --output FILE        write the result there (default: standard output)\n"
-    "  --utf8               write UTF-8 instead of code page 949\n"
-    "  --results FILE       results of the matches played (UTF-8), one a line: GROUP MATCH SCORE, where SCORE\n"
-    "                       is W:L (maps won by the first and the second player, 0 to 99, not equal) or the\n"
-    "                       winner's name; '#' starts a comment. Adds each group's standings to the text\n"
-    "  --format text|json|html\n"
-    "                       text: the file the window program exports (default); json: the whole event\n"
-    "                       with its results and standings; html: the event as one web page to share,\n"
-    "                       project and print. json and html are always UTF-8\n"
-    "  --title TEXT         the event's title: the web page's heading, kept in the event file\n"
-    "                       (default: \"" u8"조 배정 결과" "\")\n"
-    "  --seed-text TEXT     seed taken from a text announced before the draw: the first four bytes of the\n"
-    "                       SHA-256 of its UTF-8 bytes, big-endian\n"
-    "  --playoff K          the playoff after the groups: the top K (1, 2 or 4) of every group in one\n"
-    "                       knock-out bracket; adds it and the final standings to the text. Its results\n"
-    u8"                       are lines 'P MATCH SCORE' (or '본선 MATCH SCORE') in the results file, and a tie\n"
-    u8"                       that decides who goes through is settled there by lines 'GROUP 결정 NAME',\n"
-    "                       one a member, best first\n"
-    "  --third-place        with --playoff: a match for third place between the semi-finals' losers\n"
-    "  --check FILE         write nothing: compare what would be written with FILE; exit 0 when equal,\n"
-    "                       3 with the first line that differs\n"
-    "  --event FILE         take the participants, maps, settings, seed, draw and results from an event file\n"
-    "                       (what --format json writes) instead of PARTICIPANTS and the draw's options;\n"
-    "                       --results then replaces the results of the matches it names\n"
-    "  --verify FILE        draw an event file again from its inputs and seed and compare: exit 0 when the\n"
-    "                       draw reproduces, 3 with the first group and place that differ\n"
-    "  --pots               seeded draw: a participant line may be NAME<TAB>POT<TAB>TAG (either may be empty);\n"
-    "                       each group gets at most one player of a pot (1 to --size), pot 1 first, and\n"
-    "                       players of one tag are kept apart\n"
-    "  --help, --version\n"
-    "Exit status: 0 done, 1 the output could not be written, 2 bad input, 3 --check found a difference.\n";
+namespace rl::cli {
 
 namespace {
 
@@ -61,9 +19,11 @@ std::optional<std::uint64_t> parseUnsigned(const std::string& text) {
     return value;
 }
 
-std::string parseGroupNumber(const std::string& option, const std::string& text, int& out) {
+std::string parseGroupNumber(const std::string& option, const std::string& text, int max, int& out) {
     const auto value = parseUnsigned(text);
-    if (!value || *value < 1 || *value > 8) return option + " must be a number from 1 to 8, not '" + text + "'";
+    if (!value || *value < 1 || *value > static_cast<std::uint64_t>(max)) {
+        return option + " must be a number from 1 to " + std::to_string(max) + ", not '" + text + "'";
+    }
     out = static_cast<int>(*value);
     return {};
 }
@@ -77,24 +37,16 @@ std::string parseSeed(const std::string& text, std::optional<std::uint32_t>& out
     return {};
 }
 
-bool takesValue(const std::string& option) {
-    static const char* const options[] = {"--maps",    "--groups", "--size",      "--seed",
-                                          "--output",  "--results", "--format", "--seed-text", "--check",
-                                          "--event",   "--verify",  "--playoff",
-                                          "--title"};
-    for (const char* o : options) {
-        if (option == o) return true;
+std::string parseFormat(const std::string& text, Format& out) {
+    static const std::pair<const char*, Format> formats[] = {
+        {"text", Format::Text}, {"json", Format::Json}, {"html", Format::Html}};
+    for (const auto& [name, format] : formats) {
+        if (text == name) {
+            out = format;
+            return {};
+        }
     }
-    return false;
-}
-
-std::string parseFormat(const std::string& text, Options& o) {
-    if (text != "text" && text != "json" && text != "html") {
-        return "--format must be text, json or html, not '" + text + "'";
-    }
-    o.json = text == "json";
-    o.html = text == "html";
-    return {};
+    return "--format must be text, json or html, not '" + text + "'";
 }
 
 std::string parsePlayoff(const std::string& text, int& out) {
@@ -103,34 +55,139 @@ std::string parsePlayoff(const std::string& text, int& out) {
     return {};
 }
 
+// What an option sets: its value, or nothing for a flag; why the value is
+// refused, or nothing.
+using Setter = std::string (*)(Options&, const std::string& option, const std::string& value);
+
+// One row an option, in the order of the usage text. `shown` is its usage
+// column (none: shown with the row before it); help lines after the first
+// are indented under it. A draw input is what an event file holds instead.
+struct OptionRow {
+    const char* name;
+    bool takesValue;
+    const char* shown;
+    const char* help;
+    bool drawInput;
+    Setter set;
+};
+
+constexpr OptionRow kOptionRows[] = {
+    {"--maps", true, "--maps FILE", "use maps: one map name per line; without it maps are not used", true,
+     [](Options& o, const std::string&, const std::string& v) { return o.mapsFile = v, std::string(); }},
+    {"--groups", true, "--groups N", "number of groups, 1 to 8 (default 4)", true,
+     [](Options& o, const std::string& n, const std::string& v) { return parseGroupNumber(n, v, kMaxGroups, o.groupCount); }},
+    {"--size", true, "--size N", "places per group, 1 to 8 (default 4)", true,
+     [](Options& o, const std::string& n, const std::string& v) { return parseGroupNumber(n, v, kMaxGroupSize, o.groupSize); }},
+    {"--tournament", false, "--tournament", "knock-out brackets (default: league)", true,
+     [](Options& o, const std::string&, const std::string&) { return o.tournament = true, std::string(); }},
+    {"--no-spread", false, "--no-spread", "leave the vacancies in the last groups (default: spread them evenly)", true,
+     [](Options& o, const std::string&, const std::string&) { return o.spreadVacancies = false, std::string(); }},
+    {"--random-maps", false, "--random-maps", "draw each map at random (default: deal the maps evenly)", true,
+     [](Options& o, const std::string&, const std::string&) { return o.equalMaps = false, std::string(); }},
+    {"--seed", true, "--seed N",
+     "seed of the draw, 0 to 4294967295 (default: the current time in whole seconds)", true,
+     [](Options& o, const std::string&, const std::string& v) { return parseSeed(v, o.seed); }},
+    {"--output", true, "--output FILE", "write the result there (default: standard output)", false,
+     [](Options& o, const std::string&, const std::string& v) { return o.outputFile = v, std::string(); }},
+    {"--utf8", false, "--utf8", "write UTF-8 instead of code page 949", false,
+     [](Options& o, const std::string&, const std::string&) { return o.utf8 = true, std::string(); }},
+    {"--results", true, "--results FILE",
+     "results of the matches played (UTF-8), one a line: GROUP MATCH SCORE, where SCORE\n"
+     "is W:L (maps won by the first and the second player, 0 to 99, not equal) or the\n"
+     "winner's name; '#' starts a comment. Adds each group's standings to the text", false,
+     [](Options& o, const std::string&, const std::string& v) { return o.resultsFile = v, std::string(); }},
+    {"--format", true, "--format text|json|html",
+     "text: the file the window program exports (default); json: the whole event\n"
+     "with its results and standings; html: the event as one web page to share,\n"
+     "project and print. json and html are always UTF-8", false,
+     [](Options& o, const std::string&, const std::string& v) { return parseFormat(v, o.format); }},
+    {"--title", true, "--title TEXT",
+     "the event's title: the web page's heading, kept in the event file\n"
+     "(default: \"" u8"조 배정 결과" "\")", false,
+     [](Options& o, const std::string&, const std::string& v) { return o.title = v, std::string(); }},
+    {"--seed-text", true, "--seed-text TEXT",
+     "seed taken from a text announced before the draw: the first four bytes of the\n"
+     "SHA-256 of its UTF-8 bytes, big-endian", true,
+     [](Options& o, const std::string&, const std::string& v) { return o.seedText = v, std::string(); }},
+    {"--playoff", true, "--playoff K",
+     "the playoff after the groups: the top K (1, 2 or 4) of every group in one\n"
+     "knock-out bracket; adds it and the final standings to the text. Its results\n"
+     u8"are lines 'P MATCH SCORE' (or '본선 MATCH SCORE') in the results file, and a tie\n"
+     u8"that decides who goes through is settled there by lines 'GROUP 결정 NAME',\n"
+     "one a member, best first", false,
+     [](Options& o, const std::string&, const std::string& v) { return parsePlayoff(v, o.playoff); }},
+    {"--third-place", false, "--third-place",
+     "with --playoff: a match for third place between the semi-finals' losers", false,
+     [](Options& o, const std::string&, const std::string&) { return o.thirdPlace = true, std::string(); }},
+    {"--check", true, "--check FILE",
+     "write nothing: compare what would be written with FILE; exit 0 when equal,\n"
+     "3 with the first line that differs", false,
+     [](Options& o, const std::string&, const std::string& v) { return o.checkFile = v, std::string(); }},
+    {"--event", true, "--event FILE",
+     "take the participants, maps, settings, seed, draw and results from an event file\n"
+     "(what --format json writes) instead of PARTICIPANTS and the draw's options;\n"
+     "--results then replaces the results of the matches it names", false,
+     [](Options& o, const std::string&, const std::string& v) { return o.eventFile = v, std::string(); }},
+    {"--verify", true, "--verify FILE",
+     "draw an event file again from its inputs and seed and compare: exit 0 when the\n"
+     "draw reproduces, 3 with the first group and place that differ", false,
+     [](Options& o, const std::string&, const std::string& v) { return o.verifyFile = v, std::string(); }},
+    {"--pots", false, "--pots",
+     "seeded draw: a participant line may be NAME<TAB>POT<TAB>TAG (either may be empty);\n"
+     "each group gets at most one player of a pot (1 to --size), pot 1 first, and\n"
+     "players of one tag are kept apart", true,
+     [](Options& o, const std::string&, const std::string&) { return o.pots = true, std::string(); }},
+    {"--help", false, "--help, --version", "", false,
+     [](Options& o, const std::string&, const std::string&) { return o.help = true, std::string(); }},
+    {"--version", false, nullptr, "", false,
+     [](Options& o, const std::string&, const std::string&) { return o.version = true, std::string(); }},
+};
+
+const OptionRow* rowOf(const std::string& option) {
+    for (const OptionRow& row : kOptionRows) {
+        if (option == row.name) return &row;
+    }
+    return nullptr;
+}
+
+bool takesValue(const std::string& option) {
+    const OptionRow* row = rowOf(option);
+    return row && row->takesValue;
+}
+
 std::string applyValue(Options& o, const std::string& option, const std::string& value) {
-    if (option == "--maps") o.mapsFile = value;
-    else if (option == "--output") o.outputFile = value;
-    else if (option == "--groups") return parseGroupNumber(option, value, o.groupCount);
-    else if (option == "--size") return parseGroupNumber(option, value, o.groupSize);
-    else if (option == "--seed") return parseSeed(value, o.seed);
-    else if (option == "--results") o.resultsFile = value;
-    else if (option == "--format") return parseFormat(value, o);
-    else if (option == "--seed-text") o.seedText = value;
-    else if (option == "--check") o.checkFile = value;
-    else if (option == "--title") o.title = value;
-    else if (option == "--event") o.eventFile = value;
-    else if (option == "--verify") o.verifyFile = value;
-    else if (option == "--playoff") return parsePlayoff(value, o.playoff);
-    return {};
+    return rowOf(option)->set(o, option, value);
 }
 
 std::string applyFlag(Options& o, const std::string& option) {
-    if (option == "--tournament") o.tournament = true;
-    else if (option == "--no-spread") o.spreadVacancies = false;
-    else if (option == "--random-maps") o.equalMaps = false;
-    else if (option == "--utf8") o.utf8 = true;
-    else if (option == "--third-place") o.thirdPlace = true;
-    else if (option == "--pots") o.pots = true;
-    else if (option == "--help") o.help = true;
-    else if (option == "--version") o.version = true;
-    else return "unknown option '" + option + "'";
-    return {};
+    const OptionRow* row = rowOf(option);
+    if (!row) return "unknown option '" + option + "'";
+    return row->set(o, option, {});
+}
+
+// The usage column is this wide; a longer entry puts its help on the next line.
+constexpr std::size_t kUsageColumn = 23;
+
+std::string usageRow(const std::string& shown, std::string_view help) {
+    std::string row = "  " + shown;
+    if (help.empty()) return row + "\n";
+    row += row.size() < kUsageColumn ? std::string(kUsageColumn - row.size(), ' ') : "\n" + std::string(kUsageColumn, ' ');
+    for (std::size_t end; (end = help.find('\n')) != std::string_view::npos; help.remove_prefix(end + 1)) {
+        row += std::string(help.substr(0, end + 1)) + std::string(kUsageColumn, ' ');
+    }
+    return row + std::string(help) + "\n";
+}
+
+std::string makeUsage() {
+    std::string usage =
+        "Usage: rosterloom-cli [options] PARTICIPANTS\n"
+        "       rosterloom-cli [options] --event FILE\n"
+        "       rosterloom-cli --verify FILE\n";
+    usage += usageRow("PARTICIPANTS", "text file, one participant name per line (UTF-8); \"-\" reads standard input");
+    for (const OptionRow& row : kOptionRows) {
+        if (row.shown) usage += usageRow(row.shown, row.help);
+    }
+    return usage + "Exit status: 0 done, 1 the output could not be written, 2 bad input, 3 --check found a difference.\n";
 }
 
 // An empty name counts as given (reading it then fails): it must not leave
@@ -144,13 +201,8 @@ std::string addParticipantsFile(Options& o, const std::string& arg, bool& given)
 
 // What an event file holds in place of the draw's own inputs.
 bool isDrawInput(const std::string& option) {
-    static const char* const inputs[] = {"PARTICIPANTS", "--maps",        "--groups", "--size",
-                                         "--tournament", "--no-spread",   "--random-maps",
-                                         "--seed",       "--seed-text",   "--pots"};
-    for (const char* input : inputs) {
-        if (option == input) return true;
-    }
-    return false;
+    const OptionRow* row = rowOf(option);
+    return option == "PARTICIPANTS" || (row && row->drawInput);
 }
 
 // --event and --verify against the other options given, in command-line order.
@@ -166,6 +218,11 @@ std::string checkEventOptions(const Options& o, const std::vector<std::string>& 
 }
 
 }  // namespace
+
+const std::string& usageText() {
+    static const std::string usage = makeUsage();
+    return usage;
+}
 
 ParsedOptions parseOptions(const std::vector<std::string>& args) {
     ParsedOptions parsed;

@@ -6,6 +6,9 @@
 
 namespace rl::cli {
 
+// What --format asks to write: the export text, the event file or its page.
+enum class Format { Text, Json, Html };
+
 struct Options {
     std::string participantsFile;  // "-": standard input
     std::optional<std::string> mapsFile;
@@ -18,8 +21,7 @@ struct Options {
     std::optional<std::string> outputFile;  // none: standard output
     bool utf8 = false;
     std::optional<std::string> resultsFile;
-    bool json = false;                     // --format json
-    bool html = false;                     // --format html
+    Format format = Format::Text;
     std::optional<std::string> title;      // the event's title, for its page and file
     std::optional<std::string> seedText;   // the seed is taken from its SHA-256
     std::optional<std::string> checkFile;  // compare instead of writing
@@ -41,6 +43,7 @@ struct ParsedOptions {
 
 ParsedOptions parseOptions(const std::vector<std::string>& args);
 
-extern const char* const kUsage;
+// What --help writes, made from the same table the parser reads.
+const std::string& usageText();
 
 }  // namespace rl::cli

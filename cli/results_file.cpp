@@ -4,9 +4,13 @@
 #include <optional>
 #include <vector>
 
-#include "cli/encoding.h"
+#include "platform/encoding.h"
 
 namespace rl::cli {
+
+using platform::cp949ToUtf8;
+using platform::isValidUtf8;
+using platform::utf8ToCp949;
 
 namespace {
 

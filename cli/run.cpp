@@ -8,23 +8,31 @@
 #include <optional>
 
 #include "cli/check.h"
-#include "cli/encoding.h"
-#include "cli/front_end.h"
 #include "cli/name_list.h"
 #include "cli/options.h"
-#include "cli/platform.h"
 #include "cli/results_file.h"
-#include "cli/seed_text.h"
 #include "engine/assignment.h"
 #include "engine/list_host.h"
 #include "engine/seeding.h"
 #include "event/event.h"
 #include "page/event_page.h"
+#include "platform/encoding.h"
+#include "platform/files.h"
+#include "platform/front_end.h"
+#include "platform/sha256.h"
 #include "resources/strings.h"
 #include "standings/standings_text.h"
 #include "text/export_text.h"
 
 namespace rl::cli {
+
+using platform::argumentToUtf8;
+using platform::cp949ToUtf8;
+using platform::eventFrontEnd;
+using platform::openForReading;
+using platform::replaceFile;
+using platform::seedFromText;
+using platform::useBinaryStdio;
 
 namespace {
 
@@ -34,22 +42,31 @@ void complain(const std::string& message) { std::fprintf(stderr, "%s: %s\n", kPr
 
 std::string displayName(const std::string& file) { return file == "-" ? "standard input" : file; }
 
-// The whole file, or nothing after saying why (unless told to keep quiet).
-std::optional<std::string> readAll(const std::string& file, bool quiet = false) {
+// No input the program takes comes near this; an event file has the same
+// bound, and its reader says so itself.
+constexpr std::size_t kMaxInputBytes = event::kMaxEventFileBytes;
+
+// The file up to one byte past kMaxInputBytes (the event reader refuses that
+// byte), or nothing after saying why (unless told to keep quiet).
+std::optional<std::string> readUpToLimit(const std::string& file, bool quiet = false) {
     std::FILE* in = file == "-" ? stdin : openForReading(file);
     if (!in) {
         if (!quiet) complain("cannot read '" + file + "': " + std::strerror(errno));
         return std::nullopt;
     }
-    std::string bytes;
-    char buffer[4096];
-    std::size_t got = 0;
-    while ((got = std::fread(buffer, 1, sizeof buffer, in)) > 0) bytes.append(buffer, got);
-    const bool failed = std::ferror(in) != 0;
+    auto bytes = platform::readUpTo(in, kMaxInputBytes);
     const int error = errno;
     if (in != stdin) std::fclose(in);
-    if (failed) {
-        if (!quiet) complain("cannot read '" + displayName(file) + "': " + std::strerror(error));
+    if (!bytes && !quiet) complain("cannot read '" + displayName(file) + "': " + std::strerror(error));
+    return bytes;
+}
+
+// The whole file, or nothing after saying why (unless told to keep quiet).
+std::optional<std::string> readAll(const std::string& file, bool quiet = false) {
+    auto bytes = readUpToLimit(file, quiet);
+    if (bytes && bytes->size() > kMaxInputBytes) {
+        if (!quiet) complain("cannot read '" + displayName(file) + "': it is larger than " +
+                             std::to_string(kMaxInputBytes / 1024 / 1024) + " MiB");
         return std::nullopt;
     }
     return bytes;
@@ -57,7 +74,7 @@ std::optional<std::string> readAll(const std::string& file, bool quiet = false) 
 
 // The event in a file, or nothing after the reader's message.
 std::optional<event::Event> readEventFile(const std::string& file) {
-    const auto bytes = readAll(file);
+    const auto bytes = readUpToLimit(file);
     if (!bytes) return std::nullopt;
     event::ReadOutcome read = event::readEvent(*bytes, eventFrontEnd());
     if (!read.ok()) std::fprintf(stderr, "%s: %s\n", displayName(file).c_str(), read.error.c_str());
@@ -185,19 +202,30 @@ bool readResults(const Options& o, const AssignmentState& state, ListHost& host,
     return true;
 }
 
+// When the draw of the file that --check compares with was made, as its
+// reader takes it: the event file's own, or the time element of a page.
+// Nothing when the file says nothing readable.
+std::optional<std::string> drawnAtOfChecked(const Options& o) {
+    const auto published = readAll(*o.checkFile, true);
+    if (!published || o.format == Format::Text) return std::nullopt;
+    if (o.format == Format::Json) {
+        const event::ReadOutcome read = event::readEvent(*published, eventFrontEnd());
+        if (read.ok()) return read.event->drawnAt;
+        return std::nullopt;
+    }
+    // No page reader exists: the page holds the time once, in its heading.
+    constexpr std::string_view kTime = "<time datetime=\"";
+    const std::size_t at = published->find(kTime);
+    if (at == std::string::npos || !event::isDateTimeText(published->substr(at + kTime.size(), 19))) return std::nullopt;
+    return published->substr(at + kTime.size(), 19);
+}
+
 // When the draw was made: now, in local time, unless ROSTERLOOM_DRAWN_AT
 // says otherwise (tests and reproducible builds set it). A --check of JSON
 // or of a page takes the time from the file it checks: a draw made now was
 // not made then.
 std::optional<std::string> drawnAtFor(const Options& o) {
-    if (o.checkFile && (o.json || o.html)) {
-        const std::string_view key = o.json ? "\"drawnAt\": \"" : "<time datetime=\"";
-        const std::string published = readAll(*o.checkFile, true).value_or("");
-        const std::size_t at = published.find(key);
-        if (at != std::string::npos && event::isDateTimeText(published.substr(at + key.size(), 19))) {
-            return published.substr(at + key.size(), 19);
-        }
-    }
+    if (const auto published = o.checkFile ? drawnAtOfChecked(o) : std::nullopt) return published;
     if (const char* given = std::getenv("ROSTERLOOM_DRAWN_AT")) {
         if (event::isDateTimeText(given)) return given;
         complain("ROSTERLOOM_DRAWN_AT must be a local date and time, YYYY-MM-DDTHH:MM:SS");
@@ -233,8 +261,8 @@ std::optional<std::string> pageText(const Options& o, const event::Event& event,
 // What the options ask to write: the export (with the standings after it
 // when there are results), the event file or its page.
 std::optional<std::string> render(const Options& o, const event::Event& event, ListHost& host) {
-    if (o.html) return pageText(o, event, host);
-    if (o.json) {
+    if (o.format == Format::Html) return pageText(o, event, host);
+    if (o.format == Format::Json) {
         auto json = event::writeEvent(event, eventFrontEnd());
         if (!json) complain("cannot convert the result to UTF-8");
         return json;
@@ -259,7 +287,7 @@ int check(const Options& o, std::string_view text) {
         std::fputs("matches\n", stderr);
         return kExitOk;
     }
-    const bool cp949 = !o.json && !o.html && !o.utf8;
+    const bool cp949 = o.format == Format::Text && !o.utf8;
     std::fprintf(stderr, "%s: '%s' differs at line %d\n  expected: %s\n  found:    %s\n", kProgram,
                  displayName(*o.checkFile).c_str(), difference->number, showLine(difference->expected, cp949).c_str(),
                  showLine(difference->found, cp949).c_str());
@@ -293,7 +321,7 @@ int draw(const Options& o) {
     Playoff playoff;
     if (!readResults(o, state, host, results, playoff)) return kExitBadInput;
     // Only the event file and its page say when the draw was made.
-    auto drawnAt = o.json || o.html ? drawnAtFor(o) : std::optional<std::string>("");
+    auto drawnAt = o.format != Format::Text ? drawnAtFor(o) : std::optional<std::string>("");
     if (!drawnAt) return kExitBadInput;
     event::Event drawn = event::eventFromDraw(state, results, host, host.clock, seedText, std::move(*drawnAt));
     drawn.seeded = o.pots;
@@ -343,7 +371,7 @@ int runCli(const std::vector<std::string>& args) {
         return kExitBadInput;
     }
     if (parsed.options.help) {
-        std::fputs(kUsage, stdout);
+        std::fputs(usageText().c_str(), stdout);
         return kExitOk;
     }
     if (parsed.options.version) {

@@ -1,5 +1,7 @@
 #pragma once
+#include <cstddef>
 #include <cstdint>
+#include <string_view>
 
 namespace rl {
 
@@ -18,5 +20,14 @@ public:
 private:
     std::uint32_t state_ = 1;
 };
+
+// The seed a digest stands for: its first four bytes, big-endian; 0 for a
+// digest shorter than that.
+inline std::uint32_t seedFromDigest(std::string_view digest) {
+    if (digest.size() < 4) return 0;
+    std::uint32_t seed = 0;
+    for (std::size_t i = 0; i < 4; ++i) seed = (seed << 8) | static_cast<unsigned char>(digest[i]);
+    return seed;
+}
 
 }  // namespace rl

@@ -32,10 +32,10 @@
 #include <vector>
 
 #include "engine/assignment.h"
+#include "engine/limits.h"
 
 namespace rl {
 
-constexpr std::size_t kMaxTagBytes = 20;  // code page 949
 constexpr std::uint32_t kPotStreamKey = 0x504F5453;  // "POTS"
 // Shuffles tried before the exact ways are taken; choices the count of
 // tags without pots may look at; shuffles in all before such a draw whose

@@ -3,7 +3,9 @@
 #include <optional>
 #include <utility>
 
+#include "engine/limits.h"
 #include "engine/pairing.h"
+#include "engine/random.h"
 #include "engine/schedule.h"
 #include "event/json_limits.h"
 #include "standings/playoff.h"
@@ -16,11 +18,6 @@ using Json = detail::Document;  // what the file says
 using Written = detail::Json;  // what the event gives
 using detail::pointerTo;
 
-constexpr std::size_t kMaxNameBytes = 49;  // what the window program's entry fields take
-constexpr std::size_t kMaxParticipants = 128;
-constexpr std::size_t kMaxMaps = 10;
-constexpr int kMaxGroups = 8;
-constexpr int kMaxGroupSize = 8;
 constexpr std::size_t kMaxProgramBytes = 200;
 
 // The first fault ends the reading; it travels up as a Refusal.
@@ -81,13 +78,6 @@ const std::string& text(const Json& value, const std::string& where) {
     return value.get_ref<const std::string&>();
 }
 
-bool startsWithWhiteSpace(const std::string& name) {
-    return std::string_view(" \t\n\v\f\r").find(name.front()) != std::string_view::npos;
-}
-
-bool hasControlCharacter(const std::string& name) {
-    return std::any_of(name.begin(), name.end(),
-                       [](char c) { return (static_cast<unsigned char>(c) < 0x20 && c != '\t') || c == 0x7F; });
 }
 
 std::string groupLetter(std::size_t g) { return std::string(1, static_cast<char>('A' + g)); }
@@ -136,12 +126,13 @@ private:
     // A name as the window program's entry fields would have taken it.
     std::string name(const Json& value, const std::string& where) {
         const std::string& utf8 = text(value, where);
-        if (utf8.empty()) refuse(where, Refused::EmptyName);
-        if (startsWithWhiteSpace(utf8)) refuse(where, Refused::NameWhiteSpace);
-        if (hasControlCharacter(utf8)) refuse(where, Refused::NameControl);
+        const TextProblem problem = nameCharacterProblem(utf8);
+        if (problem == TextProblem::Empty) refuse(where, Refused::EmptyName);
+        if (problem == TextProblem::BeginsWithWhiteSpace) refuse(where, Refused::NameWhiteSpace);
+        if (problem == TextProblem::ControlCharacter) refuse(where, Refused::NameControl);
         auto cp949 = frontEnd_.fromUtf8(utf8);
         if (!cp949) refuse(where, Refused::NameNotCp949);
-        if (cp949->size() > kMaxNameBytes) {
+        if (nameProblem(*cp949) == TextProblem::TooLong) {
             refuse(where, Refused::NameTooLong, {shownNumber(cp949->size()), shownNumber(kMaxNameBytes)});
         }
         return std::move(*cp949);
@@ -173,8 +164,7 @@ private:
         event_.seedText = text(*seedText, "/seedText");
         const auto digest = frontEnd_.sha256(*event_.seedText);
         if (!digest || digest->size() < 4) refuse("/seedText", Refused::SeedTextHash);
-        std::uint32_t fromText = 0;
-        for (int i = 0; i < 4; ++i) fromText = (fromText << 8) | static_cast<unsigned char>((*digest)[i]);
+        const std::uint32_t fromText = seedFromDigest(*digest);
         if (fromText != event_.seed) {
             refuse("/seed", Refused::SeedNotFromText, {shownNumber(event_.seed), shownNumber(fromText)});
         }
@@ -229,10 +219,10 @@ private:
     std::string tag(const Json& value, const std::string& where) {
         const std::string& utf8 = text(value, where);
         if (utf8.empty()) refuse(where, Refused::EmptyTag);
-        if (hasControlCharacter(utf8)) refuse(where, Refused::TagControl);
+        if (tagCharacterProblem(utf8) == TextProblem::ControlCharacter) refuse(where, Refused::TagControl);
         auto cp949 = frontEnd_.fromUtf8(utf8);
         if (!cp949) refuse(where, Refused::TagNotCp949);
-        if (cp949->size() > kMaxTagBytes) {
+        if (tagProblem(*cp949) == TextProblem::TooLong) {
             refuse(where, Refused::TagTooLong, {shownNumber(cp949->size()), shownNumber(kMaxTagBytes)});
         }
         return std::move(*cp949);

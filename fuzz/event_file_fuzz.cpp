@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "cli/front_end.h"
+#include "platform/front_end.h"
 #include "event/event.h"
 
 namespace {
@@ -43,7 +43,7 @@ bool sameResults(const rl::Results& a, const rl::Results& b) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t size) {
-    static const rl::event::FrontEnd frontEnd = rl::cli::eventFrontEnd();
+    static const rl::event::FrontEnd frontEnd = rl::platform::eventFrontEnd();
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     const rl::event::ReadOutcome read = rl::event::readEvent(bytes, frontEnd);
     if (!read.ok()) {

@@ -6,8 +6,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "cli/encoding.h"
 #include "cli/name_list.h"
+#include "platform/encoding.h"
 
 namespace {
 
@@ -22,22 +22,22 @@ void require(bool condition, const char* what) {
 
 extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t size) {
     std::string_view bytes(reinterpret_cast<const char*>(data), size);
-    rl::cli::NameList list = rl::cli::parseNameList(bytes, rl::cli::kMaxParticipants, "participants");
+    rl::cli::NameList list = rl::cli::parseNameList(bytes, rl::kMaxParticipants, "participants");
     if (!list.ok()) {
         require(list.errorLine >= 1 && !list.error.empty(), "a refusal names its line");
         return 0;
     }
-    require(list.names.size() <= rl::cli::kMaxParticipants, "at most the limit");
+    require(list.names.size() <= rl::kMaxParticipants, "at most the limit");
     std::string again;
     for (const std::string& name : list.names) {
-        require(!name.empty() && name.size() <= rl::cli::kMaxNameBytes, "1 to 49 bytes");
+        require(!name.empty() && name.size() <= rl::kMaxNameBytes, "1 to 49 bytes");
         require(!std::isspace(static_cast<unsigned char>(name[0])), "no leading white space");
         require(name.find_first_of(std::string("\r\n\0", 3)) == std::string::npos, "one line, no NUL");
-        auto utf8 = rl::cli::cp949ToUtf8(name);
+        auto utf8 = rl::platform::cp949ToUtf8(name);
         require(utf8.has_value(), "code page 949 text");
         again += *utf8 + "\n";
     }
-    rl::cli::NameList reread = rl::cli::parseNameList(again, rl::cli::kMaxParticipants, "participants");
+    rl::cli::NameList reread = rl::cli::parseNameList(again, rl::kMaxParticipants, "participants");
     require(reread.ok() && reread.names == list.names, "round trip keeps the names");
     return 0;
 }

@@ -15,7 +15,13 @@ std::string titleFromFileName(std::string_view path) {
 std::string pageTitle(const event::Event& event, std::string_view fileName) {
     if (event.title) return event.title->empty() ? kDefaultTitle : *event.title;
     const std::string fromFile = titleFromFileName(fileName);
-    if (fromFile.empty() || fromFile == titleFromFileName(event::kAutosaveFileName)) return kDefaultTitle;
+    // The window program's own autosaves, "autosave" and "autosave-2" and on, name no event.
+    const std::string autosave = titleFromFileName(event::kAutosaveFileName);
+    const bool ownAutosave = fromFile.compare(0, autosave.size(), autosave) == 0 &&
+                             (fromFile.size() == autosave.size() ||
+                              (fromFile[autosave.size()] == '-' &&
+                               fromFile.find_first_not_of("0123456789", autosave.size() + 1) == std::string::npos));
+    if (fromFile.empty() || ownAutosave) return kDefaultTitle;
     return fromFile;
 }
 

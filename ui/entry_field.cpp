@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "ui/app.h"
+#include "engine/limits.h"
 #include "resources/ids.h"
 
 namespace rl::ui {
@@ -18,13 +19,12 @@ struct ListTarget {
 };
 
 constexpr ListTarget kTargets[] = {
-    {IDC_PARTICIPANT_FIELD, IDC_PARTICIPANT_LIST, 128, kParticipantCaption},
-    {IDC_MAP_FIELD, IDC_MAP_LIST, 10, kMapCaption},
+    {IDC_PARTICIPANT_FIELD, IDC_PARTICIPANT_LIST, static_cast<int>(kMaxParticipants), kParticipantCaption},
+    {IDC_MAP_FIELD, IDC_MAP_LIST, static_cast<int>(kMaxMaps), kMapCaption},
 };
 
 constexpr char kLimitReached[] = "등록 초과";
-constexpr std::size_t kMaxNameBytes = 49;
-constexpr int kMaxSelection = 128;
+constexpr int kMaxSelection = static_cast<int>(kMaxParticipants);
 
 WNDPROC gEditProcedure = nullptr;
 
@@ -33,14 +33,6 @@ const ListTarget* targetOf(HWND field) {
     for (const ListTarget& target : kTargets)
         if (target.fieldId == id) return &target;
     return nullptr;
-}
-
-// Only the first byte is looked at, and a DBCS lead byte is never blank.
-bool startsWithWhiteSpace(const char* text) {
-    switch (text[0]) {
-    case ' ': case '\t': case '\n': case '\v': case '\f': case '\r': return true;
-    default: return false;
-    }
 }
 
 LRESULT passOn(HWND field, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -88,7 +80,7 @@ LRESULT onEnter(HWND field, const ListTarget& target, WPARAM wParam, LPARAM lPar
         return 0;
     }
     const std::string text = fieldText(field);
-    if (text.empty() || startsWithWhiteSpace(text.c_str())) return passOn(field, WM_KEYDOWN, wParam, lParam);
+    if (nameCharacterProblem(text) != TextProblem::None) return passOn(field, WM_KEYDOWN, wParam, lParam);
     addEntry(list, text);
     showLastEntry(list);
     SetWindowTextA(field, "");
@@ -148,7 +140,7 @@ LRESULT onPaste(HWND field, const ListTarget& target) {
     HWND list = GetDlgItem(GetParent(field), target.listId);
     std::vector<PastedRow> rows;
     for (PastedRow& row : pastedLines(text))
-        if (!row.name.empty() && !startsWithWhiteSpace(row.name.c_str())) rows.push_back(std::move(row));
+        if (nameCharacterProblem(row.name) == TextProblem::None) rows.push_back(std::move(row));
     const bool leftOver = listCount(list) + static_cast<int>(rows.size()) > target.limit;
     if (leftOver) rows.resize(static_cast<std::size_t>(std::max(0, target.limit - listCount(list))));
     // A pot or tag that breaks the rule keeps the whole paste out, as typed.

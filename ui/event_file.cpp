@@ -13,9 +13,11 @@
 #include <string>
 #include <utility>
 
-#include "cli/encoding.h"
-#include "cli/seed_text.h"
 #include "page/event_page.h"
+#include "platform/encoding.h"
+#include "platform/files.h"
+#include "platform/front_end.h"
+#include "platform/wide.h"
 #include "resources/strings.h"
 
 namespace rl::ui {
@@ -26,7 +28,6 @@ constexpr wchar_t kAutosaveName[] = L"\\autosave";
 constexpr int kAutosaveSlots = 9;  // copies of the program running at once, each with its own autosave
 constexpr wchar_t kPastEventsFolder[] = L"\\지난 대회";
 constexpr char kFilter[] = "대회 파일 (*.json)\0*.json\0";
-constexpr UINT kCodePage949 = 949;
 
 bool gAutosaveFailureTold = false;  // once a session is enough
 // This copy's autosave: slot 1 is "autosave.json", slot n "autosave-n.json".
@@ -36,37 +37,16 @@ bool gAutosaveFailureTold = false;  // once a session is enough
 int gAutosaveSlot = 0;  // 0: none taken yet
 HANDLE gAutosaveLock = INVALID_HANDLE_VALUE;
 
-event::FrontEnd makeFrontEnd() {
-    event::FrontEnd frontEnd;
-    frontEnd.toUtf8 = [](std::string_view cp949) { return cli::cp949ToUtf8(cp949); };
-    frontEnd.fromUtf8 = [](std::string_view utf8) { return cli::utf8ToCp949(utf8); };
-    frontEnd.sha256 = [](std::string_view bytes) -> std::optional<std::string> {
-        const std::optional<cli::Sha256> digest = cli::sha256(bytes);
-        if (!digest) return std::nullopt;
-        return std::string(digest->begin(), digest->end());
-    };
-    return frontEnd;
-}
-
 // The reader speaks UTF-8 and the message box code page 949; a character
 // that code page lacks (in a name the file holds, say) shows as '?'.
-std::string shownText(const std::string& utf8) {
-    if (std::optional<std::string> exact = cli::utf8ToCp949(utf8)) return *exact;
-    const int size = static_cast<int>(utf8.size());
-    std::wstring wide(utf8.size(), L'\0');
-    wide.resize(static_cast<std::size_t>(MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, wide.data(), size)));
-    std::string shown(wide.size() * 2, '\0');
-    shown.resize(static_cast<std::size_t>(WideCharToMultiByte(kCodePage949, 0, wide.data(), static_cast<int>(wide.size()),
-                                                              shown.data(), size * 2, "?", nullptr)));
-    return shown;
+std::string shownText(const std::string& utf8) { return platform::utf8ToCp949Shown(utf8); }
+
+// A refusal in the program's language, with its place in the file as it stands.
+std::string shownRefusal(const event::ReadOutcome& read) {
+    return read.error.empty() ? std::string() : shownText(event::koreanRefusal(read));
 }
 
-std::wstring widePath(const std::string& ansi) {
-    std::wstring wide(ansi.size(), L'\0');
-    const int size = static_cast<int>(ansi.size());
-    wide.resize(static_cast<std::size_t>(MultiByteToWideChar(CP_ACP, 0, ansi.data(), size, wide.data(), size)));
-    return wide;
-}
+std::wstring widePath(const std::string& ansi) { return platform::ansiToWide(ansi); }
 
 // "YYYY-MM-DDTHH:MM:SS" in local time, as the event file writes when a draw was made.
 std::string localTimeText(const FILETIME& utc) {
@@ -114,21 +94,10 @@ bool ensureFolder(const std::wstring& folder) {
 // Up to one byte past the reader's limit: enough for it to refuse a larger
 // file without the program holding all of it.
 std::optional<std::string> readWholeFile(const std::wstring& path) {
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return std::nullopt;
-    std::string bytes(event::kMaxEventFileBytes + 1, '\0');
-    std::size_t total = 0;
-    DWORD got = 0;
-    bool read = true;
-    while (read && total < bytes.size()) {
-        read = ReadFile(file, bytes.data() + total, static_cast<DWORD>(bytes.size() - total), &got, nullptr);
-        if (got == 0) break;
-        total += got;
-    }
-    CloseHandle(file);
-    if (!read) return std::nullopt;
-    bytes.resize(total);
+    std::FILE* file = platform::openForReading(path);
+    if (!file) return std::nullopt;
+    std::optional<std::string> bytes = platform::readUpTo(file, event::kMaxEventFileBytes);
+    std::fclose(file);
     return bytes;
 }
 
@@ -140,7 +109,7 @@ std::optional<event::Event> readEventFile(HWND owner, const std::wstring& path) 
         return std::nullopt;
     }
     event::ReadOutcome read = event::readEvent(*bytes, eventFrontEnd());
-    if (!read.ok()) showStringBox(owner, IDS_EVENT_REFUSED, MB_OK, shownText(read.error));
+    if (!read.ok()) showStringBox(owner, IDS_EVENT_REFUSED, MB_OK, shownRefusal(read));
     return std::move(read.event);
 }
 
@@ -183,7 +152,7 @@ void offerAutosave(HWND main) {
     const event::ReadOutcome read = bytes ? event::readEvent(*bytes, eventFrontEnd()) : event::ReadOutcome{};
     if (!read.ok()) {
         const bool moved = moveToPastEvents(path, lastWriteTimeOf(path));
-        showStringBox(main, moved ? IDS_AUTOSAVE_REFUSED : IDS_AUTOSAVE_NOT_MOVED, MB_OK, shownText(read.error));
+        showStringBox(main, moved ? IDS_AUTOSAVE_REFUSED : IDS_AUTOSAVE_NOT_MOVED, MB_OK, shownRefusal(read));
         return;
     }
     const event::Event& kept = *read.event;
@@ -227,20 +196,13 @@ OPENFILENAMEA dialogFor(HWND owner, char* file, const std::optional<std::string>
 
 }  // namespace
 
-const event::FrontEnd& eventFrontEnd() {
-    static const event::FrontEnd frontEnd = makeFrontEnd();
-    return frontEnd;
-}
+const event::FrontEnd& eventFrontEnd() { return platform::eventFrontEnd(); }
 
 void beginEventSession() { gAutosaveFailureTold = false; }
 
+// The page's heading, by the rule rosterloom-cli follows for the same file.
 std::string eventFileTitle() {
-    const std::wstring& file = eventFile();
-    const int size = static_cast<int>(file.size());
-    std::string utf8(file.size() * 3, '\0');
-    utf8.resize(static_cast<std::size_t>(
-        WideCharToMultiByte(CP_UTF8, 0, file.data(), size, utf8.data(), size * 3, nullptr, nullptr)));
-    return page::titleFromFileName(utf8);
+    return page::pageTitle(theEvent(), platform::wideToUtf8(eventFile()).value_or(""));
 }
 
 std::string drawTimeText(std::uint32_t clock) { return localTimeText(fileTimeOf(clock)); }
@@ -309,18 +271,14 @@ void openAtStart(HWND main, const std::wstring& commandLineFile) {
     if (!commandLineFile.empty()) openEventFile(main, commandLineFile);
 }
 
+// Through the test's writer, when one stands in for WriteFile.
 bool replaceFileWhole(const std::wstring& path, const std::string& bytes) {
-    const std::wstring fresh = path + L".new";
-    HANDLE file = CreateFileW(fresh.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return false;
-    DWORD written = 0;
-    const auto size = static_cast<DWORD>(bytes.size());
-    bool whole = fileWriter()(file, bytes.data(), size, &written, nullptr) && written == size;
-    whole = whole && FlushFileBuffers(file);
-    whole = CloseHandle(file) && whole;
-    whole = whole && MoveFileExW(fresh.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
-    if (!whole) DeleteFileW(fresh.c_str());
-    return whole;
+    const platform::ChunkWriter write = [](void* file, std::string_view chunk) {
+        DWORD written = 0;
+        const auto size = static_cast<DWORD>(chunk.size());
+        return fileWriter()(file, chunk.data(), size, &written, nullptr) && written == size;
+    };
+    return platform::replaceFile(path, bytes, write).empty();
 }
 
 }  // namespace rl::ui

@@ -5,6 +5,7 @@
 #include <shellapi.h>
 
 #include "page/event_page.h"
+#include "platform/wide.h"
 #include "resources/ids.h"
 #include "resources/strings.h"
 
@@ -20,12 +21,7 @@ bool openInBrowser(HWND owner, const std::wstring& path) {
 
 PageOpener gOpener = &openInBrowser;
 
-std::wstring widened(const std::string& ansi) {
-    const int size = static_cast<int>(ansi.size());
-    std::wstring wide(ansi.size(), L'\0');
-    wide.resize(static_cast<std::size_t>(MultiByteToWideChar(CP_ACP, 0, ansi.data(), size, wide.data(), size)));
-    return wide;
-}
+std::wstring widened(const std::string& ansi) { return platform::ansiToWide(ansi); }
 
 }  // namespace
 

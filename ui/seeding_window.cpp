@@ -89,14 +89,12 @@ void dropUnusedMarks() {
     gMarks.swap(kept);
 }
 
-constexpr int kLargestGroup = 8;
-
 // The largest pot the group size field allows; 8 while it holds no valid size.
 int largestPot() {
     const std::string size(host().numberFieldText(NumberField::GroupSize));
     const bool digits = !size.empty() && size.size() <= 2 && size.find_first_not_of("0123456789") == std::string::npos;
     const int value = digits ? std::stoi(size) : 0;
-    return value >= 1 && value <= kLargestGroup ? value : kLargestGroup;
+    return value >= 1 && value <= kMaxPot ? value : kMaxPot;
 }
 
 // The mark the cells give, or nothing after the user has been told which

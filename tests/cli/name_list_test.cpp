@@ -56,5 +56,32 @@ TEST(ParseNameList, Utf8AtItsBounds) {
     }
 }
 
+// NAME<TAB>POT<TAB>TAG: each column trimmed of blanks and tabs on both ends,
+// one at a time; pots 1 to the largest group; the tag's own rules.
+TEST(ParseNameList, PotAndTagColumns) {
+    const auto columns = [](const std::string& input) {
+        const NameList list = parseNameList(input, kMaxParticipants, "participants", Columns::Read);
+        if (!list.ok()) return std::to_string(list.errorLine) + ": " + list.error;
+        std::string shown;
+        for (std::size_t i = 0; i < list.names.size(); ++i)
+            shown += list.names[i] + "/" + std::to_string(list.pots[i]) + "/" + list.tags[i] + "|";
+        return shown;
+    };
+    const std::pair<std::string, std::string> cases[] = {
+        {"a\t1\tZerg\nb\t8\nc\n", "a/1/Zerg|b/8/|c/0/|"},
+        {"a\t 1 \t Zerg \nb\t2 \tZ \n", "a/1/Zerg|b/2/Z|"},
+        {"a\t1\t   Zerg   \n", "a/1/Zerg|"},
+        {"a\t\t\n", "a/0/|"},
+        {"a\t9\n", "1: the pot must be a number from 1 to 8, not '9'"},
+        {"a\t0\n", "1: the pot must be a number from 1 to 8, not '0'"},
+        {"a\t12\n", "1: the pot must be a number from 1 to 8, not '12'"},
+        {"a\t1\tZ\x01g\n", "1: the tag contains a control character"},
+        {"a\t1\t\xFF\n", "1: the tag is not valid UTF-8"},
+        {"a\t1\t123456789012345678901\n", "1: the tag takes 21 bytes in code page 949, more than 20"},
+        {"\t1\n", "1: the line has no name before its first tab"},
+    };
+    for (const auto& [input, expected] : cases) EXPECT_EQ(columns(input), expected) << input;
+}
+
 }  // namespace
 }  // namespace rl::cli

@@ -15,7 +15,7 @@ std::string shown(const ParsedOptions& parsed) {
            " groups of " + std::to_string(o.groupSize) + (o.tournament ? ", tournament" : ", league") +
            (o.spreadVacancies ? ", spread" : ", sequential") + (o.equalMaps ? ", equal maps" : ", random maps") +
            ", seed " + (o.seed ? std::to_string(*o.seed) : "none") + ", output " + text(o.outputFile) +
-           (o.utf8 ? ", UTF-8" : ", code page 949") + ", results " + text(o.resultsFile) + (o.json ? ", JSON" : "") +
+           (o.utf8 ? ", UTF-8" : ", code page 949") + ", results " + text(o.resultsFile) + (o.format == Format::Json ? ", JSON" : "") +
            ", seed text " + text(o.seedText) + ", check " + text(o.checkFile) + (o.help ? ", help" : "") +
            (o.version ? ", version" : "") + (o.eventFile ? ", event " + text(o.eventFile) : "") +
            (o.verifyFile ? ", verify " + text(o.verifyFile) : "") + "\n";

@@ -8,10 +8,13 @@
 #include <set>
 
 #include "cases.h"
-#include "cli/encoding.h"
+#include "platform/encoding.h"
 
 namespace rl::cli {
 namespace {
+
+using platform::cp949ToUtf8;
+using platform::isValidUtf8;
 
 namespace fs = std::filesystem;
 

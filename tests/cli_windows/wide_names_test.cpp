@@ -9,7 +9,7 @@
 #include <string>
 
 #include "cases.h"
-#include "cli/seed_text.h"
+#include "platform/sha256.h"
 
 namespace {
 
@@ -72,7 +72,7 @@ TEST(WideNames, FileNamesAndSeedTextOutsideTheCodePage) {
 
     EXPECT_EQ(runCli(folder, L"--seed-text \"\u2603 \u00FC\" --format json --output seeded.json players.txt"), 0u);
     const std::string seeded = readWide(folder + L"\\seeded.json");
-    const auto seed = rl::cli::seedFromText("\xE2\x98\x83 \xC3\xBC");
+    const auto seed = rl::platform::seedFromText("\xE2\x98\x83 \xC3\xBC");
     ASSERT_TRUE(seed.has_value());
     EXPECT_NE(seeded.find("\"seed\": " + std::to_string(*seed) + ",\n  \"seedText\": \"\xE2\x98\x83 \xC3\xBC\""),
               std::string::npos)

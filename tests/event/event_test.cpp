@@ -6,19 +6,14 @@
 #include <regex>
 
 #include "cases.h"
-#include "cli/encoding.h"
-#include "cli/seed_text.h"
 #include "event/event.h"
+#include "platform/front_end.h"
 
 namespace rl::event {
 namespace {
 
 FrontEnd cliFrontEnd() {
-    return {cli::cp949ToUtf8, cli::utf8ToCp949, [](std::string_view bytes) -> std::optional<std::string> {
-                const auto digest = cli::sha256(bytes);
-                if (!digest) return std::nullopt;
-                return std::string(digest->begin(), digest->end());
-            }};
+    return platform::eventFrontEnd();
 }
 
 Event drawn(const std::string& inputs, int resultsEvery = 1) {

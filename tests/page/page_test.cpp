@@ -7,7 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "cases.h"
-#include "cli/encoding.h"
+#include "platform/encoding.h"
 #include "standings/standings_text.h"
 
 namespace rl::page {
@@ -39,11 +39,11 @@ TEST(Page, WholeEventWithPlayoff) {
     }
     const Header header{u8"2026 봄 <리그> & \"본선\"", "2026-03-14T19:30:00", host.clock, std::nullopt,
                         std::string(64, 'f'), "Rosterloom 1.0"};
-    const auto view = pageViewOf(state, results, host, header, cli::cp949ToUtf8, &playoff);
+    const auto view = pageViewOf(state, results, host, header, platform::cp949ToUtf8, &playoff);
     ASSERT_TRUE(view && view->playoff);
     expectGoldenFile("playoff-page.html", renderPage(*view));
     expectGoldenFile("page-playoff.txt",
-                     *cli::cp949ToUtf8(standingsFileText(state, results, host, playoff, host.clock)));
+                     *platform::cp949ToUtf8(standingsFileText(state, results, host, playoff, host.clock)));
 }
 
 // One heading for an event in both programs, whatever folder its file is in.
@@ -64,6 +64,8 @@ TEST(Page, TitleIsTheEventsElseItsFileNameButNeverTheAutosaves) {
         {untitled, "/home/kim/.rosterloom/autosave.json", kDefaultTitle},
         {untitled, u8"C:\\Users\\kim\\AppData\\Roaming\\Rosterloom\\autosave.json", kDefaultTitle},
         {untitled, "autosave-copy.json", "autosave-copy"},
+        {untitled, "C:\\Rosterloom\\autosave-2.json", kDefaultTitle},
+        {untitled, "autosave-2b.json", "autosave-2b"},
         {untitled, "", kDefaultTitle},
     };
     for (const auto& c : cases) EXPECT_EQ(pageTitle(c.event, c.file), c.title) << c.file;

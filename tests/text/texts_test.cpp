@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "cases.h"
-#include "cli/encoding.h"
 #include "engine/assignment.h"
+#include "platform/encoding.h"
 #include "text/export_text.h"
 #include "text/result_view.h"
 
@@ -14,7 +14,7 @@ namespace {
 // The text in UTF-8, a tab shown as "⇥" and the end of a line (CR LF) as "¶",
 // so that trailing blanks stay visible and no editor can change them.
 std::string shown(const std::string& text) {
-    const std::optional<std::string> utf8 = cli::cp949ToUtf8(text);
+    const std::optional<std::string> utf8 = platform::cp949ToUtf8(text);
     if (!utf8) return "(not code page 949)\n";
     std::string out;
     for (std::size_t i = 0; i < utf8->size(); ++i) {
@@ -26,7 +26,7 @@ std::string shown(const std::string& text) {
     return out.empty() || out.back() == '\n' ? out : out + "\n";
 }
 
-std::string toCp949(const std::string& utf8) { return cli::utf8ToCp949(utf8).value_or("(not code page 949)"); }
+std::string toCp949(const std::string& utf8) { return platform::utf8ToCp949(utf8).value_or("(not code page 949)"); }
 
 TEST(Texts, GoldenCases) {
     test::expectGoldenCases("texts.txt", [](const std::string& inputs) {

@@ -5,7 +5,7 @@
 #include <ctime>
 #include <random>
 
-#include "cli/encoding.h"
+#include "platform/encoding.h"
 #include "resources/strings.h"
 #include "tests/ui/harness.h"
 #include "tests/ui/kill_events.h"
@@ -273,8 +273,11 @@ TEST_F(EventFileTest, NothingHeldIsLostWhateverTheFileOrTheDisk) {
     const std::size_t map = refused.find("\"map\": \"") + 8;
     refused.replace(map, refused.find('"', map) - map, u8"북쪽");  // UTF-8 in the file, CP949 in the box
     const event::ReadOutcome why = event::readEvent(refused, eventFrontEnd());
-    EXPECT_EQ(open(refused, IDOK), told(formatted(STR_EVENT_REFUSED, *cli::utf8ToCp949(why.error)).c_str()));
-    EXPECT_NE(readable(*cli::utf8ToCp949(why.error)).find(u8"북쪽"), std::string::npos);
+    // Told in Korean, with the place in the file as it stands.
+    const std::string reason = *platform::utf8ToCp949(event::koreanRefusal(why));
+    EXPECT_EQ(open(refused, IDOK), told(formatted(STR_EVENT_REFUSED, reason).c_str()));
+    EXPECT_EQ(readable(reason).rfind("/groups/", 0), 0u) << readable(reason);
+    EXPECT_NE(readable(reason).find(u8"북쪽"), std::string::npos);
     EXPECT_EQ(open(file, IDNO), told(STR_CONFIRM_OPEN, " 6 7"));
     EXPECT_EQ(controlDump(main()), held);
 

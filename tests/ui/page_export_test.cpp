@@ -2,7 +2,7 @@
 // reached from the keyboard: the very bytes rosterloom-cli writes for the
 // same event, opened in the browser; where none opens, the message says
 // where the file is; a file in use is refused and left as it was.
-#include "cli/encoding.h"
+#include "platform/encoding.h"
 #include "resources/strings.h"
 #include "tests/ui/harness.h"
 
@@ -61,7 +61,7 @@ TEST_F(PageExportTest, TheCommandLinesPageOpenedOrItsPlaceTold) {
     EXPECT_EQ(boxes.takeLog(), "");
     const std::string written = fileContents(page());
     EXPECT_EQ(written, cliPage(eventFile));
-    EXPECT_NE(written.find("<h1>" + *cli::cp949ToUtf8(std::string(suggested, strlen(suggested) - 5)) + "</h1>"),
+    EXPECT_NE(written.find("<h1>" + *platform::cp949ToUtf8(std::string(suggested, strlen(suggested) - 5)) + "</h1>"),
               std::string::npos);
     ASSERT_EQ(gOpened.size(), 1u);
     const std::wstring name = L"\\대회 결과.html";

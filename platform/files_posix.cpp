@@ -4,9 +4,9 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-#include "cli/platform.h"
+#include "platform/files.h"
 
-namespace rl::cli {
+namespace rl::platform {
 
 void useBinaryStdio() {}
 
@@ -53,4 +53,4 @@ std::vector<std::string> commandLineArguments(int argc, char** argv) {
 
 std::FILE* openForReading(const std::string& path) { return std::fopen(path.c_str(), "rb"); }
 
-}  // namespace rl::cli
+}  // namespace rl::platform

@@ -8,10 +8,10 @@
 #include <cerrno>
 #include <cstdio>
 
-#include "cli/platform.h"
-#include "cli/wide.h"
+#include "platform/files.h"
+#include "platform/wide.h"
 
-namespace rl::cli {
+namespace rl::platform {
 
 void useBinaryStdio() {
     _setmode(_fileno(stdin), _O_BINARY);
@@ -58,35 +58,47 @@ private:
     HANDLE handle_;
 };
 
-std::string writeAll(HANDLE file, std::string_view bytes) {
+bool writeChunk(void* file, std::string_view chunk) {
+    DWORD written = 0;
+    return WriteFile(file, chunk.data(), static_cast<DWORD>(chunk.size()), &written, nullptr) &&
+           written == chunk.size();
+}
+
+std::string writeAll(HANDLE file, std::string_view bytes, const ChunkWriter& write) {
     while (!bytes.empty()) {
-        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 1u << 20));
-        DWORD written = 0;
-        if (!WriteFile(file, bytes.data(), chunk, &written, nullptr)) return systemError("");
-        bytes.remove_prefix(written);
+        const std::string_view chunk = bytes.substr(0, 1u << 20);
+        if (!(write ? write(file, chunk) : writeChunk(file, chunk))) return systemError("");
+        bytes.remove_prefix(chunk.size());
     }
     if (!FlushFileBuffers(file)) return systemError("");
     return {};
 }
 
+// The temporary file's name, as a message shows it.
+std::string shownName(const std::wstring& wide) { return wideToUtf8(wide).value_or("?"); }
+
 }  // namespace
 
-std::string replaceFile(const std::string& path, std::string_view bytes) {
-    const std::string temporary = path + "." + std::to_string(GetCurrentProcessId()) + ".tmp";
-    const auto widePath = utf8ToWide(path), wideTemporary = utf8ToWide(temporary);
-    if (!widePath || !wideTemporary) return "the name is not valid UTF-8";
-    FileHandle file(CreateFileW(wideTemporary->c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
-                                nullptr));
-    if (!file.valid()) return systemError("cannot create '" + temporary + "'");
+std::string replaceFile(const std::wstring& path, std::string_view bytes, const ChunkWriter& write) {
+    const std::wstring temporary = path + L"." + std::to_wstring(GetCurrentProcessId()) + L".tmp";
+    FileHandle file(
+        CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.valid()) return systemError("cannot create '" + shownName(temporary) + "'");
 
-    std::string problem = writeAll(file.get(), bytes);
+    std::string problem = writeAll(file.get(), bytes, write);
     if (!file.close() && problem.empty()) problem = systemError("");
-    if (problem.empty() && !MoveFileExW(wideTemporary->c_str(), widePath->c_str(),
-                                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    if (problem.empty() &&
+        !MoveFileExW(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         problem = systemError("cannot replace it");
     }
-    if (!problem.empty()) DeleteFileW(wideTemporary->c_str());
+    if (!problem.empty()) DeleteFileW(temporary.c_str());
     return problem;
+}
+
+std::string replaceFile(const std::string& path, std::string_view bytes) {
+    const auto wide = utf8ToWide(path);
+    if (!wide) return "the name is not valid UTF-8";
+    return replaceFile(*wide, bytes);
 }
 
 std::vector<std::string> commandLineArguments(int argc, char** argv) {
@@ -103,13 +115,15 @@ std::vector<std::string> commandLineArguments(int argc, char** argv) {
     return args;
 }
 
+std::FILE* openForReading(const std::wstring& path) { return _wfopen(path.c_str(), L"rb"); }
+
 std::FILE* openForReading(const std::string& path) {
     const auto wide = utf8ToWide(path);
     if (!wide) {
         errno = ENOENT;
         return nullptr;
     }
-    return _wfopen(wide->c_str(), L"rb");
+    return openForReading(*wide);
 }
 
-}  // namespace rl::cli
+}  // namespace rl::platform

@@ -1,21 +1,21 @@
 #include <windows.h>
 
-#include "cli/encoding.h"
-#include "cli/wide.h"
+#include "platform/encoding.h"
+#include "platform/wide.h"
 
-namespace rl::cli {
+namespace rl::platform {
 
 namespace {
 
 constexpr UINT kCodePage949 = 949;
 
-std::optional<std::wstring> toWide(UINT codePage, std::string_view in) {
+std::optional<std::wstring> toWide(UINT codePage, std::string_view in, DWORD flags = MB_ERR_INVALID_CHARS) {
     if (in.empty()) return std::wstring();
     const int inLength = static_cast<int>(in.size());
-    const int length = MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, in.data(), inLength, nullptr, 0);
+    const int length = MultiByteToWideChar(codePage, flags, in.data(), inLength, nullptr, 0);
     if (length <= 0) return std::nullopt;
     std::wstring wide(static_cast<std::size_t>(length), L'\0');
-    if (MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, in.data(), inLength, wide.data(), length) != length) {
+    if (MultiByteToWideChar(codePage, flags, in.data(), inLength, wide.data(), length) != length) {
         return std::nullopt;
     }
     return wide;
@@ -60,4 +60,7 @@ std::optional<std::wstring> utf8ToWide(std::string_view utf8) { return toWide(CP
 
 std::optional<std::string> wideToUtf8(const std::wstring& wide) { return fromWide(CP_UTF8, wide); }
 
-}  // namespace rl::cli
+// The system made these names, so a byte it would not take stands for itself.
+std::wstring ansiToWide(std::string_view ansi) { return toWide(CP_ACP, ansi, 0).value_or(std::wstring()); }
+
+}  // namespace rl::platform

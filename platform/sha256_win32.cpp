@@ -4,9 +4,9 @@
 
 #include <algorithm>
 
-#include "cli/seed_text.h"
+#include "platform/sha256.h"
 
-namespace rl::cli {
+namespace rl::platform {
 
 namespace {
 
@@ -33,12 +33,12 @@ private:
 
 // BCryptHash would do it in one call, but it is not in every Windows that
 // the program runs on; the hash object path is.
-std::optional<Sha256> sha256(std::string_view bytes) {
+std::optional<std::string> sha256(std::string_view bytes) {
     Algorithm algorithm;
     if (!algorithm.ok()) return std::nullopt;
     BCRYPT_HASH_HANDLE hash = nullptr;
     if (!succeeded(BCryptCreateHash(algorithm.get(), &hash, nullptr, 0, nullptr, 0, 0))) return std::nullopt;
-    Sha256 digest{};
+    std::string digest(32, '\0');
     bool ok = true;
     // The data pointer is not const in the API, though it is only read.
     auto* data = reinterpret_cast<PUCHAR>(const_cast<char*>(bytes.data()));
@@ -47,10 +47,10 @@ std::optional<Sha256> sha256(std::string_view bytes) {
         ok = succeeded(BCryptHashData(hash, data + done, chunk, 0));
         done += chunk;
     }
-    ok = ok && succeeded(BCryptFinishHash(hash, digest.data(), static_cast<ULONG>(digest.size()), 0));
+    ok = ok && succeeded(BCryptFinishHash(hash, reinterpret_cast<PUCHAR>(digest.data()), static_cast<ULONG>(digest.size()), 0));
     BCryptDestroyHash(hash);
     if (!ok) return std::nullopt;
     return digest;
 }
 
-}  // namespace rl::cli
+}  // namespace rl::platform

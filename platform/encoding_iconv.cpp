@@ -1,9 +1,9 @@
 #include <cerrno>
 #include <iconv.h>
 
-#include "cli/encoding.h"
+#include "platform/encoding.h"
 
-namespace rl::cli {
+namespace rl::platform {
 
 namespace {
 
@@ -20,7 +20,9 @@ public:
 
     // Both encodings are stateless, so there is no shift state to flush.
     std::optional<std::string> convert(std::string_view in) {
-        std::string out(in.size() * 2 + 16, '\0');
+        // UTF-8 never grows into code page 949; the other way the buffer
+        // grows as it is needed (Hangul takes three bytes for two).
+        std::string out(in.size() + 16, '\0');
         char* inPtr = const_cast<char*>(in.data());
         std::size_t inLeft = in.size();
         std::size_t done = 0;
@@ -59,4 +61,4 @@ std::optional<std::string> utf8ToCp949(std::string_view utf8) {
 
 std::optional<std::string> cp949ToUtf8(std::string_view cp949) { return convert("UTF-8", "CP949", cp949); }
 
-}  // namespace rl::cli
+}  // namespace rl::platform
