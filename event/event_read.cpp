@@ -78,8 +78,6 @@ const std::string& text(const Json& value, const std::string& where) {
     return value.get_ref<const std::string&>();
 }
 
-}
-
 std::string groupLetter(std::size_t g) { return std::string(1, static_cast<char>('A' + g)); }
 
 // Reads what the event is made of (the inputs, the places, the maps and the

@@ -8,7 +8,7 @@
 #include <sstream>
 
 #include "cases.h"
-#include "cli/front_end.h"
+#include "platform/front_end.h"
 #include "cli/run.h"
 #include "event/actions.h"
 #include "event_walk.h"
@@ -41,7 +41,7 @@ bool anythingEntered(const Event& event) {
 }
 
 void expectKeptWhole(const Event& event, const std::string& history) {
-    const FrontEnd frontEnd = cli::eventFrontEnd();
+    const FrontEnd frontEnd = platform::eventFrontEnd();
     const auto bytes = writeEvent(event, frontEnd);
     ASSERT_TRUE(bytes) << history;
     const ReadOutcome read = readEvent(*bytes, frontEnd);
