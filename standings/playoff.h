@@ -21,6 +21,14 @@
 // then against the first opponent taken, then in the first free match in
 // the order above. For two groups and K = 2 this gives A1-B2, B1-A2; for
 // four groups, A1-B2, C1-D2 in one half and B1-A2, D1-C2 in the other.
+// Where these first choices leave a group winner in the first round against
+// another than the lowest place any player holds (a 4th with K = 4, a 2nd
+// with K = 2), the later choices are tried in the same order, player by
+// player, for the first seating in which every such winner meets that place
+// and rules 1 and 2 are broken no more than by the first choices (fewer
+// own-group matches first, then fewer places together); the byes and the
+// winners' places stay. If there is none, the first choices stand. So 7
+// groups with K = 4 give E1-G4, G1-A4 and F1-D4.
 //
 // The maps: every real match in number order gets a map by the event's map
 // setting, from a generator seeded with the event's seed XOR 0x504C4159

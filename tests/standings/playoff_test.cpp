@@ -9,12 +9,30 @@
 namespace rl {
 namespace {
 
-std::vector<Qualifier> fullGroups(int groups, int perGroup) {
+// The qualifiers in the rule's order, `through[g]` of them from group g.
+std::vector<Qualifier> qualifiers(const std::vector<int>& through) {
     std::vector<Qualifier> players;
-    for (int place = 1; place <= perGroup; ++place) {
-        for (int g = 0; g < groups; ++g) players.push_back({static_cast<Pos>(g * perGroup + place - 1), g, place});
+    for (int place = 1; place <= 4; ++place) {
+        for (int g = 0; g < static_cast<int>(through.size()); ++g) {
+            if (through[static_cast<std::size_t>(g)] >= place) players.push_back({static_cast<Pos>(g * 4 + place - 1), g, place});
+        }
     }
     return players;
+}
+
+std::vector<Qualifier> fullGroups(int groups, int perGroup) { return qualifiers(std::vector<int>(static_cast<std::size_t>(groups), perGroup)); }
+
+// Whether a group winner who plays in the first round meets another than the
+// lowest place of all the players.
+bool winnerMissesLowest(const std::vector<Qualifier>& q, const std::vector<std::pair<int, int>>& seats) {
+    int lowest = 1;
+    for (const Qualifier& p : q) lowest = std::max(lowest, p.place);
+    for (const auto& [first, second] : seats) {
+        if (second < 0) continue;
+        const int a = q[static_cast<std::size_t>(first)].place, b = q[static_cast<std::size_t>(second)].place;
+        if ((a == 1 && b != lowest) || (b == 1 && a != lowest)) return true;
+    }
+    return false;
 }
 
 // Which part of 2^parts of the bracket the first-round cell lies in.
@@ -31,6 +49,7 @@ TEST(PlayoffBracket, KeepsItsPropertiesForEverySize) {
             const int cells = static_cast<int>(seats.size()) * 2;
             ASSERT_GE(cells, players);
             ASSERT_LT(cells, 2 * players);
+            EXPECT_FALSE(winnerMissesLowest(q, seats));
             std::vector<int> cellOf(q.size(), -1);
             for (int m = 0; m < cells / 2; ++m) {
                 const auto [first, second] = seats[static_cast<std::size_t>(m)];
@@ -81,6 +100,20 @@ std::string bracketOf(const std::string& line) {
                name(seats[m].second);
     }
     return out + "\n";
+}
+
+// Groups too small to send K through: the players a group sends differ, and
+// a search finds what the first choices miss, the winners meeting the lowest
+// place, without breaking the first two aims more than those choices do.
+TEST(PlayoffBracket, WinnersMeetTheLowestPlaceWithGroupsOfMixedSizes) {
+    const std::vector<std::vector<int>> sizes = {{4, 4, 4, 4, 4, 4, 1}, {1, 3, 3, 4, 4, 4, 4, 3},
+                                                 {4, 3, 4, 3, 4, 3, 3, 1}, {4, 3, 4, 3, 4, 4, 2, 1},
+                                                 {4, 4, 4, 4, 4, 4, 3}, {3, 4, 4, 4, 4, 4, 4, 4}};
+    for (const std::vector<int>& through : sizes) {
+        const std::vector<Qualifier> q = qualifiers(through);
+        const auto seats = seatPlayers(q, 4);
+        EXPECT_FALSE(winnerMissesLowest(q, seats)) << q.size() << " players";
+    }
 }
 
 TEST(PlayoffBracket, GoldenBrackets) { test::expectGoldenCases("playoff-brackets.txt", bracketOf); }
