@@ -13,6 +13,8 @@ const char* const kUsage =
     "  --groups N           number of groups, 1 to 8 (default 4)\n"
     "  --size N             places per group, 1 to 8 (default 4)\n"
     "  --tournament         knock-out brackets (default: league)\n"
+    "  --dual               dual tournament groups of four: two opening matches, the winners' and the\n"
+    "                       losers' match, the decider (with or without --tournament; needs --size 4)\n"
     "  --no-spread          leave the vacancies in the last groups (default: spread them evenly)\n"
     "  --random-maps        draw each map at random (default: deal the maps evenly)\n"
     "  --seed N             seed of the draw, 0 to 4294967295 (default: the current time in whole seconds)\n"
@@ -122,6 +124,7 @@ std::string applyValue(Options& o, const std::string& option, const std::string&
 
 std::string applyFlag(Options& o, const std::string& option) {
     if (option == "--tournament") o.tournament = true;
+    else if (option == "--dual") o.dual = true;
     else if (option == "--no-spread") o.spreadVacancies = false;
     else if (option == "--random-maps") o.equalMaps = false;
     else if (option == "--utf8") o.utf8 = true;
@@ -145,7 +148,7 @@ std::string addParticipantsFile(Options& o, const std::string& arg, bool& given)
 // What an event file holds in place of the draw's own inputs.
 bool isDrawInput(const std::string& option) {
     static const char* const inputs[] = {"PARTICIPANTS", "--maps",        "--groups", "--size",
-                                         "--tournament", "--no-spread",   "--random-maps",
+                                         "--tournament", "--dual",        "--no-spread",   "--random-maps",
                                          "--seed",       "--seed-text",   "--pots"};
     for (const char* input : inputs) {
         if (option == input) return true;
@@ -200,6 +203,9 @@ ParsedOptions parseOptions(const std::vector<std::string>& args) {
         parsed.error = "no participant file given";
     }
     if (parsed.ok() && o.thirdPlace && o.playoff == 0) parsed.error = "--third-place needs --playoff";
+    if (parsed.ok() && o.dual && o.groupSize != 4) {
+        parsed.error = "--dual plays groups of four: it cannot be given with --size " + std::to_string(o.groupSize);
+    }
     if (parsed.ok() && o.seed && o.seedText) parsed.error = "--seed and --seed-text cannot both be given";
     if (parsed.ok() && o.checkFile && o.outputFile) {
         parsed.error = "--check writes nothing, so --output cannot be given with it";
