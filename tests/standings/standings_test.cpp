@@ -37,9 +37,9 @@ std::string shown(const std::string& line) {
         std::sscanf(entry.c_str(), "!%c %d %d:%d", &group, &number, &first, &second);
         file.results.set({group - 'A', number}, {first, second});
     }
-    auto name = [&](Pos p, int from) {
+    auto name = [&](Pos p, int from, bool loser = false) {
         if (p != kNone) return std::string(nameOf(host, ListKind::Participants, p));
-        return from ? "W" + std::to_string(from) : "?";
+        return from ? (loser ? "L" : "W") + std::to_string(from) : "?";
     };
     std::string out, sections;
     for (int g = 0; g < state.settings.groupCount; ++g) {
@@ -47,8 +47,8 @@ std::string shown(const std::string& line) {
         const GroupStandings s = groupStandings(state, file.results, g);
         out += std::string(1, static_cast<char>('A' + g)) + ":";
         for (const MatchState& m : s.matches) {
-            out += " " + std::to_string(m.number) + " " + name(m.first, m.firstFrom) + "-" +
-                   (m.bye ? "bye" : name(m.second, m.secondFrom));
+            out += " " + std::to_string(m.number) + " " + name(m.first, m.firstFrom, m.firstIsLoser()) + "-" +
+                   (m.bye ? "bye" : name(m.second, m.secondFrom, m.secondIsLoser()));
             if (m.score) out += " " + std::to_string(m.score->first) + ":" + std::to_string(m.score->second);
             for (int later : dependentResults(state, file.results, {g, m.number})) out += " >" + std::to_string(later);
             out += ",";
