@@ -4,8 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <random>
 
 #include "cases.h"
+#include "dual_rules.h"
 #include "cli/results_file.h"
 #include "engine/list_host.h"
 #include "standings/standings_text.h"
@@ -64,6 +66,37 @@ std::string shown(const std::string& line) {
 }
 
 TEST(Standings, GoldenCases) { test::expectGoldenCases("standings.txt", shown); }
+
+// Random dual events, their matches played in order, some left out, some
+// results changed afterwards (what depended on them going with them).
+TEST(Standings, DualGroupsKeepTheirPromises) {
+    std::mt19937 random(24);
+    for (int round = 0; round < 400; ++round) {
+        ListHost host = test::hostFrom("dual size 4 players " + std::to_string(1 + random() % 32) + " groups 8 clock " +
+                                       std::to_string(random()));
+        host.spreadVacancies = random() % 2;
+        AssignmentState state;
+        ASSERT_EQ(assign(state, host), AssignOutcome::Assigned) << round;
+        Results results;
+        for (int g = 0; g < 8; ++g) {
+            for (int n = 1; n <= 5; ++n) {
+                const Score score = random() % 2 ? Score{2, static_cast<int>(random() % 2)} : Score{1, 2};
+                if (random() % 6 != 0 && checkResult(state, results, {g, n}, score) == ResultProblem::None) {
+                    results.set({g, n}, score);
+                }
+            }
+            const MatchKey changed{g, 1 + static_cast<int>(random() % 2)};
+            if (random() % 4 == 0 && results.find(changed)) {
+                const Score* old = results.find(changed);
+                for (int later : dependentResults(state, results, changed)) results.clear({g, later});
+                results.set(changed, {old->second, old->first});
+            }
+            const GroupStandings table = groupStandings(state, results, g);
+            ASSERT_EQ(test::brokenDualRule(table), "") << round << " group " << g;
+            for (const MatchState& m : table.matches) ASSERT_EQ(m.score.has_value(), results.find({g, m.number}) != nullptr);
+        }
+    }
+}
 
 }  // namespace
 }  // namespace rl
