@@ -80,6 +80,10 @@ constexpr OptionRow kOptionRows[] = {
      [](Options& o, const std::string& n, const std::string& v) { return parseGroupNumber(n, v, kMaxGroupSize, o.groupSize); }},
     {"--tournament", false, "--tournament", "knock-out brackets (default: league)", true,
      [](Options& o, const std::string&, const std::string&) { return o.tournament = true, std::string(); }},
+    {"--dual", false, "--dual",
+     "dual tournament groups of four: two opening matches, the winners' and the\n"
+     "losers' match, the decider (with or without --tournament; needs --size 4)", true,
+     [](Options& o, const std::string&, const std::string&) { return o.dual = true, std::string(); }},
     {"--no-spread", false, "--no-spread", "leave the vacancies in the last groups (default: spread them evenly)", true,
      [](Options& o, const std::string&, const std::string&) { return o.spreadVacancies = false, std::string(); }},
     {"--random-maps", false, "--random-maps", "draw each map at random (default: deal the maps evenly)", true,
@@ -257,6 +261,9 @@ ParsedOptions parseOptions(const std::vector<std::string>& args) {
         parsed.error = "no participant file given";
     }
     if (parsed.ok() && o.thirdPlace && o.playoff == 0) parsed.error = "--third-place needs --playoff";
+    if (parsed.ok() && o.dual && o.groupSize != 4) {
+        parsed.error = "--dual plays groups of four: it cannot be given with --size " + std::to_string(o.groupSize);
+    }
     if (parsed.ok() && o.seed && o.seedText) parsed.error = "--seed and --seed-text cannot both be given";
     if (parsed.ok() && o.checkFile && o.outputFile) {
         parsed.error = "--check writes nothing, so --output cannot be given with it";

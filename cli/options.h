@@ -15,6 +15,7 @@ struct Options {
     int groupCount = 4;
     int groupSize = 4;
     bool tournament = false;
+    bool dual = false;  // every group a dual tournament (needs --size 4)
     bool spreadVacancies = true;
     bool equalMaps = true;
     std::optional<std::uint32_t> seed;  // none: the current time

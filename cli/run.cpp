@@ -98,6 +98,7 @@ const char* messageText(int stringId) {
     case IDS_NO_PARTICIPANTS: return STR_NO_PARTICIPANTS;
     case IDS_TOO_MANY_PARTICIPANTS: return STR_TOO_MANY_PARTICIPANTS;
     case IDS_NO_MAPS: return STR_NO_MAPS;
+    case IDS_DUAL_NEEDS_FOUR: return STR_DUAL_NEEDS_FOUR;
     default: return "";
     }
 }
@@ -128,6 +129,7 @@ bool fillHost(ListHost& host, Seeding& seeding, const Options& o, std::optional<
     host.mapsEnabled = o.mapsFile.has_value();
     host.equalMaps = o.equalMaps;
     host.tournament = o.tournament;
+    host.dual = o.dual;
     host.spreadVacancies = o.spreadVacancies;
     host.groupCountText = std::to_string(o.groupCount);
     host.groupSizeText = std::to_string(o.groupSize);

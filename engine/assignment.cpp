@@ -83,6 +83,9 @@ int rejection(const Settings& settings) {
     if (settings.mapsEnabled && settings.mapCount == 0) {
         return IDS_NO_MAPS;
     }
+    if (settings.dual && settings.groupSize != kDualGroupSize) {
+        return IDS_DUAL_NEEDS_FOUR;
+    }
     return 0;
 }
 
@@ -94,7 +97,10 @@ bool captureSettings(AssignmentState& state, Host& host) {
     Settings& settings = state.settings;
     settings.mapsEnabled = isChecked(host, Option::MapsEnabled);
     settings.equalMaps = isChecked(host, Option::EqualMaps);
-    settings.tournament = isChecked(host, Option::Tournament);
+    // A dual tournament is a knock-out with a second life: every bracket
+    // rule (the seeded places among them) holds for it too.
+    settings.dual = isChecked(host, Option::Dual);
+    settings.tournament = isChecked(host, Option::Tournament) || settings.dual;
     settings.spreadVacancies = isChecked(host, Option::SpreadVacancies);
     settings.participantCount = host.listCount(ListKind::Participants);
     if (settings.mapsEnabled) {

@@ -17,6 +17,7 @@ struct Settings {
     bool mapsEnabled = false;
     bool equalMaps = false;
     bool tournament = false;
+    bool dual = false;  // every group a dual tournament of four places; tournament is set with it
     bool spreadVacancies = false;
     std::int32_t participantCount = 0;
     std::int32_t mapCount = 0;

@@ -5,7 +5,7 @@
 namespace rl {
 
 enum class ListKind { Participants, Maps };
-enum class Option { MapsEnabled, EqualMaps, Tournament, SpreadVacancies };
+enum class Option { MapsEnabled, EqualMaps, Tournament, SpreadVacancies, Dual };
 enum class NumberField { GroupCount, GroupSize };
 
 // What the engine needs from the program around it. The window program

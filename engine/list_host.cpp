@@ -16,6 +16,7 @@ int ListHost::checkState(Option option) {
     case Option::EqualMaps: return equalMaps ? 1 : 0;
     case Option::Tournament: return tournament ? 1 : 0;
     case Option::SpreadVacancies: return spreadVacancies ? 1 : 0;
+    case Option::Dual: return dual ? 1 : 0;
     }
     return 0;
 }

@@ -15,6 +15,7 @@ public:
     bool mapsEnabled = false;
     bool equalMaps = true;
     bool tournament = false;
+    bool dual = false;
     bool spreadVacancies = true;
     std::string groupCountText = "4";
     std::string groupSizeText = "4";

@@ -26,9 +26,38 @@ std::optional<Pos> mapFor(AssignmentState& state, Host& host, Pos second) {
     return pickMap(state, host);
 }
 
+// A dual group's cell holds a participant for a place, else the position
+// of the match it comes from; kNone where nobody comes: a missing place,
+// or the loser of a bye.
+Pos dualCell(const DualCell& cell, const std::vector<Pos>& row, Pos members, const Schedule& schedule) {
+    if (cell.from == 0) return cell.place < members ? row[static_cast<std::size_t>(cell.place)] : kNone;
+    const Pos from = static_cast<Pos>(cell.from - 1);
+    return cell.loser && schedule[static_cast<std::size_t>(from)].second == kNone ? kNone : from;
+}
+
+bool scheduleDualGroup(AssignmentState& state, Host& host, const std::vector<Pos>& row, Pos members,
+                       Schedule& schedule) {
+    const std::int32_t count = dualMatchCount(members);
+    for (std::int32_t k = 0; k < count && static_cast<std::size_t>(k) < schedule.size(); ++k) {
+        const DualMatch& shape = kDualMatches[k];
+        Match& match = schedule[static_cast<std::size_t>(k)];
+        match.first = dualCell(shape.first, row, members, schedule);
+        match.second = dualCell(shape.second, row, members, schedule);
+        const std::optional<Pos> map = mapFor(state, host, match.second);
+        if (!map) {
+            return false;
+        }
+        match.map = *map;
+    }
+    return true;
+}
+
 // Fills one group's schedule; false on exhausted memory.
 bool scheduleGroup(AssignmentState& state, Host& host, const std::vector<Pos>& row, Pos members,
                    Schedule& schedule) {
+    if (state.settings.dual) {
+        return scheduleDualGroup(state, host, row, members, schedule);
+    }
     const bool tournament = state.settings.tournament;
     const std::int32_t count = matchCountFor(members, tournament);
     auto pairs = tournament ? bracketPairs(host, members, count) : leaguePairs(host, members, count);
@@ -61,7 +90,7 @@ bool scheduleGroup(AssignmentState& state, Host& host, const std::vector<Pos>& r
 bool buildSchedules(AssignmentState& state, Host& host) {
     const Settings& settings = state.settings;
     const std::int32_t groups = settings.groupCount;
-    const std::int32_t capacity = matchCountFor(settings.groupSize, settings.tournament);
+    const std::int32_t capacity = matchCountFor(settings.groupSize, settings);
 
     std::vector<Schedule> schedule;
     std::vector<Pos> matchCount;
@@ -81,7 +110,7 @@ bool buildSchedules(AssignmentState& state, Host& host) {
     for (std::int32_t g = 0; g < groups && static_cast<std::size_t>(g) < state.groupTable.size(); ++g) {
         const std::vector<Pos>& row = state.groupTable[g];
         memberCount[g] = membersOf(row, settings.groupSize);
-        matchCount[g] = static_cast<Pos>(matchCountFor(memberCount[g], settings.tournament));
+        matchCount[g] = static_cast<Pos>(matchCountFor(memberCount[g], settings));
         if (!scheduleGroup(state, host, row, memberCount[g], schedule[g])) {
             return false;
         }

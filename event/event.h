@@ -26,8 +26,11 @@ constexpr std::size_t kMaxTitleBytes = 200;
 constexpr const char* kAutosaveFileName = "autosave.json";
 
 // The file's "format" and the newest "formatVersion" this program reads.
+// An event that uses no setting newer than version 1 is written as version 1.
 constexpr const char* kFormatName = "rosterloom-event";
-constexpr int kFormatVersion = 1;
+constexpr int kFormatVersion = 2;
+// The settings' "format" of dual tournament groups (version 2).
+constexpr const char* kDualFormat = "dual";
 
 // What each front end brings from its platform: the programs hold names in
 // code page 949 and the file holds UTF-8; the fingerprint needs SHA-256.

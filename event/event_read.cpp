@@ -184,6 +184,7 @@ private:
         s.spreadVacancies = flag("spreadVacancies");
         s.mapsEnabled = flag("maps");
         s.equalMaps = flag("equalMaps");
+        readGroupFormat(json, s);
         s.participantCount = static_cast<std::int32_t>(event_.participants.size());
         s.mapCount = s.mapsEnabled ? static_cast<std::int32_t>(event_.maps.size()) : 0;
         // The window program's own refusals of these settings.
@@ -193,6 +194,17 @@ private:
                    {shownNumber(s.participantCount), shownNumber(s.groupCount), shownNumber(s.groupSize)});
         }
         if (s.mapsEnabled && s.mapCount == 0) refuse("/maps", Refused::NoMaps);
+    }
+
+    // Only a dual event's settings name their format; the window program
+    // refuses a dual group of another size, and a dual group is a knock-out.
+    void readGroupFormat(const Json& settings, Settings& s) {
+        const auto format = settings.find("format");
+        if (format == settings.end()) return;
+        if (*format != kDualFormat) refuse("/settings/format", "is " + quoted(*format) + ", not \"" + kDualFormat + "\"");
+        s.dual = true;
+        if (!s.tournament) refuse("/settings/tournament", "must be true: a dual tournament is a knock-out");
+        if (s.groupSize != kDualGroupSize) refuse("/settings/size", "must be 4: a dual tournament group has four places");
     }
 
     // Only a seeded draw's file says so, and then it holds every

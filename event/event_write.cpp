@@ -43,8 +43,10 @@ public:
     }
 
     static Json settings(const Settings& s) {
-        return {{"groups", s.groupCount}, {"size", s.groupSize},  {"tournament", s.tournament},
-                {"spreadVacancies", s.spreadVacancies}, {"maps", s.mapsEnabled}, {"equalMaps", s.equalMaps}};
+        Json out = {{"groups", s.groupCount}, {"size", s.groupSize},  {"tournament", s.tournament},
+                    {"spreadVacancies", s.spreadVacancies}, {"maps", s.mapsEnabled}, {"equalMaps", s.equalMaps}};
+        if (s.dual) out["format"] = kDualFormat;
+        return out;
     }
 
     Json group(int g) {
@@ -197,7 +199,7 @@ std::optional<Json> eventJson(const Event& written, const FrontEnd& frontEnd, co
     if (event.seedText) file["seedText"] = *event.seedText;
     file["settings"] = inputs["settings"];
     file["format"] = kFormatName;
-    file["formatVersion"] = kFormatVersion;
+    file["formatVersion"] = event.state.settings.dual ? 2 : 1;
     file["program"] = program;
     file["drawnAt"] = event.drawnAt;
     if (event.title) file["title"] = *event.title;
@@ -263,6 +265,7 @@ ListHost hostFor(const Event& event) {
     host.mapsEnabled = s.mapsEnabled;
     host.equalMaps = s.equalMaps;
     host.tournament = s.tournament;
+    host.dual = s.dual;
     host.spreadVacancies = s.spreadVacancies;
     host.groupCountText = std::to_string(s.groupCount);
     host.groupSizeText = std::to_string(s.groupSize);

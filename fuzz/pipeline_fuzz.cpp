@@ -23,6 +23,7 @@
 #include "standings/standings_text.h"
 #include "text/export_text.h"
 #include "text/result_view.h"
+#include "tests/dual_rules.h"
 
 namespace {
 
@@ -42,6 +43,8 @@ rl::ListHost fuzzedHost(FuzzedDataProvider& in) {
     host.mapsEnabled = in.ConsumeBool();
     host.equalMaps = in.ConsumeBool();
     host.tournament = in.ConsumeBool();
+    host.dual = in.ConsumeIntegralInRange(0, 3) == 0;
+    if (host.dual) host.groupSizeText = "4";
     host.spreadVacancies = in.ConsumeBool();
     host.clock = in.ConsumeIntegral<std::uint32_t>();
     const int participants = in.ConsumeIntegralInRange(0, 128), maps = in.ConsumeIntegralInRange(0, 10);
@@ -93,8 +96,18 @@ void checkGroups(const rl::AssignmentState& s) {
         require(std::count(row.begin() + members, row.end(), kNone) == set.groupSize - members,
                 "members then vacancies");
         require(s.memberCount[g] == members, "member count");
-        require(s.matchCount[g] == rl::matchCountFor(members, set.tournament), "match count");
+        require(s.matchCount[g] == rl::matchCountFor(members, set), "match count");
         if (members == 0) continue;
+        if (set.dual) {
+            // The opening matches hold members, the later ones earlier matches' positions.
+            for (int k = 0; k < s.matchCount[g]; ++k) {
+                const rl::Match& m = s.schedule[g][k];
+                require(k < 2 ? std::count(row.begin(), row.begin() + members, m.first) == 1
+                              : m.first >= 0 && m.first < k,
+                        "a dual cell is a member or an earlier match");
+            }
+            continue;
+        }
         if (!set.tournament && members == 1) {
             require(s.schedule[g][0].first == row[0] && s.schedule[g][0].second == kNone, "single bye");
             continue;
@@ -160,6 +173,12 @@ void checkTexts(const rl::AssignmentState& s, rl::ListHost& host) {
     require(rl::exportTableText(s, host).size() == exportTable, "export table length");
     std::size_t file = exportTable;
     for (int g = 0; g < set.groupCount; ++g) {
+        if (set.dual) {
+            // Named and loser cells: the golden texts pin them; here, only that they are made.
+            require(!rl::buildResultView(s, host, g).tableText.empty(), "table text made");
+            file += rl::exportGroupText(s, host, g).size();
+            continue;
+        }
         std::size_t view = 0, exported = printed("\r\n< %c조 세부 대진 >\r\n", 'A' + g);
         walk(s, g, [&](const rl::Match& m, int number, int offset, bool, int) {
             const auto side = [&](int v) {
@@ -259,7 +278,11 @@ void checkStandings(FuzzedDataProvider& in, const rl::AssignmentState& s, rl::Li
     for (int g = 0; g < s.settings.groupCount; ++g) {
         const rl::GroupStandings standings = rl::groupStandings(s, results, g);
         require(static_cast<int>(standings.standings.size()) == s.memberCount[g], "every member listed once");
-        s.settings.tournament ? checkKnockOutPlaces(standings) : checkLeagueTable(standings);
+        if (s.settings.dual) {
+            require(rl::test::brokenDualRule(standings).empty(), "a dual group keeps its promises");
+        } else {
+            s.settings.tournament ? checkKnockOutPlaces(standings) : checkLeagueTable(standings);
+        }
         text += rl::standingsGroupText(s, results, host, g).size();
     }
     require(rl::standingsText(s, results, host).size() == text, "the section is the groups' texts");

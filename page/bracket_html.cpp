@@ -30,6 +30,8 @@ void appendSide(std::string& out, const MatchView& m, const Side& side, bool won
     out += "</div>";
 }
 
+}  // namespace
+
 void appendBox(std::string& out, const SectionView& s, const MatchView& m) {
     out += "<div class=\"match";
     if (m.bye) out += " bye";
@@ -37,7 +39,7 @@ void appendBox(std::string& out, const SectionView& s, const MatchView& m) {
     if (m.score) out += " played";
     out += "\" id=\"m-" + s.key + "-" + number(m.number) + "\" data-round=\"" + number(m.round) + "\">";
     out += "<div class=\"head\">";
-    appendElement(out, "span", "no", number(m.number) + u8"경기");
+    appendElement(out, "span", "no", number(m.number) + u8"경기" + (m.stage.empty() ? "" : u8" · " + m.stage));
     if (!m.map.empty()) appendElement(out, "span", "map", m.map);
     out += "</div>";
     appendSide(out, m, m.first, m.winner == 1, m.score ? m.score->first : 0);
@@ -48,6 +50,8 @@ void appendBox(std::string& out, const SectionView& s, const MatchView& m) {
     }
     out += "</div>";
 }
+
+namespace {
 
 void appendNode(std::string& out, const SectionView& s, const MatchView& m, int depth);
 

@@ -23,8 +23,16 @@ std::string sideText(const Side& side);
 // The bracket of a knock-out group or of the playoff.
 void appendBracket(std::string& out, const SectionView& section);
 
-// The style sheet, screen and print.
+// A dual tournament group of three or four: its five matches in three
+// columns, the lines that carry each winner and loser on, and its places.
+void appendDualBracket(std::string& out, const SectionView& section);
+// A match's box, as both kinds of bracket draw it.
+void appendBox(std::string& out, const SectionView& section, const MatchView& match);
+
+// The style sheet, screen and print; the seeded draw's and the dual groups'
+// rules only go into pages that have them.
 extern const char* const kStyle;
 extern const char* const kSeedStyle;
+extern const char* const kDualStyle;
 
 }  // namespace rl::page::html

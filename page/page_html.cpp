@@ -85,13 +85,14 @@ void appendHead(std::string& out, const PageView& v) {
     out += html::kStyle;
     const auto marked = [](const SectionView& s) { return !s.marks.empty(); };
     if (std::any_of(v.groups.begin(), v.groups.end(), marked)) out += html::kSeedStyle;
+    if (v.settings.dual) out += html::kDualStyle;
     out += "</style>\n</head>\n";
 }
 
 void appendFacts(std::string& out, const PageView& v) {
     const Settings& s = v.settings;
     out += "<ul class=\"facts\">";
-    appendElement(out, "li", "", s.tournament ? u8"토너먼트" : u8"리그");
+    appendElement(out, "li", "", s.dual ? u8"듀얼 토너먼트" : s.tournament ? u8"토너먼트" : u8"리그");
     appendElement(out, "li", "", number(s.groupCount) + u8"개 조 × " + number(s.groupSize) + u8"자리");
     appendElement(out, "li", "", u8"참가 " + number(v.participantCount) + u8"명");
     if (s.mapsEnabled) appendElement(out, "li", "", u8"맵 " + number(s.mapCount) + u8"개");
@@ -202,6 +203,7 @@ void appendSchedule(std::string& out, const SectionView& s) {
 void appendSection(std::string& out, const SectionView& s) {
     out += "<section class=\"group ";
     out += s.knockOut ? "knockout r" + number(s.matches.empty() ? 1 : s.matches.back().round) : "league";
+    if (s.dual) out += " dual";
     out += "\" id=\"group-" + s.key + "\">\n";
     appendElement(out, "h2", "", s.heading);
     out += '\n';
@@ -210,7 +212,7 @@ void appendSection(std::string& out, const SectionView& s) {
     out += "<div class=\"parts\">\n<div class=\"part matches\">\n";
     if (s.knockOut) {
         out += u8"<h3>대진</h3>\n";
-        html::appendBracket(out, s);
+        s.dual && s.matches.size() == 5 ? html::appendDualBracket(out, s) : html::appendBracket(out, s);
     } else {
         appendSchedule(out, s);
     }

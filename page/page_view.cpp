@@ -1,5 +1,7 @@
 #include "page/page.h"
 
+#include "engine/pairing.h"
+
 namespace rl::page {
 
 namespace {
@@ -37,8 +39,10 @@ MatchView matchView(const MatchState& m, Names& names) {
     v.round = m.round;
     v.first.name = names.of(ListKind::Participants, m.first);
     v.first.from = m.firstFrom;
+    v.first.loser = m.firstIsLoser();
     v.second.name = names.of(ListKind::Participants, m.second);
     v.second.from = m.secondFrom;
+    v.second.loser = m.secondIsLoser();
     v.bye = m.bye;
     v.map = names.of(ListKind::Maps, m.map);
     v.score = m.score;
@@ -57,6 +61,7 @@ SectionView groupSection(const AssignmentState& state, const Results& results, i
     section.key = std::string(1, static_cast<char>('a' + group));
     section.heading = letter(group) + u8"조";
     section.knockOut = state.settings.tournament;
+    section.dual = state.settings.dual;
     for (Pos p : state.groupTable[static_cast<std::size_t>(group)]) {
         if (p == kNone) continue;
         section.members.push_back(names.of(ListKind::Participants, p));
@@ -66,7 +71,12 @@ SectionView groupSection(const AssignmentState& state, const Results& results, i
                                  i < seeding->tags.size() ? names.text(seeding->tags[i]) : ""});
     }
     const GroupStandings standings = groupStandings(state, results, group);
-    for (const MatchState& m : standings.matches) section.matches.push_back(matchView(m, names));
+    for (const MatchState& m : standings.matches) {
+        section.matches.push_back(matchView(m, names));
+        if (const char* stage = state.settings.dual ? dualMatchName(m.number) : nullptr) {
+            section.matches.back().stage = names.text(stage);
+        }
+    }
     const auto table = playoff ? settledStandings(state, results, group, playoff->settled) : standings.standings;
     for (const Standing& s : table) section.table.push_back(rowView(s, names));
     return section;

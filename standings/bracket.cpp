@@ -13,27 +13,25 @@ namespace {
 Resolved layOut(const AssignmentState& state, int group) {
     Resolved out;
     const bool knockOut = state.settings.tournament;
-    int lastOffset = -1;
-    pieces::forEachMatch(state, static_cast<std::size_t>(group), [&](int k, const Match& match, int offset) {
+    pieces::forEachMatch(state, static_cast<std::size_t>(group), [&](int k, const Match& match,
+                                                                     const pieces::Cell& first,
+                                                                     const pieces::Cell& second) {
         MatchState m;
         m.number = k + 1;
         m.bye = match.second == kNone;
         m.map = m.bye ? kNone : match.map;
         if (knockOut) {
-            if (offset != lastOffset) {
-                lastOffset = offset;
-                out.roundSizes.push_back(0);
-            }
-            ++out.roundSizes.back();
-            m.round = static_cast<int>(out.roundSizes.size());
+            // A match is a round after the match its first cell comes from.
+            m.round = first.from == 0 ? 1 : out.matches[static_cast<std::size_t>(first.from - 1)].round + 1;
+            if (out.roundSizes.size() < static_cast<std::size_t>(m.round)) out.roundSizes.push_back(0);
+            ++out.roundSizes[static_cast<std::size_t>(m.round - 1)];
         }
-        if (offset == 0) {
-            m.first = match.first;
-            m.second = match.second;
-        } else {
-            m.firstFrom = match.first + offset;
-            m.secondFrom = m.bye ? 0 : match.second + offset;
-        }
+        m.first = first.player;
+        m.second = second.player;
+        m.firstFrom = first.from;
+        m.secondFrom = second.from;
+        m.firstLoser = first.loser;
+        m.secondLoser = second.loser;
         out.matches.push_back(m);
     });
     return out;
@@ -71,10 +69,10 @@ ResultProblem scoreProblem(Score score) {
 
 void play(Resolved& bracket, const Results& results, int group) {
     for (MatchState& m : bracket.matches) {
-        if (m.firstFrom) m.first = m.losersMeet ? loserOf(bracket.matches, m.firstFrom, m.number)
-                                                : winnerOf(bracket.matches, m.firstFrom, m.number);
-        if (m.secondFrom) m.second = m.losersMeet ? loserOf(bracket.matches, m.secondFrom, m.number)
-                                                  : winnerOf(bracket.matches, m.secondFrom, m.number);
+        if (m.firstFrom) m.first = m.firstIsLoser() ? loserOf(bracket.matches, m.firstFrom, m.number)
+                                                    : winnerOf(bracket.matches, m.firstFrom, m.number);
+        if (m.secondFrom) m.second = m.secondIsLoser() ? loserOf(bracket.matches, m.secondFrom, m.number)
+                                                       : winnerOf(bracket.matches, m.secondFrom, m.number);
         if (m.bye) {
             m.winner = m.first;
             continue;

@@ -4,6 +4,7 @@
 #include <set>
 #include <tuple>
 
+#include "engine/pairing.h"
 #include "standings/bracket.h"
 
 namespace rl {
@@ -88,6 +89,15 @@ void rankLeague(std::vector<Standing>& rows, const std::vector<MatchState>& matc
     }
 }
 
+// Lists the rows by the places given, those still in (place 0) first.
+void takePlaces(std::vector<Standing>& rows, std::vector<int>& places) {
+    sortBy(rows, places, [](int a, int b) { return a < b; });
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        rows[i].rank = places[i];
+        rows[i].tied = rows[i].tied && places[i] > 0;
+    }
+}
+
 // A loser's place is one more than the players of the next round, which is
 // the number of entries of the round it lost in; the final's winner is 1st.
 // Members still in keep place 0, which also lists them first.
@@ -111,11 +121,26 @@ void placeKnockOut(std::vector<Standing>& rows, const bracket::Resolved& bracket
         }
     }
     if (!bracket.matches.empty()) place(bracket.matches.back().winner, 1);
-    sortBy(rows, places, [](int a, int b) { return a < b; });
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        rows[i].rank = places[i];
-        rows[i].tied = rows[i].tied && places[i] > 0;
+    takePlaces(rows, places);
+}
+
+// A dual group's places come from fixed matches (kDualPlaces); two members
+// play the opening match alone, and a lone member is 1st without a match.
+void placeDual(std::vector<Standing>& rows, const std::vector<MatchState>& matches) {
+    std::vector<int> places(rows.size(), 0);
+    const auto place = [&](Pos player, int value) {
+        if (const Standing* s = find(rows, player)) places[static_cast<std::size_t>(s - rows.data())] = value;
+    };
+    static constexpr DualPlace kPairPlaces[] = {{1, false}, {1, true}};
+    const bool pair = matches.size() == 1;
+    for (int p = 0; p < (pair ? 2 : 4); ++p) {
+        const DualPlace& from = pair ? kPairPlaces[p] : kDualPlaces[p];
+        if (static_cast<std::size_t>(from.match) > matches.size()) continue;
+        const MatchState& m = matches[static_cast<std::size_t>(from.match - 1)];
+        if (m.score) place(from.loser ? (m.winner == m.first ? m.second : m.first) : m.winner, p + 1);
     }
+    if (matches.empty() && rows.size() == 1) places[0] = 1;
+    takePlaces(rows, places);
 }
 
 }  // namespace
@@ -132,7 +157,10 @@ GroupStandings groupStandings(const AssignmentState& state, const Results& resul
     const bracket::Resolved resolved = bracket::resolve(state, results, group);
     out.matches = resolved.matches;
     out.standings = membersOf(state, group);
-    if (state.settings.tournament) {
+    if (state.settings.dual) {
+        count(out.standings, out.matches);
+        placeDual(out.standings, out.matches);
+    } else if (state.settings.tournament) {
         out.standings = bracket::knockOutTable(std::move(out.standings), resolved);
     } else {
         count(out.standings, out.matches);

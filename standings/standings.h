@@ -16,9 +16,14 @@ struct MatchState {
     int secondFrom = 0;
     bool bye = false;
     bool losersMeet = false;  // the cells are the losers of firstFrom and secondFrom
+    bool firstLoser = false;  // a dual group's: the one cell or the other is a loser's
+    bool secondLoser = false;
     Pos map = kNone;
     std::optional<Score> score;  // only a result that may stand
     Pos winner = kNone;          // a bye's player counts as its winner
+
+    bool firstIsLoser() const { return losersMeet || firstLoser; }
+    bool secondIsLoser() const { return losersMeet || secondLoser; }
 };
 
 struct Standing {
@@ -35,8 +40,8 @@ struct Standing {
 
 struct GroupStandings {
     std::vector<MatchState> matches;
-    // Every member. League: best first, equal ranks in row order. Knock-out:
-    // members still in (row order), then the others by place.
+    // Every member. League: best first, equal ranks in row order. Knock-out
+    // and dual group: members still in (row order), then the others by place.
     std::vector<Standing> standings;
 };
 

@@ -47,36 +47,31 @@ void endLine(std::string& out, std::size_t lineStart) {
     out += "\r\n";
 }
 
-void appendPlayer(std::string& out, Host& host, Pos player, int from, bool loser = false) {
+// A player not known yet is shown by the match it comes from.
+void appendPlayer(std::string& out, Host& host, Pos player, int from, bool loser) {
     const std::size_t start = out.size();
-    if (player == kNone && from > 0 && loser) {
-        out += "<" + number(from) + "경기 패자>";
-    } else if (player == kNone && from > 0) {
-        pieces::appendWinnerOf(out, from);
-    } else {
-        out += nameOf(host, ListKind::Participants, player);
-    }
+    pieces::appendSide(out, host, player == kNone && from > 0 ? pieces::Cell{kNone, from, loser} : pieces::Cell{player});
     pieces::padCell(out, start, kNameCell);
 }
 
 // The playoff's lines also name their map, where the export names it, and
-// the last two their stage.
+// the last two their stage, as a dual group's last three.
 void appendMatchLine(std::string& out, Host& host, const MatchState& m, bool withMap = false,
-                     const char* stage = nullptr) {
+                     std::string_view stage = {}) {
     const std::size_t start = out.size();
     pieces::appendMatchNumber(out, m.number);
     pieces::padCell(out, start, kRankCell);
-    appendPlayer(out, host, m.first, m.firstFrom, m.losersMeet);
+    appendPlayer(out, host, m.first, m.firstFrom, m.firstIsLoser());
     if (m.bye) {
         out.append(kByeIndent, ' ');
         out += "(부전승)";
     } else {
         appendLeft(out, m.score ? number(m.score->first) + ":" + number(m.score->second) : "[vs]", kScoreCell);
-        appendPlayer(out, host, m.second, m.secondFrom, m.losersMeet);
+        appendPlayer(out, host, m.second, m.secondFrom, m.secondIsLoser());
         if (withMap && m.map != kNone) out += "<" + std::string(nameOf(host, ListKind::Maps, m.map)) + ">";
     }
-    if (stage) {
-        if (withMap && m.map != kNone) out += ' ';
+    if (!stage.empty()) {
+        if ((withMap && m.map != kNone) || m.bye) out += ' ';
         pieces::padCell(out, start, kRankCell + 2 * kNameCell + kScoreCell);
         out += stage;
     }
@@ -110,7 +105,11 @@ void appendGroup(std::string& out, const AssignmentState& state, const Results& 
     out += static_cast<char>('A' + group);
     out += "조 순위 >\r\n";
     if (state.settings.tournament) {
-        for (const MatchState& m : g.matches) appendMatchLine(out, host, m);
+        for (const MatchState& m : g.matches) {
+            std::string stage;
+            pieces::appendStage(stage, state.settings, m.number);
+            appendMatchLine(out, host, m, false, stage);
+        }
         out += "\r\n";
     }
     appendTableHeading(out);
@@ -143,7 +142,7 @@ std::string playoffText(const AssignmentState& state, const Results& results, co
     for (const MatchState& m : bracket.matches) {
         const char* stage = m.number == bracket.finalNumber        ? "(결승)"
                             : m.number == bracket.thirdPlaceNumber ? "(3·4위전)"
-                                                                   : nullptr;
+                                                                   : "";
         appendMatchLine(out, host, m, true, stage);
     }
     out += "\r\n";

@@ -29,7 +29,8 @@ inline const char* const kTitlePool[] = {nullptr, u8"봄 리그", u8"Friday Cup 
 inline std::optional<event::Event> randomEvent(const Pick& pick) {
     ListHost host;
     const int groups = 1 + static_cast<int>(pick(4));
-    const int size = 1 + static_cast<int>(pick(5));
+    host.dual = pick(5) == 0;  // dual groups have four places
+    const int size = host.dual ? 4 : 1 + static_cast<int>(pick(5));
     const int players = 1 + static_cast<int>(pick(static_cast<unsigned>(groups * size)));
     for (int i = 0; i < players; ++i) {
         std::string name = kNamePool[pick(std::size(kNamePool))];

@@ -21,30 +21,42 @@ void appendCell(std::string& out, std::string_view text, std::size_t width) {
     pieces::padCell(out, start, width);
 }
 
-void appendSideCell(std::string& out, Host& host, Pos value, int offset) {
+void appendSideCell(std::string& out, Host& host, const pieces::Cell& cell) {
     const std::size_t start = out.size();
-    pieces::appendSide(out, host, value, offset);
+    pieces::appendSide(out, host, cell);
     pieces::padCell(out, start, kNameCell);
 }
 
-void appendMatchLine(std::string& out, const AssignmentState& state, Host& host, int k,
-                     const Match& match, int offset) {
+// A named match (a dual group's later ones) has its name in a column of
+// its own after the map.
+void appendStageCell(std::string& out, const AssignmentState& state, std::size_t lineStart, int number, bool bye) {
+    std::string stage;
+    pieces::appendStage(stage, state.settings, number);
+    if (stage.empty()) return;
+    if (state.settings.mapsEnabled || bye) out += ' ';
+    pieces::padCell(out, lineStart, kNumberCell + 2 * kNameCell + kVsCell);
+    out += stage;
+}
+
+void appendMatchLine(std::string& out, const AssignmentState& state, Host& host, int k, const Match& match,
+                     const pieces::Cell& first, const pieces::Cell& second) {
     const std::size_t start = out.size();
     pieces::appendMatchNumber(out, k + 1);
     pieces::padCell(out, start, kNumberCell);
-    appendSideCell(out, host, match.first, offset);
+    appendSideCell(out, host, first);
     if (match.second == kNone) {
         out.append(kByeIndent, ' ');
         out += "(부전승)";
     } else {
         appendCell(out, "[vs]", kVsCell);
-        appendSideCell(out, host, match.second, offset);
+        appendSideCell(out, host, second);
         if (state.settings.mapsEnabled) {
             out += '<';
             out += nameOf(host, ListKind::Maps, match.map);
             out += '>';
         }
     }
+    appendStageCell(out, state, start, k + 1, match.second == kNone);
     out += "\r\n";
 }
 
@@ -52,8 +64,9 @@ void appendGroupText(std::string& out, const AssignmentState& state, Host& host,
     out += "\r\n< ";
     out += static_cast<char>('A' + group);
     out += "조 세부 대진 >\r\n";
-    pieces::forEachMatch(state, group, [&](int k, const Match& match, int offset) {
-        appendMatchLine(out, state, host, k, match, offset);
+    pieces::forEachMatch(state, group, [&](int k, const Match& match, const pieces::Cell& first,
+                                           const pieces::Cell& second) {
+        appendMatchLine(out, state, host, k, match, first, second);
     });
 }
 

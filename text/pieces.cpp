@@ -28,11 +28,28 @@ void appendWinnerOf(std::string& out, int number) {
     out += "경기 승자>";
 }
 
-void appendSide(std::string& out, Host& host, Pos value, int offset) {
-    if (offset == 0) {
-        out += nameOf(host, ListKind::Participants, value);
+void appendLoserOf(std::string& out, int number) {
+    out += '<';
+    appendNumber(out, number);
+    out += "경기 패자>";
+}
+
+void appendSide(std::string& out, Host& host, const Cell& cell) {
+    if (cell.from == 0) {
+        out += nameOf(host, ListKind::Participants, cell.player);
+    } else if (cell.loser) {
+        appendLoserOf(out, cell.from);
     } else {
-        appendWinnerOf(out, value + offset);
+        appendWinnerOf(out, cell.from);
+    }
+}
+
+void appendStage(std::string& out, const Settings& settings, int number) {
+    const char* name = settings.dual ? dualMatchName(number) : nullptr;
+    if (name) {
+        out += '(';
+        out += name;
+        out += ')';
     }
 }
 

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "engine/assignment.h"
+#include "engine/pairing.h"
 
 // Pieces shared by the result window's texts and the export file's text.
 // Everything appends to one growing string: no name is ever cut.
@@ -26,11 +27,22 @@ inline void padCell(std::string& out, std::size_t cellStart, std::size_t width) 
 void appendMatchNumber(std::string& out, int number);
 // "<%d경기 승자>"
 void appendWinnerOf(std::string& out, int number);
+// "<%d경기 패자>"
+void appendLoserOf(std::string& out, int number);
 
-// One side of a match. With offset 0 the value is a participant and its
-// name is written; in a later bracket round it is a match position in the
-// previous round, written as the winner of match value + offset.
-void appendSide(std::string& out, Host& host, Pos value, int offset);
+// One cell of a match as the draw lays it out: a participant (`from` 0), or
+// the winner, or for a loser's cell the loser, of the earlier match `from`.
+struct Cell {
+    Pos player = kNone;
+    int from = 0;
+    bool loser = false;
+};
+
+// The cell's participant's name, or the match its player comes from.
+void appendSide(std::string& out, Host& host, const Cell& cell);
+
+// "(승자전)" and the like after a dual group's later matches; nothing elsewhere.
+void appendStage(std::string& out, const Settings& settings, int number);
 
 // The place p of group g, or a vacancy past the end of a short row.
 inline Pos placeOf(const AssignmentState& state, std::size_t g, std::size_t p) {
@@ -46,20 +58,38 @@ inline std::size_t groupSizeOf(const AssignmentState& state) {
 // Number of matches to show for a group, never more than its schedule holds.
 int shownMatchCount(const AssignmentState& state, std::size_t group);
 
-// Calls visit(k, match, offset) for every match of the group in schedule
-// order. The offset is 0 where sides are participants (a league, the first
-// round of a bracket) and otherwise the number of the previous round's first
-// match, so that numbers run on from round to round.
+// The cell of a dual group's match that holds `value` (see buildSchedules).
+inline Cell dualCell(const DualCell& shape, Pos value) {
+    if (shape.from == 0 || value == kNone) return {value, 0, false};
+    return {kNone, shape.from, shape.loser};
+}
+
+// Calls visit(k, match, first, second) for every match of the group in
+// schedule order, with the match's two cells. In a knock-out the later
+// rounds' cells are the winners of the previous round's matches, numbered on
+// from round to round; in a dual group the cells follow kDualMatches.
 template <class Visit>
 void forEachMatch(const AssignmentState& state, std::size_t group, Visit visit) {
     const int count = shownMatchCount(state, group);
     const Schedule& schedule = state.schedule[group];
     if (!state.settings.tournament) {
         for (int k = 0; k < count; ++k) {
-            visit(k, schedule[static_cast<std::size_t>(k)], 0);
+            const Match& match = schedule[static_cast<std::size_t>(k)];
+            visit(k, match, Cell{match.first}, Cell{match.second});
         }
         return;
     }
+    if (state.settings.dual) {
+        for (int k = 0; k < count && k < 5; ++k) {
+            const Match& match = schedule[static_cast<std::size_t>(k)];
+            const DualMatch& shape = kDualMatches[k];
+            visit(k, match, dualCell(shape.first, match.first), dualCell(shape.second, match.second));
+        }
+        return;
+    }
+    const auto side = [](Pos value, int offset) {
+        return offset == 0 || value == kNone ? Cell{value} : Cell{kNone, value + offset};
+    };
     const int members = group < state.memberCount.size() ? state.memberCount[group] : 0;
     int roundSize = (members + 1) / 2;
     int offset = 0;
@@ -67,7 +97,8 @@ void forEachMatch(const AssignmentState& state, std::size_t group, Visit visit) 
     while (k < count) {
         const int roundFirst = k + 1;
         for (int i = 0; i < roundSize && k < count; ++i, ++k) {
-            visit(k, schedule[static_cast<std::size_t>(k)], offset);
+            const Match& match = schedule[static_cast<std::size_t>(k)];
+            visit(k, match, side(match.first, offset), side(match.second, offset));
         }
         offset = roundFirst;
         roundSize = std::max(1, (roundSize + 1) / 2);

@@ -28,9 +28,18 @@ std::string buildTableText(const AssignmentState& state, Host& host) {
     return text;
 }
 
-void appendSideCell(std::string& text, Host& host, Pos value, int offset) {
-    pieces::appendSide(text, host, value, offset);
+void appendSideCell(std::string& text, Host& host, const pieces::Cell& cell) {
+    pieces::appendSide(text, host, cell);
     text += '\t';
+}
+
+// A named match's name stands in a column after the map's.
+void appendStageCell(std::string& text, const AssignmentState& state, int number) {
+    std::string stage;
+    pieces::appendStage(stage, state.settings, number);
+    if (stage.empty()) return;
+    if (text.back() != '\t') text += '\t';
+    text += stage;
 }
 
 std::string buildScheduleText(const AssignmentState& state, Host& host, std::size_t group) {
@@ -41,24 +50,26 @@ std::string buildScheduleText(const AssignmentState& state, Host& host, std::siz
     const auto lines = static_cast<std::size_t>(pieces::shownMatchCount(state, group));
     text.reserve(lines * (3 * kLongName + 24));
 
-    pieces::forEachMatch(state, group, [&](int k, const Match& match, int offset) {
+    pieces::forEachMatch(state, group, [&](int k, const Match& match, const pieces::Cell& first,
+                                           const pieces::Cell& second) {
         if (k > 0) {
             text += "\r\n";
         }
         pieces::appendMatchNumber(text, k + 1);
         text += '\t';
-        appendSideCell(text, host, match.first, offset);
+        appendSideCell(text, host, first);
         if (match.second == kNone) {
             text += "\t\t(부전승)";
-            return;
+        } else {
+            text += "[vs]\t";
+            appendSideCell(text, host, second);
+            if (state.settings.mapsEnabled) {
+                text += '<';
+                text += nameOf(host, ListKind::Maps, match.map);
+                text += '>';
+            }
         }
-        text += "[vs]\t";
-        appendSideCell(text, host, match.second, offset);
-        if (state.settings.mapsEnabled) {
-            text += '<';
-            text += nameOf(host, ListKind::Maps, match.map);
-            text += '>';
-        }
+        appendStageCell(text, state, k + 1);
     });
     return text;
 }
