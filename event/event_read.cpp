@@ -201,10 +201,10 @@ private:
     void readGroupFormat(const Json& settings, Settings& s) {
         const auto format = settings.find("format");
         if (format == settings.end()) return;
-        if (*format != kDualFormat) refuse("/settings/format", "is " + quoted(*format) + ", not \"" + kDualFormat + "\"");
+        if (*format != kDualFormat) refuse("/settings/format", Refused::UnknownFormat, {quoted(*format)});
         s.dual = true;
-        if (!s.tournament) refuse("/settings/tournament", "must be true: a dual tournament is a knock-out");
-        if (s.groupSize != kDualGroupSize) refuse("/settings/size", "must be 4: a dual tournament group has four places");
+        if (!s.tournament) refuse("/settings/tournament", Refused::DualNotKnockOut);
+        if (s.groupSize != kDualGroupSize) refuse("/settings/size", Refused::DualNotFour);
     }
 
     // Only a seeded draw's file says so, and then it holds every
@@ -445,13 +445,38 @@ private:
         SettledOrder order{g, {}};
         const std::string at = pointerTo(where, "order");
         const Json& names = arrayOf(field(json, where, "order"), at);
-        for (std::size_t i = 0; i < names.size(); ++i) order.order.push_back(memberNamed(names[i], pointerTo(at, i), g, order.order));
         const int perGroup = event_.playoff.perGroup;
-        if (checkSettle(event_.state, event_.results, perGroup == 0 ? kMaxPlayoffPlayers : perGroup, order) !=
-            SettleProblem::None) {
+        const int depth = perGroup == 0 ? kMaxPlayoffPlayers : perGroup;
+        if (std::optional<std::vector<Pos>> tie = tieNamed(names, at, g, depth)) {
+            order.order = std::move(*tie);
+            return order;
+        }
+        for (std::size_t i = 0; i < names.size(); ++i) order.order.push_back(memberNamed(names[i], pointerTo(at, i), g, order.order));
+        if (checkSettle(event_.state, event_.results, depth, order) != SettleProblem::None) {
             refuse(at, Refused::NotATie, {letter});
         }
         return order;
+    }
+
+    // Names may repeat within a group: the order is of the members of the one
+    // shared rank whose names these are, each name its next member there.
+    std::optional<std::vector<Pos>> tieNamed(const Json& names, const std::string& at, int g, int depth) {
+        std::vector<std::string> given;
+        for (std::size_t i = 0; i < names.size(); ++i) given.push_back(text(names[i], pointerTo(at, i)));
+        for (const TieToSettle& tie : tiesToSettle(event_.state, event_.results, depth, {})) {
+            if (tie.group != g || tie.members.size() != given.size()) continue;
+            std::vector<Pos> left = tie.members, order;
+            for (const std::string& name : given) {
+                const auto member = std::find_if(left.begin(), left.end(), [&](Pos p) {
+                    return participants_[static_cast<std::size_t>(p)] == name;
+                });
+                if (member == left.end()) break;
+                order.push_back(*member);
+                left.erase(member);
+            }
+            if (left.empty()) return order;
+        }
+        return std::nullopt;
     }
 
     // Names may repeat: the first member of that name not in the order yet.

@@ -123,6 +123,11 @@ constexpr Wording kWordings[] = {
     {Refused::EntryCount, false, "holds {0|entry|entries}, but the draw and results give {1}",
      u8"항목이 {0}개인데 배정과 결과로는 {1}개입니다"},
     {Refused::NotWhatFollows, false, "is {0}, but the draw and results give {1}", u8"{0}인데 배정과 결과로는 {1}입니다"},
+    {Refused::UnknownFormat, false, "is {0}, not \"dual\"", u8"{0}입니다. 이 프로그램이 아는 조 방식은 듀얼 토너먼트뿐입니다"},
+    {Refused::DualNotKnockOut, false, "must be true: a dual tournament is a knock-out",
+     u8"참이어야 합니다: 듀얼 토너먼트는 토너먼트입니다"},
+    {Refused::DualNotFour, false, "must be 4: a dual tournament group has four places",
+     u8"4여야 합니다: 듀얼 토너먼트의 조는 네 자리입니다"},
 };
 
 // Every kind has its wording, in the kinds' order.
@@ -130,7 +135,7 @@ constexpr bool inOrder() {
     for (std::size_t i = 0; i < std::size(kWordings); ++i) {
         if (static_cast<std::size_t>(kWordings[i].why) != i) return false;
     }
-    return static_cast<std::size_t>(Refused::NotWhatFollows) + 1 == std::size(kWordings);
+    return static_cast<std::size_t>(Refused::DualNotFour) + 1 == std::size(kWordings);  // the last kind
 }
 static_assert(inOrder(), "one wording for each kind of refusal, in order");
 
