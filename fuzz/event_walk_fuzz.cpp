@@ -45,7 +45,8 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
     std::optional<rl::event::Event> event = rl::test::randomEvent(pick);
     if (!event) return 0;
     std::string history = "draw\n";
-    for (int step = 0; step < 64; ++step) {
+    // A few changes an input keep the target quick; the corpus grows the rest.
+    for (int step = 0; step < 12; ++step) {
         const auto written = rl::event::writeEvent(*event, frontEnd);
         require(written.has_value(), "the event writes", history);
         const rl::event::ReadOutcome read = rl::event::readEvent(*written, frontEnd);

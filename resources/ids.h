@@ -73,6 +73,11 @@
 #define IDC_SETTLE          744
 #define IDC_CLOSE_TIE       745
 
+/* Format window: the group format and, later, the event's other rules */
+#define IDM_FORMAT          0x0A90
+#define IDC_DUAL_CHECK      770
+#define IDC_CLOSE_FORMAT    779
+
 /* Help window */
 #define IDC_HELP_EDIT       420
 #define IDC_CLOSE_HELP      121

@@ -130,6 +130,8 @@ HBRUSH whiteBrush();
 // setting and the lock that follows an assignment.
 void showEventInputs(const event::Event& event);
 bool listsHoldNames();
+// "토너먼트" checked, as the dual tournament needs.
+void chooseTournament();
 // A draw follows the clock; tests fix it to repeat one. Empty: the real clock.
 void setClockForTesting(std::optional<std::uint32_t> clock);
 
@@ -196,6 +198,15 @@ void restoreSeeding(bool seeded, const Seeding& seeding);
 // The assign step: seeded while the seeding window's box is checked, its
 // refusals shown in a box; otherwise assign() as always.
 AssignOutcome assignWithSeeding(AssignmentState& state, Host& host);
+
+// --- format window (format_window.cpp)
+// "경기 방식(&F)..." in the main window's system menu.
+void addFormatCommand(HWND window);
+void showFormatWindow(HWND owner);
+// The dual tournament chosen for the next draw; "리그" or an opened event
+// changes it.
+bool dualChosen();
+void chooseDual(bool on);
 
 // --- help window (help_window.cpp)
 LRESULT CALLBACK helpWindowProc(HWND, UINT, WPARAM, LPARAM);

@@ -119,6 +119,7 @@ public:
     }
 
     int checkState(Option option) override {
+        if (option == Option::Dual) return dualChosen() ? BST_CHECKED : BST_UNCHECKED;
         static constexpr Control kSources[] = {MapCheck, EqualMapsCheck, TournamentButton, SpreadCheck};
         return static_cast<int>(SendMessageA(control(kSources[static_cast<int>(option)]), BM_GETCHECK, 0, 0));
     }
@@ -264,7 +265,9 @@ LRESULT onCreate(HWND window) {
     DragAcceptFiles(window, TRUE);
     beginEventSession();
     addSeedingCommand(window);
-    restoreSeeding(false, {});  // a new window starts with a plain draw, as its empty list does
+    addFormatCommand(window);
+    restoreSeeding(false, {});
+    chooseDual(false);  // a new window starts with a plain draw, as its empty list does
     SetFocus(control(ParticipantField));
     return 0;
 }
@@ -328,6 +331,7 @@ LRESULT onCommand(HWND window, WPARAM wParam) {
     case IDC_EXIT: DestroyWindow(window); break;
     case IDC_HELP: showHelpWindow(window); break;
     case IDC_MAPS_CHECK: onMapCheck(); break;
+    case IDC_LEAGUE: chooseDual(false); break;  // a dual tournament is a knock-out
     }
     return 0;
 }
@@ -337,6 +341,7 @@ LRESULT onSysCommand(HWND window, WPARAM wParam, LPARAM lParam) {
     case IDM_OPEN_EVENT: openEventWithDialog(window); return 0;
     case IDM_SAVE_EVENT: if (gAssigned) saveEventWithDialog(window); return 0;
     case IDM_SEEDING: showSeedingWindow(window); return 0;
+    case IDM_FORMAT: showFormatWindow(window); return 0;
     }
     return DefWindowProcA(window, WM_SYSCOMMAND, wParam, lParam);
 }
@@ -389,6 +394,10 @@ void cancelAssignment(HWND resultWindow) {
     DestroyWindow(resultWindow);
 }
 
+void chooseTournament() {
+    CheckRadioButton(GetParent(control(LeagueButton)), IDC_LEAGUE, IDC_TOURNAMENT, IDC_TOURNAMENT);
+}
+
 bool listsHoldNames() { return listCount(control(ParticipantList)) > 0 || listCount(control(MapList)) > 0; }
 
 void showEventInputs(const event::Event& event) {
@@ -397,6 +406,7 @@ void showEventInputs(const event::Event& event) {
     restoreSeeding(event.seeded, event.seeding);
     refreshListCaptions(kParticipantCaption | kMapCaption);
     showSettings(event.state.settings);
+    chooseDual(event.state.settings.dual);
     setInputStates(kAssignmentLock, true);
 }
 

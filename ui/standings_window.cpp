@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/pairing.h"
 #include "resources/ids.h"
 #include "resources/strings.h"
 #include "standings/standings_text.h"
@@ -94,14 +95,20 @@ std::string playerText(Pos player, int from, bool loser) {
     return text;
 }
 
+// A dual group's later matches go by their names: "(승자전)" after the line.
+std::string matchName(const MatchState& m) {
+    const char* name = !onPlayoff() && shown().state.settings.dual ? dualMatchName(m.number) : nullptr;
+    return name ? std::string("\t(") + name + ")" : std::string();
+}
+
 std::string matchLine(const MatchState& m) {
     char number[16];
     std::snprintf(number, sizeof number, "%d경기\t", m.number);
-    std::string line = number + playerText(m.first, m.firstFrom, m.losersMeet) + "\t";
-    if (m.bye) return line + "(부전승)";
+    std::string line = number + playerText(m.first, m.firstFrom, m.firstIsLoser()) + "\t";
+    if (m.bye) return line + "(부전승)" + matchName(m);
     if (m.score) line += std::to_string(m.score->first) + ":" + std::to_string(m.score->second);
     else line += "[vs]";
-    return line + "\t" + playerText(m.second, m.secondFrom, m.losersMeet);
+    return line + "\t" + playerText(m.second, m.secondFrom, m.secondIsLoser()) + matchName(m);
 }
 
 void fillMatchList(const std::vector<MatchState>& matches) {
@@ -114,8 +121,8 @@ void fillMatchList(const std::vector<MatchState>& matches) {
 
 void showChosenMatch(const std::vector<MatchState>& matches) {
     const MatchState* m = gMatch > 0 ? &matches[static_cast<std::size_t>(gMatch - 1)] : nullptr;
-    SetWindowTextA(control(FirstPlayer), m ? playerText(m->first, m->firstFrom, m->losersMeet).c_str() : "");
-    SetWindowTextA(control(SecondPlayer), m ? playerText(m->second, m->secondFrom, m->losersMeet).c_str() : "");
+    SetWindowTextA(control(FirstPlayer), m ? playerText(m->first, m->firstFrom, m->firstIsLoser()).c_str() : "");
+    SetWindowTextA(control(SecondPlayer), m ? playerText(m->second, m->secondFrom, m->secondIsLoser()).c_str() : "");
     const Score* score = m ? chosenResults().find(chosenKey()) : nullptr;
     SetWindowTextA(control(FirstMaps), score ? std::to_string(score->first).c_str() : "");
     SetWindowTextA(control(SecondMaps), score ? std::to_string(score->second).c_str() : "");

@@ -355,6 +355,49 @@ TEST_F(EventFileTest, ASecondCopyLeavesTheFirstOnesAutosaveAlone) {
     EXPECT_NE(fileContents(narrow(autosavePath())), kept);
 }
 
+// The format window from the keys: the dual tournament chosen checks
+// "토너먼트" and refuses groups of another size; a dual event drawn, every
+// result typed into the standings window, and "순위 출력" is the command
+// line's text for the same event; "리그" lets the choice go.
+TEST_F(EventFileTest, ADualEventFromTheKeysToTheStandingsFile) {
+    addParticipants(7);
+    setGroups(3, 3);
+    altSpaceThen(main(), 'f');
+    HWND format = FindWindowA("FormatWnd", nullptr);
+    ASSERT_TRUE(format);
+    EXPECT_EQ(GetFocus(), GetDlgItem(format, IDC_DUAL_CHECK));
+    pressKey(GetFocus(), VK_SPACE);
+    ASSERT_TRUE(dialogKey(format, GetFocus(), VK_ESCAPE));
+    EXPECT_FALSE(IsWindow(format));
+    EXPECT_EQ(IsDlgButtonChecked(main(), IDC_TOURNAMENT), BST_CHECKED);
+    click(IDC_ASSIGN);
+    EXPECT_EQ(boxes.takeLog(), told(STR_DUAL_NEEDS_FOUR));
+    setGroups(2, 4);
+    ASSERT_TRUE(openResult());
+    EXPECT_TRUE(theEvent().state.settings.dual);
+    const char* const scores[][2] = {{"2", "0"}, {"1", "2"}, {"2", "1"}, {"0", "2"}, {"2", "0"}};
+    for (int match = 1; match <= 5; ++match) record(standings(), 0, match, scores[match - 1][0], scores[match - 1][1]);
+    for (int match : {1, 3, 5}) record(standings(), 1, match, scores[match - 1][0], scores[match - 1][1]);  // B's three: 2 and 4 are byes
+    EXPECT_EQ(boxes.takeLog(), "");
+    EXPECT_EQ(event::resultCount(theEvent()), 8);
+    SendMessageA(main(), WM_SYSCOMMAND, IDM_SAVE_EVENT, 0);
+    boxes.takeLog();
+    const std::string left = evening();
+    const std::string cliText = desktopFile("cli.txt");
+    const PROCESS_INFORMATION cli = start(ROSTERLOOM_CLI, "--event \"" + savedPath() + "\" --output \"" + cliText + "\"");
+    WaitForSingleObject(cli.hProcess, 30000);
+    killProcess(cli);
+    const std::string written = left.substr(left.find("순위표.txt\n") + 11);
+    EXPECT_NE(written.find("(최종전)"), std::string::npos) << written;
+    EXPECT_EQ(written, fileContents(cliText));
+
+    boxes.answerNextWith(IDYES);
+    click(IDC_CANCEL_ASSIGNMENT, result());
+    boxes.takeLog();
+    click(IDC_LEAGUE);
+    EXPECT_FALSE(dualChosen());
+}
+
 // A writer of the autosave killed at random moments: what is left always
 // reads, and is one of the two events it writes by turns.
 TEST_F(EventFileTest, AKilledWriterLeavesAWholeAutosave) {

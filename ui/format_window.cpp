@@ -1,0 +1,88 @@
+// The format window, opened from the main window's system menu: the event's
+// choices beyond the designed ones, so that the main window keeps its face.
+// Here the dual tournament, which goes with "토너먼트": choosing it checks
+// that button, and choosing "리그" lets it go. Modal to the main window, it
+// moves like a dialog from the keyboard.
+#include <iterator>
+
+#include "resources/ids.h"
+#include "ui/app.h"
+
+namespace rl::ui {
+namespace {
+
+constexpr char kFormatClass[] = "FormatWnd";
+constexpr DWORD kSmallWindowStyle = WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU;
+
+enum Control { GroupsLabel, DualCheck, Hint, CloseButton, ControlCount };
+
+constexpr ControlRow<Control> kControls[] = {
+    {GroupsLabel, {"Static", "조별 경기 방식", 0, SS_LEFT, 20, 15, 250, 20, -1}},
+    {DualCheck, {"Button", "듀얼 토너먼트 (4인 조)", 0, BS_AUTOCHECKBOX | WS_TABSTOP | WS_GROUP, 30, 40, 240, 20,
+                 IDC_DUAL_CHECK}},
+    {Hint, {"Static", "승자전·패자전·최종전, 한 조에 4명", 0, SS_LEFT, 48, 62, 240, 18, -1}},
+    {CloseButton, {"Button", "닫기", 0, BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP, 195, 95, 75, 25, IDC_CLOSE_FORMAT}},
+};
+static_assert(std::size(kControls) == ControlCount && rowsInEnumOrder(kControls), "row i of kControls must be control i");
+constexpr WindowLook kLook{kFormatClass, "경기 방식", kSmallWindowStyle, {290, 135}};
+
+HWND gWindow = nullptr;
+HWND gFocus = nullptr;
+bool gDual = false;  // the choice for the next draw; a drawn event keeps its own
+
+void showChoice(HWND window) {
+    CheckDlgButton(window, IDC_DUAL_CHECK, gDual ? BST_CHECKED : BST_UNCHECKED);
+    // A drawn event's format is the one it was drawn with.
+    EnableWindow(GetDlgItem(window, IDC_DUAL_CHECK), !assignment().assigned());
+}
+
+void onDualClicked(HWND window) {
+    gDual = IsDlgButtonChecked(window, IDC_DUAL_CHECK) == BST_CHECKED;
+    if (gDual) chooseTournament();
+}
+
+LRESULT onCreate(HWND window) {
+    placeWindow(window, kLook.client, kLook.style);
+    if (!createRows(window, kControls)) return -1;
+    showChoice(window);
+    return 0;
+}
+
+LRESULT onCommand(HWND window, WPARAM wParam) {
+    const int id = LOWORD(wParam);
+    if (HIWORD(wParam) != BN_CLICKED) return 0;
+    if (id == IDC_DUAL_CHECK) onDualClicked(window);
+    else if (id == IDC_CLOSE_FORMAT || id == IDCANCEL) DestroyWindow(window);
+    return 0;
+}
+
+LRESULT CALLBACK formatWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_CREATE: return onCreate(window);
+    case WM_DESTROY: onModalClosing(window, gWindow); return 0;
+    case WM_COMMAND: return onCommand(window, wParam);
+    case DM_GETDEFID: return MAKELRESULT(IDC_CLOSE_FORMAT, DC_HASDEFID);
+    case WM_ACTIVATE: return keepModalFocus(window, wParam, gFocus, IDC_DUAL_CHECK);
+    default: return DefWindowProcA(window, message, wParam, lParam);
+    }
+}
+
+}  // namespace
+
+void addFormatCommand(HWND window) {
+    HMENU menu = GetSystemMenu(window, FALSE);
+    if (menu) AppendMenuA(menu, MF_STRING, IDM_FORMAT, "경기 방식(&F)...");
+}
+
+void showFormatWindow(HWND owner) {
+    if (openModal(gWindow, owner, kLook, formatWindowProc)) SetFocus(GetDlgItem(gWindow, IDC_DUAL_CHECK));
+}
+
+bool dualChosen() { return gDual; }
+
+void chooseDual(bool on) {
+    gDual = on;
+    if (isOpen(gWindow)) showChoice(gWindow);
+}
+
+}  // namespace rl::ui
