@@ -46,7 +46,7 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
     if (!event) return 0;
     std::string history = "draw\n";
     // A few changes an input keep the target quick; the corpus grows the rest.
-    for (int step = 0; step < 12; ++step) {
+    for (int step = 0; step < 6; ++step) {
         const auto written = rl::event::writeEvent(*event, frontEnd);
         require(written.has_value(), "the event writes", history);
         const rl::event::ReadOutcome read = rl::event::readEvent(*written, frontEnd);

@@ -164,6 +164,19 @@ int closeSeeding() {
     return 0;
 }
 
+// The format window open (its own state left as it is), then closed.
+int openFormat() {
+    PostMessageA(mainWindow(), WM_SYSCOMMAND, IDM_FORMAT, 0);
+    Sleep(1000);
+    return FindWindowA("FormatWnd", nullptr) ? 0 : 1;
+}
+
+int closeFormat() {
+    PostMessageA(GetDlgItem(FindWindowA("FormatWnd", nullptr), IDC_CLOSE_FORMAT), BM_CLICK, 0, 0);
+    Sleep(500);
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -176,6 +189,8 @@ int main(int argc, char** argv) {
     if (std::strcmp(step, "help") == 0) return press(IDC_HELP);
     if (std::strcmp(step, "seeding") == 0) return markSeeds();
     if (std::strcmp(step, "close-seeding") == 0) return closeSeeding();
+    if (std::strcmp(step, "format") == 0) return openFormat();
+    if (std::strcmp(step, "close-format") == 0) return closeFormat();
     if (std::strcmp(step, "standings") == 0) return enterResults();
     if (std::strcmp(step, "exit") == 0) return press(IDC_EXIT);
     if (std::strcmp(step, "rect") == 0 && argc > 2) return printRect(argv[2]);
