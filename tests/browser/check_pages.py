@@ -47,6 +47,8 @@ CASES = {
     'playoff': (DATA / 'playoff-players.txt', DATA / 'playoff-maps.txt',
                 '--groups 4 --size 4 --seed 2024 --playoff 2 --third-place',
                 (DATA / 'playoff-results.txt').read_text(), '봄 리그 본선', 4),
+    'dual': (DATA / 'readme-players.txt', DATA / 'readme-maps.txt', '--groups 2 --size 4 --dual --seed 2024',
+             'A 1 2:0\nA 2 1:2\nA 3 2:1\nA 4 0:2\nA 5 2:0\nB 1 2:1\nB 3 0:2\n', '듀얼 토너먼트', 1),
     'largest': ([f'player{i}' for i in range(64)], [f'map{i}' for i in range(10)], '--groups 8 --size 8 --seed 1',
                 ''.join(every(chr(65 + g), 28) for g in range(8)), None, 9),
 }
@@ -137,7 +139,8 @@ def check_table(where, s, lines):
 def box_line(box, playoff):
     """The box as the text's line; the playoff's lines also name the map."""
     (first, first_pts, _), (second, second_pts, _) = box['sides']
-    start = pad(f'{int(box["no"][:-2]):2d}경기:', 10) + pad(first, 25)
+    number = int(re.match(r'\d+', box['no']).group())  # "3경기 · 승자전" in a dual group
+    start = pad(f'{number:2d}경기:', 10) + pad(first, 25)
     if 'bye' in box['classes']:
         return start + ' ' * 35 + '(부전승)'
     line = start + pad(f'{first_pts}:{second_pts}' if first_pts else '[vs]', 10)
@@ -149,16 +152,32 @@ def winner(box):
     return names[0] if names else None
 
 
-def check_bracket(where, s, lines):
-    boxes = {b['id']: b for b in s['boxes']}
+def check_boxes(where, boxes, s, lines):
     for box in boxes.values():
         line = box_line(box, s['id'] == 'group-p')
-        if not any(text == line or text.startswith(line + ' (') for text in lines):
+        # A line may end in a mark after its cells: "(승자전)", "(부전승)".
+        if not any(text == line or (text.startswith(line) and text[len(line):].lstrip().startswith('('))
+                   for text in lines):
             fault(where, f'box {box["no"]} {box["sides"]} is not in the text')
         points = [int(p or 0) for _, p, _ in box['sides']]
         if [won for _, _, won in box['sides']] != ([points[0] > points[1], points[1] > points[0]] if any(points) else
                                                    [False] * len(points)) and 'bye' not in box['classes']:
             fault(where, f'box {box["no"]} marks the wrong winner')
+
+
+def check_dual(where, s, lines):
+    """A dual group's five matches as the text's lines, each joined by drawn
+    lines to where its winner and loser go."""
+    boxes = {b['id']: b for b in s['boxes']}
+    check_boxes(where, boxes, s, lines)
+    real = [b for b in boxes.values() if 'bye' not in b['classes']]
+    if len(real) == 5 and (len(s['wires']) < 6 or min(s['wires']) <= 0):
+        fault(where, f'{len(s["wires"])} drawn lines join the five matches')
+
+
+def check_bracket(where, s, lines):
+    boxes = {b['id']: b for b in s['boxes']}
+    check_boxes(where, boxes, s, lines)
     rounds = collections.defaultdict(list)
     for box in boxes.values():
         if 'third' not in box['classes']:
@@ -204,7 +223,9 @@ def check(name, width, page, lines):
     results = results_of(name) if name in CASES else {}
     for s in page['sections']:
         group = 'F' if s['id'] == 'final' else s['id'][-1].upper()
-        if s['boxes']:
+        if s['dual']:
+            check_dual(f'{where}, {s["id"]}', s, lines[group])
+        elif s['boxes']:
             check_bracket(f'{where}, {s["id"]}', s, lines[group])
         elif s['schedule']:
             check_league(f'{where}, {s["id"]}', s, lines[group], results, group)
