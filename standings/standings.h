@@ -16,7 +16,9 @@ struct MatchState {
     int secondFrom = 0;
     bool bye = false;
     bool losersMeet = false;  // the cells are the losers of firstFrom and secondFrom
-    Pos map = kNone;
+    Pos map = kNone;             // game 1's in a series
+    std::vector<Pos> laterMaps;  // games 2 to N of a series, in game order
+    int bestOf = 1;              // games the match is played over
     std::optional<Score> score;  // only a result that may stand
     Pos winner = kNone;          // a bye's player counts as its winner
 };

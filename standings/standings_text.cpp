@@ -2,6 +2,7 @@
 
 #include <charconv>
 
+#include "engine/series.h"
 #include "text/export_text.h"
 #include "text/pieces.h"
 
@@ -67,16 +68,19 @@ void appendMatchLine(std::string& out, Host& host, const MatchState& m, bool wit
     pieces::appendMatchNumber(out, m.number);
     pieces::padCell(out, start, kRankCell);
     appendPlayer(out, host, m.first, m.firstFrom, m.losersMeet);
+    std::size_t mapsStart = 0, mapsEnd = 0;
     if (m.bye) {
         out.append(kByeIndent, ' ');
         out += "(부전승)";
     } else {
         appendLeft(out, m.score ? number(m.score->first) + ":" + number(m.score->second) : "[vs]", kScoreCell);
         appendPlayer(out, host, m.second, m.secondFrom, m.losersMeet);
-        if (withMap && m.map != kNone) out += "<" + std::string(nameOf(host, ListKind::Maps, m.map)) + ">";
+        mapsStart = out.size();
+        pieces::appendMatchMaps(out, host, m.bestOf, withMap ? gameMaps(m) : std::vector<Pos>{});
+        mapsEnd = out.size();
     }
     if (stage) {
-        if (withMap && m.map != kNone) out += ' ';
+        if (mapsEnd > mapsStart) out += ' ';
         pieces::padCell(out, start, kRankCell + 2 * kNameCell + kScoreCell);
         out += stage;
     }

@@ -39,11 +39,7 @@ void appendMatchLine(std::string& out, const AssignmentState& state, Host& host,
     } else {
         appendCell(out, "[vs]", kVsCell);
         appendSideCell(out, host, match.second, offset);
-        if (state.settings.mapsEnabled) {
-            out += '<';
-            out += nameOf(host, ListKind::Maps, match.map);
-            out += '>';
-        }
+        pieces::appendMatchMaps(out, host, state.settings.bestOf, pieces::shownMaps(state, match));
     }
     out += "\r\n";
 }

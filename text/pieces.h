@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "engine/assignment.h"
 
@@ -26,6 +27,18 @@ inline void padCell(std::string& out, std::size_t cellStart, std::size_t width) 
 void appendMatchNumber(std::string& out, int number);
 // "<%d경기 승자>"
 void appendWinnerOf(std::string& out, int number);
+
+// "3전 2선승": how long a best-of-N match is, as the texts and the page say.
+std::string seriesLengthText(int bestOf);
+
+// What follows a match's players: its map "<map>" for one game; for a
+// series "(3전 2선승)" and each game's map in game order,
+// "(3전 2선승) <map 1> <map 2> <map 3>". `maps` is empty where no map is shown.
+void appendMatchMaps(std::string& out, Host& host, int bestOf, const std::vector<Pos>& maps);
+
+// Every game's map where the texts name maps (a map the draw left out is
+// named as a vacancy is); nothing where they do not.
+std::vector<Pos> shownMaps(const AssignmentState& state, const Match& match);
 
 // One side of a match. With offset 0 the value is a participant and its
 // name is written; in a later bracket round it is a match position in the

@@ -54,11 +54,7 @@ std::string buildScheduleText(const AssignmentState& state, Host& host, std::siz
         }
         text += "[vs]\t";
         appendSideCell(text, host, match.second, offset);
-        if (state.settings.mapsEnabled) {
-            text += '<';
-            text += nameOf(host, ListKind::Maps, match.map);
-            text += '>';
-        }
+        pieces::appendMatchMaps(text, host, state.settings.bestOf, pieces::shownMaps(state, match));
     });
     return text;
 }
