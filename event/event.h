@@ -26,8 +26,10 @@ constexpr std::size_t kMaxTitleBytes = 200;
 constexpr const char* kAutosaveFileName = "autosave.json";
 
 // The file's "format" and the newest "formatVersion" this program reads.
+// An event that uses none of the settings added since version 1 (series
+// lengths) is written as version 1, byte for byte as before them.
 constexpr const char* kFormatName = "rosterloom-event";
-constexpr int kFormatVersion = 1;
+constexpr int kFormatVersion = 2;
 
 // What each front end brings from its platform: the programs hold names in
 // code page 949 and the file holds UTF-8; the fingerprint needs SHA-256.
@@ -90,6 +92,10 @@ std::string fingerprint(const Event& event, const FrontEnd& frontEnd);
 // "YYYY-MM-DDTHH:MM:SS", the form of Event::drawnAt, and whether a text has it.
 std::string dateTimeText(int year, int month, int day, int hour, int minute, int second);
 bool isDateTimeText(std::string_view text);
+
+// Whether the event plays any match over more than one game, or chose the
+// playoff's lengths: what needs format version 2.
+bool usesSeries(const Event& event);
 
 // The event of a draw just made: the host's lists (CP949) and the state's
 // draw and settings, with the seed the host's clock gave the draw.

@@ -16,7 +16,7 @@ enum class Refused {
     EmptySpread, EmptyInTurn, PlacedTwice, NotAParticipant, MatchCount, ByeMap, MapsNotUsed, MapName,
     NotAMap, ScoreForm, ByeResult, PlayersNotKnown, Tie, CannotStand, PerGroup, PlayoffCannotBeMade,
     PlayoffMatchCount, PlayoffResult, NotAGroup, NotATie, NotAMember, FingerprintHash, WrongFingerprint,
-    UnknownKey, EntryCount, NotWhatFollows,
+    UnknownKey, EntryCount, NotWhatFollows, BestOf, PlayoffBestOf, SeriesMapCount, SeriesScore,
 };
 
 struct Refusal {

@@ -360,8 +360,8 @@ bool validPlayoffLengths(const std::vector<int>& bestOf) {
 
 int playoffRoundLength(const Playoff& playoff, int groupsBestOf, int back) {
     if (playoff.bestOf.empty()) return groupsBestOf;
-    const auto last = playoff.bestOf.size() - 1;
-    return playoff.bestOf[std::min(static_cast<std::size_t>(std::max(back, 0)), last)];
+    const auto given = static_cast<int>(playoff.bestOf.size());
+    return playoff.bestOf[static_cast<std::size_t>(std::max(given - 1 - std::max(back, 0), 0))];
 }
 
 std::vector<std::pair<int, int>> seatPlayers(const std::vector<Qualifier>& players, int perGroup) {

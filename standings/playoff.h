@@ -26,9 +26,10 @@
 // games by the event's map setting, from a generator seeded with the event's
 // seed XOR 0x504C4159 ("PLAY"), so the draw's own stream is never touched.
 //
-// The lengths: each round's, counted back from the final (the final, the
-// semi-finals, ...); rounds before those given take the earliest given, the
-// third-place match the semi-finals'. None given: the groups' length.
+// The lengths: each round's, counted back from the final (the final's is the
+// last given, the semi-finals' the one before, ...); rounds before those
+// given take the first given, the third-place match the semi-finals'. None
+// given: the groups' length.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -55,7 +56,9 @@ struct Playoff {
     bool thirdPlace = false;
     std::vector<SettledOrder> settled;
     Results results;  // keys {kPlayoffGroup, number}
-    std::vector<int> bestOf;  // each round's length from the final back; empty: the groups'
+    // Each round's length as people write it, the final's last: {3, 5, 7} is
+    // best of 7 in the final, 5 in the semi-finals, 3 before. Empty: the groups'.
+    std::vector<int> bestOf;
 };
 
 constexpr std::size_t kMaxPlayoffLengths = 8;
