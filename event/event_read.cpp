@@ -481,11 +481,29 @@ private:
         const Json& names = arrayOf(field(json, where, "order"), at);
         for (std::size_t i = 0; i < names.size(); ++i) order.order.push_back(memberNamed(names[i], pointerTo(at, i), g, order.order));
         const int perGroup = event_.playoff.perGroup;
-        if (checkSettle(event_.state, event_.results, perGroup == 0 ? kMaxPlayoffPlayers : perGroup, order) !=
-            SettleProblem::None) {
-            refuse(at, Refused::NotATie, {letter});
+        const int depth = perGroup == 0 ? kMaxPlayoffPlayers : perGroup;
+        if (checkSettle(event_.state, event_.results, depth, order) == SettleProblem::None) return order;
+        // A name that members outside the tie share too: the tie whose members bear the order's names.
+        if (const auto tied = orderOfTieNamed(g, names, depth)) return *tied;
+        refuse(at, Refused::NotATie, {letter});
+    }
+
+    std::optional<SettledOrder> orderOfTieNamed(int g, const Json& names, int depth) const {
+        for (const TieToSettle& tie : tiesToSettle(event_.state, event_.results, depth, {})) {
+            if (tie.group != g || tie.members.size() != names.size()) continue;
+            SettledOrder order{g, {}};
+            std::vector<Pos> left = tie.members;
+            for (const Json& name : names) {
+                const auto same = std::find_if(left.begin(), left.end(), [&](Pos p) {
+                    return name.is_string() && participants_[static_cast<std::size_t>(p)] == name.get_ref<const std::string&>();
+                });
+                if (same == left.end()) break;
+                order.order.push_back(*same);
+                left.erase(same);
+            }
+            if (left.empty()) return order;
         }
-        return order;
+        return std::nullopt;
     }
 
     // Names may repeat: the first member of that name not in the order yet.
