@@ -30,11 +30,8 @@ Drawn drawRandom(Random& r) {
     const int groups = 1 + r.draw() % 4, size = 2 + r.draw() % 5;
     for (int i = 0, n = 2 + r.draw() % (groups * size - 1); i < n; ++i) d.host.participants.push_back("p" + std::to_string(i));
     for (int i = 0, n = 1 + r.draw() % 10; i < n; ++i) d.host.maps.push_back("m" + std::to_string(i));
-    d.host.mapsEnabled = true;
-    d.host.equalMaps = r.draw() % 2;
-    d.host.tournament = r.draw() % 2;
-    d.host.groupCountText = std::to_string(groups);
-    d.host.groupSizeText = std::to_string(size);
+    d.host.mapsEnabled = true, d.host.equalMaps = r.draw() % 2, d.host.tournament = r.draw() % 2;
+    d.host.groupCountText = std::to_string(groups), d.host.groupSizeText = std::to_string(size);
     d.host.clock = static_cast<std::uint32_t>(r.draw());
     d.state.settings.bestOf = kLengths[r.draw() % 4];
     if (assign(d.state, d.host) != AssignOutcome::Assigned) return d;
@@ -97,11 +94,8 @@ TEST(Series, EveryGameHasItsMapByTheEventsRule) {
 // Drawn maps start the list again only once each map has had its game.
 TEST(Series, DrawnMapsRepeatOnlyAfterTheWholeList) {
     ListHost host;
-    host.participants = {"a", "b", "c", "d"};
-    host.maps = {"m0", "m1", "m2"};
-    host.mapsEnabled = true;
-    host.equalMaps = false;
-    host.groupCountText = "1";
+    host.participants = {"a", "b", "c", "d"}, host.maps = {"m0", "m1", "m2"}, host.groupCountText = "1";
+    host.mapsEnabled = true, host.equalMaps = false;
     for (std::uint32_t seed = 0; seed < 50; ++seed) {
         host.clock = seed;
         AssignmentState state;
@@ -110,9 +104,7 @@ TEST(Series, DrawnMapsRepeatOnlyAfterTheWholeList) {
         for (const Match& match : state.schedule[0]) {
             const std::vector<Pos> maps = gameMaps(match);
             ASSERT_EQ(maps.size(), 7u);
-            for (std::size_t from = 0; from + 3 <= 6; from += 3) {
-                EXPECT_FALSE(hasRepeat({maps.begin() + static_cast<long>(from), maps.begin() + static_cast<long>(from) + 3}));
-            }
+            EXPECT_FALSE(hasRepeat({maps.begin(), maps.begin() + 3}) || hasRepeat({maps.begin() + 3, maps.begin() + 6}));
         }
     }
 }
@@ -134,22 +126,6 @@ TEST(Series, AScoreStandsExactlyWhenItEndsTheSeries) {
             }
         }
     }
-}
-
-// The playoff's lengths: counted back from the final, the earliest given
-// before them, the third-place match the semi-finals'; none: the groups'.
-TEST(Series, PlayoffRoundsTakeTheirLengths) {
-    Playoff p;
-    EXPECT_EQ(playoffRoundLength(p, 3, 0), 3);
-    p.bestOf = {3, 5, 7};
-    const int expected[] = {7, 5, 3, 3, 3};
-    for (int back = 0; back < 5; ++back) EXPECT_EQ(playoffRoundLength(p, 1, back), expected[back]) << back;
-    p.bestOf = {5};
-    EXPECT_EQ(playoffRoundLength(p, 1, 0), 5);
-    EXPECT_EQ(playoffRoundLength(p, 1, 3), 5);
-    EXPECT_FALSE(validPlayoffLengths({3, 4}));
-    EXPECT_FALSE(validPlayoffLengths(std::vector<int>(kMaxPlayoffLengths + 1, 3)));
-    EXPECT_TRUE(validPlayoffLengths({1, 3, 5, 7}));
 }
 
 }  // namespace
