@@ -2,7 +2,11 @@
 
 #include <limits>
 
+#include <algorithm>
+
 #include "engine/limits.h"
+#include "engine/series.h"
+#include "standings/playoff.h"
 
 namespace rl::cli {
 
@@ -53,6 +57,30 @@ std::string parsePlayoff(const std::string& text, int& out) {
     if (text != "1" && text != "2" && text != "4") return "--playoff must be 1, 2 or 4, not '" + text + "'";
     out = text[0] - '0';
     return {};
+}
+
+std::string parseBestOf(const std::string& option, const std::string& text, int& out) {
+    const auto value = parseUnsigned(text);
+    if (!value || !validBestOf(static_cast<int>(std::min<std::uint64_t>(*value, 100)))) {
+        return option + " must be 1, 3, 5 or 7, not '" + text + "'";
+    }
+    out = static_cast<int>(*value);
+    return {};
+}
+
+std::string parsePlayoffBestOf(const std::string& text, std::vector<int>& out) {
+    out.clear();
+    std::size_t start = 0;
+    for (std::size_t end; out.size() <= kMaxPlayoffLengths; start = end + 1) {
+        end = std::min(text.find(',', start), text.size());
+        int games = 0;
+        if (!parseBestOf("", text.substr(start, end - start), games).empty()) break;
+        out.push_back(games);
+        if (end == text.size()) return {};
+    }
+    out.clear();
+    return "--playoff-best-of must be up to " + std::to_string(kMaxPlayoffLengths) +
+           " lengths of 1, 3, 5 or 7, separated by commas, such as 3,5,7; not '" + text + "'";
 }
 
 // What an option sets: its value, or nothing for a flag; why the value is
@@ -123,6 +151,15 @@ constexpr OptionRow kOptionRows[] = {
     {"--third-place", false, "--third-place",
      "with --playoff: a match for third place between the semi-finals' losers", false,
      [](Options& o, const std::string&, const std::string&) { return o.thirdPlace = true, std::string(); }},
+    {"--best-of", true, "--best-of N",
+     "every group match is a series of N games (1, 3, 5 or 7; default 1), each on a\n"
+     "map of its own, won by the first to win (N + 1) / 2; its SCORE is then W:L", true,
+     [](Options& o, const std::string& n, const std::string& v) { return parseBestOf(n, v, o.bestOf); }},
+    {"--playoff-best-of", true, "--playoff-best-of LIST",
+     "with --playoff: the lengths of its rounds counted back from the final, such as\n"
+     "3,5,7 (the final best of 7, the semi-finals 5, earlier rounds 3); one number is\n"
+     "every round; the third-place match plays the semi-finals' (default: --best-of)", false,
+     [](Options& o, const std::string&, const std::string& v) { return parsePlayoffBestOf(v, o.playoffBestOf); }},
     {"--check", true, "--check FILE",
      "write nothing: compare what would be written with FILE; exit 0 when equal,\n"
      "3 with the first line that differs", false,
@@ -264,6 +301,7 @@ ParsedOptions parseOptions(const std::vector<std::string>& args) {
     if (parsed.ok() && o.dual && o.groupSize != 4) {
         parsed.error = "--dual plays groups of four: it cannot be given with --size " + std::to_string(o.groupSize);
     }
+    if (parsed.ok() && !o.playoffBestOf.empty() && o.playoff == 0) parsed.error = "--playoff-best-of needs --playoff";
     if (parsed.ok() && o.seed && o.seedText) parsed.error = "--seed and --seed-text cannot both be given";
     if (parsed.ok() && o.checkFile && o.outputFile) {
         parsed.error = "--check writes nothing, so --output cannot be given with it";

@@ -28,6 +28,8 @@ struct Options {
     std::optional<std::string> checkFile;  // compare instead of writing
     int playoff = 0;                       // K of --playoff; 0: none
     bool thirdPlace = false;
+    int bestOf = 1;                        // games of a group match
+    std::vector<int> playoffBestOf;        // the playoff's rounds' lengths, the final's last; empty: the groups'
     std::optional<std::string> eventFile;   // inputs, draw and results from an event file
     std::optional<std::string> verifyFile;  // draw an event file again and compare
     bool pots = false;                     // the seeded draw; participant lines may have columns

@@ -4,6 +4,7 @@
 #include <optional>
 #include <vector>
 
+#include "engine/series.h"
 #include "platform/encoding.h"
 
 namespace rl::cli {
@@ -90,7 +91,11 @@ std::string_view withoutTrailingBlanks(std::string_view name) {
     return name;
 }
 
-std::string reason(ResultProblem problem, const Line& line, const AssignmentState& state, int playoffMatches = 0) {
+// "a best-of-3 match"
+std::string seriesName(int bestOf) { return "a best-of-" + std::to_string(bestOf) + " match"; }
+
+std::string reason(ResultProblem problem, const Line& line, const AssignmentState& state, int playoffMatches = 0,
+                   int bestOf = 1) {
     const auto groups = static_cast<int>(state.groupTable.size());
     const std::string last(1, static_cast<char>('A' + groups - 1));
     const auto g = static_cast<std::size_t>(line.key.group);
@@ -116,6 +121,12 @@ std::string reason(ResultProblem problem, const Line& line, const AssignmentStat
     case ResultProblem::NotAPlayer: return "'" + line.winnerName + "' is neither player of " + matchName(line.key);
     case ResultProblem::BothPlayers:
         return "both players of " + matchName(line.key) + " are named '" + line.winnerName + "': give the score";
+    case ResultProblem::SeriesNotWon:
+        return seriesName(bestOf) + " is won with " + std::to_string(gamesToWin(bestOf)) +
+               " maps: the winner has exactly that many, the loser fewer";
+    case ResultProblem::SeriesByName:
+        return matchName(line.key) + " is " + seriesName(bestOf) + ": give the maps won, such as " +
+               std::to_string(gamesToWin(bestOf)) + ":1";
     case ResultProblem::None: break;
     }
     return {};
@@ -161,8 +172,12 @@ public:
         if (playoff && choice_.perGroup == 0) return fail(number, "a result of the playoff needs --playoff");
         ResultProblem problem = playoff ? ResultProblem::None : checkMatch(state_, Results(), line.key);
         if (problem == ResultProblem::PlayersNotKnown) problem = ResultProblem::None;
-        if (problem == ResultProblem::None && line.score) problem = checkScore(*line.score);
-        if (problem != ResultProblem::None) return fail(number, reason(problem, line, state_));
+        // A group's length is known before the other lines; the playoff's
+        // matches wait for its bracket.
+        const int bestOf = playoff ? 1 : state_.settings.bestOf;
+        if (problem == ResultProblem::None && line.score) problem = checkScore(*line.score, bestOf);
+        if (problem == ResultProblem::None && !line.score && bestOf > 1) problem = ResultProblem::SeriesByName;
+        if (problem != ResultProblem::None) return fail(number, reason(problem, line, state_, 0, bestOf));
         for (const Line& earlier : lines_) {
             if (earlier.key == line.key) {
                 return fail(number, "a second result for " + matchName(line.key) + " (the first is on line " +
@@ -185,7 +200,9 @@ public:
             Score score = line.score.value_or(Score{});
             ResultProblem problem = line.score ? checkResult(state_, file_.results, line.key, score)
                                                : nameProblem(line, score);
-            if (problem != ResultProblem::None) return fail(line.number, reason(problem, line, state_));
+            if (problem != ResultProblem::None) {
+                return fail(line.number, reason(problem, line, state_, 0, state_.settings.bestOf));
+            }
             const Score* before = file_.results.find(line.key);
             if (earlierPlayoff_.perGroup > 0 && !(before && *before == score)) {
                 return fail(line.number, "the event has a playoff: " + matchName(line.key) +
@@ -200,6 +217,7 @@ public:
         file_.playoff.settled = ordersThatSettle(state_, file_.results, choice_.perGroup, earlierPlayoff_.settled);
         file_.playoff.perGroup = choice_.perGroup;
         file_.playoff.thirdPlace = choice_.thirdPlace;
+        file_.playoff.bestOf = choice_.bestOf;
         return settleOrders() && makePlayoff() && playoffResults();
     }
 
@@ -331,13 +349,19 @@ private:
             ResultProblem problem = line.score ? checkPlayoffResult(bracket, line.key.number, score)
                                                : playoffNameProblem(bracket, line, score);
             if (problem != ResultProblem::None) {
-                return fail(line.number, reason(problem, line, state_, static_cast<int>(bracket.matches.size())));
+                return fail(line.number, reason(problem, line, state_, static_cast<int>(bracket.matches.size()),
+                                                lengthOf(bracket, line.key.number)));
             }
             const Score* before = file_.playoff.results.find(line.key);
             if (before && winsFirst(*before) != winsFirst(score)) takeAwayLaterResults(line.key);
             file_.playoff.results.set(line.key, score);
         }
         return true;
+    }
+
+    static int lengthOf(const PlayoffBracket& bracket, int number) {
+        const bool known = number >= 1 && number <= static_cast<int>(bracket.matches.size());
+        return known ? bracket.matches[static_cast<std::size_t>(number - 1)].bestOf : 1;
     }
 
     ResultProblem playoffNameProblem(const PlayoffBracket& bracket, const Line& line, Score& score) {
@@ -383,6 +407,7 @@ std::vector<std::string> refusalLines(const PlayoffRefusal& refusal, const Assig
     std::vector<std::string> lines;
     const std::string k = std::to_string(playoff.perGroup);
     if (refusal.badSize) lines.push_back("the playoff takes the top 1, 2 or 4 of every group, not " + k);
+    if (refusal.badLength) lines.push_back("a round of the playoff is played over 1, 3, 5 or 7 games");
     for (const UnfinishedGroup& u : refusal.unfinished) {
         lines.push_back(groupName(u.group) + " still has " + std::to_string(u.matchesLeft) +
                         (u.matchesLeft == 1 ? " match" : " matches") + " to play");

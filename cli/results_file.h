@@ -23,6 +23,7 @@ struct ResultsFile {
 struct PlayoffChoice {
     int perGroup = 0;
     bool thirdPlace = false;
+    std::vector<int> bestOf;  // the rounds' lengths, the final's last; empty: the groups'
 };
 
 // Reads a UTF-8 results file for the assignment, one result a line:

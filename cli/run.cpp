@@ -169,13 +169,14 @@ bool seedFromOptions(const Options& o, std::optional<std::string>& text, std::op
 
 // The playoff asked for: an event's own, which --playoff may only repeat.
 std::optional<PlayoffChoice> playoffChoice(const Options& o, const Playoff& earlier) {
-    if (earlier.perGroup == 0) return PlayoffChoice{o.playoff, o.thirdPlace};
-    if (o.playoff != 0 && (o.playoff != earlier.perGroup || o.thirdPlace != earlier.thirdPlace)) {
+    if (earlier.perGroup == 0) return PlayoffChoice{o.playoff, o.thirdPlace, o.playoffBestOf};
+    if (o.playoff != 0 && (o.playoff != earlier.perGroup || o.thirdPlace != earlier.thirdPlace ||
+                           o.playoffBestOf != earlier.bestOf)) {
         complain("the event already has its playoff (the top " + std::to_string(earlier.perGroup) + " of every group" +
                  (earlier.thirdPlace ? ", with a third-place match" : "") + "): it cannot be made again differently");
         return std::nullopt;
     }
-    return PlayoffChoice{earlier.perGroup, earlier.thirdPlace};
+    return PlayoffChoice{earlier.perGroup, earlier.thirdPlace, earlier.bestOf};
 }
 
 // The results file's lines over the results there are, and the playoff.
@@ -313,6 +314,7 @@ int draw(const Options& o) {
     if (!fillHost(host, seeding, o, given)) return kExitBadInput;
 
     AssignmentState state;
+    state.settings.bestOf = o.bestOf;
     SeedRefusal refusal;
     switch (o.pots ? assignSeeded(state, host, seeding, refusal) : assign(state, host)) {
     case AssignOutcome::Assigned: break;

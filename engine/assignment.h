@@ -23,12 +23,16 @@ struct Settings {
     std::int32_t mapCount = 0;
     std::int32_t groupCount = 0;
     std::int32_t groupSize = 0;
+    // Games a group match is played over (1, 3, 5 or 7). Not a field of the
+    // window's face: whoever draws sets it before the draw, and the draw keeps it.
+    std::int32_t bestOf = 1;
 };
 
 struct Match {
     Pos first = 0;
     Pos second = 0;  // kNone: a bye
-    Pos map = 0;     // kNone: no map
+    Pos map = 0;     // kNone: no map; game 1's map in a series
+    std::vector<Pos> laterMaps;  // games 2 to N of a series, in game order
 };
 
 // groupCount rows of groupSize places: members first, then kNone.

@@ -18,12 +18,40 @@ Pos membersOf(const std::vector<Pos>& row, std::int32_t groupSize) {
     return m;
 }
 
-// A real match gets a map when maps are used; a bye never does.
-std::optional<Pos> mapFor(AssignmentState& state, Host& host, Pos second) {
-    if (second == kNone || !state.settings.mapsEnabled) {
-        return kNone;
+// A real match gets its games' maps when maps are used; a bye never does.
+bool dealMapsTo(AssignmentState& state, Host& host, Match& match) {
+    match.map = kNone;
+    match.laterMaps.clear();
+    if (match.second == kNone || !state.settings.mapsEnabled) {
+        return true;
     }
-    return pickMap(state, host);
+    const auto maps = pickSeriesMaps(state, host, state.settings.bestOf);
+    if (!maps) {
+        return false;
+    }
+    if (!maps->empty() && maps->front() != kNone) {
+        match.map = maps->front();
+        match.laterMaps.assign(maps->begin() + 1, maps->end());
+    }
+    return true;
+}
+
+// A series drawn at random: each game from the maps this series has not
+// had yet, the whole list again once every map has been had.
+std::vector<Pos> drawSeriesMaps(AssignmentState& state, int games) {
+    const std::int32_t mapCount = state.settings.mapCount;
+    std::vector<Pos> maps;
+    std::vector<Pos> left;
+    for (int game = 0; game < games; ++game) {
+        if (left.empty()) {
+            left.resize(static_cast<std::size_t>(mapCount));
+            std::iota(left.begin(), left.end(), Pos{0});
+        }
+        const auto at = static_cast<std::size_t>(state.random.draw()) % left.size();
+        maps.push_back(left[at]);
+        left.erase(left.begin() + static_cast<std::ptrdiff_t>(at));
+    }
+    return maps;
 }
 
 // A dual group's cell holds a participant for a place, else the position
@@ -43,11 +71,9 @@ bool scheduleDualGroup(AssignmentState& state, Host& host, const std::vector<Pos
         Match& match = schedule[static_cast<std::size_t>(k)];
         match.first = dualCell(shape.first, row, members, schedule);
         match.second = dualCell(shape.second, row, members, schedule);
-        const std::optional<Pos> map = mapFor(state, host, match.second);
-        if (!map) {
+        if (!dealMapsTo(state, host, match)) {
             return false;
         }
-        match.map = *map;
     }
     return true;
 }
@@ -76,11 +102,9 @@ bool scheduleGroup(AssignmentState& state, Host& host, const std::vector<Pos>& r
             match.first = pair.a;
             match.second = pair.b;
         }
-        const std::optional<Pos> map = mapFor(state, host, pair.b);
-        if (!map) {
+        if (!dealMapsTo(state, host, match)) {
             return false;
         }
-        match.map = *map;
     }
     return true;
 }
@@ -147,6 +171,24 @@ std::optional<Pos> pickMap(AssignmentState& state, Host& host) {
     state.mapOrder = std::move(order);
     state.mapCursor = 0;
     return state.mapOrder->front();
+}
+
+std::optional<std::vector<Pos>> pickSeriesMaps(AssignmentState& state, Host& host, int games) {
+    if (!state.settings.equalMaps && state.settings.mapCount > 0) {
+        return drawSeriesMaps(state, games);
+    }
+    // The even deal is one shuffled order of every map, dealt round and
+    // round: any run of it no longer than the list holds no map twice, so a
+    // series never has to pass a map over while the list is long enough.
+    std::vector<Pos> maps;
+    for (int game = 0; game < games; ++game) {
+        const std::optional<Pos> map = pickMap(state, host);
+        if (!map) {
+            return std::nullopt;
+        }
+        maps.push_back(*map);
+    }
+    return maps;
 }
 
 }  // namespace rl

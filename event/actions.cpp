@@ -55,6 +55,13 @@ ResultCheck checkEventResult(const Event& event, MatchKey key, Score score) {
     return {};
 }
 
+int matchLength(const Event& event, MatchKey key) {
+    if (!isPlayoff(key)) return event.state.settings.bestOf;
+    const PlayoffBracket bracket = bracketOf(event);
+    const bool known = key.number >= 1 && key.number <= static_cast<int>(bracket.matches.size());
+    return known ? bracket.matches[static_cast<std::size_t>(key.number - 1)].bestOf : 1;
+}
+
 std::vector<MatchKey> laterResults(const Event& event, MatchKey key) {
     const std::vector<int> numbers = isPlayoff(key) ? playoffDependents(bracketOf(event), event.playoff, key.number)
                                                     : dependentResults(event.state, event.results, key);
@@ -96,10 +103,11 @@ bool settleTie(Event& event, const SettledOrder& order) {
     return true;
 }
 
-PlayoffRefusal makePlayoff(Event& event, int perGroup, bool thirdPlace) {
+PlayoffRefusal makePlayoff(Event& event, int perGroup, bool thirdPlace, std::vector<int> bestOf) {
     Playoff chosen;
     chosen.perGroup = perGroup;
     chosen.thirdPlace = thirdPlace;
+    chosen.bestOf = std::move(bestOf);
     chosen.settled = ordersThatSettle(event.state, event.results, perGroup, event.playoff.settled);
     PlayoffRefusal refusal = checkPlayoff(event.state, event.results, chosen);
     if (refusal.empty()) event.playoff = std::move(chosen);

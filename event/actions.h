@@ -19,7 +19,11 @@ struct ResultCheck {
     ResultProblem result = ResultProblem::None;  // with ChangeProblem::Result
     bool ok() const { return problem == ChangeProblem::None; }
 };
+// A match of N games takes W:L only when the winner has (N + 1) / 2 and the
+// loser fewer (ResultProblem::SeriesNotWon otherwise).
 ResultCheck checkEventResult(const Event& event, MatchKey key, Score score);
+// Games the match is played over (1, 3, 5 or 7): what its score boxes take.
+int matchLength(const Event& event, MatchKey key);
 
 // The later results whose players come from the match's winner: what
 // clearing the match, or giving it another winner, takes away.
@@ -39,8 +43,9 @@ bool clearResult(Event& event, MatchKey key);
 bool settleTie(Event& event, const SettledOrder& order);
 
 // Makes the playoff from the groups, keeping the settled orders that decide
-// something for its size; the refusal (empty when made).
-PlayoffRefusal makePlayoff(Event& event, int perGroup, bool thirdPlace);
+// something for its size; the refusal (empty when made). `bestOf`: its
+// rounds' lengths, the final's last (see Playoff); empty: the groups'.
+PlayoffRefusal makePlayoff(Event& event, int perGroup, bool thirdPlace, std::vector<int> bestOf = {});
 // The playoff, its results and every settled order go.
 void undoPlayoff(Event& event);
 

@@ -26,7 +26,9 @@ constexpr std::size_t kMaxTitleBytes = 200;
 constexpr const char* kAutosaveFileName = "autosave.json";
 
 // The file's "format" and the newest "formatVersion" this program reads.
-// An event that uses no setting newer than version 1 is written as version 1.
+// An event that uses none of the settings added since version 1 (dual
+// tournament groups, series lengths) is written as version 1, byte for byte
+// as before them.
 constexpr const char* kFormatName = "rosterloom-event";
 constexpr int kFormatVersion = 2;
 // The settings' "format" of dual tournament groups (version 2).
@@ -93,6 +95,10 @@ std::string fingerprint(const Event& event, const FrontEnd& frontEnd);
 // "YYYY-MM-DDTHH:MM:SS", the form of Event::drawnAt, and whether a text has it.
 std::string dateTimeText(int year, int month, int day, int hour, int minute, int second);
 bool isDateTimeText(std::string_view text);
+
+// Whether the event plays any match over more than one game, or chose the
+// playoff's lengths: what needs format version 2.
+bool usesSeries(const Event& event);
 
 // The event of a draw just made: the host's lists (CP949) and the state's
 // draw and settings, with the seed the host's clock gave the draw.

@@ -7,6 +7,7 @@
 #include "engine/pairing.h"
 #include "engine/random.h"
 #include "engine/schedule.h"
+#include "engine/series.h"
 #include "event/json_limits.h"
 #include "standings/playoff.h"
 
@@ -185,6 +186,11 @@ private:
         s.mapsEnabled = flag("maps");
         s.equalMaps = flag("equalMaps");
         readGroupFormat(json, s);
+        const auto bestOf = json.find("bestOf");
+        if (bestOf != json.end()) {
+            s.bestOf = static_cast<std::int32_t>(whole(*bestOf, "/settings/bestOf", 1, kMaxBestOf));
+            if (s.bestOf == 1 || !validBestOf(s.bestOf)) refuse("/settings/bestOf", Refused::BestOf);
+        }
         s.participantCount = static_cast<std::int32_t>(event_.participants.size());
         s.mapCount = s.mapsEnabled ? static_cast<std::int32_t>(event_.maps.size()) : 0;
         // The window program's own refusals of these settings.
@@ -353,13 +359,33 @@ private:
             requireObject(matches[static_cast<std::size_t>(k)], match);
             Match& drawn = event_.state.schedule[g][static_cast<std::size_t>(k)];
             drawn.map = readMap(matches[static_cast<std::size_t>(k)], match, drawn.second == kNone);
+            if (event_.state.settings.bestOf != 1) readSeriesMaps(matches[static_cast<std::size_t>(k)], match, drawn);
             readScore(matches[static_cast<std::size_t>(k)], match, MatchKey{static_cast<int>(g), k + 1});
         }
     }
 
     Pos readMap(const Json& match, const std::string& where, bool bye) {
         const std::string at = pointerTo(where, "map");
-        const Json& map = field(match, where, "map");
+        return mapAt(field(match, where, "map"), at, bye);
+    }
+
+    // Every game's map in game order; game 1's must be the match's "map",
+    // which the comparison with the document sees to.
+    void readSeriesMaps(const Json& match, const std::string& where, Match& drawn) {
+        const std::string at = pointerTo(where, "maps");
+        const Json& maps = arrayOf(field(match, where, "maps"), at);
+        const bool bye = drawn.second == kNone;
+        const int bestOf = event_.state.settings.bestOf;
+        const std::size_t games = bye || !event_.state.settings.mapsEnabled ? 0 : static_cast<std::size_t>(bestOf);
+        if (maps.size() != games) {
+            if (games == 0) mapAt(maps[0], pointerTo(at, 0), bye);
+            refuse(at, Refused::SeriesMapCount, {shownNumber(maps.size()), shownNumber(bestOf)});
+        }
+        drawn.laterMaps.clear();
+        for (std::size_t i = 1; i < games; ++i) drawn.laterMaps.push_back(mapAt(maps[i], pointerTo(at, i), bye));
+    }
+
+    Pos mapAt(const Json& map, const std::string& at, bool bye) {
         if (!event_.state.settings.mapsEnabled || bye) {
             if (!map.is_null()) refuse(at, bye ? Refused::ByeMap : Refused::MapsNotUsed);
             return kNone;
@@ -387,6 +413,7 @@ private:
         case ResultProblem::Bye: refuse(at, Refused::ByeResult);
         case ResultProblem::PlayersNotKnown: refuse(at, Refused::PlayersNotKnown);
         case ResultProblem::Tie: refuse(at, Refused::Tie);
+        case ResultProblem::SeriesNotWon: refuseSeriesScore(at, event_.state.settings.bestOf);
         default: refuse(at, Refused::CannotStand);
         }
         event_.results.set(key, score);
@@ -402,6 +429,7 @@ private:
         playoff.perGroup = static_cast<int>(whole(field(*json, "/playoff", "perGroup"), "/playoff/perGroup", 1, 4));
         if (playoff.perGroup == 3) refuse("/playoff/perGroup", Refused::PerGroup);
         playoff.thirdPlace = boolean(field(*json, "/playoff", "thirdPlace"), "/playoff/thirdPlace");
+        readPlayoffLengths(*json, playoff);
         readSettledOrders(*json, "/playoff");
         if (!checkPlayoff(event_.state, event_.results, playoff).empty()) refuse("/playoff", Refused::PlayoffCannotBeMade);
         const Json& matches = arrayOf(field(*json, "/playoff", "matches"), "/playoff/matches");
@@ -419,10 +447,28 @@ private:
             const Score s{static_cast<int>(whole(score[0], pointerTo(at, 0), 0, kMaxMapsWon)),
                           static_cast<int>(whole(score[1], pointerTo(at, 1), 0, kMaxMapsWon))};
             const PlayoffBracket bracket = playoffBracket(event_.state, event_.results, playoff, event_.seed, host);
-            if (checkPlayoffResult(bracket, static_cast<int>(k) + 1, s) != ResultProblem::None) {
-                refuse(at, Refused::PlayoffResult);
-            }
+            const ResultProblem problem = checkPlayoffResult(bracket, static_cast<int>(k) + 1, s);
+            if (problem == ResultProblem::SeriesNotWon) refuseSeriesScore(at, bracket.matches[k].bestOf);
+            if (problem != ResultProblem::None) refuse(at, Refused::PlayoffResult);
             playoff.results.set({kPlayoffGroup, static_cast<int>(k) + 1}, s);
+        }
+    }
+
+    [[noreturn]] static void refuseSeriesScore(const std::string& at, int bestOf) {
+        refuse(at, Refused::SeriesScore, {shownNumber(bestOf), shownNumber(gamesToWin(bestOf))});
+    }
+
+    // Written only when chosen: none is the groups' length in every round.
+    void readPlayoffLengths(const Json& json, Playoff& playoff) {
+        const auto lengths = json.find("bestOf");
+        if (lengths == json.end()) return;
+        const std::string at = "/playoff/bestOf";
+        arrayOf(*lengths, at);
+        for (std::size_t i = 0; i < lengths->size(); ++i) {
+            playoff.bestOf.push_back(static_cast<int>(whole((*lengths)[i], pointerTo(at, i), 1, kMaxBestOf)));
+        }
+        if (playoff.bestOf.empty() || !validPlayoffLengths(playoff.bestOf)) {
+            refuse(at, Refused::PlayoffBestOf, {shownNumber(kMaxPlayoffLengths)});
         }
     }
 

@@ -1,6 +1,7 @@
 #include <cstdio>
 
 #include "event/event_json.h"
+#include "engine/series.h"
 #include "standings/playoff.h"
 
 namespace rl::event {
@@ -46,6 +47,8 @@ public:
         Json out = {{"groups", s.groupCount}, {"size", s.groupSize},  {"tournament", s.tournament},
                     {"spreadVacancies", s.spreadVacancies}, {"maps", s.mapsEnabled}, {"equalMaps", s.equalMaps}};
         if (s.dual) out["format"] = kDualFormat;
+        // One game a match is how every event was played before series.
+        if (s.bestOf != 1) out["bestOf"] = s.bestOf;
         return out;
     }
 
@@ -84,8 +87,13 @@ public:
             matches.back()["thirdPlace"] = m.losersMeet;
         }
         for (const Standing& s : bracket.standings) table.push_back(standing(s));
-        return {{"perGroup", playoff.perGroup}, {"thirdPlace", playoff.thirdPlace}, {"settled", settledOrders()},
-                {"players", taken},             {"matches", matches},               {"standings", table}};
+        Json out = {{"perGroup", playoff.perGroup}, {"thirdPlace", playoff.thirdPlace}};
+        if (!playoff.bestOf.empty()) out["bestOf"] = playoff.bestOf;
+        out["settled"] = settledOrders();
+        out["players"] = taken;
+        out["matches"] = matches;
+        out["standings"] = table;
+        return out;
     }
 
     Json settledOrders() {
@@ -130,17 +138,24 @@ private:
 
     static Json numberOrNull(int value) { return value > 0 ? Json(value) : Json(nullptr); }
 
+    // A series also lists every game's map, game 1's first (its "map").
     Json match(const MatchState& m) {
-        return {{"number", m.number},
-                {"round", numberOrNull(m.round)},
-                {"first", participant(m.first)},
-                {"second", participant(m.second)},
-                {"firstFrom", numberOrNull(m.firstFrom)},
-                {"secondFrom", numberOrNull(m.secondFrom)},
-                {"bye", m.bye},
-                {"map", map(m.map)},
-                {"score", m.score ? Json::array({m.score->first, m.score->second}) : Json(nullptr)},
-                {"winner", participant(m.winner)}};
+        Json out = {{"number", m.number},
+                    {"round", numberOrNull(m.round)},
+                    {"first", participant(m.first)},
+                    {"second", participant(m.second)},
+                    {"firstFrom", numberOrNull(m.firstFrom)},
+                    {"secondFrom", numberOrNull(m.secondFrom)},
+                    {"bye", m.bye},
+                    {"map", map(m.map)}};
+        if (m.bestOf != 1) {
+            Json maps = Json::array();
+            for (Pos p : gameMaps(m)) maps.push_back(map(p));
+            out["maps"] = std::move(maps);
+        }
+        out["score"] = m.score ? Json::array({m.score->first, m.score->second}) : Json(nullptr);
+        out["winner"] = participant(m.winner);
+        return out;
     }
 
     Json standing(const Standing& s) {
@@ -199,7 +214,7 @@ std::optional<Json> eventJson(const Event& written, const FrontEnd& frontEnd, co
     if (event.seedText) file["seedText"] = *event.seedText;
     file["settings"] = inputs["settings"];
     file["format"] = kFormatName;
-    file["formatVersion"] = event.state.settings.dual ? 2 : 1;
+    file["formatVersion"] = event.state.settings.dual || usesSeries(event) ? 2 : 1;
     file["program"] = program;
     file["drawnAt"] = event.drawnAt;
     if (event.title) file["title"] = *event.title;
@@ -241,6 +256,8 @@ std::string dateTimeText(int year, int month, int day, int hour, int minute, int
     std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d:%02d", year, month, day, hour, minute, second);
     return text;
 }
+
+bool usesSeries(const Event& event) { return event.state.settings.bestOf != 1 || !event.playoff.bestOf.empty(); }
 
 Event eventFromDraw(const AssignmentState& state, const Results& results, Host& host, std::uint32_t seed,
                     std::optional<std::string> seedText, std::string drawnAt) {

@@ -128,6 +128,14 @@ constexpr Wording kWordings[] = {
      u8"참이어야 합니다: 듀얼 토너먼트는 토너먼트입니다"},
     {Refused::DualNotFour, false, "must be 4: a dual tournament group has four places",
      u8"4여야 합니다: 듀얼 토너먼트의 조는 네 자리입니다"},
+    {Refused::BestOf, false, "must be 3, 5 or 7 (a match of one game is written without it)",
+     u8"3, 5, 7 가운데 하나여야 합니다(한 판 경기는 적지 않습니다)"},
+    {Refused::PlayoffBestOf, false, "must be 1 to {0} lengths, each 1, 3, 5 or 7",
+     u8"길이 1개부터 {0}개까지, 각각 1, 3, 5, 7 가운데 하나여야 합니다"},
+    {Refused::SeriesMapCount, false, "holds {0|map|maps}, but a best-of-{1} match has one for each game",
+     u8"맵이 {0}개인데 {1}전 경기는 세트마다 맵이 하나씩 있습니다"},
+    {Refused::SeriesScore, false, "a best-of-{0} match is won with {1} maps: the winner has exactly that many, the loser fewer",
+     u8"{0}전 {1}선승 경기입니다: 이긴 선수가 맵을 꼭 {1}개, 진 선수는 그보다 적게 이겨야 합니다"},
 };
 
 // Every kind has its wording, in the kinds' order.
@@ -135,7 +143,7 @@ constexpr bool inOrder() {
     for (std::size_t i = 0; i < std::size(kWordings); ++i) {
         if (static_cast<std::size_t>(kWordings[i].why) != i) return false;
     }
-    return static_cast<std::size_t>(Refused::DualNotFour) + 1 == std::size(kWordings);  // the last kind
+    return static_cast<std::size_t>(Refused::SeriesScore) + 1 == std::size(kWordings);  // the last kind
 }
 static_assert(inOrder(), "one wording for each kind of refusal, in order");
 

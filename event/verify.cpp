@@ -1,5 +1,9 @@
 #include "event/event.h"
 
+#include <algorithm>
+
+#include "engine/series.h"
+
 namespace rl::event {
 
 namespace {
@@ -42,12 +46,16 @@ RedrawOutcome firstParting(const Event& event, const AssignmentState& drawn, con
     }
     for (std::size_t g = 0; g < kept.groupTable.size(); ++g) {
         for (int k = 0; k < kept.matchCount[g]; ++k) {
-            const Pos a = kept.schedule[g][static_cast<std::size_t>(k)].map;
-            const Pos b = drawn.schedule[g][static_cast<std::size_t>(k)].map;
-            if (shown(event.maps, a, "", frontEnd) == shown(event.maps, b, "", frontEnd)) continue;
-            return parting(std::string("group ") + static_cast<char>('A' + g) + ", match " + std::to_string(k + 1) +
-                               " map",
-                           shown(event.maps, a, "no map", frontEnd), shown(event.maps, b, "no map", frontEnd));
+            const std::vector<Pos> a = gameMaps(kept.schedule[g][static_cast<std::size_t>(k)]);
+            const std::vector<Pos> b = gameMaps(drawn.schedule[g][static_cast<std::size_t>(k)]);
+            for (std::size_t game = 0; game < std::max(a.size(), b.size()); ++game) {
+                const Pos mapA = game < a.size() ? a[game] : kNone, mapB = game < b.size() ? b[game] : kNone;
+                if (shown(event.maps, mapA, "", frontEnd) == shown(event.maps, mapB, "", frontEnd)) continue;
+                const std::string which = a.size() > 1 || b.size() > 1 ? " game " + std::to_string(game + 1) : "";
+                return parting(std::string("group ") + static_cast<char>('A' + g) + ", match " +
+                                   std::to_string(k + 1) + which + " map",
+                               shown(event.maps, mapA, "no map", frontEnd), shown(event.maps, mapB, "no map", frontEnd));
+            }
         }
     }
     return {};
@@ -59,6 +67,7 @@ bool drawnByEarlierRule(const Event& event, const FrontEnd& frontEnd) {
     if (!event.seeded || !event.state.settings.tournament) return false;
     ListHost host = hostFor(event);
     AssignmentState drawn;
+    drawn.settings.bestOf = event.state.settings.bestOf;
     SeedRefusal refusal;
     return assignSeeded(drawn, host, event.seeding, refusal, SeedRule::PotsInOrder) == AssignOutcome::Assigned &&
            firstParting(event, drawn, frontEnd).kind == Redraw::Same;
@@ -69,6 +78,7 @@ bool drawnByEarlierRule(const Event& event, const FrontEnd& frontEnd) {
 RedrawOutcome drawDifference(const Event& event, const FrontEnd& frontEnd) {
     ListHost host = hostFor(event);
     AssignmentState drawn;
+    drawn.settings.bestOf = event.state.settings.bestOf;
     SeedRefusal refusal;
     const AssignOutcome outcome =
         event.seeded ? assignSeeded(drawn, host, event.seeding, refusal) : assign(drawn, host);

@@ -55,7 +55,9 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
         require(rl::event::eventStandingsText(*read.event) == rl::event::eventStandingsText(*event),
                 "the same standings", history);
         if (!choices.left()) break;
-        history += rl::test::randomChange(*event, pick) + "\n";
+        const std::string change = rl::test::randomChange(*event, pick);
+        history += change + "\n";
+        require(change.rfind("FAULT", 0) == std::string::npos, change.c_str(), history);
     }
     return 0;
 }

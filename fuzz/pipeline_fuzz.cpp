@@ -17,6 +17,7 @@
 #include "event/event.h"
 #include "cli/results_file.h"
 #include "engine/list_host.h"
+#include "engine/series.h"
 #include "engine/pairing.h"
 #include "fuzz/latin1.h"
 #include "page/page.h"
@@ -140,11 +141,17 @@ void checkMaps(const rl::AssignmentState& s) {
     for (int g = 0; g < set.groupCount; ++g) {
         for (int k = 0; k < s.matchCount[g]; ++k) {
             const rl::Match& m = s.schedule[g][k];
+            const std::vector<rl::Pos> games = rl::gameMaps(m);
             if (!set.mapsEnabled || m.second == kNone) {
-                require(m.map == kNone, "no map without maps or on a bye");
-            } else {
-                require(m.map >= 0 && m.map < set.mapCount, "map in range");
-                ++dealt[m.map], ++total;
+                require(games.empty(), "no map without maps or on a bye");
+                continue;
+            }
+            require(static_cast<int>(games.size()) == set.bestOf, "a map for every game");
+            const std::set<rl::Pos> distinct(games.begin(), games.end());
+            require(set.bestOf > set.mapCount || distinct.size() == games.size(), "no map twice in a series");
+            for (rl::Pos map : games) {
+                require(map >= 0 && map < set.mapCount, "map in range");
+                ++dealt[map], ++total;
             }
         }
     }
@@ -193,7 +200,11 @@ void checkTexts(const rl::AssignmentState& s, rl::ListHost& host) {
             }
             view += std::strlen("[vs]\t") + side(m.second) + 1;
             exported += 10 + cell(side(m.second), 25) + 2;
-            const std::size_t map = set.mapsEnabled ? name(rl::ListKind::Maps, m.map) + 2 : 0;
+            // A series: "(3전 2선승)" and each game's map after a blank.
+            std::size_t map = set.bestOf > 1 ? printed("(%d전 ", set.bestOf) + printed("%d선승)", (set.bestOf + 1) / 2) : 0;
+            if (set.mapsEnabled) {
+                for (rl::Pos game : rl::gameMaps(m)) map += (map ? 1 : 0) + name(rl::ListKind::Maps, game) + 2;
+            }
             view += map, exported += map;
         });
         const rl::ResultView shown = rl::buildResultView(s, host, g);
@@ -268,7 +279,11 @@ void checkStandings(FuzzedDataProvider& in, const rl::AssignmentState& s, rl::Li
     for (int g = 0; g < s.settings.groupCount; ++g) {
         for (int n = 1; n <= s.matchCount[g] + 1; ++n) {
             if (draw(3) == 0) continue;
-            const rl::Score score{draw(101), draw(101)};
+            const int wins = rl::gamesToWin(s.settings.bestOf);
+            const rl::Score score = s.settings.bestOf > 1 && draw(2) ? rl::Score{wins, draw(wins)} : rl::Score{draw(101), draw(101)};
+            const bool ends = score.first != score.second && std::max(score.first, score.second) == wins;
+            const rl::ResultProblem alone = rl::checkScore(score, s.settings.bestOf);
+            require(s.settings.bestOf == 1 || (alone == rl::ResultProblem::None) == ends, "a series' score ends it");
             if (rl::checkResult(s, results, {g, n}, score) == rl::ResultProblem::None || draw(8) == 0) {
                 results.set({g, n}, score);
             }
@@ -307,7 +322,8 @@ rl::Results finishedGroups(const rl::AssignmentState& s, const std::function<int
     rl::Results results;
     for (int g = 0; g < s.settings.groupCount; ++g) {
         for (int n = 1; n <= s.matchCount[g]; ++n) {
-            const rl::Score score = draw(2) ? rl::Score{draw(3) + 1, 0} : rl::Score{0, draw(3) + 1};
+            const int won = s.settings.bestOf > 1 ? rl::gamesToWin(s.settings.bestOf) : draw(3) + 1;
+            const rl::Score score = draw(2) ? rl::Score{won, 0} : rl::Score{0, won};
             if (rl::checkResult(s, results, {g, n}, score) == rl::ResultProblem::None) results.set({g, n}, score);
         }
     }
@@ -363,6 +379,7 @@ void checkPlayoff(const rl::AssignmentState& s, rl::ListHost& host) {
     rl::Playoff playoff;
     playoff.perGroup = 1 << draw(3);
     playoff.thirdPlace = draw(2);
+    for (int i = 0, n = draw(4); i < n; ++i) playoff.bestOf.push_back(1 + 2 * draw(4));
     for (const rl::TieToSettle& tie : rl::tiesToSettle(s, results, playoff.perGroup, {})) {
         rl::SettledOrder order{tie.group, tie.members};
         std::shuffle(order.order.begin(), order.order.end(), random);
@@ -376,8 +393,12 @@ void checkPlayoff(const rl::AssignmentState& s, rl::ListHost& host) {
     if (bracket.matches.empty()) return;
     const int played = draw(static_cast<int>(bracket.matches.size()) + 1);
     for (int n = 1; n <= played; ++n) {
-        const rl::Score score{draw(2), 2};
-        if (rl::checkPlayoffResult(bracket, n, score) == rl::ResultProblem::None) playoff.results.set({rl::kPlayoffGroup, n}, score);
+        const rl::MatchState& m = bracket.matches[static_cast<std::size_t>(n - 1)];
+        const int wins = m.bestOf > 1 ? rl::gamesToWin(m.bestOf) : 2;
+        const rl::Score score{draw(wins), wins};
+        const bool stands = rl::checkPlayoffResult(bracket, n, score) == rl::ResultProblem::None;
+        require(stands || m.bye || m.first == kNone || m.second == kNone, "a score that ends the series stands");
+        if (stands) playoff.results.set({rl::kPlayoffGroup, n}, score);
         bracket = rl::playoffBracket(s, results, playoff, host.clock, host);
     }
     checkPlayoffPlaces(bracket);
@@ -399,6 +420,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FuzzedDataProvider in(data, size);
     rl::ListHost host = fuzzedHost(in);
     rl::AssignmentState state;
+    static constexpr int kLengths[] = {1, 3, 5, 7};
+    state.settings.bestOf = kLengths[in.ConsumeIntegralInRange(0, 3)];
     const rl::AssignOutcome outcome = rl::assign(state, host);
 
     const int capacity = std::atoi(host.groupCountText.c_str()) * std::atoi(host.groupSizeText.c_str());

@@ -1,5 +1,7 @@
 #include "page/html.h"
 
+#include <algorithm>
+
 // A bracket drawn as a tree: each match sits to the right of the matches that
 // feed it, centred between them, so a column holds one round and the joining
 // lines stay joined however tall a box grows. Boxes have one fixed width, so
@@ -30,6 +32,12 @@ void appendSide(std::string& out, const MatchView& m, const Side& side, bool won
     out += "</div>";
 }
 
+void appendGames(std::string& out, const MatchView& m) {
+    out += "<ol class=\"games\">";
+    for (const std::string& map : m.maps) appendElement(out, "li", "", map);
+    out += "</ol>";
+}
+
 }  // namespace
 
 void appendBox(std::string& out, const SectionView& s, const MatchView& m) {
@@ -40,13 +48,18 @@ void appendBox(std::string& out, const SectionView& s, const MatchView& m) {
     out += "\" id=\"m-" + s.key + "-" + number(m.number) + "\" data-round=\"" + number(m.round) + "\">";
     out += "<div class=\"head\">";
     appendElement(out, "span", "no", number(m.number) + u8"경기" + (m.stage.empty() ? "" : u8" · " + m.stage));
-    if (!m.map.empty()) appendElement(out, "span", "map", m.map);
+    if (m.bestOf > 1) {
+        appendElement(out, "span", "bo", seriesLengthText(m.bestOf));
+    } else if (!m.map.empty()) {
+        appendElement(out, "span", "map", m.map);
+    }
     out += "</div>";
     appendSide(out, m, m.first, m.winner == 1, m.score ? m.score->first : 0);
     if (m.bye) {
         out += u8"<div class=\"side pass\"><span class=\"who\">부전승</span></div>";
     } else {
         appendSide(out, m, m.second, m.winner == 2, m.score ? m.score->second : 0);
+        if (!m.maps.empty()) appendGames(out, m);
     }
     out += "</div>";
 }
@@ -98,6 +111,21 @@ void appendBracket(std::string& out, const SectionView& s) {
         appendBox(out, s, *third);
     }
     out += "\n</div></div>\n";
+}
+
+std::string seriesLengthText(int bestOf) { return number(bestOf) + u8"전 " + number((bestOf + 1) / 2) + u8"선승"; }
+
+void appendSeries(std::string& out, const MatchView& m) {
+    if (m.bestOf <= 1) return;
+    appendElement(out, "span", "bo", seriesLengthText(m.bestOf));
+    if (!m.maps.empty()) appendGames(out, m);
+}
+
+bool anySeries(const PageView& view) {
+    const auto series = [](const SectionView& s) {
+        return std::any_of(s.matches.begin(), s.matches.end(), [](const MatchView& m) { return m.bestOf > 1; });
+    };
+    return std::any_of(view.groups.begin(), view.groups.end(), series) || (view.playoff && series(*view.playoff));
 }
 
 }  // namespace rl::page::html

@@ -20,6 +20,13 @@ std::string scoreText(const MatchView& m);
 // A side as the texts write it: the name, or "<3경기 승자>" while unknown.
 std::string sideText(const Side& side);
 
+// "3전 2선승" (UTF-8).
+std::string seriesLengthText(int bestOf);
+// A series' length and its maps in game order, for a schedule's cell or a
+// bracket's box; nothing for a match of one game.
+void appendSeries(std::string& out, const MatchView& m);
+bool anySeries(const PageView& view);
+
 // The bracket of a knock-out group or of the playoff.
 void appendBracket(std::string& out, const SectionView& section);
 
@@ -34,5 +41,6 @@ void appendBox(std::string& out, const SectionView& section, const MatchView& ma
 extern const char* const kStyle;
 extern const char* const kSeedStyle;
 extern const char* const kDualStyle;
+extern const char* const kSeriesStyle;
 
 }  // namespace rl::page::html

@@ -38,7 +38,9 @@ struct MatchView {
     std::string stage;  // a dual group's "승자전", "패자전", "최종전"; else empty
     Side first, second;
     bool bye = false;
-    std::string map;  // empty: no map
+    std::string map;  // empty: no map; game 1's in a series
+    int bestOf = 1;   // games the match is played over
+    std::vector<std::string> maps;  // a series': every game's map in game order
     std::optional<Score> score;
     int winner = 0;  // 1: the first player, 2: the second, 0: not decided
 };

@@ -86,6 +86,7 @@ void appendHead(std::string& out, const PageView& v) {
     const auto marked = [](const SectionView& s) { return !s.marks.empty(); };
     if (std::any_of(v.groups.begin(), v.groups.end(), marked)) out += html::kSeedStyle;
     if (v.settings.dual) out += html::kDualStyle;
+    if (html::anySeries(v)) out += html::kSeriesStyle;
     out += "</style>\n</head>\n";
 }
 
@@ -96,6 +97,7 @@ void appendFacts(std::string& out, const PageView& v) {
     appendElement(out, "li", "", number(s.groupCount) + u8"개 조 × " + number(s.groupSize) + u8"자리");
     appendElement(out, "li", "", u8"참가 " + number(v.participantCount) + u8"명");
     if (s.mapsEnabled) appendElement(out, "li", "", u8"맵 " + number(s.mapCount) + u8"개");
+    if (s.bestOf > 1) appendElement(out, "li", "", u8"조별 경기 " + html::seriesLengthText(s.bestOf));
     out += "</ul>\n";
 }
 
@@ -193,7 +195,13 @@ void appendSchedule(std::string& out, const SectionView& s) {
         } else {
             appendElement(out, "td", "score", html::scoreText(m));
             appendElement(out, "td", m.winner == 2 ? "p win" : "p", html::sideText(m.second));
-            appendElement(out, "td", "map", m.map);
+            if (m.bestOf > 1) {
+                out += "<td class=\"map\">";
+                html::appendSeries(out, m);
+                out += "</td>";
+            } else {
+                appendElement(out, "td", "map", m.map);
+            }
         }
         out += "</tr>\n";
     }

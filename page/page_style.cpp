@@ -133,4 +133,14 @@ const char* const kSeedStyle = R"(.members .pot,.members .tag{font-size:.72rem;m
 @media print{.members .pot,.members .tag{color:#222}}
 )";
 
+// Only a page with a series carries it, so that every other page stays as it was.
+const char* const kSeriesStyle = R"(.bo{font-size:.72rem;font-weight:800;color:var(--accent);white-space:nowrap}
+.games{margin:0;padding:0;list-style:none;counter-reset:game;font-size:.78rem;color:var(--muted)}
+.games li{display:inline-block;margin-right:.6em;white-space:nowrap}
+.games li::before{counter-increment:game;content:counter(game);margin-right:.25em;font-size:.85em;font-weight:700;color:var(--faint)}
+.schedule td.map .games{margin-top:.1rem}
+.match .games{padding:.15rem .55rem;border-top:1px solid var(--line);background:#f8f9fb;white-space:normal}
+@media print{.bo{color:#222}}
+)";
+
 }  // namespace rl::page::html

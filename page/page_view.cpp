@@ -1,6 +1,7 @@
 #include "page/page.h"
 
 #include "engine/pairing.h"
+#include "engine/series.h"
 
 namespace rl::page {
 
@@ -45,6 +46,10 @@ MatchView matchView(const MatchState& m, Names& names) {
     v.second.loser = m.secondIsLoser();
     v.bye = m.bye;
     v.map = names.of(ListKind::Maps, m.map);
+    v.bestOf = m.bestOf;
+    if (m.bestOf > 1) {
+        for (Pos map : gameMaps(m)) v.maps.push_back(names.of(ListKind::Maps, map));
+    }
     v.score = m.score;
     if (!m.bye && m.winner != kNone) v.winner = m.winner == m.first ? 1 : 2;
     return v;

@@ -1,7 +1,9 @@
 #include "standings/bracket.h"
 
+#include <algorithm>
 #include <set>
 
+#include "engine/series.h"
 #include "text/pieces.h"
 
 namespace rl::bracket {
@@ -20,6 +22,8 @@ Resolved layOut(const AssignmentState& state, int group) {
         m.number = k + 1;
         m.bye = match.second == kNone;
         m.map = m.bye ? kNone : match.map;
+        if (!m.bye) m.laterMaps = match.laterMaps;
+        m.bestOf = state.settings.bestOf;
         if (knockOut) {
             // A match is a round after the match its first cell comes from.
             m.round = first.from == 0 ? 1 : out.matches[static_cast<std::size_t>(first.from - 1)].round + 1;
@@ -60,10 +64,12 @@ bool groupExists(const AssignmentState& state, int group) {
            static_cast<std::size_t>(group) < state.memberCount.size();
 }
 
-ResultProblem scoreProblem(Score score) {
+ResultProblem scoreProblem(Score score, int bestOf) {
     const auto inRange = [](int maps) { return maps >= 0 && maps <= kMaxMapsWon; };
     if (!inRange(score.first) || !inRange(score.second)) return ResultProblem::ScoreOutOfRange;
     if (score.first == score.second) return ResultProblem::Tie;
+    // Not a tie, so the loser has fewer once the winner has exactly enough.
+    if (bestOf > 1 && std::max(score.first, score.second) != gamesToWin(bestOf)) return ResultProblem::SeriesNotWon;
     return ResultProblem::None;
 }
 
@@ -78,7 +84,7 @@ void play(Resolved& bracket, const Results& results, int group) {
             continue;
         }
         const Score* score = results.find({group, m.number});
-        if (score && m.first != kNone && m.second != kNone && scoreProblem(*score) == ResultProblem::None) {
+        if (score && m.first != kNone && m.second != kNone && scoreProblem(*score, m.bestOf) == ResultProblem::None) {
             m.score = *score;
             m.winner = score->first > score->second ? m.first : m.second;
         }

@@ -36,7 +36,8 @@ std::vector<int> dependents(const std::vector<MatchState>& matches, const Result
 // 4th, and keeps the semi-finals' losers in until it is played.
 std::vector<Standing> knockOutTable(std::vector<Standing> members, const Resolved& bracket);
 
-// Range, then tie: what a score alone may be refused for.
-ResultProblem scoreProblem(Score score);
+// Range, then tie, then a series not won: what a score alone may be refused
+// for in a match of `bestOf` games.
+ResultProblem scoreProblem(Score score, int bestOf = 1);
 
 }  // namespace rl::bracket

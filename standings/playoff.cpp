@@ -5,6 +5,7 @@
 #include <tuple>
 
 #include "engine/schedule.h"
+#include "engine/series.h"
 #include "standings/bracket.h"
 #include "text/pieces.h"
 
@@ -375,9 +376,19 @@ void dealMaps(std::vector<MatchState>& matches, const AssignmentState& state, st
     dealer.random.seed(mixed);
     for (MatchState& m : matches) {
         if (m.bye) continue;
-        const std::optional<Pos> map = pickMap(dealer, seeded);
-        if (!map) return;
-        m.map = *map;
+        const auto maps = pickSeriesMaps(dealer, seeded, m.bestOf);
+        if (!maps || maps->empty() || maps->front() == kNone) return;
+        m.map = maps->front();
+        m.laterMaps.assign(maps->begin() + 1, maps->end());
+    }
+}
+
+// Every match's length by its round; the third-place match plays the
+// semi-finals' length.
+void setLengths(bracket::Resolved& resolved, const Playoff& playoff, int groupsBestOf) {
+    const int rounds = static_cast<int>(resolved.roundSizes.size());
+    for (MatchState& m : resolved.matches) {
+        m.bestOf = playoffRoundLength(playoff, groupsBestOf, m.losersMeet ? 1 : rounds - m.round);
     }
 }
 
@@ -432,6 +443,7 @@ PlayoffRefusal checkPlayoff(const AssignmentState& state, const Results& results
         refusal.badSize = true;
         return refusal;
     }
+    refusal.badLength = !validPlayoffLengths(playoff.bestOf);
     refusal.unfinished = unfinishedGroups(state, results);
     refusal.ties = tiesToSettle(state, results, playoff.perGroup, playoff.settled);
     refusal.players = static_cast<int>(qualifiersOf(groupTables(state, results, {}), playoff.perGroup).size());
@@ -439,6 +451,16 @@ PlayoffRefusal checkPlayoff(const AssignmentState& state, const Results& results
     refusal.tooMany = refusal.players > kMaxPlayoffPlayers;
     refusal.thirdPlaceTooFew = playoff.thirdPlace && !refusal.tooFew && refusal.players < 4;
     return refusal;
+}
+
+bool validPlayoffLengths(const std::vector<int>& bestOf) {
+    return bestOf.size() <= kMaxPlayoffLengths && std::all_of(bestOf.begin(), bestOf.end(), validBestOf);
+}
+
+int playoffRoundLength(const Playoff& playoff, int groupsBestOf, int back) {
+    if (playoff.bestOf.empty()) return groupsBestOf;
+    const auto given = static_cast<int>(playoff.bestOf.size());
+    return playoff.bestOf[static_cast<std::size_t>(std::max(given - 1 - std::max(back, 0), 0))];
 }
 
 std::vector<std::pair<int, int>> seatPlayers(const std::vector<Qualifier>& players, int perGroup) {
@@ -451,6 +473,7 @@ PlayoffBracket playoffBracket(const AssignmentState& state, const Results& resul
     if (!checkPlayoff(state, results, playoff).empty()) return out;
     out.players = qualifiersOf(groupTables(state, results, playoff.settled), playoff.perGroup);
     bracket::Resolved resolved = layOut(out.players, seatPlayers(out.players, playoff.perGroup), playoff.thirdPlace);
+    setLengths(resolved, playoff, state.settings.bestOf);
     dealMaps(resolved.matches, state, seed, host);
     bracket::play(resolved, playoff.results, kPlayoffGroup);
     std::vector<Standing> members;
@@ -465,7 +488,7 @@ PlayoffBracket playoffBracket(const AssignmentState& state, const Results& resul
 ResultProblem checkPlayoffResult(const PlayoffBracket& bracket, int number, Score score) {
     MatchState match;
     const ResultProblem problem = bracket::playable(bracket.matches, number, match);
-    return problem != ResultProblem::None ? problem : bracket::scoreProblem(score);
+    return problem != ResultProblem::None ? problem : bracket::scoreProblem(score, match.bestOf);
 }
 
 ResultProblem playoffScoreForWinner(const PlayoffBracket& bracket, Host& host, int number, std::string_view winner,
@@ -473,6 +496,7 @@ ResultProblem playoffScoreForWinner(const PlayoffBracket& bracket, Host& host, i
     MatchState match;
     const ResultProblem problem = bracket::playable(bracket.matches, number, match);
     if (problem != ResultProblem::None) return problem;
+    if (match.bestOf > 1) return ResultProblem::SeriesByName;
     const auto named = [&](Pos player) {
         std::string_view name = nameOf(host, ListKind::Participants, player);
         while (!name.empty() && (name.back() == ' ' || name.back() == '\t')) name.remove_suffix(1);

@@ -30,9 +30,15 @@
 // winners' places stay. If there is none, the first choices stand. So 7
 // groups with K = 4 give E1-G4, G1-A4 and F1-D4.
 //
-// The maps: every real match in number order gets a map by the event's map
-// setting, from a generator seeded with the event's seed XOR 0x504C4159
-// ("PLAY"), so the draw's own stream is never touched.
+// The maps: every real match in number order gets a map for each of its
+// games by the event's map setting, from a generator seeded with the event's
+// seed XOR 0x504C4159 ("PLAY"), so the draw's own stream is never touched.
+//
+// The lengths: each round's, counted back from the final (the final's is the
+// last given, the semi-finals' the one before, ...); rounds before those
+// given take the first given, the third-place match the semi-finals'. None
+// given: the groups' length.
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -58,7 +64,18 @@ struct Playoff {
     bool thirdPlace = false;
     std::vector<SettledOrder> settled;
     Results results;  // keys {kPlayoffGroup, number}
+    // Each round's length as people write it, the final's last: {3, 5, 7} is
+    // best of 7 in the final, 5 in the semi-finals, 3 before. Empty: the groups'.
+    std::vector<int> bestOf;
 };
+
+constexpr std::size_t kMaxPlayoffLengths = 8;
+
+// Whether a playoff's lengths may be chosen: each 1, 3, 5 or 7, and no more
+// of them than kMaxPlayoffLengths.
+bool validPlayoffLengths(const std::vector<int>& bestOf);
+// The length of the round `back` rounds before the final (0: the final).
+int playoffRoundLength(const Playoff& playoff, int groupsBestOf, int back);
 
 // Members that share a rank deciding who goes through or where.
 struct TieToSettle {
@@ -75,6 +92,7 @@ struct UnfinishedGroup {
 // Why a playoff cannot be made; empty() when it can.
 struct PlayoffRefusal {
     bool badSize = false;      // K is not 1, 2 or 4
+    bool badLength = false;    // a round's length is not 1, 3, 5 or 7
     int players = 0;           // who would go through
     bool tooFew = false;       // fewer than two
     bool tooMany = false;      // more than kMaxPlayoffPlayers
@@ -83,7 +101,7 @@ struct PlayoffRefusal {
     std::vector<TieToSettle> ties;
 
     bool empty() const {
-        return !badSize && !tooFew && !tooMany && !thirdPlaceTooFew && unfinished.empty() && ties.empty();
+        return !badSize && !badLength && !tooFew && !tooMany && !thirdPlaceTooFew && unfinished.empty() && ties.empty();
     }
 };
 
@@ -132,7 +150,7 @@ PlayoffBracket playoffBracket(const AssignmentState& state, const Results& resul
 std::vector<std::pair<int, int>> seatPlayers(const std::vector<Qualifier>& players, int perGroup);
 
 // Whether a playoff result may stand (NoSuchMatch, Bye, PlayersNotKnown,
-// ScoreOutOfRange or Tie).
+// ScoreOutOfRange, Tie or SeriesNotWon).
 ResultProblem checkPlayoffResult(const PlayoffBracket& bracket, int number, Score score);
 ResultProblem playoffScoreForWinner(const PlayoffBracket& bracket, Host& host, int number, std::string_view winner,
                                     Score& out);

@@ -30,11 +30,12 @@ ResultProblem checkMatch(const AssignmentState& state, const Results& results, M
     return playableMatch(state, results, key, match);
 }
 
-ResultProblem checkScore(Score score) { return bracket::scoreProblem(score); }
+ResultProblem checkScore(Score score, int bestOf) { return bracket::scoreProblem(score, bestOf); }
 
 ResultProblem checkResult(const AssignmentState& state, const Results& results, MatchKey key, Score score) {
-    const ResultProblem problem = checkMatch(state, results, key);
-    return problem != ResultProblem::None ? problem : checkScore(score);
+    MatchState match;
+    const ResultProblem problem = playableMatch(state, results, key, match);
+    return problem != ResultProblem::None ? problem : checkScore(score, match.bestOf);
 }
 
 ResultProblem scoreForWinner(const AssignmentState& state, const Results& results, Host& host, MatchKey key,
@@ -42,6 +43,7 @@ ResultProblem scoreForWinner(const AssignmentState& state, const Results& result
     MatchState match;
     const ResultProblem problem = playableMatch(state, results, key, match);
     if (problem != ResultProblem::None) return problem;
+    if (match.bestOf > 1) return ResultProblem::SeriesByName;
     // nameOf's view lasts only until the next lookup: compare one at a time.
     const bool isFirst = withoutTrailingBlanks(nameOf(host, ListKind::Participants, match.first)) == winner;
     const bool isSecond = withoutTrailingBlanks(nameOf(host, ListKind::Participants, match.second)) == winner;

@@ -53,19 +53,23 @@ enum class ResultProblem {
     Tie,              // a match has a winner
     NotAPlayer,       // a winner's name that is neither player's
     BothPlayers,      // a winner's name that both players bear
+    SeriesNotWon,     // a series' score is the winner's (N + 1) / 2 maps and the loser's fewer
+    SeriesByName,     // a series takes its maps, never a winner's name alone
 };
 
 // Whether the match can take a result at all, given the other results:
 // NoSuchGroup, NoSuchMatch, Bye or PlayersNotKnown.
 ResultProblem checkMatch(const AssignmentState& state, const Results& results, MatchKey key);
-// ScoreOutOfRange or Tie: what a score alone may be refused for.
-ResultProblem checkScore(Score score);
+// ScoreOutOfRange, Tie or, for a best-of-N match, SeriesNotWon: what a score
+// alone may be refused for in a match of that length.
+ResultProblem checkScore(Score score, int bestOf = 1);
 // Both: whether `score` may be entered for the match (an existing result for
 // the same match is the one being replaced).
 ResultProblem checkResult(const AssignmentState& state, const Results& results, MatchKey key, Score score);
 
 // The score 1:0 for the player whose name is `winner` (CP949 bytes; blanks
-// at the end of a listed name do not count, since a typed name has none).
+// at the end of a listed name do not count, since a typed name has none);
+// SeriesByName for a match of more than one game.
 ResultProblem scoreForWinner(const AssignmentState& state, const Results& results, Host& host, MatchKey key,
                              std::string_view winner, Score& out);
 

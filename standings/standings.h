@@ -18,7 +18,9 @@ struct MatchState {
     bool losersMeet = false;  // the cells are the losers of firstFrom and secondFrom
     bool firstLoser = false;  // a dual group's: the one cell or the other is a loser's
     bool secondLoser = false;
-    Pos map = kNone;
+    Pos map = kNone;             // game 1's in a series
+    std::vector<Pos> laterMaps;  // games 2 to N of a series, in game order
+    int bestOf = 1;              // games the match is played over
     std::optional<Score> score;  // only a result that may stand
     Pos winner = kNone;          // a bye's player counts as its winner
 

@@ -2,6 +2,7 @@
 
 #include <charconv>
 
+#include "engine/series.h"
 #include "text/export_text.h"
 #include "text/pieces.h"
 
@@ -62,16 +63,19 @@ void appendMatchLine(std::string& out, Host& host, const MatchState& m, bool wit
     pieces::appendMatchNumber(out, m.number);
     pieces::padCell(out, start, kRankCell);
     appendPlayer(out, host, m.first, m.firstFrom, m.firstIsLoser());
+    std::size_t mapsStart = 0, mapsEnd = 0;
     if (m.bye) {
         out.append(kByeIndent, ' ');
         out += "(부전승)";
     } else {
         appendLeft(out, m.score ? number(m.score->first) + ":" + number(m.score->second) : "[vs]", kScoreCell);
         appendPlayer(out, host, m.second, m.secondFrom, m.secondIsLoser());
-        if (withMap && m.map != kNone) out += "<" + std::string(nameOf(host, ListKind::Maps, m.map)) + ">";
+        mapsStart = out.size();
+        pieces::appendMatchMaps(out, host, m.bestOf, withMap ? gameMaps(m) : std::vector<Pos>{});
+        mapsEnd = out.size();
     }
     if (!stage.empty()) {
-        if ((withMap && m.map != kNone) || m.bye) out += ' ';
+        if (mapsEnd > mapsStart || m.bye) out += ' ';
         pieces::padCell(out, start, kRankCell + 2 * kNameCell + kScoreCell);
         out += stage;
     }

@@ -10,6 +10,7 @@
 
 #include "engine/list_host.h"
 #include "engine/seeding.h"
+#include "engine/series.h"
 #include "event/actions.h"
 #include "event/event.h"
 
@@ -53,7 +54,9 @@ inline std::optional<event::Event> randomEvent(const Pick& pick) {
         seeding.pots.push_back(pick(3) == 0 ? 1 + static_cast<int>(pick(static_cast<unsigned>(size))) : 0);
         seeding.tags.push_back(kTagPool[pick(std::size(kTagPool))]);
     }
+    static constexpr int kSeriesLengths[] = {3, 5, 7};
     AssignmentState state;
+    if (pick(3) == 0) state.settings.bestOf = kSeriesLengths[pick(3)];
     SeedRefusal refusal;
     const AssignOutcome outcome = seeded ? assignSeeded(state, host, seeding, refusal) : assign(state, host);
     if (outcome != AssignOutcome::Assigned) return std::nullopt;
@@ -73,8 +76,14 @@ inline MatchKey randomMatch(const event::Event& event, const Pick& pick) {
     return {group, 1 + static_cast<int>(pick(static_cast<unsigned>(std::max(matches, 1))))};
 }
 
-inline Score randomScore(const Pick& pick) {
-    return {static_cast<int>(pick(4)), static_cast<int>(pick(4))};
+// Mostly a score that ends the match's series, sometimes any.
+inline Score randomScore(const event::Event& event, MatchKey key, const Pick& pick) {
+    const int bestOf = event::matchLength(event, key);
+    if (bestOf > 1 && pick(4) != 0) {
+        const int won = gamesToWin(bestOf), lost = static_cast<int>(pick(static_cast<unsigned>(won)));
+        return pick(2) ? Score{won, lost} : Score{lost, won};
+    }
+    return {static_cast<int>(pick(5)), static_cast<int>(pick(5))};
 }
 
 // One change, as a user could make it in the window; what it was, for a
@@ -99,7 +108,10 @@ inline std::string randomChange(event::Event& event, const Pick& pick) {
         if (event.playoff.perGroup != 0) return "playoff kept";  // the window offers only its undoing
         static constexpr int kSizes[] = {1, 2, 4};
         const int perGroup = kSizes[pick(3)];
-        const bool made = event::makePlayoff(event, perGroup, pick(2)).empty();
+        const bool thirdPlace = pick(2);
+        std::vector<int> lengths;
+        for (unsigned i = 0, n = pick(4) == 0 ? 1 + pick(3) : 0; i < n; ++i) lengths.push_back(1 + 2 * static_cast<int>(pick(4)));
+        const bool made = event::makePlayoff(event, perGroup, thirdPlace, lengths).empty();
         return "playoff " + std::to_string(perGroup) + (made ? "" : " (refused)");
     }
     case 3:
@@ -108,8 +120,14 @@ inline std::string randomChange(event::Event& event, const Pick& pick) {
         return "undo playoff";
     default: {
         const MatchKey key = randomMatch(event, pick);
-        const Score score = randomScore(pick);
-        if (!event::checkEventResult(event, key, score).ok()) return "refused result";
+        const Score score = randomScore(event, key, pick);
+        const event::ResultCheck check = event::checkEventResult(event, key, score);
+        // A score that stands ends the series; one that does not end it never stands.
+        const int bestOf = event::matchLength(event, key), most = std::max(score.first, score.second);
+        if (check.ok() && bestOf > 1 && (most != gamesToWin(bestOf) || score.first == score.second)) {
+            return "FAULT: a score that does not end its series stood";
+        }
+        if (!check.ok()) return "refused result";
         event::recordResult(event, key, score);
         return "result " + std::to_string(key.group) + "/" + std::to_string(key.number) + " " +
                std::to_string(score.first) + ":" + std::to_string(score.second);

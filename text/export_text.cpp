@@ -50,11 +50,7 @@ void appendMatchLine(std::string& out, const AssignmentState& state, Host& host,
     } else {
         appendCell(out, "[vs]", kVsCell);
         appendSideCell(out, host, second);
-        if (state.settings.mapsEnabled) {
-            out += '<';
-            out += nameOf(host, ListKind::Maps, match.map);
-            out += '>';
-        }
+        pieces::appendMatchMaps(out, host, state.settings.bestOf, pieces::shownMaps(state, match));
     }
     appendStageCell(out, state, start, k + 1, match.second == kNone);
     out += "\r\n";

@@ -2,6 +2,9 @@
 
 #include <charconv>
 
+#include "engine/pairing.h"
+#include "engine/series.h"
+
 namespace rl::pieces {
 
 namespace {
@@ -26,6 +29,35 @@ void appendWinnerOf(std::string& out, int number) {
     out += '<';
     appendNumber(out, number);
     out += "경기 승자>";
+}
+
+std::string seriesLengthText(int bestOf) {
+    std::string text;
+    appendNumber(text, bestOf);
+    text += "전 ";
+    appendNumber(text, (bestOf + 1) / 2);
+    text += "선승";
+    return text;
+}
+
+void appendMatchMaps(std::string& out, Host& host, int bestOf, const std::vector<Pos>& maps) {
+    const char* gap = "";
+    if (bestOf > 1) {
+        out += '(' + seriesLengthText(bestOf) + ')';
+        gap = " ";
+    }
+    for (Pos map : maps) {
+        out += gap;
+        out += '<';
+        out += nameOf(host, ListKind::Maps, map);
+        out += '>';
+        gap = " ";
+    }
+}
+
+std::vector<Pos> shownMaps(const AssignmentState& state, const Match& match) {
+    if (!state.settings.mapsEnabled) return {};
+    return match.map == kNone ? std::vector<Pos>{kNone} : gameMaps(match);
 }
 
 void appendLoserOf(std::string& out, int number) {

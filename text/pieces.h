@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "engine/assignment.h"
 #include "engine/pairing.h"
@@ -43,6 +44,19 @@ void appendSide(std::string& out, Host& host, const Cell& cell);
 
 // "(승자전)" and the like after a dual group's later matches; nothing elsewhere.
 void appendStage(std::string& out, const Settings& settings, int number);
+
+// "3전 2선승": how long a best-of-N match is, as the texts and the page say.
+std::string seriesLengthText(int bestOf);
+
+// What follows a match's players: its map "<map>" for one game; for a
+// series "(3전 2선승)" and each game's map in game order,
+// "(3전 2선승) <map 1> <map 2> <map 3>". `maps` is empty where no map is shown.
+void appendMatchMaps(std::string& out, Host& host, int bestOf, const std::vector<Pos>& maps);
+
+// Every game's map where the texts name maps (a map the draw left out is
+// named as a vacancy is); nothing where they do not.
+std::vector<Pos> shownMaps(const AssignmentState& state, const Match& match);
+
 
 // The place p of group g, or a vacancy past the end of a short row.
 inline Pos placeOf(const AssignmentState& state, std::size_t g, std::size_t p) {

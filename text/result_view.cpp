@@ -63,11 +63,7 @@ std::string buildScheduleText(const AssignmentState& state, Host& host, std::siz
         } else {
             text += "[vs]\t";
             appendSideCell(text, host, second);
-            if (state.settings.mapsEnabled) {
-                text += '<';
-                text += nameOf(host, ListKind::Maps, match.map);
-                text += '>';
-            }
+            pieces::appendMatchMaps(text, host, state.settings.bestOf, pieces::shownMaps(state, match));
         }
         appendStageCell(text, state, k + 1);
     });

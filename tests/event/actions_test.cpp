@@ -63,7 +63,9 @@ TEST(EventChanges, EveryStateTheWindowReachesIsWrittenAndReadBackWhole) {
         std::string history = "a draw of " + std::to_string(event->participants.size()) + "\n";
         expectKeptWhole(*event, history);
         for (int step = 0; step < 40 && !testing::Test::HasFailure(); ++step) {
-            history += test::randomChange(*event, pick) + "\n";
+            const std::string change = test::randomChange(*event, pick);
+            history += change + "\n";
+            EXPECT_EQ(change.rfind("FAULT", 0), std::string::npos) << history;
             expectKeptWhole(*event, history);
         }
         if (testing::Test::HasFailure()) return;
