@@ -52,6 +52,7 @@
 #define IDC_RECORD          130
 #define IDC_CLEAR_RESULT    131
 #define IDC_STANDINGS_EDIT  432
+#define IDC_MATCH_MAPS      433
 #define IDC_WRITE_STANDINGS 132
 #define IDC_CLOSE_STANDINGS 133
 
@@ -64,6 +65,7 @@
 #define IDC_PLAYOFF_TWO     731
 #define IDC_PLAYOFF_FOUR    732
 #define IDC_THIRD_PLACE     733
+#define IDC_PLAYOFF_LENGTHS 736
 #define IDC_MAKE_PLAYOFF    734
 #define IDC_CLOSE_PLAYOFF   735
 #define IDC_TIE_LABEL       740
@@ -76,6 +78,10 @@
 /* Format window: the group format and, later, the event's other rules */
 #define IDM_FORMAT          0x0A90
 #define IDC_DUAL_CHECK      770
+#define IDC_BEST_OF_1       771
+#define IDC_BEST_OF_3       772
+#define IDC_BEST_OF_5       773
+#define IDC_BEST_OF_7       774
 #define IDC_CLOSE_FORMAT    779
 
 /* Help window */

@@ -20,6 +20,7 @@
 #define IDS_RESULT_NO_SCORE       13
 #define IDS_CONFIRM_CLEAR_LATER   14
 #define IDS_CONFIRM_CHANGE_WINNER 15
+#define IDS_SERIES_NOT_WON        17
 #define IDS_DUAL_NEEDS_FOUR       16
 
 /* The event's files: opening, saving and the autosave (ids 20 to 39). The
@@ -50,6 +51,7 @@
 #define IDS_PLAYOFF_LOCKS_GROUPS  46
 #define IDS_NO_TIE                47
 #define IDS_PLAYOFF_LOCKS_TIES    48
+#define IDS_PLAYOFF_LENGTHS       49
 
 #define STR_CONFIRM_CANCEL        "현재의 배정 상황을 취소하며, 이는 복구할 수 없습니다.\n좋습니까?"
 #define STR_NO_PARTICIPANTS       "등록된 참가자가 없습니다.\n참가자를 등록하세요."
@@ -69,6 +71,7 @@
 #define STR_RESULT_NOT_KNOWN      "이 경기의 두 선수가 아직 정해지지 않았습니다.\n앞 경기의 결과를 먼저 기록하세요."
 #define STR_RESULT_NO_SCORE       "두 선수가 이긴 맵의 수를 0부터 99까지의 숫자로 입력하세요."
 #define STR_CONFIRM_CLEAR_LATER   "이 경기의 승자가 치른 다음 경기의 결과 %d개도 함께 지워집니다.\n좋습니까?"
+#define STR_SERIES_NOT_WON        "이 경기는 %d선승제입니다.\n이긴 선수의 맵 수를 %d로, 진 선수의 맵 수를 그보다 작게 입력하세요."
 #define STR_CONFIRM_CHANGE_WINNER "승자가 바뀌어, 이 경기의 승자가 치른 다음 경기의 결과 %d개가 지워집니다.\n좋습니까?"
 
 #define STR_CONFIRM_OPEN          "현재의 배정 상황과 등록된 목록을 지우고 대회 파일을 열며, 이는 복구할 수 없습니다.\n좋습니까?"
@@ -95,6 +98,7 @@
 #define STR_CONFIRM_UNDO_PLAYOFF  "본선을 취소하면 본선 경기 결과 %d개와 정해 둔 동률 순위가 모두 지워집니다.\n좋습니까?"
 #define STR_PLAYOFF_LOCKS_GROUPS  "본선이 만들어져 있어 조별 경기의 결과를 바꿀 수 없습니다.\n먼저 시스템 메뉴에서 본선을 취소하세요."
 #define STR_NO_TIE                "이 조의 순위표에는 순서를 정할 동률 순위가 없습니다."
+#define STR_PLAYOFF_LENGTHS       "경기 길이는 1, 3, 5, 7을 쉼표로 나누어 결승이 끝에 오게 씁니다.\n예: 3,5,7 (결승 7전, 준결승 5전, 그 앞은 3전)"
 #define STR_PLAYOFF_LOCKS_TIES    "본선이 만들어져 있어 동률 순위를 바꿀 수 없습니다.\n먼저 시스템 메뉴에서 본선을 취소하세요."
 
 /* Caption of every message box the program shows, but the allocation failure. */

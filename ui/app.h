@@ -152,7 +152,7 @@ void letEventGo(int releaseFlags);
 void recordEventResult(HWND owner, MatchKey key, Score score);
 void clearEventResult(HWND owner, MatchKey key);
 void settleEventTie(HWND owner, const SettledOrder& order);
-PlayoffRefusal makeEventPlayoff(HWND owner, int perGroup, bool thirdPlace);
+PlayoffRefusal makeEventPlayoff(HWND owner, int perGroup, bool thirdPlace, std::vector<int> bestOf = {});
 void undoEventPlayoff(HWND owner);
 
 // --- entry fields (entry_field.cpp)
@@ -207,6 +207,9 @@ void showFormatWindow(HWND owner);
 // changes it.
 bool dualChosen();
 void chooseDual(bool on);
+// How many games a group's match is played over in the next draw: 1, 3, 5 or 7.
+int bestOfChosen();
+void chooseBestOf(int games);
 
 // --- help window (help_window.cpp)
 LRESULT CALLBACK helpWindowProc(HWND, UINT, WPARAM, LPARAM);

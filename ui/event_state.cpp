@@ -54,8 +54,8 @@ void settleEventTie(HWND owner, const SettledOrder& order) {
     if (event::settleTie(gEvent, order)) changed(owner);
 }
 
-PlayoffRefusal makeEventPlayoff(HWND owner, int perGroup, bool thirdPlace) {
-    PlayoffRefusal refusal = event::makePlayoff(gEvent, perGroup, thirdPlace);
+PlayoffRefusal makeEventPlayoff(HWND owner, int perGroup, bool thirdPlace, std::vector<int> bestOf) {
+    PlayoffRefusal refusal = event::makePlayoff(gEvent, perGroup, thirdPlace, std::move(bestOf));
     if (refusal.empty()) changed(owner);
     return refusal;
 }

@@ -1,7 +1,8 @@
 // The format window, opened from the main window's system menu: the event's
 // choices beyond the designed ones, so that the main window keeps its face.
 // Here the dual tournament, which goes with "토너먼트": choosing it checks
-// that button, and choosing "리그" lets it go. Modal to the main window, it
+// that button, and choosing "리그" lets it go; and how many games a group's
+// match is played over. Modal to the main window, it
 // moves like a dialog from the keyboard.
 #include <iterator>
 
@@ -14,26 +15,36 @@ namespace {
 constexpr char kFormatClass[] = "FormatWnd";
 constexpr DWORD kSmallWindowStyle = WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU;
 
-enum Control { GroupsLabel, DualCheck, Hint, CloseButton, ControlCount };
+enum Control { GroupsLabel, DualCheck, Hint, LengthLabel, BestOf1, BestOf3, BestOf5, BestOf7, CloseButton, ControlCount };
 
 constexpr ControlRow<Control> kControls[] = {
     {GroupsLabel, {"Static", "조별 경기 방식", 0, SS_LEFT, 20, 15, 250, 20, -1}},
     {DualCheck, {"Button", "듀얼 토너먼트 (4인 조)", 0, BS_AUTOCHECKBOX | WS_TABSTOP | WS_GROUP, 30, 40, 240, 20,
                  IDC_DUAL_CHECK}},
     {Hint, {"Static", "승자전·패자전·최종전, 한 조에 4명", 0, SS_LEFT, 48, 62, 240, 18, -1}},
-    {CloseButton, {"Button", "닫기", 0, BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP, 195, 95, 75, 25, IDC_CLOSE_FORMAT}},
+    {LengthLabel, {"Static", "조별 경기 길이", 0, SS_LEFT, 20, 95, 250, 20, -1}},
+    {BestOf1, {"Button", "단판(&1)", 0, BS_AUTORADIOBUTTON | WS_TABSTOP | WS_GROUP, 30, 120, 120, 20, IDC_BEST_OF_1}},
+    {BestOf3, {"Button", "3전 2선승(&3)", 0, BS_AUTORADIOBUTTON, 150, 120, 120, 20, IDC_BEST_OF_3}},
+    {BestOf5, {"Button", "5전 3선승(&5)", 0, BS_AUTORADIOBUTTON, 30, 145, 120, 20, IDC_BEST_OF_5}},
+    {BestOf7, {"Button", "7전 4선승(&7)", 0, BS_AUTORADIOBUTTON, 150, 145, 120, 20, IDC_BEST_OF_7}},
+    {CloseButton, {"Button", "닫기", 0, BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP, 195, 180, 75, 25, IDC_CLOSE_FORMAT}},
 };
 static_assert(std::size(kControls) == ControlCount && rowsInEnumOrder(kControls), "row i of kControls must be control i");
-constexpr WindowLook kLook{kFormatClass, "경기 방식", kSmallWindowStyle, {290, 135}};
+constexpr WindowLook kLook{kFormatClass, "경기 방식", kSmallWindowStyle, {290, 220}};
+constexpr int kLengths[][2] = {{1, IDC_BEST_OF_1}, {3, IDC_BEST_OF_3}, {5, IDC_BEST_OF_5}, {7, IDC_BEST_OF_7}};
 
 HWND gWindow = nullptr;
 HWND gFocus = nullptr;
-bool gDual = false;  // the choice for the next draw; a drawn event keeps its own
+bool gDual = false;  // the choices for the next draw; a drawn event keeps its own
+int gBestOf = 1;
 
 void showChoice(HWND window) {
     CheckDlgButton(window, IDC_DUAL_CHECK, gDual ? BST_CHECKED : BST_UNCHECKED);
+    for (const auto& [games, id] : kLengths) CheckDlgButton(window, id, games == gBestOf ? BST_CHECKED : BST_UNCHECKED);
     // A drawn event's format is the one it was drawn with.
-    EnableWindow(GetDlgItem(window, IDC_DUAL_CHECK), !assignment().assigned());
+    const bool open = !assignment().assigned();
+    EnableWindow(GetDlgItem(window, IDC_DUAL_CHECK), open);
+    for (const auto& length : kLengths) EnableWindow(GetDlgItem(window, length[1]), open);
 }
 
 void onDualClicked(HWND window) {
@@ -52,6 +63,8 @@ LRESULT onCommand(HWND window, WPARAM wParam) {
     const int id = LOWORD(wParam);
     if (HIWORD(wParam) != BN_CLICKED) return 0;
     if (id == IDC_DUAL_CHECK) onDualClicked(window);
+    for (const auto& [games, length] : kLengths)
+        if (id == length) gBestOf = games;
     else if (id == IDC_CLOSE_FORMAT || id == IDCANCEL) DestroyWindow(window);
     return 0;
 }
@@ -79,9 +92,15 @@ void showFormatWindow(HWND owner) {
 }
 
 bool dualChosen() { return gDual; }
+int bestOfChosen() { return gBestOf; }
 
 void chooseDual(bool on) {
     gDual = on;
+    if (isOpen(gWindow)) showChoice(gWindow);
+}
+
+void chooseBestOf(int games) {
+    gBestOf = games;
     if (isOpen(gWindow)) showChoice(gWindow);
 }
 

@@ -268,6 +268,7 @@ LRESULT onCreate(HWND window) {
     addFormatCommand(window);
     restoreSeeding(false, {});
     chooseDual(false);  // a new window starts with a plain draw, as its empty list does
+    chooseBestOf(1);
     SetFocus(control(ParticipantField));
     return 0;
 }
@@ -292,6 +293,7 @@ event::Event drawnEvent(const AssignmentState& drawn, std::uint32_t clock) {
 // ran out and the program is ending.
 bool assignNow(HWND window) {
     AssignmentState drawn;
+    drawn.settings.bestOf = bestOfChosen();  // no control of this window holds it
     gHost.beginDraw();
     const AssignOutcome outcome = assignWithSeeding(drawn, gHost);
     gHost.endDraw();
@@ -407,6 +409,7 @@ void showEventInputs(const event::Event& event) {
     refreshListCaptions(kParticipantCaption | kMapCaption);
     showSettings(event.state.settings);
     chooseDual(event.state.settings.dual);
+    chooseBestOf(event.state.settings.bestOf);
     setInputStates(kAssignmentLock, true);
 }
 

@@ -3,6 +3,8 @@
 // third-place match is played, and makes the playoff or says why it cannot
 // be made. Modal to its owner, it moves like a dialog from the keyboard.
 #include <algorithm>
+#include <cstdlib>
+#include <optional>
 #include <iterator>
 #include <string>
 #include <vector>
@@ -17,7 +19,9 @@ namespace {
 constexpr char kPlayoffClass[] = "PlayoffWnd";
 constexpr DWORD kSmallWindowStyle = WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU;
 
-enum PlayoffControl { SizeLabel, One, Two, Four, ThirdPlace, Make, ClosePlayoff, PlayoffControlCount };
+enum PlayoffControl {
+    SizeLabel, One, Two, Four, ThirdPlace, LengthsLabel, Lengths, Make, ClosePlayoff, PlayoffControlCount
+};
 
 constexpr DWORD kFirstOfGroup = WS_GROUP | WS_TABSTOP;
 constexpr ControlRow<PlayoffControl> kPlayoffControls[] = {
@@ -26,12 +30,14 @@ constexpr ControlRow<PlayoffControl> kPlayoffControls[] = {
     {Two, {"Button", "2명(&2)", 0, BS_AUTORADIOBUTTON, 105, 40, 70, 20, IDC_PLAYOFF_TWO}},
     {Four, {"Button", "4명(&4)", 0, BS_AUTORADIOBUTTON, 180, 40, 70, 20, IDC_PLAYOFF_FOUR}},
     {ThirdPlace, {"Button", "3·4위전(&3)", 0, BS_AUTOCHECKBOX | kFirstOfGroup, 30, 70, 150, 20, IDC_THIRD_PLACE}},
-    {Make, {"Button", "만들기", 0, BS_DEFPUSHBUTTON | kFirstOfGroup, 95, 105, 75, 25, IDC_MAKE_PLAYOFF}},
-    {ClosePlayoff, {"Button", "취소", 0, WS_TABSTOP, 175, 105, 75, 25, IDC_CLOSE_PLAYOFF}},
+    {LengthsLabel, {"Static", "경기 길이(&L), 결승이 끝:", 0, SS_LEFT, 20, 103, 160, 20, -1}},
+    {Lengths, {"Edit", "", WS_EX_CLIENTEDGE, ES_AUTOHSCROLL | kFirstOfGroup, 180, 99, 70, 24, IDC_PLAYOFF_LENGTHS}},
+    {Make, {"Button", "만들기", 0, BS_DEFPUSHBUTTON | kFirstOfGroup, 95, 138, 75, 25, IDC_MAKE_PLAYOFF}},
+    {ClosePlayoff, {"Button", "취소", 0, WS_TABSTOP, 175, 138, 75, 25, IDC_CLOSE_PLAYOFF}},
 };
 static_assert(std::size(kPlayoffControls) == PlayoffControlCount && rowsInEnumOrder(kPlayoffControls),
               "row i of kPlayoffControls must be control i");
-constexpr WindowLook kPlayoffLook{kPlayoffClass, "본선 만들기", kSmallWindowStyle, {270, 145}};
+constexpr WindowLook kPlayoffLook{kPlayoffClass, "본선 만들기", kSmallWindowStyle, {270, 178}};
 
 HWND gPlayoffWindow = nullptr;
 void (*gMade)() = nullptr;
@@ -70,9 +76,29 @@ int chosenSize(HWND window) {
     return IsDlgButtonChecked(window, IDC_PLAYOFF_ONE) ? 1 : IsDlgButtonChecked(window, IDC_PLAYOFF_FOUR) ? 4 : 2;
 }
 
+// The rounds' lengths as typed, "3,5,7" (final last); nothing when a part
+// is not a number.
+std::optional<std::vector<int>> chosenLengths(HWND window) {
+    char text[64] = {};
+    GetDlgItemTextA(window, IDC_PLAYOFF_LENGTHS, text, sizeof text);
+    std::vector<int> lengths;
+    for (const char* at = text; *at;) {
+        if (*at == ',' || *at == ' ') { ++at; continue; }
+        if (*at < '0' || *at > '9') return std::nullopt;
+        lengths.push_back(std::atoi(at));
+        while (*at >= '0' && *at <= '9') ++at;
+    }
+    return lengths;
+}
+
 void onMake(HWND window) {
     const bool thirdPlace = IsDlgButtonChecked(window, IDC_THIRD_PLACE) == BST_CHECKED;
-    const PlayoffRefusal refusal = makeEventPlayoff(window, chosenSize(window), thirdPlace);
+    const std::optional<std::vector<int>> lengths = chosenLengths(window);
+    if (!lengths || !validPlayoffLengths(*lengths)) {
+        showStringBox(window, IDS_PLAYOFF_LENGTHS, MB_OK);
+        return;
+    }
+    const PlayoffRefusal refusal = makeEventPlayoff(window, chosenSize(window), thirdPlace, *lengths);
     if (!refusal.empty()) {
         showTextBox(window, refusalText(refusal), MB_OK);
         return;
@@ -85,6 +111,8 @@ LRESULT onPlayoffCreate(HWND window) {
     placeWindow(window, kPlayoffLook.client, kPlayoffLook.style);
     if (!createRows(window, kPlayoffControls)) return -1;
     CheckRadioButton(window, IDC_PLAYOFF_ONE, IDC_PLAYOFF_FOUR, IDC_PLAYOFF_TWO);
+    // The groups' length, unless the organiser gives the rounds their own.
+    SetDlgItemTextA(window, IDC_PLAYOFF_LENGTHS, std::to_string(assignment().settings.bestOf).c_str());
     return 0;
 }
 

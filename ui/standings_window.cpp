@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "engine/pairing.h"
+#include "engine/series.h"
 #include "resources/ids.h"
 #include "resources/strings.h"
 #include "standings/standings_text.h"
@@ -22,7 +23,7 @@ namespace {
 enum Control {
     GroupChooser, GroupLabel, WriteButton, CloseButton, MatchList,
     FirstPlayer, FirstMaps, ScoreColon, SecondMaps, SecondPlayer,
-    RecordButton, ClearButton, StandingsEdit, ControlCount
+    RecordButton, ClearButton, StandingsEdit, MapsLine, ControlCount
 };
 
 constexpr DWORD kNumberStyle = WS_TABSTOP | ES_NUMBER | ES_CENTER;
@@ -46,7 +47,10 @@ constexpr ControlRow<Control> kControls[] = {
     {RecordButton, {"Button", "기록", 0, 0, 500, 184, 55, 26, IDC_RECORD}},
     {ClearButton, {"Button", "지우기", 0, 0, 560, 184, 60, 26, IDC_CLEAR_RESULT}},
     {StandingsEdit, {"Edit", "", WS_EX_STATICEDGE, kStandingsStyle, 20, 220, 600, 230, IDC_STANDINGS_EDIT}},
+    // Made when a series is first shown: its games' maps, over the table.
+    {MapsLine, {"Static", "", 0, SS_LEFT | SS_NOPREFIX | SS_ENDELLIPSIS, 20, 216, 600, 20, IDC_MATCH_MAPS}},
 };
+constexpr int kMapsLineHeight = 24;
 static_assert(std::size(kControls) == ControlCount && rowsInEnumOrder(kControls),
               "row i of kControls must be control i");
 
@@ -101,6 +105,11 @@ std::string matchName(const MatchState& m) {
     return name ? std::string("\t(") + name + ")" : std::string();
 }
 
+// A series' length after its line: "(3전 2선승)"; nothing for one game.
+std::string seriesLength(const MatchState& m) {
+    return m.bestOf > 1 ? "\t(" + pieces::seriesLengthText(m.bestOf) + ")" : std::string();
+}
+
 std::string matchLine(const MatchState& m) {
     char number[16];
     std::snprintf(number, sizeof number, "%d경기\t", m.number);
@@ -108,7 +117,32 @@ std::string matchLine(const MatchState& m) {
     if (m.bye) return line + "(부전승)" + matchName(m);
     if (m.score) line += std::to_string(m.score->first) + ":" + std::to_string(m.score->second);
     else line += "[vs]";
-    return line + "\t" + playerText(m.second, m.secondFrom, m.secondIsLoser()) + matchName(m);
+    return line + "\t" + playerText(m.second, m.secondFrom, m.secondIsLoser()) + matchName(m) + seriesLength(m);
+}
+
+// The chosen series' games and maps, game by game, on a line of their own.
+std::string seriesMapsText(const MatchState& m) {
+    std::string text = "(" + pieces::seriesLengthText(m.bestOf) + ")";
+    const std::vector<Pos> maps = gameMaps(m);
+    for (std::size_t game = 0; game < maps.size(); ++game) {
+        if (maps[game] == kNone) continue;
+        text += "   " + std::to_string(game + 1) + "세트 <" + std::string(nameOf(eventHost(), ListKind::Maps, maps[game])) + ">";
+    }
+    return text;
+}
+
+// The line is made the first time a series is chosen, the table moved down
+// for it; an event of one-game matches keeps the window as it always was.
+void showSeriesMaps(const MatchState* m) {
+    const bool series = m && m->bestOf > 1;
+    if (!control(MapsLine)) {
+        if (!series) return;
+        gControls[MapsLine] = createControl(gWindow, kControls[MapsLine].layout);
+        const ControlLayout& table = kControls[StandingsEdit].layout;
+        MoveWindow(control(StandingsEdit), table.x, table.y + kMapsLineHeight, table.width,
+                   table.height - kMapsLineHeight, TRUE);
+    }
+    SetWindowTextA(control(MapsLine), series ? seriesMapsText(*m).c_str() : "");
 }
 
 void fillMatchList(const std::vector<MatchState>& matches) {
@@ -128,6 +162,7 @@ void showChosenMatch(const std::vector<MatchState>& matches) {
     SetWindowTextA(control(SecondMaps), score ? std::to_string(score->second).c_str() : "");
     EnableWindow(control(RecordButton), m != nullptr);
     EnableWindow(control(ClearButton), score != nullptr);
+    showSeriesMaps(m);
 }
 
 // The playoff's matches, its table and the final standings; or a group's
@@ -196,6 +231,7 @@ int refusalMessage(ResultProblem problem) {
     case ResultProblem::Tie: return IDS_RESULT_TIE;
     case ResultProblem::PlayersNotKnown: return IDS_RESULT_NOT_KNOWN;
     case ResultProblem::ScoreOutOfRange: return IDS_RESULT_NO_SCORE;
+    case ResultProblem::SeriesNotWon: return IDS_SERIES_NOT_WON;
     default: return 0;  // the list offers no other match
     }
 }
@@ -225,7 +261,9 @@ void onRecord(HWND window) {
         return;
     }
     if (const int refusal = refusalMessage(checkChosen(score))) {
-        showStringBox(window, refusal, MB_OK);
+        // A series' rule names the games that win it.
+        const int games = gamesToWin(event::matchLength(shown(), key));
+        showStringBox(window, refusal, MB_OK, std::string(), games);
         return;
     }
     // A new winner would leave the later results scored for the wrong player.
@@ -335,7 +373,7 @@ LRESULT CALLBACK mapsFieldProc(HWND field, UINT message, WPARAM wParam, LPARAM l
 }
 
 bool createControls(HWND window) {
-    for (int i = 0; i < ControlCount; ++i) {
+    for (int i = 0; i < MapsLine; ++i) {
         gControls[i] = createControl(window, kControls[i].layout);
         if (!gControls[i]) return false;
     }

@@ -127,6 +127,19 @@ protected:
         EXPECT_EQ(boxes.takeLog(), told(STR_EXPORT_DONE) + told(STR_STANDINGS_DONE));
         return left;
     }
+    // "순위 출력" after saving the event: the command line's text of the saved file.
+    std::string standingsFileAsTheCommandLineWritesIt() {
+        SendMessageA(main(), WM_SYSCOMMAND, IDM_SAVE_EVENT, 0);
+        boxes.takeLog();
+        const std::string left = evening();
+        const std::string cliText = desktopFile("cli.txt");
+        const PROCESS_INFORMATION cli = start(ROSTERLOOM_CLI, "--event \"" + savedPath() + "\" --output \"" + cliText + "\"");
+        WaitForSingleObject(cli.hProcess, 30000);
+        killProcess(cli);
+        const std::string written = left.substr(left.find("순위표.txt\n") + 11);
+        EXPECT_EQ(written, fileContents(cliText));
+        return written;
+    }
     // The save dialog's own choice: the suggested name in the first folder.
     std::string savedPath() const { return desktopFile(("대회 " + localDrawTime().substr(0, 10) + ".json").c_str()); }
 
@@ -380,22 +393,41 @@ TEST_F(EventFileTest, ADualEventFromTheKeysToTheStandingsFile) {
     for (int match : {1, 3, 5}) record(standings(), 1, match, scores[match - 1][0], scores[match - 1][1]);  // B's three: 2 and 4 are byes
     EXPECT_EQ(boxes.takeLog(), "");
     EXPECT_EQ(event::resultCount(theEvent()), 8);
-    SendMessageA(main(), WM_SYSCOMMAND, IDM_SAVE_EVENT, 0);
-    boxes.takeLog();
-    const std::string left = evening();
-    const std::string cliText = desktopFile("cli.txt");
-    const PROCESS_INFORMATION cli = start(ROSTERLOOM_CLI, "--event \"" + savedPath() + "\" --output \"" + cliText + "\"");
-    WaitForSingleObject(cli.hProcess, 30000);
-    killProcess(cli);
-    const std::string written = left.substr(left.find("순위표.txt\n") + 11);
-    EXPECT_NE(written.find("(최종전)"), std::string::npos) << written;
-    EXPECT_EQ(written, fileContents(cliText));
+    EXPECT_NE(standingsFileAsTheCommandLineWritesIt().find("(최종전)"), std::string::npos);
 
     boxes.answerNextWith(IDYES);
     click(IDC_CANCEL_ASSIGNMENT, result());
     boxes.takeLog();
     click(IDC_LEAGUE);
     EXPECT_FALSE(dualChosen());
+}
+
+// Best of three chosen from the keys: a score that does not end the series
+// is refused with the rule, every game's map is listed, and "순위 출력" is
+// the command line's text for the same event.
+TEST_F(EventFileTest, ABestOfThreeEventFromTheKeysToTheStandingsFile) {
+    addParticipants(6);
+    setGroups(2, 3);
+    click(IDC_MAPS_CHECK);
+    for (const char* map : {"north", "south", "east"}) enter(IDC_MAP_FIELD, map);
+    altSpaceThen(main(), 'f');
+    HWND format = FindWindowA("FormatWnd", nullptr);
+    ASSERT_TRUE(format);
+    MSG three{GetFocus(), WM_CHAR, '3', 0, 0, {}};
+    ASSERT_TRUE(IsDialogMessageA(format, &three));
+    ASSERT_TRUE(dialogKey(format, GetFocus(), VK_ESCAPE));
+    ASSERT_TRUE(openResult());
+    EXPECT_EQ(theEvent().state.settings.bestOf, 3);
+    record(standings(), 0, 1, "1", "0");
+    std::string rule = STR_SERIES_NOT_WON;  // both numbers are the games that win the series
+    for (std::size_t at; (at = rule.find("%d")) != std::string::npos;) rule.replace(at, 2, "2");
+    EXPECT_EQ(boxes.takeLog(), told(rule.c_str()));
+    EXPECT_EQ(event::resultCount(theEvent()), 0);
+    for (int group = 0; group < 2; ++group)
+        for (int match = 1; match <= 3; ++match) record(standings(), group, match, match == 2 ? "1" : "2", match == 2 ? "2" : "1");
+    EXPECT_EQ(boxes.takeLog(), "");
+    EXPECT_NE(textOf(GetDlgItem(standings(), IDC_MATCH_MAPS)).find("3세트 <"), std::string::npos);
+    EXPECT_NE(standingsFileAsTheCommandLineWritesIt().find("(3전 2선승)"), std::string::npos);
 }
 
 // A writer of the autosave killed at random moments: what is left always
