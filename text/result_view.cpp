@@ -63,6 +63,8 @@ std::string buildScheduleText(const AssignmentState& state, Host& host, std::siz
         } else {
             text += "[vs]\t";
             appendSideCell(text, host, second);
+            // A series' games and maps take a line of their own: the window keeps its width.
+            if (state.settings.bestOf > 1) text += "\r\n\t";
             pieces::appendMatchMaps(text, host, state.settings.bestOf, pieces::shownMaps(state, match));
         }
         appendStageCell(text, state, k + 1);

@@ -21,7 +21,7 @@ constexpr ControlRow<Control> kControls[] = {
     {GroupsLabel, {"Static", "조별 경기 방식", 0, SS_LEFT, 20, 15, 250, 20, -1}},
     {DualCheck, {"Button", "듀얼 토너먼트 (4인 조)", 0, BS_AUTOCHECKBOX | WS_TABSTOP | WS_GROUP, 30, 40, 240, 20,
                  IDC_DUAL_CHECK}},
-    {Hint, {"Static", "승자전·패자전·최종전, 한 조에 4명", 0, SS_LEFT, 48, 62, 240, 18, -1}},
+    {Hint, {"Static", "승자전·패자전·최종전", 0, SS_LEFT, 48, 62, 240, 18, -1}},
     {LengthLabel, {"Static", "조별 경기 길이", 0, SS_LEFT, 20, 95, 250, 20, -1}},
     {BestOf1, {"Button", "단판(&1)", 0, BS_AUTORADIOBUTTON | WS_TABSTOP | WS_GROUP, 30, 120, 120, 20, IDC_BEST_OF_1}},
     {BestOf3, {"Button", "3전 2선승(&3)", 0, BS_AUTORADIOBUTTON, 150, 120, 120, 20, IDC_BEST_OF_3}},
