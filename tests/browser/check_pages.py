@@ -49,6 +49,8 @@ CASES = {
                 (DATA / 'playoff-results.txt').read_text(), '봄 리그 본선', 4),
     'dual': (DATA / 'readme-players.txt', DATA / 'readme-maps.txt', '--groups 2 --size 4 --dual --seed 2024',
              'A 1 2:0\nA 2 1:2\nA 3 2:1\nA 4 0:2\nA 5 2:0\nB 1 2:1\nB 3 0:2\n', '듀얼 토너먼트', 1),
+    'seeded': (DATA / 'readme-seeded-players.txt', DATA / 'readme-maps.txt',
+               '--pots --groups 3 --size 4 --tournament --seed 2024', 'A 1 2:0\nA 2 0:2\n', '시드 배정', 2),
     'largest': ([f'player{i}' for i in range(64)], [f'map{i}' for i in range(10)], '--groups 8 --size 8 --seed 1',
                 ''.join(every(chr(65 + g), 28) for g in range(8)), None, 9),
 }
@@ -232,6 +234,10 @@ def check(name, width, page, lines):
         check_table(f'{where}, {s["id"]}', s, lines[group])
     if len(page['sections']) != len({key for key in lines if lines[key]}):
         fault(where, 'the page has not as many groups as the text')
+    if name == 'seeded':
+        marks = {m for s in page['sections'] for member in s['marks'] for m in member}
+        if not {'시드 1', '시드 2', 'Zerg', 'Terran', 'Protoss'} <= marks:
+            fault(where, f'the members show pots and tags {sorted(marks)}')
     if name == 'names':
         members = page['sections'][0]['members']
         for hostile in HOSTILE:

@@ -13,7 +13,9 @@ onload = () => {
       active: all('script, img, iframe, object, embed, link').length,
       sections: all('section.group').map((s) => ({
         id: s.id,
-        members: all('.members li', s).map((li) => li.textContent),
+        // A member's name is the item's own text; a seeded draw's pot and tag follow it.
+        members: all('.members li', s).map((li) => li.firstChild.textContent),
+        marks: all('.members li', s).map((li) => all('.pot, .tag', li).map((m) => m.textContent)),
         schedule: cells(all('.schedule tbody tr', s)),
         wins: all('.schedule tbody tr', s).map((tr) => all('td.win', tr).map((td) => td.cellIndex)),
         table: cells(all('.standings tbody tr', s)),
