@@ -263,6 +263,7 @@ private:
             event_.state.groupTable.push_back(readPlaces(groups[g], where, g, members[g], placed));
         }
         buildSchedules();
+        readWithdrawals();
         for (std::size_t g = 0; g < groups.size(); ++g) readMatches(groups[g], pointerTo("/groups", g), g);
     }
 
@@ -381,15 +382,58 @@ private:
         const auto maps = [&](std::size_t i) {
             return static_cast<int>(whole(json[i], pointerTo(at, i), 0, kMaxMapsWon));
         };
-        const Score score{maps(0), maps(1)};
+        Score score{maps(0), maps(1)};
+        const auto walkover = match.find("walkover");
+        if (walkover != match.end()) {
+            if (*walkover == kWithdrawalWalkover) return;  // follows from the withdrawals
+            if (*walkover != true) refuse(pointerTo(where, "walkover"), Refused::WalkoverForm);
+            score = walkoverFor(score.first > score.second);
+        }
         switch (checkResult(event_.state, event_.results, key, score)) {
         case ResultProblem::None: break;
+        // A result played before the withdrawal stands.
+        case ResultProblem::Withdrawn:
+            if (checkScore(score) != ResultProblem::None) refuse(at, Refused::CannotStand);
+            break;
         case ResultProblem::Bye: refuse(at, Refused::ByeResult);
         case ResultProblem::PlayersNotKnown: refuse(at, Refused::PlayersNotKnown);
         case ResultProblem::Tie: refuse(at, Refused::Tie);
         default: refuse(at, Refused::CannotStand);
         }
         event_.results.set(key, score);
+    }
+
+    // The withdrawn players, each by its entry and name, and the rule; the
+    // walkovers they make are compared with what the file says.
+    void readWithdrawals() {
+        const auto json = file_.find("withdrawals");
+        if (json == file_.end()) return;
+        requireObject(*json, "/withdrawals");
+        const Json& rule = field(*json, "/withdrawals", "rule");
+        if (rule != kWalkoverRule && rule != kVoidRule) refuse("/withdrawals/rule", Refused::UnknownRule, {quoted(rule)});
+        Withdrawals& w = event_.results.withdrawals();
+        w.rule = rule == kVoidRule ? WithdrawalRule::Void : WithdrawalRule::Walkovers;
+        readWithdrawn(field(*json, "/withdrawals", "players"), "/withdrawals/players", w);
+    }
+
+    void readWithdrawn(const Json& players, const std::string& at, Withdrawals& w) {
+        arrayOf(players, at);
+        for (std::size_t i = 0; i < players.size(); ++i) {
+            const std::string where = pointerTo(at, i);
+            requireObject(players[i], where);
+            const auto entry = static_cast<std::size_t>(
+                whole(field(players[i], where, "entry"), pointerTo(where, "entry"), 1,
+                      static_cast<std::int64_t>(participants_.size())));
+            const Json& name = field(players[i], where, "name");
+            if (text(name, pointerTo(where, "name")) != participants_[entry - 1]) {
+                refuse(pointerTo(where, "name"), Refused::NotThatEntry,
+                       {quoted(name), shownNumber(static_cast<long long>(entry)), quoted(Json(participants_[entry - 1]))});
+            }
+            if (!w.players.insert(static_cast<Pos>(entry - 1)).second || (&w != &event_.results.withdrawals() &&
+                                                                            event_.results.withdrawals().has(static_cast<Pos>(entry - 1)))) {
+                refuse(where, Refused::WithdrawnTwice);
+            }
+        }
     }
 
     // The playoff's choices, settled orders and scores; the rest of it is
@@ -403,6 +447,7 @@ private:
         if (playoff.perGroup == 3) refuse("/playoff/perGroup", Refused::PerGroup);
         playoff.thirdPlace = boolean(field(*json, "/playoff", "thirdPlace"), "/playoff/thirdPlace");
         readSettledOrders(*json, "/playoff");
+        if (json->contains("withdrawn")) readWithdrawn((*json)["withdrawn"], "/playoff/withdrawn", playoff.results.withdrawals());
         if (!checkPlayoff(event_.state, event_.results, playoff).empty()) refuse("/playoff", Refused::PlayoffCannotBeMade);
         const Json& matches = arrayOf(field(*json, "/playoff", "matches"), "/playoff/matches");
         ListHost host = hostFor(event_);
@@ -416,12 +461,17 @@ private:
             const Json& score = field(matches[k], pointerTo("/playoff/matches", k), "score");
             if (score.is_null()) continue;
             if (!score.is_array() || score.size() != 2) refuse(at, Refused::ScoreForm);
-            const Score s{static_cast<int>(whole(score[0], pointerTo(at, 0), 0, kMaxMapsWon)),
-                          static_cast<int>(whole(score[1], pointerTo(at, 1), 0, kMaxMapsWon))};
-            const PlayoffBracket bracket = playoffBracket(event_.state, event_.results, playoff, event_.seed, host);
-            if (checkPlayoffResult(bracket, static_cast<int>(k) + 1, s) != ResultProblem::None) {
-                refuse(at, Refused::PlayoffResult);
+            Score s{static_cast<int>(whole(score[0], pointerTo(at, 0), 0, kMaxMapsWon)),
+                    static_cast<int>(whole(score[1], pointerTo(at, 1), 0, kMaxMapsWon))};
+            const auto walkover = matches[k].find("walkover");
+            if (walkover != matches[k].end()) {
+                if (*walkover == kWithdrawalWalkover) continue;  // follows from the withdrawals
+                if (*walkover != true) refuse(pointerTo(pointerTo("/playoff/matches", k), "walkover"), Refused::WalkoverForm);
+                s = walkoverFor(s.first > s.second);
             }
+            const PlayoffBracket bracket = playoffBracket(event_.state, event_.results, playoff, event_.seed, host);
+            const ResultProblem problem = checkPlayoffResult(bracket, static_cast<int>(k) + 1, s);
+            if (problem != ResultProblem::None && problem != ResultProblem::Withdrawn) refuse(at, Refused::PlayoffResult);
             playoff.results.set({kPlayoffGroup, static_cast<int>(k) + 1}, s);
         }
     }

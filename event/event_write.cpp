@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cstdio>
 
 #include "event/event_json.h"
@@ -84,8 +85,24 @@ public:
             matches.back()["thirdPlace"] = m.losersMeet;
         }
         for (const Standing& s : bracket.standings) table.push_back(standing(s));
-        return {{"perGroup", playoff.perGroup}, {"thirdPlace", playoff.thirdPlace}, {"settled", settledOrders()},
-                {"players", taken},             {"matches", matches},               {"standings", table}};
+        Json out = {{"perGroup", playoff.perGroup}, {"thirdPlace", playoff.thirdPlace}, {"settled", settledOrders()},
+                    {"players", taken},             {"matches", matches},               {"standings", table}};
+        if (!playoff.results.withdrawals().players.empty()) out["withdrawn"] = players(playoff.results.withdrawals());
+        return out;
+    }
+
+    // The withdrawn players by their entry (from 1, in registration order),
+    // which two of one name do not share, and their name for a person.
+    Json players(const Withdrawals& withdrawals) {
+        Json out = Json::array();
+        for (Pos p : withdrawals.players) out.push_back({{"entry", p + 1}, {"name", participant(p)}});
+        return out;
+    }
+
+    // The withdrawals before the playoff and the rule they follow.
+    Json withdrawals() {
+        const Withdrawals& w = event_.results.withdrawals();
+        return {{"rule", w.voids() ? kVoidRule : kWalkoverRule}, {"players", players(w)}};
     }
 
     Json settledOrders() {
@@ -131,7 +148,7 @@ private:
     static Json numberOrNull(int value) { return value > 0 ? Json(value) : Json(nullptr); }
 
     Json match(const MatchState& m) {
-        return {{"number", m.number},
+        Json out = {{"number", m.number},
                 {"round", numberOrNull(m.round)},
                 {"first", participant(m.first)},
                 {"second", participant(m.second)},
@@ -141,6 +158,10 @@ private:
                 {"map", map(m.map)},
                 {"score", m.score ? Json::array({m.score->first, m.score->second}) : Json(nullptr)},
                 {"winner", participant(m.winner)}};
+        // A walkover given to the match is stored; one a withdrawal made follows from it.
+        if (m.score && m.score->walkover) out["walkover"] = m.withdrawal ? Json(kWithdrawalWalkover) : Json(true);
+        if (m.voided) out["void"] = true;
+        return out;
     }
 
     Json standing(const Standing& s) {
@@ -189,6 +210,20 @@ Event withKeptOrders(const Event& event) {
 
 }  // namespace
 
+namespace {
+
+bool usesVersion2(const Event& event) {
+    const auto anyWalkover = [](const Results& results) {
+        return std::any_of(results.all().begin(), results.all().end(), [](const auto& r) { return r.second.walkover; });
+    };
+    const Withdrawals& before = event.results.withdrawals();
+    return event.state.settings.dual || before.voids() || !before.players.empty() ||
+           !event.playoff.results.withdrawals().players.empty() || anyWalkover(event.results) ||
+           anyWalkover(event.playoff.results);
+}
+
+}  // namespace
+
 std::optional<Json> eventJson(const Event& written, const FrontEnd& frontEnd, const std::string& program) {
     const Event event = withKeptOrders(written);
     Writer writer(event, frontEnd);
@@ -199,7 +234,7 @@ std::optional<Json> eventJson(const Event& written, const FrontEnd& frontEnd, co
     if (event.seedText) file["seedText"] = *event.seedText;
     file["settings"] = inputs["settings"];
     file["format"] = kFormatName;
-    file["formatVersion"] = event.state.settings.dual ? 2 : 1;
+    file["formatVersion"] = usesVersion2(event) ? 2 : 1;
     file["program"] = program;
     file["drawnAt"] = event.drawnAt;
     if (event.title) file["title"] = *event.title;
@@ -210,6 +245,9 @@ std::optional<Json> eventJson(const Event& written, const FrontEnd& frontEnd, co
     Json groups = Json::array();
     for (std::size_t g = 0; g < event.state.groupTable.size(); ++g) groups.push_back(writer.group(static_cast<int>(g)));
     file["groups"] = std::move(groups);
+    if (event.results.withdrawals().voids() || !event.results.withdrawals().players.empty()) {
+        file["withdrawals"] = writer.withdrawals();
+    }
     // Ties settled before the playoff is made are kept on their own.
     if (event.playoff.perGroup == 0 && !event.playoff.settled.empty()) file["settled"] = writer.settledOrders();
     if (event.playoff.perGroup != 0) {

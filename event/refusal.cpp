@@ -128,6 +128,12 @@ constexpr Wording kWordings[] = {
      u8"참이어야 합니다: 듀얼 토너먼트는 토너먼트입니다"},
     {Refused::DualNotFour, false, "must be 4: a dual tournament group has four places",
      u8"4여야 합니다: 듀얼 토너먼트의 조는 네 자리입니다"},
+    {Refused::WalkoverForm, false, "must be true, or \"withdrawal\" for the walkover a withdrawal made",
+     u8"참이거나, 기권으로 생긴 부전승이면 \"withdrawal\"이어야 합니다"},
+    {Refused::UnknownRule, false, "is {0}, not \"walkovers\" or \"void\"",
+     u8"{0}입니다. 기권 규칙은 \"walkovers\"나 \"void\"여야 합니다"},
+    {Refused::NotThatEntry, false, "is {0}, but entry {1} is {2}", u8"{0}인데 {1}번째 참가자는 {2}입니다"},
+    {Refused::WithdrawnTwice, false, "withdraws a player already withdrawn", u8"이미 기권한 참가자가 또 기권합니다"},
 };
 
 // Every kind has its wording, in the kinds' order.
@@ -135,7 +141,7 @@ constexpr bool inOrder() {
     for (std::size_t i = 0; i < std::size(kWordings); ++i) {
         if (static_cast<std::size_t>(kWordings[i].why) != i) return false;
     }
-    return static_cast<std::size_t>(Refused::DualNotFour) + 1 == std::size(kWordings);  // the last kind
+    return static_cast<std::size_t>(Refused::WithdrawnTwice) + 1 == std::size(kWordings);  // the last kind
 }
 static_assert(inOrder(), "one wording for each kind of refusal, in order");
 

@@ -16,7 +16,8 @@ enum class Refused {
     EmptySpread, EmptyInTurn, PlacedTwice, NotAParticipant, MatchCount, ByeMap, MapsNotUsed, MapName,
     NotAMap, ScoreForm, ByeResult, PlayersNotKnown, Tie, CannotStand, PerGroup, PlayoffCannotBeMade,
     PlayoffMatchCount, PlayoffResult, NotAGroup, NotATie, NotAMember, FingerprintHash, WrongFingerprint,
-    UnknownKey, EntryCount, NotWhatFollows, UnknownFormat, DualNotKnockOut, DualNotFour,  // the last: see refusal.cpp
+    UnknownKey, EntryCount, NotWhatFollows, UnknownFormat, DualNotKnockOut, DualNotFour, WalkoverForm,
+    UnknownRule, NotThatEntry, WithdrawnTwice,  // the last: see refusal.cpp
 };
 
 struct Refusal {

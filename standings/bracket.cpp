@@ -61,13 +61,34 @@ bool groupExists(const AssignmentState& state, int group) {
 }
 
 ResultProblem scoreProblem(Score score) {
+    if (score.walkover) {
+        return score == walkoverFor(true) || score == walkoverFor(false) ? ResultProblem::None
+                                                                         : ResultProblem::ScoreOutOfRange;
+    }
     const auto inRange = [](int maps) { return maps >= 0 && maps <= kMaxMapsWon; };
     if (!inRange(score.first) || !inRange(score.second)) return ResultProblem::ScoreOutOfRange;
     if (score.first == score.second) return ResultProblem::Tie;
     return ResultProblem::None;
 }
 
-void play(Resolved& bracket, const Results& results, int group) {
+namespace {
+
+void takeWithdrawal(MatchState& m, const Withdrawals& withdrawals, bool league) {
+    const bool firstOut = withdrawals.has(m.first), secondOut = withdrawals.has(m.second);
+    if (!firstOut && !secondOut) return;
+    if (league && (withdrawals.voids() || (firstOut && secondOut))) {
+        m.voided = true;
+        return;
+    }
+    if (m.score) return;
+    m.score = walkoverFor(!firstOut || secondOut);
+    m.winner = firstOut && !secondOut ? m.second : m.first;
+    m.withdrawal = true;
+}
+
+}  // namespace
+
+void play(Resolved& bracket, const Results& results, int group, const Withdrawals& withdrawals, bool league) {
     for (MatchState& m : bracket.matches) {
         if (m.firstFrom) m.first = m.firstIsLoser() ? loserOf(bracket.matches, m.firstFrom, m.number)
                                                     : winnerOf(bracket.matches, m.firstFrom, m.number);
@@ -82,12 +103,14 @@ void play(Resolved& bracket, const Results& results, int group) {
             m.score = *score;
             m.winner = score->first > score->second ? m.first : m.second;
         }
+        if (m.first != kNone && m.second != kNone) takeWithdrawal(m, withdrawals, league);
     }
 }
 
 Resolved resolve(const AssignmentState& state, const Results& results, int group) {
     Resolved out = layOut(state, group);
-    play(out, results, group);
+    const bool league = !state.settings.tournament && !state.settings.dual;
+    play(out, results, group, results.withdrawals(), league);
     return out;
 }
 
@@ -96,6 +119,7 @@ ResultProblem playable(const std::vector<MatchState>& matches, int number, Match
     out = matches[static_cast<std::size_t>(number - 1)];
     if (out.bye) return ResultProblem::Bye;
     if (out.first == kNone || out.second == kNone) return ResultProblem::PlayersNotKnown;
+    if (out.withdrawal || out.voided) return ResultProblem::Withdrawn;
     return ResultProblem::None;
 }
 

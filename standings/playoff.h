@@ -57,7 +57,7 @@ struct Playoff {
     int perGroup = 0;  // K: 1, 2 or 4
     bool thirdPlace = false;
     std::vector<SettledOrder> settled;
-    Results results;  // keys {kPlayoffGroup, number}
+    Results results;  // keys {kPlayoffGroup, number}; its withdrawals are those made after the playoff
 };
 
 // Members that share a rank deciding who goes through or where.
@@ -145,6 +145,7 @@ struct FinalStanding {
     int group = 0;
     int groupPlace = 0;
     bool qualified = false;
+    bool withdrawn = false;
 };
 
 // Every drawn player: the playoff's places (those still in first), then

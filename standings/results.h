@@ -1,5 +1,6 @@
 #pragma once
 #include <map>
+#include <set>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -18,15 +19,41 @@ struct MatchKey {
     bool operator==(const MatchKey& o) const { return group == o.group && number == o.number; }
 };
 
-// Maps won by the match's first player and by its second.
+// Maps won by the match's first player and by its second. A walkover was
+// given without being played: its maps are the games needed to win the
+// match to none, for the player who goes on.
 struct Score {
     int first = 0;
     int second = 0;
+    bool walkover = false;
 
-    bool operator==(const Score& o) const { return first == o.first && second == o.second; }
+    bool operator==(const Score& o) const {
+        return first == o.first && second == o.second && walkover == o.walkover;
+    }
 };
 
 constexpr int kMaxMapsWon = 99;
+
+// The maps a player needs to win a match: what a walkover counts for.
+constexpr int gamesToWin() { return 1; }
+// The walkover for the first player or for the second.
+constexpr Score walkoverFor(bool firstGoesOn) {
+    return firstGoesOn ? Score{gamesToWin(), 0, true} : Score{0, gamesToWin(), true};
+}
+
+// What a withdrawal does to a league's table: the withdrawn player's open
+// matches become walkovers for the opponents, or every match of theirs is
+// void and they stand last. Knock-outs, dual groups and the playoff always
+// give the opponent the walkover.
+enum class WithdrawalRule { Walkovers, Void };
+
+struct Withdrawals {
+    std::set<Pos> players;
+    WithdrawalRule rule = WithdrawalRule::Walkovers;
+
+    bool has(Pos player) const { return players.count(player) > 0; }
+    bool voids() const { return rule == WithdrawalRule::Void; }
+};
 
 // The results entered after a draw. It keeps whatever it is given; whether
 // a result may stand is checkResult's question, and the standings count
@@ -37,9 +64,13 @@ public:
     void set(MatchKey key, Score score) { scores_[key] = score; }
     bool clear(MatchKey key) { return scores_.erase(key) > 0; }
     const std::map<MatchKey, Score>& all() const { return scores_; }
+    // The players who left the event, and the rule their matches follow.
+    const Withdrawals& withdrawals() const { return withdrawals_; }
+    Withdrawals& withdrawals() { return withdrawals_; }
 
 private:
     std::map<MatchKey, Score> scores_;
+    Withdrawals withdrawals_;
 };
 
 // Why a result cannot stand, in the order the checks are made.
@@ -53,6 +84,7 @@ enum class ResultProblem {
     Tie,              // a match has a winner
     NotAPlayer,       // a winner's name that is neither player's
     BothPlayers,      // a winner's name that both players bear
+    Withdrawn,        // a withdrawn player's walkover: the withdrawal is taken back first
 };
 
 // Whether the match can take a result at all, given the other results:
