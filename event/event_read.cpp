@@ -429,10 +429,9 @@ private:
                 refuse(pointerTo(where, "name"), Refused::NotThatEntry,
                        {quoted(name), shownNumber(static_cast<long long>(entry)), quoted(Json(participants_[entry - 1]))});
             }
-            if (!w.players.insert(static_cast<Pos>(entry - 1)).second || (&w != &event_.results.withdrawals() &&
-                                                                            event_.results.withdrawals().has(static_cast<Pos>(entry - 1)))) {
-                refuse(where, Refused::WithdrawnTwice);
-            }
+            const Pos player = static_cast<Pos>(entry - 1);
+            if (w.has(player) || event_.results.withdrawals().has(player)) refuse(where, Refused::WithdrawnTwice);
+            w.players.push_back(player);
         }
     }
 

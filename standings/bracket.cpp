@@ -76,13 +76,13 @@ namespace {
 void takeWithdrawal(MatchState& m, const Withdrawals& withdrawals, bool league) {
     const bool firstOut = withdrawals.has(m.first), secondOut = withdrawals.has(m.second);
     if (!firstOut && !secondOut) return;
-    if (league && (withdrawals.voids() || (firstOut && secondOut))) {
+    if (league && withdrawals.voids()) {
         m.voided = true;
         return;
     }
     if (m.score) return;
-    m.score = walkoverFor(!firstOut || secondOut);
-    m.winner = firstOut && !secondOut ? m.second : m.first;
+    m.winner = !firstOut ? m.first : !secondOut ? m.second : withdrawals.later(m.first, m.second);
+    m.score = walkoverFor(m.winner == m.first);
     m.withdrawal = true;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
+#include <algorithm>
 #include <map>
-#include <set>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -44,14 +44,19 @@ constexpr Score walkoverFor(bool firstGoesOn) {
 // What a withdrawal does to a league's table: the withdrawn player's open
 // matches become walkovers for the opponents, or every match of theirs is
 // void and they stand last. Knock-outs, dual groups and the playoff always
-// give the opponent the walkover.
+// give the opponent the walkover; where the opponent had withdrawn first,
+// the match was already theirs and stays so.
 enum class WithdrawalRule { Walkovers, Void };
 
 struct Withdrawals {
-    std::set<Pos> players;
+    std::vector<Pos> players;  // in the order they withdrew
     WithdrawalRule rule = WithdrawalRule::Walkovers;
 
-    bool has(Pos player) const { return players.count(player) > 0; }
+    bool has(Pos player) const { return std::find(players.begin(), players.end(), player) != players.end(); }
+    // Of two withdrawn players, the one who withdrew later.
+    Pos later(Pos a, Pos b) const {
+        return std::find(players.begin(), players.end(), a) < std::find(players.begin(), players.end(), b) ? b : a;
+    }
     bool voids() const { return rule == WithdrawalRule::Void; }
 };
 
