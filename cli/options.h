@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "standings/results.h"
+
 namespace rl::cli {
 
 // What --format asks to write: the export text, the event file or its page.
@@ -28,6 +30,7 @@ struct Options {
     std::optional<std::string> checkFile;  // compare instead of writing
     int playoff = 0;                       // K of --playoff; 0: none
     bool thirdPlace = false;
+    std::optional<WithdrawalRule> withdrawal;  // none: the event's own (walkovers for a new one)
     std::optional<std::string> eventFile;   // inputs, draw and results from an event file
     std::optional<std::string> verifyFile;  // draw an event file again and compare
     bool pots = false;                     // the seeded draw; participant lines may have columns

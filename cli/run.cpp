@@ -184,6 +184,13 @@ bool readResults(const Options& o, const AssignmentState& state, ListHost& host,
                  Playoff& playoff) {
     const auto choice = playoffChoice(o, playoff);
     if (!choice) return false;
+    if (o.withdrawal && *o.withdrawal != results.withdrawals().rule) {
+        if (!results.withdrawals().players.empty() || !playoff.results.withdrawals().players.empty()) {
+            complain("the event's withdrawals already follow its rule: --withdrawal cannot change it");
+            return false;
+        }
+        results.withdrawals().rule = *o.withdrawal;
+    }
     if (!o.resultsFile && (choice->perGroup == 0 || playoff.perGroup != 0)) return true;
     const auto bytes = o.resultsFile ? readAll(*o.resultsFile) : std::optional<std::string>("");
     if (!bytes) return false;
