@@ -129,9 +129,9 @@ constexpr Wording kWordings[] = {
     {Refused::DualNotFour, false, "must be 4: a dual tournament group has four places",
      u8"4여야 합니다: 듀얼 토너먼트의 조는 네 자리입니다"},
     {Refused::WalkoverForm, false, "must be true, or \"withdrawal\" for the walkover a withdrawal made",
-     u8"참이거나, 기권으로 생긴 부전승이면 \"withdrawal\"이어야 합니다"},
+     u8"참이거나, 기권으로 생긴 부전승이면 그 표시여야 합니다"},
     {Refused::UnknownRule, false, "is {0}, not \"walkovers\" or \"void\"",
-     u8"{0}입니다. 기권 규칙은 \"walkovers\"나 \"void\"여야 합니다"},
+     u8"{0}입니다. 이 프로그램이 아는 기권 규칙이 아닙니다"},
     {Refused::NotThatEntry, false, "is {0}, but entry {1} is {2}", u8"{0}인데 {1}번째 참가자는 {2}입니다"},
     {Refused::WithdrawnTwice, false, "withdraws a player already withdrawn", u8"이미 기권한 참가자가 또 기권합니다"},
 };
