@@ -421,15 +421,19 @@ private:
         for (std::size_t i = 0; i < players.size(); ++i) {
             const std::string where = pointerTo(at, i);
             requireObject(players[i], where);
-            const auto entry = static_cast<std::size_t>(
-                whole(field(players[i], where, "entry"), pointerTo(where, "entry"), 1,
-                      static_cast<std::int64_t>(participants_.size())));
+            const std::string& letter = text(field(players[i], where, "group"), pointerTo(where, "group"));
+            const int g = letter.size() == 1 ? letter[0] - 'A' : -1;
+            if (g < 0 || g >= event_.state.settings.groupCount) refuse(pointerTo(where, "group"), Refused::NotAGroup);
+            const auto place = static_cast<std::size_t>(
+                whole(field(players[i], where, "place"), pointerTo(where, "place"), 1, event_.state.settings.groupSize));
+            const Pos player = event_.state.groupTable[static_cast<std::size_t>(g)][place - 1];
             const Json& name = field(players[i], where, "name");
-            if (text(name, pointerTo(where, "name")) != participants_[entry - 1]) {
+            const std::string there = player == kNone ? std::string() : participants_[static_cast<std::size_t>(player)];
+            if (player == kNone || text(name, pointerTo(where, "name")) != there) {
                 refuse(pointerTo(where, "name"), Refused::NotThatEntry,
-                       {quoted(name), shownNumber(static_cast<long long>(entry)), quoted(Json(participants_[entry - 1]))});
+                       {quoted(name), shownNumber(static_cast<long long>(place)), letter,
+                        player == kNone ? std::string("empty") : quoted(Json(there))});
             }
-            const Pos player = static_cast<Pos>(entry - 1);
             if (w.has(player) || event_.results.withdrawals().has(player)) refuse(where, Refused::WithdrawnTwice);
             w.players.push_back(player);
         }

@@ -91,11 +91,18 @@ public:
         return out;
     }
 
-    // The withdrawn players by their entry (from 1, in registration order),
-    // which two of one name do not share, and their name for a person.
+    // The withdrawn players by their group and place (from 1), which two of
+    // one name do not share, and their name for a person.
     Json players(const Withdrawals& withdrawals) {
         Json out = Json::array();
-        for (Pos p : withdrawals.players) out.push_back({{"entry", p + 1}, {"name", participant(p)}});
+        for (Pos p : withdrawals.players) {
+            for (std::size_t g = 0; g < event_.state.groupTable.size(); ++g) {
+                const auto& row = event_.state.groupTable[g];
+                const auto at = std::find(row.begin(), row.end(), p);
+                if (at == row.end()) continue;
+                out.push_back({{"group", letter(static_cast<int>(g))}, {"place", at - row.begin() + 1}, {"name", participant(p)}});
+            }
+        }
         return out;
     }
 

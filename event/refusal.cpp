@@ -132,7 +132,7 @@ constexpr Wording kWordings[] = {
      u8"참이거나, 기권으로 생긴 부전승이면 그 표시여야 합니다"},
     {Refused::UnknownRule, false, "is {0}, not \"walkovers\" or \"void\"",
      u8"{0}입니다. 이 프로그램이 아는 기권 규칙이 아닙니다"},
-    {Refused::NotThatEntry, false, "is {0}, but entry {1} is {2}", u8"{0}인데 {1}번째 참가자는 {2}입니다"},
+    {Refused::NotThatEntry, false, "is {0}, but place {1} of group {2} is {3}", u8"{0}인데 {2}조 {1}번 자리는 {3}입니다"},
     {Refused::WithdrawnTwice, false, "withdraws a player already withdrawn", u8"이미 기권한 참가자가 또 기권합니다"},
 };
 

@@ -213,7 +213,7 @@ void checkLeagueTable(const rl::GroupStandings& g) {
         wins += s.wins, losses += s.losses, won += s.mapsWon, lost += s.mapsLost, played += s.played;
     }
     require(wins == losses && won == lost, "a league's counts add up");
-    for (const rl::MatchState& m : g.matches) scored += m.score.has_value();
+    for (const rl::MatchState& m : g.matches) scored += m.score.has_value() && !m.voided;
     require(played == 2 * scored, "two players in every played match");
     require(g.standings.empty() || g.standings[0].rank == 1, "someone is first");
     for (std::size_t i = 1; i < g.standings.size(); ++i) {
@@ -265,10 +265,15 @@ void checkStandings(FuzzedDataProvider& in, const rl::AssignmentState& s, rl::Li
     std::minstd_rand random(host.clock);
     const auto draw = [&](int below) { return static_cast<int>(random() % static_cast<unsigned>(below)); };
     rl::Results results;
+    // Now and then a player withdraws, under either rule, and a match is a walkover.
+    results.withdrawals().rule = draw(2) ? rl::WithdrawalRule::Void : rl::WithdrawalRule::Walkovers;
+    for (int p = 0; p < s.settings.participantCount; ++p) {
+        if (draw(6) == 0) results.withdrawals().players.push_back(p);
+    }
     for (int g = 0; g < s.settings.groupCount; ++g) {
         for (int n = 1; n <= s.matchCount[g] + 1; ++n) {
             if (draw(3) == 0) continue;
-            const rl::Score score{draw(101), draw(101)};
+            const rl::Score score = draw(6) == 0 ? rl::walkoverFor(draw(2)) : rl::Score{draw(101), draw(101)};
             if (rl::checkResult(s, results, {g, n}, score) == rl::ResultProblem::None || draw(8) == 0) {
                 results.set({g, n}, score);
             }
