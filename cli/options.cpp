@@ -53,6 +53,13 @@ std::string parseFormat(const std::string& text, Format& out) {
     return "--format must be text, json or html, not '" + text + "'";
 }
 
+std::string parseWithdrawal(const std::string& text, std::optional<WithdrawalRule>& out) {
+    if (text == "walkover") out = WithdrawalRule::Walkovers;
+    else if (text == "void") out = WithdrawalRule::Void;
+    else return "--withdrawal must be walkover or void, not '" + text + "'";
+    return {};
+}
+
 std::string parsePlayoff(const std::string& text, int& out) {
     if (text != "1" && text != "2" && text != "4") return "--playoff must be 1, 2 or 4, not '" + text + "'";
     out = text[0] - '0';
@@ -160,6 +167,11 @@ constexpr OptionRow kOptionRows[] = {
      "3,5,7 (the final best of 7, the semi-finals 5, earlier rounds 3); one number is\n"
      "every round; the third-place match plays the semi-finals' (default: --best-of)", false,
      [](Options& o, const std::string&, const std::string& v) { return parsePlayoffBestOf(v, o.playoffBestOf); }},
+    {"--withdrawal", true, "--withdrawal walkover|void",
+     u8"what a withdrawal ('기권 NAME' in the results file) does to a league: its\n"
+     "player's open matches are walkovers for the opponents (default), or every\n"
+     "match of theirs is void and they stand last", false,
+     [](Options& o, const std::string&, const std::string& v) { return parseWithdrawal(v, o.withdrawal); }},
     {"--check", true, "--check FILE",
      "write nothing: compare what would be written with FILE; exit 0 when equal,\n"
      "3 with the first line that differs", false,

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "standings/results.h"
+
 namespace rl::cli {
 
 // What --format asks to write: the export text, the event file or its page.
@@ -30,6 +32,7 @@ struct Options {
     bool thirdPlace = false;
     int bestOf = 1;                        // games of a group match
     std::vector<int> playoffBestOf;        // the playoff's rounds' lengths, the final's last; empty: the groups'
+    std::optional<WithdrawalRule> withdrawal;  // none: the event's own (walkovers for a new one)
     std::optional<std::string> eventFile;   // inputs, draw and results from an event file
     std::optional<std::string> verifyFile;  // draw an event file again and compare
     bool pots = false;                     // the seeded draw; participant lines may have columns

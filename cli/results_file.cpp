@@ -24,7 +24,18 @@ struct Line {
     MatchKey key;
     std::optional<Score> score;  // "W:L"; otherwise winnerName
     std::string winnerName;      // UTF-8, as written
+    bool walkover = false;       // "부전승 NAME": winnerName goes on without playing
 };
+
+// One line "기권 NAME" or "GROUP 기권 NAME".
+struct WithdrawLine {
+    int number = 0;
+    int group = -1;    // -1: not given
+    std::string name;  // UTF-8, as written
+};
+
+constexpr std::string_view kWalkoverWord = u8"부전승";
+constexpr std::string_view kWithdrawWord = u8"기권";
 
 std::string_view trim(std::string_view text) {
     const std::size_t begin = text.find_first_not_of(kBlanks);
@@ -127,6 +138,8 @@ std::string reason(ResultProblem problem, const Line& line, const AssignmentStat
     case ResultProblem::SeriesByName:
         return matchName(line.key) + " is " + seriesName(bestOf) + ": give the maps won, such as " +
                std::to_string(gamesToWin(bestOf)) + ":1";
+    case ResultProblem::Withdrawn:
+        return matchName(line.key) + u8" is a withdrawn player's walkover: take the withdrawal back first";
     case ResultProblem::None: break;
     }
     return {};
@@ -161,14 +174,21 @@ public:
         if (!isValidUtf8(text)) return fail(number, "the line is not valid UTF-8");
         text = trim(text);
         if (text.empty() || text.front() == '#') return true;
-        const std::string_view group = takeWord(text), match = takeWord(text), score = trim(text);
+        std::string_view group = takeWord(text);
+        if (group == kWithdrawWord) return takeWithdrawLine(number, -1, trim(text));
+        const std::string_view match = takeWord(text);
+        std::string_view score = trim(text);
         if (match == std::string_view(u8"결정")) return takeSettleLine(number, group, score);
+        if (match == kWithdrawWord) return takeWithdrawLine(number, groupOfLetter(group), score, group);
+        std::string_view rest = score;
+        const bool walkover = takeWord(rest) == kWalkoverWord && !trim(rest).empty();
+        if (walkover) score = trim(rest);
         const bool playoff = isPlayoffWord(group, state_);
         if ((!playoff && groupOfLetter(group) < 0) || !allDigits(match) || score.empty()) {
             return fail(number, "expected GROUP MATCH SCORE, such as 'A 1 2:0' or 'A 1 Quill'");
         }
-        Line line{number, {playoff ? kPlayoffGroup : groupOfLetter(group), smallNumber(match)}, parseScore(score),
-                  std::string(score)};
+        Line line{number, {playoff ? kPlayoffGroup : groupOfLetter(group), smallNumber(match)},
+                  walkover ? std::nullopt : parseScore(score), std::string(score), walkover};
         if (playoff && choice_.perGroup == 0) return fail(number, "a result of the playoff needs --playoff");
         ResultProblem problem = playoff ? ResultProblem::None : checkMatch(state_, Results(), line.key);
         if (problem == ResultProblem::PlayersNotKnown) problem = ResultProblem::None;
@@ -176,7 +196,7 @@ public:
         // matches wait for its bracket.
         const int bestOf = playoff ? 1 : state_.settings.bestOf;
         if (problem == ResultProblem::None && line.score) problem = checkScore(*line.score, bestOf);
-        if (problem == ResultProblem::None && !line.score && bestOf > 1) problem = ResultProblem::SeriesByName;
+        if (problem == ResultProblem::None && !line.score && !line.walkover && bestOf > 1) problem = ResultProblem::SeriesByName;
         if (problem != ResultProblem::None) return fail(number, reason(problem, line, state_, 0, bestOf));
         for (const Line& earlier : lines_) {
             if (earlier.key == line.key) {
@@ -195,14 +215,20 @@ public:
             return std::pair(a.key.group == kPlayoffGroup, a.key) < std::pair(b.key.group == kPlayoffGroup, b.key);
         });
         file_.results = earlier_;
+        if (earlierPlayoff_.perGroup == 0 && !withdraw(file_.results.withdrawals())) return false;
         for (const Line& line : lines_) {
             if (line.key.group == kPlayoffGroup) continue;
             Score score = line.score.value_or(Score{});
             ResultProblem problem = line.score ? checkResult(state_, file_.results, line.key, score)
                                                : nameProblem(line, score);
+            if (problem == ResultProblem::Withdrawn) {
+                problem = playedBefore(groupStandings(state_, file_.results, line.key.group).matches, line, score,
+                                       earlier_.withdrawals());
+            }
             if (problem != ResultProblem::None) {
                 return fail(line.number, reason(problem, line, state_, 0, state_.settings.bestOf));
             }
+            if (line.walkover) score = walkoverFor(winsFirst(score), state_.settings.bestOf);
             const Score* before = file_.results.find(line.key);
             if (earlierPlayoff_.perGroup > 0 && !(before && *before == score)) {
                 return fail(line.number, "the event has a playoff: " + matchName(line.key) +
@@ -213,6 +239,7 @@ public:
         }
         if (choice_.perGroup == 0) return true;
         file_.playoff = earlierPlayoff_;
+        if (earlierPlayoff_.perGroup != 0 && !withdraw(file_.playoff.results.withdrawals())) return false;
         // Ties settled before the playoff stay settled where they decide something for it.
         file_.playoff.settled = ordersThatSettle(state_, file_.results, choice_.perGroup, earlierPlayoff_.settled);
         file_.playoff.perGroup = choice_.perGroup;
@@ -225,6 +252,69 @@ public:
 
 private:
     static bool winsFirst(Score score) { return score.first > score.second; }
+
+    // A result the file gives for a match of a player it withdraws stands,
+    // wherever its line is; one for a player withdrawn before does not.
+    ResultProblem playedBefore(const std::vector<MatchState>& matches, const Line& line, Score& score,
+                               const Withdrawals& before) {
+        const MatchState& m = matches[static_cast<std::size_t>(line.key.number - 1)];
+        if (before.has(m.first) || before.has(m.second)) return ResultProblem::Withdrawn;
+        if (line.score) return checkScore(score, m.bestOf);
+        if (m.bestOf > 1 && !line.walkover) return ResultProblem::SeriesByName;
+        const auto name = utf8ToCp949(line.winnerName);
+        const auto named = [&](Pos p) { return name && withoutTrailingBlanks(nameOf(host_, ListKind::Participants, p)) == *name; };
+        const bool first = named(m.first), second = named(m.second);
+        if (first && second) return ResultProblem::BothPlayers;
+        if (!first && !second) return ResultProblem::NotAPlayer;
+        score = first ? Score{1, 0} : Score{0, 1};
+        return ResultProblem::None;
+    }
+
+    bool takeWithdrawLine(int number, int group, std::string_view name, std::string_view groupWord = {}) {
+        if (name.empty() || (!groupWord.empty() && group < 0)) {
+            return fail(number, u8"expected 기권 NAME or GROUP 기권 NAME, such as '기권 Quill' or 'A 기권 Quill'");
+        }
+        if (group >= static_cast<int>(state_.groupTable.size())) {
+            return fail(number, reason(ResultProblem::NoSuchGroup, Line{number, {group, 0}, {}, {}}, state_));
+        }
+        withdrawLines_.push_back({number, group, std::string(name)});
+        return true;
+    }
+
+    // The drawn player the line names, or why there is none.
+    std::string findWithdrawn(const WithdrawLine& line, Pos& out) {
+        const auto name = utf8ToCp949(line.name);
+        int found = 0;
+        for (std::size_t g = 0; g < state_.groupTable.size(); ++g) {
+            if (line.group >= 0 && static_cast<int>(g) != line.group) continue;
+            for (Pos p : state_.groupTable[g]) {
+                if (p != kNone && name && withoutTrailingBlanks(nameOf(host_, ListKind::Participants, p)) == *name) {
+                    out = p;
+                    ++found;
+                }
+            }
+        }
+        const std::string where = line.group >= 0 ? groupName(line.group) : std::string("the draw");
+        if (found == 0) return "'" + line.name + "' is not a player of " + where;
+        if (found > 1 && line.group >= 0) return "two members of " + where + " are named '" + line.name + "'";
+        if (found > 1) {
+            return "two players are named '" + line.name + u8"': give the group, such as 'A 기권 " + line.name + "'";
+        }
+        return {};
+    }
+
+    bool withdraw(Withdrawals& withdrawals) {
+        for (const WithdrawLine& line : withdrawLines_) {
+            Pos player = kNone;
+            const std::string problem = findWithdrawn(line, player);
+            if (!problem.empty()) return fail(line.number, problem);
+            if (file_.results.withdrawals().has(player) || withdrawals.has(player)) {
+                return fail(line.number, "'" + line.name + "' has already withdrawn");
+            }
+            withdrawals.players.push_back(player);
+        }
+        return true;
+    }
 
     bool givenByALine(MatchKey key) const {
         return std::any_of(lines_.begin(), lines_.end(), [&](const Line& line) { return line.key == key; });
@@ -348,6 +438,10 @@ private:
             Score score = line.score.value_or(Score{});
             ResultProblem problem = line.score ? checkPlayoffResult(bracket, line.key.number, score)
                                                : playoffNameProblem(bracket, line, score);
+            if (problem == ResultProblem::Withdrawn) {
+                problem = playedBefore(bracket.matches, line, score, earlierPlayoff_.results.withdrawals());
+            }
+            if (line.walkover) score = walkoverFor(winsFirst(score), lengthOf(bracket, line.key.number));
             if (problem != ResultProblem::None) {
                 return fail(line.number, reason(problem, line, state_, static_cast<int>(bracket.matches.size()),
                                                 lengthOf(bracket, line.key.number)));
@@ -366,7 +460,7 @@ private:
 
     ResultProblem playoffNameProblem(const PlayoffBracket& bracket, const Line& line, Score& score) {
         const auto name = utf8ToCp949(line.winnerName);
-        return playoffScoreForWinner(bracket, host_, line.key.number, name.value_or(std::string("\n")), score);
+        return playoffScoreForWinner(bracket, host_, line.key.number, name.value_or(std::string("\n")), score, line.walkover);
     }
 
     ResultProblem nameProblem(const Line& line, Score& score) {
@@ -375,7 +469,7 @@ private:
             const ResultProblem problem = checkMatch(state_, file_.results, line.key);
             return problem == ResultProblem::None ? ResultProblem::NotAPlayer : problem;
         }
-        return scoreForWinner(state_, file_.results, host_, line.key, *name, score);
+        return scoreForWinner(state_, file_.results, host_, line.key, *name, score, line.walkover);
     }
 
     bool fail(int number, std::string error) {
@@ -392,6 +486,7 @@ private:
     const Playoff& earlierPlayoff_;
     std::vector<Line> lines_;
     std::vector<SettleLine> settleLines_;
+    std::vector<WithdrawLine> withdrawLines_;
     ResultsFile file_;
 };
 

@@ -14,6 +14,7 @@
 #include "engine/assignment.h"
 #include "engine/list_host.h"
 #include "engine/seeding.h"
+#include "event/actions.h"
 #include "event/event.h"
 #include "page/event_page.h"
 #include "platform/encoding.h"
@@ -184,6 +185,13 @@ bool readResults(const Options& o, const AssignmentState& state, ListHost& host,
                  Playoff& playoff) {
     const auto choice = playoffChoice(o, playoff);
     if (!choice) return false;
+    if (o.withdrawal && *o.withdrawal != results.withdrawals().rule) {
+        if (!results.withdrawals().players.empty() || !playoff.results.withdrawals().players.empty()) {
+            complain("the event's withdrawals already follow its rule: --withdrawal cannot change it");
+            return false;
+        }
+        results.withdrawals().rule = *o.withdrawal;
+    }
     if (!o.resultsFile && (choice->perGroup == 0 || playoff.perGroup != 0)) return true;
     const auto bytes = o.resultsFile ? readAll(*o.resultsFile) : std::optional<std::string>("");
     if (!bytes) return false;
@@ -270,7 +278,7 @@ std::optional<std::string> render(const Options& o, const event::Event& event, L
         if (!json) complain("cannot convert the result to UTF-8");
         return json;
     }
-    const bool standings = o.resultsFile || (o.eventFile && !event.results.all().empty());
+    const bool standings = o.resultsFile || (o.eventFile && event::resultCount(event) > 0);
     // Ties settled before the playoff show as the window shows them.
     const bool settledOrPlayoff = event.playoff.perGroup != 0 || !event.playoff.settled.empty();
     std::string text = settledOrPlayoff ? standingsFileText(event.state, event.results, host, event.playoff, event.seed)

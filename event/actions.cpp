@@ -1,6 +1,8 @@
 #include "event/actions.h"
 
 #include <algorithm>
+#include <map>
+#include <optional>
 
 #include "standings/standings_text.h"
 
@@ -38,6 +40,50 @@ int settlingDepth(const Event& event) {
 void dropStaleOrders(Event& event) {
     event.playoff.settled =
         ordersThatSettle(event.state, event.results, event.playoff.perGroup, event.playoff.settled);
+}
+
+// Whether the player has a place in the draw.
+bool drawn(const Event& event, Pos player) {
+    for (const auto& row : event.state.groupTable) {
+        if (std::find(row.begin(), row.end(), player) != row.end()) return player != kNone;
+    }
+    return false;
+}
+
+// The match as the results leave it; nothing when there is no such match.
+std::optional<MatchState> matchOf(const Event& event, MatchKey key) {
+    const std::vector<MatchState> matches =
+        isPlayoff(key) ? bracketOf(event).matches : groupStandings(event.state, event.results, key.group).matches;
+    if (key.number < 1 || key.number > static_cast<int>(matches.size())) return std::nullopt;
+    return matches[static_cast<std::size_t>(key.number - 1)];
+}
+
+// Every match of the groups, or of the playoff once made, as the results leave it.
+std::map<MatchKey, MatchState> everyMatch(const Event& event) {
+    std::map<MatchKey, MatchState> out;
+    if (playoffMade(event)) {
+        for (const MatchState& m : bracketOf(event).matches) out[{kPlayoffGroup, m.number}] = m;
+        return out;
+    }
+    for (int g = 0; g < static_cast<int>(event.state.groupTable.size()); ++g) {
+        for (const MatchState& m : groupStandings(event.state, event.results, g).matches) out[{g, m.number}] = m;
+    }
+    return out;
+}
+
+// The walkovers of `event` that `without` gives to nobody or to another:
+// what taking a withdrawal back reopens.
+std::vector<MatchKey> walkoversGone(const Event& event, const Event& without) {
+    const std::map<MatchKey, MatchState> now = everyMatch(event), then = everyMatch(without);
+    std::vector<MatchKey> keys;
+    for (const auto& [key, m] : now) {
+        if (m.withdrawal && then.at(key).winner != m.winner) keys.push_back(key);
+    }
+    return keys;
+}
+
+Withdrawals& withdrawalsNow(Event& event) {
+    return playoffMade(event) ? event.playoff.results.withdrawals() : event.results.withdrawals();
 }
 
 }  // namespace
@@ -114,10 +160,68 @@ PlayoffRefusal makePlayoff(Event& event, int perGroup, bool thirdPlace, std::vec
     return refusal;
 }
 
-void undoPlayoff(Event& event) { event.playoff = Playoff(); }
+ResultCheck giveWalkover(Event& event, MatchKey key, Pos winner) {
+    const std::optional<MatchState> match = matchOf(event, key);
+    const bool plays = match && winner != kNone && (match->first == winner || match->second == winner);
+    const Score score = walkoverFor(match && match->first == winner, matchLength(event, key));
+    ResultCheck check = checkEventResult(event, key, score);
+    if (check.ok() && !plays) check = {ChangeProblem::Result, ResultProblem::NotAPlayer};
+    if (check.ok()) recordResult(event, key, score);
+    return check;
+}
+
+bool withdraw(Event& event, Pos player) {
+    if (!drawn(event, player) || isWithdrawn(event, player)) return false;
+    withdrawalsNow(event).players.push_back(player);
+    if (!playoffMade(event)) dropStaleOrders(event);
+    return true;
+}
+
+bool takeBackWithdrawal(Event& event, Pos player) {
+    std::vector<Pos>& players = withdrawalsNow(event).players;
+    const auto at = std::find(players.begin(), players.end(), player);
+    if (at == players.end()) return false;
+    Event without = event;
+    std::vector<Pos>& others = withdrawalsNow(without).players;
+    others.erase(others.begin() + (at - players.begin()));
+    std::vector<MatchKey> later;
+    for (MatchKey key : walkoversGone(event, without)) {
+        for (MatchKey after : laterResults(event, key)) later.push_back(after);
+    }
+    for (MatchKey key : later) resultsOf(without, key).clear(key);
+    event = std::move(without);
+    if (!playoffMade(event)) dropStaleOrders(event);
+    return true;
+}
+
+bool isWithdrawn(const Event& event, Pos player) {
+    return event.results.withdrawals().has(player) || event.playoff.results.withdrawals().has(player);
+}
+
+std::vector<Pos> withdrawnPlayers(const Event& event) {
+    std::vector<Pos> all = event.results.withdrawals().players;
+    for (Pos p : event.playoff.results.withdrawals().players) all.push_back(p);
+    return all;
+}
+
+bool setWithdrawalRule(Event& event, WithdrawalRule rule) {
+    if (!withdrawnPlayers(event).empty()) return false;
+    event.results.withdrawals().rule = rule;
+    return true;
+}
+
+WithdrawalRule withdrawalRule(const Event& event) { return event.results.withdrawals().rule; }
+
+void undoPlayoff(Event& event) {
+    const std::vector<Pos> after = event.playoff.results.withdrawals().players;
+    event.playoff = Playoff();
+    for (Pos p : after) event.results.withdrawals().players.push_back(p);
+    dropStaleOrders(event);
+}
 
 int resultCount(const Event& event) {
-    return static_cast<int>(event.results.all().size() + event.playoff.results.all().size());
+    return static_cast<int>(event.results.all().size() + event.playoff.results.all().size() +
+                            withdrawnPlayers(event).size());
 }
 
 std::string eventStandingsText(const Event& event) {

@@ -42,14 +42,39 @@ bool clearResult(Event& event, MatchKey key);
 // order of the same members; false (nothing changed) when it settles no tie.
 bool settleTie(Event& event, const SettledOrder& order);
 
+// Gives the match to `winner`, one of its players, without it being played;
+// replaces its result like recordResult. NotAPlayer when `winner` does not
+// play it; the rest as checkEventResult.
+ResultCheck giveWalkover(Event& event, MatchKey key, Pos winner);
+
+// The player leaves the event: every match of theirs without a result is a
+// walkover for the opponent from now on, once the opponent is known (under
+// the void rule a league's matches of theirs count for nothing instead).
+// After the playoff is made only its matches change. False (nothing
+// changed) for a player not drawn or already withdrawn.
+bool withdraw(Event& event, Pos player);
+// The walkovers the withdrawal made go, with the later results that came
+// from them; the results entered since stand. False when the player has not
+// withdrawn, or withdrew before a playoff that still stands.
+bool takeBackWithdrawal(Event& event, Pos player);
+bool isWithdrawn(const Event& event, Pos player);
+// Every withdrawn player, before and after the playoff, in entry order.
+std::vector<Pos> withdrawnPlayers(const Event& event);
+// The rule is chosen before the first withdrawal: false (nothing changed)
+// once there is one.
+bool setWithdrawalRule(Event& event, WithdrawalRule rule);
+WithdrawalRule withdrawalRule(const Event& event);
+
 // Makes the playoff from the groups, keeping the settled orders that decide
 // something for its size; the refusal (empty when made). `bestOf`: its
 // rounds' lengths, the final's last (see Playoff); empty: the groups'.
 PlayoffRefusal makePlayoff(Event& event, int perGroup, bool thirdPlace, std::vector<int> bestOf = {});
-// The playoff, its results and every settled order go.
+// The playoff, its results and every settled order go; a withdrawal made
+// after it stays, as a withdrawal from the groups.
 void undoPlayoff(Event& event);
 
-// Every result, the playoff's included: what an evening has entered.
+// Every result, the playoff's included, and every withdrawal: what an
+// evening has entered.
 int resultCount(const Event& event);
 
 // What the standings window writes as "순위표.txt" and what rosterloom-cli

@@ -33,6 +33,11 @@ constexpr const char* kFormatName = "rosterloom-event";
 constexpr int kFormatVersion = 2;
 // The settings' "format" of dual tournament groups (version 2).
 constexpr const char* kDualFormat = "dual";
+// The withdrawal rules as the file names them (version 2), and the mark of
+// a walkover that a withdrawal made.
+constexpr const char* kWalkoverRule = "walkovers";
+constexpr const char* kVoidRule = "void";
+constexpr const char* kWithdrawalWalkover = "withdrawal";
 
 // What each front end brings from its platform: the programs hold names in
 // code page 949 and the file holds UTF-8; the fingerprint needs SHA-256.

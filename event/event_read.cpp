@@ -269,6 +269,7 @@ private:
             event_.state.groupTable.push_back(readPlaces(groups[g], where, g, members[g], placed));
         }
         buildSchedules();
+        readWithdrawals();
         for (std::size_t g = 0; g < groups.size(); ++g) readMatches(groups[g], pointerTo("/groups", g), g);
     }
 
@@ -407,9 +408,19 @@ private:
         const auto maps = [&](std::size_t i) {
             return static_cast<int>(whole(json[i], pointerTo(at, i), 0, kMaxMapsWon));
         };
-        const Score score{maps(0), maps(1)};
+        Score score{maps(0), maps(1)};
+        const auto walkover = match.find("walkover");
+        if (walkover != match.end()) {
+            if (*walkover == kWithdrawalWalkover) return;  // follows from the withdrawals
+            if (*walkover != true) refuse(pointerTo(where, "walkover"), Refused::WalkoverForm);
+            score = walkoverFor(score.first > score.second, event_.state.settings.bestOf);
+        }
         switch (checkResult(event_.state, event_.results, key, score)) {
         case ResultProblem::None: break;
+        // A result played before the withdrawal stands.
+        case ResultProblem::Withdrawn:
+            if (checkScore(score, event_.state.settings.bestOf) != ResultProblem::None) refuse(at, Refused::CannotStand);
+            break;
         case ResultProblem::Bye: refuse(at, Refused::ByeResult);
         case ResultProblem::PlayersNotKnown: refuse(at, Refused::PlayersNotKnown);
         case ResultProblem::Tie: refuse(at, Refused::Tie);
@@ -417,6 +428,42 @@ private:
         default: refuse(at, Refused::CannotStand);
         }
         event_.results.set(key, score);
+    }
+
+    // The withdrawn players, each by its entry and name, and the rule; the
+    // walkovers they make are compared with what the file says.
+    void readWithdrawals() {
+        const auto json = file_.find("withdrawals");
+        if (json == file_.end()) return;
+        requireObject(*json, "/withdrawals");
+        const Json& rule = field(*json, "/withdrawals", "rule");
+        if (rule != kWalkoverRule && rule != kVoidRule) refuse("/withdrawals/rule", Refused::UnknownRule, {quoted(rule)});
+        Withdrawals& w = event_.results.withdrawals();
+        w.rule = rule == kVoidRule ? WithdrawalRule::Void : WithdrawalRule::Walkovers;
+        readWithdrawn(field(*json, "/withdrawals", "players"), "/withdrawals/players", w);
+    }
+
+    void readWithdrawn(const Json& players, const std::string& at, Withdrawals& w) {
+        arrayOf(players, at);
+        for (std::size_t i = 0; i < players.size(); ++i) {
+            const std::string where = pointerTo(at, i);
+            requireObject(players[i], where);
+            const std::string& letter = text(field(players[i], where, "group"), pointerTo(where, "group"));
+            const int g = letter.size() == 1 ? letter[0] - 'A' : -1;
+            if (g < 0 || g >= event_.state.settings.groupCount) refuse(pointerTo(where, "group"), Refused::NotAGroup);
+            const auto place = static_cast<std::size_t>(
+                whole(field(players[i], where, "place"), pointerTo(where, "place"), 1, event_.state.settings.groupSize));
+            const Pos player = event_.state.groupTable[static_cast<std::size_t>(g)][place - 1];
+            const Json& name = field(players[i], where, "name");
+            const std::string there = player == kNone ? std::string() : participants_[static_cast<std::size_t>(player)];
+            if (player == kNone || text(name, pointerTo(where, "name")) != there) {
+                refuse(pointerTo(where, "name"), Refused::NotThatEntry,
+                       {quoted(name), shownNumber(static_cast<long long>(place)), letter,
+                        player == kNone ? std::string("empty") : quoted(Json(there))});
+            }
+            if (w.has(player) || event_.results.withdrawals().has(player)) refuse(where, Refused::WithdrawnTwice);
+            w.players.push_back(player);
+        }
     }
 
     // The playoff's choices, settled orders and scores; the rest of it is
@@ -431,6 +478,7 @@ private:
         playoff.thirdPlace = boolean(field(*json, "/playoff", "thirdPlace"), "/playoff/thirdPlace");
         readPlayoffLengths(*json, playoff);
         readSettledOrders(*json, "/playoff");
+        if (json->contains("withdrawn")) readWithdrawn((*json)["withdrawn"], "/playoff/withdrawn", playoff.results.withdrawals());
         if (!checkPlayoff(event_.state, event_.results, playoff).empty()) refuse("/playoff", Refused::PlayoffCannotBeMade);
         const Json& matches = arrayOf(field(*json, "/playoff", "matches"), "/playoff/matches");
         ListHost host = hostFor(event_);
@@ -444,12 +492,18 @@ private:
             const Json& score = field(matches[k], pointerTo("/playoff/matches", k), "score");
             if (score.is_null()) continue;
             if (!score.is_array() || score.size() != 2) refuse(at, Refused::ScoreForm);
-            const Score s{static_cast<int>(whole(score[0], pointerTo(at, 0), 0, kMaxMapsWon)),
-                          static_cast<int>(whole(score[1], pointerTo(at, 1), 0, kMaxMapsWon))};
+            Score s{static_cast<int>(whole(score[0], pointerTo(at, 0), 0, kMaxMapsWon)),
+                    static_cast<int>(whole(score[1], pointerTo(at, 1), 0, kMaxMapsWon))};
             const PlayoffBracket bracket = playoffBracket(event_.state, event_.results, playoff, event_.seed, host);
+            const auto walkover = matches[k].find("walkover");
+            if (walkover != matches[k].end()) {
+                if (*walkover == kWithdrawalWalkover) continue;  // follows from the withdrawals
+                if (*walkover != true) refuse(pointerTo(pointerTo("/playoff/matches", k), "walkover"), Refused::WalkoverForm);
+                s = walkoverFor(s.first > s.second, bracket.matches[k].bestOf);
+            }
             const ResultProblem problem = checkPlayoffResult(bracket, static_cast<int>(k) + 1, s);
             if (problem == ResultProblem::SeriesNotWon) refuseSeriesScore(at, bracket.matches[k].bestOf);
-            if (problem != ResultProblem::None) refuse(at, Refused::PlayoffResult);
+            if (problem != ResultProblem::None && problem != ResultProblem::Withdrawn) refuse(at, Refused::PlayoffResult);
             playoff.results.set({kPlayoffGroup, static_cast<int>(k) + 1}, s);
         }
     }

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cstdio>
 
 #include "event/event_json.h"
@@ -93,7 +94,29 @@ public:
         out["players"] = taken;
         out["matches"] = matches;
         out["standings"] = table;
+        if (!playoff.results.withdrawals().players.empty()) out["withdrawn"] = players(playoff.results.withdrawals());
         return out;
+    }
+
+    // The withdrawn players by their group and place (from 1), which two of
+    // one name do not share, and their name for a person.
+    Json players(const Withdrawals& withdrawals) {
+        Json out = Json::array();
+        for (Pos p : withdrawals.players) {
+            for (std::size_t g = 0; g < event_.state.groupTable.size(); ++g) {
+                const auto& row = event_.state.groupTable[g];
+                const auto at = std::find(row.begin(), row.end(), p);
+                if (at == row.end()) continue;
+                out.push_back({{"group", letter(static_cast<int>(g))}, {"place", at - row.begin() + 1}, {"name", participant(p)}});
+            }
+        }
+        return out;
+    }
+
+    // The withdrawals before the playoff and the rule they follow.
+    Json withdrawals() {
+        const Withdrawals& w = event_.results.withdrawals();
+        return {{"rule", w.voids() ? kVoidRule : kWalkoverRule}, {"players", players(w)}};
     }
 
     Json settledOrders() {
@@ -155,6 +178,9 @@ private:
         }
         out["score"] = m.score ? Json::array({m.score->first, m.score->second}) : Json(nullptr);
         out["winner"] = participant(m.winner);
+        // A walkover given to the match is stored; one a withdrawal made follows from it.
+        if (m.score && m.score->walkover) out["walkover"] = m.withdrawal ? Json(kWithdrawalWalkover) : Json(true);
+        if (m.voided) out["void"] = true;
         return out;
     }
 
@@ -204,6 +230,20 @@ Event withKeptOrders(const Event& event) {
 
 }  // namespace
 
+namespace {
+
+bool usesVersion2(const Event& event) {
+    const auto anyWalkover = [](const Results& results) {
+        return std::any_of(results.all().begin(), results.all().end(), [](const auto& r) { return r.second.walkover; });
+    };
+    const Withdrawals& before = event.results.withdrawals();
+    return event.state.settings.dual || before.voids() || !before.players.empty() ||
+           !event.playoff.results.withdrawals().players.empty() || anyWalkover(event.results) ||
+           anyWalkover(event.playoff.results);
+}
+
+}  // namespace
+
 std::optional<Json> eventJson(const Event& written, const FrontEnd& frontEnd, const std::string& program) {
     const Event event = withKeptOrders(written);
     Writer writer(event, frontEnd);
@@ -214,7 +254,7 @@ std::optional<Json> eventJson(const Event& written, const FrontEnd& frontEnd, co
     if (event.seedText) file["seedText"] = *event.seedText;
     file["settings"] = inputs["settings"];
     file["format"] = kFormatName;
-    file["formatVersion"] = event.state.settings.dual || usesSeries(event) ? 2 : 1;
+    file["formatVersion"] = event.state.settings.dual || usesSeries(event) || usesVersion2(event) ? 2 : 1;
     file["program"] = program;
     file["drawnAt"] = event.drawnAt;
     if (event.title) file["title"] = *event.title;
@@ -225,6 +265,9 @@ std::optional<Json> eventJson(const Event& written, const FrontEnd& frontEnd, co
     Json groups = Json::array();
     for (std::size_t g = 0; g < event.state.groupTable.size(); ++g) groups.push_back(writer.group(static_cast<int>(g)));
     file["groups"] = std::move(groups);
+    if (event.results.withdrawals().voids() || !event.results.withdrawals().players.empty()) {
+        file["withdrawals"] = writer.withdrawals();
+    }
     // Ties settled before the playoff is made are kept on their own.
     if (event.playoff.perGroup == 0 && !event.playoff.settled.empty()) file["settled"] = writer.settledOrders();
     if (event.playoff.perGroup != 0) {

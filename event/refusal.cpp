@@ -136,6 +136,12 @@ constexpr Wording kWordings[] = {
      u8"맵이 {0}개인데 {1}전 경기는 세트마다 맵이 하나씩 있습니다"},
     {Refused::SeriesScore, false, "a best-of-{0} match is won with {1} maps: the winner has exactly that many, the loser fewer",
      u8"{0}전 {1}선승 경기입니다: 이긴 선수가 맵을 꼭 {1}개, 진 선수는 그보다 적게 이겨야 합니다"},
+    {Refused::WalkoverForm, false, "must be true, or \"withdrawal\" for the walkover a withdrawal made",
+     u8"참이거나, 기권으로 생긴 부전승이면 그 표시여야 합니다"},
+    {Refused::UnknownRule, false, "is {0}, not \"walkovers\" or \"void\"",
+     u8"{0}입니다. 이 프로그램이 아는 기권 규칙이 아닙니다"},
+    {Refused::NotThatEntry, false, "is {0}, but place {1} of group {2} is {3}", u8"{0}인데 {2}조 {1}번 자리는 {3}입니다"},
+    {Refused::WithdrawnTwice, false, "withdraws a player already withdrawn", u8"이미 기권한 참가자가 또 기권합니다"},
 };
 
 // Every kind has its wording, in the kinds' order.
@@ -143,7 +149,7 @@ constexpr bool inOrder() {
     for (std::size_t i = 0; i < std::size(kWordings); ++i) {
         if (static_cast<std::size_t>(kWordings[i].why) != i) return false;
     }
-    return static_cast<std::size_t>(Refused::SeriesScore) + 1 == std::size(kWordings);  // the last kind
+    return static_cast<std::size_t>(Refused::WithdrawnTwice) + 1 == std::size(kWordings);  // the last kind
 }
 static_assert(inOrder(), "one wording for each kind of refusal, in order");
 

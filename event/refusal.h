@@ -17,7 +17,7 @@ enum class Refused {
     NotAMap, ScoreForm, ByeResult, PlayersNotKnown, Tie, CannotStand, PerGroup, PlayoffCannotBeMade,
     PlayoffMatchCount, PlayoffResult, NotAGroup, NotATie, NotAMember, FingerprintHash, WrongFingerprint,
     UnknownKey, EntryCount, NotWhatFollows, UnknownFormat, DualNotKnockOut, DualNotFour, BestOf, PlayoffBestOf,
-    SeriesMapCount, SeriesScore,  // the last: see refusal.cpp
+    SeriesMapCount, SeriesScore, WalkoverForm, UnknownRule, NotThatEntry, WithdrawnTwice,  // the last: see refusal.cpp
 };
 
 struct Refusal {

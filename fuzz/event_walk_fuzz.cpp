@@ -54,6 +54,8 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
         require(rl::event::writeEvent(*read.event, frontEnd) == written, "written again the same", history);
         require(rl::event::eventStandingsText(*read.event) == rl::event::eventStandingsText(*event),
                 "the same standings", history);
+        const std::string fault = rl::test::withdrawalFault(*event);
+        require(fault.empty(), fault.c_str(), history);
         if (!choices.left()) break;
         const std::string change = rl::test::randomChange(*event, pick);
         history += change + "\n";

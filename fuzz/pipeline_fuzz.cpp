@@ -224,7 +224,7 @@ void checkLeagueTable(const rl::GroupStandings& g) {
         wins += s.wins, losses += s.losses, won += s.mapsWon, lost += s.mapsLost, played += s.played;
     }
     require(wins == losses && won == lost, "a league's counts add up");
-    for (const rl::MatchState& m : g.matches) scored += m.score.has_value();
+    for (const rl::MatchState& m : g.matches) scored += m.score.has_value() && !m.voided;
     require(played == 2 * scored, "two players in every played match");
     require(g.standings.empty() || g.standings[0].rank == 1, "someone is first");
     for (std::size_t i = 1; i < g.standings.size(); ++i) {
@@ -247,7 +247,12 @@ void checkKnockOutPlaces(const rl::GroupStandings& g) {
     if (!g.matches.empty() && g.matches.back().winner != kNone) expected[g.matches.back().winner] = 1;
     bool stillIn = true;
     for (const rl::Standing& s : g.standings) {
-        require(s.rank == (expected.count(s.player) ? expected[s.player] : 0), "place from the bracket");
+        // A withdrawn member stands below the others of its place.
+        const int place = expected.count(s.player) ? expected[s.player] : 0;
+        const auto others = std::count_if(g.standings.begin(), g.standings.end(), [&](const rl::Standing& o) {
+            return !o.withdrawn && expected.count(o.player) && expected[o.player] == place;
+        });
+        require(s.rank == (s.withdrawn && place > 0 ? place + static_cast<int>(others) : place), "place from the bracket");
         require(s.losses == (s.rank > 1 ? 1 : 0), "out after one loss, and only then");
         require(stillIn || s.rank > 0, "members still in come first");
         stillIn = s.rank == 0;
@@ -276,14 +281,22 @@ void checkStandings(FuzzedDataProvider& in, const rl::AssignmentState& s, rl::Li
     std::minstd_rand random(host.clock);
     const auto draw = [&](int below) { return static_cast<int>(random() % static_cast<unsigned>(below)); };
     rl::Results results;
+    // Now and then a player withdraws, under either rule, and a match is a walkover.
+    results.withdrawals().rule = draw(2) ? rl::WithdrawalRule::Void : rl::WithdrawalRule::Walkovers;
+    for (int p = 0; p < s.settings.participantCount; ++p) {
+        if (draw(6) == 0) results.withdrawals().players.push_back(p);
+    }
     for (int g = 0; g < s.settings.groupCount; ++g) {
         for (int n = 1; n <= s.matchCount[g] + 1; ++n) {
             if (draw(3) == 0) continue;
             const int wins = rl::gamesToWin(s.settings.bestOf);
-            const rl::Score score = s.settings.bestOf > 1 && draw(2) ? rl::Score{wins, draw(wins)} : rl::Score{draw(101), draw(101)};
+            const rl::Score score = draw(6) == 0                     ? rl::walkoverFor(draw(2), s.settings.bestOf)
+                                    : s.settings.bestOf > 1 && draw(2) ? rl::Score{wins, draw(wins)}
+                                                                       : rl::Score{draw(101), draw(101)};
             const bool ends = score.first != score.second && std::max(score.first, score.second) == wins;
             const rl::ResultProblem alone = rl::checkScore(score, s.settings.bestOf);
-            require(s.settings.bestOf == 1 || (alone == rl::ResultProblem::None) == ends, "a series' score ends it");
+            require(score.walkover || s.settings.bestOf == 1 || (alone == rl::ResultProblem::None) == ends,
+                    "a series' score ends it");
             if (rl::checkResult(s, results, {g, n}, score) == rl::ResultProblem::None || draw(8) == 0) {
                 results.set({g, n}, score);
             }

@@ -28,7 +28,7 @@ void appendSide(std::string& out, const MatchView& m, const Side& side, bool won
     out += won ? "<div class=\"side win\">" : "<div class=\"side\">";
     appendElement(out, "span", side.name.empty() ? "who tbd" : "who", sideText(side));
     if (!side.tag.empty()) appendElement(out, "span", "tag", side.tag);
-    if (m.score) appendElement(out, "span", "pts", number(points));
+    if (m.score) appendElement(out, "span", "pts", !m.score->walkover ? number(points) : won ? u8"부전승" : "-");
     out += "</div>";
 }
 

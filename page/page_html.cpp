@@ -44,7 +44,9 @@ void appendElement(std::string& out, std::string_view tag, std::string_view cls,
 
 std::string number(int value) { return std::to_string(value); }
 
+// A walkover names the side that goes on, as the standings text does.
 std::string scoreText(const MatchView& m) {
+    if (m.score && m.score->walkover) return m.score->first > m.score->second ? u8"부전승:-" : u8"-:부전승";
     return m.score ? number(m.score->first) + ":" + number(m.score->second) : "vs";
 }
 

@@ -56,8 +56,9 @@ MatchView matchView(const MatchState& m, Names& names) {
 }
 
 RowView rowView(const Standing& s, Names& names) {
-    return {s.rank, names.of(ListKind::Participants, s.player), s.settled ? u8"(결정)" : "",
-            s.played, s.wins, s.losses, s.mapsWon, s.mapsLost};
+    const std::string note = std::string(s.settled ? u8"(결정)" : "") + (s.settled && s.withdrawn ? " " : "") +
+                             (s.withdrawn ? u8"(기권)" : "");
+    return {s.rank, names.of(ListKind::Participants, s.player), note, s.played, s.wins, s.losses, s.mapsWon, s.mapsLost};
 }
 
 SectionView groupSection(const AssignmentState& state, const Results& results, int group, const Playoff* playoff,
@@ -124,7 +125,7 @@ void addPlayoff(PageView& view, const AssignmentState& state, const Results& res
         RowView row;
         row.rank = s.rank;
         row.name = names.of(ListKind::Participants, s.player);
-        row.note = letter(s.group) + u8"조 " + std::to_string(s.groupPlace) + u8"위";
+        row.note = letter(s.group) + u8"조 " + std::to_string(s.groupPlace) + u8"위" + (s.withdrawn ? u8" (기권)" : "");
         view.finalStandings.push_back(std::move(row));
     }
 }

@@ -65,6 +65,10 @@ bool groupExists(const AssignmentState& state, int group) {
 }
 
 ResultProblem scoreProblem(Score score, int bestOf) {
+    if (score.walkover) {
+        return score == walkoverFor(true, bestOf) || score == walkoverFor(false, bestOf) ? ResultProblem::None
+                                                                                         : ResultProblem::ScoreOutOfRange;
+    }
     const auto inRange = [](int maps) { return maps >= 0 && maps <= kMaxMapsWon; };
     if (!inRange(score.first) || !inRange(score.second)) return ResultProblem::ScoreOutOfRange;
     if (score.first == score.second) return ResultProblem::Tie;
@@ -73,7 +77,24 @@ ResultProblem scoreProblem(Score score, int bestOf) {
     return ResultProblem::None;
 }
 
-void play(Resolved& bracket, const Results& results, int group) {
+namespace {
+
+void takeWithdrawal(MatchState& m, const Withdrawals& withdrawals, bool league) {
+    const bool firstOut = withdrawals.has(m.first), secondOut = withdrawals.has(m.second);
+    if (!firstOut && !secondOut) return;
+    if (league && withdrawals.voids()) {
+        m.voided = true;
+        return;
+    }
+    if (m.score) return;
+    m.winner = !firstOut ? m.first : !secondOut ? m.second : withdrawals.later(m.first, m.second);
+    m.score = walkoverFor(m.winner == m.first, m.bestOf);
+    m.withdrawal = true;
+}
+
+}  // namespace
+
+void play(Resolved& bracket, const Results& results, int group, const Withdrawals& withdrawals, bool league) {
     for (MatchState& m : bracket.matches) {
         if (m.firstFrom) m.first = m.firstIsLoser() ? loserOf(bracket.matches, m.firstFrom, m.number)
                                                     : winnerOf(bracket.matches, m.firstFrom, m.number);
@@ -88,12 +109,14 @@ void play(Resolved& bracket, const Results& results, int group) {
             m.score = *score;
             m.winner = score->first > score->second ? m.first : m.second;
         }
+        if (m.first != kNone && m.second != kNone) takeWithdrawal(m, withdrawals, league);
     }
 }
 
 Resolved resolve(const AssignmentState& state, const Results& results, int group) {
     Resolved out = layOut(state, group);
-    play(out, results, group);
+    const bool league = !state.settings.tournament && !state.settings.dual;
+    play(out, results, group, results.withdrawals(), league);
     return out;
 }
 
@@ -102,6 +125,7 @@ ResultProblem playable(const std::vector<MatchState>& matches, int number, Match
     out = matches[static_cast<std::size_t>(number - 1)];
     if (out.bye) return ResultProblem::Bye;
     if (out.first == kNone || out.second == kNone) return ResultProblem::PlayersNotKnown;
+    if (out.withdrawal || out.voided) return ResultProblem::Withdrawn;
     return ResultProblem::None;
 }
 

@@ -20,8 +20,12 @@ Resolved resolve(const AssignmentState& state, const Results& results, int group
 
 // Fills every cell of a laid-out bracket from the winners (or, for a
 // third-place match, the losers) of earlier matches and takes the results
-// of `group` that may stand.
-void play(Resolved& bracket, const Results& results, int group);
+// of `group` that may stand. A match with a withdrawn player and no result
+// is the opponent's walkover once both are known (the later to withdraw
+// goes on when both did). In a `league` under the void rule every match of
+// a withdrawn player is void, played or not: it keeps its score but counts
+// for nothing.
+void play(Resolved& bracket, const Results& results, int group, const Withdrawals& withdrawals, bool league);
 
 // The match `number` if it can take a result: NoSuchMatch, Bye or
 // PlayersNotKnown otherwise.

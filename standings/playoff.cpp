@@ -36,6 +36,20 @@ std::vector<Block> sharedRanks(const std::vector<Standing>& table) {
     return blocks;
 }
 
+// The place a shared rank decides: its rank among the members who have not
+// withdrawn; 0 when only withdrawn members share it, who decide nothing.
+int placeDecided(const std::vector<Standing>& table, Block block) {
+    if (table[block.begin].withdrawn) return 0;
+    const auto above = std::count_if(table.begin(), table.begin() + static_cast<long>(block.begin),
+                                     [](const Standing& s) { return s.withdrawn; });
+    return table[block.begin].rank - static_cast<int>(above);
+}
+
+bool decides(const std::vector<Standing>& table, Block block, int perGroup) {
+    const int place = placeDecided(table, block);
+    return place > 0 && place <= perGroup;
+}
+
 std::vector<Pos> playersOf(const std::vector<Standing>& table, Block block) {
     std::vector<Pos> out;
     for (std::size_t i = block.begin; i < block.end; ++i) out.push_back(table[i].player);
@@ -80,7 +94,7 @@ std::vector<TieToSettle> tiesToSettle(const AssignmentState& state, const Result
     for (int g = 0; g < groupCount(state); ++g) {
         const std::vector<Standing> table = settledStandings(state, results, g, settled);
         for (const Block& block : sharedRanks(table)) {
-            if (table[block.begin].rank <= perGroup) ties.push_back({g, table[block.begin].rank, playersOf(table, block)});
+            if (decides(table, block, perGroup)) ties.push_back({g, table[block.begin].rank, playersOf(table, block)});
         }
     }
     return ties;
@@ -98,7 +112,7 @@ SettleProblem checkSettle(const AssignmentState& state, const Results& results, 
     for (const Block& block : sharedRanks(table)) {
         const std::vector<Pos> members = playersOf(table, block);
         if (order.order.size() != members.size() || asSet(order.order) != asSet(members)) continue;
-        return table[block.begin].rank <= perGroup ? SettleProblem::None : SettleProblem::NoNeed;
+        return decides(table, block, perGroup) ? SettleProblem::None : SettleProblem::NoNeed;
     }
     return SettleProblem::NotATie;
 }
@@ -118,7 +132,7 @@ std::vector<UnfinishedGroup> unfinishedGroups(const AssignmentState& state, cons
     for (int g = 0; g < groupCount(state); ++g) {
         const GroupStandings s = groupStandings(state, results, g);
         const auto left = std::count_if(s.matches.begin(), s.matches.end(),
-                                        [](const MatchState& m) { return !m.bye && !m.score; });
+                                        [](const MatchState& m) { return !m.bye && !m.score && !m.voided; });
         if (left > 0) out.push_back({g, static_cast<int>(left)});
     }
     return out;
@@ -134,12 +148,20 @@ std::vector<std::vector<Standing>> groupTables(const AssignmentState& state, con
     return tables;
 }
 
+// A withdrawn member never goes through: the next in the table goes in its
+// place, and takes that place.
 std::vector<Qualifier> qualifiersOf(const std::vector<std::vector<Standing>>& tables, int perGroup) {
+    std::vector<std::vector<Pos>> through(tables.size());
+    for (std::size_t g = 0; g < tables.size(); ++g) {
+        for (const Standing& s : tables[g]) {
+            if (!s.withdrawn) through[g].push_back(s.player);
+        }
+    }
     std::vector<Qualifier> out;
     for (int place = 1; place <= perGroup; ++place) {
         for (std::size_t g = 0; g < tables.size(); ++g) {
-            if (tables[g].size() >= static_cast<std::size_t>(place)) {
-                out.push_back({tables[g][static_cast<std::size_t>(place - 1)].player, static_cast<int>(g), place});
+            if (through[g].size() >= static_cast<std::size_t>(place)) {
+                out.push_back({through[g][static_cast<std::size_t>(place - 1)], static_cast<int>(g), place});
             }
         }
     }
@@ -475,9 +497,12 @@ PlayoffBracket playoffBracket(const AssignmentState& state, const Results& resul
     bracket::Resolved resolved = layOut(out.players, seatPlayers(out.players, playoff.perGroup), playoff.thirdPlace);
     setLengths(resolved, playoff, state.settings.bestOf);
     dealMaps(resolved.matches, state, seed, host);
-    bracket::play(resolved, playoff.results, kPlayoffGroup);
+    bracket::play(resolved, playoff.results, kPlayoffGroup, playoff.results.withdrawals(), false);
     std::vector<Standing> members;
-    for (const Qualifier& q : out.players) members.push_back({q.player});
+    for (const Qualifier& q : out.players) {
+        members.push_back({q.player});
+        members.back().withdrawn = playoff.results.withdrawals().has(q.player);
+    }
     out.standings = bracket::knockOutTable(std::move(members), resolved);
     out.matches = std::move(resolved.matches);
     out.finalNumber = static_cast<int>(out.matches.size());
@@ -492,11 +517,11 @@ ResultProblem checkPlayoffResult(const PlayoffBracket& bracket, int number, Scor
 }
 
 ResultProblem playoffScoreForWinner(const PlayoffBracket& bracket, Host& host, int number, std::string_view winner,
-                                    Score& out) {
+                                    Score& out, bool walkover) {
     MatchState match;
     const ResultProblem problem = bracket::playable(bracket.matches, number, match);
     if (problem != ResultProblem::None) return problem;
-    if (match.bestOf > 1) return ResultProblem::SeriesByName;
+    if (match.bestOf > 1 && !walkover) return ResultProblem::SeriesByName;  // a walkover names who goes on
     const auto named = [&](Pos player) {
         std::string_view name = nameOf(host, ListKind::Participants, player);
         while (!name.empty() && (name.back() == ' ' || name.back() == '\t')) name.remove_suffix(1);
@@ -523,12 +548,15 @@ std::vector<FinalStanding> finalStandings(const AssignmentState& state, const Re
     };
     for (const Standing& s : bracket.standings) {
         const auto q = qualifier(s.player);
-        out.push_back({s.player, s.rank, q->group, q->place, true});
+        out.push_back({s.player, s.rank, q->group, q->place, true, s.withdrawn});
     }
     std::vector<FinalStanding> others;
     for (int g = 0; g < groupCount(state); ++g) {
         for (const Standing& s : settledStandings(state, results, g, playoff.settled)) {
-            if (qualifier(s.player) == bracket.players.end()) others.push_back({s.player, s.rank, g, s.rank, false});
+            if (qualifier(s.player) == bracket.players.end()) {
+                const bool withdrawn = s.withdrawn || playoff.results.withdrawals().has(s.player);
+                others.push_back({s.player, s.rank, g, s.rank, false, withdrawn});
+            }
         }
     }
     std::stable_sort(others.begin(), others.end(),

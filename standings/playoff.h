@@ -63,7 +63,7 @@ struct Playoff {
     int perGroup = 0;  // K: 1, 2 or 4
     bool thirdPlace = false;
     std::vector<SettledOrder> settled;
-    Results results;  // keys {kPlayoffGroup, number}
+    Results results;  // keys {kPlayoffGroup, number}; its withdrawals are those made after the playoff
     // Each round's length as people write it, the final's last: {3, 5, 7} is
     // best of 7 in the final, 5 in the semi-finals, 3 before. Empty: the groups'.
     std::vector<int> bestOf;
@@ -153,7 +153,8 @@ std::vector<std::pair<int, int>> seatPlayers(const std::vector<Qualifier>& playe
 // ScoreOutOfRange, Tie or SeriesNotWon).
 ResultProblem checkPlayoffResult(const PlayoffBracket& bracket, int number, Score score);
 ResultProblem playoffScoreForWinner(const PlayoffBracket& bracket, Host& host, int number, std::string_view winner,
-                                    Score& out);
+                                    Score& out,
+                             bool walkover = false);
 std::vector<int> playoffDependents(const PlayoffBracket& bracket, const Playoff& playoff, int number);
 
 // One line of the event's final standings.
@@ -163,6 +164,7 @@ struct FinalStanding {
     int group = 0;
     int groupPlace = 0;
     bool qualified = false;
+    bool withdrawn = false;
 };
 
 // Every drawn player: the playoff's places (those still in first), then

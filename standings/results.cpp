@@ -39,11 +39,11 @@ ResultProblem checkResult(const AssignmentState& state, const Results& results, 
 }
 
 ResultProblem scoreForWinner(const AssignmentState& state, const Results& results, Host& host, MatchKey key,
-                             std::string_view winner, Score& out) {
+                             std::string_view winner, Score& out, bool walkover) {
     MatchState match;
     const ResultProblem problem = playableMatch(state, results, key, match);
     if (problem != ResultProblem::None) return problem;
-    if (match.bestOf > 1) return ResultProblem::SeriesByName;
+    if (match.bestOf > 1 && !walkover) return ResultProblem::SeriesByName;  // a walkover names who goes on
     // nameOf's view lasts only until the next lookup: compare one at a time.
     const bool isFirst = withoutTrailingBlanks(nameOf(host, ListKind::Participants, match.first)) == winner;
     const bool isSecond = withoutTrailingBlanks(nameOf(host, ListKind::Participants, match.second)) == winner;

@@ -1,4 +1,5 @@
 #pragma once
+#include <algorithm>
 #include <map>
 #include <string_view>
 #include <utility>
@@ -18,15 +19,45 @@ struct MatchKey {
     bool operator==(const MatchKey& o) const { return group == o.group && number == o.number; }
 };
 
-// Maps won by the match's first player and by its second.
+// Maps won by the match's first player and by its second. A walkover was
+// given without being played: its maps are the games needed to win the
+// match to none, for the player who goes on.
 struct Score {
     int first = 0;
     int second = 0;
+    bool walkover = false;
 
-    bool operator==(const Score& o) const { return first == o.first && second == o.second; }
+    bool operator==(const Score& o) const {
+        return first == o.first && second == o.second && walkover == o.walkover;
+    }
 };
 
 constexpr int kMaxMapsWon = 99;
+
+// The walkover for the first player or for the second: the games that win
+// a best-of-N match, (N + 1) / 2, to none.
+constexpr Score walkoverFor(bool firstGoesOn, int bestOf = 1) {
+    return firstGoesOn ? Score{(bestOf + 1) / 2, 0, true} : Score{0, (bestOf + 1) / 2, true};
+}
+
+// What a withdrawal does to a league's table: the withdrawn player's open
+// matches become walkovers for the opponents, or every match of theirs is
+// void and they stand last. Knock-outs, dual groups and the playoff always
+// give the opponent the walkover; where the opponent had withdrawn first,
+// the match was already theirs and stays so.
+enum class WithdrawalRule { Walkovers, Void };
+
+struct Withdrawals {
+    std::vector<Pos> players;  // in the order they withdrew
+    WithdrawalRule rule = WithdrawalRule::Walkovers;
+
+    bool has(Pos player) const { return std::find(players.begin(), players.end(), player) != players.end(); }
+    // Of two withdrawn players, the one who withdrew later.
+    Pos later(Pos a, Pos b) const {
+        return std::find(players.begin(), players.end(), a) < std::find(players.begin(), players.end(), b) ? b : a;
+    }
+    bool voids() const { return rule == WithdrawalRule::Void; }
+};
 
 // The results entered after a draw. It keeps whatever it is given; whether
 // a result may stand is checkResult's question, and the standings count
@@ -37,9 +68,13 @@ public:
     void set(MatchKey key, Score score) { scores_[key] = score; }
     bool clear(MatchKey key) { return scores_.erase(key) > 0; }
     const std::map<MatchKey, Score>& all() const { return scores_; }
+    // The players who left the event, and the rule their matches follow.
+    const Withdrawals& withdrawals() const { return withdrawals_; }
+    Withdrawals& withdrawals() { return withdrawals_; }
 
 private:
     std::map<MatchKey, Score> scores_;
+    Withdrawals withdrawals_;
 };
 
 // Why a result cannot stand, in the order the checks are made.
@@ -55,6 +90,7 @@ enum class ResultProblem {
     BothPlayers,      // a winner's name that both players bear
     SeriesNotWon,     // a series' score is the winner's (N + 1) / 2 maps and the loser's fewer
     SeriesByName,     // a series takes its maps, never a winner's name alone
+    Withdrawn,        // a withdrawn player's walkover: the withdrawal is taken back first
 };
 
 // Whether the match can take a result at all, given the other results:
@@ -71,7 +107,8 @@ ResultProblem checkResult(const AssignmentState& state, const Results& results, 
 // at the end of a listed name do not count, since a typed name has none);
 // SeriesByName for a match of more than one game.
 ResultProblem scoreForWinner(const AssignmentState& state, const Results& results, Host& host, MatchKey key,
-                             std::string_view winner, Score& out);
+                             std::string_view winner, Score& out,
+                             bool walkover = false);
 
 // The later matches of the same knock-out group that have a result and whose
 // players come, at any remove, from the winner of `key`: what clearing or

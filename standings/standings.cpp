@@ -37,7 +37,7 @@ void count(std::vector<Standing>& rows, const std::vector<MatchState>& matches) 
     for (const MatchState& m : matches) {
         Standing* first = find(rows, m.first);
         Standing* second = find(rows, m.second);
-        if (!m.score || !first || !second) continue;
+        if (!m.score || m.voided || !first || !second) continue;
         tally(*first, m.winner == m.first, m.score->first, m.score->second);
         tally(*second, m.winner == m.second, m.score->second, m.score->first);
     }
@@ -50,7 +50,7 @@ std::vector<int> headToHeadWins(std::vector<Standing>& rows, const std::vector<M
     for (const MatchState& m : matches) {
         const Standing* first = find(rows, m.first);
         const Standing* second = find(rows, m.second);
-        if (!m.score || !first || !second || first->wins != second->wins) continue;
+        if (!m.score || m.voided || !first || !second || first->wins != second->wins) continue;
         h2h[static_cast<std::size_t>(find(rows, m.winner) - rows.data())] += 1;
     }
     return h2h;
@@ -74,12 +74,14 @@ void sortBy(std::vector<Standing>& rows, std::vector<Key>& keys, Better better) 
     keys = std::move(sortedKeys);
 }
 
-void rankLeague(std::vector<Standing>& rows, const std::vector<MatchState>& matches) {
+// A withdrawn member stands below every member level with it, and under
+// the void rule below every member still in.
+void rankLeague(std::vector<Standing>& rows, const std::vector<MatchState>& matches, bool voids) {
     const std::vector<int> h2h = headToHeadWins(rows, matches);
-    std::vector<std::tuple<int, int, int, int>> keys;
+    std::vector<std::tuple<bool, int, int, int, int, bool>> keys;
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const Standing& s = rows[i];
-        keys.emplace_back(s.wins, h2h[i], s.mapsWon - s.mapsLost, s.mapsWon);
+        keys.emplace_back(!(voids && s.withdrawn), s.wins, h2h[i], s.mapsWon - s.mapsLost, s.mapsWon, !s.withdrawn);
     }
     sortBy(rows, keys, [](const auto& a, const auto& b) { return a > b; });
     // Sorted best first, so the members above one that are not level with it
@@ -89,12 +91,17 @@ void rankLeague(std::vector<Standing>& rows, const std::vector<MatchState>& matc
     }
 }
 
-// Lists the rows by the places given, those still in (place 0) first.
+// Lists the rows by the places given, those still in (place 0) first. A
+// withdrawn member stands below the others of its place, after them.
 void takePlaces(std::vector<Standing>& rows, std::vector<int>& places) {
-    sortBy(rows, places, [](int a, int b) { return a < b; });
+    std::vector<std::pair<int, bool>> keys;
+    for (std::size_t i = 0; i < rows.size(); ++i) keys.emplace_back(places[i], rows[i].withdrawn);
+    sortBy(rows, keys, [](const auto& a, const auto& b) { return a < b; });
     for (std::size_t i = 0; i < rows.size(); ++i) {
-        rows[i].rank = places[i];
-        rows[i].tied = rows[i].tied && places[i] > 0;
+        const int place = keys[i].first;
+        const auto others = std::count(keys.begin(), keys.end(), std::pair(place, false));
+        rows[i].rank = place > 0 && keys[i].second ? place + static_cast<int>(others) : place;
+        rows[i].tied = rows[i].tied && place > 0;
     }
 }
 
@@ -157,6 +164,7 @@ GroupStandings groupStandings(const AssignmentState& state, const Results& resul
     const bracket::Resolved resolved = bracket::resolve(state, results, group);
     out.matches = resolved.matches;
     out.standings = membersOf(state, group);
+    for (Standing& s : out.standings) s.withdrawn = results.withdrawals().has(s.player);
     if (state.settings.dual) {
         count(out.standings, out.matches);
         placeDual(out.standings, out.matches);
@@ -164,7 +172,7 @@ GroupStandings groupStandings(const AssignmentState& state, const Results& resul
         out.standings = bracket::knockOutTable(std::move(out.standings), resolved);
     } else {
         count(out.standings, out.matches);
-        rankLeague(out.standings, out.matches);
+        rankLeague(out.standings, out.matches, results.withdrawals().voids());
     }
     return out;
 }

@@ -23,6 +23,8 @@ struct MatchState {
     int bestOf = 1;              // games the match is played over
     std::optional<Score> score;  // only a result that may stand
     Pos winner = kNone;          // a bye's player counts as its winner
+    bool withdrawal = false;     // the score is the walkover a withdrawal made
+    bool voided = false;         // a withdrawn player's league match under the void rule: not counted
 
     bool firstIsLoser() const { return losersMeet || firstLoser; }
     bool secondIsLoser() const { return losersMeet || secondLoser; }
@@ -33,6 +35,7 @@ struct Standing {
     int rank = 0;  // 0: still in a knock-out, no place yet
     bool tied = false;
     bool settled = false;  // its place among members level with it was settled by the organiser
+    bool withdrawn = false;
     int played = 0;
     int wins = 0;
     int losses = 0;

@@ -42,6 +42,17 @@ std::string number(int value, bool sign) {
     return (sign && value > 0 ? "+" : "") + std::string(digits, result.ptr);
 }
 
+// A walkover names the side that goes on, where a score would be.
+std::string scoreText(const MatchState& m) {
+    if (!m.score) return "[vs]";
+    if (m.score->walkover) return m.score->first > m.score->second ? "부전승:-" : "-:부전승";
+    return number(m.score->first) + ":" + number(m.score->second);
+}
+
+std::string marks(bool settled, bool withdrawn) {
+    return std::string(settled ? " (결정)" : "") + (withdrawn ? " (기권)" : "");
+}
+
 // Ends a line; the blanks that filled its last cell serve nothing there.
 void endLine(std::string& out, std::size_t lineStart) {
     while (out.size() > lineStart && out.back() == ' ') out.pop_back();
@@ -68,7 +79,7 @@ void appendMatchLine(std::string& out, Host& host, const MatchState& m, bool wit
         out.append(kByeIndent, ' ');
         out += "(부전승)";
     } else {
-        appendLeft(out, m.score ? number(m.score->first) + ":" + number(m.score->second) : "[vs]", kScoreCell);
+        appendLeft(out, scoreText(m), kScoreCell);
         appendPlayer(out, host, m.second, m.secondFrom, m.secondIsLoser());
         mapsStart = out.size();
         pieces::appendMatchMaps(out, host, m.bestOf, withMap ? gameMaps(m) : std::vector<Pos>{});
@@ -93,7 +104,7 @@ void appendTableHeading(std::string& out) {
 void appendStandingLine(std::string& out, Host& host, const Standing& s) {
     const std::size_t start = out.size();
     appendLeft(out, rankText(s.rank), kRankCell);
-    appendLeft(out, std::string(nameOf(host, ListKind::Participants, s.player)) + (s.settled ? " (결정)" : ""),
+    appendLeft(out, std::string(nameOf(host, ListKind::Participants, s.player)) + marks(s.settled, s.withdrawn),
                kNameCell);
     const int counts[] = {s.played, s.wins, s.losses, s.mapsWon, s.mapsLost};
     for (int c : counts) appendRight(out, number(c), kCountCell);
@@ -123,7 +134,8 @@ void appendGroup(std::string& out, const AssignmentState& state, const Results& 
 void appendFinalLine(std::string& out, Host& host, const FinalStanding& s) {
     const std::size_t start = out.size();
     appendLeft(out, rankText(s.rank), kRankCell);
-    appendLeft(out, nameOf(host, ListKind::Participants, s.player), kNameCell);
+    appendLeft(out, std::string(nameOf(host, ListKind::Participants, s.player)) + marks(false, s.withdrawn),
+               kNameCell);
     out += static_cast<char>('A' + s.group);
     out += "조 " + number(s.groupPlace) + "위";
     endLine(out, start);

@@ -86,10 +86,45 @@ inline Score randomScore(const event::Event& event, MatchKey key, const Pick& pi
     return {static_cast<int>(pick(5)), static_cast<int>(pick(5))};
 }
 
+inline std::string keyText(MatchKey key) { return std::to_string(key.group) + "/" + std::to_string(key.number); }
+
+// A drawn player, withdrawn or not.
+inline Pos randomPlayer(const event::Event& event, const Pick& pick) {
+    return static_cast<Pos>(pick(static_cast<unsigned>(event.participants.size())));
+}
+
+// A walkover for one player of a match, a withdrawal (the rule chosen first
+// now and then), or one taken back.
+inline std::string randomWithdrawal(event::Event& event, const Pick& pick) {
+    switch (pick(3)) {
+    case 0: {
+        const MatchKey key = randomMatch(event, pick);
+        const Pos winner = randomPlayer(event, pick);
+        const bool given = event::giveWalkover(event, key, winner).ok();
+        return "walkover " + keyText(key) + " to " + std::to_string(winner) + (given ? "" : " (refused)");
+    }
+    case 1: {
+        const auto rule = pick(2) ? WithdrawalRule::Void : WithdrawalRule::Walkovers;
+        const bool ruled = pick(3) == 0 && event::setWithdrawalRule(event, rule);
+        const Pos player = randomPlayer(event, pick);
+        const bool withdrew = event::withdraw(event, player);
+        return std::string(ruled ? (rule == WithdrawalRule::Void ? "void rule, " : "walkover rule, ") : "") +
+               "withdraw " + std::to_string(player) + (withdrew ? "" : " (refused)");
+    }
+    default: {
+        const std::vector<Pos> withdrawn = event::withdrawnPlayers(event);
+        if (withdrawn.empty()) return "nobody to take back";
+        const Pos player = withdrawn[pick(static_cast<unsigned>(withdrawn.size()))];
+        const bool taken = event::takeBackWithdrawal(event, player);
+        return "take back " + std::to_string(player) + (taken ? "" : " (refused)");
+    }
+    }
+}
+
 // One change, as a user could make it in the window; what it was, for a
 // failure's message.
 inline std::string randomChange(event::Event& event, const Pick& pick) {
-    switch (pick(8)) {
+    switch (pick(11)) {
     case 0: {
         const MatchKey key = randomMatch(event, pick);
         event::clearResult(event, key);
@@ -118,6 +153,9 @@ inline std::string randomChange(event::Event& event, const Pick& pick) {
         if (pick(4) != 0) return "kept playoff";
         event::undoPlayoff(event);
         return "undo playoff";
+    case 8:
+    case 9:
+    case 10: return randomWithdrawal(event, pick);
     default: {
         const MatchKey key = randomMatch(event, pick);
         const Score score = randomScore(event, key, pick);
@@ -133,6 +171,43 @@ inline std::string randomChange(event::Event& event, const Pick& pick) {
                std::to_string(score.first) + ":" + std::to_string(score.second);
     }
     }
+}
+
+// What walkovers and withdrawals must never break, or what they broke:
+// every table sums (wins to losses, maps won to maps lost), no withdrawn
+// player goes through to the playoff, and every match of a withdrawn player
+// without a result goes to the opponent (in a league under the void rule,
+// counts for nothing).
+inline std::string withdrawalFault(const event::Event& event) {
+    const Withdrawals& before = event.results.withdrawals();
+    const bool league = !event.state.settings.tournament;
+    for (int g = 0; g < static_cast<int>(event.state.groupTable.size()); ++g) {
+        const GroupStandings table = groupStandings(event.state, event.results, g);
+        int wins = 0, losses = 0, won = 0, lost = 0;
+        for (const Standing& s : table.standings) wins += s.wins, losses += s.losses, won += s.mapsWon, lost += s.mapsLost;
+        if (wins != losses || won != lost) return "group " + std::to_string(g) + " does not sum";
+        for (const MatchState& m : table.matches) {
+            const bool out = before.has(m.first) || before.has(m.second);
+            if (!out || m.bye || m.first == kNone || m.second == kNone || event.results.find({g, m.number})) continue;
+            // Where both withdrew, the match went to the later one when the first withdrew.
+            const bool bothOut = before.has(m.first) && before.has(m.second);
+            const Pos goesOn = bothOut ? before.later(m.first, m.second) : before.has(m.first) ? m.second : m.first;
+            const bool walkover = m.score && m.score->walkover && m.winner == goesOn;
+            if (league && before.voids() ? !m.voided : !walkover) return "match " + keyText({g, m.number}) + " open";
+        }
+    }
+    if (event.playoff.perGroup == 0) return {};
+    ListHost host = event::hostFor(event);
+    const PlayoffBracket bracket = playoffBracket(event.state, event.results, event.playoff, event.seed, host);
+    for (const Qualifier& q : bracket.players) {
+        if (before.has(q.player)) return "withdrawn player " + std::to_string(q.player) + " went through";
+    }
+    const Withdrawals& after = event.playoff.results.withdrawals();
+    for (const MatchState& m : bracket.matches) {
+        const bool open = m.first != kNone && m.second != kNone && !m.bye && !m.score;
+        if (open && (after.has(m.first) || after.has(m.second))) return "playoff match " + std::to_string(m.number) + " open";
+    }
+    return {};
 }
 
 }  // namespace rl::test

@@ -26,8 +26,10 @@ std::string readFile(const std::filesystem::path& path) {
 
 // rosterloom-cli --event on the file, its text as written to a file.
 std::string cliText(const std::string& eventBytes) {
-    // ctest runs the test programs side by side: a folder of this one's own.
-    const auto folder = std::filesystem::temp_directory_path() / "rosterloom-event-walk";
+    // ctest runs the test programs side by side, and other build trees run
+    // this one: a folder of this tree's own.
+    const auto tree = std::hash<std::string>()(std::filesystem::current_path().string());
+    const auto folder = std::filesystem::temp_directory_path() / ("rosterloom-event-walk-" + std::to_string(tree));
     std::filesystem::create_directories(folder);
     const auto file = folder / "event.json";
     const auto out = folder / "text.txt";
@@ -70,6 +72,34 @@ TEST(EventChanges, EveryStateTheWindowReachesIsWrittenAndReadBackWhole) {
         }
         if (testing::Test::HasFailure()) return;
     }
+}
+
+// Walkovers and withdrawals keep every table sound, and a withdrawal taken
+// back at once leaves the event as it was (an order it broke aside).
+TEST(EventChanges, WithdrawalsKeepTheTablesSoundAndTakeBackWhole) {
+    const FrontEnd frontEnd = platform::eventFrontEnd();
+    std::mt19937 generator(20261209);
+    const test::Pick pick = [&](unsigned n) { return static_cast<unsigned>(generator() % n); };
+    int withdrawals = 0, walks = 0;
+    while (walks < 150) {
+        std::optional<Event> event = test::randomEvent(pick);
+        if (!event) continue;
+        ++walks;
+        std::string history;
+        for (int step = 0; step < 40; ++step) {
+            history += (pick(3) ? test::randomChange(*event, pick) : test::randomWithdrawal(*event, pick)) + "\n";
+            const std::string fault = test::withdrawalFault(*event);
+            ASSERT_EQ(fault, "") << history;
+            Event withdrawn = *event;
+            const Pos player = test::randomPlayer(*event, pick);
+            if (!event->playoff.settled.empty() || !withdraw(withdrawn, player)) continue;
+            ++withdrawals;
+            ASSERT_EQ(test::withdrawalFault(withdrawn), "") << history << "withdraw " << player;
+            ASSERT_TRUE(takeBackWithdrawal(withdrawn, player));
+            ASSERT_EQ(writeEvent(withdrawn, frontEnd), writeEvent(*event, frontEnd)) << history << "take back " << player;
+        }
+    }
+    EXPECT_GT(withdrawals, 1000);
 }
 
 // An order settled before the playoff is part of the event; a result that
