@@ -205,7 +205,8 @@ void checkTexts(const rl::AssignmentState& s, rl::ListHost& host) {
             if (set.mapsEnabled) {
                 for (rl::Pos game : rl::gameMaps(m)) map += (map ? 1 : 0) + name(rl::ListKind::Maps, game) + 2;
             }
-            view += map, exported += map;
+            // The result window puts a series' games on a line of its own: "\r\n\t" before them.
+            view += map + (set.bestOf > 1 ? 3 : 0), exported += map;
         });
         const rl::ResultView shown = rl::buildResultView(s, host, g);
         require(shown.tableText.size() == viewTable, "table text length");
