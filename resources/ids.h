@@ -53,6 +53,13 @@
 #define IDC_CLEAR_RESULT    131
 #define IDC_STANDINGS_EDIT  432
 #define IDC_MATCH_MAPS      433
+#define IDC_WALKOVER        134
+#define IDM_WITHDRAWAL      0x0AA0
+#define IDM_WALKOVER        0x0AB0
+#define IDC_WITHDRAW_LIST   780
+#define IDC_WITHDRAW        781
+#define IDC_TAKE_BACK       782
+#define IDC_CLOSE_WITHDRAW  783
 #define IDC_WRITE_STANDINGS 132
 #define IDC_CLOSE_STANDINGS 133
 
@@ -82,6 +89,8 @@
 #define IDC_BEST_OF_3       772
 #define IDC_BEST_OF_5       773
 #define IDC_BEST_OF_7       774
+#define IDC_RULE_WALKOVERS  775
+#define IDC_RULE_VOID       776
 #define IDC_CLOSE_FORMAT    779
 
 /* Help window */

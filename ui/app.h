@@ -154,6 +154,11 @@ void clearEventResult(HWND owner, MatchKey key);
 void settleEventTie(HWND owner, const SettledOrder& order);
 PlayoffRefusal makeEventPlayoff(HWND owner, int perGroup, bool thirdPlace, std::vector<int> bestOf = {});
 void undoEventPlayoff(HWND owner);
+void giveEventWalkover(HWND owner, MatchKey key, Pos winner);
+// False (nothing changed) where the event refuses it.
+bool withdrawFromEvent(HWND owner, Pos player);
+bool takeBackEventWithdrawal(HWND owner, Pos player);
+void setEventWithdrawalRule(HWND owner, WithdrawalRule rule);
 
 // --- entry fields (entry_field.cpp)
 bool registerEntryFieldClass();
@@ -199,6 +204,10 @@ void restoreSeeding(bool seeded, const Seeding& seeding);
 // refusals shown in a box; otherwise assign() as always.
 AssignOutcome assignWithSeeding(AssignmentState& state, Host& host);
 
+// --- withdrawal window (withdrawal_window.cpp): "기권 처리(&K)..." in the
+// standings window's system menu; `changed` is called after each change.
+void showWithdrawalWindow(HWND owner, void (*changed)());
+
 // --- format window (format_window.cpp)
 // "경기 방식(&F)..." in the main window's system menu.
 void addFormatCommand(HWND window);
@@ -210,6 +219,9 @@ void chooseDual(bool on);
 // How many games a group's match is played over in the next draw: 1, 3, 5 or 7.
 int bestOfChosen();
 void chooseBestOf(int games);
+// The withdrawal rule a new draw starts with (a drawn event keeps its own).
+WithdrawalRule withdrawalRuleChosen();
+void chooseWithdrawalRule(WithdrawalRule rule);
 
 // --- help window (help_window.cpp)
 LRESULT CALLBACK helpWindowProc(HWND, UINT, WPARAM, LPARAM);

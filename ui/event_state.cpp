@@ -60,6 +60,26 @@ PlayoffRefusal makeEventPlayoff(HWND owner, int perGroup, bool thirdPlace, std::
     return refusal;
 }
 
+void giveEventWalkover(HWND owner, MatchKey key, Pos winner) {
+    if (event::giveWalkover(gEvent, key, winner).ok()) changed(owner);
+}
+
+bool withdrawFromEvent(HWND owner, Pos player) {
+    if (!event::withdraw(gEvent, player)) return false;
+    changed(owner);
+    return true;
+}
+
+bool takeBackEventWithdrawal(HWND owner, Pos player) {
+    if (!event::takeBackWithdrawal(gEvent, player)) return false;
+    changed(owner);
+    return true;
+}
+
+void setEventWithdrawalRule(HWND owner, WithdrawalRule rule) {
+    if (event::setWithdrawalRule(gEvent, rule)) changed(owner);
+}
+
 void undoEventPlayoff(HWND owner) {
     event::undoPlayoff(gEvent);
     changed(owner);

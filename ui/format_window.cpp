@@ -15,7 +15,10 @@ namespace {
 constexpr char kFormatClass[] = "FormatWnd";
 constexpr DWORD kSmallWindowStyle = WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU;
 
-enum Control { GroupsLabel, DualCheck, Hint, LengthLabel, BestOf1, BestOf3, BestOf5, BestOf7, CloseButton, ControlCount };
+enum Control {
+    GroupsLabel, DualCheck, Hint, LengthLabel, BestOf1, BestOf3, BestOf5, BestOf7, RuleLabel, RuleWalkovers, RuleVoid,
+    CloseButton, ControlCount
+};
 
 constexpr ControlRow<Control> kControls[] = {
     {GroupsLabel, {"Static", "조별 경기 방식", 0, SS_LEFT, 20, 15, 250, 20, -1}},
@@ -27,16 +30,25 @@ constexpr ControlRow<Control> kControls[] = {
     {BestOf3, {"Button", "3전 2선승(&3)", 0, BS_AUTORADIOBUTTON, 150, 120, 120, 20, IDC_BEST_OF_3}},
     {BestOf5, {"Button", "5전 3선승(&5)", 0, BS_AUTORADIOBUTTON, 30, 145, 120, 20, IDC_BEST_OF_5}},
     {BestOf7, {"Button", "7전 4선승(&7)", 0, BS_AUTORADIOBUTTON, 150, 145, 120, 20, IDC_BEST_OF_7}},
-    {CloseButton, {"Button", "닫기", 0, BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP, 195, 180, 75, 25, IDC_CLOSE_FORMAT}},
+    {RuleLabel, {"Static", "기권한 선수의 남은 경기", 0, SS_LEFT, 20, 180, 250, 20, -1}},
+    {RuleWalkovers, {"Button", "상대의 부전승(&W)", 0, BS_AUTORADIOBUTTON | WS_TABSTOP | WS_GROUP, 30, 205, 240, 20,
+                     IDC_RULE_WALKOVERS}},
+    {RuleVoid, {"Button", "기권자의 경기 무효(&V)", 0, BS_AUTORADIOBUTTON, 30, 230, 240, 20, IDC_RULE_VOID}},
+    {CloseButton, {"Button", "닫기", 0, BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP, 195, 265, 75, 25, IDC_CLOSE_FORMAT}},
 };
 static_assert(std::size(kControls) == ControlCount && rowsInEnumOrder(kControls), "row i of kControls must be control i");
-constexpr WindowLook kLook{kFormatClass, "경기 방식", kSmallWindowStyle, {290, 220}};
+constexpr WindowLook kLook{kFormatClass, "경기 방식", kSmallWindowStyle, {290, 305}};
 constexpr int kLengths[][2] = {{1, IDC_BEST_OF_1}, {3, IDC_BEST_OF_3}, {5, IDC_BEST_OF_5}, {7, IDC_BEST_OF_7}};
 
 HWND gWindow = nullptr;
 HWND gFocus = nullptr;
 bool gDual = false;  // the choices for the next draw; a drawn event keeps its own
 int gBestOf = 1;
+WithdrawalRule gRule = WithdrawalRule::Walkovers;
+
+// A drawn event's rule is its own, and can change until someone withdraws.
+WithdrawalRule shownRule() { return assignment().assigned() ? event::withdrawalRule(theEvent()) : gRule; }
+bool ruleOpen() { return !assignment().assigned() || event::withdrawnPlayers(theEvent()).empty(); }
 
 void showChoice(HWND window) {
     CheckDlgButton(window, IDC_DUAL_CHECK, gDual ? BST_CHECKED : BST_UNCHECKED);
@@ -45,6 +57,14 @@ void showChoice(HWND window) {
     const bool open = !assignment().assigned();
     EnableWindow(GetDlgItem(window, IDC_DUAL_CHECK), open);
     for (const auto& length : kLengths) EnableWindow(GetDlgItem(window, length[1]), open);
+    const bool voids = shownRule() == WithdrawalRule::Void;
+    CheckRadioButton(window, IDC_RULE_WALKOVERS, IDC_RULE_VOID, voids ? IDC_RULE_VOID : IDC_RULE_WALKOVERS);
+    for (int id : {IDC_RULE_WALKOVERS, IDC_RULE_VOID}) EnableWindow(GetDlgItem(window, id), ruleOpen());
+}
+
+void onRuleClicked(HWND window, WithdrawalRule rule) {
+    if (!assignment().assigned()) gRule = rule;
+    else setEventWithdrawalRule(window, rule);
 }
 
 void onDualClicked(HWND window) {
@@ -65,6 +85,8 @@ LRESULT onCommand(HWND window, WPARAM wParam) {
     if (id == IDC_DUAL_CHECK) onDualClicked(window);
     for (const auto& [games, length] : kLengths)
         if (id == length) gBestOf = games;
+    if (id == IDC_RULE_WALKOVERS) onRuleClicked(window, WithdrawalRule::Walkovers);
+    if (id == IDC_RULE_VOID) onRuleClicked(window, WithdrawalRule::Void);
     else if (id == IDC_CLOSE_FORMAT || id == IDCANCEL) DestroyWindow(window);
     return 0;
 }
@@ -93,11 +115,14 @@ void showFormatWindow(HWND owner) {
 
 bool dualChosen() { return gDual; }
 int bestOfChosen() { return gBestOf; }
+WithdrawalRule withdrawalRuleChosen() { return gRule; }
 
 void chooseDual(bool on) {
     gDual = on;
     if (isOpen(gWindow)) showChoice(gWindow);
 }
+
+void chooseWithdrawalRule(WithdrawalRule rule) { gRule = rule; }
 
 void chooseBestOf(int games) {
     gBestOf = games;

@@ -269,6 +269,7 @@ LRESULT onCreate(HWND window) {
     restoreSeeding(false, {});
     chooseDual(false);  // a new window starts with a plain draw, as its empty list does
     chooseBestOf(1);
+    chooseWithdrawalRule(WithdrawalRule::Walkovers);
     SetFocus(control(ParticipantField));
     return 0;
 }
@@ -286,6 +287,7 @@ event::Event drawnEvent(const AssignmentState& drawn, std::uint32_t clock) {
     event::Event event = event::eventFromDraw(drawn, Results(), gHost, clock, std::nullopt, drawTimeText(clock));
     event.seeded = seededDrawOn();
     if (event.seeded) event.seeding = currentSeeding();
+    event::setWithdrawalRule(event, withdrawalRuleChosen());
     return event;
 }
 

@@ -23,7 +23,7 @@ namespace {
 enum Control {
     GroupChooser, GroupLabel, WriteButton, CloseButton, MatchList,
     FirstPlayer, FirstMaps, ScoreColon, SecondMaps, SecondPlayer,
-    RecordButton, ClearButton, StandingsEdit, MapsLine, ControlCount
+    RecordButton, ClearButton, StandingsEdit, WalkoverButton, MapsLine, ControlCount
 };
 
 constexpr DWORD kNumberStyle = WS_TABSTOP | ES_NUMBER | ES_CENTER;
@@ -43,10 +43,11 @@ constexpr ControlRow<Control> kControls[] = {
     {FirstMaps, {"Edit", "", WS_EX_CLIENTEDGE, kNumberStyle, 230, 185, 40, 24, IDC_FIRST_MAPS}},
     {ScoreColon, {"Static", ":", 0, SS_CENTER, 270, 189, 20, 20, -1}},
     {SecondMaps, {"Edit", "", WS_EX_CLIENTEDGE, kNumberStyle, 290, 185, 40, 24, IDC_SECOND_MAPS}},
-    {SecondPlayer, {"Static", "", 0, SS_LEFT | SS_ENDELLIPSIS, 340, 189, 150, 20, IDC_SECOND_PLAYER}},
+    {SecondPlayer, {"Static", "", 0, SS_LEFT | SS_ENDELLIPSIS, 340, 189, 85, 20, IDC_SECOND_PLAYER}},
     {RecordButton, {"Button", "기록", 0, 0, 500, 184, 55, 26, IDC_RECORD}},
     {ClearButton, {"Button", "지우기", 0, 0, 560, 184, 60, 26, IDC_CLEAR_RESULT}},
     {StandingsEdit, {"Edit", "", WS_EX_STATICEDGE, kStandingsStyle, 20, 220, 600, 230, IDC_STANDINGS_EDIT}},
+    {WalkoverButton, {"Button", "부전승", 0, 0, 430, 184, 65, 26, IDC_WALKOVER}},
     // Made when a series is first shown: its games' maps, over the table.
     {MapsLine, {"Static", "", 0, SS_LEFT | SS_NOPREFIX | SS_ENDELLIPSIS, 20, 216, 600, 20, IDC_MATCH_MAPS}},
 };
@@ -161,6 +162,7 @@ void showChosenMatch(const std::vector<MatchState>& matches) {
     SetWindowTextA(control(FirstMaps), score ? std::to_string(score->first).c_str() : "");
     SetWindowTextA(control(SecondMaps), score ? std::to_string(score->second).c_str() : "");
     EnableWindow(control(RecordButton), m != nullptr);
+    EnableWindow(control(WalkoverButton), m && m->first != kNone && m->second != kNone);
     EnableWindow(control(ClearButton), score != nullptr);
     showSeriesMaps(m);
 }
@@ -232,6 +234,7 @@ int refusalMessage(ResultProblem problem) {
     case ResultProblem::PlayersNotKnown: return IDS_RESULT_NOT_KNOWN;
     case ResultProblem::ScoreOutOfRange: return IDS_RESULT_NO_SCORE;
     case ResultProblem::SeriesNotWon: return IDS_SERIES_NOT_WON;
+    case ResultProblem::Withdrawn: return IDS_RESULT_WITHDRAWN;
     default: return 0;  // the list offers no other match
     }
 }
@@ -270,6 +273,28 @@ void onRecord(HWND window) {
     if (event::changesWinner(shown(), key, score) && !mayDropLaterResults(window, key, IDS_CONFIRM_CHANGE_WINNER))
         return;
     recordEventResult(window, key, score);
+    refresh();
+}
+
+// The walkover goes to the first player on "예", to the second on "아니요".
+void onWalkover(HWND window) {
+    const std::vector<MatchState> matches = chosenMatches();
+    if (gMatch == 0 || groupsLocked(window)) return;
+    const MatchState& m = matches[static_cast<std::size_t>(gMatch - 1)];
+    if (m.first == kNone || m.second == kNone) return;
+    const int answer = showStringBox(window, IDS_WALKOVER_WHO, MB_YESNOCANCEL,
+                                     std::string(nameOf(eventHost(), ListKind::Participants, m.first)));
+    if (answer != IDYES && answer != IDNO) return;
+    const MatchKey key = chosenKey();
+    const Pos winner = answer == IDYES ? m.first : m.second;
+    const Score walkover = walkoverFor(answer == IDYES, m.bestOf);
+    if (const int refusal = refusalMessage(checkChosen(walkover))) {
+        showStringBox(window, refusal, MB_OK, std::string(), gamesToWin(m.bestOf));
+        return;
+    }
+    if (event::changesWinner(shown(), key, walkover) && !mayDropLaterResults(window, key, IDS_CONFIRM_CHANGE_WINNER))
+        return;
+    giveEventWalkover(window, key, winner);
     refresh();
 }
 
@@ -322,6 +347,8 @@ void addPlayoffCommands(HWND window) {
     AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
     AppendMenuA(menu, MF_STRING, IDM_PLAYOFF, kMakePlayoffItem);
     AppendMenuA(menu, MF_STRING, IDM_SETTLE_TIE, "동률 순위 정하기(&D)...");
+    AppendMenuA(menu, MF_STRING, IDM_WITHDRAWAL, "기권 처리(&K)...");
+    AppendMenuA(menu, MF_STRING, IDM_WALKOVER, "고른 경기 부전승(&O)...");  // the button's way from the keys
 }
 
 // Made: the chooser gains "본선" and shows it.
@@ -357,6 +384,8 @@ LRESULT onSysCommand(HWND window, WPARAM wParam, LPARAM lParam) {
     if (command == IDM_PLAYOFF && playoffMade()) undoPlayoff(window);
     else if (command == IDM_PLAYOFF) showPlayoffWindow(window, onPlayoffMade);
     else if (command == IDM_SETTLE_TIE) settleTie(window);
+    else if (command == IDM_WITHDRAWAL) showWithdrawalWindow(window, refresh);
+    else if (command == IDM_WALKOVER) onWalkover(window);
     else if (isPageCommand(wParam)) savePage(window);
     else return DefWindowProcA(window, WM_SYSCOMMAND, wParam, lParam);
     return 0;
@@ -373,7 +402,7 @@ LRESULT CALLBACK mapsFieldProc(HWND field, UINT message, WPARAM wParam, LPARAM l
 }
 
 bool createControls(HWND window) {
-    for (int i = 0; i < MapsLine; ++i) {
+    for (int i = 0; i < MapsLine; ++i) {  // the maps line waits for a series
         gControls[i] = createControl(window, kControls[i].layout);
         if (!gControls[i]) return false;
     }
@@ -405,6 +434,7 @@ LRESULT onCommand(HWND window, WPARAM wParam) {
     const int id = LOWORD(wParam);
     if (code == BN_CLICKED && id == IDC_RECORD) onRecord(window);
     else if (code == BN_CLICKED && id == IDC_CLEAR_RESULT) onClear(window);
+    else if (code == BN_CLICKED && id == IDC_WALKOVER) onWalkover(window);
     else if (code == BN_CLICKED && id == IDC_WRITE_STANDINGS) onWrite(window);
     else if (code == BN_CLICKED && id == IDC_CLOSE_STANDINGS) DestroyWindow(window);
     else if (code == CBN_SELCHANGE && id == IDC_STANDINGS_GROUP) onGroupChosen();

@@ -430,6 +430,48 @@ TEST_F(EventFileTest, ABestOfThreeEventFromTheKeysToTheStandingsFile) {
     EXPECT_NE(standingsFileAsTheCommandLineWritesIt().find("(3전 2선승)"), std::string::npos);
 }
 
+// A walkover given with its button and a withdrawal made in "기권 처리(&K)",
+// from the keys: the tables follow, "순위 출력" is the command line's text
+// for the saved event, and the autosave taken back keeps both.
+TEST_F(EventFileTest, AWalkoverAndAWithdrawalFromTheKeysToTheStandingsFile) {
+    addParticipants(6);
+    setGroups(2, 3);
+    ASSERT_TRUE(openResult());
+    HWND table = standings();
+    pick(table, IDC_STANDINGS_GROUP, CB_SETCURSEL, 0, CBN_SELCHANGE);
+    pick(table, IDC_MATCH_LIST, LB_SETCURSEL, 0, LBN_SELCHANGE);
+    boxes.answerNextWith(IDNO);  // the second player goes on
+    altSpaceThen(table, 'o');
+    boxes.takeLog();
+    const Score* walkover = theEvent().results.find({0, 1});
+    ASSERT_TRUE(walkover);
+    EXPECT_TRUE(walkover->walkover);
+    EXPECT_EQ(walkover->second, 1);
+
+    altSpaceThen(table, 'k');
+    HWND window = FindWindowA("WithdrawalWnd", nullptr);
+    ASSERT_TRUE(window);
+    SendDlgItemMessageA(window, IDC_WITHDRAW_LIST, LB_SETCURSEL, 3, 0);  // group B's first member
+    boxes.answerNextWith(IDYES);
+    click(IDC_WITHDRAW, window);
+    boxes.takeLog();
+    ASSERT_EQ(event::withdrawnPlayers(theEvent()).size(), 1u);
+    ASSERT_TRUE(dialogKey(window, GetDlgItem(window, IDC_WITHDRAW_LIST), VK_ESCAPE));
+    record(table, 1, 1, "2", "0");  // a result on the withdrawal's walkover is refused
+    EXPECT_EQ(boxes.takeLog(), told(STR_RESULT_WITHDRAWN));
+    const std::string written = standingsFileAsTheCommandLineWritesIt();
+    EXPECT_NE(written.find("(기권)"), std::string::npos) << written;
+
+    restart();
+    boxes.answerNextWith(IDYES);
+    openAtStart(main(), L"");
+    pump();
+    boxes.takeLog();
+    EXPECT_EQ(event::withdrawnPlayers(theEvent()).size(), 1u);
+    ASSERT_TRUE(theEvent().results.find({0, 1}));
+    EXPECT_TRUE(theEvent().results.find({0, 1})->walkover);
+}
+
 // A writer of the autosave killed at random moments: what is left always
 // reads, and is one of the two events it writes by turns.
 TEST_F(EventFileTest, AKilledWriterLeavesAWholeAutosave) {

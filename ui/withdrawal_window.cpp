@@ -1,0 +1,111 @@
+// The withdrawal window, opened from the standings window's system menu:
+// every drawn player, the withdrawn ones marked; a player withdraws (after a
+// question) or has the withdrawal taken back. Modal to its owner, it moves
+// like a dialog from the keyboard.
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "resources/ids.h"
+#include "ui/app.h"
+
+namespace rl::ui {
+namespace {
+
+constexpr char kWithdrawalClass[] = "WithdrawalWnd";
+constexpr DWORD kSmallWindowStyle = WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU;
+constexpr DWORD kListStyle = WS_VSCROLL | WS_TABSTOP | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT;
+
+enum Control { Label, Players, Withdraw, TakeBack, Close, ControlCount };
+
+constexpr ControlRow<Control> kControls[] = {
+    {Label, {"Static", "기권하는 선수를 고르세요.", 0, SS_LEFT, 20, 12, 270, 20, -1}},
+    {Players, {"ListBox", nullptr, WS_EX_CLIENTEDGE, kListStyle, 20, 36, 170, 160, IDC_WITHDRAW_LIST}},
+    {Withdraw, {"Button", "기권(&W)", 0, WS_TABSTOP, 200, 36, 95, 25, IDC_WITHDRAW}},
+    {TakeBack, {"Button", "기권 취소(&T)", 0, WS_TABSTOP, 200, 66, 95, 25, IDC_TAKE_BACK}},
+    {Close, {"Button", "닫기", 0, BS_DEFPUSHBUTTON | WS_TABSTOP, 200, 171, 95, 25, IDC_CLOSE_WITHDRAW}},
+};
+static_assert(std::size(kControls) == ControlCount && rowsInEnumOrder(kControls), "row i of kControls must be control i");
+constexpr WindowLook kLook{kWithdrawalClass, "기권 처리", kSmallWindowStyle, {315, 210}};
+
+HWND gWindow = nullptr;
+HWND gFocus = nullptr;
+void (*gChanged)() = nullptr;
+std::vector<Pos> gShown;  // the players in the order listed
+
+void fillPlayers(HWND window, int selected) {
+    HWND list = GetDlgItem(window, IDC_WITHDRAW_LIST);
+    SendMessageA(list, LB_RESETCONTENT, 0, 0);
+    gShown.clear();
+    for (const auto& row : assignment().groupTable) {
+        for (Pos p : row) {
+            if (p == kNone) continue;
+            std::string line(nameOf(eventHost(), ListKind::Participants, p));
+            if (event::isWithdrawn(theEvent(), p)) line += " (기권)";
+            SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(line.c_str()));
+            gShown.push_back(p);
+        }
+    }
+    SendMessageA(list, LB_SETCURSEL, static_cast<WPARAM>(selected), 0);
+}
+
+int chosenRow(HWND window) {
+    return static_cast<int>(SendDlgItemMessageA(window, IDC_WITHDRAW_LIST, LB_GETCURSEL, 0, 0));
+}
+
+// A withdrawal is asked for first; taking one back is not, since it only
+// gives the matches back to be played.
+void onChange(HWND window, bool withdraw) {
+    const int row = chosenRow(window);
+    if (row < 0 || row >= static_cast<int>(gShown.size())) return;
+    const Pos player = gShown[static_cast<std::size_t>(row)];
+    const std::string name(nameOf(eventHost(), ListKind::Participants, player));
+    if (withdraw && showTextBox(window, name + " 선수가 기권합니다. 남은 경기는 기권 규칙을 따릅니다.\n좋습니까?",
+                                MB_YESNO) != IDYES)
+        return;
+    const bool done = withdraw ? withdrawFromEvent(window, player) : takeBackEventWithdrawal(window, player);
+    if (!done) {
+        showTextBox(window, withdraw ? "이 선수는 기권할 수 없습니다(이미 기권했습니다)."
+                                     : "이 선수의 기권은 취소할 수 없습니다(기권하지 않았거나, 본선 전의 기권입니다).",
+                    MB_OK);
+        return;
+    }
+    fillPlayers(window, row);
+    if (gChanged) gChanged();
+}
+
+LRESULT onCreate(HWND window) {
+    placeWindow(window, kLook.client, kLook.style);
+    if (!createRows(window, kControls)) return -1;
+    fillPlayers(window, 0);
+    return 0;
+}
+
+LRESULT onCommand(HWND window, WPARAM wParam) {
+    const int id = LOWORD(wParam);
+    if (HIWORD(wParam) != BN_CLICKED) return 0;
+    if (id == IDC_WITHDRAW) onChange(window, true);
+    else if (id == IDC_TAKE_BACK) onChange(window, false);
+    else if (id == IDC_CLOSE_WITHDRAW || id == IDCANCEL) DestroyWindow(window);
+    return 0;
+}
+
+LRESULT CALLBACK withdrawalWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_CREATE: return onCreate(window);
+    case WM_DESTROY: onModalClosing(window, gWindow); return 0;
+    case WM_COMMAND: return onCommand(window, wParam);
+    case DM_GETDEFID: return MAKELRESULT(IDC_CLOSE_WITHDRAW, DC_HASDEFID);
+    case WM_ACTIVATE: return keepModalFocus(window, wParam, gFocus, IDC_WITHDRAW_LIST);
+    default: return DefWindowProcA(window, message, wParam, lParam);
+    }
+}
+
+}  // namespace
+
+void showWithdrawalWindow(HWND owner, void (*changed)()) {
+    gChanged = changed;
+    if (openModal(gWindow, owner, kLook, withdrawalWindowProc)) SetFocus(GetDlgItem(gWindow, IDC_WITHDRAW_LIST));
+}
+
+}  // namespace rl::ui
