@@ -61,7 +61,10 @@ TEST(ParseNameList, Utf8AtItsBounds) {
 TEST(ParseNameList, PotAndTagColumns) {
     const auto columns = [](const std::string& input) {
         const NameList list = parseNameList(input, kMaxParticipants, "participants", Columns::Read);
-        if (!list.ok()) return std::to_string(list.errorLine) + ": " + list.error;
+        if (!list.ok()) {
+            const bool empty = list.names.empty() && list.pots.empty() && list.tags.empty();
+            return std::to_string(list.errorLine) + ": " + list.error + (empty ? "" : " (and columns kept)");
+        }
         std::string shown;
         for (std::size_t i = 0; i < list.names.size(); ++i)
             shown += list.names[i] + "/" + std::to_string(list.pots[i]) + "/" + list.tags[i] + "|";
@@ -75,6 +78,7 @@ TEST(ParseNameList, PotAndTagColumns) {
         {"a\t9\n", "1: the pot must be a number from 1 to 8, not '9'"},
         {"a\t0\n", "1: the pot must be a number from 1 to 8, not '0'"},
         {"a\t12\n", "1: the pot must be a number from 1 to 8, not '12'"},
+        {"a\t1\tZerg\nb\t9\n", "2: the pot must be a number from 1 to 8, not '9'"},
         {"a\t1\tZ\x01g\n", "1: the tag contains a control character"},
         {"a\t1\t\xFF\n", "1: the tag is not valid UTF-8"},
         {"a\t1\t123456789012345678901\n", "1: the tag takes 21 bytes in code page 949, more than 20"},

@@ -90,5 +90,12 @@ TEST(Assign, AllocationFailureAtEveryIndex) {
     }
 }
 
+// A place the lists do not reach reads as a vacancy, never past the list.
+TEST(Assign, AnIndexPastTheListNamesNothing) {
+    ListHost host = test::hostFrom("players 2");
+    EXPECT_EQ(nameOf(host, ListKind::Participants, 1), host.participants[1]);
+    for (int index : {-1, 2}) EXPECT_EQ(nameOf(host, ListKind::Participants, index), "-");
+}
+
 }  // namespace
 }  // namespace rl

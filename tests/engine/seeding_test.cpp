@@ -91,6 +91,8 @@ TEST(SeededDraw, EveryValidArrangementEquallyOften) {
         {shape(6, 2, 3), {{1, 1, 0, 0, 0, 0}, {"Z", "P", "Z", "Z", "P", "T"}}, 24},
         {shape(5, 2, 3), {{0, 0, 0, 0, 0}, {"T", "T", "T", "U", "U"}}, 72, 0},
         {shape(7, 3, 3), {{1, 1, 1, 0, 0, 0, 0}, {"", "", "", "Z", "Z", "P", "P"}}, 96, 0},
+        // Groups of 2, 1 and 1: a pair apart has twice the ways with group A.
+        {shape(4, 3, 2), {{0, 0, 0, 0}, {"T", "T", "", ""}}, 20, 0},
         // Tags with pots drawn pot by pot at once, and knock-out groups.
         {shape(6, 3, 2), {{1, 1, 1, 2, 2, 2}, {"T", "T", "U", "T", "U", "U"}}, 12, 0},
         {shape(7, 2, 4), {{1, 1, 2, 2, 3, 0, 0}, {"T", "U", "U", "T", "T", "", "U"}}, 0, 0},
