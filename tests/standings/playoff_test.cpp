@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <iterator>
+#include <sstream>
+
 #include "cases.h"
 
 namespace rl {
@@ -85,9 +88,16 @@ TEST(PlayoffBracket, KeepsItsPropertiesForEverySize) {
 }
 
 std::string bracketOf(const std::string& line) {
-    int groups = 0, perGroup = 0;
-    std::sscanf(line.c_str(), "groups %d K %d", &groups, &perGroup);
-    const std::vector<Qualifier> q = fullGroups(groups, perGroup);
+    // "groups N K k", or "K k through 4 4 2": the players each group sends.
+    int groups = 0, perGroup = 0, offset = 0;
+    std::vector<Qualifier> q;
+    if (std::sscanf(line.c_str(), "K %d through%n", &perGroup, &offset) == 1 && offset > 0) {
+        std::istringstream sizes(line.substr(static_cast<std::size_t>(offset)));
+        q = qualifiers(std::vector<int>(std::istream_iterator<int>(sizes), {}));
+    } else {
+        std::sscanf(line.c_str(), "groups %d K %d", &groups, &perGroup);
+        q = fullGroups(groups, perGroup);
+    }
     const auto name = [&](int i) {
         if (i < 0) return std::string("bye");
         const Qualifier& p = q[static_cast<std::size_t>(i)];
