@@ -13,6 +13,9 @@ namespace rl::test {
 inline int potOf(const Seeding& s, Pos p) { return static_cast<std::size_t>(p) < s.pots.size() ? s.pots[p] : 0; }
 inline std::string tagOf(const Seeding& s, Pos p) { return static_cast<std::size_t>(p) < s.tags.size() ? s.tags[p] : ""; }
 
+// Every field of a refusal, so that two compare whole.
+inline std::vector<int> fieldsOf(const SeedRefusal& r) { return {r.stringId, r.participant, r.pot, r.players, r.limit}; }
+
 // A group's members from its strongest seat down: a league's in place
 // order, a knock-out group's by the seeds of its bracket's places.
 inline std::vector<Pos> seats(const std::vector<Pos>& group, bool knockOut) {

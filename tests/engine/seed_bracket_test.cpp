@@ -311,13 +311,10 @@ TEST(SeedEntry, OneRuleForTheWindowAndTheList) {
         {"1", std::string(20, 'x'), "", {}},
         {"1", "a\nb", "the tag contains a control character", {IDS_SEED_TAG_CONTROL, 3, 0, 0, 0}},
     };
-    const auto fields = [](const SeedRefusal& r) {
-        return std::vector<int>{r.stringId, r.participant, r.pot, r.players, r.limit};
-    };
     for (const Case& c : cases) {
         const SeedEntryCheck check = checkSeedEntry(c.pot, c.tag, 8);
         EXPECT_EQ(seedEntryProblem(check, 8), c.cli) << c.pot;
-        EXPECT_EQ(fields(seedEntryRefusal(check, 3, 8)), fields(c.window)) << c.pot;
+        EXPECT_EQ(test::fieldsOf(seedEntryRefusal(check, 3, 8)), test::fieldsOf(c.window)) << c.pot;
     }
     EXPECT_EQ(checkSeedEntry(" 3 ", " Zerg ", 8).tag, "Zerg");
     EXPECT_EQ(seedEntryRefusalText(checkSeedEntry("9", "", 4), 3, 4), seedRefusalText({IDS_SEED_POT_RANGE, 3, 9, 0, 4}));

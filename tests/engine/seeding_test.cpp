@@ -188,9 +188,7 @@ TEST(SeededDraw, RefusalsNameWhatCannotBeKept) {
     for (const Case& c : cases) {
         SeedRefusal r;
         EXPECT_FALSE(seededGroups(c.settings, c.seeding, 5, r));
-        EXPECT_EQ(std::vector<int>({r.stringId, r.participant, r.pot, r.players, r.limit}),
-                  std::vector<int>({c.expected.stringId, c.expected.participant, c.expected.pot, c.expected.players,
-                                    c.expected.limit}));
+        EXPECT_EQ(test::fieldsOf(r), test::fieldsOf(c.expected));
     }
 }
 
