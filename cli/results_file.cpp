@@ -5,6 +5,8 @@
 #include <vector>
 
 #include "engine/series.h"
+#include "event/actions.h"
+#include "event/result_wording.h"
 #include "platform/encoding.h"
 
 namespace rl::cli {
@@ -97,52 +99,13 @@ bool isPlayoffWord(std::string_view word, const AssignmentState& state) {
            (groupOfLetter(word) == kPlayoffLetterGroup && static_cast<int>(state.groupTable.size()) <= kPlayoffLetterGroup);
 }
 
-std::string_view withoutTrailingBlanks(std::string_view name) {
-    while (!name.empty() && (name.back() == ' ' || name.back() == '\t')) name.remove_suffix(1);
-    return name;
-}
-
-// "a best-of-3 match"
-std::string seriesName(int bestOf) { return "a best-of-" + std::to_string(bestOf) + " match"; }
-
 std::string reason(ResultProblem problem, const Line& line, const AssignmentState& state, int playoffMatches = 0,
                    int bestOf = 1) {
-    const auto groups = static_cast<int>(state.groupTable.size());
-    const std::string last(1, static_cast<char>('A' + groups - 1));
     const auto g = static_cast<std::size_t>(line.key.group);
-    switch (problem) {
-    case ResultProblem::NoSuchGroup:
-        return std::string("there is no group ") + static_cast<char>('A' + line.key.group) + " in the draw (" +
-               (groups == 1 ? "only A" : "A to " + last) + ")";
-    case ResultProblem::NoSuchMatch: {
-        if (line.key.group == kPlayoffGroup) {
-            return "the playoff has no match " + std::to_string(line.key.number) + " (its matches are 1 to " +
-                   std::to_string(playoffMatches) + ")";
-        }
-        const int count = g < state.matchCount.size() ? state.matchCount[g] : 0;
-        return std::string("group ") + static_cast<char>('A' + line.key.group) + " has no match " +
-               std::to_string(line.key.number) +
-               (count == 0 ? " (it has no matches)" : " (its matches are 1 to " + std::to_string(count) + ")");
-    }
-    case ResultProblem::Bye: return matchName(line.key) + " is a bye: it has no result";
-    case ResultProblem::PlayersNotKnown: return "the players of " + matchName(line.key) + " are not both known yet";
-    case ResultProblem::ScoreOutOfRange:
-        return "maps won must be whole numbers from 0 to " + std::to_string(kMaxMapsWon);
-    case ResultProblem::Tie: return "a tie: one player must win more maps than the other";
-    case ResultProblem::NotAPlayer: return "'" + line.winnerName + "' is neither player of " + matchName(line.key);
-    case ResultProblem::BothPlayers:
-        return "both players of " + matchName(line.key) + " are named '" + line.winnerName + "': give the score";
-    case ResultProblem::SeriesNotWon:
-        return seriesName(bestOf) + " is won with " + std::to_string(gamesToWin(bestOf)) +
-               " maps: the winner has exactly that many, the loser fewer";
-    case ResultProblem::SeriesByName:
-        return matchName(line.key) + " is " + seriesName(bestOf) + ": give the maps won, such as " +
-               std::to_string(gamesToWin(bestOf)) + ":1";
-    case ResultProblem::Withdrawn:
-        return matchName(line.key) + u8" is a withdrawn player's walkover: take the withdrawal back first";
-    case ResultProblem::None: break;
-    }
-    return {};
+    const bool playoff = line.key.group == kPlayoffGroup;
+    const int matches = playoff ? playoffMatches : g < state.matchCount.size() ? state.matchCount[g] : 0;
+    return event::englishProblem(problem, {line.key, line.winnerName, bestOf,
+                                           static_cast<int>(state.groupTable.size()), matches});
 }
 
 // One line "GROUP 결정 NAME": a member's place in a settled order.
@@ -164,9 +127,8 @@ std::string namesOf(Host& host, const std::vector<Pos>& players) {
 
 class Reader {
 public:
-    Reader(const AssignmentState& state, Host& host, const Results& earlier, PlayoffChoice choice,
-           const Playoff& earlierPlayoff)
-        : state_(state), host_(host), earlier_(earlier), choice_(choice), earlierPlayoff_(earlierPlayoff) {}
+    Reader(const event::Event& earlier, PlayoffChoice choice)
+        : earlier_(earlier), state_(earlier.state), host_(event::hostFor(earlier)), choice_(choice), event_(earlier) {}
 
     // Everything a line can be refused for on its own; the players of a
     // knock-out match wait for the other lines.
@@ -214,61 +176,23 @@ public:
         std::stable_sort(lines_.begin(), lines_.end(), [](const Line& a, const Line& b) {
             return std::pair(a.key.group == kPlayoffGroup, a.key) < std::pair(b.key.group == kPlayoffGroup, b.key);
         });
-        file_.results = earlier_;
-        if (earlierPlayoff_.perGroup == 0 && !withdraw(file_.results.withdrawals())) return false;
-        for (const Line& line : lines_) {
-            if (line.key.group == kPlayoffGroup) continue;
-            Score score = line.score.value_or(Score{});
-            ResultProblem problem = line.score ? checkResult(state_, file_.results, line.key, score)
-                                               : nameProblem(line, score);
-            if (problem == ResultProblem::Withdrawn) {
-                problem = playedBefore(groupStandings(state_, file_.results, line.key.group).matches, line, score,
-                                       earlier_.withdrawals());
-            }
-            if (problem != ResultProblem::None) {
-                return fail(line.number, reason(problem, line, state_, 0, state_.settings.bestOf));
-            }
-            if (line.walkover) score = walkoverFor(winsFirst(score), state_.settings.bestOf);
-            const Score* before = file_.results.find(line.key);
-            if (earlierPlayoff_.perGroup > 0 && !(before && *before == score)) {
-                return fail(line.number, "the event has a playoff: " + matchName(line.key) +
-                                             " cannot change until the playoff is undone");
-            }
-            if (before && winsFirst(*before) != winsFirst(score)) takeAwayLaterResults(line.key);
-            file_.results.set(line.key, score);
-        }
+        if (!playoffMade() && !withdraw()) return false;
+        if (!record(false)) return false;
         if (choice_.perGroup == 0) return true;
-        file_.playoff = earlierPlayoff_;
-        if (earlierPlayoff_.perGroup != 0 && !withdraw(file_.playoff.results.withdrawals())) return false;
-        // Ties settled before the playoff stay settled where they decide something for it.
-        file_.playoff.settled = ordersThatSettle(state_, file_.results, choice_.perGroup, earlierPlayoff_.settled);
-        file_.playoff.perGroup = choice_.perGroup;
-        file_.playoff.thirdPlace = choice_.thirdPlace;
-        file_.playoff.bestOf = choice_.bestOf;
-        return settleOrders() && makePlayoff() && playoffResults();
+        if (playoffMade()) return withdraw() && record(true);
+        return settleOrders() && makePlayoff() && record(true);
     }
 
-    ResultsFile take() { return std::move(file_); }
+    ResultsFile take() {
+        if (file_.ok()) {
+            file_.results = std::move(event_.results);
+            file_.playoff = std::move(event_.playoff);
+        }
+        return std::move(file_);
+    }
 
 private:
-    static bool winsFirst(Score score) { return score.first > score.second; }
-
-    // A result the file gives for a match of a player it withdraws stands,
-    // wherever its line is; one for a player withdrawn before does not.
-    ResultProblem playedBefore(const std::vector<MatchState>& matches, const Line& line, Score& score,
-                               const Withdrawals& before) {
-        const MatchState& m = matches[static_cast<std::size_t>(line.key.number - 1)];
-        if (before.has(m.first) || before.has(m.second)) return ResultProblem::Withdrawn;
-        if (line.score) return checkScore(score, m.bestOf);
-        if (m.bestOf > 1 && !line.walkover) return ResultProblem::SeriesByName;
-        const auto name = utf8ToCp949(line.winnerName);
-        const auto named = [&](Pos p) { return name && withoutTrailingBlanks(nameOf(host_, ListKind::Participants, p)) == *name; };
-        const bool first = named(m.first), second = named(m.second);
-        if (first && second) return ResultProblem::BothPlayers;
-        if (!first && !second) return ResultProblem::NotAPlayer;
-        score = first ? Score{1, 0} : Score{0, 1};
-        return ResultProblem::None;
-    }
+    bool playoffMade() const { return event_.playoff.perGroup != 0; }
 
     bool takeWithdrawLine(int number, int group, std::string_view name, std::string_view groupWord = {}) {
         if (name.empty() || (!groupWord.empty() && group < 0)) {
@@ -288,7 +212,7 @@ private:
         for (std::size_t g = 0; g < state_.groupTable.size(); ++g) {
             if (line.group >= 0 && static_cast<int>(g) != line.group) continue;
             for (Pos p : state_.groupTable[g]) {
-                if (p != kNone && name && withoutTrailingBlanks(nameOf(host_, ListKind::Participants, p)) == *name) {
+                if (p != kNone && name && isNamed(nameOf(host_, ListKind::Participants, p), *name)) {
                     out = p;
                     ++found;
                 }
@@ -303,15 +227,12 @@ private:
         return {};
     }
 
-    bool withdraw(Withdrawals& withdrawals) {
+    bool withdraw() {
         for (const WithdrawLine& line : withdrawLines_) {
             Pos player = kNone;
             const std::string problem = findWithdrawn(line, player);
             if (!problem.empty()) return fail(line.number, problem);
-            if (file_.results.withdrawals().has(player) || withdrawals.has(player)) {
-                return fail(line.number, "'" + line.name + "' has already withdrawn");
-            }
-            withdrawals.players.push_back(player);
+            if (!event::withdraw(event_, player)) return fail(line.number, "'" + line.name + "' has already withdrawn");
         }
         return true;
     }
@@ -320,26 +241,38 @@ private:
         return std::any_of(lines_.begin(), lines_.end(), [&](const Line& line) { return line.key == key; });
     }
 
-    // The other player now goes on: what the old winner played later was
-    // played by someone who should not have been there.
-    void takeAwayLaterResults(MatchKey key) {
-        const std::vector<int> later = key.group == kPlayoffGroup
-                                           ? playoffDependents(playoffBracket(state_, file_.results, file_.playoff, 0, host_),
-                                                               file_.playoff, key.number)
-                                           : dependentResults(state_, file_.results, key);
-        Results& results = key.group == kPlayoffGroup ? file_.playoff.results : file_.results;
-        for (int number : later) {
-            if (givenByALine({key.group, number})) continue;
-            results.clear({key.group, number});
-            file_.takenAway.push_back({key.group, number});
+    // The lines of the groups, or of the playoff.
+    bool record(bool playoff) {
+        for (const Line& line : lines_) {
+            if ((line.key.group == kPlayoffGroup) != playoff) continue;
+            const event::GivenResult given{line.key, line.score, line.score ? std::nullopt : utf8ToCp949(line.winnerName),
+                                           line.walkover};
+            std::vector<MatchKey> later;
+            const event::ResultCheck check = event::recordGiven(event_, given, earlier_, later);
+            if (check.problem == event::ChangeProblem::GroupsLocked) {
+                return fail(line.number, "the event has a playoff: " + matchName(line.key) +
+                                             " cannot change until the playoff is undone");
+            }
+            if (!check.ok()) {
+                const int matches = playoff ? static_cast<int>(bracket().matches.size()) : 0;
+                return fail(line.number, reason(check.result, line, state_, matches, event::matchLength(event_, line.key)));
+            }
+            // The other player now goes on: what the old winner played later
+            // was played by someone who should not have been there.
+            for (MatchKey key : later) {
+                if (!givenByALine(key)) file_.takenAway.push_back(key);
+            }
         }
+        return true;
     }
+
+    PlayoffBracket bracket() const { return playoffBracket(state_, event_.results, event_.playoff, 0, host_); }
 
     bool takeSettleLine(int number, std::string_view group, std::string_view name) {
         const int g = groupOfLetter(group);
         if (g < 0 || name.empty()) return fail(number, u8"expected GROUP 결정 NAME, such as 'A 결정 Quill'");
         if (choice_.perGroup == 0) return fail(number, "a settled order is for the playoff: it needs --playoff");
-        if (earlierPlayoff_.perGroup > 0) {
+        if (earlier_.playoff.perGroup != 0) {
             return fail(number, "the event has a playoff: its settled orders stay until the playoff is undone");
         }
         if (g >= static_cast<int>(state_.groupTable.size())) {
@@ -353,8 +286,8 @@ private:
     std::string findMember(SettleLine& line) {
         const auto name = utf8ToCp949(line.name);
         int found = 0;
-        for (const Standing& s : groupStandings(state_, file_.results, line.group).standings) {
-            if (name && withoutTrailingBlanks(nameOf(host_, ListKind::Participants, s.player)) == *name) {
+        for (const Standing& s : groupStandings(state_, event_.results, line.group).standings) {
+            if (name && isNamed(nameOf(host_, ListKind::Participants, s.player), *name)) {
                 line.player = s.player;
                 ++found;
             }
@@ -384,7 +317,7 @@ private:
     }
 
     bool settleTieOf(const SettleLine& line) {
-        const std::vector<Standing> table = groupStandings(state_, file_.results, line.group).standings;
+        const std::vector<Standing> table = groupStandings(state_, event_.results, line.group).standings;
         const auto row = std::find_if(table.begin(), table.end(), [&](const Standing& s) { return s.player == line.player; });
         if (row->rank == 0) {
             return fail(line.number, groupName(line.group) + " still has matches to play: its order is not known yet");
@@ -407,69 +340,22 @@ private:
         if (order.order.size() != tie.size()) {
             return fail(line.number, rank + " is shared by " + namesOf(host_, tie) + ": name each of them");
         }
-        if (checkSettle(state_, file_.results, choice_.perGroup, order) == SettleProblem::NoNeed) {
+        if (checkSettle(state_, event_.results, choice_.perGroup, order) == SettleProblem::NoNeed) {
             return fail(line.number, rank + " decides nothing for --playoff " + std::to_string(choice_.perGroup));
         }
         // A line's order takes the place of one the event already had for the tie.
-        auto& settled = file_.playoff.settled;
-        settled.erase(std::remove_if(settled.begin(), settled.end(),
-                                     [&](const SettledOrder& o) {
-                                         return o.group == order.group && std::is_permutation(o.order.begin(), o.order.end(),
-                                                                                              order.order.begin(), order.order.end());
-                                     }),
-                      settled.end());
-        settled.push_back(std::move(order));
+        event::settleTie(event_, order);
         return true;
     }
 
     bool makePlayoff() {
-        const PlayoffRefusal refusal = checkPlayoff(state_, file_.results, file_.playoff);
+        const PlayoffRefusal refusal = event::makePlayoff(event_, choice_.perGroup, choice_.thirdPlace, choice_.bestOf);
         if (refusal.empty()) return true;
-        std::vector<std::string> lines = refusalLines(refusal, state_, host_, file_.playoff);
+        Playoff asked;
+        asked.perGroup = choice_.perGroup;
         file_ = ResultsFile{};
-        file_.refusal = std::move(lines);
+        file_.refusal = refusalLines(refusal, state_, host_, asked);
         return false;
-    }
-
-    bool playoffResults() {
-        for (const Line& line : lines_) {
-            if (line.key.group != kPlayoffGroup) continue;
-            const PlayoffBracket bracket = playoffBracket(state_, file_.results, file_.playoff, 0, host_);
-            Score score = line.score.value_or(Score{});
-            ResultProblem problem = line.score ? checkPlayoffResult(bracket, line.key.number, score)
-                                               : playoffNameProblem(bracket, line, score);
-            if (problem == ResultProblem::Withdrawn) {
-                problem = playedBefore(bracket.matches, line, score, earlierPlayoff_.results.withdrawals());
-            }
-            if (line.walkover) score = walkoverFor(winsFirst(score), lengthOf(bracket, line.key.number));
-            if (problem != ResultProblem::None) {
-                return fail(line.number, reason(problem, line, state_, static_cast<int>(bracket.matches.size()),
-                                                lengthOf(bracket, line.key.number)));
-            }
-            const Score* before = file_.playoff.results.find(line.key);
-            if (before && winsFirst(*before) != winsFirst(score)) takeAwayLaterResults(line.key);
-            file_.playoff.results.set(line.key, score);
-        }
-        return true;
-    }
-
-    static int lengthOf(const PlayoffBracket& bracket, int number) {
-        const bool known = number >= 1 && number <= static_cast<int>(bracket.matches.size());
-        return known ? bracket.matches[static_cast<std::size_t>(number - 1)].bestOf : 1;
-    }
-
-    ResultProblem playoffNameProblem(const PlayoffBracket& bracket, const Line& line, Score& score) {
-        const auto name = utf8ToCp949(line.winnerName);
-        return playoffScoreForWinner(bracket, host_, line.key.number, name.value_or(std::string("\n")), score, line.walkover);
-    }
-
-    ResultProblem nameProblem(const Line& line, Score& score) {
-        const auto name = utf8ToCp949(line.winnerName);
-        if (!name) {
-            const ResultProblem problem = checkMatch(state_, file_.results, line.key);
-            return problem == ResultProblem::None ? ResultProblem::NotAPlayer : problem;
-        }
-        return scoreForWinner(state_, file_.results, host_, line.key, *name, score, line.walkover);
     }
 
     bool fail(int number, std::string error) {
@@ -479,11 +365,11 @@ private:
         return false;
     }
 
+    const event::Event& earlier_;
     const AssignmentState& state_;
-    Host& host_;
-    const Results& earlier_;
+    mutable ListHost host_;
     PlayoffChoice choice_;
-    const Playoff& earlierPlayoff_;
+    event::Event event_;
     std::vector<Line> lines_;
     std::vector<SettleLine> settleLines_;
     std::vector<WithdrawLine> withdrawLines_;
@@ -492,9 +378,9 @@ private:
 
 }  // namespace
 
-ResultsFile readResultsFile(std::string_view bytes, const AssignmentState& state, Host& host,
-                            const Results& earlier) {
-    return readResultsFile(bytes, state, host, earlier, PlayoffChoice{}, Playoff{});
+ResultsFile readResultsFile(std::string_view bytes, const AssignmentState& state, Host& host) {
+    const event::Event drawn = event::eventFromDraw(state, Results(), host, 0, std::nullopt, "");
+    return readResultsFile(bytes, drawn);
 }
 
 std::vector<std::string> refusalLines(const PlayoffRefusal& refusal, const AssignmentState& state, Host& host,
@@ -522,10 +408,9 @@ std::vector<std::string> refusalLines(const PlayoffRefusal& refusal, const Assig
     return lines;
 }
 
-ResultsFile readResultsFile(std::string_view bytes, const AssignmentState& state, Host& host, const Results& earlier,
-                            PlayoffChoice choice, const Playoff& earlierPlayoff) {
+ResultsFile readResultsFile(std::string_view bytes, const event::Event& event, PlayoffChoice choice) {
     if (bytes.substr(0, kByteOrderMark.size()) == kByteOrderMark) bytes.remove_prefix(kByteOrderMark.size());
-    Reader reader(state, host, earlier, choice, earlierPlayoff);
+    Reader reader(event, choice);
     int number = 0;
     while (!bytes.empty()) {
         const std::size_t end = bytes.find('\n');

@@ -3,6 +3,7 @@
 #include <string_view>
 #include <vector>
 
+#include "event/event.h"
 #include "standings/playoff.h"
 
 namespace rl::cli {
@@ -26,25 +27,25 @@ struct PlayoffChoice {
     std::vector<int> bestOf;  // the rounds' lengths, the final's last; empty: the groups'
 };
 
-// Reads a UTF-8 results file for the assignment, one result a line:
-// "GROUP MATCH SCORE", SCORE being "W:L" or the winner's name. A byte-order
-// mark, blank lines and lines starting with '#' are skipped; lines may come
-// in any order. On the first line refused, no result is kept.
-// The results start from `earlier`: a line replaces the earlier result of its
-// match, and when it gives a knock-out match to the other player, the later
-// results that player's wins led to are taken away unless a line gives them.
-ResultsFile readResultsFile(std::string_view bytes, const AssignmentState& state, Host& host,
-                            const Results& earlier = {});
-// With a playoff, the file also holds "GROUP 결정 NAME" lines, one a member
-// of a shared rank, best first, and the playoff's results "P MATCH SCORE"
-// or "본선 MATCH SCORE". The groups' results are taken first, then the
+// Reads a UTF-8 results file for the event, one result a line: "GROUP
+// MATCH SCORE", SCORE being "W:L" or the winner's name. A byte-order mark,
+// blank lines and lines starting with '#' are skipped; lines may come in any
+// order. On the first line refused, no result is kept. Every line is
+// applied through the event's own changes, as the window program applies
+// what its user enters; the results file only reads and words them.
+// A line replaces the earlier result of its match, and when it gives a
+// knock-out match to the other player, the later results that player's wins
+// led to are taken away unless a line gives them.
+// With a playoff chosen, the file also holds "GROUP 결정 NAME" lines, one a
+// member of a shared rank, best first, and the playoff's results "P MATCH
+// SCORE" or "본선 MATCH SCORE". The groups' results are taken first, then the
 // settled orders; then the playoff is made (or refused, with every reason)
-// and its results taken in match order.
-// With `earlierPlayoff` made (an event's), its settled orders and the
-// groups' results stand as they are, and its results are replaced like the
-// groups'.
-ResultsFile readResultsFile(std::string_view bytes, const AssignmentState& state, Host& host, const Results& earlier,
-                            PlayoffChoice choice, const Playoff& earlierPlayoff = {});
+// and its results taken in match order. With the event's playoff made, its
+// settled orders and the groups' results stand as they are, and its results
+// are replaced like the groups'.
+ResultsFile readResultsFile(std::string_view bytes, const event::Event& event, PlayoffChoice choice = {});
+// The same for a draw alone, its names in the host's lists.
+ResultsFile readResultsFile(std::string_view bytes, const AssignmentState& state, Host& host);
 
 // The reasons a playoff is refused, as UTF-8 lines for a person.
 std::vector<std::string> refusalLines(const PlayoffRefusal& refusal, const AssignmentState& state, Host& host,

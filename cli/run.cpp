@@ -180,22 +180,18 @@ std::optional<PlayoffChoice> playoffChoice(const Options& o, const Playoff& earl
     return PlayoffChoice{earlier.perGroup, earlier.thirdPlace, earlier.bestOf};
 }
 
-// The results file's lines over the results there are, and the playoff.
-bool readResults(const Options& o, const AssignmentState& state, ListHost& host, Results& results,
-                 Playoff& playoff) {
-    const auto choice = playoffChoice(o, playoff);
+// The results file's lines over the event's results, and the playoff.
+bool readResults(const Options& o, event::Event& event) {
+    const auto choice = playoffChoice(o, event.playoff);
     if (!choice) return false;
-    if (o.withdrawal && *o.withdrawal != results.withdrawals().rule) {
-        if (!results.withdrawals().players.empty() || !playoff.results.withdrawals().players.empty()) {
-            complain("the event's withdrawals already follow its rule: --withdrawal cannot change it");
-            return false;
-        }
-        results.withdrawals().rule = *o.withdrawal;
+    if (o.withdrawal && *o.withdrawal != event::withdrawalRule(event) && !event::setWithdrawalRule(event, *o.withdrawal)) {
+        complain("the event's withdrawals already follow its rule: --withdrawal cannot change it");
+        return false;
     }
-    if (!o.resultsFile && (choice->perGroup == 0 || playoff.perGroup != 0)) return true;
+    if (!o.resultsFile && (choice->perGroup == 0 || event.playoff.perGroup != 0)) return true;
     const auto bytes = o.resultsFile ? readAll(*o.resultsFile) : std::optional<std::string>("");
     if (!bytes) return false;
-    ResultsFile file = readResultsFile(*bytes, state, host, results, *choice, playoff);
+    ResultsFile file = readResultsFile(*bytes, event, *choice);
     if (file.errorLine != 0) {
         std::fprintf(stderr, "%s:%d: %s\n", displayName(*o.resultsFile).c_str(), file.errorLine, file.error.c_str());
         return false;
@@ -208,8 +204,8 @@ bool readResults(const Options& o, const AssignmentState& state, ListHost& host,
         complain("the result of match " + std::to_string(key.number) + " of " + where +
                  " is taken away: a changed result put another player there");
     }
-    results = std::move(file.results);
-    if (choice->perGroup != 0) playoff = std::move(file.playoff);
+    event.results = std::move(file.results);
+    if (choice->perGroup != 0) event.playoff = std::move(file.playoff);
     return true;
 }
 
@@ -329,16 +325,14 @@ int draw(const Options& o) {
     case AssignOutcome::Rejected: refusal.stringId ? showSeedRefusal(refusal) : showRefusal(host); return kExitBadInput;
     case AssignOutcome::OutOfMemory: complain("out of memory"); return kExitFailed;
     }
-    Results results;
-    Playoff playoff;
-    if (!readResults(o, state, host, results, playoff)) return kExitBadInput;
+    event::Event drawn = event::eventFromDraw(state, Results(), host, host.clock, seedText, "");
+    drawn.seeded = o.pots;
+    drawn.seeding = std::move(seeding);
+    if (!readResults(o, drawn)) return kExitBadInput;
     // Only the event file and its page say when the draw was made.
     auto drawnAt = o.format != Format::Text ? drawnAtFor(o) : std::optional<std::string>("");
     if (!drawnAt) return kExitBadInput;
-    event::Event drawn = event::eventFromDraw(state, results, host, host.clock, seedText, std::move(*drawnAt));
-    drawn.seeded = o.pots;
-    drawn.seeding = std::move(seeding);
-    drawn.playoff = std::move(playoff);
+    drawn.drawnAt = std::move(*drawnAt);
     return finish(o, drawn, host);
 }
 
@@ -346,7 +340,7 @@ int reopen(const Options& o) {
     auto event = readEventFile(*o.eventFile);
     if (!event) return kExitBadInput;
     ListHost host = event::hostFor(*event);
-    if (!readResults(o, event->state, host, event->results, event->playoff)) return kExitBadInput;
+    if (!readResults(o, *event)) return kExitBadInput;
     return finish(o, *event, host);
 }
 

@@ -4,6 +4,7 @@
 #include <map>
 #include <optional>
 
+#include "standings/bracket.h"
 #include "standings/standings_text.h"
 
 namespace rl::event {
@@ -82,6 +83,41 @@ std::vector<MatchKey> walkoversGone(const Event& event, const Event& without) {
     return keys;
 }
 
+const Withdrawals& withdrawalsOf(const Event& event, MatchKey key) {
+    return resultsOf(event, key).withdrawals();
+}
+
+// The score a given result means, or why it cannot stand now.
+ResultProblem givenProblem(const Event& event, const GivenResult& given, Score& score) {
+    const MatchKey key = given.key;
+    if (given.score) {
+        score = *given.score;
+        return isPlayoff(key) ? checkPlayoffResult(bracketOf(event), key.number, score)
+                              : checkResult(event.state, event.results, key, score);
+    }
+    ListHost host = hostFor(event);
+    if (isPlayoff(key)) {
+        return playoffScoreForWinner(bracketOf(event), host, key.number, given.winner.value_or("\n"), score,
+                                     given.walkover);
+    }
+    if (!given.winner) {
+        const ResultProblem problem = checkMatch(event.state, event.results, key);
+        return problem == ResultProblem::None ? ResultProblem::NotAPlayer : problem;
+    }
+    return scoreForWinner(event.state, event.results, host, key, *given.winner, score, given.walkover);
+}
+
+// A withdrawn player's walkover that the record says was played first.
+ResultProblem playedBeforeWithdrawal(const Event& event, const GivenResult& given, const Event& before,
+                                     Score& score) {
+    const MatchState m = *matchOf(event, given.key);
+    const Withdrawals& earlier = withdrawalsOf(before, given.key);
+    if (earlier.has(m.first) || earlier.has(m.second)) return ResultProblem::Withdrawn;
+    if (given.score) return checkScore(score, m.bestOf);
+    ListHost host = hostFor(event);
+    return bracket::namedScore(m, host, given.winner.value_or("\n"), given.walkover, score);
+}
+
 Withdrawals& withdrawalsNow(Event& event) {
     return playoffMade(event) ? event.playoff.results.withdrawals() : event.results.withdrawals();
 }
@@ -126,6 +162,23 @@ void recordResult(Event& event, MatchKey key, Score score) {
         for (MatchKey later : laterResults(event, key)) resultsOf(event, key).clear(later);
     resultsOf(event, key).set(key, score);
     if (!isPlayoff(key)) dropStaleOrders(event);
+}
+
+ResultCheck recordGiven(Event& event, const GivenResult& given, const Event& before,
+                        std::vector<MatchKey>& takenAway) {
+    const MatchKey key = given.key;
+    Score score;
+    ResultProblem problem = givenProblem(event, given, score);
+    if (problem == ResultProblem::Withdrawn) problem = playedBeforeWithdrawal(event, given, before, score);
+    if (problem != ResultProblem::None) return {ChangeProblem::Result, problem};
+    if (given.walkover) score = walkoverFor(firstWins(score), matchLength(event, key));
+    if (!isPlayoff(key) && playoffMade(event)) {
+        const Score* kept = event.results.find(key);
+        return kept && *kept == score ? ResultCheck{} : ResultCheck{ChangeProblem::GroupsLocked};
+    }
+    takenAway = changesWinner(event, key, score) ? laterResults(event, key) : std::vector<MatchKey>{};
+    recordResult(event, key, score);
+    return {};
 }
 
 bool clearResult(Event& event, MatchKey key) {

@@ -3,6 +3,7 @@
 // keeps its event as one value and changes it only through these, then saves
 // it; the tests walk random sequences of them. Each change leaves an event
 // that the event file writes and reads back as it is. Portable.
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -34,6 +35,26 @@ bool changesWinner(const Event& event, MatchKey key, Score score);
 // Enters the result (after checkEventResult); a new winner takes the later
 // results with it. A group's settled orders that no longer settle a tie go.
 void recordResult(Event& event, MatchKey key, Score score);
+// A result as an evening's record gives it: the maps won, or the winner's
+// name with or without a walkover.
+struct GivenResult {
+    MatchKey key;
+    std::optional<Score> score;
+    std::optional<std::string> winner;  // CP949; nothing: a name no player can bear
+    bool walkover = false;              // the winner goes on without playing
+};
+
+// Checks and records a result the way a record of the whole evening gives
+// it (the results file). Its withdrawals come first, so that their
+// walkovers fill the brackets; a result it gives for a match of a player
+// who withdrew in the same record was played before the withdrawal and
+// stands, unless a player had withdrawn before (`before`: the event as the
+// record found it). A result that repeats one the event has is taken even
+// while the playoff holds the groups. `takenAway`: the later results that a
+// new winner took with it.
+ResultCheck recordGiven(Event& event, const GivenResult& given, const Event& before,
+                        std::vector<MatchKey>& takenAway);
+
 // The result and the later ones that depended on it; false (nothing
 // changed) when there was none, or the playoff holds the groups' results.
 bool clearResult(Event& event, MatchKey key);

@@ -153,6 +153,15 @@ constexpr bool inOrder() {
 }
 static_assert(inOrder(), "one wording for each kind of refusal, in order");
 
+std::string worded(const Refusal& r, const char* Wording::*language, const char* wholeFile) {
+    const Wording& w = kWordings[static_cast<std::size_t>(r.why)];
+    const std::string text = filledIn(w.*language, r.values);
+    if (w.bare) return text;
+    return (r.place.empty() ? std::string(wholeFile) : r.place) + ": " + text;
+}
+
+}  // namespace
+
 std::string filledIn(std::string_view pattern, const std::vector<std::string>& values) {
     std::string out;
     for (std::size_t i = 0; i < pattern.size(); ++i) {
@@ -173,15 +182,6 @@ std::string filledIn(std::string_view pattern, const std::vector<std::string>& v
     }
     return out;
 }
-
-std::string worded(const Refusal& r, const char* Wording::*language, const char* wholeFile) {
-    const Wording& w = kWordings[static_cast<std::size_t>(r.why)];
-    const std::string text = filledIn(w.*language, r.values);
-    if (w.bare) return text;
-    return (r.place.empty() ? std::string(wholeFile) : r.place) + ": " + text;
-}
-
-}  // namespace
 
 std::string englishRefusal(const Refusal& refusal) { return worded(refusal, &Wording::english, "the file"); }
 

@@ -3,6 +3,7 @@
 // pointer; empty for the file as a whole) and the values the message names.
 // Each front end words it in its people's language from one table.
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace rl::event {
@@ -30,5 +31,10 @@ struct Refusal {
 // Korean (what the window program shows), both UTF-8.
 std::string englishRefusal(const Refusal& refusal);
 std::string koreanRefusal(const Refusal& refusal);
+
+// A wording's pattern with its values: "{N}" is value N; "{N|one|many}" is
+// value N followed by the word for one or for many. Every table of wordings
+// reads its rows through this.
+std::string filledIn(std::string_view pattern, const std::vector<std::string>& values);
 
 }  // namespace rl::event

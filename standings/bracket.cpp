@@ -120,6 +120,17 @@ Resolved resolve(const AssignmentState& state, const Results& results, int group
     return out;
 }
 
+ResultProblem namedScore(const MatchState& match, Host& host, std::string_view winner, bool walkover, Score& out) {
+    if (match.bestOf > 1 && !walkover) return ResultProblem::SeriesByName;  // a walkover names who goes on
+    // nameOf's view lasts only until the next lookup: compare one at a time.
+    const bool isFirst = isNamed(nameOf(host, ListKind::Participants, match.first), winner);
+    const bool isSecond = isNamed(nameOf(host, ListKind::Participants, match.second), winner);
+    if (isFirst && isSecond) return ResultProblem::BothPlayers;
+    if (!isFirst && !isSecond) return ResultProblem::NotAPlayer;
+    out = isFirst ? Score{1, 0} : Score{0, 1};
+    return ResultProblem::None;
+}
+
 ResultProblem playable(const std::vector<MatchState>& matches, int number, MatchState& out) {
     if (number < 1 || number > static_cast<int>(matches.size())) return ResultProblem::NoSuchMatch;
     out = matches[static_cast<std::size_t>(number - 1)];

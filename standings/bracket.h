@@ -1,6 +1,7 @@
 #pragma once
 // What results.cpp and standings.cpp share: a group's matches with the
 // players that the results have made known so far.
+#include <string_view>
 #include <vector>
 
 #include "standings/standings.h"
@@ -39,6 +40,12 @@ std::vector<int> dependents(const std::vector<MatchState>& matches, const Result
 // still in first. A third-place match places its winner 3rd and its loser
 // 4th, and keeps the semi-finals' losers in until it is played.
 std::vector<Standing> knockOutTable(std::vector<Standing> members, const Resolved& bracket);
+
+// The score 1:0 for the player of `match` whose name is `winner` (CP949
+// bytes; blanks at the end of a listed name do not count, since a typed name
+// has none), or why the name gives none: a series takes its maps, never a
+// winner's name alone, unless the winner goes on by walkover.
+ResultProblem namedScore(const MatchState& match, Host& host, std::string_view winner, bool walkover, Score& out);
 
 // Range, then tie, then a series not won: what a score alone may be refused
 // for in a match of `bestOf` games.

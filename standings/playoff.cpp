@@ -521,18 +521,7 @@ ResultProblem playoffScoreForWinner(const PlayoffBracket& bracket, Host& host, i
     MatchState match;
     const ResultProblem problem = bracket::playable(bracket.matches, number, match);
     if (problem != ResultProblem::None) return problem;
-    if (match.bestOf > 1 && !walkover) return ResultProblem::SeriesByName;  // a walkover names who goes on
-    const auto named = [&](Pos player) {
-        std::string_view name = nameOf(host, ListKind::Participants, player);
-        while (!name.empty() && (name.back() == ' ' || name.back() == '\t')) name.remove_suffix(1);
-        return name == winner;
-    };
-    const bool isFirst = named(match.first);
-    const bool isSecond = named(match.second);
-    if (isFirst && isSecond) return ResultProblem::BothPlayers;
-    if (!isFirst && !isSecond) return ResultProblem::NotAPlayer;
-    out = isFirst ? Score{1, 0} : Score{0, 1};
-    return ResultProblem::None;
+    return bracket::namedScore(match, host, winner, walkover, out);
 }
 
 std::vector<int> playoffDependents(const PlayoffBracket& bracket, const Playoff& playoff, int number) {

@@ -6,11 +6,6 @@ namespace rl {
 
 namespace {
 
-std::string_view withoutTrailingBlanks(std::string_view name) {
-    while (!name.empty() && (name.back() == ' ' || name.back() == '\t')) name.remove_suffix(1);
-    return name;
-}
-
 // The match that a result for `key` would belong to, or why there is none
 // that can take one.
 ResultProblem playableMatch(const AssignmentState& state, const Results& results, MatchKey key, MatchState& out) {
@@ -19,6 +14,11 @@ ResultProblem playableMatch(const AssignmentState& state, const Results& results
 }
 
 }  // namespace
+
+bool isNamed(std::string_view listed, std::string_view typed) {
+    while (!listed.empty() && (listed.back() == ' ' || listed.back() == '\t')) listed.remove_suffix(1);
+    return listed == typed;
+}
 
 const Score* Results::find(MatchKey key) const {
     const auto it = scores_.find(key);
@@ -43,14 +43,7 @@ ResultProblem scoreForWinner(const AssignmentState& state, const Results& result
     MatchState match;
     const ResultProblem problem = playableMatch(state, results, key, match);
     if (problem != ResultProblem::None) return problem;
-    if (match.bestOf > 1 && !walkover) return ResultProblem::SeriesByName;  // a walkover names who goes on
-    // nameOf's view lasts only until the next lookup: compare one at a time.
-    const bool isFirst = withoutTrailingBlanks(nameOf(host, ListKind::Participants, match.first)) == winner;
-    const bool isSecond = withoutTrailingBlanks(nameOf(host, ListKind::Participants, match.second)) == winner;
-    if (isFirst && isSecond) return ResultProblem::BothPlayers;
-    if (!isFirst && !isSecond) return ResultProblem::NotAPlayer;
-    out = isFirst ? Score{1, 0} : Score{0, 1};
-    return ResultProblem::None;
+    return bracket::namedScore(match, host, winner, walkover, out);
 }
 
 std::vector<int> dependentResults(const AssignmentState& state, const Results& results, MatchKey key) {

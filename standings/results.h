@@ -103,6 +103,10 @@ ResultProblem checkScore(Score score, int bestOf = 1);
 // the same match is the one being replaced).
 ResultProblem checkResult(const AssignmentState& state, const Results& results, MatchKey key, Score score);
 
+// Whether a name as typed is the listed name: blanks at the end of a listed
+// name do not count, since a typed name has none.
+bool isNamed(std::string_view listed, std::string_view typed);
+
 // The score 1:0 for the player whose name is `winner` (CP949 bytes; blanks
 // at the end of a listed name do not count, since a typed name has none);
 // SeriesByName for a match of more than one game.

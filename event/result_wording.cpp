@@ -1,0 +1,104 @@
+#include "event/result_wording.h"
+
+#include <iterator>
+#include <vector>
+
+#include "engine/series.h"
+#include "standings/playoff.h"
+#include "event/refusal.h"
+
+namespace rl::event {
+
+namespace {
+
+// Every row names its values by slot: {0} the match, {1} what holds it (a
+// group or the playoff), {2} its number, {3} the winner's name as given,
+// {4} the match's length, {5} the games that win it, {6} the most maps a
+// player can win, {7} what the draw or the group does hold, {8} the group's
+// letter. The window program shows the Korean of the problems its fields
+// can make, so those read as its other messages do.
+struct ProblemWording {
+    ResultProblem problem;
+    const char* english;
+    const char* korean;
+};
+
+constexpr ProblemWording kWordings[] = {
+    {ResultProblem::None, "", ""},
+    {ResultProblem::NoSuchGroup, "there is no group {8} in the draw ({7})", u8"배정에 {8}조가 없습니다({7})."},
+    {ResultProblem::NoSuchMatch, "{1} has no match {2} ({7})", u8"{1}에는 {2}경기가 없습니다({7})."},
+    {ResultProblem::Bye, "{0} is a bye: it has no result", u8"{0}는 부전승이라 결과가 없습니다."},
+    {ResultProblem::PlayersNotKnown, "the players of {0} are not both known yet",
+     u8"이 경기의 두 선수가 아직 정해지지 않았습니다.\n앞 경기의 결과를 먼저 기록하세요."},
+    {ResultProblem::ScoreOutOfRange, "maps won must be whole numbers from 0 to {6}",
+     u8"두 선수가 이긴 맵의 수를 0부터 {6}까지의 숫자로 입력하세요."},
+    {ResultProblem::Tie, "a tie: one player must win more maps than the other",
+     u8"비긴 경기는 기록할 수 없습니다.\n이긴 선수의 맵 수를 더 크게 입력하세요."},
+    {ResultProblem::NotAPlayer, "'{3}' is neither player of {0}", u8"'{3}'은 {0}의 선수가 아닙니다."},
+    {ResultProblem::BothPlayers, "both players of {0} are named '{3}': give the score",
+     u8"{0}의 두 선수가 모두 '{3}'입니다. 맵 수를 입력하세요."},
+    {ResultProblem::SeriesNotWon,
+     "a best-of-{4} match is won with {5} maps: the winner has exactly that many, the loser fewer",
+     u8"이 경기는 {5}선승제입니다.\n이긴 선수의 맵 수를 {5}로, 진 선수의 맵 수를 그보다 작게 입력하세요."},
+    {ResultProblem::SeriesByName, "{0} is a best-of-{4} match: give the maps won, such as {5}:1",
+     u8"{0}는 {4}전 {5}선승제입니다. 이긴 맵의 수를 {5}:1처럼 입력하세요."},
+    {ResultProblem::Withdrawn, "{0} is a withdrawn player's walkover: take the withdrawal back first",
+     u8"기권한 선수의 남은 경기라 부전승으로 정해져 있습니다.\n결과를 넣으려면 먼저 시스템 메뉴의 '기권 처리'에서 "
+     u8"기권을 취소하세요."},
+};
+
+constexpr bool inOrder() {
+    for (std::size_t i = 0; i < std::size(kWordings); ++i) {
+        if (static_cast<std::size_t>(kWordings[i].problem) != i) return false;
+    }
+    return static_cast<std::size_t>(ResultProblem::Withdrawn) + 1 == std::size(kWordings);  // the last kind
+}
+static_assert(inOrder(), "one wording for each kind of result problem, in order");
+
+bool isPlayoff(const ProblemPlace& place) { return place.key.group == kPlayoffGroup; }
+std::string letterOf(int group) { return std::string(1, static_cast<char>('A' + group)); }
+
+// What the draw holds for a missing group, and what a group or the playoff
+// holds for a missing match.
+std::string englishExtent(ResultProblem problem, const ProblemPlace& place) {
+    if (problem == ResultProblem::NoSuchGroup) return place.groups == 1 ? "only A" : "A to " + letterOf(place.groups - 1);
+    if (place.matches == 0 && !isPlayoff(place)) return "it has no matches";
+    return "its matches are 1 to " + std::to_string(place.matches);
+}
+
+std::string koreanExtent(ResultProblem problem, const ProblemPlace& place) {
+    if (problem == ResultProblem::NoSuchGroup) {
+        return place.groups == 1 ? u8"A조뿐입니다" : u8"A조부터 " + letterOf(place.groups - 1) + u8"조까지입니다";
+    }
+    if (place.matches == 0 && !isPlayoff(place)) return u8"경기가 없습니다";
+    return u8"경기는 1부터 " + std::to_string(place.matches) + u8"까지입니다";
+}
+
+std::vector<std::string> values(ResultProblem problem, const ProblemPlace& place, bool korean) {
+    const std::string number = std::to_string(place.key.number);
+    const std::string holder = isPlayoff(place) ? (korean ? u8"본선" : "the playoff")
+                                                : (korean ? letterOf(place.key.group) + u8"조" : "group " + letterOf(place.key.group));
+    const std::string match = korean ? holder + " " + number + u8"경기"
+                                     : "match " + number + " of " + holder;
+    return {match,
+            holder,
+            number,
+            place.winner,
+            std::to_string(place.bestOf),
+            std::to_string(gamesToWin(place.bestOf)),
+            std::to_string(kMaxMapsWon),
+            korean ? koreanExtent(problem, place) : englishExtent(problem, place),
+            letterOf(place.key.group)};
+}
+
+}  // namespace
+
+std::string englishProblem(ResultProblem problem, const ProblemPlace& place) {
+    return filledIn(kWordings[static_cast<std::size_t>(problem)].english, values(problem, place, false));
+}
+
+std::string koreanProblem(ResultProblem problem, const ProblemPlace& place) {
+    return filledIn(kWordings[static_cast<std::size_t>(problem)].korean, values(problem, place, true));
+}
+
+}  // namespace rl::event

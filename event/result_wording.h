@@ -1,0 +1,23 @@
+#pragma once
+// Why a result cannot stand, worded for people: one table of every kind of
+// problem, in English (what rosterloom-cli prints) and in Korean (what the
+// window program shows). Portable.
+#include <string>
+
+#include "standings/results.h"
+
+namespace rl::event {
+
+// What a problem's wording names about its result.
+struct ProblemPlace {
+    MatchKey key;          // the group (or kPlayoffGroup) and the match
+    std::string winner;    // UTF-8: the winner's name as given
+    int bestOf = 1;        // the match's length
+    int groups = 0;        // the groups drawn
+    int matches = 0;       // the matches of the group, or of the playoff
+};
+
+std::string englishProblem(ResultProblem problem, const ProblemPlace& place);
+std::string koreanProblem(ResultProblem problem, const ProblemPlace& place);
+
+}  // namespace rl::event
