@@ -15,13 +15,8 @@
 #define IDS_STANDINGS_DONE        8
 #define IDS_STANDINGS_IN_USE      9
 #define IDS_STANDINGS_NO_ACCESS   10
-#define IDS_RESULT_TIE            11
-#define IDS_RESULT_NOT_KNOWN      12
-#define IDS_RESULT_NO_SCORE       13
 #define IDS_CONFIRM_CLEAR_LATER   14
 #define IDS_CONFIRM_CHANGE_WINNER 15
-#define IDS_SERIES_NOT_WON        17
-#define IDS_RESULT_WITHDRAWN      18
 #define IDS_WALKOVER_WHO          19
 #define IDS_DUAL_NEEDS_FOUR       16
 
@@ -69,12 +64,7 @@
 
 /* The standings window's messages. The two questions take the number of
    later results that would go (wsprintf's %d). */
-#define STR_RESULT_TIE            "비긴 경기는 기록할 수 없습니다.\n이긴 선수의 맵 수를 더 크게 입력하세요."
-#define STR_RESULT_NOT_KNOWN      "이 경기의 두 선수가 아직 정해지지 않았습니다.\n앞 경기의 결과를 먼저 기록하세요."
-#define STR_RESULT_NO_SCORE       "두 선수가 이긴 맵의 수를 0부터 99까지의 숫자로 입력하세요."
 #define STR_CONFIRM_CLEAR_LATER   "이 경기의 승자가 치른 다음 경기의 결과 %d개도 함께 지워집니다.\n좋습니까?"
-#define STR_SERIES_NOT_WON        "이 경기는 %d선승제입니다.\n이긴 선수의 맵 수를 %d로, 진 선수의 맵 수를 그보다 작게 입력하세요."
-#define STR_RESULT_WITHDRAWN      "기권한 선수의 남은 경기라 부전승으로 정해져 있습니다.\n결과를 넣으려면 먼저 시스템 메뉴의 '기권 처리'에서 기권을 취소하세요."
 #define STR_WALKOVER_WHO          "이 경기를 부전승으로 기록합니다.\n'예': %s 선수가 이깁니다.\n'아니요': 상대 선수가 이깁니다."
 #define STR_CONFIRM_CHANGE_WINNER "승자가 바뀌어, 이 경기의 승자가 치른 다음 경기의 결과 %d개가 지워집니다.\n좋습니까?"
 

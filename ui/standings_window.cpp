@@ -10,6 +10,8 @@
 
 #include "engine/pairing.h"
 #include "engine/series.h"
+#include "event/result_wording.h"
+#include "platform/encoding.h"
 #include "resources/ids.h"
 #include "resources/strings.h"
 #include "standings/standings_text.h"
@@ -228,15 +230,12 @@ bool readMaps(Control field, int& maps) {
     return read && value <= kMaxMapsWon;
 }
 
-int refusalMessage(ResultProblem problem) {
-    switch (problem) {
-    case ResultProblem::Tie: return IDS_RESULT_TIE;
-    case ResultProblem::PlayersNotKnown: return IDS_RESULT_NOT_KNOWN;
-    case ResultProblem::ScoreOutOfRange: return IDS_RESULT_NO_SCORE;
-    case ResultProblem::SeriesNotWon: return IDS_SERIES_NOT_WON;
-    case ResultProblem::Withdrawn: return IDS_RESULT_WITHDRAWN;
-    default: return 0;  // the list offers no other match
-    }
+// Refuses a result the chosen match cannot take, with the wording every
+// program gives the problem; false when there is none.
+bool refused(HWND window, ResultProblem problem, int bestOf) {
+    if (problem == ResultProblem::None) return false;
+    showTextBox(window, platform::utf8ToCp949Shown(event::koreanProblem(problem, {chosenKey(), "", bestOf})), MB_OK);
+    return true;
 }
 
 // The later results that the match's winner played in go with it; the user
@@ -259,16 +258,12 @@ void onRecord(HWND window) {
     if (gMatch == 0 || groupsLocked(window)) return;
     const MatchKey key = chosenKey();
     Score score;
+    const int bestOf = event::matchLength(shown(), key);
     if (!readMaps(FirstMaps, score.first) || !readMaps(SecondMaps, score.second)) {
-        showStringBox(window, IDS_RESULT_NO_SCORE, MB_OK);
+        refused(window, ResultProblem::ScoreOutOfRange, bestOf);
         return;
     }
-    if (const int refusal = refusalMessage(checkChosen(score))) {
-        // A series' rule names the games that win it.
-        const int games = gamesToWin(event::matchLength(shown(), key));
-        showStringBox(window, refusal, MB_OK, std::string(), games);
-        return;
-    }
+    if (refused(window, checkChosen(score), bestOf)) return;
     // A new winner would leave the later results scored for the wrong player.
     if (event::changesWinner(shown(), key, score) && !mayDropLaterResults(window, key, IDS_CONFIRM_CHANGE_WINNER))
         return;
@@ -288,10 +283,7 @@ void onWalkover(HWND window) {
     const MatchKey key = chosenKey();
     const Pos winner = answer == IDYES ? m.first : m.second;
     const Score walkover = walkoverFor(answer == IDYES, m.bestOf);
-    if (const int refusal = refusalMessage(checkChosen(walkover))) {
-        showStringBox(window, refusal, MB_OK, std::string(), gamesToWin(m.bestOf));
-        return;
-    }
+    if (refused(window, checkChosen(walkover), m.bestOf)) return;
     if (event::changesWinner(shown(), key, walkover) && !mayDropLaterResults(window, key, IDS_CONFIRM_CHANGE_WINNER))
         return;
     giveEventWalkover(window, key, winner);

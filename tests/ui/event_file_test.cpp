@@ -419,9 +419,7 @@ TEST_F(EventFileTest, ABestOfThreeEventFromTheKeysToTheStandingsFile) {
     ASSERT_TRUE(openResult());
     EXPECT_EQ(theEvent().state.settings.bestOf, 3);
     record(standings(), 0, 1, "1", "0");
-    std::string rule = STR_SERIES_NOT_WON;  // both numbers are the games that win the series
-    for (std::size_t at; (at = rule.find("%d")) != std::string::npos;) rule.replace(at, 2, "2");
-    EXPECT_EQ(boxes.takeLog(), told(rule.c_str()));
+    EXPECT_EQ(boxes.takeLog(), told("이 경기는 2선승제입니다.\n이긴 선수의 맵 수를 2로, 진 선수의 맵 수를 그보다 작게 입력하세요."));
     EXPECT_EQ(event::resultCount(theEvent()), 0);
     for (int group = 0; group < 2; ++group)
         for (int match = 1; match <= 3; ++match) record(standings(), group, match, match == 2 ? "1" : "2", match == 2 ? "2" : "1");
@@ -458,7 +456,8 @@ TEST_F(EventFileTest, AWalkoverAndAWithdrawalFromTheKeysToTheStandingsFile) {
     ASSERT_EQ(event::withdrawnPlayers(theEvent()).size(), 1u);
     ASSERT_TRUE(dialogKey(window, GetDlgItem(window, IDC_WITHDRAW_LIST), VK_ESCAPE));
     record(table, 1, 1, "2", "0");  // a result on the withdrawal's walkover is refused
-    EXPECT_EQ(boxes.takeLog(), told(STR_RESULT_WITHDRAWN));
+    EXPECT_EQ(boxes.takeLog(), told("기권한 선수의 남은 경기라 부전승으로 정해져 있습니다.\n결과를 넣으려면 먼저 시스템 메뉴의 '기권 처리'에서 "
+                                    "기권을 취소하세요."));
     const std::string written = standingsFileAsTheCommandLineWritesIt();
     EXPECT_NE(written.find("(기권)"), std::string::npos) << written;
 
