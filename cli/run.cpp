@@ -21,7 +21,6 @@
 #include "platform/files.h"
 #include "platform/front_end.h"
 #include "platform/sha256.h"
-#include "resources/strings.h"
 #include "standings/standings_text.h"
 #include "text/export_text.h"
 
@@ -94,20 +93,10 @@ std::optional<NameList> readNames(const std::string& file, std::size_t maxNames,
     return list;
 }
 
-const char* messageText(int stringId) {
-    switch (stringId) {
-    case IDS_NO_PARTICIPANTS: return STR_NO_PARTICIPANTS;
-    case IDS_TOO_MANY_PARTICIPANTS: return STR_TOO_MANY_PARTICIPANTS;
-    case IDS_NO_MAPS: return STR_NO_MAPS;
-    case IDS_DUAL_NEEDS_FOUR: return STR_DUAL_NEEDS_FOUR;
-    default: return "";
-    }
-}
-
 // The window program's message box, as UTF-8 text for a person.
 void showRefusal(const ListHost& host) {
     const int id = host.shownMessages.empty() ? 0 : host.shownMessages.back();
-    const auto text = cp949ToUtf8(messageText(id));
+    const auto text = cp949ToUtf8(drawRefusalText(id));
     std::fprintf(stderr, "%s\n", text ? text->c_str() : "the settings were refused");
 }
 

@@ -1,7 +1,6 @@
 #include "engine/seeding.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <map>
 #include <new>
 
@@ -229,21 +228,6 @@ TagCountOutcome countedShuffle(const Frame& frame, Random& random, Try& t) {
 bool Seeding::any() const {
     return std::any_of(pots.begin(), pots.end(), [](int pot) { return pot != 0; }) ||
            std::any_of(tags.begin(), tags.end(), [](const std::string& tag) { return !tag.empty(); });
-}
-
-std::string seedRefusalText(const SeedRefusal& r) {
-    char text[512] = {};
-    switch (r.stringId) {
-    case IDS_SEED_POT_RANGE: std::snprintf(text, sizeof text, STR_SEED_POT_RANGE, r.participant, r.pot, r.limit); break;
-    case IDS_SEED_TAG_TOO_LONG: std::snprintf(text, sizeof text, STR_SEED_TAG_TOO_LONG, r.participant, r.limit); break;
-    case IDS_SEED_POT_OVERFULL: std::snprintf(text, sizeof text, STR_SEED_POT_OVERFULL, r.pot, r.players, r.limit); break;
-    case IDS_SEED_POT_NO_ROOM: std::snprintf(text, sizeof text, STR_SEED_POT_NO_ROOM, r.pot, r.players); break;
-    case IDS_SEED_TAGS_NOT_SPREAD: return STR_SEED_TAGS_NOT_SPREAD;
-    case IDS_SEED_POT_NOT_NUMBER: std::snprintf(text, sizeof text, STR_SEED_POT_NOT_NUMBER, r.participant, r.limit); break;
-    case IDS_SEED_TAG_CONTROL: std::snprintf(text, sizeof text, STR_SEED_TAG_CONTROL, r.participant); break;
-    default: break;
-    }
-    return text;
 }
 
 std::vector<int> bracketSeedOrder(int members) {

@@ -76,8 +76,11 @@ struct SeedRefusal {
     int limit = 0;        // the groups, the group size or the tag's byte limit
 };
 
-// The message of a refusal, code page 949, with its numbers filled in.
+// The message of a refusal, code page 949, with its numbers filled in;
+// empty for an id that no refusal of a draw has.
 std::string seedRefusalText(const SeedRefusal& refusal);
+// The same for a refusal of the settings, which names no number.
+std::string drawRefusalText(int stringId);
 
 // The groups of a seeded draw for `settings` (already captured and valid),
 // or the reason it cannot be made. `seed` is the draw's seed (the clock).
