@@ -4,6 +4,7 @@
 #include <map>
 #include <new>
 
+#include "engine/forwarding_host.h"
 #include "engine/pairing.h"
 #include "engine/schedule.h"
 #include "engine/seed_frame.h"
@@ -345,27 +346,18 @@ std::optional<GroupTable> seededGroups(const Settings& settings, const Seeding& 
 
 namespace {
 
-// Passes every call on and keeps the first time it tells: the seed of the
-// plain shuffle, which the seeded draw takes as its own.
-class ClockWitness : public Host {
+// Keeps the first time the clock tells: the seed of the plain shuffle,
+// which the seeded draw takes as its own.
+class ClockWitness : public ForwardingHost {
 public:
-    explicit ClockWitness(Host& inner) : inner_(inner) {}
+    using ForwardingHost::ForwardingHost;
     std::optional<std::uint32_t> firstTime;
 
-    int listCount(ListKind list) override { return inner_.listCount(list); }
-    std::string_view listText(ListKind list, int index) override { return inner_.listText(list, index); }
-    int checkState(Option option) override { return inner_.checkState(option); }
-    std::string_view numberFieldText(NumberField field) override { return inner_.numberFieldText(field); }
-    void showMessage(int stringId) override { inner_.showMessage(stringId); }
-    void reportAllocationFailure() override { inner_.reportAllocationFailure(); }
     std::uint32_t now() override {
-        const std::uint32_t time = inner_.now();
+        const std::uint32_t time = ForwardingHost::now();
         if (!firstTime) firstTime = time;
         return time;
     }
-
-private:
-    Host& inner_;
 };
 
 }  // namespace

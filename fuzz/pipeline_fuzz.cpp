@@ -21,6 +21,7 @@
 #include "engine/pairing.h"
 #include "fuzz/latin1.h"
 #include "page/page.h"
+#include "standings/final_standings.h"
 #include "standings/standings_text.h"
 #include "text/export_text.h"
 #include "text/result_view.h"

@@ -2,6 +2,7 @@
 
 #include "engine/pairing.h"
 #include "engine/series.h"
+#include "standings/final_standings.h"
 
 namespace rl::page {
 

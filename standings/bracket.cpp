@@ -64,6 +64,8 @@ bool groupExists(const AssignmentState& state, int group) {
            static_cast<std::size_t>(group) < state.memberCount.size();
 }
 
+int groupCount(const AssignmentState& state) { return static_cast<int>(pieces::groupCountOf(state)); }
+
 ResultProblem scoreProblem(Score score, int bestOf) {
     if (score.walkover) {
         return score == walkoverFor(true, bestOf) || score == walkoverFor(false, bestOf) ? ResultProblem::None

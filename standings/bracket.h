@@ -1,5 +1,5 @@
 #pragma once
-// What results.cpp and standings.cpp share: a group's matches with the
+// What the standings' files share: a group's matches with the
 // players that the results have made known so far.
 #include <string_view>
 #include <vector>
@@ -14,6 +14,7 @@ struct Resolved {
 };
 
 bool groupExists(const AssignmentState& state, int group);
+int groupCount(const AssignmentState& state);
 
 // Every match of the group in number order, each cell filled from the
 // winners of earlier matches, counting only results that may stand.

@@ -3,6 +3,7 @@
 #include <charconv>
 
 #include "engine/series.h"
+#include "standings/final_standings.h"
 #include "text/export_text.h"
 #include "text/pieces.h"
 
