@@ -9,8 +9,8 @@ namespace rl {
 
 constexpr int kMaxBestOf = 7;
 
-inline bool validBestOf(int games) { return games == 1 || games == 3 || games == 5 || games == 7; }
-inline int gamesToWin(int bestOf) { return (bestOf + 1) / 2; }
+constexpr bool validBestOf(int games) { return games == 1 || games == 3 || games == 5 || games == 7; }
+constexpr int gamesToWin(int bestOf) { return (bestOf + 1) / 2; }
 
 // Every game's map in game order (game 1's, then the later games'); empty
 // for a match without a map.

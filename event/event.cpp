@@ -1,8 +1,27 @@
 #include "event/event.h"
 
+#include <algorithm>
+
 namespace rl::event {
 
+namespace {
+
 bool usesSeries(const Event& event) { return event.state.settings.bestOf != 1 || !event.playoff.bestOf.empty(); }
+
+bool usesWithdrawals(const Event& event) {
+    const auto anyWalkover = [](const Results& results) {
+        return std::any_of(results.all().begin(), results.all().end(), [](const auto& r) { return r.second.walkover; });
+    };
+    const Withdrawals& before = event.results.withdrawals();
+    return before.voids() || !before.players.empty() || !event.playoff.results.withdrawals().players.empty() ||
+           anyWalkover(event.results) || anyWalkover(event.playoff.results);
+}
+
+}  // namespace
+
+int formatVersion(const Event& event) {
+    return event.state.settings.dual || usesSeries(event) || usesWithdrawals(event) ? 2 : 1;
+}
 
 Event eventFromDraw(const AssignmentState& state, const Results& results, Host& host, std::uint32_t seed,
                     std::optional<std::string> seedText, std::string drawnAt) {

@@ -101,9 +101,9 @@ std::string fingerprint(const Event& event, const FrontEnd& frontEnd);
 std::string dateTimeText(int year, int month, int day, int hour, int minute, int second);
 bool isDateTimeText(std::string_view text);
 
-// Whether the event plays any match over more than one game, or chose the
-// playoff's lengths: what needs format version 2.
-bool usesSeries(const Event& event);
+// The "formatVersion" the event is written as: 2 when it uses any setting
+// added since version 1 (dual groups, series, walkovers and withdrawals).
+int formatVersion(const Event& event);
 
 // The event of a draw just made: the host's lists (CP949) and the state's
 // draw and settings, with the seed the host's clock gave the draw.

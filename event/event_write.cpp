@@ -230,20 +230,6 @@ Event withKeptOrders(const Event& event) {
 
 }  // namespace
 
-namespace {
-
-bool usesVersion2(const Event& event) {
-    const auto anyWalkover = [](const Results& results) {
-        return std::any_of(results.all().begin(), results.all().end(), [](const auto& r) { return r.second.walkover; });
-    };
-    const Withdrawals& before = event.results.withdrawals();
-    return event.state.settings.dual || before.voids() || !before.players.empty() ||
-           !event.playoff.results.withdrawals().players.empty() || anyWalkover(event.results) ||
-           anyWalkover(event.playoff.results);
-}
-
-}  // namespace
-
 std::optional<Json> eventJson(const Event& written, const FrontEnd& frontEnd, const std::string& program) {
     const Event event = withKeptOrders(written);
     Writer writer(event, frontEnd);
@@ -254,7 +240,7 @@ std::optional<Json> eventJson(const Event& written, const FrontEnd& frontEnd, co
     if (event.seedText) file["seedText"] = *event.seedText;
     file["settings"] = inputs["settings"];
     file["format"] = kFormatName;
-    file["formatVersion"] = event.state.settings.dual || usesSeries(event) || usesVersion2(event) ? 2 : 1;
+    file["formatVersion"] = formatVersion(event);
     file["program"] = program;
     file["drawnAt"] = event.drawnAt;
     if (event.title) file["title"] = *event.title;

@@ -202,7 +202,7 @@ void checkTexts(const rl::AssignmentState& s, rl::ListHost& host) {
             view += std::strlen("[vs]\t") + side(m.second) + 1;
             exported += 10 + cell(side(m.second), 25) + 2;
             // A series: "(3전 2선승)" and each game's map after a blank.
-            std::size_t map = set.bestOf > 1 ? printed("(%d전 ", set.bestOf) + printed("%d선승)", (set.bestOf + 1) / 2) : 0;
+            std::size_t map = set.bestOf > 1 ? printed("(%d전 ", set.bestOf) + printed("%d선승)", rl::gamesToWin(set.bestOf)) : 0;
             if (set.mapsEnabled) {
                 for (rl::Pos game : rl::gameMaps(m)) map += (map ? 1 : 0) + name(rl::ListKind::Maps, game) + 2;
             }

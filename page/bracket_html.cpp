@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "engine/series.h"
+
 // A bracket drawn as a tree: each match sits to the right of the matches that
 // feed it, centred between them, so a column holds one round and the joining
 // lines stay joined however tall a box grows. Boxes have one fixed width, so
@@ -113,7 +115,7 @@ void appendBracket(std::string& out, const SectionView& s) {
     out += "\n</div></div>\n";
 }
 
-std::string seriesLengthText(int bestOf) { return number(bestOf) + u8"전 " + number((bestOf + 1) / 2) + u8"선승"; }
+std::string seriesLengthText(int bestOf) { return number(bestOf) + u8"전 " + number(gamesToWin(bestOf)) + u8"선승"; }
 
 void appendSeries(std::string& out, const MatchView& m) {
     if (m.bestOf <= 1) return;

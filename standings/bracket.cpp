@@ -123,7 +123,9 @@ Resolved resolve(const AssignmentState& state, const Results& results, int group
 }
 
 ResultProblem namedScore(const MatchState& match, Host& host, std::string_view winner, bool walkover, Score& out) {
-    if (match.bestOf > 1 && !walkover) return ResultProblem::SeriesByName;  // a walkover names who goes on
+    if (const ResultProblem problem = winnerNameProblem(match.bestOf, walkover); problem != ResultProblem::None) {
+        return problem;
+    }
     // nameOf's view lasts only until the next lookup: compare one at a time.
     const bool isFirst = isNamed(nameOf(host, ListKind::Participants, match.first), winner);
     const bool isSecond = isNamed(nameOf(host, ListKind::Participants, match.second), winner);

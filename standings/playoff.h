@@ -64,9 +64,9 @@ PlayoffBracket playoffBracket(const AssignmentState& state, const Results& resul
 // Whether a playoff result may stand (NoSuchMatch, Bye, PlayersNotKnown,
 // ScoreOutOfRange, Tie or SeriesNotWon).
 ResultProblem checkPlayoffResult(const PlayoffBracket& bracket, int number, Score score);
+// The score for the player named `winner`, as winnerByName gives it.
 ResultProblem playoffScoreForWinner(const PlayoffBracket& bracket, Host& host, int number, std::string_view winner,
-                                    Score& out,
-                             bool walkover = false);
+                                    Score& out, bool walkover = false);
 std::vector<int> playoffDependents(const PlayoffBracket& bracket, const Playoff& playoff, int number);
 
 }  // namespace rl

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "engine/assignment.h"
+#include "engine/series.h"
 
 namespace rl {
 
@@ -35,9 +36,9 @@ struct Score {
 constexpr int kMaxMapsWon = 99;
 
 // The walkover for the first player or for the second: the games that win
-// a best-of-N match, (N + 1) / 2, to none.
+// the match to none.
 constexpr Score walkoverFor(bool firstGoesOn, int bestOf = 1) {
-    return firstGoesOn ? Score{(bestOf + 1) / 2, 0, true} : Score{0, (bestOf + 1) / 2, true};
+    return firstGoesOn ? Score{gamesToWin(bestOf), 0, true} : Score{0, gamesToWin(bestOf), true};
 }
 
 // What a withdrawal does to a league's table: the withdrawn player's open
@@ -106,6 +107,13 @@ ResultProblem checkResult(const AssignmentState& state, const Results& results, 
 // Whether a name as typed is the listed name: blanks at the end of a listed
 // name do not count, since a typed name has none.
 bool isNamed(std::string_view listed, std::string_view typed);
+
+// Whether a match of `bestOf` games may be given by a winner's name:
+// SeriesByName for a series, which takes its maps, unless it is a walkover,
+// which names who goes on.
+constexpr ResultProblem winnerNameProblem(int bestOf, bool walkover) {
+    return bestOf > 1 && !walkover ? ResultProblem::SeriesByName : ResultProblem::None;
+}
 
 // The score 1:0 for the player whose name is `winner` (CP949 bytes; blanks
 // at the end of a listed name do not count, since a typed name has none);

@@ -35,7 +35,7 @@ std::string seriesLengthText(int bestOf) {
     std::string text;
     appendNumber(text, bestOf);
     text += "전 ";
-    appendNumber(text, (bestOf + 1) / 2);
+    appendNumber(text, gamesToWin(bestOf));
     text += "선승";
     return text;
 }
