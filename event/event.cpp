@@ -6,8 +6,6 @@ namespace rl::event {
 
 namespace {
 
-bool usesSeries(const Event& event) { return event.state.settings.bestOf != 1 || !event.playoff.bestOf.empty(); }
-
 bool usesWithdrawals(const Event& event) {
     const auto anyWalkover = [](const Results& results) {
         return std::any_of(results.all().begin(), results.all().end(), [](const auto& r) { return r.second.walkover; });
@@ -18,6 +16,12 @@ bool usesWithdrawals(const Event& event) {
 }
 
 }  // namespace
+
+bool usesSeries(const Event& event) {
+    const auto series = [](int bestOf) { return bestOf != 1; };
+    const std::vector<int>& playoff = event.playoff.bestOf;
+    return series(event.state.settings.bestOf) || std::any_of(playoff.begin(), playoff.end(), series);
+}
 
 int formatVersion(const Event& event) {
     return event.state.settings.dual || usesSeries(event) || usesWithdrawals(event) ? 2 : 1;

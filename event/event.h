@@ -101,6 +101,9 @@ std::string fingerprint(const Event& event, const FrontEnd& frontEnd);
 std::string dateTimeText(int year, int month, int day, int hour, int minute, int second);
 bool isDateTimeText(std::string_view text);
 
+// Whether any match of the event is played over more than one game.
+bool usesSeries(const Event& event);
+
 // The "formatVersion" the event is written as: 2 when it uses any setting
 // added since version 1 (dual groups, series, walkovers and withdrawals).
 int formatVersion(const Event& event);

@@ -89,7 +89,8 @@ public:
         }
         for (const Standing& s : bracket.standings) table.push_back(standing(s));
         Json out = {{"perGroup", playoff.perGroup}, {"thirdPlace", playoff.thirdPlace}};
-        if (!playoff.bestOf.empty()) out["bestOf"] = playoff.bestOf;
+        // One game a match is how every playoff was played before series.
+        if (usesSeries(event_) && !playoff.bestOf.empty()) out["bestOf"] = playoff.bestOf;
         out["settled"] = settledOrders();
         out["players"] = taken;
         out["matches"] = matches;
