@@ -92,16 +92,17 @@ void rankLeague(std::vector<Standing>& rows, const std::vector<MatchState>& matc
 }
 
 // Lists the rows by the places given, those still in (place 0) first. A
-// withdrawn member stands below the others of its place, after them.
+// withdrawn member shares the place the bracket gives it, after the others
+// of that place.
 void takePlaces(std::vector<Standing>& rows, std::vector<int>& places) {
     std::vector<std::pair<int, bool>> keys;
     for (std::size_t i = 0; i < rows.size(); ++i) keys.emplace_back(places[i], rows[i].withdrawn);
     sortBy(rows, keys, [](const auto& a, const auto& b) { return a < b; });
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const int place = keys[i].first;
-        const auto others = std::count(keys.begin(), keys.end(), std::pair(place, false));
-        rows[i].rank = place > 0 && keys[i].second ? place + static_cast<int>(others) : place;
-        rows[i].tied = rows[i].tied && place > 0;
+        const auto sharing = std::count_if(keys.begin(), keys.end(), [&](const auto& k) { return k.first == place; });
+        rows[i].rank = place;
+        rows[i].tied = place > 0 && sharing > 1;
     }
 }
 

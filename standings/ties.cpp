@@ -12,7 +12,9 @@ namespace {
 
 std::set<Pos> asSet(const std::vector<Pos>& members) { return {members.begin(), members.end()}; }
 
-// Rows [begin, end) of a table share one rank.
+// Rows [begin, end) of a table share one rank, and are all withdrawn or
+// none: a withdrawn member of a knock-out shares its place with those
+// still in, after them, and settles nothing among them.
 struct Block {
     std::size_t begin = 0;
     std::size_t end = 0;
@@ -22,7 +24,7 @@ std::vector<Block> sharedRanks(const std::vector<Standing>& table) {
     std::vector<Block> blocks;
     for (std::size_t i = 0; i < table.size();) {
         std::size_t j = i + 1;
-        while (j < table.size() && table[j].rank == table[i].rank) ++j;
+        while (j < table.size() && table[j].rank == table[i].rank && table[j].withdrawn == table[i].withdrawn) ++j;
         if (j - i > 1 && table[i].rank > 0) blocks.push_back({i, j});
         i = j;
     }
