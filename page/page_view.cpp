@@ -84,7 +84,7 @@ SectionView groupSection(const AssignmentState& state, const Results& results, i
             section.matches.back().stage = names.text(stage);
         }
     }
-    const auto table = playoff ? settledStandings(state, results, group, playoff->settled) : standings.standings;
+    const auto table = playoff ? shownGroupTable(state, results, *playoff, group) : standings.standings;
     for (const Standing& s : table) section.table.push_back(rowView(s, names));
     return section;
 }

@@ -120,6 +120,13 @@ PlayoffBracket playoffBracket(const AssignmentState& state, const Results& resul
     return out;
 }
 
+std::vector<Standing> shownGroupTable(const AssignmentState& state, const Results& results, const Playoff& playoff,
+                                      int group) {
+    std::vector<Standing> table = settledStandings(state, results, group, playoff.settled);
+    for (Standing& s : table) s.withdrawn = s.withdrawn || playoff.results.withdrawals().has(s.player);
+    return table;
+}
+
 ResultProblem checkPlayoffResult(const PlayoffBracket& bracket, int number, Score score) {
     MatchState match;
     const ResultProblem problem = bracket::playable(bracket.matches, number, match);

@@ -48,6 +48,12 @@ struct PlayoffRefusal {
 
 PlayoffRefusal checkPlayoff(const AssignmentState& state, const Results& results, const Playoff& playoff);
 
+// The group's table as people see it beside the playoff: its settled orders
+// applied, and a player who withdrew after the playoff was made marked as
+// withdrawn too, in the place the group gave them.
+std::vector<Standing> shownGroupTable(const AssignmentState& state, const Results& results, const Playoff& playoff,
+                                      int group);
+
 // The playoff as its results leave it; everything empty when it cannot be
 // made (see checkPlayoff).
 struct PlayoffBracket {

@@ -114,9 +114,11 @@ void appendStandingLine(std::string& out, Host& host, const Standing& s) {
 }
 
 void appendGroup(std::string& out, const AssignmentState& state, const Results& results, Host& host, int group,
-                 const std::vector<SettledOrder>& settled = {}) {
+                 const Playoff& playoff = {}) {
     GroupStandings g = groupStandings(state, results, group);
-    if (!settled.empty()) g.standings = settledStandings(state, results, group, settled);
+    if (!playoff.settled.empty() || !playoff.results.withdrawals().players.empty()) {
+        g.standings = shownGroupTable(state, results, playoff, group);
+    }
     out += "\r\n< ";
     out += static_cast<char>('A' + group);
     out += "조 순위 >\r\n";
@@ -145,10 +147,10 @@ void appendFinalLine(std::string& out, Host& host, const FinalStanding& s) {
 }  // namespace
 
 std::string standingsGroupText(const AssignmentState& state, const Results& results, Host& host, int group,
-                               const std::vector<SettledOrder>& settled) {
+                               const Playoff& playoff) {
     std::string text;
     if (group >= 0 && static_cast<std::size_t>(group) < pieces::groupCountOf(state)) {
-        appendGroup(text, state, results, host, group, settled);
+        appendGroup(text, state, results, host, group, playoff);
     }
     return text;
 }
@@ -179,7 +181,7 @@ std::string standingsFileText(const AssignmentState& state, const Results& resul
                               const Playoff& playoff, std::uint32_t seed) {
     std::string text = exportFileText(state, host);
     for (std::size_t g = 0; g < pieces::groupCountOf(state); ++g) {
-        appendGroup(text, state, results, host, static_cast<int>(g), playoff.settled);
+        appendGroup(text, state, results, host, static_cast<int>(g), playoff);
     }
     const PlayoffBracket bracket = playoffBracket(state, results, playoff, seed, host);
     if (!bracket.matches.empty()) text += playoffText(state, results, playoff, bracket, host);

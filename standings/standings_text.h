@@ -9,9 +9,10 @@ namespace rl {
 // heading "< A조 순위 >", for a knock-out its matches with the players and
 // scores known so far and a blank line, then the table of ranks. CP949,
 // CR LF, widths in bytes like the export.
-// Settled members show their settled place and "(결정)".
+// Beside a playoff, settled members show their settled place and "(결정)",
+// and those who withdrew after it "(기권)".
 std::string standingsGroupText(const AssignmentState& state, const Results& results, Host& host, int group,
-                               const std::vector<SettledOrder>& settled = {});
+                               const Playoff& playoff = {});
 // Every group's standings, A first.
 std::string standingsText(const AssignmentState& state, const Results& results, Host& host);
 // The export file followed by every group's standings: what a results file
@@ -22,7 +23,7 @@ std::string standingsFileText(const AssignmentState& state, const Results& resul
 // final rank with its group and place there.
 std::string playoffText(const AssignmentState& state, const Results& results, const Playoff& playoff,
                         const PlayoffBracket& bracket, Host& host);
-// The file with a playoff: settled members marked in their groups' tables,
+// The file with a playoff: settled and withdrawn members marked in their groups' tables,
 // and the playoff's text after them once it can be made.
 std::string standingsFileText(const AssignmentState& state, const Results& results, Host& host,
                               const Playoff& playoff, std::uint32_t seed);

@@ -173,7 +173,7 @@ void showChosenMatch(const std::vector<MatchState>& matches) {
 // table, its settled members marked.
 std::string chosenText() {
     if (onPlayoff()) return playoffText(shown().state, shown().results, shown().playoff, currentPlayoff(), eventHost());
-    return standingsGroupText(shown().state, shown().results, eventHost(), gGroup, shown().playoff.settled);
+    return standingsGroupText(shown().state, shown().results, eventHost(), gGroup, shown().playoff);
 }
 
 // Everything shown follows the results at once.
@@ -303,7 +303,7 @@ void onClear(HWND window) {
 void onWrite(HWND window) {
     std::vector<std::string> chunks{exportFileText(shown().state, eventHost())};
     for (int g = 0; g < shown().state.settings.groupCount; ++g)
-        chunks.push_back(standingsGroupText(shown().state, shown().results, eventHost(), g, shown().playoff.settled));
+        chunks.push_back(standingsGroupText(shown().state, shown().results, eventHost(), g, shown().playoff));
     if (playoffMade())
         chunks.push_back(playoffText(shown().state, shown().results, shown().playoff, currentPlayoff(), eventHost()));
     showStringBox(window, writeDesktopFile(window, kStandingsFile, chunks), MB_OK);
