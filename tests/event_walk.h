@@ -189,10 +189,10 @@ inline std::string withdrawalFault(const event::Event& event) {
         for (const MatchState& m : table.matches) {
             const bool out = before.has(m.first) || before.has(m.second);
             if (!out || m.bye || m.first == kNone || m.second == kNone || event.results.find({g, m.number})) continue;
-            // Where both withdrew, the match went to the later one when the first withdrew.
+            // Where both withdrew, which goes on is TheLaterOfTwoToWithdrawGoesOn's question.
             const bool bothOut = before.has(m.first) && before.has(m.second);
-            const Pos goesOn = bothOut ? before.later(m.first, m.second) : before.has(m.first) ? m.second : m.first;
-            const bool walkover = m.score && m.score->walkover && m.winner == goesOn;
+            const Pos goesOn = before.has(m.first) ? m.second : m.first;
+            const bool walkover = m.score && m.score->walkover && (bothOut || m.winner == goesOn);
             if (league && before.voids() ? !m.voided : !walkover) return "match " + keyText({g, m.number}) + " open";
         }
     }

@@ -102,6 +102,21 @@ TEST(EventChanges, WithdrawalsKeepTheTablesSoundAndTakeBackWhole) {
     EXPECT_GT(withdrawals, 1000);
 }
 
+// Of two players of one match who both withdraw, the later goes on: the
+// match was already theirs when the other left.
+TEST(EventChanges, TheLaterOfTwoToWithdrawGoesOn) {
+    ListHost host = test::hostFrom("players 2 groups 1 size 2 clock 1");
+    AssignmentState state;
+    ASSERT_EQ(assign(state, host), AssignOutcome::Assigned);
+    const Match& match = state.schedule[0][0];
+    for (const auto& [earlier, later] : {std::pair(match.first, match.second), std::pair(match.second, match.first)}) {
+        Event event = eventFromDraw(state, Results(), host, host.clock, std::nullopt, "2026-12-08T19:30:00");
+        ASSERT_TRUE(withdraw(event, earlier));
+        ASSERT_TRUE(withdraw(event, later));
+        EXPECT_EQ(groupStandings(event.state, event.results, 0).matches[0].winner, later);
+    }
+}
+
 // An order settled before the playoff is part of the event; a result that
 // breaks its tie lets it go, and undoing the playoff takes every order.
 TEST(EventChanges, SettledOrdersFollowTheResults) {

@@ -109,22 +109,25 @@ TEST(Series, DrawnMapsRepeatOnlyAfterTheWholeList) {
     }
 }
 
-// A score stands exactly when it ends the series: the winner has (N + 1) / 2
-// maps and the loser fewer; one game keeps any W:L from 0 to 99, not equal.
-TEST(Series, AScoreStandsExactlyWhenItEndsTheSeries) {
-    for (int bestOf : kLengths) {
-        for (int first = -1; first <= kMaxMapsWon + 1; ++first) {
-            for (int second = -1; second <= kMaxMapsWon + 1; ++second) {
-                const bool inRange = first >= 0 && second >= 0 && first <= kMaxMapsWon && second <= kMaxMapsWon;
-                const int winner = std::max(first, second), loser = std::min(first, second);
-                const bool ends = bestOf == 1 ? winner > loser : winner == gamesToWin(bestOf) && loser < winner;
-                const ResultProblem problem = checkScore({first, second}, bestOf);
-                EXPECT_EQ(problem == ResultProblem::None, inRange && ends) << bestOf << " " << first << ":" << second;
-                if (inRange && first != second && !ends) {
-                    EXPECT_EQ(problem, ResultProblem::SeriesNotWon);
-                }
-            }
-        }
+// A score stands when it ends the series: the winner has just the games to
+// win it and the loser fewer; one game takes any W:L from 0 to 99, not equal.
+TEST(Series, AScoreStandsWhenItEndsTheSeries) {
+    struct Case {
+        int bestOf, first, second;
+        ResultProblem problem;
+    };
+    constexpr Case kCases[] = {
+        {1, 1, 0, ResultProblem::None},     {1, 3, 99, ResultProblem::None},
+        {1, 1, 1, ResultProblem::Tie},      {1, 100, 0, ResultProblem::ScoreOutOfRange},
+        {1, 0, -1, ResultProblem::ScoreOutOfRange},
+        {3, 2, 1, ResultProblem::None},     {3, 0, 2, ResultProblem::None},
+        {3, 3, 0, ResultProblem::SeriesNotWon}, {3, 1, 0, ResultProblem::SeriesNotWon},
+        {3, 2, 2, ResultProblem::Tie},      {5, 3, 2, ResultProblem::None},
+        {5, 2, 1, ResultProblem::SeriesNotWon}, {7, 3, 4, ResultProblem::None},
+        {7, 5, 0, ResultProblem::SeriesNotWon}, {7, 4, 4, ResultProblem::Tie},
+    };
+    for (const Case& c : kCases) {
+        EXPECT_EQ(checkScore({c.first, c.second}, c.bestOf), c.problem) << c.bestOf << " " << c.first << ":" << c.second;
     }
 }
 
