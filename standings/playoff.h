@@ -70,7 +70,7 @@ PlayoffBracket playoffBracket(const AssignmentState& state, const Results& resul
 // Whether a playoff result may stand (NoSuchMatch, Bye, PlayersNotKnown,
 // ScoreOutOfRange, Tie or SeriesNotWon).
 ResultProblem checkPlayoffResult(const PlayoffBracket& bracket, int number, Score score);
-// The score for the player named `winner`, as winnerByName gives it.
+// The score for the player named `winner`, as bracket::namedScore gives it.
 ResultProblem playoffScoreForWinner(const PlayoffBracket& bracket, Host& host, int number, std::string_view winner,
                                     Score& out, bool walkover = false);
 std::vector<int> playoffDependents(const PlayoffBracket& bracket, const Playoff& playoff, int number);
