@@ -158,7 +158,7 @@ public:
         // matches wait for its bracket.
         const int bestOf = playoff ? 1 : state_.settings.bestOf;
         if (problem == ResultProblem::None && line.score) problem = checkScore(*line.score, bestOf);
-        if (problem == ResultProblem::None && !line.score && !line.walkover && bestOf > 1) problem = ResultProblem::SeriesByName;
+        if (problem == ResultProblem::None && !line.score) problem = winnerNameProblem(bestOf, line.walkover);
         if (problem != ResultProblem::None) return fail(number, reason(problem, line, state_, 0, bestOf));
         for (const Line& earlier : lines_) {
             if (earlier.key == line.key) {
