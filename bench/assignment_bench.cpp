@@ -39,7 +39,7 @@ void assignAndRender(benchmark::State& run, bool tournament) {
             bytes += view.tableText.size() + view.scheduleText.size();
         }
         bytes += rl::exportFileText(state, host).size();
-        rl::releaseAssignment(state, rl::kReleaseOnCancel);
+        rl::releaseAssignment(state);
     }
     benchmark::DoNotOptimize(bytes);
 }

@@ -15,6 +15,7 @@
 #include "engine/list_host.h"
 #include "engine/seeding.h"
 #include "event/actions.h"
+#include "event/draw.h"
 #include "event/event.h"
 #include "page/event_page.h"
 #include "platform/encoding.h"
@@ -105,25 +106,36 @@ void showSeedRefusal(const SeedRefusal& refusal) {
     std::fprintf(stderr, "%s\n", text ? text->c_str() : "the pots or tags were refused");
 }
 
-bool fillHost(ListHost& host, Seeding& seeding, const Options& o, std::optional<std::uint32_t> seed) {
+// The main window's controls as the options set them.
+Settings designedSettings(const Options& o) {
+    Settings s;
+    s.mapsEnabled = o.mapsFile.has_value();
+    s.equalMaps = o.equalMaps;
+    s.tournament = o.tournament;
+    s.spreadVacancies = o.spreadVacancies;
+    s.groupCount = o.groupCount;
+    s.groupSize = o.groupSize;
+    return s;
+}
+
+// The lists and the designed settings into the host, the rest of the
+// draw's choices (the pots and tags with the participants) into `choices`.
+bool fillHost(ListHost& host, event::DrawChoices& choices, const Options& o, std::optional<std::uint32_t> seed) {
     auto participants = readNames(o.participantsFile, kMaxParticipants, "participants",
                                   o.pots ? Columns::Read : Columns::Refused);
     if (!participants) return false;
     host.participants = std::move(participants->names);
-    seeding = {std::move(participants->pots), std::move(participants->tags)};
     if (o.mapsFile) {
         auto maps = readNames(*o.mapsFile, kMaxMaps, "maps");
         if (!maps) return false;
         host.maps = std::move(maps->names);
     }
-    host.mapsEnabled = o.mapsFile.has_value();
-    host.equalMaps = o.equalMaps;
-    host.tournament = o.tournament;
-    host.dual = o.dual;
-    host.spreadVacancies = o.spreadVacancies;
-    host.groupCountText = std::to_string(o.groupCount);
-    host.groupSizeText = std::to_string(o.groupSize);
+    host.showSettings(designedSettings(o));
     host.clock = seed ? *seed : static_cast<std::uint32_t>(std::time(nullptr));
+    choices.format = {o.dual, o.bestOf};
+    choices.withdrawalRule = o.withdrawal.value_or(WithdrawalRule::Walkovers);
+    choices.seeded = o.pots;
+    choices.seeding = {std::move(participants->pots), std::move(participants->tags)};
     return true;
 }
 
@@ -303,26 +315,25 @@ int draw(const Options& o) {
     std::optional<std::uint32_t> given;
     if (!seedFromOptions(o, seedText, given)) return kExitBadInput;
     ListHost host;
-    Seeding seeding;
-    if (!fillHost(host, seeding, o, given)) return kExitBadInput;
+    event::DrawChoices choices;
+    if (!fillHost(host, choices, o, given)) return kExitBadInput;
 
-    AssignmentState state;
-    state.settings.bestOf = o.bestOf;
-    SeedRefusal refusal;
-    switch (o.pots ? assignSeeded(state, host, seeding, refusal) : assign(state, host)) {
+    event::DrawOutcome drawn = event::drawEvent(host, choices);
+    switch (drawn.outcome) {
     case AssignOutcome::Assigned: break;
-    case AssignOutcome::Rejected: refusal.stringId ? showSeedRefusal(refusal) : showRefusal(host); return kExitBadInput;
+    case AssignOutcome::Rejected:
+        drawn.refusal.stringId ? showSeedRefusal(drawn.refusal) : showRefusal(host);
+        return kExitBadInput;
     case AssignOutcome::OutOfMemory: complain("out of memory"); return kExitFailed;
     }
-    event::Event drawn = event::eventFromDraw(state, Results(), host, host.clock, seedText, "");
-    drawn.seeded = o.pots;
-    drawn.seeding = std::move(seeding);
-    if (!readResults(o, drawn)) return kExitBadInput;
+    event::Event& event = drawn.event;
+    event.seedText = std::move(seedText);
+    if (!readResults(o, event)) return kExitBadInput;
     // Only the event file and its page say when the draw was made.
     auto drawnAt = o.format != Format::Text ? drawnAtFor(o) : std::optional<std::string>("");
     if (!drawnAt) return kExitBadInput;
-    drawn.drawnAt = std::move(*drawnAt);
-    return finish(o, drawn, host);
+    event.drawnAt = std::move(*drawnAt);
+    return finish(o, std::move(event), host);
 }
 
 int reopen(const Options& o) {

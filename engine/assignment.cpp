@@ -91,7 +91,7 @@ int rejection(const Settings& settings) {
 
 }  // namespace
 
-bool captureSettings(AssignmentState& state, Host& host) {
+bool captureSettings(AssignmentState& state, Host& host, const DrawFormat& format) {
     state.mapOrder.reset();
 
     Settings& settings = state.settings;
@@ -99,7 +99,7 @@ bool captureSettings(AssignmentState& state, Host& host) {
     settings.equalMaps = isChecked(host, Option::EqualMaps);
     // A dual tournament is a knock-out with a second life: every bracket
     // rule (the seeded places among them) holds for it too.
-    settings.dual = isChecked(host, Option::Dual);
+    settings.dual = format.dual;
     settings.tournament = isChecked(host, Option::Tournament) || settings.dual;
     settings.spreadVacancies = isChecked(host, Option::SpreadVacancies);
     settings.participantCount = host.listCount(ListKind::Participants);
@@ -108,6 +108,7 @@ bool captureSettings(AssignmentState& state, Host& host) {
     }
     settings.groupCount = decimalValue(host.numberFieldText(NumberField::GroupCount));
     settings.groupSize = decimalValue(host.numberFieldText(NumberField::GroupSize));
+    settings.bestOf = format.bestOf;
 
     if (int message = rejection(settings)) {
         host.showMessage(message);
@@ -157,7 +158,7 @@ std::string_view nameOf(Host& host, ListKind list, int index) {
     return host.listText(list, index);
 }
 
-void releaseAssignment(AssignmentState& state, int /*flags*/) {
+void releaseAssignment(AssignmentState& state) {
     state.groupTable = GroupTable{};
     state.schedule = std::vector<Schedule>{};
     state.matchCount = std::vector<Pos>{};
@@ -165,9 +166,9 @@ void releaseAssignment(AssignmentState& state, int /*flags*/) {
     state.mapOrder.reset();
 }
 
-AssignOutcome assign(AssignmentState& state, Host& host) {
-    releaseAssignment(state, kReleaseOnCancel);
-    if (!captureSettings(state, host)) {
+AssignOutcome assign(AssignmentState& state, Host& host, const DrawFormat& format) {
+    releaseAssignment(state);
+    if (!captureSettings(state, host, format)) {
         return AssignOutcome::Rejected;
     }
     bool built = false;
@@ -178,7 +179,7 @@ AssignOutcome assign(AssignmentState& state, Host& host) {
         host.reportAllocationFailure();
     }
     if (!built) {
-        releaseAssignment(state, kReleaseOnCancel);
+        releaseAssignment(state);
         return AssignOutcome::OutOfMemory;
     }
     return AssignOutcome::Assigned;

@@ -23,9 +23,14 @@ struct Settings {
     std::int32_t mapCount = 0;
     std::int32_t groupCount = 0;
     std::int32_t groupSize = 0;
-    // Games a group match is played over (1, 3, 5 or 7). Not a field of the
-    // window's face: whoever draws sets it before the draw, and the draw keeps it.
-    std::int32_t bestOf = 1;
+    std::int32_t bestOf = 1;  // games a group match is played over: 1, 3, 5 or 7
+};
+
+// What a draw takes beyond the designed window's controls: whoever draws
+// chooses it, and the draw keeps it in its settings.
+struct DrawFormat {
+    bool dual = false;        // every group a dual tournament of four places
+    std::int32_t bestOf = 1;  // games a group match is played over
 };
 
 struct Match {
@@ -59,9 +64,10 @@ struct AssignmentState {
 
 enum class AssignOutcome { Assigned, Rejected, OutOfMemory };
 
-// Reads and validates the settings through the host; on failure shows
-// message 2, 3 or 4 (first failing test wins) and returns false.
-bool captureSettings(AssignmentState& state, Host& host);
+// Reads the settings through the host, takes the format as chosen and
+// validates them; on failure shows message 2, 3 or 4 (or the dual group's
+// size; the first failing test wins) and returns false.
+bool captureSettings(AssignmentState& state, Host& host, const DrawFormat& format);
 
 // Zero-filled storage for `count` elements, or false after the host has
 // reported the failure; `out` is then left empty.
@@ -76,15 +82,12 @@ void failAllocationsAfter(int successes);
 // until the next call on the same host.
 std::string_view nameOf(Host& host, ListKind list, int index);
 
-// Frees every array of the assignment; the state is Empty afterwards.
-// Flag 8 (program end) also frees what the host keeps for the help text;
-// the window program handles that flag itself.
-constexpr int kReleaseOnCancel = 4;
-constexpr int kReleaseOnExit = 8;
-void releaseAssignment(AssignmentState& state, int flags);
+// Frees every array of the assignment; the state is Empty afterwards. At
+// the program's end the window program frees its help text beside it.
+void releaseAssignment(AssignmentState& state);
 
 // The whole assign step: capture, fill, build. On OutOfMemory nothing of a
 // half-built assignment is left: the state is Empty.
-AssignOutcome assign(AssignmentState& state, Host& host);
+AssignOutcome assign(AssignmentState& state, Host& host, const DrawFormat& format = {});
 
 }  // namespace rl

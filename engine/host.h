@@ -5,12 +5,14 @@
 namespace rl {
 
 enum class ListKind { Participants, Maps };
-enum class Option { MapsEnabled, EqualMaps, Tournament, SpreadVacancies, Dual };
+enum class Option { MapsEnabled, EqualMaps, Tournament, SpreadVacancies };
 enum class NumberField { GroupCount, GroupSize };
 
-// What the engine needs from the program around it. The window program
+// What the engine needs from the program around it: the lists, the designed
+// window's settings controls, the messages and the clock. The window program
 // implements it over its controls; the command line and the tests over
-// plain vectors (ListHost).
+// plain vectors (ListHost). What a draw takes beyond those controls comes
+// as a value (DrawFormat).
 class Host {
 public:
     virtual ~Host() = default;

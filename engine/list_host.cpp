@@ -16,13 +16,21 @@ int ListHost::checkState(Option option) {
     case Option::EqualMaps: return equalMaps ? 1 : 0;
     case Option::Tournament: return tournament ? 1 : 0;
     case Option::SpreadVacancies: return spreadVacancies ? 1 : 0;
-    case Option::Dual: return dual ? 1 : 0;
     }
     return 0;
 }
 
 std::string_view ListHost::numberFieldText(NumberField field) {
     return field == NumberField::GroupCount ? groupCountText : groupSizeText;
+}
+
+void ListHost::showSettings(const Settings& settings) {
+    mapsEnabled = settings.mapsEnabled;
+    equalMaps = settings.equalMaps;
+    tournament = settings.tournament;
+    spreadVacancies = settings.spreadVacancies;
+    groupCountText = std::to_string(settings.groupCount);
+    groupSizeText = std::to_string(settings.groupSize);
 }
 
 void ListHost::showMessage(int stringId) { shownMessages.push_back(stringId); }

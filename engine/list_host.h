@@ -2,6 +2,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/assignment.h"
 #include "engine/host.h"
 
 namespace rl {
@@ -15,11 +16,13 @@ public:
     bool mapsEnabled = false;
     bool equalMaps = true;
     bool tournament = false;
-    bool dual = false;
     bool spreadVacancies = true;
     std::string groupCountText = "4";
     std::string groupSizeText = "4";
     std::uint32_t clock = 0;
+
+    // The controls set as `settings` has them, so that captureSettings reads them back.
+    void showSettings(const Settings& settings);
 
     std::vector<int> shownMessages;
     int allocationFailuresReported = 0;

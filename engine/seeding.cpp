@@ -363,11 +363,11 @@ public:
 }  // namespace
 
 AssignOutcome assignSeeded(AssignmentState& state, Host& host, const Seeding& seeding, SeedRefusal& refusal,
-                           SeedRule rule) {
+                           SeedRule rule, const DrawFormat& format) {
     refusal = {};
-    if (!seeding.any()) return assign(state, host);
-    releaseAssignment(state, kReleaseOnCancel);
-    if (!captureSettings(state, host)) return AssignOutcome::Rejected;
+    if (!seeding.any()) return assign(state, host, format);
+    releaseAssignment(state);
+    if (!captureSettings(state, host, format)) return AssignOutcome::Rejected;
     try {
         // The plain shuffle runs as in a plain draw, so that the generator
         // deals the maps as it would for these groups.
@@ -376,7 +376,7 @@ AssignOutcome assignSeeded(AssignmentState& state, Host& host, const Seeding& se
             auto table = seededGroups(state.settings, seeding, witness.firstTime.value_or(0), refusal,
                                       kQuickSeedTries, rule);
             if (!table) {
-                releaseAssignment(state, kReleaseOnCancel);
+                releaseAssignment(state);
                 return AssignOutcome::Rejected;
             }
             state.groupTable = std::move(*table);
@@ -385,7 +385,7 @@ AssignOutcome assignSeeded(AssignmentState& state, Host& host, const Seeding& se
     } catch (const std::bad_alloc&) {
         host.reportAllocationFailure();
     }
-    releaseAssignment(state, kReleaseOnCancel);
+    releaseAssignment(state);
     return AssignOutcome::OutOfMemory;
 }
 

@@ -93,6 +93,6 @@ std::optional<GroupTable> seededGroups(const Settings& settings, const Seeding& 
 // exactly assign(). A refusal of the pots or tags leaves the state Empty and
 // fills `refusal`; the settings' own refusals show their message as assign does.
 AssignOutcome assignSeeded(AssignmentState& state, Host& host, const Seeding& seeding, SeedRefusal& refusal,
-                           SeedRule rule = kCurrentSeedRule);
+                           SeedRule rule = kCurrentSeedRule, const DrawFormat& format = {});
 
 }  // namespace rl

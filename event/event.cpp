@@ -43,17 +43,10 @@ Event eventFromDraw(const AssignmentState& state, const Results& results, Host& 
 }
 
 ListHost hostFor(const Event& event) {
-    const Settings& s = event.state.settings;
     ListHost host;
     host.participants = event.participants;
     host.maps = event.maps;
-    host.mapsEnabled = s.mapsEnabled;
-    host.equalMaps = s.equalMaps;
-    host.tournament = s.tournament;
-    host.dual = s.dual;
-    host.spreadVacancies = s.spreadVacancies;
-    host.groupCountText = std::to_string(s.groupCount);
-    host.groupSizeText = std::to_string(s.groupSize);
+    host.showSettings(event.state.settings);
     host.clock = event.seed;
     return host;
 }

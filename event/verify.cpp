@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "engine/series.h"
+#include "event/draw.h"
 
 namespace rl::event {
 
@@ -66,24 +67,17 @@ RedrawOutcome firstParting(const Event& event, const AssignmentState& drawn, con
 bool drawnByEarlierRule(const Event& event, const FrontEnd& frontEnd) {
     if (!event.seeded || !event.state.settings.tournament) return false;
     ListHost host = hostFor(event);
-    AssignmentState drawn;
-    drawn.settings.bestOf = event.state.settings.bestOf;
-    SeedRefusal refusal;
-    return assignSeeded(drawn, host, event.seeding, refusal, SeedRule::PotsInOrder) == AssignOutcome::Assigned &&
-           firstParting(event, drawn, frontEnd).kind == Redraw::Same;
+    const DrawOutcome drawn = drawEvent(host, drawChoices(event), SeedRule::PotsInOrder);
+    return drawn.outcome == AssignOutcome::Assigned && firstParting(event, drawn.event.state, frontEnd).kind == Redraw::Same;
 }
 
 }  // namespace
 
 RedrawOutcome drawDifference(const Event& event, const FrontEnd& frontEnd) {
     ListHost host = hostFor(event);
-    AssignmentState drawn;
-    drawn.settings.bestOf = event.state.settings.bestOf;
-    SeedRefusal refusal;
-    const AssignOutcome outcome =
-        event.seeded ? assignSeeded(drawn, host, event.seeding, refusal) : assign(drawn, host);
-    if (outcome != AssignOutcome::Assigned) return refused(outcome, refusal, frontEnd);
-    RedrawOutcome parted = firstParting(event, drawn, frontEnd);
+    const DrawOutcome drawn = drawEvent(host, drawChoices(event));
+    if (drawn.outcome != AssignOutcome::Assigned) return refused(drawn.outcome, drawn.refusal, frontEnd);
+    RedrawOutcome parted = firstParting(event, drawn.event.state, frontEnd);
     if (parted.kind == Redraw::Differs && drawnByEarlierRule(event, frontEnd)) {
         return {Redraw::EarlierRule, "an earlier rule of the seeded draw, which kept a knock-out group's pots in "
                                      "pot order (pots now take the places of a seeded bracket)"};

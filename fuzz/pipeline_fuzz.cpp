@@ -38,15 +38,15 @@ void require(bool condition, const char* what) {
     }
 }
 
-rl::ListHost fuzzedHost(FuzzedDataProvider& in) {
+rl::ListHost fuzzedHost(FuzzedDataProvider& in, rl::DrawFormat& format) {
     rl::ListHost host;
     host.groupCountText = std::to_string(in.ConsumeIntegralInRange(1, 8));
     host.groupSizeText = std::to_string(in.ConsumeIntegralInRange(1, 8));
     host.mapsEnabled = in.ConsumeBool();
     host.equalMaps = in.ConsumeBool();
     host.tournament = in.ConsumeBool();
-    host.dual = in.ConsumeIntegralInRange(0, 3) == 0;
-    if (host.dual) host.groupSizeText = "4";
+    format.dual = in.ConsumeIntegralInRange(0, 3) == 0;
+    if (format.dual) host.groupSizeText = "4";
     host.spreadVacancies = in.ConsumeBool();
     host.clock = in.ConsumeIntegral<std::uint32_t>();
     const int participants = in.ConsumeIntegralInRange(0, 128), maps = in.ConsumeIntegralInRange(0, 10);
@@ -433,11 +433,12 @@ void checkPlayoff(const rl::AssignmentState& s, rl::ListHost& host) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzedDataProvider in(data, size);
-    rl::ListHost host = fuzzedHost(in);
+    rl::DrawFormat format;
+    rl::ListHost host = fuzzedHost(in, format);
     rl::AssignmentState state;
     static constexpr int kLengths[] = {1, 3, 5, 7};
-    state.settings.bestOf = kLengths[in.ConsumeIntegralInRange(0, 3)];
-    const rl::AssignOutcome outcome = rl::assign(state, host);
+    format.bestOf = kLengths[in.ConsumeIntegralInRange(0, 3)];
+    const rl::AssignOutcome outcome = rl::assign(state, host, format);
 
     const int capacity = std::atoi(host.groupCountText.c_str()) * std::atoi(host.groupSizeText.c_str());
     const bool valid = !host.participants.empty() && static_cast<int>(host.participants.size()) <= capacity &&
@@ -452,7 +453,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     checkTexts(state, host);
     checkStandings(in, state, host);
     checkPlayoff(state, host);
-    rl::releaseAssignment(state, rl::kReleaseOnCancel);
+    rl::releaseAssignment(state);
     require(!state.assigned() && !state.mapOrder, "released");
     return 0;
 }

@@ -46,7 +46,7 @@ inline void expectGoldenCases(const std::string& name, const std::function<std::
 }
 
 // The window's inputs, spelled "players 10 maps 4 groups 3 size 4 with-maps
-// tournament clock 7" (dual: dual tournament groups). players/maps N add the names p0../m0..; name X and
+// tournament clock 7" (dual: dual tournament groups, see formatFrom). players/maps N add the names p0../m0..; name X and
 // map X add one (UTF-8 in the file, turned into the program's encoding by
 // `encode`); groups and size take the field's text, quoted when it holds
 // blanks. Spreading vacancies and equal maps are on unless switched off.
@@ -56,7 +56,7 @@ inline ListHost hostFrom(const std::string& inputs,
     std::istringstream in(inputs);
     for (std::string word, value; in >> word;) {
         if (word == "tournament") host.tournament = true;
-        else if (word == "dual") host.dual = true;
+        else if (word == "dual") continue;
         else if (word == "sequential") host.spreadVacancies = false;
         else if (word == "with-maps") host.mapsEnabled = true;
         else if (word == "random-maps") host.equalMaps = false;
@@ -74,6 +74,14 @@ inline ListHost hostFrom(const std::string& inputs,
         }
     }
     return host;
+}
+
+// The format the same inputs choose beyond the window's controls.
+inline DrawFormat formatFrom(const std::string& inputs) {
+    std::istringstream in(inputs);
+    DrawFormat format;
+    for (std::string word; in >> word;) format.dual = format.dual || word == "dual";
+    return format;
 }
 
 }  // namespace rl::test

@@ -12,6 +12,7 @@
 #include "engine/seeding.h"
 #include "engine/series.h"
 #include "event/actions.h"
+#include "event/draw.h"
 #include "event/event.h"
 
 namespace rl::test {
@@ -29,9 +30,10 @@ inline const char* const kTitlePool[] = {nullptr, u8"봄 리그", u8"Friday Cup 
 // refuses (the caller picks again).
 inline std::optional<event::Event> randomEvent(const Pick& pick) {
     ListHost host;
+    event::DrawChoices choices;
     const int groups = 1 + static_cast<int>(pick(4));
-    host.dual = pick(5) == 0;  // dual groups have four places
-    const int size = host.dual ? 4 : 1 + static_cast<int>(pick(5));
+    choices.format.dual = pick(5) == 0;  // dual groups have four places
+    const int size = choices.format.dual ? 4 : 1 + static_cast<int>(pick(5));
     const int players = 1 + static_cast<int>(pick(static_cast<unsigned>(groups * size)));
     for (int i = 0; i < players; ++i) {
         std::string name = kNamePool[pick(std::size(kNamePool))];
@@ -48,21 +50,17 @@ inline std::optional<event::Event> randomEvent(const Pick& pick) {
     host.groupSizeText = std::to_string(size);
     host.clock = pick(1u << 30);
 
-    Seeding seeding;
-    const bool seeded = pick(3) == 0;
-    for (int i = 0; seeded && i < players; ++i) {
-        seeding.pots.push_back(pick(3) == 0 ? 1 + static_cast<int>(pick(static_cast<unsigned>(size))) : 0);
-        seeding.tags.push_back(kTagPool[pick(std::size(kTagPool))]);
+    choices.seeded = pick(3) == 0;
+    for (int i = 0; choices.seeded && i < players; ++i) {
+        choices.seeding.pots.push_back(pick(3) == 0 ? 1 + static_cast<int>(pick(static_cast<unsigned>(size))) : 0);
+        choices.seeding.tags.push_back(kTagPool[pick(std::size(kTagPool))]);
     }
     static constexpr int kSeriesLengths[] = {3, 5, 7};
-    AssignmentState state;
-    if (pick(3) == 0) state.settings.bestOf = kSeriesLengths[pick(3)];
-    SeedRefusal refusal;
-    const AssignOutcome outcome = seeded ? assignSeeded(state, host, seeding, refusal) : assign(state, host);
-    if (outcome != AssignOutcome::Assigned) return std::nullopt;
-    event::Event event = event::eventFromDraw(state, Results(), host, host.clock, std::nullopt, "2026-12-08T19:30:00");
-    event.seeded = seeded;
-    if (seeded) event.seeding = seeding;
+    if (pick(3) == 0) choices.format.bestOf = kSeriesLengths[pick(3)];
+    event::DrawOutcome drawn = event::drawEvent(host, choices);
+    if (drawn.outcome != AssignOutcome::Assigned) return std::nullopt;
+    event::Event event = std::move(drawn.event);
+    event.drawnAt = "2026-12-08T19:30:00";
     if (const char* title = kTitlePool[pick(std::size(kTitlePool))]) event.title = title;
     return event;
 }

@@ -12,6 +12,7 @@
 #include "engine/assignment.h"
 #include "engine/seeding.h"
 #include "event/actions.h"
+#include "event/draw.h"
 #include "event/event.h"
 #include "standings/playoff.h"
 #include "standings/results.h"
@@ -119,9 +120,7 @@ LRESULT CALLBACK mainWindowProc(HWND, UINT, WPARAM, LPARAM);
 HWND createMainWindow();  // hidden; placed by its creation
 Host& host();  // the engine's view of the main window's controls, for a draw
 // Rewrites the list captions with their entry counts.
-constexpr int kParticipantCaption = 1;
-constexpr int kMapCaption = 2;
-void refreshListCaptions(int flags);
+void refreshListCaptions();
 // The result window's "cancel": the event is let go, the inputs unlocked and
 // the result window closed (and the standings window it owns with it).
 void cancelAssignment(HWND resultWindow);
@@ -148,7 +147,7 @@ void noteEventFile(const std::wstring& path);
 void takeEvent(HWND owner, event::Event event, const std::wstring& file = {});
 // The assignment is let go, with everything entered since (the autosave is
 // the caller's to keep or remove).
-void letEventGo(int releaseFlags);
+void letEventGo();
 void recordEventResult(HWND owner, MatchKey key, Score score);
 void clearEventResult(HWND owner, MatchKey key);
 void settleEventTie(HWND owner, const SettledOrder& order);
@@ -159,6 +158,13 @@ void giveEventWalkover(HWND owner, MatchKey key, Pos winner);
 bool withdrawFromEvent(HWND owner, Pos player);
 bool takeBackEventWithdrawal(HWND owner, Pos player);
 void setEventWithdrawalRule(HWND owner, WithdrawalRule rule);
+
+// The next draw's choices beyond the main window's controls: one value,
+// edited by the window that owns each choice (the format window: the group
+// format, the lengths and the withdrawal rule; the seeding window: the
+// seeded draw) and read once at the draw. The pots and tags ride on the
+// participant list's entries (see currentSeeding) until the draw reads them.
+event::DrawChoices& nextDraw();
 
 // --- entry fields (entry_field.cpp)
 bool registerEntryFieldClass();
@@ -188,7 +194,6 @@ LRESULT CALLBACK seedingWindowProc(HWND, UINT, WPARAM, LPARAM);
 // "시드와 소속 지정(&P)..." in the main window's system menu.
 void addSeedingCommand(HWND window);
 void showSeedingWindow(HWND owner);
-bool seededDrawOn();
 // While the seeded draw is on, whether every pasted row's pot and tag cells
 // keep the rule; the first that does not is told, naming its participant
 // (firstRow is the first row's index in the list).
@@ -198,11 +203,8 @@ bool pastedMarksFit(HWND owner, const std::vector<std::pair<std::string, std::st
 void markPastedParticipant(HWND list, int index, const std::string& pot, const std::string& tag);
 // Every participant's pot and tag, in list order.
 Seeding currentSeeding();
-// An opened event's choice, pots and tags, for the participants just listed.
-void restoreSeeding(bool seeded, const Seeding& seeding);
-// The assign step: seeded while the seeding window's box is checked, its
-// refusals shown in a box; otherwise assign() as always.
-AssignOutcome assignWithSeeding(AssignmentState& state, Host& host);
+// Pots and tags (an opened event's, or none) for the participants just listed.
+void restoreSeeding(const Seeding& seeding);
 
 // --- withdrawal window (withdrawal_window.cpp): "기권 처리(&K)..." in the
 // standings window's system menu; `changed` is called after each change.
@@ -212,16 +214,9 @@ void showWithdrawalWindow(HWND owner, void (*changed)());
 // "경기 방식(&F)..." in the main window's system menu.
 void addFormatCommand(HWND window);
 void showFormatWindow(HWND owner);
-// The dual tournament chosen for the next draw; "리그" or an opened event
-// changes it.
-bool dualChosen();
+// The dual tournament chosen for the next draw, and the open window shows
+// every choice again: "리그" lets it go, an opened event gives its own.
 void chooseDual(bool on);
-// How many games a group's match is played over in the next draw: 1, 3, 5 or 7.
-int bestOfChosen();
-void chooseBestOf(int games);
-// The withdrawal rule a new draw starts with (a drawn event keeps its own).
-WithdrawalRule withdrawalRuleChosen();
-void chooseWithdrawalRule(WithdrawalRule rule);
 
 // --- help window (help_window.cpp)
 LRESULT CALLBACK helpWindowProc(HWND, UINT, WPARAM, LPARAM);

@@ -15,12 +15,11 @@ struct ListTarget {
     int fieldId;
     int listId;
     int limit;
-    int captionFlag;
 };
 
 constexpr ListTarget kTargets[] = {
-    {IDC_PARTICIPANT_FIELD, IDC_PARTICIPANT_LIST, static_cast<int>(kMaxParticipants), kParticipantCaption},
-    {IDC_MAP_FIELD, IDC_MAP_LIST, static_cast<int>(kMaxMaps), kMapCaption},
+    {IDC_PARTICIPANT_FIELD, IDC_PARTICIPANT_LIST, static_cast<int>(kMaxParticipants)},
+    {IDC_MAP_FIELD, IDC_MAP_LIST, static_cast<int>(kMaxMaps)},
 };
 
 constexpr char kLimitReached[] = "등록 초과";
@@ -84,7 +83,7 @@ LRESULT onEnter(HWND field, const ListTarget& target, WPARAM wParam, LPARAM lPar
     addEntry(list, text);
     showLastEntry(list);
     SetWindowTextA(field, "");
-    refreshListCaptions(target.captionFlag);
+    refreshListCaptions();
     return 0;
 }
 
@@ -156,7 +155,7 @@ LRESULT onPaste(HWND field, const ListTarget& target) {
     else
         SetWindowTextA(field, "");
     showLastEntry(list);
-    refreshListCaptions(target.captionFlag);
+    refreshListCaptions();
     return 0;
 }
 
@@ -194,7 +193,7 @@ LRESULT onListKey(HWND list, WPARAM wParam) {
     // From the last to the first, so that the indexes still to go stay valid.
     for (LRESULT i = count - 1; i >= 0; --i)
         SendMessageA(list, LB_DELETESTRING, static_cast<WPARAM>(indexes[static_cast<std::size_t>(i)]), 0);
-    refreshListCaptions(GetDlgCtrlID(list) == IDC_PARTICIPANT_LIST ? kParticipantCaption : kMapCaption);
+    refreshListCaptions();
     return kHandled;
 }
 

@@ -116,9 +116,8 @@ std::optional<event::Event> readEventFile(HWND owner, const std::wstring& path) 
 // As if the draw had just been made and the results typed in.
 void putInPlace(HWND owner, event::Event opened, const std::wstring& file) {
     closeResultWindow();
-    letEventGo(kReleaseOnCancel);
+    letEventGo();
     showEventInputs(opened);
-    restoreSeeding(opened.seeded, opened.seeding);
     takeEvent(owner, std::move(opened), file);
     showResultWindow(mainWindow());
 }

@@ -14,6 +14,7 @@ namespace {
 event::Event gEvent;
 std::wstring gFile;  // the event file it was last opened from or saved as
 ListHost gHost;      // the event's lists and settings, for its texts
+event::DrawChoices gNextDraw;
 
 void changed(HWND owner) {
     gHost = event::hostFor(gEvent);
@@ -34,8 +35,10 @@ void takeEvent(HWND owner, event::Event event, const std::wstring& file) {
     changed(owner);
 }
 
-void letEventGo(int releaseFlags) {
-    releaseAssignment(gEvent.state, releaseFlags);
+event::DrawChoices& nextDraw() { return gNextDraw; }
+
+void letEventGo() {
+    releaseAssignment(gEvent.state);
     gEvent = event::Event();
     gFile.clear();
     gHost = ListHost();

@@ -1,9 +1,10 @@
-// The format window, opened from the main window's system menu: the event's
-// choices beyond the designed ones, so that the main window keeps its face.
-// Here the dual tournament, which goes with "토너먼트": choosing it checks
-// that button, and choosing "리그" lets it go; and how many games a group's
-// match is played over. Modal to the main window, it
-// moves like a dialog from the keyboard.
+// The format window, opened from the main window's system menu: its share of
+// the next draw's choices (nextDraw), beyond the designed ones, so that the
+// main window keeps its face. Here the dual tournament, which goes with
+// "토너먼트": choosing it checks that button, and choosing "리그" lets it go;
+// how many games a group's match is played over; and the withdrawal rule,
+// which a drawn event keeps as its own. Modal to the main window, it moves
+// like a dialog from the keyboard.
 #include <iterator>
 
 #include "resources/ids.h"
@@ -42,17 +43,20 @@ constexpr int kLengths[][2] = {{1, IDC_BEST_OF_1}, {3, IDC_BEST_OF_3}, {5, IDC_B
 
 HWND gWindow = nullptr;
 HWND gFocus = nullptr;
-bool gDual = false;  // the choices for the next draw; a drawn event keeps its own
-int gBestOf = 1;
-WithdrawalRule gRule = WithdrawalRule::Walkovers;
+
+// The choices for the next draw; a drawn event keeps its own.
+DrawFormat& chosenFormat() { return nextDraw().format; }
 
 // A drawn event's rule is its own, and can change until someone withdraws.
-WithdrawalRule shownRule() { return assignment().assigned() ? event::withdrawalRule(theEvent()) : gRule; }
+WithdrawalRule shownRule() {
+    return assignment().assigned() ? event::withdrawalRule(theEvent()) : nextDraw().withdrawalRule;
+}
 bool ruleOpen() { return !assignment().assigned() || event::withdrawnPlayers(theEvent()).empty(); }
 
 void showChoice(HWND window) {
-    CheckDlgButton(window, IDC_DUAL_CHECK, gDual ? BST_CHECKED : BST_UNCHECKED);
-    for (const auto& [games, id] : kLengths) CheckDlgButton(window, id, games == gBestOf ? BST_CHECKED : BST_UNCHECKED);
+    CheckDlgButton(window, IDC_DUAL_CHECK, chosenFormat().dual ? BST_CHECKED : BST_UNCHECKED);
+    for (const auto& [games, id] : kLengths)
+        CheckDlgButton(window, id, games == chosenFormat().bestOf ? BST_CHECKED : BST_UNCHECKED);
     // A drawn event's format is the one it was drawn with.
     const bool open = !assignment().assigned();
     EnableWindow(GetDlgItem(window, IDC_DUAL_CHECK), open);
@@ -63,13 +67,19 @@ void showChoice(HWND window) {
 }
 
 void onRuleClicked(HWND window, WithdrawalRule rule) {
-    if (!assignment().assigned()) gRule = rule;
+    if (!assignment().assigned()) nextDraw().withdrawalRule = rule;
     else setEventWithdrawalRule(window, rule);
 }
 
 void onDualClicked(HWND window) {
-    gDual = IsDlgButtonChecked(window, IDC_DUAL_CHECK) == BST_CHECKED;
-    if (gDual) chooseTournament();
+    chosenFormat().dual = IsDlgButtonChecked(window, IDC_DUAL_CHECK) == BST_CHECKED;
+    if (chosenFormat().dual) chooseTournament();
+}
+
+// Any other button is none of the lengths and changes nothing.
+void onLengthClicked(int id) {
+    for (const auto& [games, length] : kLengths)
+        if (id == length) chosenFormat().bestOf = games;
 }
 
 LRESULT onCreate(HWND window) {
@@ -80,14 +90,15 @@ LRESULT onCreate(HWND window) {
 }
 
 LRESULT onCommand(HWND window, WPARAM wParam) {
-    const int id = LOWORD(wParam);
     if (HIWORD(wParam) != BN_CLICKED) return 0;
-    if (id == IDC_DUAL_CHECK) onDualClicked(window);
-    for (const auto& [games, length] : kLengths)
-        if (id == length) gBestOf = games;
-    if (id == IDC_RULE_WALKOVERS) onRuleClicked(window, WithdrawalRule::Walkovers);
-    if (id == IDC_RULE_VOID) onRuleClicked(window, WithdrawalRule::Void);
-    else if (id == IDC_CLOSE_FORMAT || id == IDCANCEL) DestroyWindow(window);
+    switch (LOWORD(wParam)) {
+    case IDC_DUAL_CHECK: onDualClicked(window); break;
+    case IDC_RULE_WALKOVERS: onRuleClicked(window, WithdrawalRule::Walkovers); break;
+    case IDC_RULE_VOID: onRuleClicked(window, WithdrawalRule::Void); break;
+    case IDC_CLOSE_FORMAT:
+    case IDCANCEL: DestroyWindow(window); break;
+    default: onLengthClicked(LOWORD(wParam)); break;  // the lengths' buttons, kLengths
+    }
     return 0;
 }
 
@@ -113,19 +124,8 @@ void showFormatWindow(HWND owner) {
     if (openModal(gWindow, owner, kLook, formatWindowProc)) SetFocus(GetDlgItem(gWindow, IDC_DUAL_CHECK));
 }
 
-bool dualChosen() { return gDual; }
-int bestOfChosen() { return gBestOf; }
-WithdrawalRule withdrawalRuleChosen() { return gRule; }
-
 void chooseDual(bool on) {
-    gDual = on;
-    if (isOpen(gWindow)) showChoice(gWindow);
-}
-
-void chooseWithdrawalRule(WithdrawalRule rule) { gRule = rule; }
-
-void chooseBestOf(int games) {
-    gBestOf = games;
+    chosenFormat().dual = on;
     if (isOpen(gWindow)) showChoice(gWindow);
 }
 

@@ -11,6 +11,7 @@
 
 #include "resources/ids.h"
 #include "resources/seeding.h"
+#include "resources/strings.h"
 
 namespace rl::ui {
 namespace {
@@ -79,10 +80,6 @@ static_assert(upDownsPrecedeTheirBoxes(), "each up-down must come right before i
 
 constexpr WindowLook kLook{kMainClass, "Rosterlom", WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, {530, 290}};
 
-// What setInputStates switches.
-constexpr int kMapInputs = 2;
-constexpr int kAssignmentLock = 4;
-
 constexpr char kAssignCaption[] = "배  정";
 constexpr char kShowResultCaption[] = "결과 보기";
 constexpr char kInitialNumber[] = "4";
@@ -92,7 +89,6 @@ constexpr int kNumberTextCapacity = 50;  // at most 49 characters are read
 
 HWND gControls[ControlCount] = {};
 HBRUSH gWhiteBrush = nullptr;
-bool gAssigned = false;
 
 HWND control(Control which) { return gControls[which]; }
 
@@ -119,7 +115,6 @@ public:
     }
 
     int checkState(Option option) override {
-        if (option == Option::Dual) return dualChosen() ? BST_CHECKED : BST_UNCHECKED;
         static constexpr Control kSources[] = {MapCheck, EqualMapsCheck, TournamentButton, SpreadCheck};
         return static_cast<int>(SendMessageA(control(kSources[static_cast<int>(option)]), BM_GETCHECK, 0, 0));
     }
@@ -147,11 +142,11 @@ public:
     }
     void beginDraw() { inDraw_ = true, clockRead_ = false; }
     void endDraw() { inDraw_ = false; }
-    std::uint32_t lastClock_ = 0;  // what the last draw was seeded with
 
     std::optional<std::uint32_t> fixedClock_;
 
 private:
+    std::uint32_t lastClock_ = 0;
     bool inDraw_ = false;
     bool clockRead_ = false;
 
@@ -193,7 +188,6 @@ void enableSaveCommand(bool on) {
 }
 
 void lockAssignmentInputs(bool lock) {
-    gAssigned = lock;
     enableSaveCommand(lock);
     SetWindowTextA(control(AssignButton), lock ? kShowResultCaption : kAssignCaption);
     for (Control input : {ParticipantField, ParticipantList, MapCheck}) enable(input, !lock);
@@ -205,9 +199,15 @@ void lockAssignmentInputs(bool lock) {
         enable(input, !lock);
 }
 
-void setInputStates(int flags, bool on) {
-    if (flags & kMapInputs) setMapInputs(on);
-    if (flags & kAssignmentLock) lockAssignmentInputs(on);
+// What setInputStates switches: the map list's inputs, or every input that
+// an assignment locks.
+enum class Inputs { Maps, AssignmentLock };
+
+void setInputStates(Inputs inputs, bool on) {
+    switch (inputs) {
+    case Inputs::Maps: setMapInputs(on); break;
+    case Inputs::AssignmentLock: lockAssignmentInputs(on); break;
+    }
 }
 
 // The event's commands live in the system menu, so that the designed window
@@ -245,6 +245,14 @@ void fillList(Control list, const std::vector<std::string>& names) {
         SendMessageA(control(list), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
 }
 
+// The next draw's choices put in place: the value, the pots and tags on the
+// listed participants, and the format window if it is open.
+void takeDrawChoices(const event::DrawChoices& choices) {
+    nextDraw() = choices;
+    restoreSeeding(choices.seeding);
+    chooseDual(choices.format.dual);
+}
+
 // --- handlers
 
 LRESULT onCreate(HWND window) {
@@ -255,51 +263,45 @@ LRESULT onCreate(HWND window) {
     SendMessageA(control(EqualMapsCheck), BM_SETCHECK, BST_CHECKED, 0);
     SendMessageA(control(SpreadCheck), BM_SETCHECK, BST_CHECKED, 0);
     CheckRadioButton(window, IDC_LEAGUE, IDC_TOURNAMENT, IDC_LEAGUE);
-    setInputStates(kMapInputs | kAssignmentLock, false);
-    refreshListCaptions(kParticipantCaption | kMapCaption);
+    setInputStates(Inputs::Maps, false);
+    setInputStates(Inputs::AssignmentLock, false);
+    refreshListCaptions();
     SetWindowTextA(control(GroupCountBox), kInitialNumber);
     SetWindowTextA(control(GroupSizeBox), kInitialNumber);
     if (!gWhiteBrush) gWhiteBrush = CreateSolidBrush(RGB(255, 255, 255));
-    gAssigned = false;
     addEventCommands(window);
     DragAcceptFiles(window, TRUE);
     beginEventSession();
     addSeedingCommand(window);
     addFormatCommand(window);
-    restoreSeeding(false, {});
-    chooseDual(false);  // a new window starts with a plain draw, as its empty list does
-    chooseBestOf(1);
-    chooseWithdrawalRule(WithdrawalRule::Walkovers);
+    takeDrawChoices({});  // a new window starts with a plain draw, as its empty list does
     SetFocus(control(ParticipantField));
     return 0;
 }
 
 void onDestroy() {
-    letEventGo(kReleaseOnExit);
+    letEventGo();
     releaseAutosaveSlot();
-    releaseHelpText();  // flag 8's share: the help text is the window program's
+    releaseHelpText();  // the program's end: the help text goes with the assignment
     PostQuitMessage(0);
 }
 
-// The event of a draw just made: the lists and settings it was drawn from,
-// the second that seeded it, and the pots and tags it was seeded with.
-event::Event drawnEvent(const AssignmentState& drawn, std::uint32_t clock) {
-    event::Event event = event::eventFromDraw(drawn, Results(), gHost, clock, std::nullopt, drawTimeText(clock));
-    event.seeded = seededDrawOn();
-    if (event.seeded) event.seeding = currentSeeding();
-    event::setWithdrawalRule(event, withdrawalRuleChosen());
-    return event;
+// The next draw's choices as the format and seeding windows hold them, the
+// pots and tags as they ride on the participant list's entries.
+event::DrawChoices choicesAtDraw() {
+    event::DrawChoices choices = nextDraw();
+    if (choices.seeded) choices.seeding = currentSeeding();
+    return choices;
 }
 
 // False when there is no assignment to show: the engine said why, or memory
 // ran out and the program is ending.
 bool assignNow(HWND window) {
-    AssignmentState drawn;
-    drawn.settings.bestOf = bestOfChosen();  // no control of this window holds it
     gHost.beginDraw();
-    const AssignOutcome outcome = assignWithSeeding(drawn, gHost);
+    event::DrawOutcome drawn = event::drawEvent(gHost, choicesAtDraw());
     gHost.endDraw();
-    switch (outcome) {
+    if (drawn.refusal.stringId) MessageBoxA(mainWindow(), seedRefusalText(drawn.refusal).c_str(), STR_APP_CAPTION, MB_OK);
+    switch (drawn.outcome) {
     case AssignOutcome::Rejected:
         return false;  // the message has been shown
     case AssignOutcome::OutOfMemory:
@@ -310,21 +312,22 @@ bool assignNow(HWND window) {
     case AssignOutcome::Assigned:
         break;
     }
-    setInputStates(kAssignmentLock, true);
-    takeEvent(window, drawnEvent(drawn, gHost.lastClock_));
+    setInputStates(Inputs::AssignmentLock, true);
+    drawn.event.drawnAt = drawTimeText(drawn.event.seed);
+    takeEvent(window, std::move(drawn.event));
     return true;
 }
 
 // The result window is open only while an assignment stands, so pressed
 // again the button just brings that window back.
 void onAssign(HWND window) {
-    if (!gAssigned && !assignNow(window)) return;
+    if (!assignment().assigned() && !assignNow(window)) return;
     showResultWindow(window);
 }
 
 void onMapCheck() {
     const bool on = isChecked(MapCheck);
-    setInputStates(kMapInputs, on);
+    setInputStates(Inputs::Maps, on);
     if (on) SetFocus(control(MapField));
 }
 
@@ -343,7 +346,7 @@ LRESULT onCommand(HWND window, WPARAM wParam) {
 LRESULT onSysCommand(HWND window, WPARAM wParam, LPARAM lParam) {
     switch (wParam & 0xFFF0) {
     case IDM_OPEN_EVENT: openEventWithDialog(window); return 0;
-    case IDM_SAVE_EVENT: if (gAssigned) saveEventWithDialog(window); return 0;
+    case IDM_SAVE_EVENT: if (assignment().assigned()) saveEventWithDialog(window); return 0;
     case IDM_SEEDING: showSeedingWindow(window); return 0;
     case IDM_FORMAT: showFormatWindow(window); return 0;
     }
@@ -393,8 +396,8 @@ void setClockForTesting(std::optional<std::uint32_t> clock) { gHost.fixedClock_ 
 
 void cancelAssignment(HWND resultWindow) {
     removeAutosave();
-    letEventGo(kReleaseOnCancel);
-    setInputStates(kAssignmentLock, false);
+    letEventGo();
+    setInputStates(Inputs::AssignmentLock, false);
     DestroyWindow(resultWindow);
 }
 
@@ -407,24 +410,22 @@ bool listsHoldNames() { return listCount(control(ParticipantList)) > 0 || listCo
 void showEventInputs(const event::Event& event) {
     fillList(ParticipantList, event.participants);
     fillList(MapList, event.maps);
-    restoreSeeding(event.seeded, event.seeding);
-    refreshListCaptions(kParticipantCaption | kMapCaption);
+    event::DrawChoices choices = event::drawChoices(event);
+    // The rule a new draw starts with stays the window's: an opened event's
+    // own is changed on the event.
+    choices.withdrawalRule = nextDraw().withdrawalRule;
+    takeDrawChoices(choices);
+    refreshListCaptions();
     showSettings(event.state.settings);
-    chooseDual(event.state.settings.dual);
-    chooseBestOf(event.state.settings.bestOf);
-    setInputStates(kAssignmentLock, true);
+    setInputStates(Inputs::AssignmentLock, true);
 }
 
-void refreshListCaptions(int flags) {
+void refreshListCaptions() {
     char caption[64];
-    if (flags & kParticipantCaption) {
-        wsprintfA(caption, "참가자 등록 (%d)", gHost.listCount(ListKind::Participants));
-        SetWindowTextA(control(ParticipantBox), caption);
-    }
-    if (flags & kMapCaption) {
-        wsprintfA(caption, "맵 등록 (%d)", gHost.listCount(ListKind::Maps));
-        SetWindowTextA(control(MapCheck), caption);
-    }
+    wsprintfA(caption, "참가자 등록 (%d)", gHost.listCount(ListKind::Participants));
+    SetWindowTextA(control(ParticipantBox), caption);
+    wsprintfA(caption, "맵 등록 (%d)", gHost.listCount(ListKind::Maps));
+    SetWindowTextA(control(MapCheck), caption);
 }
 
 }  // namespace rl::ui

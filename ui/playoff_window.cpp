@@ -119,10 +119,12 @@ LRESULT onPlayoffCreate(HWND window) {
 HWND gPlayoffFocus = nullptr;
 
 LRESULT onPlayoffCommand(HWND window, WPARAM wParam) {
-    const int id = LOWORD(wParam);
     if (HIWORD(wParam) != BN_CLICKED) return 0;
-    if (id == IDC_MAKE_PLAYOFF) onMake(window);
-    else if (id == IDC_CLOSE_PLAYOFF || id == IDCANCEL) DestroyWindow(window);
+    switch (LOWORD(wParam)) {
+    case IDC_MAKE_PLAYOFF: onMake(window); break;
+    case IDC_CLOSE_PLAYOFF:
+    case IDCANCEL: DestroyWindow(window); break;
+    }
     return 0;
 }
 

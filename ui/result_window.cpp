@@ -104,12 +104,13 @@ LRESULT onCreate(HWND window) {
 }
 
 LRESULT onCommand(HWND window, WPARAM wParam) {
-    const int code = HIWORD(wParam);
-    const int id = LOWORD(wParam);
-    if (code == 0 && id == IDC_CANCEL_ASSIGNMENT) confirmCancel(window);
-    else if (code == 0 && id == IDC_CLOSE_RESULT) DestroyWindow(window);
-    else if (code == 0 && id == IDC_EXPORT) exportResultFile(window);
-    else if (code == CBN_SELCHANGE && id == IDC_GROUP_CHOOSER) onGroupChosen(window);
+    const bool clicked = HIWORD(wParam) == 0;
+    switch (LOWORD(wParam)) {
+    case IDC_CANCEL_ASSIGNMENT: if (clicked) confirmCancel(window); break;
+    case IDC_CLOSE_RESULT: if (clicked) DestroyWindow(window); break;
+    case IDC_EXPORT: if (clicked) exportResultFile(window); break;
+    case IDC_GROUP_CHOOSER: if (HIWORD(wParam) == CBN_SELCHANGE) onGroupChosen(window); break;
+    }
     return 0;
 }
 

@@ -1,5 +1,5 @@
 // The seeding window: every participant with its pot and tag, editable, and
-// the choice of the seeded draw. Opened from the main window's system menu.
+// the choice of the seeded draw (its share of nextDraw). Opened from the main window's system menu.
 // A participant's pot and tag ride on its entry of the participant list (the
 // entry's item data), so they follow it when the list changes and go with it
 // when it is deleted; the list itself keeps showing names only.
@@ -57,9 +57,9 @@ HWND gWindow = nullptr;
 HWND gControls[ControlCount] = {};
 std::map<LPARAM, Mark> gMarks;  // by the participant entry's item data; 0 holds none
 LPARAM gNextKey = 1;
-bool gSeeded = false;
 
 HWND control(Control which) { return gControls[which]; }
+bool seeded() { return nextDraw().seeded; }
 HWND participantList() { return GetDlgItem(mainWindow(), IDC_PARTICIPANT_LIST); }
 int participantCount() { return listCount(participantList()); }
 
@@ -155,7 +155,7 @@ void refresh(std::vector<int> chosen) {
     for (int row : chosen) SendMessageA(rows, LB_SETSEL, TRUE, row);
     SendMessageA(rows, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(rows, nullptr, TRUE);
-    SendMessageA(control(SeededCheck), BM_SETCHECK, gSeeded ? BST_CHECKED : BST_UNCHECKED, 0);
+    SendMessageA(control(SeededCheck), BM_SETCHECK, seeded() ? BST_CHECKED : BST_UNCHECKED, 0);
     enableInputs();
     showChosenMark();
 }
@@ -173,7 +173,7 @@ void onApply() {
     refresh(rows);
 }
 
-void onSeededClicked() { gSeeded = SendMessageA(control(SeededCheck), BM_GETCHECK, 0, 0) == BST_CHECKED; }
+void onSeededClicked() { nextDraw().seeded = SendMessageA(control(SeededCheck), BM_GETCHECK, 0, 0) == BST_CHECKED; }
 
 // The list's tab stops under the pot and tag headings. It counts them in
 // quarters of its font's average character width, which the font decides.
@@ -213,12 +213,14 @@ LRESULT onCreate(HWND window) {
 }
 
 LRESULT onCommand(WPARAM wParam) {
-    const int code = HIWORD(wParam);
-    const int id = LOWORD(wParam);
-    if (code == BN_CLICKED && id == IDC_SEEDING_CHECK) onSeededClicked();
-    else if (code == BN_CLICKED && id == IDC_SEEDING_APPLY) onApply();
-    else if (code == BN_CLICKED && (id == IDC_SEEDING_CLOSE || id == IDCANCEL)) DestroyWindow(gWindow);
-    else if (code == LBN_SELCHANGE && id == IDC_SEEDING_LIST) showChosenMark();
+    const bool clicked = HIWORD(wParam) == BN_CLICKED;
+    switch (LOWORD(wParam)) {
+    case IDC_SEEDING_CHECK: if (clicked) onSeededClicked(); break;
+    case IDC_SEEDING_APPLY: if (clicked) onApply(); break;
+    case IDC_SEEDING_CLOSE:
+    case IDCANCEL: if (clicked) DestroyWindow(gWindow); break;
+    case IDC_SEEDING_LIST: if (HIWORD(wParam) == LBN_SELCHANGE) showChosenMark(); break;
+    }
     return 0;
 }
 
@@ -270,16 +272,14 @@ void showSeedingWindow(HWND owner) {
     SetFocus(control(ParticipantRows));
 }
 
-bool seededDrawOn() { return gSeeded; }
-
 bool pastedMarksFit(HWND owner, const std::vector<std::pair<std::string, std::string>>& cells, int firstRow) {
-    for (std::size_t i = 0; gSeeded && i < cells.size(); ++i)
+    for (std::size_t i = 0; seeded() && i < cells.size(); ++i)
         if (!markFrom(owner, cells[i].first, cells[i].second, firstRow + static_cast<int>(i))) return false;
     return true;
 }
 
 void markPastedParticipant(HWND list, int index, const std::string& pot, const std::string& tag) {
-    if (!gSeeded) return;
+    if (!seeded()) return;
     const SeedEntryCheck check = checkSeedEntry(pot, tag, largestPot());
     if (check.fault == SeedEntryCheck::Fine) setMark(list, index, Mark{check.pot, check.tag});
 }
@@ -294,8 +294,7 @@ Seeding currentSeeding() {
     return seeding;
 }
 
-void restoreSeeding(bool seeded, const Seeding& seeding) {
-    gSeeded = seeded;
+void restoreSeeding(const Seeding& seeding) {
     gMarks.clear();
     HWND list = participantList();
     for (int i = 0; i < participantCount(); ++i) {
@@ -305,14 +304,6 @@ void restoreSeeding(bool seeded, const Seeding& seeding) {
         if (pot != 0 || !tag.empty()) setMark(list, i, Mark{pot, std::move(tag)});
     }
     if (isOpen(gWindow)) refresh(selectedRows());
-}
-
-AssignOutcome assignWithSeeding(AssignmentState& state, Host& host) {
-    if (!gSeeded) return assign(state, host);
-    SeedRefusal refusal;
-    const AssignOutcome outcome = assignSeeded(state, host, currentSeeding(), refusal);
-    if (refusal.stringId) MessageBoxA(mainWindow(), seedRefusalText(refusal).c_str(), STR_APP_CAPTION, MB_OK);
-    return outcome;
 }
 
 }  // namespace rl::ui

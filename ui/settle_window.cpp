@@ -87,12 +87,14 @@ LRESULT onSettleCreate(HWND window) {
 }
 
 LRESULT onSettleCommand(HWND window, WPARAM wParam) {
-    const int id = LOWORD(wParam);
     if (HIWORD(wParam) != BN_CLICKED) return 0;
-    if (id == IDC_TIE_UP) onMove(window, -1);
-    else if (id == IDC_TIE_DOWN) onMove(window, 1);
-    else if (id == IDC_SETTLE) onSettle(window);
-    else if (id == IDC_CLOSE_TIE || id == IDCANCEL) DestroyWindow(window);
+    switch (LOWORD(wParam)) {
+    case IDC_TIE_UP: onMove(window, -1); break;
+    case IDC_TIE_DOWN: onMove(window, 1); break;
+    case IDC_SETTLE: onSettle(window); break;
+    case IDC_CLOSE_TIE:
+    case IDCANCEL: DestroyWindow(window); break;
+    }
     return 0;
 }
 

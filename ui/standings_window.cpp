@@ -423,14 +423,16 @@ LRESULT onCreate(HWND window) {
 
 LRESULT onCommand(HWND window, WPARAM wParam) {
     const int code = HIWORD(wParam);
-    const int id = LOWORD(wParam);
-    if (code == BN_CLICKED && id == IDC_RECORD) onRecord(window);
-    else if (code == BN_CLICKED && id == IDC_CLEAR_RESULT) onClear(window);
-    else if (code == BN_CLICKED && id == IDC_WALKOVER) onWalkover(window);
-    else if (code == BN_CLICKED && id == IDC_WRITE_STANDINGS) onWrite(window);
-    else if (code == BN_CLICKED && id == IDC_CLOSE_STANDINGS) DestroyWindow(window);
-    else if (code == CBN_SELCHANGE && id == IDC_STANDINGS_GROUP) onGroupChosen();
-    else if (code == LBN_SELCHANGE && id == IDC_MATCH_LIST) onMatchChosen();
+    const bool clicked = code == BN_CLICKED;
+    switch (LOWORD(wParam)) {
+    case IDC_RECORD: if (clicked) onRecord(window); break;
+    case IDC_CLEAR_RESULT: if (clicked) onClear(window); break;
+    case IDC_WALKOVER: if (clicked) onWalkover(window); break;
+    case IDC_WRITE_STANDINGS: if (clicked) onWrite(window); break;
+    case IDC_CLOSE_STANDINGS: if (clicked) DestroyWindow(window); break;
+    case IDC_STANDINGS_GROUP: if (code == CBN_SELCHANGE) onGroupChosen(); break;
+    case IDC_MATCH_LIST: if (code == LBN_SELCHANGE) onMatchChosen(); break;
+    }
     return 0;
 }
 

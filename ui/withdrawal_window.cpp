@@ -82,11 +82,13 @@ LRESULT onCreate(HWND window) {
 }
 
 LRESULT onCommand(HWND window, WPARAM wParam) {
-    const int id = LOWORD(wParam);
     if (HIWORD(wParam) != BN_CLICKED) return 0;
-    if (id == IDC_WITHDRAW) onChange(window, true);
-    else if (id == IDC_TAKE_BACK) onChange(window, false);
-    else if (id == IDC_CLOSE_WITHDRAW || id == IDCANCEL) DestroyWindow(window);
+    switch (LOWORD(wParam)) {
+    case IDC_WITHDRAW: onChange(window, true); break;
+    case IDC_TAKE_BACK: onChange(window, false); break;
+    case IDC_CLOSE_WITHDRAW:
+    case IDCANCEL: DestroyWindow(window); break;
+    }
     return 0;
 }
 

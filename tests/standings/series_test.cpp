@@ -33,8 +33,7 @@ Drawn drawRandom(Random& r) {
     d.host.mapsEnabled = true, d.host.equalMaps = r.draw() % 2, d.host.tournament = r.draw() % 2;
     d.host.groupCountText = std::to_string(groups), d.host.groupSizeText = std::to_string(size);
     d.host.clock = static_cast<std::uint32_t>(r.draw());
-    d.state.settings.bestOf = kLengths[r.draw() % 4];
-    if (assign(d.state, d.host) != AssignOutcome::Assigned) return d;
+    if (assign(d.state, d.host, {false, kLengths[r.draw() % 4]}) != AssignOutcome::Assigned) return d;
     Results results;
     for (int g = 0; g < groups; ++g) {
         for (MatchState& m : groupStandings(d.state, results, g).matches) d.matches.push_back(m);
@@ -99,8 +98,7 @@ TEST(Series, DrawnMapsRepeatOnlyAfterTheWholeList) {
     for (std::uint32_t seed = 0; seed < 50; ++seed) {
         host.clock = seed;
         AssignmentState state;
-        state.settings.bestOf = 7;
-        ASSERT_EQ(assign(state, host), AssignOutcome::Assigned);
+        ASSERT_EQ(assign(state, host, {false, 7}), AssignOutcome::Assigned);
         for (const Match& match : state.schedule[0]) {
             const std::vector<Pos> maps = gameMaps(match);
             ASSERT_EQ(maps.size(), 7u);

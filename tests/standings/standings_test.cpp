@@ -22,7 +22,7 @@ std::string shown(const std::string& line) {
     const std::size_t bar = line.find(" | ");
     ListHost host = test::hostFrom(line.substr(0, bar));
     AssignmentState state;
-    if (assign(state, host) != AssignOutcome::Assigned) return "not assigned\n";
+    if (assign(state, host, test::formatFrom(line.substr(0, bar))) != AssignOutcome::Assigned) return "not assigned\n";
     std::string text, rest = bar == std::string::npos ? "" : line.substr(bar + 3) + " / ";
     std::vector<std::string> forced;
     for (std::size_t at; (at = rest.find(" / ")) != std::string::npos; rest.erase(0, at + 3)) {
@@ -72,11 +72,11 @@ TEST(Standings, GoldenCases) { test::expectGoldenCases("standings.txt", shown); 
 TEST(Standings, DualGroupsKeepTheirPromises) {
     std::mt19937 random(24);
     for (int round = 0; round < 400; ++round) {
-        ListHost host = test::hostFrom("dual size 4 players " + std::to_string(1 + random() % 32) + " groups 8 clock " +
+        ListHost host = test::hostFrom("size 4 players " + std::to_string(1 + random() % 32) + " groups 8 clock " +
                                        std::to_string(random()));
         host.spreadVacancies = random() % 2;
         AssignmentState state;
-        ASSERT_EQ(assign(state, host), AssignOutcome::Assigned) << round;
+        ASSERT_EQ(assign(state, host, {true, 1}), AssignOutcome::Assigned) << round;
         Results results;
         for (int g = 0; g < 8; ++g) {
             for (int n = 1; n <= 5; ++n) {

@@ -32,7 +32,7 @@ TEST(Texts, GoldenCases) {
     test::expectGoldenCases("texts.txt", [](const std::string& inputs) {
         ListHost host = test::hostFrom(inputs, toCp949);
         AssignmentState state;
-        if (assign(state, host) != AssignOutcome::Assigned) return std::string("not assigned\n");
+        if (assign(state, host, test::formatFrom(inputs)) != AssignOutcome::Assigned) return std::string("not assigned\n");
         std::string out = "result table:\n" + shown(buildResultView(state, host, 0).tableText), chunks;
         for (int g = 0; g < state.settings.groupCount; ++g) {
             out += "result schedule " + std::string(1, static_cast<char>('A' + g)) + ":\n";

@@ -399,7 +399,7 @@ TEST_F(EventFileTest, ADualEventFromTheKeysToTheStandingsFile) {
     click(IDC_CANCEL_ASSIGNMENT, result());
     boxes.takeLog();
     click(IDC_LEAGUE);
-    EXPECT_FALSE(dualChosen());
+    EXPECT_FALSE(nextDraw().format.dual);
 }
 
 // Best of three chosen from the keys: a score that does not end the series

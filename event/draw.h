@@ -1,0 +1,39 @@
+#pragma once
+// The next draw's choices beyond the designed window's controls, and the
+// draw that makes an event from them. Both programs draw through here: the
+// window program from the windows that own each choice, the command line
+// from its options; an opened event gives its choices back the same way.
+// Portable.
+#include "engine/assignment.h"
+#include "engine/seeding.h"
+#include "event/event.h"
+#include "standings/results.h"
+
+namespace rl::event {
+
+struct DrawChoices {
+    DrawFormat format;  // dual groups and the groups' match length
+    WithdrawalRule withdrawalRule = WithdrawalRule::Walkovers;
+    bool seeded = false;  // the seeded draw, by the pots and tags below
+    Seeding seeding;      // each participant's pot and tag, in list order (CP949)
+};
+
+// What drawing the event again takes: its format, rule, pots and tags.
+DrawChoices drawChoices(const Event& event);
+
+struct DrawOutcome {
+    AssignOutcome outcome = AssignOutcome::Rejected;
+    // A refusal of the pots or tags; stringId 0 when the settings were
+    // refused (the host has shown why) or nothing was.
+    SeedRefusal refusal;
+    // When Assigned: the host's lists, the draw and the choices, seeded by
+    // the host's clock (which gives one second for the whole of a draw). No
+    // results yet; when it was drawn is the caller's to say.
+    Event event;
+};
+
+// The designed settings read through the host (captureSettings), the rest
+// taken from the choices.
+DrawOutcome drawEvent(Host& host, const DrawChoices& choices, SeedRule rule = kCurrentSeedRule);
+
+}  // namespace rl::event
