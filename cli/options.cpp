@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "engine/group_format.h"
 #include "engine/limits.h"
 #include "engine/series.h"
 #include "standings/playoff.h"
@@ -310,7 +311,7 @@ ParsedOptions parseOptions(const std::vector<std::string>& args) {
         parsed.error = "no participant file given";
     }
     if (parsed.ok() && o.thirdPlace && o.playoff == 0) parsed.error = "--third-place needs --playoff";
-    if (parsed.ok() && o.dual && o.groupSize != 4) {
+    if (parsed.ok() && !fitsGroupSize(groupFormat(o.tournament, o.dual), o.groupSize)) {
         parsed.error = "--dual plays groups of four: it cannot be given with --size " + std::to_string(o.groupSize);
     }
     if (parsed.ok() && !o.playoffBestOf.empty() && o.playoff == 0) parsed.error = "--playoff-best-of needs --playoff";

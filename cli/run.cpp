@@ -111,7 +111,7 @@ Settings designedSettings(const Options& o) {
     Settings s;
     s.mapsEnabled = o.mapsFile.has_value();
     s.equalMaps = o.equalMaps;
-    s.tournament = o.tournament;
+    s.format = groupFormat(o.tournament, false);
     s.spreadVacancies = o.spreadVacancies;
     s.groupCount = o.groupCount;
     s.groupSize = o.groupSize;

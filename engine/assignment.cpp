@@ -83,8 +83,8 @@ int rejection(const Settings& settings) {
     if (settings.mapsEnabled && settings.mapCount == 0) {
         return IDS_NO_MAPS;
     }
-    if (settings.dual && settings.groupSize != kDualGroupSize) {
-        return IDS_DUAL_NEEDS_FOUR;
+    if (!fitsGroupSize(settings.format, settings.groupSize)) {
+        return IDS_FORMAT_GROUP_SIZE;
     }
     return 0;
 }
@@ -97,10 +97,7 @@ bool captureSettings(AssignmentState& state, Host& host, const DrawFormat& forma
     Settings& settings = state.settings;
     settings.mapsEnabled = isChecked(host, Option::MapsEnabled);
     settings.equalMaps = isChecked(host, Option::EqualMaps);
-    // A dual tournament is a knock-out with a second life: every bracket
-    // rule (the seeded places among them) holds for it too.
-    settings.dual = format.dual;
-    settings.tournament = isChecked(host, Option::Tournament) || settings.dual;
+    settings.format = groupFormat(isChecked(host, Option::Tournament), format.dual);
     settings.spreadVacancies = isChecked(host, Option::SpreadVacancies);
     settings.participantCount = host.listCount(ListKind::Participants);
     if (settings.mapsEnabled) {

@@ -4,6 +4,7 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/group_format.h"
 #include "engine/host.h"
 #include "engine/random.h"
 
@@ -16,20 +17,22 @@ constexpr Pos kNone = -1;
 struct Settings {
     bool mapsEnabled = false;
     bool equalMaps = false;
-    bool tournament = false;
-    bool dual = false;  // every group a dual tournament of four places; tournament is set with it
+    GroupFormat format = GroupFormat::League;
     bool spreadVacancies = false;
     std::int32_t participantCount = 0;
     std::int32_t mapCount = 0;
     std::int32_t groupCount = 0;
     std::int32_t groupSize = 0;
     std::int32_t bestOf = 1;  // games a group match is played over: 1, 3, 5 or 7
+
+    // The "토너먼트" button as captured: a knock-out of either kind.
+    bool tournament() const { return isKnockOut(format); }
 };
 
 // What a draw takes beyond the designed window's controls: whoever draws
 // chooses it, and the draw keeps it in its settings.
 struct DrawFormat {
-    bool dual = false;        // every group a dual tournament of four places
+    bool dual = false;        // every group a dual tournament (see groupFormat)
     std::int32_t bestOf = 1;  // games a group match is played over
 };
 
@@ -65,7 +68,7 @@ struct AssignmentState {
 enum class AssignOutcome { Assigned, Rejected, OutOfMemory };
 
 // Reads the settings through the host, takes the format as chosen and
-// validates them; on failure shows message 2, 3 or 4 (or the dual group's
+// validates them; on failure shows message 2, 3 or 4 (or the group format's
 // size; the first failing test wins) and returns false.
 bool captureSettings(AssignmentState& state, Host& host, const DrawFormat& format);
 

@@ -25,7 +25,7 @@ constexpr DrawWording kWordings[] = {
     {IDS_NO_PARTICIPANTS, STR_NO_PARTICIPANTS, {}},
     {IDS_TOO_MANY_PARTICIPANTS, STR_TOO_MANY_PARTICIPANTS, {}},
     {IDS_NO_MAPS, STR_NO_MAPS, {}},
-    {IDS_DUAL_NEEDS_FOUR, STR_DUAL_NEEDS_FOUR, {}},
+    {IDS_FORMAT_GROUP_SIZE, STR_FORMAT_GROUP_SIZE, {}},
     {IDS_SEED_POT_RANGE, STR_SEED_POT_RANGE, {&SeedRefusal::participant, &SeedRefusal::pot, &SeedRefusal::limit}},
     {IDS_SEED_TAG_TOO_LONG, STR_SEED_TAG_TOO_LONG, {&SeedRefusal::participant, &SeedRefusal::limit}},
     {IDS_SEED_POT_OVERFULL, STR_SEED_POT_OVERFULL, {&SeedRefusal::pot, &SeedRefusal::players, &SeedRefusal::limit}},

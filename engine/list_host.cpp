@@ -27,7 +27,7 @@ std::string_view ListHost::numberFieldText(NumberField field) {
 void ListHost::showSettings(const Settings& settings) {
     mapsEnabled = settings.mapsEnabled;
     equalMaps = settings.equalMaps;
-    tournament = settings.tournament;
+    tournament = settings.tournament();
     spreadVacancies = settings.spreadVacancies;
     groupCountText = std::to_string(settings.groupCount);
     groupSizeText = std::to_string(settings.groupSize);

@@ -42,30 +42,6 @@ std::int32_t matchCountFor(std::int32_t m, bool tournament) {
     return sum;
 }
 
-std::int32_t matchCountFor(std::int32_t m, const Settings& settings) {
-    return settings.dual ? dualMatchCount(m) : matchCountFor(m, settings.tournament);
-}
-
-const DualMatch kDualMatches[5] = {
-    {{0, 0, false}, {1, 0, false}, nullptr},
-    {{2, 0, false}, {3, 0, false}, nullptr},
-    {{0, 1, false}, {0, 2, false}, "승자전"},
-    {{0, 1, true}, {0, 2, true}, "패자전"},
-    {{0, 3, true}, {0, 4, false}, "최종전"},
-};
-
-// Two wins make the 1st and two losses the 4th.
-const DualPlace kDualPlaces[4] = {{3, false}, {5, false}, {5, true}, {4, true}};
-
-std::int32_t dualMatchCount(std::int32_t m) {
-    if (m >= 3) return 5;
-    return m == 2 ? 1 : 0;
-}
-
-const char* dualMatchName(int number) {
-    return number >= 1 && number <= 5 ? kDualMatches[number - 1].name : nullptr;
-}
-
 std::optional<PairList> leaguePairs(Host& host, std::int32_t m, std::int32_t count) {
     PairList pairs;
     if (!allocateZeroed(host, pairs, count)) {

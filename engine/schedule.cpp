@@ -2,6 +2,7 @@
 
 #include <numeric>
 
+#include "engine/match_cells.h"
 #include "engine/pairing.h"
 #include "engine/shuffle.h"
 
@@ -81,10 +82,10 @@ bool scheduleDualGroup(AssignmentState& state, Host& host, const std::vector<Pos
 // Fills one group's schedule; false on exhausted memory.
 bool scheduleGroup(AssignmentState& state, Host& host, const std::vector<Pos>& row, Pos members,
                    Schedule& schedule) {
-    if (state.settings.dual) {
+    if (state.settings.format == GroupFormat::Dual) {
         return scheduleDualGroup(state, host, row, members, schedule);
     }
-    const bool tournament = state.settings.tournament;
+    const bool tournament = state.settings.tournament();
     const std::int32_t count = matchCountFor(members, tournament);
     auto pairs = tournament ? bracketPairs(host, members, count) : leaguePairs(host, members, count);
     if (!pairs) {

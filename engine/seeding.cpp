@@ -316,7 +316,7 @@ std::optional<GroupTable> seededGroups(const Settings& settings, const Seeding& 
         GroupTable out(static_cast<std::size_t>(settings.groupCount),
                        std::vector<Pos>(static_cast<std::size_t>(settings.groupSize), kNone));
         for (std::size_t p = 0; p < t.at.size(); ++p) out[frame.places[p].group][frame.places[p].row] = static_cast<Pos>(t.at[p]);
-        if (settings.tournament && rule == SeedRule::BracketPlaces) seatBracket(out);
+        if (settings.tournament() && rule == SeedRule::BracketPlaces) seatBracket(out);
         return out;
     };
     // Shuffles first: most draws pass in a few. Failing that, the exact

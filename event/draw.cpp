@@ -6,7 +6,7 @@ namespace rl::event {
 
 DrawChoices drawChoices(const Event& event) {
     const Settings& s = event.state.settings;
-    return {{s.dual, s.bestOf}, withdrawalRule(event), event.seeded, event.seeding};
+    return {{s.format == GroupFormat::Dual, s.bestOf}, withdrawalRule(event), event.seeded, event.seeding};
 }
 
 DrawOutcome drawEvent(Host& host, const DrawChoices& choices, SeedRule rule) {

@@ -24,7 +24,7 @@ bool usesSeries(const Event& event) {
 }
 
 int formatVersion(const Event& event) {
-    return event.state.settings.dual || usesSeries(event) || usesWithdrawals(event) ? 2 : 1;
+    return formatWord(event.state.settings.format) || usesSeries(event) || usesWithdrawals(event) ? 2 : 1;
 }
 
 Event eventFromDraw(const AssignmentState& state, const Results& results, Host& host, std::uint32_t seed,

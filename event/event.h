@@ -26,13 +26,25 @@ constexpr std::size_t kMaxTitleBytes = 200;
 constexpr const char* kAutosaveFileName = "autosave.json";
 
 // The file's "format" and the newest "formatVersion" this program reads.
-// An event that uses none of the settings added since version 1 (dual
-// tournament groups, series lengths) is written as version 1, byte for byte
-// as before them.
+// An event that uses none of the settings added since version 1 (a named
+// group format, series lengths) is written as version 1, byte for byte as
+// before them.
 constexpr const char* kFormatName = "rosterloom-event";
 constexpr int kFormatVersion = 2;
-// The settings' "format" of dual tournament groups (version 2).
-constexpr const char* kDualFormat = "dual";
+// The settings' "format" (version 2) of the group formats that a file
+// names; a league and a plain knock-out are told by "tournament" alone.
+struct FormatWord {
+    GroupFormat format;
+    const char* word;
+};
+inline constexpr FormatWord kFormatWords[] = {{GroupFormat::Dual, "dual"}};
+// The word of the format, or nullptr where the file does not name it.
+inline const char* formatWord(GroupFormat format) {
+    for (const FormatWord& f : kFormatWords) {
+        if (f.format == format) return f.word;
+    }
+    return nullptr;
+}
 // The withdrawal rules as the file names them (version 2), and the mark of
 // a walkover that a withdrawal made.
 constexpr const char* kWalkoverRule = "walkovers";

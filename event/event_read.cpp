@@ -4,7 +4,7 @@
 #include <utility>
 
 #include "engine/limits.h"
-#include "engine/pairing.h"
+#include "engine/group_format.h"
 #include "engine/random.h"
 #include "engine/schedule.h"
 #include "engine/series.h"
@@ -181,11 +181,11 @@ private:
         Settings& s = event_.state.settings;
         s.groupCount = number("groups", kMaxGroups);
         s.groupSize = number("size", kMaxGroupSize);
-        s.tournament = flag("tournament");
+        const bool tournament = flag("tournament");
         s.spreadVacancies = flag("spreadVacancies");
         s.mapsEnabled = flag("maps");
         s.equalMaps = flag("equalMaps");
-        readGroupFormat(json, s);
+        readGroupFormat(json, s, tournament);
         const auto bestOf = json.find("bestOf");
         if (bestOf != json.end()) {
             s.bestOf = static_cast<std::int32_t>(whole(*bestOf, "/settings/bestOf", 1, kMaxBestOf));
@@ -202,15 +202,19 @@ private:
         if (s.mapsEnabled && s.mapCount == 0) refuse("/maps", Refused::NoMaps);
     }
 
-    // Only a dual event's settings name their format; the window program
-    // refuses a dual group of another size, and a dual group is a knock-out.
-    void readGroupFormat(const Json& settings, Settings& s) {
-        const auto format = settings.find("format");
-        if (format == settings.end()) return;
-        if (*format != kDualFormat) refuse("/settings/format", Refused::UnknownFormat, {quoted(*format)});
-        s.dual = true;
-        if (!s.tournament) refuse("/settings/tournament", Refused::DualNotKnockOut);
-        if (s.groupSize != kDualGroupSize) refuse("/settings/size", Refused::DualNotFour);
+    // Only a format beyond league and knock-out is named; it must agree with
+    // "tournament", and the window program refuses it in a group of a size
+    // it does not play.
+    void readGroupFormat(const Json& settings, Settings& s, bool tournament) {
+        s.format = groupFormat(tournament, false);
+        const auto word = settings.find("format");
+        if (word == settings.end()) return;
+        const auto named = std::find_if(std::begin(kFormatWords), std::end(kFormatWords),
+                                        [&](const FormatWord& f) { return *word == f.word; });
+        if (named == std::end(kFormatWords)) refuse("/settings/format", Refused::UnknownFormat, {quoted(*word)});
+        s.format = named->format;
+        if (isKnockOut(s.format) != tournament) refuse("/settings/tournament", Refused::FormatNotKnockOut);
+        if (!fitsGroupSize(s.format, s.groupSize)) refuse("/settings/size", Refused::FormatGroupSize);
     }
 
     // Only a seeded draw's file says so, and then it holds every

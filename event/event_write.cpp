@@ -45,9 +45,9 @@ public:
     }
 
     static Json settings(const Settings& s) {
-        Json out = {{"groups", s.groupCount}, {"size", s.groupSize},  {"tournament", s.tournament},
+        Json out = {{"groups", s.groupCount}, {"size", s.groupSize},  {"tournament", s.tournament()},
                     {"spreadVacancies", s.spreadVacancies}, {"maps", s.mapsEnabled}, {"equalMaps", s.equalMaps}};
-        if (s.dual) out["format"] = kDualFormat;
+        if (const char* word = formatWord(s.format)) out["format"] = word;
         // One game a match is how every event was played before series.
         if (s.bestOf != 1) out["bestOf"] = s.bestOf;
         return out;

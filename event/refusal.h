@@ -17,7 +17,7 @@ enum class Refused {
     EmptySpread, EmptyInTurn, PlacedTwice, NotAParticipant, MatchCount, ByeMap, MapsNotUsed, MapName,
     NotAMap, ScoreForm, ByeResult, PlayersNotKnown, Tie, CannotStand, PerGroup, PlayoffCannotBeMade,
     PlayoffMatchCount, PlayoffResult, NotAGroup, NotATie, NotAMember, FingerprintHash, WrongFingerprint,
-    UnknownKey, EntryCount, NotWhatFollows, UnknownFormat, DualNotKnockOut, DualNotFour, BestOf, PlayoffBestOf,
+    UnknownKey, EntryCount, NotWhatFollows, UnknownFormat, FormatNotKnockOut, FormatGroupSize, BestOf, PlayoffBestOf,
     SeriesMapCount, SeriesScore, WalkoverForm, UnknownRule, NotThatEntry, WithdrawnTwice,  // the last: see refusal.cpp
 };
 

@@ -65,7 +65,7 @@ RedrawOutcome firstParting(const Event& event, const AssignmentState& drawn, con
 // A seeded knock-out event written before pots took a seeded bracket's
 // places kept them in pot order: drawn again by that rule, it is no forgery.
 bool drawnByEarlierRule(const Event& event, const FrontEnd& frontEnd) {
-    if (!event.seeded || !event.state.settings.tournament) return false;
+    if (!event.seeded || !event.state.settings.tournament()) return false;
     ListHost host = hostFor(event);
     const DrawOutcome drawn = drawEvent(host, drawChoices(event), SeedRule::PotsInOrder);
     return drawn.outcome == AssignOutcome::Assigned && firstParting(event, drawn.event.state, frontEnd).kind == Redraw::Same;

@@ -27,7 +27,7 @@ bool sameDraw(const rl::AssignmentState& a, const rl::AssignmentState& b) {
         }
     }
     const rl::Settings &s = a.settings, &t = b.settings;
-    return s.groupCount == t.groupCount && s.groupSize == t.groupSize && s.tournament == t.tournament &&
+    return s.groupCount == t.groupCount && s.groupSize == t.groupSize && s.format == t.format &&
            s.spreadVacancies == t.spreadVacancies && s.mapsEnabled == t.mapsEnabled && s.equalMaps == t.equalMaps;
 }
 

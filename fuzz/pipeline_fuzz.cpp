@@ -18,6 +18,7 @@
 #include "cli/results_file.h"
 #include "engine/list_host.h"
 #include "engine/series.h"
+#include "engine/match_cells.h"
 #include "engine/pairing.h"
 #include "fuzz/latin1.h"
 #include "page/page.h"
@@ -71,7 +72,7 @@ std::size_t printed(const char* format, int number) {
 template <class Line>
 bool walk(const rl::AssignmentState& s, int g, Line line) {
     const int count = s.matchCount[g];
-    if (!s.settings.tournament) {
+    if (!s.settings.tournament()) {
         for (int k = 0; k < count; ++k) line(s.schedule[g][k], k + 1, 0, false, 0);
         return true;
     }
@@ -100,7 +101,7 @@ void checkGroups(const rl::AssignmentState& s) {
         require(s.memberCount[g] == members, "member count");
         require(s.matchCount[g] == rl::matchCountFor(members, set), "match count");
         if (members == 0) continue;
-        if (set.dual) {
+        if (set.format == rl::GroupFormat::Dual) {
             // The opening matches hold members, the later ones earlier matches' positions.
             for (int k = 0; k < s.matchCount[g]; ++k) {
                 const rl::Match& m = s.schedule[g][k];
@@ -110,13 +111,13 @@ void checkGroups(const rl::AssignmentState& s) {
             }
             continue;
         }
-        if (!set.tournament && members == 1) {
+        if (!set.tournament() && members == 1) {
             require(s.schedule[g][0].first == row[0] && s.schedule[g][0].second == kNone, "single bye");
             continue;
         }
         std::set<std::pair<int, int>> pairs;
         const bool rounds = walk(s, g, [&](const rl::Match& m, int, int, bool last, int previous) {
-            if (set.tournament) {
+            if (set.tournament()) {
                 require(m.second != kNone || last, "a bye is its round's last entry");
                 require(!previous || (m.first >= 0 && m.first < previous), "first refers to the previous round");
                 require(!previous || m.second == kNone || (m.second >= 0 && m.second < previous),
@@ -129,7 +130,7 @@ void checkGroups(const rl::AssignmentState& s) {
             require(pairs.insert(std::minmax(m.first, m.second)).second, "league pair unique");
         });
         require(rounds, "rounds end at the last match");
-        require(set.tournament || static_cast<int>(pairs.size()) == members * (members - 1) / 2, "league complete");
+        require(set.tournament() || static_cast<int>(pairs.size()) == members * (members - 1) / 2, "league complete");
     }
     require(static_cast<int>(placed.size()) == set.participantCount, "everyone placed");
     for (int i = 0; i < set.participantCount; ++i) require(placed.count(i) == 1, "placed exactly once");
@@ -181,7 +182,7 @@ void checkTexts(const rl::AssignmentState& s, rl::ListHost& host) {
     require(rl::exportTableText(s, host).size() == exportTable, "export table length");
     std::size_t file = exportTable;
     for (int g = 0; g < set.groupCount; ++g) {
-        if (set.dual) {
+        if (set.format == rl::GroupFormat::Dual) {
             // Named and loser cells: the golden texts pin them; here, only that they are made.
             require(!rl::buildResultView(s, host, g).tableText.empty(), "table text made");
             file += rl::exportGroupText(s, host, g).size();
@@ -308,10 +309,10 @@ void checkStandings(FuzzedDataProvider& in, const rl::AssignmentState& s, rl::Li
     for (int g = 0; g < s.settings.groupCount; ++g) {
         const rl::GroupStandings standings = rl::groupStandings(s, results, g);
         require(static_cast<int>(standings.standings.size()) == s.memberCount[g], "every member listed once");
-        if (s.settings.dual) {
+        if (s.settings.format == rl::GroupFormat::Dual) {
             require(rl::test::brokenDualRule(standings).empty(), "a dual group keeps its promises");
         } else {
-            s.settings.tournament ? checkKnockOutPlaces(standings) : checkLeagueTable(standings);
+            s.settings.tournament() ? checkKnockOutPlaces(standings) : checkLeagueTable(standings);
         }
         text += rl::standingsGroupText(s, results, host, g).size();
     }

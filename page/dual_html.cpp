@@ -1,4 +1,4 @@
-#include "engine/pairing.h"
+#include "engine/group_format.h"
 #include "page/html.h"
 
 // A dual group drawn on a grid of four equal rows, so that every box's middle

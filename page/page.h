@@ -35,7 +35,7 @@ struct Side {
 struct MatchView {
     int number = 0;
     int round = 0;  // from 1 in a knock-out; 0 in a league
-    std::string stage;  // a dual group's "승자전", "패자전", "최종전"; else empty
+    std::string stage;  // its stageName, "승자전" and the like; else empty
     Side first, second;
     bool bye = false;
     std::string map;  // empty: no map; game 1's in a series
@@ -62,14 +62,15 @@ struct MemberMark {
 struct SectionView {
     std::string key;      // short and unique in the page: "a" ... "h", "p"
     std::string heading;  // "A조", "본선"
-    bool knockOut = false;
-    bool dual = false;  // a dual tournament group: drawn as its own small bracket
+    GroupFormat format = GroupFormat::League;  // the playoff's is a knock-out
     std::vector<std::string> members;  // drawn order; empty: not shown
     std::vector<MemberMark> marks;     // one a member in a seeded draw, else empty
     std::vector<MatchView> matches;
     std::vector<RowView> table;
     int finalNumber = 0;       // 0: the last match
     int thirdPlaceNumber = 0;  // 0: none
+
+    bool knockOut() const { return isKnockOut(format); }
 };
 
 struct Header {

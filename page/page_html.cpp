@@ -87,15 +87,18 @@ void appendHead(std::string& out, const PageView& v) {
     out += html::kStyle;
     const auto marked = [](const SectionView& s) { return !s.marks.empty(); };
     if (std::any_of(v.groups.begin(), v.groups.end(), marked)) out += html::kSeedStyle;
-    if (v.settings.dual) out += html::kDualStyle;
+    if (v.settings.format == GroupFormat::Dual) out += html::kDualStyle;
     if (html::anySeries(v)) out += html::kSeriesStyle;
     out += "</style>\n</head>\n";
 }
 
+// The group formats as the facts name them, in GroupFormat's order.
+constexpr const char* kFormatNames[] = {u8"리그", u8"토너먼트", u8"듀얼 토너먼트"};
+
 void appendFacts(std::string& out, const PageView& v) {
     const Settings& s = v.settings;
     out += "<ul class=\"facts\">";
-    appendElement(out, "li", "", s.dual ? u8"듀얼 토너먼트" : s.tournament ? u8"토너먼트" : u8"리그");
+    appendElement(out, "li", "", kFormatNames[static_cast<std::size_t>(s.format)]);
     appendElement(out, "li", "", number(s.groupCount) + u8"개 조 × " + number(s.groupSize) + u8"자리");
     appendElement(out, "li", "", u8"참가 " + number(v.participantCount) + u8"명");
     if (s.mapsEnabled) appendElement(out, "li", "", u8"맵 " + number(s.mapCount) + u8"개");
@@ -212,17 +215,17 @@ void appendSchedule(std::string& out, const SectionView& s) {
 
 void appendSection(std::string& out, const SectionView& s) {
     out += "<section class=\"group ";
-    out += s.knockOut ? "knockout r" + number(s.matches.empty() ? 1 : s.matches.back().round) : "league";
-    if (s.dual) out += " dual";
+    out += s.knockOut() ? "knockout r" + number(s.matches.empty() ? 1 : s.matches.back().round) : "league";
+    if (s.format == GroupFormat::Dual) out += " dual";
     out += "\" id=\"group-" + s.key + "\">\n";
     appendElement(out, "h2", "", s.heading);
     out += '\n';
     appendMembers(out, s);
     // The matches and the table side by side where the group is wide enough.
     out += "<div class=\"parts\">\n<div class=\"part matches\">\n";
-    if (s.knockOut) {
+    if (s.knockOut()) {
         out += u8"<h3>대진</h3>\n";
-        s.dual && s.matches.size() == 5 ? html::appendDualBracket(out, s) : html::appendBracket(out, s);
+        s.format == GroupFormat::Dual && s.matches.size() == 5 ? html::appendDualBracket(out, s) : html::appendBracket(out, s);
     } else {
         appendSchedule(out, s);
     }

@@ -1,6 +1,6 @@
 #include "page/page.h"
 
-#include "engine/pairing.h"
+#include "engine/group_format.h"
 #include "engine/series.h"
 #include "standings/final_standings.h"
 
@@ -67,8 +67,7 @@ SectionView groupSection(const AssignmentState& state, const Results& results, i
     SectionView section;
     section.key = std::string(1, static_cast<char>('a' + group));
     section.heading = letter(group) + u8"조";
-    section.knockOut = state.settings.tournament;
-    section.dual = state.settings.dual;
+    section.format = state.settings.format;
     for (Pos p : state.groupTable[static_cast<std::size_t>(group)]) {
         if (p == kNone) continue;
         section.members.push_back(names.of(ListKind::Participants, p));
@@ -80,7 +79,7 @@ SectionView groupSection(const AssignmentState& state, const Results& results, i
     const GroupStandings standings = groupStandings(state, results, group);
     for (const MatchState& m : standings.matches) {
         section.matches.push_back(matchView(m, names));
-        if (const char* stage = state.settings.dual ? dualMatchName(m.number) : nullptr) {
+        if (const char* stage = stageName(state.settings.format, m.number)) {
             section.matches.back().stage = names.text(stage);
         }
     }
@@ -103,7 +102,7 @@ SectionView playoffSection(const PlayoffBracket& bracket, Names& names) {
     SectionView section;
     section.key = "p";
     section.heading = u8"본선";
-    section.knockOut = true;
+    section.format = GroupFormat::Knockout;
     section.finalNumber = bracket.finalNumber;
     section.thirdPlaceNumber = bracket.thirdPlaceNumber;
     for (const MatchState& m : bracket.matches) {

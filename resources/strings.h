@@ -18,7 +18,7 @@
 #define IDS_CONFIRM_CLEAR_LATER   14
 #define IDS_CONFIRM_CHANGE_WINNER 15
 #define IDS_WALKOVER_WHO          19
-#define IDS_DUAL_NEEDS_FOUR       16
+#define IDS_FORMAT_GROUP_SIZE     16
 
 /* The event's files: opening, saving and the autosave (ids 20 to 39). The
    question at start takes when the event was drawn (%s) and how many results
@@ -54,7 +54,7 @@
 #define STR_NO_PARTICIPANTS       "등록된 참가자가 없습니다.\n참가자를 등록하세요."
 #define STR_TOO_MANY_PARTICIPANTS "등록된 참가자의 수가 총 그룹 정원을 초과합니다.\n참가자를 삭제하거나, 그룹의 수 또는 그룹 당 인원을 늘리세요."
 #define STR_NO_MAPS               "등록된 맵이 없습니다.\n맵 등록 체크를 해제하거나, 맵을 등록하세요."
-#define STR_DUAL_NEEDS_FOUR       "듀얼 토너먼트는 한 조가 4명입니다.\n그룹 당 인원을 4로 하거나, 경기 방식에서 듀얼 토너먼트를 해제하세요."
+#define STR_FORMAT_GROUP_SIZE     "듀얼 토너먼트는 한 조가 4명입니다.\n그룹 당 인원을 4로 하거나, 경기 방식에서 듀얼 토너먼트를 해제하세요."
 #define STR_EXPORT_DONE           "바탕 화면의 '조배정결과.txt' 파일에 현재의 배정 상황이 출력되었습니다."
 #define STR_EXPORT_IN_USE         "파일에 출력할 수 없습니다.\n바탕 화면의 '조배정결과.txt' 파일이 현재 사용 중입니다."
 #define STR_EXPORT_NO_ACCESS      "바탕 화면의 '조배정결과.txt' 파일에 접근할 수 없습니다."

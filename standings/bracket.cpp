@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <set>
 
+#include "engine/match_cells.h"
 #include "engine/series.h"
-#include "text/pieces.h"
 
 namespace rl::bracket {
 
@@ -14,10 +14,9 @@ namespace {
 // round, references to earlier matches after that.
 Resolved layOut(const AssignmentState& state, int group) {
     Resolved out;
-    const bool knockOut = state.settings.tournament;
-    pieces::forEachMatch(state, static_cast<std::size_t>(group), [&](int k, const Match& match,
-                                                                     const pieces::Cell& first,
-                                                                     const pieces::Cell& second) {
+    const bool knockOut = state.settings.tournament();
+    forEachMatch(state, static_cast<std::size_t>(group), [&](int k, const Match& match, const Cell& first,
+                                                             const Cell& second) {
         MatchState m;
         m.number = k + 1;
         m.bye = match.second == kNone;
@@ -59,12 +58,12 @@ Pos loserOf(const std::vector<MatchState>& matches, int from, int number) {
 }  // namespace
 
 bool groupExists(const AssignmentState& state, int group) {
-    return group >= 0 && static_cast<std::size_t>(group) < pieces::groupCountOf(state) &&
+    return group >= 0 && static_cast<std::size_t>(group) < groupCountOf(state) &&
            static_cast<std::size_t>(group) < state.schedule.size() &&
            static_cast<std::size_t>(group) < state.memberCount.size();
 }
 
-int groupCount(const AssignmentState& state) { return static_cast<int>(pieces::groupCountOf(state)); }
+int groupCount(const AssignmentState& state) { return static_cast<int>(groupCountOf(state)); }
 
 ResultProblem scoreProblem(Score score, int bestOf) {
     if (score.walkover) {
@@ -117,7 +116,7 @@ void play(Resolved& bracket, const Results& results, int group, const Withdrawal
 
 Resolved resolve(const AssignmentState& state, const Results& results, int group) {
     Resolved out = layOut(state, group);
-    const bool league = !state.settings.tournament && !state.settings.dual;
+    const bool league = !state.settings.tournament();
     play(out, results, group, results.withdrawals(), league);
     return out;
 }

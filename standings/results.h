@@ -43,8 +43,8 @@ constexpr Score walkoverFor(bool firstGoesOn, int bestOf = 1) {
 
 // What a withdrawal does to a league's table: the withdrawn player's open
 // matches become walkovers for the opponents, or every match of theirs is
-// void and they stand last. Knock-outs, dual groups and the playoff always
-// give the opponent the walkover; where the opponent had withdrawn first,
+// void and they stand last. Every knock-out, the playoff among them, gives
+// the opponent the walkover; where the opponent had withdrawn first,
 // the match was already theirs and stays so.
 enum class WithdrawalRule { Walkovers, Void };
 

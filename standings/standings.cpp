@@ -4,7 +4,7 @@
 #include <set>
 #include <tuple>
 
-#include "engine/pairing.h"
+#include "engine/group_format.h"
 #include "standings/bracket.h"
 
 namespace rl {
@@ -166,10 +166,10 @@ GroupStandings groupStandings(const AssignmentState& state, const Results& resul
     out.matches = resolved.matches;
     out.standings = membersOf(state, group);
     for (Standing& s : out.standings) s.withdrawn = results.withdrawals().has(s.player);
-    if (state.settings.dual) {
+    if (state.settings.format == GroupFormat::Dual) {
         count(out.standings, out.matches);
         placeDual(out.standings, out.matches);
-    } else if (state.settings.tournament) {
+    } else if (state.settings.tournament()) {
         out.standings = bracket::knockOutTable(std::move(out.standings), resolved);
     } else {
         count(out.standings, out.matches);

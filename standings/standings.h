@@ -16,7 +16,7 @@ struct MatchState {
     int secondFrom = 0;
     bool bye = false;
     bool losersMeet = false;  // the cells are the losers of firstFrom and secondFrom
-    bool firstLoser = false;  // a dual group's: the one cell or the other is a loser's
+    bool firstLoser = false;  // the cell is its match's loser, not its winner
     bool secondLoser = false;
     Pos map = kNone;             // game 1's in a series
     std::vector<Pos> laterMaps;  // games 2 to N of a series, in game order
@@ -45,8 +45,8 @@ struct Standing {
 
 struct GroupStandings {
     std::vector<MatchState> matches;
-    // Every member. League: best first, equal ranks in row order. Knock-out
-    // and dual group: members still in (row order), then the others by place.
+    // Every member. League: best first, equal ranks in row order. Every
+    // knock-out: members still in (row order), then the others by place.
     std::vector<Standing> standings;
 };
 

@@ -63,12 +63,12 @@ void endLine(std::string& out, std::size_t lineStart) {
 // A player not known yet is shown by the match it comes from.
 void appendPlayer(std::string& out, Host& host, Pos player, int from, bool loser) {
     const std::size_t start = out.size();
-    pieces::appendSide(out, host, player == kNone && from > 0 ? pieces::Cell{kNone, from, loser} : pieces::Cell{player});
+    pieces::appendSide(out, host, player == kNone && from > 0 ? Cell{kNone, from, loser} : Cell{player});
     pieces::padCell(out, start, kNameCell);
 }
 
 // The playoff's lines also name their map, where the export names it, and
-// the last two their stage, as a dual group's last three.
+// the last two their stage, as a group's named matches do.
 void appendMatchLine(std::string& out, Host& host, const MatchState& m, bool withMap = false,
                      std::string_view stage = {}) {
     const std::size_t start = out.size();
@@ -122,7 +122,7 @@ void appendGroup(std::string& out, const AssignmentState& state, const Results& 
     out += "\r\n< ";
     out += static_cast<char>('A' + group);
     out += "조 순위 >\r\n";
-    if (state.settings.tournament) {
+    if (state.settings.tournament()) {
         for (const MatchState& m : g.matches) {
             std::string stage;
             pieces::appendStage(stage, state.settings, m.number);
@@ -149,7 +149,7 @@ void appendFinalLine(std::string& out, Host& host, const FinalStanding& s) {
 std::string standingsGroupText(const AssignmentState& state, const Results& results, Host& host, int group,
                                const Playoff& playoff) {
     std::string text;
-    if (group >= 0 && static_cast<std::size_t>(group) < pieces::groupCountOf(state)) {
+    if (group >= 0 && static_cast<std::size_t>(group) < groupCountOf(state)) {
         appendGroup(text, state, results, host, group, playoff);
     }
     return text;
@@ -180,7 +180,7 @@ std::string playoffText(const AssignmentState& state, const Results& results, co
 std::string standingsFileText(const AssignmentState& state, const Results& results, Host& host,
                               const Playoff& playoff, std::uint32_t seed) {
     std::string text = exportFileText(state, host);
-    for (std::size_t g = 0; g < pieces::groupCountOf(state); ++g) {
+    for (std::size_t g = 0; g < groupCountOf(state); ++g) {
         appendGroup(text, state, results, host, static_cast<int>(g), playoff);
     }
     const PlayoffBracket bracket = playoffBracket(state, results, playoff, seed, host);
@@ -190,7 +190,7 @@ std::string standingsFileText(const AssignmentState& state, const Results& resul
 
 std::string standingsText(const AssignmentState& state, const Results& results, Host& host) {
     std::string text;
-    for (std::size_t g = 0; g < pieces::groupCountOf(state); ++g) {
+    for (std::size_t g = 0; g < groupCountOf(state); ++g) {
         appendGroup(text, state, results, host, static_cast<int>(g));
     }
     return text;

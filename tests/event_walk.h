@@ -178,7 +178,7 @@ inline std::string randomChange(event::Event& event, const Pick& pick) {
 // counts for nothing).
 inline std::string withdrawalFault(const event::Event& event) {
     const Withdrawals& before = event.results.withdrawals();
-    const bool league = !event.state.settings.tournament;
+    const bool league = !event.state.settings.tournament();
     for (int g = 0; g < static_cast<int>(event.state.groupTable.size()); ++g) {
         const GroupStandings table = groupStandings(event.state, event.results, g);
         int wins = 0, losses = 0, won = 0, lost = 0;

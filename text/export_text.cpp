@@ -21,14 +21,14 @@ void appendCell(std::string& out, std::string_view text, std::size_t width) {
     pieces::padCell(out, start, width);
 }
 
-void appendSideCell(std::string& out, Host& host, const pieces::Cell& cell) {
+void appendSideCell(std::string& out, Host& host, const Cell& cell) {
     const std::size_t start = out.size();
     pieces::appendSide(out, host, cell);
     pieces::padCell(out, start, kNameCell);
 }
 
-// A named match (a dual group's later ones) has its name in a column of
-// its own after the map.
+// A match with a stage name (stageName) has it in a column of its own
+// after the map.
 void appendStageCell(std::string& out, const AssignmentState& state, std::size_t lineStart, int number, bool bye) {
     std::string stage;
     pieces::appendStage(stage, state.settings, number);
@@ -39,7 +39,7 @@ void appendStageCell(std::string& out, const AssignmentState& state, std::size_t
 }
 
 void appendMatchLine(std::string& out, const AssignmentState& state, Host& host, int k, const Match& match,
-                     const pieces::Cell& first, const pieces::Cell& second) {
+                     const Cell& first, const Cell& second) {
     const std::size_t start = out.size();
     pieces::appendMatchNumber(out, k + 1);
     pieces::padCell(out, start, kNumberCell);
@@ -60,14 +60,13 @@ void appendGroupText(std::string& out, const AssignmentState& state, Host& host,
     out += "\r\n< ";
     out += static_cast<char>('A' + group);
     out += "조 세부 대진 >\r\n";
-    pieces::forEachMatch(state, group, [&](int k, const Match& match, const pieces::Cell& first,
-                                           const pieces::Cell& second) {
+    forEachMatch(state, group, [&](int k, const Match& match, const Cell& first, const Cell& second) {
         appendMatchLine(out, state, host, k, match, first, second);
     });
 }
 
 void appendTableText(std::string& out, const AssignmentState& state, Host& host) {
-    const std::size_t groups = pieces::groupCountOf(state);
+    const std::size_t groups = groupCountOf(state);
     const std::size_t places = pieces::groupSizeOf(state);
     for (std::size_t g = 0; g < groups; ++g) {
         const char label[] = {'<', ' ', static_cast<char>('A' + g), ' ', '>'};
@@ -83,12 +82,12 @@ void appendTableText(std::string& out, const AssignmentState& state, Host& host)
 }
 
 std::size_t tableTextEstimate(const AssignmentState& state) {
-    const std::size_t groups = pieces::groupCountOf(state);
+    const std::size_t groups = groupCountOf(state);
     return (pieces::groupSizeOf(state) + 1) * (groups * kLongName + 2) + 4;
 }
 
 std::size_t groupTextEstimate(const AssignmentState& state, std::size_t group) {
-    const auto lines = static_cast<std::size_t>(pieces::shownMatchCount(state, group));
+    const auto lines = static_cast<std::size_t>(shownMatchCount(state, group));
     return 24 + lines * (3 * kLongName + kNumberCell + kVsCell + 4);
 }
 
@@ -103,7 +102,7 @@ std::string exportTableText(const AssignmentState& state, Host& host) {
 
 std::string exportGroupText(const AssignmentState& state, Host& host, int group) {
     std::string text;
-    if (group < 0 || static_cast<std::size_t>(group) >= pieces::groupCountOf(state)) {
+    if (group < 0 || static_cast<std::size_t>(group) >= groupCountOf(state)) {
         return text;
     }
     const auto g = static_cast<std::size_t>(group);
@@ -113,7 +112,7 @@ std::string exportGroupText(const AssignmentState& state, Host& host, int group)
 }
 
 std::string exportFileText(const AssignmentState& state, Host& host) {
-    const std::size_t groups = pieces::groupCountOf(state);
+    const std::size_t groups = groupCountOf(state);
     std::size_t estimate = tableTextEstimate(state);
     for (std::size_t g = 0; g < groups; ++g) {
         estimate += groupTextEstimate(state, g);

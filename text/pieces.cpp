@@ -2,7 +2,6 @@
 
 #include <charconv>
 
-#include "engine/pairing.h"
 #include "engine/series.h"
 
 namespace rl::pieces {
@@ -77,21 +76,12 @@ void appendSide(std::string& out, Host& host, const Cell& cell) {
 }
 
 void appendStage(std::string& out, const Settings& settings, int number) {
-    const char* name = settings.dual ? dualMatchName(number) : nullptr;
+    const char* name = stageName(settings.format, number);
     if (name) {
         out += '(';
         out += name;
         out += ')';
     }
-}
-
-int shownMatchCount(const AssignmentState& state, std::size_t group) {
-    if (group >= state.matchCount.size() || group >= state.schedule.size()) {
-        return 0;
-    }
-    const int count = state.matchCount[group];
-    const int capacity = static_cast<int>(state.schedule[group].size());
-    return std::max(0, std::min(count, capacity));
 }
 
 }  // namespace rl::pieces

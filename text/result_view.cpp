@@ -9,7 +9,7 @@ namespace {
 using pieces::kLongName;
 
 std::string buildTableText(const AssignmentState& state, Host& host) {
-    const std::size_t groups = pieces::groupCountOf(state);
+    const std::size_t groups = groupCountOf(state);
     const std::size_t places = pieces::groupSizeOf(state);
     std::string text;
     text.reserve(groups * 6 + places * groups * (kLongName + 2));
@@ -28,7 +28,7 @@ std::string buildTableText(const AssignmentState& state, Host& host) {
     return text;
 }
 
-void appendSideCell(std::string& text, Host& host, const pieces::Cell& cell) {
+void appendSideCell(std::string& text, Host& host, const Cell& cell) {
     pieces::appendSide(text, host, cell);
     text += '\t';
 }
@@ -44,14 +44,13 @@ void appendStageCell(std::string& text, const AssignmentState& state, int number
 
 std::string buildScheduleText(const AssignmentState& state, Host& host, std::size_t group) {
     std::string text;
-    if (group >= pieces::groupCountOf(state)) {
+    if (group >= groupCountOf(state)) {
         return text;
     }
-    const auto lines = static_cast<std::size_t>(pieces::shownMatchCount(state, group));
+    const auto lines = static_cast<std::size_t>(shownMatchCount(state, group));
     text.reserve(lines * (3 * kLongName + 24));
 
-    pieces::forEachMatch(state, group, [&](int k, const Match& match, const pieces::Cell& first,
-                                           const pieces::Cell& second) {
+    forEachMatch(state, group, [&](int k, const Match& match, const Cell& first, const Cell& second) {
         if (k > 0) {
             text += "\r\n";
         }

@@ -229,8 +229,8 @@ void showSettings(const Settings& settings) {
     check(MapCheck, settings.mapsEnabled);
     check(EqualMapsCheck, settings.equalMaps);
     check(SpreadCheck, settings.spreadVacancies);
-    check(LeagueButton, !settings.tournament);
-    check(TournamentButton, settings.tournament);
+    check(LeagueButton, !settings.tournament());
+    check(TournamentButton, settings.tournament());
     const std::pair<Control, int> numbers[] = {{GroupCountUpDown, settings.groupCount},
                                                {GroupSizeUpDown, settings.groupSize}};
     for (const auto& [upDown, value] : numbers) {

@@ -8,7 +8,6 @@
 #include <string>
 #include <vector>
 
-#include "engine/pairing.h"
 #include "engine/series.h"
 #include "event/result_wording.h"
 #include "platform/encoding.h"
@@ -102,10 +101,11 @@ std::string playerText(Pos player, int from, bool loser) {
     return text;
 }
 
-// A dual group's later matches go by their names: "(승자전)" after the line.
+// A group's named matches go by their names: "(승자전)" after the line.
 std::string matchName(const MatchState& m) {
-    const char* name = !onPlayoff() && shown().state.settings.dual ? dualMatchName(m.number) : nullptr;
-    return name ? std::string("\t(") + name + ")" : std::string();
+    std::string stage;
+    if (!onPlayoff()) pieces::appendStage(stage, shown().state.settings, m.number);
+    return stage.empty() ? stage : "\t" + stage;
 }
 
 // A series' length after its line: "(3전 2선승)"; nothing for one game.

@@ -19,7 +19,7 @@ std::string settingsLine(const Settings& s) {
     return "settings: " + std::to_string(s.participantCount) + " players, " + std::to_string(s.mapCount) +
            " maps, " + std::to_string(s.groupCount) + " groups of " + std::to_string(s.groupSize) +
            (s.mapsEnabled ? "; maps" : "; no maps") + (s.equalMaps ? ", equal" : ", random") +
-           (s.tournament ? ", tournament" : ", league") + (s.spreadVacancies ? ", spread\n" : ", sequential\n");
+           (s.tournament() ? ", tournament" : ", league") + (s.spreadVacancies ? ", spread\n" : ", sequential\n");
 }
 
 // "B(3) 4 1 8 - | (0,1)@2 (2,-) (0,1)@0 .": the group's members, its row, and
@@ -31,7 +31,7 @@ std::string groupLine(const AssignmentState& state, std::size_t g) {
     std::string out = std::string(1, static_cast<char>('A' + g)) + "(" + std::to_string(state.memberCount[g]) + ")";
     for (Pos p : row) out += p == kNone ? " -" : " " + std::to_string(p);
     out += " |";
-    const int firstRound = state.settings.tournament ? (state.memberCount[g] + 1) / 2 : state.matchCount[g];
+    const int firstRound = state.settings.tournament() ? (state.memberCount[g] + 1) / 2 : state.matchCount[g];
     for (int k = 0; k < static_cast<int>(state.schedule[g].size()); ++k) {
         const Match& m = state.schedule[g][static_cast<std::size_t>(k)];
         if (k >= state.matchCount[g] && m.first == 0 && m.second == 0 && m.map == 0) {

@@ -254,7 +254,8 @@ TEST(SeededBracket, HardRequestsAreDrawn) {
 
 TEST(SeededBracket, TheEarlierRuleKeepsPotsInOrderInKnockOutGroups) {
     Settings s;
-    s.participantCount = 8, s.groupCount = 2, s.groupSize = 4, s.spreadVacancies = true, s.tournament = true;
+    s.participantCount = 8, s.groupCount = 2, s.groupSize = 4, s.spreadVacancies = true;
+    s.format = GroupFormat::Knockout;
     const Seeding seeding{{1, 1, 2, 2, 0, 0, 0, 0}, {}};
     SeedRefusal refusal;
     const auto now = *seededGroups(s, seeding, 5, refusal);
@@ -265,7 +266,7 @@ TEST(SeededBracket, TheEarlierRuleKeepsPotsInOrderInKnockOutGroups) {
         const std::vector<int> order = bracketSeedOrder(4);
         for (std::size_t p = 0; p < 4; ++p) EXPECT_EQ(now[g][p], before[g][static_cast<std::size_t>(order[p] - 1)]);
     }
-    s.tournament = false;
+    s.format = GroupFormat::League;
     EXPECT_EQ(*seededGroups(s, seeding, 5, refusal), *seededGroups(s, seeding, 5, refusal, kQuickSeedTries, SeedRule::PotsInOrder));
 }
 

@@ -53,7 +53,7 @@ std::vector<std::string> validTables(const Settings& settings, const Seeding& se
             *places[i].first = order[i];
             keepsPots &= seeding.pots[order[i]] == places[i].second;
         }
-        if (keepsPots && test::brokenRule(table, seeding, settings.tournament).empty()) valid.push_back(key(table));
+        if (keepsPots && test::brokenRule(table, seeding, settings.tournament()).empty()) valid.push_back(key(table));
     } while (std::next_permutation(order.begin(), order.end()));
     return valid;
 }
@@ -69,7 +69,7 @@ bool looksUniform(const std::vector<std::string>& valid, std::map<std::string, i
 }
 
 Settings knockOut(Settings s) {
-    s.tournament = true;
+    s.format = GroupFormat::Knockout;
     return s;
 }
 

@@ -384,10 +384,10 @@ TEST_F(EventFileTest, ADualEventFromTheKeysToTheStandingsFile) {
     EXPECT_FALSE(IsWindow(format));
     EXPECT_EQ(IsDlgButtonChecked(main(), IDC_TOURNAMENT), BST_CHECKED);
     click(IDC_ASSIGN);
-    EXPECT_EQ(boxes.takeLog(), told(STR_DUAL_NEEDS_FOUR));
+    EXPECT_EQ(boxes.takeLog(), told(STR_FORMAT_GROUP_SIZE));
     setGroups(2, 4);
     ASSERT_TRUE(openResult());
-    EXPECT_TRUE(theEvent().state.settings.dual);
+    EXPECT_EQ(theEvent().state.settings.format, GroupFormat::Dual);
     const char* const scores[][2] = {{"2", "0"}, {"1", "2"}, {"2", "1"}, {"0", "2"}, {"2", "0"}};
     for (int match = 1; match <= 5; ++match) record(standings(), 0, match, scores[match - 1][0], scores[match - 1][1]);
     for (int match : {1, 3, 5}) record(standings(), 1, match, scores[match - 1][0], scores[match - 1][1]);  // B's three: 2 and 4 are byes
