@@ -249,13 +249,12 @@ void checkKnockOutPlaces(const rl::GroupStandings& g) {
     }
     if (!g.matches.empty() && g.matches.back().winner != kNone) expected[g.matches.back().winner] = 1;
     bool stillIn = true;
-    for (const rl::Standing& s : g.standings) {
-        // A withdrawn member stands below the others of its place.
-        const int place = expected.count(s.player) ? expected[s.player] : 0;
-        const auto others = std::count_if(g.standings.begin(), g.standings.end(), [&](const rl::Standing& o) {
-            return !o.withdrawn && expected.count(o.player) && expected[o.player] == place;
-        });
-        require(s.rank == (s.withdrawn && place > 0 ? place + static_cast<int>(others) : place), "place from the bracket");
+    for (std::size_t i = 0; i < g.standings.size(); ++i) {
+        const rl::Standing& s = g.standings[i];
+        // A withdrawn member shares the bracket's place and stands last in it.
+        require(s.rank == (expected.count(s.player) ? expected[s.player] : 0), "place from the bracket");
+        const bool placedBelow = i > 0 && s.rank > 0 && g.standings[i - 1].rank == s.rank && g.standings[i - 1].withdrawn;
+        require(!placedBelow || s.withdrawn, "a withdrawn member stands last in its place");
         require(s.losses == (s.rank > 1 ? 1 : 0), "out after one loss, and only then");
         require(stillIn || s.rank > 0, "members still in come first");
         stillIn = s.rank == 0;
