@@ -12,7 +12,7 @@
 namespace rl::event {
 
 struct DrawChoices {
-    DrawFormat format;  // dual groups and the groups' match length
+    DrawFormat format;  // the format window's group format and the groups' match length
     WithdrawalRule withdrawalRule = WithdrawalRule::Walkovers;
     bool seeded = false;  // the seeded draw, by the pots and tags below
     Seeding seeding;      // each participant's pot and tag, in list order (CP949)
