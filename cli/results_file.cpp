@@ -266,7 +266,7 @@ private:
         return true;
     }
 
-    PlayoffBracket bracket() const { return playoffBracket(state_, event_.results, event_.playoff, 0, host_); }
+    PlayoffBracket bracket() { return playoffBracket(state_, event_.results, event_.playoff, 0, host_); }
 
     bool takeSettleLine(int number, std::string_view group, std::string_view name) {
         const int g = groupOfLetter(group);
@@ -367,7 +367,7 @@ private:
 
     const event::Event& earlier_;
     const AssignmentState& state_;
-    mutable ListHost host_;
+    ListHost host_;
     PlayoffChoice choice_;
     event::Event event_;
     std::vector<Line> lines_;
