@@ -20,13 +20,25 @@ namespace {
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 constexpr std::string_view kBlanks = " \t";
 
-// One result line as written, before the results of other lines are known.
+// One line "GROUP MATCH 세트 GAME WINNER" or "... WINNER @ MAP".
+struct GameLine {
+    int number = 0;
+    int game = 0;
+    std::string winnerName{};  // UTF-8, as written
+    std::string mapName{};     // UTF-8, as written; empty: none given
+    Pos map = kNone;
+};
+
+// One result line as written, before the results of other lines are known,
+// with the game lines of its match.
 struct Line {
     int number = 0;
     MatchKey key;
-    std::optional<Score> score;  // "W:L"; otherwise winnerName
-    std::string winnerName;      // UTF-8, as written
+    std::optional<Score> score{};  // "W:L"; otherwise winnerName
+    std::string winnerName{};      // UTF-8, as written
     bool walkover = false;       // "부전승 NAME": winnerName goes on without playing
+    std::vector<GameLine> games{};  // in game order once the file is read
+    bool scoreGiven = true;       // false: only game lines give the match
 };
 
 // One line "기권 NAME" or "GROUP 기권 NAME".
@@ -37,6 +49,8 @@ struct WithdrawLine {
 };
 
 constexpr std::string_view kWalkoverWord = u8"부전승";
+constexpr std::string_view kGameWord = u8"세트";
+constexpr std::string_view kMapMark = " @ ";
 constexpr std::string_view kWithdrawWord = u8"기권";
 
 std::string_view trim(std::string_view text) {
@@ -100,12 +114,14 @@ bool isPlayoffWord(std::string_view word, const AssignmentState& state) {
 }
 
 std::string reason(ResultProblem problem, const Line& line, const AssignmentState& state, int playoffMatches = 0,
-                   int bestOf = 1) {
+                   int bestOf = 1, const GameLine* game = nullptr) {
     const auto g = static_cast<std::size_t>(line.key.group);
     const bool playoff = line.key.group == kPlayoffGroup;
     const int matches = playoff ? playoffMatches : g < state.matchCount.size() ? state.matchCount[g] : 0;
-    return event::englishProblem(problem, {line.key, line.winnerName, bestOf,
-                                           static_cast<int>(state.groupTable.size()), matches});
+    event::ProblemPlace place{line.key, game ? game->winnerName : line.winnerName, bestOf,
+                              static_cast<int>(state.groupTable.size()), matches};
+    if (game) place.game = game->game, place.map = game->mapName;
+    return event::englishProblem(problem, place);
 }
 
 // One line "GROUP 결정 NAME": a member's place in a settled order.
@@ -143,6 +159,9 @@ public:
         if (match == std::string_view(u8"결정")) return takeSettleLine(number, group, score);
         if (match == kWithdrawWord) return takeWithdrawLine(number, groupOfLetter(group), score, group);
         std::string_view rest = score;
+        const std::string_view first = takeWord(rest);
+        if (first == kGameWord) return takeGameLine(number, group, match, rest);
+        rest = score;
         const bool walkover = takeWord(rest) == kWalkoverWord && !trim(rest).empty();
         if (walkover) score = trim(rest);
         const bool playoff = isPlayoffWord(group, state_);
@@ -160,13 +179,16 @@ public:
         if (problem == ResultProblem::None && line.score) problem = checkScore(*line.score, bestOf);
         if (problem == ResultProblem::None && !line.score) problem = winnerNameProblem(bestOf, line.walkover);
         if (problem != ResultProblem::None) return fail(number, reason(problem, line, state_, 0, bestOf));
-        for (const Line& earlier : lines_) {
-            if (earlier.key == line.key) {
+        Line* games = nullptr;
+        for (Line& earlier : lines_) {
+            if (earlier.key == line.key && !earlier.scoreGiven) games = &earlier;
+            else if (earlier.key == line.key) {
                 return fail(number, "a second result for " + matchName(line.key) + " (the first is on line " +
                                         std::to_string(earlier.number) + ")");
             }
         }
-        lines_.push_back(std::move(line));
+        if (games) line.games = std::move(games->games), *games = std::move(line);
+        else lines_.push_back(std::move(line));
         return true;
     }
 
@@ -193,6 +215,96 @@ public:
 
 private:
     bool playoffMade() const { return event_.playoff.perGroup != 0; }
+
+    // "GROUP MATCH 세트 GAME WINNER [@ MAP]": what the line alone can be
+    // refused for; the winner waits for the match's players.
+    bool takeGameLine(int number, std::string_view group, std::string_view match, std::string_view rest) {
+        const std::string_view game = takeWord(rest);
+        const bool playoff = isPlayoffWord(group, state_);
+        if ((!playoff && groupOfLetter(group) < 0) || !allDigits(match) || !allDigits(game) || trim(rest).empty()) {
+            return fail(number, u8"expected GROUP MATCH 세트 GAME WINNER, such as 'A 1 세트 2 Quill @ Iron Delta'");
+        }
+        if (playoff && choice_.perGroup == 0) return fail(number, "a result of the playoff needs --playoff");
+        Line line{number, {playoff ? kPlayoffGroup : groupOfLetter(group), smallNumber(match)}};
+        GameLine given{number, smallNumber(game)};
+        splitMap(trim(rest), given);
+        ResultProblem problem = playoff ? ResultProblem::None : checkMatch(state_, Results(), line.key);
+        if (problem == ResultProblem::PlayersNotKnown) problem = ResultProblem::None;
+        if (problem == ResultProblem::None && given.game < 1) problem = ResultProblem::GameMissing, given.game = 1;
+        if (problem == ResultProblem::None && !playoff && given.game > state_.settings.bestOf) {
+            problem = ResultProblem::GamePastLength;
+        }
+        if (problem == ResultProblem::None && !given.mapName.empty() && given.map == kNone) problem = ResultProblem::MapNotInList;
+        Line* games = nullptr;
+        for (Line& earlier : lines_) games = earlier.key == line.key ? &earlier : games;
+        if (problem == ResultProblem::None && games) {
+            for (const GameLine& earlier : games->games) problem = earlier.game == given.game ? ResultProblem::GameTwice : problem;
+        }
+        if (problem != ResultProblem::None) {
+            return fail(number, reason(problem, line, state_, 0, playoff ? 1 : state_.settings.bestOf, &given));
+        }
+        if (!games) {
+            line.scoreGiven = false;
+            lines_.push_back(std::move(line));
+            games = &lines_.back();
+        }
+        games->games.push_back(std::move(given));
+        return true;
+    }
+
+    // The map is what follows the last " @ " that a map of the list
+    // follows, so that a name may hold one; where none does, the last.
+    void splitMap(std::string_view text, GameLine& game) const {
+        game.winnerName = std::string(text);
+        std::vector<std::size_t> marks;
+        for (std::size_t at = text.find(kMapMark); at != std::string_view::npos; at = text.find(kMapMark, at + 1)) {
+            marks.push_back(at);
+        }
+        if (marks.empty()) return;
+        std::size_t split = marks.back();
+        for (auto at = marks.rbegin(); at != marks.rend() && game.map == kNone; ++at) {
+            game.map = listedMap(trim(text.substr(*at + kMapMark.size())));
+            if (game.map != kNone) split = *at;
+        }
+        game.winnerName = std::string(trim(text.substr(0, split)));
+        game.mapName = std::string(trim(text.substr(split + kMapMark.size())));
+    }
+
+    Pos listedMap(std::string_view utf8) const {
+        const auto name = utf8ToCp949(utf8);
+        for (std::size_t i = 0; name && state_.settings.mapsEnabled && i < earlier_.maps.size(); ++i) {
+            if (isNamed(earlier_.maps[i], *name)) return static_cast<Pos>(i);
+        }
+        return kNone;
+    }
+
+    // The match's games in order, from game 1 with none left out.
+    bool gamesInOrder(Line& line) {
+        std::stable_sort(line.games.begin(), line.games.end(),
+                         [](const GameLine& a, const GameLine& b) { return a.game < b.game; });
+        for (std::size_t i = 0; i < line.games.size(); ++i) {
+            GameLine& game = line.games[i];
+            if (game.game == static_cast<int>(i) + 1) continue;
+            GameLine missing = game;
+            missing.game = static_cast<int>(i) + 1;
+            return fail(game.number, reason(ResultProblem::GameMissing, line, state_, 0, 1, &missing));
+        }
+        return true;
+    }
+
+    event::GivenResult givenOf(const Line& line) const {
+        event::GivenResult given{line.key, line.score, line.score ? std::nullopt : utf8ToCp949(line.winnerName),
+                                 line.walkover};
+        given.scoreGiven = line.scoreGiven;
+        for (const GameLine& game : line.games) given.games.push_back({utf8ToCp949(game.winnerName), game.map});
+        return given;
+    }
+
+    // The line a refusal belongs to: its game's, or the score's, or the first game's.
+    const GameLine* gameAt(const Line& line, int game) const {
+        if (game >= 1 && game <= static_cast<int>(line.games.size())) return &line.games[static_cast<std::size_t>(game - 1)];
+        return line.scoreGiven || line.games.empty() ? nullptr : &line.games.front();
+    }
 
     bool takeWithdrawLine(int number, int group, std::string_view name, std::string_view groupWord = {}) {
         if (name.empty() || (!groupWord.empty() && group < 0)) {
@@ -243,19 +355,21 @@ private:
 
     // The lines of the groups, or of the playoff.
     bool record(bool playoff) {
-        for (const Line& line : lines_) {
+        for (Line& line : lines_) {
             if ((line.key.group == kPlayoffGroup) != playoff) continue;
-            const event::GivenResult given{line.key, line.score, line.score ? std::nullopt : utf8ToCp949(line.winnerName),
-                                           line.walkover};
+            if (!gamesInOrder(line)) return false;
             std::vector<MatchKey> later;
-            const event::ResultCheck check = event::recordGiven(event_, given, earlier_, later);
+            const event::ResultCheck check = event::recordGiven(event_, givenOf(line), earlier_, later);
+            const GameLine* game = check.ok() ? nullptr : gameAt(line, check.game);
+            const int number = game ? game->number : line.number;
             if (check.problem == event::ChangeProblem::GroupsLocked) {
-                return fail(line.number, "the event has a playoff: " + matchName(line.key) +
-                                             " cannot change until the playoff is undone");
+                return fail(number, "the event has a playoff: " + matchName(line.key) +
+                                        " cannot change until the playoff is undone");
             }
             if (!check.ok()) {
                 const int matches = playoff ? static_cast<int>(bracket().matches.size()) : 0;
-                return fail(line.number, reason(check.result, line, state_, matches, event::matchLength(event_, line.key)));
+                const GameLine* named = check.game ? game : nullptr;
+                return fail(number, reason(check.result, line, state_, matches, event::matchLength(event_, line.key), named));
             }
             // The other player now goes on: what the old winner played later
             // was played by someone who should not have been there.

@@ -4,6 +4,7 @@
 #include <map>
 #include <optional>
 
+#include "engine/series.h"
 #include "standings/bracket.h"
 #include "standings/standings_text.h"
 
@@ -118,6 +119,42 @@ ResultProblem playedBeforeWithdrawal(const Event& event, const GivenResult& give
     return bracket::namedScore(m, host, given.winner.value_or("\n"), given.walkover, score);
 }
 
+// The match as the results leave it, or why it cannot take games now (its
+// players are filled in even then, where the match has them).
+ResultProblem playableNow(const Event& event, MatchKey key, MatchState& m) {
+    if (!isPlayoff(key) && !bracket::groupExists(event.state, key.group)) return ResultProblem::NoSuchGroup;
+    const std::vector<MatchState> matches =
+        isPlayoff(key) ? bracketOf(event).matches : groupStandings(event.state, event.results, key.group).matches;
+    return bracket::playable(matches, key.number, m);
+}
+
+bool inMapList(const Event& event, Pos map) {
+    return map == kNone || (event.state.settings.mapsEnabled && map >= 0 && map < static_cast<Pos>(event.maps.size()));
+}
+
+// Why the games cannot stand in the match beside `score`; without one,
+// beside what they count to once they decide it.
+ResultCheck gamesCheck(const Event& event, const MatchState& m, const std::vector<Game>& games, const Score* score) {
+    for (std::size_t i = 0; i < games.size(); ++i) {
+        if (!inMapList(event, games[i].map)) return {ChangeProblem::Result, ResultProblem::MapNotInList, static_cast<int>(i) + 1};
+    }
+    const Score counted = gamesScore(games);
+    const GameFault fault =
+        gamesFault(games, m.bestOf, score ? score : gamesDecide(games, m.bestOf) ? &counted : nullptr);
+    if (fault.problem != ResultProblem::None) return {ChangeProblem::Result, fault.problem, fault.game};
+    return {};
+}
+
+// The score a record's line gives beside its games: a walkover was not played.
+ResultProblem lineScore(const MatchState& m, const GivenResult& given, Host& host, Score& score) {
+    if (given.walkover) return ResultProblem::GamesDisagree;
+    if (given.score) {
+        score = *given.score;
+        return checkScore(score, m.bestOf);
+    }
+    return bracket::namedScore(m, host, given.winner.value_or("\n"), false, score);
+}
+
 Withdrawals& withdrawalsNow(Event& event) {
     return playoffMade(event) ? event.playoff.results.withdrawals() : event.results.withdrawals();
 }
@@ -158,14 +195,81 @@ bool changesWinner(const Event& event, MatchKey key, Score score) {
 }
 
 void recordResult(Event& event, MatchKey key, Score score) {
+    // Games that do not count to the score were not the match's games.
+    if (!(gamesScore(resultsOf(event, key).games(key)) == score)) resultsOf(event, key).setGames(key, {});
     if (changesWinner(event, key, score))
         for (MatchKey later : laterResults(event, key)) resultsOf(event, key).clear(later);
     resultsOf(event, key).set(key, score);
     if (!isPlayoff(key)) dropStaleOrders(event);
 }
 
+ResultCheck checkEventGames(const Event& event, MatchKey key, const std::vector<Game>& games) {
+    if (isPlayoff(key) && !playoffMade(event)) return {ChangeProblem::NoPlayoff};
+    if (!isPlayoff(key) && playoffMade(event)) return {ChangeProblem::GroupsLocked};
+    MatchState m;
+    const ResultProblem problem = playableNow(event, key, m);
+    if (problem != ResultProblem::None) return {ChangeProblem::Result, problem};
+    return gamesCheck(event, m, games, nullptr);
+}
+
+// No games leave the score as it is; games that do not decide the match yet
+// take its result away.
+void recordGames(Event& event, MatchKey key, std::vector<Game> games) {
+    MatchState m;
+    playableNow(event, key, m);
+    const std::vector<Pos> dealt = gameMaps(m);
+    for (std::size_t i = 0; i < games.size() && i < dealt.size(); ++i) {
+        if (games[i].map == kNone) games[i].map = dealt[i];
+    }
+    if (gamesDecide(games, m.bestOf)) recordResult(event, key, gamesScore(games));
+    else if (!games.empty()) clearResult(event, key);
+    resultsOf(event, key).setGames(key, std::move(games));
+}
+
+namespace {
+
+// A record's games, each winner by name; a player who withdrew in the same
+// record played them first.
+ResultCheck recordGivenGames(Event& event, const GivenResult& given, const Event& before,
+                             std::vector<MatchKey>& takenAway) {
+    const MatchKey key = given.key;
+    MatchState m;
+    ResultProblem problem = playableNow(event, key, m);
+    const Withdrawals& earlier = withdrawalsOf(before, key);
+    if (problem == ResultProblem::Withdrawn && !earlier.has(m.first) && !earlier.has(m.second)) problem = ResultProblem::None;
+    if (problem != ResultProblem::None) return {ChangeProblem::Result, problem};
+    ListHost host = hostFor(event);
+    std::vector<Game> games;
+    for (std::size_t i = 0; i < given.games.size(); ++i) {
+        bool first = false;
+        const GivenGame& g = given.games[i];
+        problem = g.winner ? bracket::namedWinner(m, host, *g.winner, first) : ResultProblem::NotAPlayer;
+        if (problem != ResultProblem::None) return {ChangeProblem::Result, problem, static_cast<int>(i) + 1};
+        games.push_back({first, g.map == kNone && i < gameMaps(m).size() ? gameMaps(m)[i] : g.map});
+    }
+    Score score;
+    if (given.scoreGiven && (problem = lineScore(m, given, host, score)) != ResultProblem::None) {
+        return {ChangeProblem::Result, problem};
+    }
+    if (ResultCheck check = gamesCheck(event, m, games, given.scoreGiven ? &score : nullptr); !check.ok()) return check;
+    const Results& results = resultsOf(event, key);
+    if (!isPlayoff(key) && playoffMade(event)) {
+        const Score* kept = results.find(key);
+        const bool same = results.games(key) == games && (gamesDecide(games, m.bestOf) ? kept && *kept == gamesScore(games) : !kept);
+        return same ? ResultCheck{} : ResultCheck{ChangeProblem::GroupsLocked};
+    }
+    const bool decided = gamesDecide(games, m.bestOf);
+    const bool taken = decided ? changesWinner(event, key, gamesScore(games)) : results.find(key) != nullptr;
+    takenAway = taken ? laterResults(event, key) : std::vector<MatchKey>{};
+    recordGames(event, key, std::move(games));
+    return {};
+}
+
+}  // namespace
+
 ResultCheck recordGiven(Event& event, const GivenResult& given, const Event& before,
                         std::vector<MatchKey>& takenAway) {
+    if (!given.games.empty()) return recordGivenGames(event, given, before, takenAway);
     const MatchKey key = given.key;
     Score score;
     ResultProblem problem = givenProblem(event, given, score);
@@ -182,7 +286,8 @@ ResultCheck recordGiven(Event& event, const GivenResult& given, const Event& bef
 }
 
 bool clearResult(Event& event, MatchKey key) {
-    if (!resultsOf(event, key).find(key) || (!isPlayoff(key) && playoffMade(event))) return false;
+    const Results& results = resultsOf(event, key);
+    if ((!results.find(key) && results.games(key).empty()) || (!isPlayoff(key) && playoffMade(event))) return false;
     for (MatchKey later : laterResults(event, key)) resultsOf(event, key).clear(later);
     resultsOf(event, key).clear(key);
     if (!isPlayoff(key)) dropStaleOrders(event);
@@ -273,8 +378,13 @@ void undoPlayoff(Event& event) {
 }
 
 int resultCount(const Event& event) {
-    return static_cast<int>(event.results.all().size() + event.playoff.results.all().size() +
-                            withdrawnPlayers(event).size());
+    // A series under way has games and no result yet.
+    const auto underWay = [](const Results& results) {
+        return std::count_if(results.allGames().begin(), results.allGames().end(),
+                             [&](const auto& g) { return !results.find(g.first); });
+    };
+    return static_cast<int>(event.results.all().size() + event.playoff.results.all().size() + underWay(event.results) +
+                            underWay(event.playoff.results) + withdrawnPlayers(event).size());
 }
 
 std::string eventStandingsText(const Event& event) {

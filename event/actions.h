@@ -18,6 +18,7 @@ enum class ChangeProblem { None, GroupsLocked, NoPlayoff, Result };
 struct ResultCheck {
     ChangeProblem problem = ChangeProblem::None;
     ResultProblem result = ResultProblem::None;  // with ChangeProblem::Result
+    int game = 0;  // the game (from 1) a problem of games is in; 0: the match's
     bool ok() const { return problem == ChangeProblem::None; }
 };
 // A match of N games takes W:L only when the winner has (N + 1) / 2 and the
@@ -35,13 +36,31 @@ bool changesWinner(const Event& event, MatchKey key, Score score);
 // Enters the result (after checkEventResult); a new winner takes the later
 // results with it. A group's settled orders that no longer settle a tie go.
 void recordResult(Event& event, MatchKey key, Score score);
+
+// The games of a match as played, the first game first, and what they give:
+// once they decide the match their score is its result (a new winner takes
+// the later results with it, as recordResult does); while they do not, it
+// has none. A game's map kNone is the one dealt for it. checkEventGames
+// refuses as checkEventResult does, and a game past the match's length,
+// after it was decided (GamesAfterDecided) or on a map not in the list.
+ResultCheck checkEventGames(const Event& event, MatchKey key, const std::vector<Game>& games);
+void recordGames(Event& event, MatchKey key, std::vector<Game> games);
+
+// A game as an evening's record gives it: its winner's name and its map.
+struct GivenGame {
+    std::optional<std::string> winner;  // CP949; nothing: a name no player can bear
+    Pos map = kNone;                    // kNone: the map dealt for it
+};
+
 // A result as an evening's record gives it: the maps won, or the winner's
-// name with or without a walkover.
+// name with or without a walkover; and the games, which may give it alone.
 struct GivenResult {
     MatchKey key;
     std::optional<Score> score;
     std::optional<std::string> winner;  // CP949; nothing: a name no player can bear
     bool walkover = false;              // the winner goes on without playing
+    std::vector<GivenGame> games{};
+    bool scoreGiven = true;  // false: the games alone give the result
 };
 
 // Checks and records a result the way a record of the whole evening gives

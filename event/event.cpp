@@ -15,6 +15,10 @@ bool usesWithdrawals(const Event& event) {
            anyWalkover(event.results) || anyWalkover(event.playoff.results);
 }
 
+bool usesGames(const Event& event) {
+    return !event.results.allGames().empty() || !event.playoff.results.allGames().empty();
+}
+
 }  // namespace
 
 bool usesSeries(const Event& event) {
@@ -24,7 +28,7 @@ bool usesSeries(const Event& event) {
 }
 
 int formatVersion(const Event& event) {
-    return formatWord(event.state.settings.format) || usesSeries(event) || usesWithdrawals(event) ? 2 : 1;
+    return formatWord(event.state.settings.format) || usesSeries(event) || usesWithdrawals(event) || usesGames(event) ? 2 : 1;
 }
 
 Event eventFromDraw(const AssignmentState& state, const Results& results, Host& host, std::uint32_t seed,

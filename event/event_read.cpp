@@ -365,8 +365,46 @@ private:
             Match& drawn = event_.state.schedule[g][static_cast<std::size_t>(k)];
             drawn.map = readMap(matches[static_cast<std::size_t>(k)], match, drawn.second == kNone);
             if (event_.state.settings.bestOf != 1) readSeriesMaps(matches[static_cast<std::size_t>(k)], match, drawn);
-            readScore(matches[static_cast<std::size_t>(k)], match, MatchKey{static_cast<int>(g), k + 1});
+            const MatchKey key{static_cast<int>(g), k + 1};
+            readScore(matches[static_cast<std::size_t>(k)], match, key);
+            const MatchState m = groupStandings(event_.state, event_.results, key.group).matches[static_cast<std::size_t>(k)];
+            readGames(matches[static_cast<std::size_t>(k)], match, key, m, event_.results);
         }
+    }
+
+    // Each game by its winner's name (and side, where both players bear it)
+    // and its map; they must be able to stand beside the score.
+    void readGames(const Json& match, const std::string& where, MatchKey key, const MatchState& m, Results& results) {
+        const auto json = match.find("games");
+        if (json == match.end()) return;
+        const std::string at = pointerTo(where, "games");
+        arrayOf(*json, at);
+        std::vector<Game> games;
+        for (std::size_t i = 0; i < json->size(); ++i) {
+            const std::string game = pointerTo(at, i);
+            requireObject((*json)[i], game);
+            games.push_back({isFirst((*json)[i], game, m), mapAt(field((*json)[i], game, "map"), pointerTo(game, "map"), m.bye)});
+        }
+        const bool playable = !m.bye && m.first != kNone && m.second != kNone;
+        if (!playable || gamesFault(games, m.bestOf, results.find(key)).problem != ResultProblem::None) {
+            refuse(at, Refused::GamesCannotStand);
+        }
+        results.setGames(key, std::move(games));
+    }
+
+    bool isFirst(const Json& game, const std::string& where, const MatchState& m) {
+        const std::string at = pointerTo(where, "winner");
+        const Json& winner = field(game, where, "winner");
+        const std::string& name = text(winner, at);
+        const auto named = [&](Pos p) { return p != kNone && participants_[static_cast<std::size_t>(p)] == name; };
+        const auto side = game.find("side");
+        if (side != game.end()) {
+            const bool first = whole(*side, pointerTo(where, "side"), 1, 2) == 1;
+            if (named(first ? m.first : m.second)) return first;
+        } else if (named(m.first) || named(m.second)) {
+            return named(m.first);
+        }
+        refuse(at, Refused::GameWinner, {quoted(winner)});
     }
 
     Pos readMap(const Json& match, const std::string& where, bool bye) {
@@ -491,25 +529,34 @@ private:
             refuse("/playoff/matches", Refused::PlayoffMatchCount, {shownNumber(matches.size()), shownNumber(count)});
         }
         for (std::size_t k = 0; k < count; ++k) {
-            const std::string at = pointerTo(pointerTo("/playoff/matches", k), "score");
-            requireObject(matches[k], pointerTo("/playoff/matches", k));
-            const Json& score = field(matches[k], pointerTo("/playoff/matches", k), "score");
-            if (score.is_null()) continue;
-            if (!score.is_array() || score.size() != 2) refuse(at, Refused::ScoreForm);
-            Score s{static_cast<int>(whole(score[0], pointerTo(at, 0), 0, kMaxMapsWon)),
-                    static_cast<int>(whole(score[1], pointerTo(at, 1), 0, kMaxMapsWon))};
+            readPlayoffScore(matches[k], k, host);
             const PlayoffBracket bracket = playoffBracket(event_.state, event_.results, playoff, event_.seed, host);
-            const auto walkover = matches[k].find("walkover");
-            if (walkover != matches[k].end()) {
-                if (*walkover == kWithdrawalWalkover) continue;  // follows from the withdrawals
-                if (*walkover != true) refuse(pointerTo(pointerTo("/playoff/matches", k), "walkover"), Refused::WalkoverForm);
-                s = walkoverFor(s.first > s.second, bracket.matches[k].bestOf);
-            }
-            const ResultProblem problem = checkPlayoffResult(bracket, static_cast<int>(k) + 1, s);
-            if (problem == ResultProblem::SeriesNotWon) refuseSeriesScore(at, bracket.matches[k].bestOf);
-            if (problem != ResultProblem::None && problem != ResultProblem::Withdrawn) refuse(at, Refused::PlayoffResult);
-            playoff.results.set({kPlayoffGroup, static_cast<int>(k) + 1}, s);
+            readGames(matches[k], pointerTo("/playoff/matches", k), {kPlayoffGroup, static_cast<int>(k) + 1},
+                      bracket.matches[k], playoff.results);
         }
+    }
+
+    // A playoff match's score, read with the earlier ones in.
+    void readPlayoffScore(const Json& match, std::size_t k, Host& host) {
+        Playoff& playoff = event_.playoff;
+        const std::string at = pointerTo(pointerTo("/playoff/matches", k), "score");
+        requireObject(match, pointerTo("/playoff/matches", k));
+        const Json& score = field(match, pointerTo("/playoff/matches", k), "score");
+        if (score.is_null()) return;
+        if (!score.is_array() || score.size() != 2) refuse(at, Refused::ScoreForm);
+        Score s{static_cast<int>(whole(score[0], pointerTo(at, 0), 0, kMaxMapsWon)),
+                static_cast<int>(whole(score[1], pointerTo(at, 1), 0, kMaxMapsWon))};
+        const PlayoffBracket bracket = playoffBracket(event_.state, event_.results, playoff, event_.seed, host);
+        const auto walkover = match.find("walkover");
+        if (walkover != match.end()) {
+            if (*walkover == kWithdrawalWalkover) return;  // follows from the withdrawals
+            if (*walkover != true) refuse(pointerTo(pointerTo("/playoff/matches", k), "walkover"), Refused::WalkoverForm);
+            s = walkoverFor(s.first > s.second, bracket.matches[k].bestOf);
+        }
+        const ResultProblem problem = checkPlayoffResult(bracket, static_cast<int>(k) + 1, s);
+        if (problem == ResultProblem::SeriesNotWon) refuseSeriesScore(at, bracket.matches[k].bestOf);
+        if (problem != ResultProblem::None && problem != ResultProblem::Withdrawn) refuse(at, Refused::PlayoffResult);
+        playoff.results.set({kPlayoffGroup, static_cast<int>(k) + 1}, s);
     }
 
     [[noreturn]] static void refuseSeriesScore(const std::string& at, int bestOf) {

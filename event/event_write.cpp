@@ -177,11 +177,25 @@ private:
             for (Pos p : gameMaps(m)) maps.push_back(map(p));
             out["maps"] = std::move(maps);
         }
+        if (!m.games.empty()) out["games"] = games(m);
         out["score"] = m.score ? Json::array({m.score->first, m.score->second}) : Json(nullptr);
         out["winner"] = participant(m.winner);
         // A walkover given to the match is stored; one a withdrawal made follows from it.
         if (m.score && m.score->walkover) out["walkover"] = m.withdrawal ? Json(kWithdrawalWalkover) : Json(true);
         if (m.voided) out["void"] = true;
+        return out;
+    }
+
+    // Each game's winner by name; where both players bear it, by side too.
+    Json games(const MatchState& m) {
+        Json out = Json::array();
+        const bool oneName = m.first != kNone && m.second != kNone &&
+                             event_.participants[static_cast<std::size_t>(m.first)] ==
+                                 event_.participants[static_cast<std::size_t>(m.second)];
+        for (const Game& game : m.games) {
+            out.push_back({{"winner", participant(game.firstWon ? m.first : m.second)}, {"map", map(game.map)}});
+            if (oneName) out.back()["side"] = game.firstWon ? 1 : 2;
+        }
         return out;
     }
 

@@ -142,6 +142,12 @@ constexpr Wording kWordings[] = {
      u8"{0}입니다. 이 프로그램이 아는 기권 규칙이 아닙니다"},
     {Refused::NotThatEntry, false, "is {0}, but place {1} of group {2} is {3}", u8"{0}인데 {2}조 {1}번 자리는 {3}입니다"},
     {Refused::WithdrawnTwice, false, "withdraws a player already withdrawn", u8"이미 기권한 참가자가 또 기권합니다"},
+    {Refused::GameWinner, false, "{0} is neither player of the match", u8"{0}: 이 경기의 선수가 아닙니다"},
+    {Refused::GamesCannotStand, false,
+     "these games cannot stand (a bye, players not both known yet, a game past the match's length or after it was "
+     "decided, or games that do not count to its score)",
+     u8"이 세트 결과는 인정할 수 없습니다(부전승이거나, 두 선수가 아직 다 정해지지 않았거나, 경기 길이를 넘거나 승부가 "
+     u8"난 뒤의 세트이거나, 경기 점수와 맞지 않습니다)"},
 };
 
 // Every kind has its wording, in the kinds' order.
@@ -149,7 +155,7 @@ constexpr bool inOrder() {
     for (std::size_t i = 0; i < std::size(kWordings); ++i) {
         if (static_cast<std::size_t>(kWordings[i].why) != i) return false;
     }
-    return static_cast<std::size_t>(Refused::WithdrawnTwice) + 1 == std::size(kWordings);  // the last kind
+    return static_cast<std::size_t>(Refused::GamesCannotStand) + 1 == std::size(kWordings);  // the last kind
 }
 static_assert(inOrder(), "one wording for each kind of refusal, in order");
 
@@ -171,12 +177,13 @@ std::string filledIn(std::string_view pattern, const std::vector<std::string>& v
             continue;
         }
         const std::string_view slot = pattern.substr(i + 1, end - i - 1);
-        const auto n = static_cast<std::size_t>(slot[0] - '0');
+        std::size_t n = 0, digits = 0;
+        for (; digits < slot.size() && slot[digits] >= '0' && slot[digits] <= '9'; ++digits) n = n * 10 + (slot[digits] - '0');
         const std::string value = n < values.size() ? values[n] : "?";
         out += value;
-        if (const std::size_t bar = slot.find('|', 2); slot.size() > 1 && bar != std::string_view::npos) {
+        if (const std::size_t bar = slot.find('|', digits + 1); slot.size() > digits && bar != std::string_view::npos) {
             out += ' ';
-            out += value == "1" ? slot.substr(2, bar - 2) : slot.substr(bar + 1);
+            out += value == "1" ? slot.substr(digits + 1, bar - digits - 1) : slot.substr(bar + 1);
         }
         i = end;
     }

@@ -18,7 +18,8 @@ enum class Refused {
     NotAMap, ScoreForm, ByeResult, PlayersNotKnown, Tie, CannotStand, PerGroup, PlayoffCannotBeMade,
     PlayoffMatchCount, PlayoffResult, NotAGroup, NotATie, NotAMember, FingerprintHash, WrongFingerprint,
     UnknownKey, EntryCount, NotWhatFollows, UnknownFormat, FormatNotKnockOut, FormatGroupSize, BestOf, PlayoffBestOf,
-    SeriesMapCount, SeriesScore, WalkoverForm, UnknownRule, NotThatEntry, WithdrawnTwice,  // the last: see refusal.cpp
+    SeriesMapCount, SeriesScore, WalkoverForm, UnknownRule, NotThatEntry, WithdrawnTwice,
+    GameWinner, GamesCannotStand,  // the last: see refusal.cpp
 };
 
 struct Refusal {

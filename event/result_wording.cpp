@@ -15,7 +15,7 @@ namespace {
 // group or the playoff), {2} its number, {3} the winner's name as given,
 // {4} the match's length, {5} the games that win it, {6} the most maps a
 // player can win, {7} what the draw or the group does hold, {8} the group's
-// letter. The window program shows the Korean of the problems its fields
+// letter, {9} the game, {10} a game's map as given. The window program shows the Korean of the problems its fields
 // can make, so those read as its other messages do.
 struct ProblemWording {
     ResultProblem problem;
@@ -45,13 +45,24 @@ constexpr ProblemWording kWordings[] = {
     {ResultProblem::Withdrawn, "{0} is a withdrawn player's walkover: take the withdrawal back first",
      u8"기권한 선수의 남은 경기라 부전승으로 정해져 있습니다.\n결과를 넣으려면 먼저 시스템 메뉴의 '기권 처리'에서 "
      u8"기권을 취소하세요."},
+    {ResultProblem::GamePastLength, "{0} is a best-of-{4} match: it has no game {9}",
+     u8"{0}는 {4}전 {5}선승제라 {9}세트가 없습니다."},
+    {ResultProblem::GameTwice, "game {9} of {0} is given twice", u8"{0}의 {9}세트가 두 번 나옵니다."},
+    {ResultProblem::GameMissing, "game {9} of {0} is missing: its games are given from game 1 on",
+     u8"{0}의 {9}세트가 빠졌습니다.\n세트는 1세트부터 차례로 입력하세요."},
+    {ResultProblem::GamesAfterDecided, "game {9} of {0} comes after the series was decided",
+     u8"{0}는 {9}세트 전에 승부가 났습니다.\n그 뒤의 세트는 기록할 수 없습니다."},
+    {ResultProblem::MapNotInList, "game {9} of {0}: '{10}' is not a map of the event's list",
+     u8"{0} {9}세트의 맵 '{10}'은 맵 목록에 없습니다."},
+    {ResultProblem::GamesDisagree, "the games of {0} do not count to its score",
+     u8"{0}의 세트 결과가 경기 점수와 맞지 않습니다."},
 };
 
 constexpr bool inOrder() {
     for (std::size_t i = 0; i < std::size(kWordings); ++i) {
         if (static_cast<std::size_t>(kWordings[i].problem) != i) return false;
     }
-    return static_cast<std::size_t>(ResultProblem::Withdrawn) + 1 == std::size(kWordings);  // the last kind
+    return static_cast<std::size_t>(ResultProblem::GamesDisagree) + 1 == std::size(kWordings);  // the last kind
 }
 static_assert(inOrder(), "one wording for each kind of result problem, in order");
 
@@ -88,7 +99,9 @@ std::vector<std::string> values(ResultProblem problem, const ProblemPlace& place
             std::to_string(gamesToWin(place.bestOf)),
             std::to_string(kMaxMapsWon),
             korean ? koreanExtent(problem, place) : englishExtent(problem, place),
-            letterOf(place.key.group)};
+            letterOf(place.key.group),
+            std::to_string(place.game),
+            place.map};
 }
 
 }  // namespace

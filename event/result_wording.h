@@ -15,6 +15,8 @@ struct ProblemPlace {
     int bestOf = 1;        // the match's length
     int groups = 0;        // the groups drawn
     int matches = 0;       // the matches of the group, or of the playoff
+    int game = 0;          // the game (from 1) a problem of games names
+    std::string map{};     // UTF-8: a game's map as given
 };
 
 std::string englishProblem(ResultProblem problem, const ProblemPlace& place);

@@ -111,6 +111,9 @@ void play(Resolved& bracket, const Results& results, int group, const Withdrawal
             m.winner = score->first > score->second ? m.first : m.second;
         }
         if (m.first != kNone && m.second != kNone) takeWithdrawal(m, withdrawals, league);
+        const std::vector<Game>& games = results.games({group, m.number});
+        if (m.first != kNone && m.second != kNone && gamesFault(games, m.bestOf, score).problem == ResultProblem::None)
+            m.games = games;
     }
 }
 
@@ -125,12 +128,19 @@ ResultProblem namedScore(const MatchState& match, Host& host, std::string_view w
     if (const ResultProblem problem = winnerNameProblem(match.bestOf, walkover); problem != ResultProblem::None) {
         return problem;
     }
+    bool first = false;
+    const ResultProblem problem = namedWinner(match, host, winner, first);
+    if (problem == ResultProblem::None) out = first ? Score{1, 0} : Score{0, 1};
+    return problem;
+}
+
+ResultProblem namedWinner(const MatchState& match, Host& host, std::string_view winner, bool& first) {
     // nameOf's view lasts only until the next lookup: compare one at a time.
     const bool isFirst = isNamed(nameOf(host, ListKind::Participants, match.first), winner);
     const bool isSecond = isNamed(nameOf(host, ListKind::Participants, match.second), winner);
     if (isFirst && isSecond) return ResultProblem::BothPlayers;
     if (!isFirst && !isSecond) return ResultProblem::NotAPlayer;
-    out = isFirst ? Score{1, 0} : Score{0, 1};
+    first = isFirst;
     return ResultProblem::None;
 }
 
@@ -149,7 +159,8 @@ std::vector<int> dependents(const std::vector<MatchState>& matches, const Result
     for (const MatchState& m : matches) {
         if (m.number <= key.number || !(fed.count(m.firstFrom) || fed.count(m.secondFrom))) continue;
         fed.insert(m.number);
-        if (results.find({key.group, m.number})) found.push_back(m.number);
+        const MatchKey later{key.group, m.number};
+        if (results.find(later) || !results.games(later).empty()) found.push_back(m.number);
     }
     return found;
 }

@@ -48,6 +48,10 @@ std::vector<Standing> knockOutTable(std::vector<Standing> members, const Resolve
 // winner's name alone, unless the winner goes on by walkover.
 ResultProblem namedScore(const MatchState& match, Host& host, std::string_view winner, bool walkover, Score& out);
 
+// Which player of `match` is named `winner` (as namedScore reads a name):
+// NotAPlayer, BothPlayers, or None with `first` set.
+ResultProblem namedWinner(const MatchState& match, Host& host, std::string_view winner, bool& first);
+
 // Range, then tie, then a series not won: what a score alone may be refused
 // for in a match of `bestOf` games.
 ResultProblem scoreProblem(Score score, int bestOf = 1);

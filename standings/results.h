@@ -35,6 +35,15 @@ struct Score {
 
 constexpr int kMaxMapsWon = 99;
 
+// One game of a match as it was played: who won it and on which map (kNone
+// where the event uses no maps).
+struct Game {
+    bool firstWon = true;
+    Pos map = kNone;
+
+    bool operator==(const Game& o) const { return firstWon == o.firstWon && map == o.map; }
+};
+
 // The walkover for the first player or for the second: the games that win
 // the match to none.
 constexpr Score walkoverFor(bool firstGoesOn, int bestOf = 1) {
@@ -67,14 +76,20 @@ class Results {
 public:
     const Score* find(MatchKey key) const;
     void set(MatchKey key, Score score) { scores_[key] = score; }
-    bool clear(MatchKey key) { return scores_.erase(key) > 0; }
+    // The match's result and its games go.
+    bool clear(MatchKey key) { return (games_.erase(key) + scores_.erase(key)) > 0; }
     const std::map<MatchKey, Score>& all() const { return scores_; }
+    // The games of a match as played, in order; empty when none were given.
+    const std::vector<Game>& games(MatchKey key) const;
+    void setGames(MatchKey key, std::vector<Game> games);
+    const std::map<MatchKey, std::vector<Game>>& allGames() const { return games_; }
     // The players who left the event, and the rule their matches follow.
     const Withdrawals& withdrawals() const { return withdrawals_; }
     Withdrawals& withdrawals() { return withdrawals_; }
 
 private:
     std::map<MatchKey, Score> scores_;
+    std::map<MatchKey, std::vector<Game>> games_;
     Withdrawals withdrawals_;
 };
 
@@ -92,6 +107,12 @@ enum class ResultProblem {
     SeriesNotWon,     // a series' score is the winner's (N + 1) / 2 maps and the loser's fewer
     SeriesByName,     // a series takes its maps, never a winner's name alone
     Withdrawn,        // a withdrawn player's walkover: the withdrawal is taken back first
+    GamePastLength,     // a game numbered past the match's length
+    GameTwice,          // a game given twice
+    GameMissing,        // a game given while an earlier one is not
+    GamesAfterDecided,  // a game after the series was decided
+    MapNotInList,       // a game's map is none of the event's maps
+    GamesDisagree,      // the games do not count to the match's score
 };
 
 // Whether the match can take a result at all, given the other results:
@@ -121,6 +142,20 @@ constexpr ResultProblem winnerNameProblem(int bestOf, bool walkover) {
 ResultProblem scoreForWinner(const AssignmentState& state, const Results& results, Host& host, MatchKey key,
                              std::string_view winner, Score& out,
                              bool walkover = false);
+
+// What the games of a match count to (never a walkover), and whether they
+// decide a match of `bestOf` games.
+Score gamesScore(const std::vector<Game>& games);
+bool gamesDecide(const std::vector<Game>& games, int bestOf);
+// Why the games cannot stand in a match of `bestOf` games beside its score
+// (nullptr: none yet), and the game (from 1) at fault, 0 for them all:
+// GamePastLength, GamesAfterDecided, or GamesDisagree when a score stands
+// that they do not count to (or they decide the match and it has none).
+struct GameFault {
+    ResultProblem problem = ResultProblem::None;
+    int game = 0;
+};
+GameFault gamesFault(const std::vector<Game>& games, int bestOf, const Score* score);
 
 // The later matches of the same knock-out group that have a result and whose
 // players come, at any remove, from the winner of `key`: what clearing or

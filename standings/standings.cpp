@@ -5,6 +5,7 @@
 #include <tuple>
 
 #include "engine/group_format.h"
+#include "engine/series.h"
 #include "standings/bracket.h"
 
 namespace rl {
@@ -176,6 +177,32 @@ GroupStandings groupStandings(const AssignmentState& state, const Results& resul
         rankLeague(out.standings, out.matches, results.withdrawals().voids());
     }
     return out;
+}
+
+}  // namespace rl
+
+namespace rl {
+
+std::vector<Pos> playedMaps(const MatchState& match) {
+    std::vector<Pos> maps = gameMaps(match);
+    for (std::size_t i = 0; i < match.games.size() && i < maps.size(); ++i) {
+        if (match.games[i].map != kNone) maps[i] = match.games[i].map;
+    }
+    return maps;
+}
+
+AssignmentState withPlayedMaps(const AssignmentState& state, const Results& results) {
+    AssignmentState played = state;
+    for (int g = 0; g < bracket::groupCount(state); ++g) {
+        for (const MatchState& m : groupStandings(state, results, g).matches) {
+            const std::vector<Pos> maps = playedMaps(m);
+            if (m.games.empty() || maps.empty()) continue;
+            Match& match = played.schedule[static_cast<std::size_t>(g)][static_cast<std::size_t>(m.number - 1)];
+            match.map = maps.front();
+            match.laterMaps.assign(maps.begin() + 1, maps.end());
+        }
+    }
+    return played;
 }
 
 }  // namespace rl

@@ -25,6 +25,7 @@ struct MatchState {
     Pos winner = kNone;          // a bye's player counts as its winner
     bool withdrawal = false;     // the score is the walkover a withdrawal made
     bool voided = false;         // a withdrawn player's league match under the void rule: not counted
+    std::vector<Game> games;     // as played, in order: only games that may stand beside its score
 
     bool firstIsLoser() const { return losersMeet || firstLoser; }
     bool secondIsLoser() const { return losersMeet || secondLoser; }
@@ -49,6 +50,13 @@ struct GroupStandings {
     // knock-out: members still in (row order), then the others by place.
     std::vector<Standing> standings;
 };
+
+// Every game's map in game order, each game played taking the place of the
+// map dealt for it: what every text, the page and the window show.
+std::vector<Pos> playedMaps(const MatchState& match);
+// The draw with its group matches' maps as played: what the export shows
+// once games are entered. The draw itself keeps the maps it dealt.
+AssignmentState withPlayedMaps(const AssignmentState& state, const Results& results);
 
 // The matches and standings of one group. Reads the state, changes nothing.
 GroupStandings groupStandings(const AssignmentState& state, const Results& results, int group);

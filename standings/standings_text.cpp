@@ -83,7 +83,7 @@ void appendMatchLine(std::string& out, Host& host, const MatchState& m, bool wit
         appendLeft(out, scoreText(m), kScoreCell);
         appendPlayer(out, host, m.second, m.secondFrom, m.secondIsLoser());
         mapsStart = out.size();
-        pieces::appendMatchMaps(out, host, m.bestOf, withMap ? gameMaps(m) : std::vector<Pos>{});
+        pieces::appendMatchMaps(out, host, m.bestOf, withMap ? playedMaps(m) : std::vector<Pos>{});
         mapsEnd = out.size();
     }
     if (!stage.empty()) {
@@ -179,7 +179,7 @@ std::string playoffText(const AssignmentState& state, const Results& results, co
 
 std::string standingsFileText(const AssignmentState& state, const Results& results, Host& host,
                               const Playoff& playoff, std::uint32_t seed) {
-    std::string text = exportFileText(state, host);
+    std::string text = exportFileText(withPlayedMaps(state, results), host);
     for (std::size_t g = 0; g < groupCountOf(state); ++g) {
         appendGroup(text, state, results, host, static_cast<int>(g), playoff);
     }
@@ -197,7 +197,7 @@ std::string standingsText(const AssignmentState& state, const Results& results, 
 }
 
 std::string standingsFileText(const AssignmentState& state, const Results& results, Host& host) {
-    return exportFileText(state, host) + standingsText(state, results, host);
+    return exportFileText(withPlayedMaps(state, results), host) + standingsText(state, results, host);
 }
 
 }  // namespace rl
