@@ -36,7 +36,16 @@ void appendSide(std::string& out, const MatchView& m, const Side& side, bool won
 
 void appendGames(std::string& out, const MatchView& m) {
     out += "<ol class=\"games\">";
-    for (const std::string& map : m.maps) appendElement(out, "li", "", map);
+    for (std::size_t game = 0; game < m.maps.size(); ++game) {
+        if (game >= m.gameWinners.size()) {
+            appendElement(out, "li", "", m.maps[game]);
+            continue;
+        }
+        out += "<li class=\"played\">";
+        html::appendText(out, m.maps[game]);
+        appendElement(out, "span", "gw", m.gameWinners[game]);
+        out += "</li>";
+    }
     out += "</ol>";
 }
 
@@ -128,6 +137,14 @@ bool anySeries(const PageView& view) {
         return std::any_of(s.matches.begin(), s.matches.end(), [](const MatchView& m) { return m.bestOf > 1; });
     };
     return std::any_of(view.groups.begin(), view.groups.end(), series) || (view.playoff && series(*view.playoff));
+}
+
+bool anyGames(const PageView& view) {
+    const auto played = [](const SectionView& s) {
+        return std::any_of(s.matches.begin(), s.matches.end(),
+                           [](const MatchView& m) { return m.bestOf > 1 && !m.gameWinners.empty(); });
+    };
+    return std::any_of(view.groups.begin(), view.groups.end(), played) || (view.playoff && played(*view.playoff));
 }
 
 }  // namespace rl::page::html

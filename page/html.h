@@ -26,6 +26,8 @@ std::string seriesLengthText(int bestOf);
 // bracket's box; nothing for a match of one game.
 void appendSeries(std::string& out, const MatchView& m);
 bool anySeries(const PageView& view);
+// Whether a series has a game as played.
+bool anyGames(const PageView& view);
 
 // The bracket of a knock-out group or of the playoff.
 void appendBracket(std::string& out, const SectionView& section);
@@ -42,5 +44,6 @@ extern const char* const kStyle;
 extern const char* const kSeedStyle;
 extern const char* const kDualStyle;
 extern const char* const kSeriesStyle;
+extern const char* const kGamesStyle;
 
 }  // namespace rl::page::html

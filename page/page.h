@@ -40,7 +40,8 @@ struct MatchView {
     bool bye = false;
     std::string map;  // empty: no map; game 1's in a series
     int bestOf = 1;   // games the match is played over
-    std::vector<std::string> maps;  // a series': every game's map in game order
+    std::vector<std::string> maps;  // a series': every game's map in game order, as played where it was
+    std::vector<std::string> gameWinners;  // the winner of each game played, in order
     std::optional<Score> score;
     int winner = 0;  // 1: the first player, 2: the second, 0: not decided
 };

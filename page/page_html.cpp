@@ -89,6 +89,7 @@ void appendHead(std::string& out, const PageView& v) {
     if (std::any_of(v.groups.begin(), v.groups.end(), marked)) out += html::kSeedStyle;
     if (v.settings.format == GroupFormat::Dual) out += html::kDualStyle;
     if (html::anySeries(v)) out += html::kSeriesStyle;
+    if (html::anyGames(v)) out += html::kGamesStyle;
     out += "</style>\n</head>\n";
 }
 

@@ -143,4 +143,8 @@ const char* const kSeriesStyle = R"(.bo{font-size:.72rem;font-weight:800;color:v
 @media print{.bo{color:#222}}
 )";
 
+const char* const kGamesStyle = R"(.games li.played{color:var(--ink)}
+.games .gw{margin-left:.3em;font-weight:700}
+)";
+
 }  // namespace rl::page::html

@@ -46,11 +46,13 @@ MatchView matchView(const MatchState& m, Names& names) {
     v.second.from = m.secondFrom;
     v.second.loser = m.secondIsLoser();
     v.bye = m.bye;
-    v.map = names.of(ListKind::Maps, m.map);
+    const std::vector<Pos> maps = playedMaps(m);
+    v.map = names.of(ListKind::Maps, maps.empty() ? kNone : maps.front());
     v.bestOf = m.bestOf;
     if (m.bestOf > 1) {
-        for (Pos map : gameMaps(m)) v.maps.push_back(names.of(ListKind::Maps, map));
+        for (Pos map : maps) v.maps.push_back(names.of(ListKind::Maps, map));
     }
+    for (const Game& game : m.games) v.gameWinners.push_back(names.of(ListKind::Participants, game.firstWon ? m.first : m.second));
     v.score = m.score;
     if (!m.bye && m.winner != kNone) v.winner = m.winner == m.first ? 1 : 2;
     return v;
