@@ -278,10 +278,16 @@ private:
         return kNone;
     }
 
-    // The match's games in order, from game 1 with none left out.
+    // The match's games in order, from game 1 with none left out; a
+    // playoff match's length is known once its bracket is.
     bool gamesInOrder(Line& line) {
         std::stable_sort(line.games.begin(), line.games.end(),
                          [](const GameLine& a, const GameLine& b) { return a.game < b.game; });
+        const int bestOf = event::matchLength(event_, line.key);
+        if (!line.games.empty() && line.games.back().game > bestOf) {
+            const GameLine& past = line.games.back();
+            return fail(past.number, reason(ResultProblem::GamePastLength, line, state_, 0, bestOf, &past));
+        }
         for (std::size_t i = 0; i < line.games.size(); ++i) {
             GameLine& game = line.games[i];
             if (game.game == static_cast<int>(i) + 1) continue;

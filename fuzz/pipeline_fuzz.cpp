@@ -22,6 +22,7 @@
 #include "engine/pairing.h"
 #include "fuzz/latin1.h"
 #include "page/page.h"
+#include "platform/encoding.h"
 #include "standings/final_standings.h"
 #include "standings/standings_text.h"
 #include "text/export_text.h"
@@ -276,6 +277,25 @@ void checkPage(const rl::AssignmentState& s, const rl::Results& results, rl::Lis
     }
 }
 
+// Lines "GROUP MATCH 세트 GAME WINNER @ MAP" for a few matches: a player's
+// or a map's name where it converts, and now and then a game or a map that
+// is no match's.
+std::string gameLines(const rl::AssignmentState& s, rl::ListHost& host, const std::function<int(int)>& draw) {
+    const auto utf8 = [&](rl::ListKind kind, int count) {
+        return rl::platform::cp949ToUtf8(rl::nameOf(host, kind, draw(count + 1) - 1)).value_or("-");
+    };
+    std::string lines;
+    for (int i = draw(12); i > 0; --i) {
+        const int g = draw(s.settings.groupCount);
+        lines += std::string(1, static_cast<char>('A' + g)) + " " + std::to_string(1 + draw(s.matchCount[g] + 1)) +
+                 u8" 세트 " + std::to_string(draw(9)) + " " + utf8(rl::ListKind::Participants, s.settings.participantCount);
+        if (draw(2)) lines += " @ " + utf8(rl::ListKind::Maps, static_cast<int>(host.maps.size()));
+        if (draw(8) == 0) lines += "\n" + std::string(1, static_cast<char>('A' + g)) + " 1 " + std::to_string(draw(4)) + ":1";
+        lines += "\n";
+    }
+    return lines;
+}
+
 void checkStandings(FuzzedDataProvider& in, const rl::AssignmentState& s, rl::ListHost& host) {
     // Results for some matches, in match order so that later rounds can be
     // played; now and then one the library must refuse. Drawn from the clock,
@@ -326,9 +346,15 @@ void checkStandings(FuzzedDataProvider& in, const rl::AssignmentState& s, rl::Li
             "the JSON parses back");
     checkPage(s, results, host);
 
-    // A results file of whatever bytes remain: read whole or refused whole.
-    const rl::cli::ResultsFile file = rl::cli::readResultsFile(in.ConsumeRemainingBytesAsString(), s, host);
-    require(file.ok() || file.results.all().empty(), "a refused file keeps nothing");
+    // A results file of whatever bytes remain, after game lines made from the
+    // draw's own names: read whole or refused whole.
+    const rl::cli::ResultsFile file =
+        rl::cli::readResultsFile(gameLines(s, host, draw) + in.ConsumeRemainingBytesAsString(), s, host);
+    require(file.ok() || (file.results.all().empty() && file.results.allGames().empty()), "a refused file keeps nothing");
+    for (const auto& [key, games] : file.results.allGames()) {
+        const rl::Score* score = file.results.find(key);
+        require(!score || *score == rl::gamesScore(games), "a series' games count to its score");
+    }
 }
 
 // Every group played out, every tie that matters settled in some order,

@@ -119,6 +119,34 @@ inline std::string randomWithdrawal(event::Event& event, const Pick& pick) {
     }
 }
 
+// A series' games, mostly ones that can stand: the match's score follows
+// them, and what was recorded is what the match shows.
+inline std::string randomGames(event::Event& event, const Pick& pick) {
+    const MatchKey key = randomMatch(event, pick);
+    const int bestOf = event::matchLength(event, key);
+    const auto maps = static_cast<unsigned>(event.state.settings.mapsEnabled ? event.maps.size() : 0);
+    std::vector<Game> games;
+    for (unsigned i = 0, n = pick(static_cast<unsigned>(bestOf) + 2); i < n; ++i) {
+        const bool given = maps > 0 && pick(3) != 0;
+        games.push_back({pick(2) == 0, given ? static_cast<Pos>(pick(maps + (pick(8) == 0))) : kNone});
+    }
+    if (!event::checkEventGames(event, key, games).ok()) return "refused games";
+    event::recordGames(event, key, games);
+    ListHost host = event::hostFor(event);
+    const std::vector<MatchState> matches =
+        key.group == kPlayoffGroup ? playoffBracket(event.state, event.results, event.playoff, event.seed, host).matches
+                                   : groupStandings(event.state, event.results, key.group).matches;
+    const MatchState& m = matches[static_cast<std::size_t>(key.number - 1)];
+    if (m.games.size() != games.size()) return "FAULT: the games recorded are not the match's";
+    const Results& results = key.group == kPlayoffGroup ? event.playoff.results : event.results;
+    const Score* score = results.find(key);
+    const bool decided = gamesDecide(games, bestOf);
+    if (!games.empty() && (decided ? !score || !(*score == gamesScore(games)) : score != nullptr)) {
+        return "FAULT: the score is not the games'";
+    }
+    return "games " + keyText(key) + " " + std::to_string(games.size());
+}
+
 // One change, as a user could make it in the window; what it was, for a
 // failure's message.
 inline std::string randomChange(event::Event& event, const Pick& pick) {
@@ -151,6 +179,7 @@ inline std::string randomChange(event::Event& event, const Pick& pick) {
         if (pick(4) != 0) return "kept playoff";
         event::undoPlayoff(event);
         return "undo playoff";
+    case 7: return randomGames(event, pick);
     case 8:
     case 9:
     case 10: return randomWithdrawal(event, pick);
