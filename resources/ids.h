@@ -93,6 +93,16 @@
 #define IDC_RULE_VOID       776
 #define IDC_CLOSE_FORMAT    779
 
+/* The games of a series: the standings window's system-menu item and the
+   window that enters them, one winner and one map chooser a game (the ids
+   run on from the first, game by game) */
+#define IDM_GAMES           0x0AF0
+#define IDC_GAMES_LABEL     860
+#define IDC_GAME_WINNER     861
+#define IDC_GAME_MAP        871
+#define IDC_RECORD_GAMES    880
+#define IDC_CLOSE_GAMES     881
+
 /* Help window */
 #define IDC_HELP_EDIT       420
 #define IDC_CLOSE_HELP      121

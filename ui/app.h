@@ -149,6 +149,7 @@ void takeEvent(HWND owner, event::Event event, const std::wstring& file = {});
 // the caller's to keep or remove).
 void letEventGo();
 void recordEventResult(HWND owner, MatchKey key, Score score);
+void recordEventGames(HWND owner, MatchKey key, const std::vector<Game>& games);
 void clearEventResult(HWND owner, MatchKey key);
 void settleEventTie(HWND owner, const SettledOrder& order);
 PlayoffRefusal makeEventPlayoff(HWND owner, int perGroup, bool thirdPlace, std::vector<int> bestOf = {});
@@ -209,6 +210,9 @@ void restoreSeeding(const Seeding& seeding);
 // --- withdrawal window (withdrawal_window.cpp): "기권 처리(&K)..." in the
 // standings window's system menu; `changed` is called after each change.
 void showWithdrawalWindow(HWND owner, void (*changed)());
+
+// --- games window (games_window.cpp): a series' games, entered game by game
+void showGamesWindow(HWND owner, MatchKey key, const MatchState& match, void (*changed)());
 
 // --- format window (format_window.cpp)
 // "경기 방식(&F)..." in the main window's system menu.

@@ -49,6 +49,11 @@ void recordEventResult(HWND owner, MatchKey key, Score score) {
     changed(owner);
 }
 
+void recordEventGames(HWND owner, MatchKey key, const std::vector<Game>& games) {
+    event::recordGames(gEvent, key, games);
+    changed(owner);
+}
+
 void clearEventResult(HWND owner, MatchKey key) {
     if (event::clearResult(gEvent, key)) changed(owner);
 }

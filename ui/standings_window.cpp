@@ -3,6 +3,7 @@
 // on the Desktop. Opened from the result window's system menu. Its own system
 // menu makes (or undoes) the playoff and settles shared ranks; once made, the
 // playoff is chosen and recorded like one more group, "본선".
+#include <algorithm>
 #include <cstdio>
 #include <iterator>
 #include <string>
@@ -123,21 +124,31 @@ std::string matchLine(const MatchState& m) {
     return line + "\t" + playerText(m.second, m.secondFrom, m.secondIsLoser()) + matchName(m) + seriesLength(m);
 }
 
-// The chosen series' games and maps, game by game, on a line of their own.
+// A game played names its winner after its map.
+std::string gameText(const MatchState& m, std::size_t game, Pos map) {
+    std::string text = std::to_string(game + 1) + "세트";
+    if (map != kNone) text += " <" + std::string(nameOf(eventHost(), ListKind::Maps, map)) + ">";
+    if (game < m.games.size()) text += " " + playerText(m.games[game].firstWon ? m.first : m.second, 0, false);
+    return text;
+}
+
+// The chosen series' games and maps (as played, where they were), game by
+// game, on a line of their own.
 std::string seriesMapsText(const MatchState& m) {
-    std::string text = "(" + pieces::seriesLengthText(m.bestOf) + ")";
-    const std::vector<Pos> maps = gameMaps(m);
-    for (std::size_t game = 0; game < maps.size(); ++game) {
-        if (maps[game] == kNone) continue;
-        text += "   " + std::to_string(game + 1) + "세트 <" + std::string(nameOf(eventHost(), ListKind::Maps, maps[game])) + ">";
+    std::string text = m.bestOf > 1 ? "(" + pieces::seriesLengthText(m.bestOf) + ")" : "";
+    const std::vector<Pos> maps = playedMaps(m);
+    for (std::size_t game = 0; game < std::max(maps.size(), m.games.size()); ++game) {
+        const Pos map = game < maps.size() ? maps[game] : kNone;
+        if (map != kNone || game < m.games.size()) text += (text.empty() ? "" : "   ") + gameText(m, game, map);
     }
     return text;
 }
 
-// The line is made the first time a series is chosen, the table moved down
-// for it; an event of one-game matches keeps the window as it always was.
+// The line is made the first time a series (or a match with its game) is
+// chosen, the table moved down for it; an event of one-game matches keeps
+// the window as it always was.
 void showSeriesMaps(const MatchState* m) {
-    const bool series = m && m->bestOf > 1;
+    const bool series = m && (m->bestOf > 1 || !m->games.empty());
     if (!control(MapsLine)) {
         if (!series) return;
         gControls[MapsLine] = createControl(gWindow, kControls[MapsLine].layout);
@@ -165,7 +176,7 @@ void showChosenMatch(const std::vector<MatchState>& matches) {
     SetWindowTextA(control(SecondMaps), score ? std::to_string(score->second).c_str() : "");
     EnableWindow(control(RecordButton), m != nullptr);
     EnableWindow(control(WalkoverButton), m && m->first != kNone && m->second != kNone);
-    EnableWindow(control(ClearButton), score != nullptr);
+    EnableWindow(control(ClearButton), score != nullptr || (m && !m->games.empty()));
     showSeriesMaps(m);
 }
 
@@ -292,16 +303,23 @@ void onWalkover(HWND window) {
 
 void onClear(HWND window) {
     const MatchKey key = chosenKey();
-    if (gMatch == 0 || !chosenResults().find(key) || groupsLocked(window) ||
+    if (gMatch == 0 || (!chosenResults().find(key) && chosenResults().games(key).empty()) || groupsLocked(window) ||
         !mayDropLaterResults(window, key, IDS_CONFIRM_CLEAR_LATER))
         return;
     clearEventResult(window, key);
     refresh();
 }
 
+// The chosen match's games, in a window of their own.
+void onGames(HWND window) {
+    if (gMatch == 0 || groupsLocked(window)) return;
+    const std::vector<MatchState> matches = chosenMatches();
+    showGamesWindow(window, chosenKey(), matches[static_cast<std::size_t>(gMatch - 1)], refresh);
+}
+
 // What rosterloom-cli writes for the same event, chunk by chunk.
 void onWrite(HWND window) {
-    std::vector<std::string> chunks{exportFileText(shown().state, eventHost())};
+    std::vector<std::string> chunks{exportFileText(withPlayedMaps(shown().state, shown().results), eventHost())};
     for (int g = 0; g < shown().state.settings.groupCount; ++g)
         chunks.push_back(standingsGroupText(shown().state, shown().results, eventHost(), g, shown().playoff));
     if (playoffMade())
@@ -341,6 +359,7 @@ void addPlayoffCommands(HWND window) {
     AppendMenuA(menu, MF_STRING, IDM_SETTLE_TIE, "동률 순위 정하기(&D)...");
     AppendMenuA(menu, MF_STRING, IDM_WITHDRAWAL, "기권 처리(&K)...");
     AppendMenuA(menu, MF_STRING, IDM_WALKOVER, "고른 경기 부전승(&O)...");  // the button's way from the keys
+    AppendMenuA(menu, MF_STRING, IDM_GAMES, "고른 경기 세트 기록(&G)...");
 }
 
 // Made: the chooser gains "본선" and shows it.
@@ -378,6 +397,7 @@ LRESULT onSysCommand(HWND window, WPARAM wParam, LPARAM lParam) {
     else if (command == IDM_SETTLE_TIE) settleTie(window);
     else if (command == IDM_WITHDRAWAL) showWithdrawalWindow(window, refresh);
     else if (command == IDM_WALKOVER) onWalkover(window);
+    else if (command == IDM_GAMES) onGames(window);
     else if (isPageCommand(wParam)) savePage(window);
     else return DefWindowProcA(window, WM_SYSCOMMAND, wParam, lParam);
     return 0;

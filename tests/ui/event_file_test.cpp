@@ -428,6 +428,62 @@ TEST_F(EventFileTest, ABestOfThreeEventFromTheKeysToTheStandingsFile) {
     EXPECT_NE(standingsFileAsTheCommandLineWritesIt().find("(3전 2선승)"), std::string::npos);
 }
 
+// A series' games entered from the keys in "고른 경기 세트 기록(&G)...": a
+// game left out before one given is refused with the rule, the games give
+// the score and their maps stand in the schedule, the window shows them when
+// opened again, and "순위 출력" is the command line's text for the event.
+TEST_F(EventFileTest, ASeriesGamesEnteredInTheStandingsWindow) {
+    addParticipants(6);
+    setGroups(2, 3);
+    click(IDC_MAPS_CHECK);
+    for (const char* map : {"north", "south", "east"}) enter(IDC_MAP_FIELD, map);
+    nextDraw().format.bestOf = 3;
+    ASSERT_TRUE(openResult());
+    HWND table = standings();
+    pick(table, IDC_STANDINGS_GROUP, CB_SETCURSEL, 0, CBN_SELCHANGE);
+    pick(table, IDC_MATCH_LIST, LB_SETCURSEL, 0, LBN_SELCHANGE);
+    altSpaceThen(table, 'g');
+    HWND games = FindWindowA("GamesWnd", nullptr);
+    ASSERT_TRUE(games);
+    const auto choose = [&](int game, int winner, int map) {
+        SendDlgItemMessageA(games, IDC_GAME_WINNER + game, CB_SETCURSEL, static_cast<WPARAM>(winner), 0);
+        if (map >= 0) SendDlgItemMessageA(games, IDC_GAME_MAP + game, CB_SETCURSEL, static_cast<WPARAM>(map), 0);
+    };
+    choose(1, 1, 0);
+    click(IDC_RECORD_GAMES, games);
+    EXPECT_EQ(boxes.takeLog(), told("A조 1경기의 1세트가 빠졌습니다.\n세트는 1세트부터 차례로 입력하세요."));
+    choose(0, 2, 2);  // the second player wins game 1 on east
+    choose(2, 1, -1);  // game 3 on its dealt map
+    const auto holdForAScreenshot = [] {  // a person's look at the windows, when asked for
+        const char* hold = std::getenv("ROSTERLOOM_SCREENSHOT_HOLD_MS");
+        for (const DWORD until = GetTickCount() + static_cast<DWORD>(hold ? std::atoi(hold) : 0); GetTickCount() < until;) {
+            pumpMessages();
+            Sleep(20);
+        }
+    };
+    holdForAScreenshot();
+    click(IDC_RECORD_GAMES, games);
+    holdForAScreenshot();
+    EXPECT_EQ(boxes.takeLog(), "");
+    EXPECT_FALSE(IsWindow(games));
+    const Score* score = theEvent().results.find({0, 1});
+    ASSERT_TRUE(score);
+    EXPECT_EQ(*score, (Score{2, 1}));
+    const std::vector<Game>& played = theEvent().results.games({0, 1});
+    ASSERT_EQ(played.size(), 3u);
+    EXPECT_EQ(played[0], (Game{false, 2}));
+    const std::string second = theEvent().participants[static_cast<std::size_t>(assignment().schedule[0][0].second)];
+    EXPECT_NE(textOf(GetDlgItem(table, IDC_MATCH_MAPS)).find("1세트 <east> " + second), std::string::npos);
+    altSpaceThen(table, 'g');
+    games = FindWindowA("GamesWnd", nullptr);
+    ASSERT_TRUE(games);
+    EXPECT_EQ(SendDlgItemMessageA(games, IDC_GAME_WINNER, CB_GETCURSEL, 0, 0), 2);
+    EXPECT_EQ(SendDlgItemMessageA(games, IDC_GAME_MAP, CB_GETCURSEL, 0, 0), 2);
+    click(IDC_CLOSE_GAMES, games);
+    EXPECT_NE(standingsFileAsTheCommandLineWritesIt().find("(3전 2선승) <east> <north> <"), std::string::npos);
+    nextDraw().format.bestOf = 1;
+}
+
 // A walkover given with its button and a withdrawal made in "기권 처리(&K)",
 // from the keys: the tables follow, "순위 출력" is the command line's text
 // for the saved event, and the autosave taken back keeps both.
