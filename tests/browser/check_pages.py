@@ -51,6 +51,9 @@ CASES = {
              'A 1 2:0\nA 2 1:2\nA 3 2:1\nA 4 0:2\nA 5 2:0\nB 1 2:1\nB 3 0:2\n', '듀얼 토너먼트', 1),
     'seeded': (DATA / 'readme-seeded-players.txt', DATA / 'readme-maps.txt',
                '--pots --groups 3 --size 4 --tournament --seed 2024', 'A 1 2:0\nA 2 0:2\n', '시드 배정', 2),
+    'games': (DATA / 'games-players.txt', DATA / 'games-maps.txt',
+              '--dual --groups 2 --size 4 --best-of 5 --playoff 2 --playoff-best-of 5,7 --seed 31',
+              (DATA / 'games-results.txt').read_text(), '세트 기록', 3),
     'largest': ([f'player{i}' for i in range(64)], [f'map{i}' for i in range(10)], '--groups 8 --size 8 --seed 1',
                 ''.join(every(chr(65 + g), 28) for g in range(8)), None, 9),
 }
@@ -103,7 +106,7 @@ def text_lines(text):
 def results_of(name):
     out = {}
     for line in CASES[name][3].splitlines():
-        if line and not line.startswith('#') and line.split()[1].isdigit():
+        if line and not line.startswith('#') and line.split()[1].isdigit() and '세트' not in line:
             group, number, score = line.split(None, 2)
             out[(group.upper(), int(number))] = score.replace(' ', '')
     return out
@@ -146,7 +149,8 @@ def box_line(box, playoff):
     if 'bye' in box['classes']:
         return start + ' ' * 35 + '(부전승)'
     line = start + pad(f'{first_pts}:{second_pts}' if first_pts else '[vs]', 10)
-    return line + pad(second, 25) + f'<{box["map"]}>' if playoff else (line + second).rstrip()
+    # A series names its length and maps after the cells instead, "(5전 3선승) <...>".
+    return line + pad(second, 25) + (f'<{box["map"]}>' if box['map'] else '') if playoff else (line + second).rstrip()
 
 
 def winner(box):
@@ -213,6 +217,18 @@ def check_bracket(where, s, lines):
         fault(where, 'not every match but the final is joined to the next')
 
 
+def check_games(where, s, group):
+    """Each game given is listed, shown, with its winner and the map it was played on."""
+    given = [line.split(None, 4)[4].split(' @ ') for line in CASES['games'][3].splitlines()
+             if line.startswith(f'{group} ') and ' 세트 ' in line]
+    shown = [tuple(game[:2]) for game in s['games'] if game[2]]
+    if not given or len(shown) != len(s['games']) or len(shown) % len(given):
+        fault(where, f'{len(given)} games given, {len(s["games"])} listed, {len(shown)} shown')
+    for game in given:
+        if len(game) == 2 and (game[1], game[0]) not in shown:
+            fault(where, f'the game won by {game[0]} on {game[1]} is not shown')
+
+
 def check(name, width, page, lines):
     where = f'{name} at {width} px'
     if page['widths'] != [width, width]:
@@ -232,6 +248,8 @@ def check(name, width, page, lines):
         elif s['schedule']:
             check_league(f'{where}, {s["id"]}', s, lines[group], results, group)
         check_table(f'{where}, {s["id"]}', s, lines[group])
+        if name == 'games' and group != 'F':
+            check_games(f'{where}, {s["id"]}', s, group)
     if len(page['sections']) != len({key for key in lines if lines[key]}):
         fault(where, 'the page has not as many groups as the text')
     if name == 'seeded':

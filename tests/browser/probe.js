@@ -29,6 +29,8 @@ onload = () => {
         arms: all('.arm', s).map((a) => ({ from: a.dataset.from, shape: a.classList[1], rect: rect(a),
           to: a.parentElement.parentElement.nextElementSibling.dataset.to })),
         stems: all('.stem', s).map((t) => ({ to: t.dataset.to, rect: rect(t) })),
+        games: all('.games li.played', s).map((li) => [li.firstChild.textContent, li.querySelector('.gw').textContent,
+          rect(li)[2] > rect(li)[0]]),
         dual: !!s.querySelector('.duel'),
         wires: all('.duel polyline', s).map((w) => w.getBoundingClientRect().width + w.getBoundingClientRect().height),
       })),
