@@ -51,11 +51,12 @@ bool writeChunks(HANDLE file, const std::vector<std::string>& chunks) {
     return true;
 }
 
-// The table chunk, then each group's.
+// The table chunk, then each group's; a game's map as played in place of
+// the one dealt for it.
 std::vector<std::string> exportChunks() {
-    std::vector<std::string> chunks{exportTableText(assignment(), eventHost())};
-    for (int g = 0; g < assignment().settings.groupCount; ++g)
-        chunks.push_back(exportGroupText(assignment(), eventHost(), g));
+    const AssignmentState played = withPlayedMaps(assignment(), theEvent().results);
+    std::vector<std::string> chunks{exportTableText(played, eventHost())};
+    for (int g = 0; g < played.settings.groupCount; ++g) chunks.push_back(exportGroupText(played, eventHost(), g));
     return chunks;
 }
 

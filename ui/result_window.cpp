@@ -48,7 +48,7 @@ void setTabStops(HWND window, int editId, const INT* stops, int count) {
 }
 
 void showGroup(HWND window, int group) {
-    ResultView view = buildResultView(assignment(), eventHost(), group);
+    ResultView view = buildResultView(withPlayedMaps(assignment(), theEvent().results), eventHost(), group);
     SetDlgItemTextA(window, IDC_TABLE_EDIT, view.tableText.c_str());
     SetDlgItemTextA(window, IDC_SCHEDULE_EDIT, view.scheduleText.c_str());
 }

@@ -480,7 +480,13 @@ TEST_F(EventFileTest, ASeriesGamesEnteredInTheStandingsWindow) {
     EXPECT_EQ(SendDlgItemMessageA(games, IDC_GAME_WINNER, CB_GETCURSEL, 0, 0), 2);
     EXPECT_EQ(SendDlgItemMessageA(games, IDC_GAME_MAP, CB_GETCURSEL, 0, 0), 2);
     click(IDC_CLOSE_GAMES, games);
-    EXPECT_NE(standingsFileAsTheCommandLineWritesIt().find("(3전 2선승) <east> <north> <"), std::string::npos);
+    const std::string standingsFile = standingsFileAsTheCommandLineWritesIt();
+    EXPECT_NE(standingsFile.find("(3전 2선승) <east> <north> <"), std::string::npos);
+    click(IDC_EXPORT, result());  // the draw's export shows the maps as played too
+    boxes.takeLog();
+    const std::string exported = fileContents(desktopFile("조배정결과.txt"));
+    EXPECT_EQ(standingsFile.substr(0, exported.size()), exported);
+    DeleteFileA(desktopFile("조배정결과.txt").c_str());
     nextDraw().format.bestOf = 1;
 }
 
