@@ -164,5 +164,35 @@ TEST(EventChanges, ThePlayoffLocksTheGroupsAndCountsItsResults) {
     EXPECT_EQ(event.playoff.perGroup, 0);
 }
 
+// A knock-out's games: games that give the match another winner take the
+// later results with them, games under way take its result away, and a score
+// entered alone keeps only games that count to it.
+TEST(EventChanges, GamesGiveTheScoreAndTakeWhatFollowedFromIt) {
+    ListHost host = test::hostFrom("players 4 maps 3 groups 1 size 4 with-maps tournament clock 5");
+    AssignmentState state;
+    ASSERT_EQ(assign(state, host, {false, 3}), AssignOutcome::Assigned);
+    Event event = eventFromDraw(state, Results(), host, host.clock, std::nullopt, "2026-12-08T19:30:00");
+    for (int match : {1, 2, 3}) recordResult(event, {0, match}, {2, 0});
+    const std::vector<Game> upset{{false, 2}, {false, kNone}};
+    ASSERT_TRUE(checkEventGames(event, {0, 1}, upset).ok());
+    recordGames(event, {0, 1}, upset);
+    EXPECT_EQ(*event.results.find({0, 1}), (Score{0, 2}));
+    EXPECT_EQ(event.results.games({0, 1})[1].map, event.state.schedule[0][0].laterMaps[0]);  // as dealt
+    EXPECT_EQ(event.results.find({0, 3}), nullptr);
+    recordGames(event, {0, 1}, {{true, 1}});
+    EXPECT_EQ(event.results.find({0, 1}), nullptr);
+    EXPECT_EQ(resultCount(event), 2);
+    const ResultCheck after = checkEventGames(event, {0, 1}, {{true, 0}, {true, 0}, {false, 0}});
+    EXPECT_EQ(after.result, ResultProblem::GamesAfterDecided);
+    EXPECT_EQ(after.game, 3);
+    EXPECT_EQ(checkEventGames(event, {0, 1}, {{true, 3}}).result, ResultProblem::MapNotInList);
+    EXPECT_EQ(checkEventGames(event, {0, 3}, {{true, 0}}).result, ResultProblem::PlayersNotKnown);
+    recordGames(event, {0, 1}, {{true, 1}, {false, 1}, {true, 1}});
+    recordResult(event, {0, 1}, {2, 1});
+    EXPECT_EQ(event.results.games({0, 1}).size(), 3u);
+    recordResult(event, {0, 1}, {2, 0});
+    EXPECT_TRUE(event.results.games({0, 1}).empty());
+}
+
 }  // namespace
 }  // namespace rl::event
