@@ -36,6 +36,9 @@ struct PlayoffChoice {
 // A line replaces the earlier result of its match, and when it gives a
 // knock-out match to the other player, the later results that player's wins
 // led to are taken away unless a line gives them.
+// A match may also be given game by game, "GROUP MATCH 세트 GAME WINNER" or
+// "... WINNER @ MAP": games that decide it give its score (a score line beside
+// them must be theirs), games that do not yet stand without one.
 // With a playoff chosen, the file also holds "GROUP 결정 NAME" lines, one a
 // member of a shared rank, best first, and the playoff's results "P MATCH
 // SCORE" or "본선 MATCH SCORE". The groups' results are taken first, then the
