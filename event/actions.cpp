@@ -145,6 +145,15 @@ ResultCheck gamesCheck(const Event& event, const MatchState& m, const std::vecto
     return {};
 }
 
+// A game given without its map was played on the one dealt for it.
+std::vector<Game> withDealtMaps(std::vector<Game> games, const MatchState& m) {
+    const std::vector<Pos> dealt = gameMaps(m);
+    for (std::size_t i = 0; i < games.size() && i < dealt.size(); ++i) {
+        if (games[i].map == kNone) games[i].map = dealt[i];
+    }
+    return games;
+}
+
 // The score a record's line gives beside its games: a walkover was not played.
 ResultProblem lineScore(const MatchState& m, const GivenResult& given, Host& host, Score& score) {
     if (given.walkover) return ResultProblem::GamesDisagree;
@@ -217,10 +226,7 @@ ResultCheck checkEventGames(const Event& event, MatchKey key, const std::vector<
 void recordGames(Event& event, MatchKey key, std::vector<Game> games) {
     MatchState m;
     playableNow(event, key, m);
-    const std::vector<Pos> dealt = gameMaps(m);
-    for (std::size_t i = 0; i < games.size() && i < dealt.size(); ++i) {
-        if (games[i].map == kNone) games[i].map = dealt[i];
-    }
+    games = withDealtMaps(std::move(games), m);
     if (gamesDecide(games, m.bestOf)) recordResult(event, key, gamesScore(games));
     else if (!games.empty()) clearResult(event, key);
     resultsOf(event, key).setGames(key, std::move(games));
@@ -245,8 +251,9 @@ ResultCheck recordGivenGames(Event& event, const GivenResult& given, const Event
         const GivenGame& g = given.games[i];
         problem = g.winner ? bracket::namedWinner(m, host, *g.winner, first) : ResultProblem::NotAPlayer;
         if (problem != ResultProblem::None) return {ChangeProblem::Result, problem, static_cast<int>(i) + 1};
-        games.push_back({first, g.map == kNone && i < gameMaps(m).size() ? gameMaps(m)[i] : g.map});
+        games.push_back({first, g.map});
     }
+    games = withDealtMaps(std::move(games), m);
     Score score;
     if (given.scoreGiven && (problem = lineScore(m, given, host, score)) != ResultProblem::None) {
         return {ChangeProblem::Result, problem};
