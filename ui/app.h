@@ -175,6 +175,8 @@ LRESULT onListKey(HWND list, WPARAM wParam);  // WM_VKEYTOITEM
 LRESULT CALLBACK resultWindowProc(HWND, UINT, WPARAM, LPARAM);
 void showResultWindow(HWND owner);
 void closeResultWindow();  // and the standings window it owns
+// The open result window shows the chosen group again: its maps as played.
+void refreshResultWindow();
 
 // --- standings window (standings_window.cpp)
 LRESULT CALLBACK standingsWindowProc(HWND, UINT, WPARAM, LPARAM);

@@ -165,6 +165,10 @@ LRESULT CALLBACK resultWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
 
 void showResultWindow(HWND owner) { openOrRecentre(gResultWindow, owner, kLook); }
 
+void refreshResultWindow() {
+    if (isOpen(gResultWindow)) onGroupChosen(gResultWindow);
+}
+
 void closeResultWindow() {
     if (isOpen(gResultWindow)) DestroyWindow(gResultWindow);
 }

@@ -187,12 +187,14 @@ std::string chosenText() {
     return standingsGroupText(shown().state, shown().results, eventHost(), gGroup, shown().playoff);
 }
 
-// Everything shown follows the results at once.
+// Everything shown follows the results at once, the result window's maps
+// as played among it.
 void refresh() {
     const std::vector<MatchState> matches = chosenMatches();
     fillMatchList(matches);
     showChosenMatch(matches);
     SetWindowTextA(control(StandingsEdit), chosenText().c_str());
+    refreshResultWindow();
 }
 
 // A bye has no result to enter, so it is never chosen.

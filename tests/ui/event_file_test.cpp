@@ -474,6 +474,7 @@ TEST_F(EventFileTest, ASeriesGamesEnteredInTheStandingsWindow) {
     EXPECT_EQ(played[0], (Game{false, 2}));
     const std::string second = theEvent().participants[static_cast<std::size_t>(assignment().schedule[0][0].second)];
     EXPECT_NE(textOf(GetDlgItem(table, IDC_MATCH_MAPS)).find("1세트 <east> " + second), std::string::npos);
+    EXPECT_NE(textOf(GetDlgItem(result(), IDC_SCHEDULE_EDIT)).find("<east> <north>"), std::string::npos);
     altSpaceThen(table, 'g');
     games = FindWindowA("GamesWnd", nullptr);
     ASSERT_TRUE(games);
