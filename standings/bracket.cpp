@@ -111,8 +111,10 @@ void play(Resolved& bracket, const Results& results, int group, const Withdrawal
             m.winner = score->first > score->second ? m.first : m.second;
         }
         if (m.first != kNone && m.second != kNone) takeWithdrawal(m, withdrawals, league);
+        // Games stand beside the score shown; a withdrawal's walkover leaves a series under way as it was.
         const std::vector<Game>& games = results.games({group, m.number});
-        if (m.first != kNone && m.second != kNone && gamesFault(games, m.bestOf, score).problem == ResultProblem::None)
+        const Score* shown = m.score && !m.withdrawal ? &*m.score : nullptr;
+        if (m.first != kNone && m.second != kNone && gamesFault(games, m.bestOf, shown).problem == ResultProblem::None)
             m.games = games;
     }
 }
