@@ -17,7 +17,7 @@ using Value = int SeedRefusal::*;
 
 struct DrawWording {
     int stringId;
-    const char* text;  // code page 949; each %d takes the next value
+    const char* text;  // code page 949; each %d takes the next value, %s the race's name
     Value values[3];
 };
 
@@ -33,6 +33,10 @@ constexpr DrawWording kWordings[] = {
     {IDS_SEED_TAGS_NOT_SPREAD, STR_SEED_TAGS_NOT_SPREAD, {}},
     {IDS_SEED_POT_NOT_NUMBER, STR_SEED_POT_NOT_NUMBER, {&SeedRefusal::participant, &SeedRefusal::limit}},
     {IDS_SEED_TAG_CONTROL, STR_SEED_TAG_CONTROL, {&SeedRefusal::participant}},
+    {IDS_SEED_RACE_UNKNOWN, STR_SEED_RACE_UNKNOWN, {&SeedRefusal::participant}},
+    {IDS_SEED_RACE_NOT_SPREAD, STR_SEED_RACE_NOT_SPREAD, {&SeedRefusal::players}},
+    {IDS_SEED_RACES_NOT_SPREAD, STR_SEED_RACES_NOT_SPREAD, {}},
+    {IDS_SEED_RACES_AND_TAGS, STR_SEED_RACES_AND_TAGS, {}},
 };
 
 // '%' is never the second byte of a code page 949 character, so the
@@ -43,6 +47,9 @@ std::string filledIn(const DrawWording& wording, const SeedRefusal& refusal) {
     for (const char* c = wording.text; *c; ++c) {
         if (c[0] == '%' && c[1] == 'd' && next != std::end(wording.values) && *next) {
             out += std::to_string(refusal.*(*next++));
+            ++c;
+        } else if (c[0] == '%' && c[1] == 's') {
+            out += raceName(refusal.race);
             ++c;
         } else {
             out += *c;

@@ -86,4 +86,10 @@ std::string seedEntryRefusalText(const SeedEntryCheck& check, int row, int maxPo
     return check.fault == SeedEntryCheck::Fine ? std::string() : seedRefusalText(seedEntryRefusal(check, row, maxPot));
 }
 
+std::string raceEntryProblem(std::string_view typed) {
+    return "the race must be T, Z, P or R, or its name in Korean, not '" + std::string(trimmed(typed)) + "'";
+}
+
+SeedRefusal raceEntryRefusal(int row) { return {IDS_SEED_RACE_UNKNOWN, row, 0, 0, 0}; }
+
 }  // namespace rl

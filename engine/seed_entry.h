@@ -31,4 +31,11 @@ std::string seedEntryProblem(const SeedEntryCheck& check, int maxPot);
 SeedRefusal seedEntryRefusal(const SeedEntryCheck& check, int row, int maxPot);
 std::string seedEntryRefusalText(const SeedEntryCheck& check, int row, int maxPot);
 
+// A race column (race.h) that names no race: rosterloom-cli's words, with
+// `typed` echoed as the caller shows it ("the race must be T, Z, P or R, or
+// its name in Korean, not 'X'"), and the window's message for participant
+// `row` (1-based).
+std::string raceEntryProblem(std::string_view typed);
+SeedRefusal raceEntryRefusal(int row);
+
 }  // namespace rl

@@ -29,6 +29,7 @@ struct Frame {
     std::vector<std::vector<int>> placesOf;  // per group
     std::vector<int> tagOf;                  // per participant; -1: none
     int tags = 0;
+    std::vector<int> raceOf;                 // per participant, 0 to 3 (T Z P R); -1: none. Empty: not spread
 
     bool groupHasKind(int group, int kind) const {
         const auto& own = placesOf[static_cast<std::size_t>(group)];

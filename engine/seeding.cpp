@@ -6,6 +6,7 @@
 
 #include "engine/forwarding_host.h"
 #include "engine/pairing.h"
+#include "engine/race_count.h"
 #include "engine/schedule.h"
 #include "engine/seed_frame.h"
 #include "engine/shuffle.h"
@@ -154,6 +155,19 @@ std::optional<SeedRefusal> dealPots(const Settings& settings, Frame& frame) {
     return std::nullopt;
 }
 
+Race raceOf(const Seeding& s, std::size_t i) { return i < s.races.size() ? s.races[i] : Race::None; }
+
+bool anyRace(const Seeding& s) {
+    return std::any_of(s.races.begin(), s.races.end(), [](Race race) { return race != Race::None; });
+}
+
+// Only when the draw spreads the races: otherwise raceOf stays empty and
+// the draw never looks at them.
+void collectRaces(const Seeding& seeding, Frame& frame) {
+    if (!seeding.spreadRaces || !anyRace(seeding)) return;
+    for (std::size_t i = 0; i < frame.tagOf.size(); ++i) frame.raceOf.push_back(static_cast<int>(raceOf(seeding, i)) - 1);
+}
+
 void collectTags(const Seeding& seeding, Frame& frame) {
     std::map<std::string, int> index;
     for (std::size_t i = 0; i < frame.tagOf.size(); ++i) {
@@ -228,7 +242,8 @@ TagCountOutcome countedShuffle(const Frame& frame, Random& random, Try& t) {
 
 bool Seeding::any() const {
     return std::any_of(pots.begin(), pots.end(), [](int pot) { return pot != 0; }) ||
-           std::any_of(tags.begin(), tags.end(), [](const std::string& tag) { return !tag.empty(); });
+           std::any_of(tags.begin(), tags.end(), [](const std::string& tag) { return !tag.empty(); }) ||
+           (spreadRaces && anyRace(*this));
 }
 
 std::vector<int> bracketSeedOrder(int members) {
@@ -306,6 +321,7 @@ std::optional<GroupTable> seededGroups(const Settings& settings, const Seeding& 
         return std::nullopt;
     }
     collectTags(seeding, frame);
+    collectRaces(seeding, frame);
 
     Random random;
     random.seed(seed ^ kPotStreamKey);
@@ -319,6 +335,10 @@ std::optional<GroupTable> seededGroups(const Settings& settings, const Seeding& 
         if (settings.tournament() && rule == SeedRule::BracketPlaces) seatBracket(out);
         return out;
     };
+    if (!frame.raceOf.empty()) {
+        if (seeding::drawSpreadRaces(frame, random, t, refusal)) return table();
+        return std::nullopt;
+    }
     // Shuffles first: most draws pass in a few. Failing that, the exact
     // count where it can be made, else shuffles up to the limit. Each way
     // gives every arrangement that keeps the rules alike, so the draw does.

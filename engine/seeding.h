@@ -22,6 +22,20 @@
 // has none could take one of them: has a place of the pot of one of them, or
 // a place without pot where one of them has none.
 //
+// Races are spread only when the draw asks for it (Seeding::spreadRaces);
+// otherwise they change nothing. A race is spread when, for every two groups
+// g and h, g holds at most one player of it more than h, unless h's places
+// all hold players of that race. The group sizes are those the spread
+// setting gives (the vacancies stay where it puts them), so a smaller group
+// is never made to take more of a race than it has places. Said otherwise,
+// for each race there is a level L such that every group of size s holds
+// min(s, L) or min(s, L + 1) of it: with n players, L is the largest level
+// whose min(s, L) over the groups sum to at most n, and the players left
+// over go one each to groups larger than L. A request where the races
+// cannot all be spread so while the pots and tags keep their rules is
+// refused, naming a race that cannot be spread within the pots when there
+// is one (race_count.h).
+//
 // The pot draw has a generator of its own, the same generator as the plain
 // draw, seeded with the draw's seed XOR kPotStreamKey; the plain stream runs
 // exactly as in a plain draw, so the maps are dealt as they would be for the
@@ -33,6 +47,7 @@
 
 #include "engine/assignment.h"
 #include "engine/limits.h"
+#include "engine/race.h"
 
 namespace rl {
 
@@ -57,11 +72,14 @@ constexpr SeedRule kCurrentSeedRule = SeedRule::BracketPlaces;
 // (match 1: seeds 1 and 4, match 2: seeds 2 and 3).
 std::vector<int> bracketSeedOrder(int members);
 
-// Each participant's pot (0: none, else 1 to the group size) and tag (code
-// page 949; empty: none), in list order. Entries past either vector: none.
+// Each participant's pot (0: none, else 1 to the group size), tag (code
+// page 949; empty: none) and race, in list order. Entries past any vector:
+// none. The races change the draw only with spreadRaces.
 struct Seeding {
     std::vector<int> pots;
     std::vector<std::string> tags;
+    std::vector<Race> races{};
+    bool spreadRaces = false;
 
     bool any() const;
 };
@@ -74,6 +92,7 @@ struct SeedRefusal {
     int pot = 0;
     int players = 0;      // the pot's players
     int limit = 0;        // the groups, the group size or the tag's byte limit
+    Race race = Race::None;  // a race that cannot be spread
 };
 
 // The message of a refusal, code page 949, with its numbers filled in;

@@ -31,6 +31,14 @@
 #define IDS_SEED_POT_NOT_NUMBER   75
 /* participant */
 #define IDS_SEED_TAG_CONTROL      76
+/* participant */
+#define IDS_SEED_RACE_UNKNOWN     77
+/* race (its name, %s), its players */
+#define IDS_SEED_RACE_NOT_SPREAD  78
+/* no numbers */
+#define IDS_SEED_RACES_NOT_SPREAD 79
+/* no numbers */
+#define IDS_SEED_RACES_AND_TAGS   80
 
 #define STR_SEED_POT_RANGE        "%d번째 참가자의 시드 %d은(는) 쓸 수 없습니다.\n시드는 1부터 그룹 당 인원(%d)까지입니다."
 #define STR_SEED_TAG_TOO_LONG     "%d번째 참가자의 소속이 %d바이트보다 깁니다.\n소속을 줄여 입력하세요."
@@ -38,6 +46,10 @@
 #define STR_SEED_POT_NO_ROOM      "시드 %d의 참가자 %d명이 서로 다른 그룹에 들어갈 자리가 없습니다.\n공석 분배를 켜거나, 시드를 나누세요."
 #define STR_SEED_POT_NOT_NUMBER   "%d번째 참가자의 시드는 쓸 수 없습니다.\n시드는 1부터 %d까지의 숫자로 쓰거나 비워 두세요."
 #define STR_SEED_TAG_CONTROL      "%d번째 참가자의 소속에 줄바꿈이나 탭 같은 제어 문자가 있습니다.\n소속을 고쳐 입력하세요."
+#define STR_SEED_RACE_UNKNOWN     "%d번째 참가자의 종족은 쓸 수 없습니다.\n종족은 T, Z, P, R(테란, 저그, 프로토스, 랜덤) 중 하나로 쓰거나 비워 두세요."
+#define STR_SEED_RACE_NOT_SPREAD  "%s %d명을 그룹마다 고르게 나누는 배정이 없습니다.\n시드를 나누거나, 공석 분배를 켜거나, 그룹의 수를 바꾸세요."
+#define STR_SEED_RACES_NOT_SPREAD "모든 종족을 함께 그룹마다 고르게 나누는 배정이 없습니다.\n공석 분배를 켜거나, 그룹의 수를 바꾸세요."
+#define STR_SEED_RACES_AND_TAGS   "종족을 고르게 나누면서 같은 소속의 참가자를 나누는 배정을 찾지 못했습니다.\n소속을 나누거나, 그룹의 수를 바꾸세요."
 #define STR_SEED_TAGS_NOT_SPREAD  "같은 소속의 참가자를 그룹마다 고르게 나누는 배정을 찾지 못했습니다.\n소속을 나누거나, 그룹의 수를 바꾸세요."
 
 #endif

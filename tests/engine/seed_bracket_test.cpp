@@ -66,28 +66,6 @@ TEST(SeededBracket, TopSeedsMeetLateAndTheFirstRoundKeepsSeedsApart) {
     }
 }
 
-// Every way to put the players in groups of the plain draw's sizes, each
-// group in seat order, kept when it keeps the rules.
-bool anyArrangement(const std::vector<Pos>& sizes, const Seeding& seeding, int players, bool spread) {
-    std::vector<int> groupOf(static_cast<std::size_t>(players), 0);
-    for (;;) {
-        GroupTable table(sizes.size());
-        for (int p = 0; p < players; ++p) table[static_cast<std::size_t>(groupOf[static_cast<std::size_t>(p)])].push_back(static_cast<Pos>(p));
-        bool fits = true;
-        for (std::size_t g = 0; g < sizes.size(); ++g) {
-            fits &= table[g].size() == static_cast<std::size_t>(sizes[g]);
-            std::stable_sort(table[g].begin(), table[g].end(), [&](Pos a, Pos b) {
-                return (test::potOf(seeding, a) ? test::potOf(seeding, a) : 99) < (test::potOf(seeding, b) ? test::potOf(seeding, b) : 99);
-            });
-            table[g].resize(static_cast<std::size_t>(*std::max_element(sizes.begin(), sizes.end())), kNone);
-        }
-        if (fits && test::brokenRule(table, seeding, false, spread).empty()) return true;
-        std::size_t i = 0;
-        while (i < groupOf.size() && ++groupOf[i] == static_cast<int>(sizes.size())) groupOf[i++] = 0;
-        if (i == groupOf.size()) return false;
-    }
-}
-
 // Small random requests: drawn exactly when a search of every arrangement
 // finds one; the draw keeps the rules, and a knock-out group keeps its two
 // strongest pots apart until the final. Without spreading, pots alone.
@@ -110,7 +88,7 @@ TEST(SeededBracket, DrawnExactlyWhenAnArrangementExists) {
         AssignmentState plain, seeded;
         SeedRefusal refusal;
         ASSERT_EQ(assign(plain, host), AssignOutcome::Assigned);
-        const bool exists = anyArrangement(plain.memberCount, seeding, players, host.spreadVacancies);
+        const bool exists = test::anyArrangement(plain.memberCount, seeding, players, host.spreadVacancies);
         const bool made = assignSeeded(seeded, host, seeding, refusal) == AssignOutcome::Assigned;
         ASSERT_EQ(made, exists) << round << " refusal " << refusal.stringId;
         if (!made) {

@@ -22,52 +22,6 @@ Settings shape(int players, int groups, int size, bool spread = true) {
     return s;
 }
 
-std::string key(const GroupTable& table) {
-    std::string k;
-    for (const auto& group : table) {
-        for (Pos p : group) k += static_cast<char>('a' + p);
-        k += '|';
-    }
-    return k;
-}
-
-// Every table with each pot's players (and those without one) permuted over
-// the places the draw gives them; the ones that keep the rules.
-std::vector<std::string> validTables(const Settings& settings, const Seeding& seeding) {
-    SeedRefusal refusal;
-    const GroupTable first = *seededGroups(settings, seeding, 1, refusal);
-    std::vector<std::pair<Pos*, int>> places;  // each place and its kind
-    GroupTable table = first;
-    for (auto& group : table) {
-        for (Pos& p : group) {
-            if (p != kNone) places.push_back({&p, seeding.pots[p]});
-        }
-    }
-    std::vector<Pos> order(places.size());
-    for (std::size_t i = 0; i < places.size(); ++i) order[i] = *places[i].first;
-    std::sort(order.begin(), order.end());
-    std::vector<std::string> valid;
-    do {
-        bool keepsPots = true;
-        for (std::size_t i = 0; i < places.size(); ++i) {
-            *places[i].first = order[i];
-            keepsPots &= seeding.pots[order[i]] == places[i].second;
-        }
-        if (keepsPots && test::brokenRule(table, seeding, settings.tournament()).empty()) valid.push_back(key(table));
-    } while (std::next_permutation(order.begin(), order.end()));
-    return valid;
-}
-
-// Chi-square against the uniform over `valid` (p = 0.001, Wilson-Hilferty),
-// and every valid table seen.
-bool looksUniform(const std::vector<std::string>& valid, std::map<std::string, int> seen, int draws) {
-    double chiSquare = 0;
-    const double expected = draws / static_cast<double>(valid.size());
-    for (const std::string& table : valid) chiSquare += std::pow(seen[table] - expected, 2) / expected;
-    const double k = static_cast<double>(valid.size() - 1), z = 3.09;
-    return seen.size() == valid.size() && chiSquare < k * std::pow(1 - 2 / (9 * k) + z * std::sqrt(2 / (9 * k)), 3);
-}
-
 Settings knockOut(Settings s) {
     s.format = GroupFormat::Knockout;
     return s;
@@ -100,7 +54,7 @@ TEST(SeededDraw, EveryValidArrangementEquallyOften) {
         {knockOut(shape(7, 2, 4)), {{1, 1, 2, 0, 0, 0, 0}, {"T", "", "T", "T", "U", "U", ""}}, 0},
     };
     for (const Case& c : cases) {
-        const std::vector<std::string> valid = validTables(c.settings, c.seeding);
+        const std::vector<std::string> valid = test::validTables(c.settings, c.seeding);
         if (c.validCount) {
             ASSERT_EQ(valid.size(), c.validCount);
         }
@@ -109,14 +63,14 @@ TEST(SeededDraw, EveryValidArrangementEquallyOften) {
         const int draws = 300 * static_cast<int>(valid.size());
         for (int seed = 1; seed <= draws; ++seed) {
             SeedRefusal refusal;
-            ++seen[key(*seededGroups(c.settings, c.seeding, static_cast<std::uint32_t>(seed), refusal, c.quickTries))];
+            ++seen[test::key(*seededGroups(c.settings, c.seeding, static_cast<std::uint32_t>(seed), refusal, c.quickTries))];
         }
         EXPECT_EQ(seen.size(), valid.size()) << "arrangements that never came out";
-        EXPECT_TRUE(looksUniform(valid, seen, draws)) << valid.size();
+        EXPECT_TRUE(test::looksUniform(valid, seen, draws)) << valid.size();
         // A planted bias, one arrangement drawn twice as often, is caught.
         const int extra = draws / static_cast<int>(valid.size());
         seen[valid.front()] += extra;
-        EXPECT_FALSE(looksUniform(valid, seen, draws + extra)) << valid.size();
+        EXPECT_FALSE(test::looksUniform(valid, seen, draws + extra)) << valid.size();
     }
 }
 

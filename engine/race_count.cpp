@@ -1,0 +1,264 @@
+#include "engine/race_count.h"
+
+#include <algorithm>
+
+#include "engine/race.h"
+#include "engine/seeding.h"
+#include "resources/seeding.h"
+
+namespace rl::seeding {
+
+namespace {
+
+constexpr int kClasses = kRaceCount + 1;  // none, then T Z P R
+constexpr std::uint64_t kMaxRaceCountWork = 4'000'000;
+// Draws of a counted labelling tried for the tags; shuffles tried where the
+// count would be too large.
+constexpr std::uint32_t kMaxRaceTagTries = 1u << 16;
+constexpr std::uint32_t kMaxRaceShuffles = 1u << 18;
+
+std::size_t classOf(int kind, int race) { return static_cast<std::size_t>(kind) * kClasses + static_cast<std::size_t>(race + 1); }
+
+std::uint64_t binomial(int n, int k) {
+    std::uint64_t value = 1;
+    for (int i = 1; i <= k; ++i) value = value * static_cast<std::uint64_t>(n - k + i) / static_cast<std::uint64_t>(i);
+    return value;
+}
+
+std::vector<int> groupSizes(const Frame& frame) {
+    std::vector<int> sizes;
+    for (const auto& own : frame.placesOf) sizes.push_back(static_cast<int>(own.size()));
+    return sizes;
+}
+
+std::vector<int> playersOfRace(const Frame& frame) {
+    std::vector<int> players(kRaceCount, 0);
+    for (int race : frame.raceOf) {
+        if (race >= 0) ++players[static_cast<std::size_t>(race)];
+    }
+    return players;
+}
+
+template <class T>
+void shuffle(std::vector<T>& items, Random& random) {
+    const std::size_t n = items.size();
+    for (std::size_t i = 0; i < n; ++i) std::swap(items[i], items[i + uniformBelow(random, n - i)]);
+}
+
+void countTags(const Frame& frame, Try& t) {
+    std::fill(t.held.begin(), t.held.end(), 0);
+    for (std::size_t p = 0; p < t.at.size(); ++p) {
+        const int tag = frame.tagOf[static_cast<std::size_t>(t.at[p])];
+        if (tag >= 0) ++t.heldOf(frame, tag, frame.places[p].group);
+    }
+}
+
+// A race that cannot be spread within the pots even alone, or None.
+Race unspreadRace(const Frame& frame) {
+    for (int race = 0; race < kRaceCount; ++race) {
+        Frame alone = frame;
+        for (int& r : alone.raceOf) r = r == race ? r : -1;
+        if (RaceCounter(alone, kMaxRaceCountWork).count() == RaceCountOutcome::Impossible) {
+            return static_cast<Race>(race + 1);
+        }
+    }
+    return Race::None;
+}
+
+}  // namespace
+
+RaceShare raceShare(const std::vector<int>& sizes, int players) {
+    const auto filled = [&](int level) {
+        int sum = 0;
+        for (int size : sizes) sum += std::min(size, level);
+        return sum;
+    };
+    const int largest = sizes.empty() ? 0 : *std::max_element(sizes.begin(), sizes.end());
+    int level = 0;
+    while (level < largest && filled(level + 1) <= players) ++level;
+    RaceShare share;
+    for (int size : sizes) share.base.push_back(std::min(size, level)), share.oneMore.push_back(size > level);
+    share.extras = players - filled(level);
+    return share;
+}
+
+bool racesSpread(const Frame& frame, const Try& t) {
+    const std::vector<int> sizes = groupSizes(frame), players = playersOfRace(frame);
+    std::vector<int> held(static_cast<std::size_t>(kRaceCount) * sizes.size(), 0);
+    for (std::size_t p = 0; p < t.at.size(); ++p) {
+        const int race = frame.raceOf[static_cast<std::size_t>(t.at[p])];
+        if (race >= 0) ++held[static_cast<std::size_t>(race) * sizes.size() + static_cast<std::size_t>(frame.places[p].group)];
+    }
+    for (std::size_t race = 0; race < kRaceCount; ++race) {
+        const RaceShare share = raceShare(sizes, players[race]);
+        for (std::size_t g = 0; g < sizes.size(); ++g) {
+            const int n = held[race * sizes.size() + g] - share.base[g];
+            if (n < 0 || n > share.oneMore[g]) return false;
+        }
+    }
+    return true;  // the extras then add up by themselves
+}
+
+RaceCounter::RaceCounter(const Frame& frame, std::uint64_t workLimit)
+    : frame_(frame), workLimit_(workLimit), memo_(static_cast<std::size_t>(frame.groups) + 1) {
+    const std::vector<int> sizes = groupSizes(frame), players = playersOfRace(frame);
+    for (int race = 0; race < kRaceCount; ++race) shares_.push_back(raceShare(sizes, players[static_cast<std::size_t>(race)]));
+    slotKind_.resize(static_cast<std::size_t>(frame.groups)), slotAt_.resize(static_cast<std::size_t>(frame.groups));
+    for (std::size_t g = 0; g < slotKind_.size(); ++g) {
+        for (int place : frame.placesOf[g]) {
+            const int kind = frame.kindOf[static_cast<std::size_t>(place)];
+            const auto slot = std::find(slotKind_[g].begin(), slotKind_[g].end(), kind) - slotKind_[g].begin();
+            if (slot == static_cast<std::ptrdiff_t>(slotKind_[g].size())) slotKind_[g].push_back(kind), slotAt_[g].emplace_back();
+            slotAt_[g][static_cast<std::size_t>(slot)].push_back(place);
+        }
+    }
+    start_.assign(frame.kinds.size() * kClasses + kRaceCount, 0);
+    for (std::size_t k = 0; k < frame.kinds.size(); ++k) {
+        for (int player : frame.kinds[k].players) ++start_[classOf(static_cast<int>(k), frame.raceOf[static_cast<std::size_t>(player)])];
+    }
+    for (std::size_t race = 0; race < kRaceCount; ++race) start_[frame.kinds.size() * kClasses + race] = shares_[race].extras;
+}
+
+RaceCountOutcome RaceCounter::count() {
+    const bool none = completions(0, start_).zero();
+    if (overLimit()) return RaceCountOutcome::TooLarge;
+    return none ? RaceCountOutcome::Impossible : RaceCountOutcome::Counted;
+}
+
+Count RaceCounter::completions(std::size_t group, const std::vector<int>& left) {
+    if (group == slotKind_.size()) return Count(1);  // every place taken, so every player placed
+    const std::string key(left.begin(), left.end());
+    if (const auto found = memo_[group].find(key); found != memo_[group].end()) return found->second;
+    if (overLimit()) return Count();  // the count is given up
+    Count total;
+    for (const Choice& choice : choices(group, left)) total.add(completions(group + 1, after(left, group, choice)).times(choice.ways));
+    return memo_[group][key] = total;
+}
+
+std::vector<RaceCounter::Choice> RaceCounter::choices(std::size_t group, const std::vector<int>& left) {
+    std::vector<Choice> out;
+    std::vector<int> taken(slotKind_[group].size() * kClasses, 0), totals(kRaceCount, 0);
+    const int first = slotKind_[group].empty() ? 0 : static_cast<int>(slotAt_[group][0].size());
+    extend(group, 0, first, taken, totals, left, 1, out);
+    work_ += out.size() + 1;
+    return out;
+}
+
+// Slot by slot (a kind with places in the group), race by race, how many of
+// the slot's places take the race; each race kept within its level.
+void RaceCounter::extend(std::size_t group, std::size_t at, int placesLeft, std::vector<int>& taken,
+                         std::vector<int>& totals, const std::vector<int>& left, std::uint64_t ways,
+                         std::vector<Choice>& out) {
+    const std::size_t slot = at / kClasses, extrasAt = frame_.kinds.size() * kClasses;
+    if (slot == slotKind_[group].size()) {
+        for (std::size_t race = 0; race < kRaceCount; ++race) {
+            if (totals[race] < shares_[race].base[group]) return;
+        }
+        out.push_back({taken, ways});
+        return;
+    }
+    const int race = static_cast<int>(at % kClasses) - 1;
+    const std::size_t cls = classOf(slotKind_[group][slot], race);
+    const bool last = race == kRaceCount - 1;
+    int most = std::min(placesLeft, left[cls]);
+    if (race >= 0) {
+        const auto r = static_cast<std::size_t>(race);
+        const bool more = shares_[r].oneMore[group] && left[extrasAt + r] > 0;
+        most = std::min(most, shares_[r].base[group] + more - totals[r]);
+    }
+    for (int n = last ? placesLeft : 0; n <= most; ++n) {
+        taken[slot * kClasses + static_cast<std::size_t>(race + 1)] = n;
+        if (race >= 0) totals[static_cast<std::size_t>(race)] += n;
+        const bool nextSlot = last && slot + 1 < slotKind_[group].size();
+        const int nextLeft = nextSlot ? static_cast<int>(slotAt_[group][slot + 1].size()) : placesLeft - n;
+        extend(group, at + 1, nextLeft, taken, totals, left, ways * binomial(placesLeft, n), out);
+        if (race >= 0) totals[static_cast<std::size_t>(race)] -= n;
+    }
+    taken[slot * kClasses + static_cast<std::size_t>(race + 1)] = 0;
+}
+
+std::vector<int> RaceCounter::after(const std::vector<int>& left, std::size_t group, const Choice& choice) const {
+    std::vector<int> next = left;
+    std::vector<int> totals(kRaceCount, 0);
+    for (std::size_t slot = 0; slot < slotKind_[group].size(); ++slot) {
+        for (int race = -1; race < kRaceCount; ++race) {
+            const int n = choice.taken[slot * kClasses + static_cast<std::size_t>(race + 1)];
+            next[classOf(slotKind_[group][slot], race)] -= n;
+            if (race >= 0) totals[static_cast<std::size_t>(race)] += n;
+        }
+    }
+    for (std::size_t race = 0; race < kRaceCount; ++race) {
+        if (totals[race] > shares_[race].base[group]) --next[frame_.kinds.size() * kClasses + race];
+    }
+    return next;
+}
+
+void RaceCounter::draw(Random& random, Try& t) {
+    std::vector<std::vector<int>> placesOfClass(start_.size());
+    std::vector<int> left = start_;
+    for (std::size_t g = 0; g < slotKind_.size(); ++g) {
+        Count pick = completions(g, left).uniformBelow(random);
+        for (const Choice& choice : choices(g, left)) {
+            std::vector<int> next = after(left, g, choice);
+            const Count ways = completions(g + 1, next).times(choice.ways);
+            if (!pick.less(ways)) {
+                pick.subtract(ways);
+                continue;
+            }
+            // The group's places of each slot labelled in a uniform order.
+            for (std::size_t slot = 0; slot < slotKind_[g].size(); ++slot) {
+                std::vector<int> labels;
+                for (int race = -1; race < kRaceCount; ++race) {
+                    labels.insert(labels.end(), static_cast<std::size_t>(choice.taken[slot * kClasses + static_cast<std::size_t>(race + 1)]), race);
+                }
+                shuffle(labels, random);
+                for (std::size_t i = 0; i < labels.size(); ++i) {
+                    placesOfClass[classOf(slotKind_[g][slot], labels[i])].push_back(slotAt_[g][slot][i]);
+                }
+            }
+            left = std::move(next);
+            break;
+        }
+    }
+    for (std::size_t k = 0; k < frame_.kinds.size(); ++k) {
+        for (int race = -1; race < kRaceCount; ++race) {
+            std::vector<int> players;
+            for (int player : frame_.kinds[k].players) {
+                if (frame_.raceOf[static_cast<std::size_t>(player)] == race) players.push_back(player);
+            }
+            shuffle(players, random);
+            const std::vector<int>& places = placesOfClass[classOf(static_cast<int>(k), race)];
+            for (std::size_t i = 0; i < players.size(); ++i) t.at[static_cast<std::size_t>(places[i])] = players[i];
+        }
+    }
+    countTags(frame_, t);
+}
+
+bool drawSpreadRaces(const Frame& frame, Random& random, Try& t, SeedRefusal& refusal) {
+    RaceCounter counter(frame, kMaxRaceCountWork);
+    switch (counter.count()) {
+    case RaceCountOutcome::Counted:
+        for (std::uint32_t tries = 0; tries < kMaxRaceTagTries; ++tries) {
+            counter.draw(random, t);
+            if (tagsSpread(frame, t)) return true;
+        }
+        refusal.stringId = IDS_SEED_RACES_AND_TAGS;
+        return false;
+    case RaceCountOutcome::Impossible:
+        refusal.race = unspreadRace(frame);
+        refusal.stringId = refusal.race == Race::None ? IDS_SEED_RACES_NOT_SPREAD : IDS_SEED_RACE_NOT_SPREAD;
+        if (refusal.race != Race::None) refusal.players = playersOfRace(frame)[static_cast<std::size_t>(refusal.race) - 1];
+        return false;
+    case RaceCountOutcome::TooLarge: break;
+    }
+    // Too many states to count: whole shuffles, kept when every rule holds.
+    for (std::uint32_t tries = 0; tries < kMaxRaceShuffles; ++tries) {
+        std::fill(t.held.begin(), t.held.end(), 0);
+        for (std::size_t k = 0; k < frame.kinds.size(); ++k) shuffleKind(frame, k, random, t);
+        if (racesSpread(frame, t) && tagsSpread(frame, t)) return true;
+    }
+    refusal.stringId = IDS_SEED_RACES_AND_TAGS;
+    return false;
+}
+
+}  // namespace rl::seeding

@@ -1,0 +1,187 @@
+// Races in the draw: the race column's one rule, the spread-races draw
+// against a search of every arrangement, its fairness against the exact
+// count, and that races change nothing unless the draw asks for them.
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "engine/list_host.h"
+#include "engine/race.h"
+#include "engine/seed_entry.h"
+#include "resources/seeding.h"
+#include "tests/seed_rules.h"
+
+namespace rl {
+namespace {
+
+constexpr Race N = Race::None, T = Race::Terran, Z = Race::Zerg, P = Race::Protoss, R = Race::Random;
+
+Settings shape(int players, int groups, int size, bool spread = true) {
+    Settings s;
+    s.participantCount = players, s.groupCount = groups, s.groupSize = size, s.spreadVacancies = spread;
+    return s;
+}
+
+Settings knockOut(Settings s) {
+    s.format = GroupFormat::Knockout;
+    return s;
+}
+
+Seeding spreading(std::vector<int> pots, std::vector<std::string> tags, std::vector<Race> races) {
+    return {std::move(pots), std::move(tags), std::move(races), true};
+}
+
+TEST(RaceColumn, LettersInEitherCaseAndTheKoreanNames) {
+    const std::pair<const char*, std::optional<Race>> cases[] = {
+        {"T", T}, {"t", T}, {" z ", Z}, {"P", P}, {"r", R}, {"테란", T}, {"저그", Z}, {" 프로토스\t", P},
+        {"랜덤", R}, {"", N}, {"  ", N}, {"X", std::nullopt}, {"TZ", std::nullopt}, {"Terran", std::nullopt},
+        {"테", std::nullopt}, {"\xC5", std::nullopt},
+    };
+    for (const auto& [text, race] : cases) EXPECT_EQ(parseRace(text), race) << text;
+    for (Race race : {T, Z, P, R}) {
+        EXPECT_EQ(parseRace(raceName(race)), race);
+        EXPECT_EQ(parseRace(raceLetter(race)), race);
+    }
+    EXPECT_EQ(raceEntryProblem(" Q "), "the race must be T, Z, P or R, or its name in Korean, not 'Q'");
+    EXPECT_EQ(seedRefusalText(raceEntryRefusal(4)).rfind("4번째 참가자의 종족은", 0), 0u);
+    SeedRefusal race{IDS_SEED_RACE_NOT_SPREAD};
+    race.race = P, race.players = 3;
+    EXPECT_EQ(seedRefusalText(race).rfind("프로토스 3명을", 0), 0u);
+}
+
+// Small random requests with races, pots and tags: drawn exactly when a
+// search of every arrangement finds one that keeps all three rules, and the
+// draw then keeps them. Without spreading the vacancies the deal alone says
+// which groups a pot goes to, so the search, which knows no deal, is given
+// pots only with spreading.
+TEST(SpreadRaces, DrawnExactlyWhenAnArrangementExists) {
+    std::mt19937 random(41);
+    int drawn = 0, refused = 0;
+    for (int round = 0; round < 2500; ++round) {
+        const int groups = 1 + random() % 3, size = 1 + random() % 3;
+        const int players = std::min(7, 1 + static_cast<int>(random() % static_cast<unsigned>(groups * size)));
+        ListHost host;
+        host.groupCountText = std::to_string(groups), host.groupSizeText = std::to_string(size);
+        host.spreadVacancies = random() % 2 != 0, host.tournament = random() % 2, host.clock = random();
+        Seeding seeding;
+        seeding.spreadRaces = true;
+        for (int i = 0; i < players; ++i) {
+            host.participants.push_back("p" + std::to_string(i));
+            const bool potted = host.spreadVacancies && random() % 2;
+            seeding.pots.push_back(potted ? static_cast<int>(random() % static_cast<unsigned>(size + 1)) : 0);
+            const bool tagged = host.spreadVacancies && random() % 3 == 0;
+            seeding.tags.push_back(tagged ? std::string(1, static_cast<char>('A' + random() % 2)) : "");
+            seeding.races.push_back(static_cast<Race>(random() % 3 + 1));  // fewer races: more refusals
+        }
+        AssignmentState plain, seeded;
+        SeedRefusal refusal;
+        ASSERT_EQ(assign(plain, host), AssignOutcome::Assigned);
+        const bool exists = test::anyArrangement(plain.memberCount, seeding, players, host.spreadVacancies);
+        const bool made = assignSeeded(seeded, host, seeding, refusal) == AssignOutcome::Assigned;
+        ASSERT_EQ(made, exists) << round << " refusal " << refusal.stringId;
+        if (!made) {
+            ++refused;
+            EXPECT_NE(seedRefusalText(refusal), "") << round;
+            continue;
+        }
+        ++drawn;
+        ASSERT_EQ(test::brokenRule(seeded.groupTable, seeding, host.tournament, host.spreadVacancies), "") << round;
+    }
+    EXPECT_GT(drawn, 500);
+    EXPECT_GT(refused, 30);
+}
+
+// Random requests up to the limits: every race spread, the pots and tags
+// kept, the groups as full as a plain draw's; and the same request without
+// the choice is the draw it always was, whatever the races.
+TEST(SpreadRaces, RulesHoldForRandomRequests) {
+    std::mt19937 random(7);
+    int drawn = 0;
+    for (int round = 0; round < 400; ++round) {
+        const int groups = 1 + random() % 8, size = 1 + random() % 8, players = 1 + random() % (groups * size);
+        ListHost host;
+        host.groupCountText = std::to_string(groups), host.groupSizeText = std::to_string(size);
+        host.spreadVacancies = random() % 6 != 0, host.tournament = random() % 2, host.clock = random();
+        Seeding seeding;
+        const int pots = static_cast<int>(random() % 3), tags = 1 + random() % 12;
+        for (int i = 0; i < players; ++i) {
+            host.participants.push_back("p" + std::to_string(i));
+            seeding.pots.push_back(i < pots * groups ? i / groups + 1 : 0);
+            seeding.tags.push_back(random() % 4 == 0 ? std::string(1, static_cast<char>('A' + random() % tags)) : "");
+            seeding.races.push_back(static_cast<Race>(random() % 5));
+        }
+        AssignmentState plain, unasked, without, spread;
+        ASSERT_EQ(assign(plain, host), AssignOutcome::Assigned);
+        SeedRefusal refusal;
+        Seeding raceless = seeding;
+        raceless.races.clear();
+        assignSeeded(unasked, host, seeding, refusal);
+        assignSeeded(without, host, raceless, refusal);
+        ASSERT_EQ(unasked.groupTable, without.groupTable) << round;
+        seeding.spreadRaces = true;
+        if (assignSeeded(spread, host, seeding, refusal) != AssignOutcome::Assigned) continue;
+        ++drawn;
+        ASSERT_EQ(test::brokenRule(spread.groupTable, seeding, host.tournament, host.spreadVacancies), "") << round;
+        ASSERT_EQ(spread.memberCount, plain.memberCount);
+    }
+    EXPECT_GT(drawn, 300);
+}
+
+// Every valid table of small cases comes out, nothing else, equally often
+// (chi-square, p = 0.001), and a planted bias is caught.
+TEST(SpreadRaces, EveryValidArrangementEquallyOften) {
+    struct Case {
+        Settings settings;
+        Seeding seeding;
+        std::size_t validCount;
+    };
+    const Case cases[] = {
+        {shape(6, 2, 3), spreading({}, {}, {T, T, Z, Z, P, P}), 8 * 6 * 6},
+        {shape(6, 3, 2), spreading({1, 1, 1, 0, 0, 0}, {}, {T, Z, T, Z, P, R}), 0},
+        // Groups of 3 and 1 without spreading: the lone place must take a terran.
+        {shape(4, 2, 3, false), spreading({}, {}, {T, T, T, Z}), 18},
+        {shape(7, 3, 3), spreading({1, 1, 1, 0, 0, 0, 0}, {"", "A", "", "A", "", "B", "B"}, {T, T, Z, Z, P, N, R}), 0},
+        {knockOut(shape(8, 2, 4)), spreading({1, 1, 0, 0, 0, 0, 0, 0}, {}, {T, Z, T, Z, P, P, R, N}), 0},
+    };
+    for (const Case& c : cases) {
+        const std::vector<std::string> valid = test::validTables(c.settings, c.seeding);
+        if (c.validCount) {
+            ASSERT_EQ(valid.size(), c.validCount);
+        }
+        ASSERT_GT(valid.size(), 1u);
+        std::map<std::string, int> seen;
+        const int draws = 300 * static_cast<int>(valid.size());
+        for (int seed = 1; seed <= draws; ++seed) {
+            SeedRefusal refusal;
+            ++seen[test::key(*seededGroups(c.settings, c.seeding, static_cast<std::uint32_t>(seed), refusal))];
+        }
+        EXPECT_EQ(seen.size(), valid.size()) << "arrangements that never came out";
+        EXPECT_TRUE(test::looksUniform(valid, seen, draws)) << valid.size();
+        const int extra = draws / static_cast<int>(valid.size());
+        seen[valid.front()] += extra;
+        EXPECT_FALSE(test::looksUniform(valid, seen, draws + extra)) << valid.size();
+    }
+}
+
+TEST(SpreadRaces, RefusalsNameWhatCannotBePlaced) {
+    struct Case {
+        Settings settings;
+        Seeding seeding;
+        SeedRefusal expected;
+    };
+    const Case cases[] = {
+        // Groups of 3 and 1: group B's one place is pot 1's, so the two
+        // terrans without pot both go to A.
+        {shape(4, 2, 3, false), spreading({1, 1, 0, 0}, {}, {N, N, T, T}), {IDS_SEED_RACE_NOT_SPREAD, 0, 0, 2, 0, T}},
+        // Groups of 3 and 1: the lone place cannot take a terran and a zerg.
+        {shape(4, 2, 3, false), spreading({}, {}, {T, T, Z, Z}), {IDS_SEED_RACES_NOT_SPREAD}},
+    };
+    for (const Case& c : cases) {
+        SeedRefusal r;
+        EXPECT_FALSE(seededGroups(c.settings, c.seeding, 5, r));
+        EXPECT_EQ(test::fieldsOf(r), test::fieldsOf(c.expected));
+    }
+}
+
+}  // namespace
+}  // namespace rl
