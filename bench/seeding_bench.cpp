@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "engine/race.h"
 #include "engine/seeding.h"
 
 namespace {
@@ -34,7 +35,33 @@ void seededDraw(benchmark::State& run, bool pots, int teams) {
     }
 }
 
+// Races spread with pots and teams: every player a race (T Z P in turn,
+// every fifth one random), the first `potted` in pots of eight, in `teams`
+// teams (none: no tags).
+void spreadRaces(benchmark::State& run, int potted, int teams) {
+    rl::Settings settings;
+    settings.participantCount = 64, settings.groupCount = 8, settings.groupSize = 8, settings.spreadVacancies = true;
+    rl::Seeding s;
+    s.spreadRaces = true;
+    for (int i = 0; i < 64; ++i) {
+        s.pots.push_back(i < potted ? i / 8 + 1 : 0);
+        s.tags.push_back(teams ? "t" + std::to_string((i * 5) % teams) : "");
+        s.races.push_back(static_cast<rl::Race>(i % 5 == 4 ? 4 : 1 + i % 3));
+    }
+    std::uint32_t seed = 1;
+    for (auto _ : run) {
+        rl::SeedRefusal refusal;
+        if (!rl::seededGroups(settings, s, seed++, refusal)) {
+            run.SkipWithError(("refused " + std::to_string(refusal.stringId)).c_str());
+            return;
+        }
+    }
+}
+
 void BM_SeededRaces(benchmark::State& run) { seededDraw(run, true, 3); }
+void BM_SpreadRacesOnePotPairs(benchmark::State& run) { spreadRaces(run, 8, 32); }
+void BM_SpreadRacesTwoPotsPairs(benchmark::State& run) { spreadRaces(run, 16, 32); }
+void BM_SpreadRacesEightPotsTeamsOfFour(benchmark::State& run) { spreadRaces(run, 64, 16); }
 void BM_SeededTeamsOfFour(benchmark::State& run) { seededDraw(run, true, 16); }
 void BM_SeededTeamsOfFourNoPots(benchmark::State& run) { seededDraw(run, false, 16); }
 void BM_SeededTeamsOfFive(benchmark::State& run) { seededDraw(run, true, 13); }
@@ -43,6 +70,9 @@ void BM_SeededTeamsOfEight(benchmark::State& run) { seededDraw(run, true, 8); }
 void BM_SeededTeamsOfEightNoPots(benchmark::State& run) { seededDraw(run, false, 8); }
 
 BENCHMARK(BM_SeededRaces)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SpreadRacesOnePotPairs)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SpreadRacesTwoPotsPairs)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SpreadRacesEightPotsTeamsOfFour)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SeededTeamsOfFour)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SeededTeamsOfFourNoPots)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SeededTeamsOfFive)->Unit(benchmark::kMillisecond);
