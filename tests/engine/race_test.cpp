@@ -9,6 +9,7 @@
 #include "engine/race.h"
 #include "engine/seed_entry.h"
 #include "resources/seeding.h"
+#include "tests/seed_fairness.h"
 #include "tests/seed_rules.h"
 
 namespace rl {
@@ -143,24 +144,7 @@ TEST(SpreadRaces, EveryValidArrangementEquallyOften) {
         {shape(7, 3, 3), spreading({1, 1, 1, 0, 0, 0, 0}, {"", "A", "", "A", "", "B", "B"}, {T, T, Z, Z, P, N, R}), 0},
         {knockOut(shape(8, 2, 4)), spreading({1, 1, 0, 0, 0, 0, 0, 0}, {}, {T, Z, T, Z, P, P, R, N}), 0},
     };
-    for (const Case& c : cases) {
-        const std::vector<std::string> valid = test::validTables(c.settings, c.seeding);
-        if (c.validCount) {
-            ASSERT_EQ(valid.size(), c.validCount);
-        }
-        ASSERT_GT(valid.size(), 1u);
-        std::map<std::string, int> seen;
-        const int draws = 300 * static_cast<int>(valid.size());
-        for (int seed = 1; seed <= draws; ++seed) {
-            SeedRefusal refusal;
-            ++seen[test::key(*seededGroups(c.settings, c.seeding, static_cast<std::uint32_t>(seed), refusal))];
-        }
-        EXPECT_EQ(seen.size(), valid.size()) << "arrangements that never came out";
-        EXPECT_TRUE(test::looksUniform(valid, seen, draws)) << valid.size();
-        const int extra = draws / static_cast<int>(valid.size());
-        seen[valid.front()] += extra;
-        EXPECT_FALSE(test::looksUniform(valid, seen, draws + extra)) << valid.size();
-    }
+    for (const Case& c : cases) test::expectFairDraws(c.settings, c.seeding, c.validCount);
 }
 
 TEST(SpreadRaces, RefusalsNameWhatCannotBePlaced) {

@@ -11,6 +11,7 @@
 #include "engine/list_host.h"
 #include "engine/seeding.h"
 #include "resources/seeding.h"
+#include "tests/seed_fairness.h"
 #include "tests/seed_rules.h"
 
 namespace rl {
@@ -53,25 +54,7 @@ TEST(SeededDraw, EveryValidArrangementEquallyOften) {
         {knockOut(shape(8, 2, 4)), {{1, 1, 2, 2, 0, 0, 0, 0}, {}}, 96},
         {knockOut(shape(7, 2, 4)), {{1, 1, 2, 0, 0, 0, 0}, {"T", "", "T", "T", "U", "U", ""}}, 0},
     };
-    for (const Case& c : cases) {
-        const std::vector<std::string> valid = test::validTables(c.settings, c.seeding);
-        if (c.validCount) {
-            ASSERT_EQ(valid.size(), c.validCount);
-        }
-        ASSERT_GT(valid.size(), 1u);
-        std::map<std::string, int> seen;
-        const int draws = 300 * static_cast<int>(valid.size());
-        for (int seed = 1; seed <= draws; ++seed) {
-            SeedRefusal refusal;
-            ++seen[test::key(*seededGroups(c.settings, c.seeding, static_cast<std::uint32_t>(seed), refusal, c.quickTries))];
-        }
-        EXPECT_EQ(seen.size(), valid.size()) << "arrangements that never came out";
-        EXPECT_TRUE(test::looksUniform(valid, seen, draws)) << valid.size();
-        // A planted bias, one arrangement drawn twice as often, is caught.
-        const int extra = draws / static_cast<int>(valid.size());
-        seen[valid.front()] += extra;
-        EXPECT_FALSE(test::looksUniform(valid, seen, draws + extra)) << valid.size();
-    }
+    for (const Case& c : cases) test::expectFairDraws(c.settings, c.seeding, c.validCount, c.quickTries);
 }
 
 // Random pots and tags through the whole assign step: the rules hold, the
