@@ -52,7 +52,7 @@ void spreadRaces(benchmark::State& run, int potted, int teams) {
     for (auto _ : run) {
         rl::SeedRefusal refusal;
         if (!rl::seededGroups(settings, s, seed++, refusal)) {
-            run.SkipWithError(("refused " + std::to_string(refusal.stringId)).c_str());
+            run.SkipWithError("refused");
             return;
         }
     }
@@ -61,7 +61,6 @@ void spreadRaces(benchmark::State& run, int potted, int teams) {
 void BM_SeededRaces(benchmark::State& run) { seededDraw(run, true, 3); }
 void BM_SpreadRacesOnePotPairs(benchmark::State& run) { spreadRaces(run, 8, 32); }
 void BM_SpreadRacesTwoPotsPairs(benchmark::State& run) { spreadRaces(run, 16, 32); }
-void BM_SpreadRacesEightPotsTeamsOfFour(benchmark::State& run) { spreadRaces(run, 64, 16); }
 void BM_SeededTeamsOfFour(benchmark::State& run) { seededDraw(run, true, 16); }
 void BM_SeededTeamsOfFourNoPots(benchmark::State& run) { seededDraw(run, false, 16); }
 void BM_SeededTeamsOfFive(benchmark::State& run) { seededDraw(run, true, 13); }
@@ -72,7 +71,6 @@ void BM_SeededTeamsOfEightNoPots(benchmark::State& run) { seededDraw(run, false,
 BENCHMARK(BM_SeededRaces)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SpreadRacesOnePotPairs)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SpreadRacesTwoPotsPairs)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_SpreadRacesEightPotsTeamsOfFour)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SeededTeamsOfFour)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SeededTeamsOfFourNoPots)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SeededTeamsOfFive)->Unit(benchmark::kMillisecond);

@@ -38,6 +38,25 @@ public:
         return out;
     }
 
+    // *this += other * factor, for a factor below 2^32, without a temporary.
+    void addProduct(const Count& other, std::uint32_t factor) {
+        if (words_.size() < other.words_.size() + 1) words_.resize(other.words_.size() + 1, 0);
+        std::uint64_t carry = 0;
+        std::size_t i = 0;
+        for (; i < other.words_.size(); ++i) {
+            carry += std::uint64_t{words_[i]} + std::uint64_t{other.words_[i]} * factor;
+            words_[i] = static_cast<std::uint32_t>(carry);
+            carry >>= 32;
+        }
+        for (; carry && i < words_.size(); ++i) {
+            carry += words_[i];
+            words_[i] = static_cast<std::uint32_t>(carry);
+            carry >>= 32;
+        }
+        if (carry) words_.push_back(static_cast<std::uint32_t>(carry));
+        trim();
+    }
+
     bool less(const Count& other) const {
         if (words_.size() != other.words_.size()) return words_.size() < other.words_.size();
         return std::lexicographical_compare(words_.rbegin(), words_.rend(), other.words_.rbegin(), other.words_.rend());

@@ -37,6 +37,7 @@ constexpr DrawWording kWordings[] = {
     {IDS_SEED_RACE_NOT_SPREAD, STR_SEED_RACE_NOT_SPREAD, {&SeedRefusal::players}},
     {IDS_SEED_RACES_NOT_SPREAD, STR_SEED_RACES_NOT_SPREAD, {}},
     {IDS_SEED_RACES_AND_TAGS, STR_SEED_RACES_AND_TAGS, {}},
+    {IDS_SEED_RACES_TOO_MANY_POTS, STR_SEED_RACES_TOO_MANY_POTS, {}},
 };
 
 // '%' is never the second byte of a code page 949 character, so the

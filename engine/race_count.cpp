@@ -11,13 +11,14 @@ namespace rl::seeding {
 namespace {
 
 constexpr int kClasses = kRaceCount + 1;  // none, then T Z P R
-constexpr std::uint64_t kMaxRaceCountWork = 4'000'000;
-// Draws of a counted labelling tried for the tags; shuffles tried where the
-// count would be too large.
-constexpr std::uint32_t kMaxRaceTagTries = 1u << 16;
-constexpr std::uint32_t kMaxRaceShuffles = 1u << 18;
+constexpr std::uint64_t kMaxRaceCountWork = 1'000'000;
+// Draws of a counted labelling tried for the tags, fewer as the players get
+// more (each costs more, and a small request may need many); shuffles tried
+// where the count would be too large.
+constexpr std::uint32_t kRaceTagTryWork = 1u << 19;
+constexpr std::uint32_t kLeastRaceTagTries = 1u << 12;
+constexpr std::uint32_t kMaxRaceShuffles = 1u << 16;
 
-std::size_t classOf(int kind, int race) { return static_cast<std::size_t>(kind) * kClasses + static_cast<std::size_t>(race + 1); }
 
 std::uint64_t binomial(int n, int k) {
     std::uint64_t value = 1;
@@ -100,7 +101,8 @@ bool racesSpread(const Frame& frame, const Try& t) {
 }
 
 RaceCounter::RaceCounter(const Frame& frame, std::uint64_t workLimit)
-    : frame_(frame), workLimit_(workLimit), memo_(static_cast<std::size_t>(frame.groups) + 1) {
+    : frame_(frame), workLimit_(workLimit), memo_(static_cast<std::size_t>(frame.groups) + 1),
+      next_(static_cast<std::size_t>(frame.groups) + 1) {
     const std::vector<int> sizes = groupSizes(frame), players = playersOfRace(frame);
     for (int race = 0; race < kRaceCount; ++race) shares_.push_back(raceShare(sizes, players[static_cast<std::size_t>(race)]));
     slotKind_.resize(static_cast<std::size_t>(frame.groups)), slotAt_.resize(static_cast<std::size_t>(frame.groups));
@@ -112,11 +114,21 @@ RaceCounter::RaceCounter(const Frame& frame, std::uint64_t workLimit)
             slotAt_[g][static_cast<std::size_t>(slot)].push_back(place);
         }
     }
-    start_.assign(frame.kinds.size() * kClasses + kRaceCount, 0);
+    for (std::size_t g = 0; g < slotAt_.size(); ++g) {
+        int after = 0;
+        placesAfter_.emplace_back(slotAt_[g].size(), 0);
+        for (std::size_t slot = slotAt_[g].size(); slot-- > 0;) placesAfter_[g][slot] = after, after += static_cast<int>(slotAt_[g][slot].size());
+    }
+    // Only the kinds with players take a place in the state, to keep it short.
+    for (const Kind& kind : frame.kinds) {
+        compact_.push_back(kind.players.empty() ? -1 : classes_ / kClasses);
+        if (!kind.players.empty()) classes_ += kClasses;
+    }
+    start_.assign(static_cast<std::size_t>(classes_) + kRaceCount, 0);
     for (std::size_t k = 0; k < frame.kinds.size(); ++k) {
         for (int player : frame.kinds[k].players) ++start_[classOf(static_cast<int>(k), frame.raceOf[static_cast<std::size_t>(player)])];
     }
-    for (std::size_t race = 0; race < kRaceCount; ++race) start_[frame.kinds.size() * kClasses + race] = shares_[race].extras;
+    for (std::size_t race = 0; race < kRaceCount; ++race) start_[static_cast<std::size_t>(classes_) + race] = shares_[race].extras;
 }
 
 RaceCountOutcome RaceCounter::count() {
@@ -125,14 +137,20 @@ RaceCountOutcome RaceCounter::count() {
     return none ? RaceCountOutcome::Impossible : RaceCountOutcome::Counted;
 }
 
-Count RaceCounter::completions(std::size_t group, const std::vector<int>& left) {
-    if (group == slotKind_.size()) return Count(1);  // every place taken, so every player placed
-    const std::string key(left.begin(), left.end());
+const Count& RaceCounter::completions(std::size_t group, const std::vector<int>& left) {
+    static const Count one(1), none;
+    if (group == slotKind_.size()) return one;  // every place taken, so every player placed
+    // The extras left follow from the players left, so the key leaves them out.
+    std::string key(left.begin(), left.begin() + classes_);
     if (const auto found = memo_[group].find(key); found != memo_[group].end()) return found->second;
-    if (overLimit()) return Count();  // the count is given up
+    if (overLimit()) return none;  // the count is given up
     Count total;
-    for (const Choice& choice : choices(group, left)) total.add(completions(group + 1, after(left, group, choice)).times(choice.ways));
-    return memo_[group][key] = total;
+    std::vector<int>& next = next_[group];  // free again once the next group's count is made
+    for (const Choice& choice : choices(group, left)) {
+        after(left, choice, next);
+        total.addProduct(completions(group + 1, next), static_cast<std::uint32_t>(choice.ways));
+    }
+    return memo_[group].emplace(std::move(key), std::move(total)).first->second;
 }
 
 std::vector<RaceCounter::Choice> RaceCounter::choices(std::size_t group, const std::vector<int>& left) {
@@ -149,24 +167,31 @@ std::vector<RaceCounter::Choice> RaceCounter::choices(std::size_t group, const s
 void RaceCounter::extend(std::size_t group, std::size_t at, int placesLeft, std::vector<int>& taken,
                          std::vector<int>& totals, const std::vector<int>& left, std::uint64_t ways,
                          std::vector<Choice>& out) {
-    const std::size_t slot = at / kClasses, extrasAt = frame_.kinds.size() * kClasses;
+    const std::size_t slot = at / kClasses, extrasAt = static_cast<std::size_t>(classes_);
     if (slot == slotKind_[group].size()) {
         for (std::size_t race = 0; race < kRaceCount; ++race) {
             if (totals[race] < shares_[race].base[group]) return;
         }
-        out.push_back({taken, ways});
+        std::vector<int> delta(static_cast<std::size_t>(classes_) + kRaceCount, 0);
+        for (std::size_t slot = 0; slot < slotKind_[group].size(); ++slot) {
+            for (int race = -1; race < kRaceCount; ++race) delta[classOf(slotKind_[group][slot], race)] += taken[slot * kClasses + static_cast<std::size_t>(race + 1)];
+        }
+        for (std::size_t race = 0; race < kRaceCount; ++race) delta[static_cast<std::size_t>(classes_) + race] = totals[race] > shares_[race].base[group];
+        out.push_back({taken, std::move(delta), ways});
         return;
     }
     const int race = static_cast<int>(at % kClasses) - 1;
     const std::size_t cls = classOf(slotKind_[group][slot], race);
     const bool last = race == kRaceCount - 1;
-    int most = std::min(placesLeft, left[cls]);
+    int most = std::min(placesLeft, left[cls]), least = last ? placesLeft : 0;
     if (race >= 0) {
         const auto r = static_cast<std::size_t>(race);
         const bool more = shares_[r].oneMore[group] && left[extrasAt + r] > 0;
         most = std::min(most, shares_[r].base[group] + more - totals[r]);
+        // What the later slots' places cannot make up must be taken here.
+        least = std::max(least, shares_[r].base[group] - totals[r] - placesAfter_[group][slot]);
     }
-    for (int n = last ? placesLeft : 0; n <= most; ++n) {
+    for (int n = least; n <= most; ++n) {
         taken[slot * kClasses + static_cast<std::size_t>(race + 1)] = n;
         if (race >= 0) totals[static_cast<std::size_t>(race)] += n;
         const bool nextSlot = last && slot + 1 < slotKind_[group].size();
@@ -177,29 +202,19 @@ void RaceCounter::extend(std::size_t group, std::size_t at, int placesLeft, std:
     taken[slot * kClasses + static_cast<std::size_t>(race + 1)] = 0;
 }
 
-std::vector<int> RaceCounter::after(const std::vector<int>& left, std::size_t group, const Choice& choice) const {
-    std::vector<int> next = left;
-    std::vector<int> totals(kRaceCount, 0);
-    for (std::size_t slot = 0; slot < slotKind_[group].size(); ++slot) {
-        for (int race = -1; race < kRaceCount; ++race) {
-            const int n = choice.taken[slot * kClasses + static_cast<std::size_t>(race + 1)];
-            next[classOf(slotKind_[group][slot], race)] -= n;
-            if (race >= 0) totals[static_cast<std::size_t>(race)] += n;
-        }
-    }
-    for (std::size_t race = 0; race < kRaceCount; ++race) {
-        if (totals[race] > shares_[race].base[group]) --next[frame_.kinds.size() * kClasses + race];
-    }
-    return next;
+void RaceCounter::after(const std::vector<int>& left, const Choice& choice, std::vector<int>& next) const {
+    next.resize(left.size());
+    for (std::size_t i = 0; i < left.size(); ++i) next[i] = left[i] - choice.delta[i];
 }
 
 void RaceCounter::draw(Random& random, Try& t) {
-    std::vector<std::vector<int>> placesOfClass(start_.size());
+    std::vector<std::vector<int>> placesOfClass(static_cast<std::size_t>(classes_));
     std::vector<int> left = start_;
     for (std::size_t g = 0; g < slotKind_.size(); ++g) {
         Count pick = completions(g, left).uniformBelow(random);
         for (const Choice& choice : choices(g, left)) {
-            std::vector<int> next = after(left, g, choice);
+            std::vector<int> next;
+            after(left, choice, next);
             const Count ways = completions(g + 1, next).times(choice.ways);
             if (!pick.less(ways)) {
                 pick.subtract(ways);
@@ -221,7 +236,7 @@ void RaceCounter::draw(Random& random, Try& t) {
         }
     }
     for (std::size_t k = 0; k < frame_.kinds.size(); ++k) {
-        for (int race = -1; race < kRaceCount; ++race) {
+        for (int race = -1; race < kRaceCount && compact_[k] >= 0; ++race) {
             std::vector<int> players;
             for (int player : frame_.kinds[k].players) {
                 if (frame_.raceOf[static_cast<std::size_t>(player)] == race) players.push_back(player);
@@ -238,7 +253,8 @@ bool drawSpreadRaces(const Frame& frame, Random& random, Try& t, SeedRefusal& re
     RaceCounter counter(frame, kMaxRaceCountWork);
     switch (counter.count()) {
     case RaceCountOutcome::Counted:
-        for (std::uint32_t tries = 0; tries < kMaxRaceTagTries; ++tries) {
+        for (std::uint32_t tries = 0, most = std::max(kLeastRaceTagTries, kRaceTagTryWork / static_cast<std::uint32_t>(t.at.size() + 1));
+             tries < most; ++tries) {
             counter.draw(random, t);
             if (tagsSpread(frame, t)) return true;
         }
@@ -257,7 +273,7 @@ bool drawSpreadRaces(const Frame& frame, Random& random, Try& t, SeedRefusal& re
         for (std::size_t k = 0; k < frame.kinds.size(); ++k) shuffleKind(frame, k, random, t);
         if (racesSpread(frame, t) && tagsSpread(frame, t)) return true;
     }
-    refusal.stringId = IDS_SEED_RACES_AND_TAGS;
+    refusal.stringId = IDS_SEED_RACES_TOO_MANY_POTS;
     return false;
 }
 

@@ -12,6 +12,14 @@
 // holds each race at the race's level. Each labelling is realised by the
 // same number of arrangements, so a uniform labelling followed by uniform
 // shuffles is a uniform arrangement.
+//
+// The count's states are the players each pot and race has left; they stay
+// few while most players have no pot (one or two pots of eight among 64
+// players: a few thousand). Past kMaxRaceCountWork choices the count is
+// given up for whole shuffles, which rarely keep every race spread, and a
+// draw not found so is refused as too many pots. Teams that must be apart
+// are kept by rejection alone, so many of them (every player in a team of
+// four) are rarely drawn before the tries run out.
 #include <cstdint>
 #include <string>
 #include <unordered_map>
@@ -58,15 +66,19 @@ public:
 private:
     struct Choice {
         std::vector<int> taken;  // per slot of the group and race: places so labelled
-        std::uint64_t ways;      // the labellings of the group's places that give it
+        std::vector<int> delta;  // what it takes from the state: players per class, extras per race
+        std::uint64_t ways;      // the labellings of the group's places that give it: at most 8!
     };
 
-    Count completions(std::size_t group, const std::vector<int>& left);
+    const Count& completions(std::size_t group, const std::vector<int>& left);
     std::vector<Choice> choices(std::size_t group, const std::vector<int>& left);
     void extend(std::size_t group, std::size_t at, int placesLeft, std::vector<int>& taken, std::vector<int>& totals,
                 const std::vector<int>& left, std::uint64_t ways, std::vector<Choice>& out);
-    std::vector<int> after(const std::vector<int>& left, std::size_t group, const Choice& choice) const;
+    void after(const std::vector<int>& left, const Choice& choice, std::vector<int>& next) const;
     bool overLimit() const { return work_ > workLimit_; }
+    std::size_t classOf(int kind, int race) const {
+        return static_cast<std::size_t>(compact_[static_cast<std::size_t>(kind)] * 5 + race + 1);
+    }
 
     const Frame& frame_;
     std::uint64_t workLimit_;
@@ -74,8 +86,12 @@ private:
     std::vector<RaceShare> shares_;                      // per race
     std::vector<std::vector<int>> slotKind_;             // per group: the kinds with places there
     std::vector<std::vector<std::vector<int>>> slotAt_;  // per group and slot: those places
-    std::vector<int> start_;  // players per kind and race (-1 first), then extras per race
+    std::vector<std::vector<int>> placesAfter_;          // per group and slot: the later slots' places
+    std::vector<int> compact_;  // per kind: its place among the kinds with players; -1: none
+    int classes_ = 0;           // kinds with players, times the races and none
+    std::vector<int> start_;    // players per kind and race (none first), then extras per race
     std::vector<std::unordered_map<std::string, Count>> memo_;  // per group
+    std::vector<std::vector<int>> next_;                        // per group: the state after a choice
 };
 
 }  // namespace rl::seeding

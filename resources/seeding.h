@@ -39,6 +39,8 @@
 #define IDS_SEED_RACES_NOT_SPREAD 79
 /* no numbers */
 #define IDS_SEED_RACES_AND_TAGS   80
+/* no numbers */
+#define IDS_SEED_RACES_TOO_MANY_POTS 81
 
 #define STR_SEED_POT_RANGE        "%d번째 참가자의 시드 %d은(는) 쓸 수 없습니다.\n시드는 1부터 그룹 당 인원(%d)까지입니다."
 #define STR_SEED_TAG_TOO_LONG     "%d번째 참가자의 소속이 %d바이트보다 깁니다.\n소속을 줄여 입력하세요."
@@ -50,6 +52,7 @@
 #define STR_SEED_RACE_NOT_SPREAD  "%s %d명을 그룹마다 고르게 나누는 배정이 없습니다.\n시드를 나누거나, 공석 분배를 켜거나, 그룹의 수를 바꾸세요."
 #define STR_SEED_RACES_NOT_SPREAD "모든 종족을 함께 그룹마다 고르게 나누는 배정이 없습니다.\n공석 분배를 켜거나, 그룹의 수를 바꾸세요."
 #define STR_SEED_RACES_AND_TAGS   "종족을 고르게 나누면서 같은 소속의 참가자를 나누는 배정을 찾지 못했습니다.\n소속을 나누거나, 그룹의 수를 바꾸세요."
+#define STR_SEED_RACES_TOO_MANY_POTS "시드를 받은 참가자가 많아 종족을 고르게 나누는 배정을 찾지 못했습니다.\n시드를 줄이거나, 그룹의 수를 바꾸세요."
 #define STR_SEED_TAGS_NOT_SPREAD  "같은 소속의 참가자를 그룹마다 고르게 나누는 배정을 찾지 못했습니다.\n소속을 나누거나, 그룹의 수를 바꾸세요."
 
 #endif
