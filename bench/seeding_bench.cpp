@@ -21,10 +21,9 @@ rl::Seeding seeding(bool pots, int teams) {
     return s;
 }
 
-void seededDraw(benchmark::State& run, bool pots, int teams) {
+void drawEach(benchmark::State& run, const rl::Seeding& s) {
     rl::Settings settings;
     settings.participantCount = 64, settings.groupCount = 8, settings.groupSize = 8, settings.spreadVacancies = true;
-    const rl::Seeding s = seeding(pots, teams);
     std::uint32_t seed = 1;
     for (auto _ : run) {
         rl::SeedRefusal refusal;
@@ -35,12 +34,12 @@ void seededDraw(benchmark::State& run, bool pots, int teams) {
     }
 }
 
+void seededDraw(benchmark::State& run, bool pots, int teams) { drawEach(run, seeding(pots, teams)); }
+
 // Races spread with pots and teams: every player a race (T Z P in turn,
 // every fifth one random), the first `potted` in pots of eight, in `teams`
 // teams (none: no tags).
 void spreadRaces(benchmark::State& run, int potted, int teams) {
-    rl::Settings settings;
-    settings.participantCount = 64, settings.groupCount = 8, settings.groupSize = 8, settings.spreadVacancies = true;
     rl::Seeding s;
     s.spreadRaces = true;
     for (int i = 0; i < 64; ++i) {
@@ -48,14 +47,7 @@ void spreadRaces(benchmark::State& run, int potted, int teams) {
         s.tags.push_back(teams ? "t" + std::to_string((i * 5) % teams) : "");
         s.races.push_back(static_cast<rl::Race>(i % 5 == 4 ? 4 : 1 + i % 3));
     }
-    std::uint32_t seed = 1;
-    for (auto _ : run) {
-        rl::SeedRefusal refusal;
-        if (!rl::seededGroups(settings, s, seed++, refusal)) {
-            run.SkipWithError("refused");
-            return;
-        }
-    }
+    drawEach(run, s);
 }
 
 void BM_SeededRaces(benchmark::State& run) { seededDraw(run, true, 3); }

@@ -1,6 +1,8 @@
-// The seeded draw over arbitrary pots and tags: it keeps the rules or says
-// why it cannot, draws the same again from the same seed, fills the groups
-// as a plain draw would, and its event file reads back and reproduces.
+// The seeded draw over arbitrary pots, tags and races: it keeps the rules or
+// says why it cannot, draws the same again from the same seed, fills the
+// groups as a plain draw would, and its event file reads back and
+// reproduces (not yet for a draw that spreads the races, which the event
+// file does not hold).
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cstdio>
@@ -53,13 +55,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         for (char& c : tag) c = static_cast<char>('A' + static_cast<unsigned char>(c) % 4);  // few tags, many alike
         seeding.tags.push_back(tag);
     }
+    seeding.spreadRaces = in.ConsumeBool();
+    for (int i = 0; i < players && seeding.spreadRaces; ++i) seeding.races.push_back(static_cast<rl::Race>(in.ConsumeIntegralInRange(0, 4)));
 
     rl::AssignmentState seeded, again, plain;
     rl::SeedRefusal refusal;
     require(rl::assign(plain, host) == rl::AssignOutcome::Assigned, "the plain draw");
     if (rl::assignSeeded(seeded, host, seeding, refusal) != rl::AssignOutcome::Assigned) {
-        require(refusal.stringId >= IDS_SEED_POT_OVERFULL && refusal.stringId <= IDS_SEED_TAGS_NOT_SPREAD,
-                "refused for its pots or tags");
+        const bool potsOrTags = refusal.stringId >= IDS_SEED_POT_OVERFULL && refusal.stringId <= IDS_SEED_TAGS_NOT_SPREAD;
+        const bool races = refusal.stringId >= IDS_SEED_RACE_NOT_SPREAD && refusal.stringId <= IDS_SEED_RACES_TOO_MANY_POTS;
+        require(potsOrTags || (seeding.spreadRaces && races), "refused for its pots, tags or races");
         require(!seeded.assigned(), "nothing left of a refused draw");
         return 0;
     }
@@ -75,6 +80,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
     }
     require(std::count(placed.begin(), placed.end(), 1) == players, "everyone placed once");
-    checkEventFile(seeded, host, seeding);
+    if (!seeding.spreadRaces) checkEventFile(seeded, host, seeding);
     return 0;
 }

@@ -9,6 +9,18 @@
 
 namespace rl::test {
 
+// The settings of a small case: its players, groups and places.
+inline Settings shape(int players, int groups, int size, bool spread = true) {
+    Settings s;
+    s.participantCount = players, s.groupCount = groups, s.groupSize = size, s.spreadVacancies = spread;
+    return s;
+}
+
+inline Settings knockOut(Settings s) {
+    s.format = GroupFormat::Knockout;
+    return s;
+}
+
 inline void expectFairDraws(const Settings& settings, const Seeding& seeding, std::size_t validCount,
                             std::uint32_t quickTries = kQuickSeedTries) {
     const std::vector<std::string> valid = validTables(settings, seeding);

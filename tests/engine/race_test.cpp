@@ -15,18 +15,10 @@
 namespace rl {
 namespace {
 
+using test::knockOut;
+using test::shape;
+
 constexpr Race N = Race::None, T = Race::Terran, Z = Race::Zerg, P = Race::Protoss, R = Race::Random;
-
-Settings shape(int players, int groups, int size, bool spread = true) {
-    Settings s;
-    s.participantCount = players, s.groupCount = groups, s.groupSize = size, s.spreadVacancies = spread;
-    return s;
-}
-
-Settings knockOut(Settings s) {
-    s.format = GroupFormat::Knockout;
-    return s;
-}
 
 Seeding spreading(std::vector<int> pots, std::vector<std::string> tags, std::vector<Race> races) {
     return {std::move(pots), std::move(tags), std::move(races), true};

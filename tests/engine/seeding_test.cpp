@@ -17,16 +17,8 @@
 namespace rl {
 namespace {
 
-Settings shape(int players, int groups, int size, bool spread = true) {
-    Settings s;
-    s.participantCount = players, s.groupCount = groups, s.groupSize = size, s.spreadVacancies = spread;
-    return s;
-}
-
-Settings knockOut(Settings s) {
-    s.format = GroupFormat::Knockout;
-    return s;
-}
+using test::knockOut;
+using test::shape;
 
 // Draws over the seeds 1..N against the exact count: every valid table comes
 // out, nothing else does, and a chi-square test (p = 0.001, Wilson-Hilferty)
