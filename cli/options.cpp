@@ -191,6 +191,11 @@ constexpr OptionRow kOptionRows[] = {
      "each group gets at most one player of a pot (1 to --size), pot 1 first, and\n"
      "players of one tag are kept apart", true,
      [](Options& o, const std::string&, const std::string&) { return o.pots = true, std::string(); }},
+    {"--placement", true, "--placement FILE",
+     "the groups placed by hand instead of drawn, in place of PARTICIPANTS: lines\n"
+     "GROUP<TAB>NAME (UTF-8, '#' starts a comment), each member at its group's next\n"
+     "place; the participants are the names in the file's order", true,
+     [](Options& o, const std::string&, const std::string& v) { return o.placementFile = v, std::string(); }},
     {"--help", false, "--help, --version", "", false,
      [](Options& o, const std::string&, const std::string&) { return o.help = true, std::string(); }},
     {"--version", false, nullptr, "", false,
@@ -235,13 +240,15 @@ std::string usageRow(const std::string& shown, std::string_view help) {
 std::string makeUsage() {
     std::string usage =
         "Usage: rosterloom-cli [options] PARTICIPANTS\n"
+        "       rosterloom-cli [options] --placement FILE\n"
         "       rosterloom-cli [options] --event FILE\n"
         "       rosterloom-cli --verify FILE\n";
     usage += usageRow("PARTICIPANTS", "text file, one participant name per line (UTF-8); \"-\" reads standard input");
     for (const OptionRow& row : kOptionRows) {
         if (row.shown) usage += usageRow(row.shown, row.help);
     }
-    return usage + "Exit status: 0 done, 1 the output could not be written, 2 bad input, 3 --check found a difference.\n";
+    return usage + "Exit status: 0 done, 1 the output could not be written, 2 bad input, 3 --check found a difference,\n"
+                   "4 --verify of groups placed by hand (there is no draw to repeat).\n";
 }
 
 // An empty name counts as given (reading it then fails): it must not leave
@@ -307,9 +314,13 @@ ParsedOptions parseOptions(const std::vector<std::string>& args) {
     }
     if (parsed.ok() && o.eventFile && o.verifyFile) parsed.error = "--event and --verify cannot both be given";
     if (parsed.ok()) parsed.error = checkEventOptions(o, given);
-    if (parsed.ok() && !o.help && !o.version && !fileGiven && !o.eventFile && !o.verifyFile) {
+    if (parsed.ok() && !o.help && !o.version && !fileGiven && !o.eventFile && !o.verifyFile && !o.placementFile) {
         parsed.error = "no participant file given";
     }
+    if (parsed.ok() && o.placementFile && fileGiven) {
+        parsed.error = "--placement takes the participants from its file: '" + o.participantsFile + "' cannot be given with it";
+    }
+    if (parsed.ok() && o.placementFile && o.pots) parsed.error = "--placement and --pots cannot both be given";
     if (parsed.ok() && o.thirdPlace && o.playoff == 0) parsed.error = "--third-place needs --playoff";
     if (parsed.ok() && !fitsGroupSize(groupFormat(o.tournament, o.dual), o.groupSize)) {
         parsed.error = "--dual plays groups of four: it cannot be given with --size " + std::to_string(o.groupSize);

@@ -36,6 +36,7 @@ struct Options {
     std::optional<std::string> eventFile;   // inputs, draw and results from an event file
     std::optional<std::string> verifyFile;  // draw an event file again and compare
     bool pots = false;                     // the seeded draw; participant lines may have columns
+    std::optional<std::string> placementFile;  // the groups placed by hand, in place of PARTICIPANTS
     bool help = false;
     bool version = false;
 };

@@ -17,6 +17,7 @@
 #include "event/actions.h"
 #include "event/draw.h"
 #include "event/event.h"
+#include "event/placement.h"
 #include "page/event_page.h"
 #include "platform/encoding.h"
 #include "platform/files.h"
@@ -118,13 +119,39 @@ Settings designedSettings(const Options& o) {
     return s;
 }
 
-// The lists and the designed settings into the host, the rest of the
-// draw's choices (the pots and tags with the participants) into `choices`.
-bool fillHost(ListHost& host, event::DrawChoices& choices, const Options& o, std::optional<std::uint32_t> seed) {
+// The groups placed by hand, their names the participants.
+bool readPlacement(const Options& o, ListHost& host, event::DrawChoices& choices) {
+    const auto bytes = readAll(*o.placementFile);
+    if (!bytes) return false;
+    const event::PlacementCodec codec{platform::isValidUtf8, platform::utf8ToCp949, platform::cp949ToUtf8};
+    event::PlacementText text = event::readPlacementText(*bytes, o.groupCount, o.groupSize, codec);
+    if (!text.fault.ok()) {
+        std::fprintf(stderr, "%s:%d: %s\n", displayName(*o.placementFile).c_str(), text.fault.line,
+                     event::englishPlacementFault(text.fault).c_str());
+        return false;
+    }
+    host.participants = text.placement.participants;
+    choices.placement = std::move(text.placement);
+    return true;
+}
+
+// The participants from their list, with their pots and tags for a seeded draw.
+bool readParticipants(const Options& o, ListHost& host, event::DrawChoices& choices) {
+    if (o.placementFile) return readPlacement(o, host, choices);
     auto participants = readNames(o.participantsFile, kMaxParticipants, "participants",
                                   o.pots ? Columns::Read : Columns::Refused);
     if (!participants) return false;
     host.participants = std::move(participants->names);
+    choices.seeded = o.pots;
+    choices.seeding = {std::move(participants->pots), std::move(participants->tags)};
+    return true;
+}
+
+// The lists and the designed settings into the host, the rest of the
+// draw's choices (the pots and tags with the participants, or the groups
+// placed by hand) into `choices`.
+bool fillHost(ListHost& host, event::DrawChoices& choices, const Options& o, std::optional<std::uint32_t> seed) {
+    if (!readParticipants(o, host, choices)) return false;
     if (o.mapsFile) {
         auto maps = readNames(*o.mapsFile, kMaxMaps, "maps");
         if (!maps) return false;
@@ -134,8 +161,6 @@ bool fillHost(ListHost& host, event::DrawChoices& choices, const Options& o, std
     host.clock = seed ? *seed : static_cast<std::uint32_t>(std::time(nullptr));
     choices.format = {o.dual, o.bestOf};
     choices.withdrawalRule = o.withdrawal.value_or(WithdrawalRule::Walkovers);
-    choices.seeded = o.pots;
-    choices.seeding = {std::move(participants->pots), std::move(participants->tags)};
     return true;
 }
 
@@ -350,6 +375,7 @@ int verify(const Options& o) {
     const event::RedrawOutcome redraw = event::drawDifference(*event, eventFrontEnd());
     switch (redraw.kind) {
     case event::Redraw::Same: break;
+    case event::Redraw::PlacedByHand: std::printf("placed by hand: there is no draw to repeat\n"); return kExitNoDraw;
     case event::Redraw::EarlierRule:
         std::printf("the draw reproduces from its inputs and seed by %s\nfingerprint: %s\n", redraw.detail.c_str(),
                     event::fingerprint(*event, eventFrontEnd()).c_str());

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "engine/seeding.h"
+#include "resources/placement.h"
 #include "resources/seeding.h"
 #include "resources/strings.h"
 
@@ -38,6 +39,8 @@ constexpr DrawWording kWordings[] = {
     {IDS_SEED_RACES_NOT_SPREAD, STR_SEED_RACES_NOT_SPREAD, {}},
     {IDS_SEED_RACES_AND_TAGS, STR_SEED_RACES_AND_TAGS, {}},
     {IDS_SEED_RACES_TOO_MANY_POTS, STR_SEED_RACES_TOO_MANY_POTS, {}},
+    {IDS_PLACEMENT_STALE, STR_PLACEMENT_STALE, {}},
+    {IDS_PLACEMENT_SEEDED, STR_PLACEMENT_SEEDED, {}},
 };
 
 // '%' is never the second byte of a code page 949 character, so the

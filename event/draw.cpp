@@ -1,23 +1,43 @@
 #include "event/draw.h"
 
 #include "event/actions.h"
+#include "resources/placement.h"
 
 namespace rl::event {
 
 DrawChoices drawChoices(const Event& event) {
     const Settings& s = event.state.settings;
-    return {{s.format == GroupFormat::Dual, s.bestOf}, withdrawalRule(event), event.seeded, event.seeding};
+    DrawChoices choices{{s.format == GroupFormat::Dual, s.bestOf}, withdrawalRule(event), event.seeded, event.seeding, {}};
+    if (event.placedByHand) choices.placement = placementOf(event);
+    return choices;
+}
+
+Placement placementOf(const Event& event) {
+    Placement placement{event.participants, {}};
+    for (const std::vector<Pos>& row : event.state.groupTable) {
+        placement.groups.emplace_back();
+        for (Pos p : row) {
+            if (p != kNone) placement.groups.back().push_back(p);
+        }
+    }
+    return placement;
 }
 
 DrawOutcome drawEvent(Host& host, const DrawChoices& choices, SeedRule rule) {
     DrawOutcome drawn;
     AssignmentState state;
-    drawn.outcome = choices.seeded ? assignSeeded(state, host, choices.seeding, drawn.refusal, rule, choices.format)
-                                   : assign(state, host, choices.format);
+    if (choices.placement && choices.seeded && choices.seeding.any()) {
+        host.showMessage(IDS_PLACEMENT_SEEDED);
+        return drawn;
+    }
+    drawn.outcome = choices.placement ? assignPlaced(state, host, *choices.placement, choices.format)
+                    : choices.seeded  ? assignSeeded(state, host, choices.seeding, drawn.refusal, rule, choices.format)
+                                      : assign(state, host, choices.format);
     if (drawn.outcome != AssignOutcome::Assigned) return drawn;
     drawn.event = eventFromDraw(state, Results(), host, host.now(), std::nullopt, "");
-    drawn.event.seeded = choices.seeded;
-    if (choices.seeded) drawn.event.seeding = choices.seeding;
+    drawn.event.placedByHand = choices.placement.has_value();
+    drawn.event.seeded = choices.seeded && !drawn.event.placedByHand;
+    if (drawn.event.seeded) drawn.event.seeding = choices.seeding;
     setWithdrawalRule(drawn.event, choices.withdrawalRule);
     return drawn;
 }

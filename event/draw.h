@@ -5,6 +5,7 @@
 // from its options; an opened event gives its choices back the same way.
 // Portable.
 #include "engine/assignment.h"
+#include "engine/placement.h"
 #include "engine/seeding.h"
 #include "event/event.h"
 #include "standings/results.h"
@@ -16,9 +17,13 @@ struct DrawChoices {
     WithdrawalRule withdrawalRule = WithdrawalRule::Walkovers;
     bool seeded = false;  // the seeded draw, by the pots and tags below
     Seeding seeding;      // each participant's pot and tag, in list order (CP949)
+    // The groups placed by hand instead of drawn (the placement window, or
+    // the command line's --placement); not with the seeded draw.
+    std::optional<Placement> placement;
 };
 
-// What drawing the event again takes: its format, rule, pots and tags.
+// What drawing the event again takes: its format, rule, pots and tags, or
+// its placement.
 DrawChoices drawChoices(const Event& event);
 
 struct DrawOutcome {
@@ -31,6 +36,9 @@ struct DrawOutcome {
     // results yet; when it was drawn is the caller's to say.
     Event event;
 };
+
+// Each group's members of the event, as a placement of its participants.
+Placement placementOf(const Event& event);
 
 // The designed settings read through the host (captureSettings), the rest
 // taken from the choices.

@@ -28,7 +28,10 @@ bool usesSeries(const Event& event) {
 }
 
 int formatVersion(const Event& event) {
-    return formatWord(event.state.settings.format) || usesSeries(event) || usesWithdrawals(event) || usesGames(event) ? 2 : 1;
+    return formatWord(event.state.settings.format) || usesSeries(event) || usesWithdrawals(event) || usesGames(event) ||
+                   event.placedByHand
+               ? 2
+               : 1;
 }
 
 Event eventFromDraw(const AssignmentState& state, const Results& results, Host& host, std::uint32_t seed,

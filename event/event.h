@@ -79,6 +79,10 @@ struct Event {
     bool seeded = false;
     Seeding seeding;
 
+    // Groups placed by hand, not drawn: the places are the organiser's,
+    // and there is no draw to repeat.
+    bool placedByHand = false;
+
     // The draw as it was drawn, with its settings (state.settings), and the
     // results entered since.
     AssignmentState state;
@@ -118,7 +122,7 @@ bool usesSeries(const Event& event);
 
 // The "formatVersion" the event is written as: 2 when it uses any setting
 // added since version 1 (dual groups, series, walkovers and withdrawals,
-// games as played).
+// games as played, groups placed by hand).
 int formatVersion(const Event& event);
 
 // The event of a draw just made: the host's lists (CP949) and the state's
@@ -139,6 +143,7 @@ enum class Redraw {
     Differs,        // the draw is not the one its inputs and seed give
     CannotBeDrawn,  // the engine refuses the inputs: nothing to compare
     EarlierRule,    // drawn by an earlier rule of the seeded draw, which gives it again
+    PlacedByHand,   // the groups were placed by hand: nothing was drawn
 };
 
 struct RedrawOutcome {

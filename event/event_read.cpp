@@ -103,6 +103,7 @@ public:
         readSeed();
         readSettings();
         readSeeding();
+        readPlacedByHand();
         readGroups();
         readPlayoff();
         checkFingerprint();
@@ -236,6 +237,14 @@ private:
         }
     }
 
+    // Only groups placed by hand say so; they are never a seeded draw.
+    void readPlacedByHand() {
+        const Json& settings = file_["settings"];
+        if (!settings.contains("placedByHand")) return;
+        event_.placedByHand = boolean(settings["placedByHand"], "/settings/placedByHand");
+        if (event_.placedByHand && event_.seeded) refuse("/settings/placedByHand", Refused::PlacedAndSeeded);
+    }
+
     std::string tag(const Json& value, const std::string& where) {
         const std::string& utf8 = text(value, where);
         if (utf8.empty()) refuse(where, Refused::EmptyTag);
@@ -272,6 +281,10 @@ private:
             requireObject(groups[g], where);
             event_.state.groupTable.push_back(readPlaces(groups[g], where, g, members[g], placed));
         }
+        const auto unplaced = std::find(placed.begin(), placed.end(), false);
+        if (unplaced != placed.end()) {
+            refuse("/groups", Refused::NotPlaced, {quoted(Json(participants_[static_cast<std::size_t>(unplaced - placed.begin())]))});
+        }
         buildSchedules();
         readWithdrawals();
         for (std::size_t g = 0; g < groups.size(); ++g) readMatches(groups[g], pointerTo("/groups", g), g);
@@ -294,10 +307,16 @@ private:
         if (places.size() != size) {
             refuse(at, Refused::PlaceCount, {shownNumber(places.size()), shownNumber(size)});
         }
+        // Placed by hand, a group holds whom the organiser put there.
+        if (event_.placedByHand) {
+            members = 0;
+            while (static_cast<std::size_t>(members) < size && !places[static_cast<std::size_t>(members)].is_null()) ++members;
+        }
         std::vector<Pos> row;
         for (std::size_t p = 0; p < size; ++p) {
             const std::string place = pointerTo(at, p);
             const bool member = static_cast<Pos>(p) < members;
+            if (event_.placedByHand && member == places[p].is_null()) refuse(place, Refused::MemberAfterVacancy);
             if (member == places[p].is_null()) refuseLayout(place, member, g, members);
             row.push_back(member ? participantAt(places[p], place, placed, seedingAt(group, p)) : kNone);
         }

@@ -41,6 +41,16 @@ public:
             inputs["pots"] = std::move(pots);
             inputs["tags"] = std::move(tags);
         }
+        // Placed by hand, the places are inputs too.
+        if (event_.placedByHand) {
+            inputs["settings"]["placedByHand"] = true;
+            Json placement = Json::array();
+            for (const auto& row : event_.state.groupTable) {
+                placement.push_back(Json::array());
+                for (Pos p : row) placement.back().push_back(participant(p));
+            }
+            inputs["placement"] = std::move(placement);
+        }
         return inputs;
     }
 

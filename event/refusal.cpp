@@ -148,6 +148,11 @@ constexpr Wording kWordings[] = {
      "decided, or games that do not count to its score)",
      u8"이 세트 결과는 인정할 수 없습니다(부전승이거나, 두 선수가 아직 다 정해지지 않았거나, 경기 길이를 넘거나 승부가 "
      u8"난 뒤의 세트이거나, 경기 점수와 맞지 않습니다)"},
+    {Refused::PlacedAndSeeded, false, "groups placed by hand have no seeded draw",
+     u8"직접 편성한 조에는 시드 배정이 없습니다"},
+    {Refused::MemberAfterVacancy, false, "a member cannot follow an empty place: a group's vacancies come last",
+     u8"빈자리 뒤에 참가자가 올 수 없습니다: 조의 빈자리는 끝에 옵니다"},
+    {Refused::NotPlaced, false, "{0} is in no group", u8"{0}: 어느 조에도 없습니다"},
 };
 
 // Every kind has its wording, in the kinds' order.
@@ -155,7 +160,7 @@ constexpr bool inOrder() {
     for (std::size_t i = 0; i < std::size(kWordings); ++i) {
         if (static_cast<std::size_t>(kWordings[i].why) != i) return false;
     }
-    return static_cast<std::size_t>(Refused::GamesCannotStand) + 1 == std::size(kWordings);  // the last kind
+    return static_cast<std::size_t>(Refused::NotPlaced) + 1 == std::size(kWordings);  // the last kind
 }
 static_assert(inOrder(), "one wording for each kind of refusal, in order");
 

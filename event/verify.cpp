@@ -74,6 +74,7 @@ bool drawnByEarlierRule(const Event& event, const FrontEnd& frontEnd) {
 }  // namespace
 
 RedrawOutcome drawDifference(const Event& event, const FrontEnd& frontEnd) {
+    if (event.placedByHand) return {Redraw::PlacedByHand, {}};
     ListHost host = hostFor(event);
     const DrawOutcome drawn = drawEvent(host, drawChoices(event));
     if (drawn.outcome != AssignOutcome::Assigned) return refused(drawn.outcome, drawn.refusal, frontEnd);

@@ -34,6 +34,7 @@ std::optional<std::string> eventPage(const event::Event& event, Host& host, cons
     header.seedText = event.seedText;
     header.fingerprint = event::fingerprint(event, frontEnd);
     header.program = "Rosterloom " ROSTERLOOM_VERSION;
+    header.placedByHand = event.placedByHand;
     const auto view = pageViewOf(event.state, event.results, host, header, frontEnd.toUtf8,
                                  event.playoff.perGroup ? &event.playoff : nullptr,
                                  event.seeded ? &event.seeding : nullptr);

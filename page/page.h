@@ -81,6 +81,7 @@ struct Header {
     std::optional<std::string> seedText;
     std::string fingerprint;  // hex; empty: not known
     std::string program;      // e.g. "Rosterloom 1.0"
+    bool placedByHand = false;  // nothing was drawn: no seed to show, no draw to check
 };
 
 struct PageView {

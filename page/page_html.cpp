@@ -107,19 +107,30 @@ void appendFacts(std::string& out, const PageView& v) {
     out += "</ul>\n";
 }
 
+void appendFingerprint(std::string& out, const Header& h) {
+    if (h.fingerprint.empty()) return;
+    out += u8" · 입력 지문 <code>";
+    appendText(out, h.fingerprint);
+    out += "</code>";
+}
+
+// Groups placed by hand were not drawn: there is nothing to check again.
+void appendPlacedByHand(std::string& out, const Header& h) {
+    out += u8"<p class=\"proof\"><b>직접 편성</b>";
+    appendFingerprint(out, h);
+    out += "</p>\n";
+}
+
 // The small print from which anyone can check the draw.
 void appendProof(std::string& out, const Header& h) {
+    if (h.placedByHand) return appendPlacedByHand(out, h);
     out += u8"<p class=\"proof\">시드 <b>" + std::to_string(h.seed) + "</b>";
     if (h.seedText) {
         out += u8" · 시드 문장 “";
         appendText(out, *h.seedText);
         out += u8"”";
     }
-    if (!h.fingerprint.empty()) {
-        out += u8" · 입력 지문 <code>";
-        appendText(out, h.fingerprint);
-        out += "</code>";
-    }
+    appendFingerprint(out, h);
     out += u8"<br>누구나 <code>rosterloom-cli --verify</code>로 이 추첨을 다시 해 보고 확인할 수 있습니다.</p>\n";
 }
 
