@@ -57,6 +57,7 @@ std::string run(const std::string& command) {
 
 TEST(Program, GoldenCases) { test::expectGoldenCases("program.txt", run); }
 TEST(Program, GamesAsPlayed) { test::expectGoldenCases("games.txt", run); }
+TEST(Program, GroupsPlacedByHand) { test::expectGoldenCases("placement.txt", run); }
 
 }  // namespace
 }  // namespace rl::cli
