@@ -160,20 +160,24 @@ PlacementText readPlacementText(std::string_view bytes, int groupCount, int grou
 
 PlacementFault marksFromText(const PlacementText& text, const std::vector<std::string>& participants,
                              const PlacementCodec& codec, std::vector<PlaceMark>& marks) {
-    marks.assign(participants.size(), PlaceMark{});
+    // Each line's group and place, taken in the text's order.
+    std::vector<PlaceMark> lines(text.placement.participants.size());
     for (std::size_t g = 0; g < text.placement.groups.size(); ++g) {
-        int place = 0;
-        for (Pos line : text.placement.groups[g]) {
-            const std::string& name = text.placement.participants[static_cast<std::size_t>(line)];
-            std::size_t i = 0;
-            while (i < participants.size() && (participants[i] != name || marks[i].group >= 0)) ++i;
-            if (i == participants.size()) {
-                PlacementFault f = fault(PlacementProblem::NotRegistered, shownName(name, codec));
-                f.line = text.lines[static_cast<std::size_t>(line)];
-                return f;
-            }
-            marks[i] = {static_cast<int>(g), ++place};
+        for (std::size_t p = 0; p < text.placement.groups[g].size(); ++p) {
+            lines[static_cast<std::size_t>(text.placement.groups[g][p])] = {static_cast<int>(g), static_cast<int>(p) + 1};
         }
+    }
+    marks.assign(participants.size(), PlaceMark{});
+    for (std::size_t line = 0; line < lines.size(); ++line) {
+        const std::string& name = text.placement.participants[line];
+        std::size_t i = 0;
+        while (i < participants.size() && (participants[i] != name || marks[i].group >= 0)) ++i;
+        if (i == participants.size()) {
+            PlacementFault f = fault(PlacementProblem::NotRegistered, shownName(name, codec));
+            f.line = text.lines[line];
+            return f;
+        }
+        marks[i] = lines[line];
     }
     return {};
 }

@@ -26,8 +26,25 @@ inline const char* const kNamePool[] = {"최유리", "Red Fox", "Kim", "Kim", "�
 inline const char* const kTagPool[] = {"", "", "KT", "SKT T1", "Zerg", "팀 리퀴드"};
 inline const char* const kTitlePool[] = {nullptr, u8"봄 리그", u8"Friday Cup #3", u8"\"따옴표\" & <꺾쇠>"};
 
-// A drawn event, or nothing when the picks asked for a draw the engine
-// refuses (the caller picks again).
+// Groups placed by hand: the participants in a random order, each into a
+// group with room left, at its next place.
+inline Placement randomPlacement(const std::vector<std::string>& participants, int groups, int size, const Pick& pick) {
+    Placement placement{participants, std::vector<std::vector<Pos>>(static_cast<std::size_t>(groups))};
+    std::vector<Pos> order;
+    for (std::size_t i = 0; i < participants.size(); ++i) order.push_back(static_cast<Pos>(i));
+    for (std::size_t i = order.size(); i > 1; --i) std::swap(order[i - 1], order[pick(static_cast<unsigned>(i))]);
+    for (Pos p : order) {
+        std::vector<std::size_t> open;
+        for (std::size_t g = 0; g < placement.groups.size(); ++g) {
+            if (placement.groups[g].size() < static_cast<std::size_t>(size)) open.push_back(g);
+        }
+        placement.groups[open[pick(static_cast<unsigned>(open.size()))]].push_back(p);
+    }
+    return placement;
+}
+
+// A drawn event (now and then one placed by hand), or nothing when the
+// picks asked for a draw the engine refuses (the caller picks again).
 inline std::optional<event::Event> randomEvent(const Pick& pick) {
     ListHost host;
     event::DrawChoices choices;
@@ -57,6 +74,7 @@ inline std::optional<event::Event> randomEvent(const Pick& pick) {
     }
     static constexpr int kSeriesLengths[] = {3, 5, 7};
     if (pick(3) == 0) choices.format.bestOf = kSeriesLengths[pick(3)];
+    if (!choices.seeded && pick(4) == 0) choices.placement = randomPlacement(host.participants, groups, size, pick);
     event::DrawOutcome drawn = event::drawEvent(host, choices);
     if (drawn.outcome != AssignOutcome::Assigned) return std::nullopt;
     event::Event event = std::move(drawn.event);

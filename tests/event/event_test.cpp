@@ -223,5 +223,15 @@ TEST(EventFile, RefusalsInKoreanNameThePlace) {
     });
 }
 
+// Groups placed by hand: the places are the file's, checked by their own
+// rules; both languages word each refusal.
+TEST(EventFile, PlacedGroupsAreRefusedByTheirOwnRules) {
+    test::expectGoldenCases("placement-event-refusals.txt", [](const std::string& line) {
+        const ReadOutcome read = readEvent(fileOf(line), cliFrontEnd());
+        if (read.ok()) return std::string("read\n");
+        return "refused: " + read.error + "\n" + u8"거절: " + koreanRefusal(read) + "\n";
+    });
+}
+
 }  // namespace
 }  // namespace rl::event
