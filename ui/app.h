@@ -224,6 +224,11 @@ void showFormatWindow(HWND owner);
 // every choice again: "리그" lets it go, an opened event gives its own.
 void chooseDual(bool on);
 
+// --- placement window (placement_window.cpp)
+// "조 직접 편성(&G)..." in the main window's system menu.
+void addPlacementCommand(HWND window);
+void showPlacementWindow(HWND owner);
+
 // --- help window (help_window.cpp)
 LRESULT CALLBACK helpWindowProc(HWND, UINT, WPARAM, LPARAM);
 void showHelpWindow(HWND owner);

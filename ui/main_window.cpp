@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "resources/ids.h"
+#include "resources/placement.h"
 #include "resources/seeding.h"
 #include "resources/strings.h"
 
@@ -274,6 +275,7 @@ LRESULT onCreate(HWND window) {
     beginEventSession();
     addSeedingCommand(window);
     addFormatCommand(window);
+    addPlacementCommand(window);
     takeDrawChoices({});  // a new window starts with a plain draw, as its empty list does
     SetFocus(control(ParticipantField));
     return 0;
@@ -349,6 +351,7 @@ LRESULT onSysCommand(HWND window, WPARAM wParam, LPARAM lParam) {
     case IDM_SAVE_EVENT: if (assignment().assigned()) saveEventWithDialog(window); return 0;
     case IDM_SEEDING: showSeedingWindow(window); return 0;
     case IDM_FORMAT: showFormatWindow(window); return 0;
+    case IDM_PLACEMENT: showPlacementWindow(window); return 0;
     }
     return DefWindowProcA(window, WM_SYSCOMMAND, wParam, lParam);
 }

@@ -94,6 +94,21 @@ TEST(Placement, MarksAndLinesMakeOnePlacement) {
     }
 }
 
+// Placed in another order than registered, as the window places them, the
+// event reads back whole.
+TEST(Placement, GroupsPlacedOutOfTheListsOrderReadBack) {
+    ListHost host = test::hostFrom("name Shine name Mini name Last name Snow name Rain groups 2 size 4 tournament clock 7");
+    DrawChoices choices;
+    choices.placement = Placement{host.participants, {{1, 2, 4}, {3, 0}}};
+    DrawOutcome drawn = drawEvent(host, choices);
+    ASSERT_EQ(drawn.outcome, AssignOutcome::Assigned);
+    drawn.event.drawnAt = "2026-12-09T19:30:00";
+    const auto bytes = writeEvent(drawn.event, platform::eventFrontEnd());
+    const ReadOutcome read = readEvent(*bytes, platform::eventFrontEnd());
+    ASSERT_TRUE(read.ok()) << read.error;
+    EXPECT_EQ(writeEvent(*read.event, platform::eventFrontEnd()), bytes);
+}
+
 // The draw takes a placement only for the list it was made for, within the
 // settings, and never with pots.
 TEST(Placement, TheDrawRefusesAPlacementThatNoLongerFits) {

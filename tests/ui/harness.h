@@ -303,8 +303,8 @@ protected:
     HWND owned(const char* wanted) const { return ownedWindows(wanted).empty() ? nullptr : ownedWindows(wanted)[0]; }
     // Handles what waits in the queue, noting the end of the loop.
     void pump() { ended_ = ended_ || pumpMessages(&quitCode_); }
-    // What a copy in another program leaves: CF_TEXT only, pasted into a field.
-    void paste(int fieldId, const std::string& text) {
+    // What a copy in another program leaves: CF_TEXT only.
+    void putOnClipboard(const std::string& text) {
         ASSERT_TRUE(OpenClipboard(main()));
         EmptyClipboard();
         HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
@@ -312,6 +312,10 @@ protected:
         GlobalUnlock(data);
         EXPECT_NE(SetClipboardData(CF_TEXT, data), nullptr);
         CloseClipboard();
+    }
+    // The same pasted into a field.
+    void paste(int fieldId, const std::string& text) {
+        putOnClipboard(text);
         SendMessageA(item(fieldId), WM_PASTE, 0, 0);
     }
     // A system command chosen from the keyboard: Alt+Space opens the system
