@@ -1,6 +1,8 @@
 #include "ui/app.h"
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 #include "resources/ids.h"
 #include "resources/strings.h"
@@ -204,5 +206,21 @@ int showStringBox(HWND owner, int stringId, UINT buttons, const std::string& tex
 }
 
 int listCount(HWND list) { return static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0)); }
+
+// The list counts its tab stops in quarters of its font's average character
+// width, which the font decides.
+void alignTabStops(HWND list, std::initializer_list<int> headings) {
+    HDC dc = GetDC(list);
+    SIZE letters{};
+    GetTextExtentPoint32A(dc, "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz", 52, &letters);
+    ReleaseDC(list, dc);
+    const int quarter = std::max(1L, (letters.cx / 26 + 1) / 2);
+    RECT client{};
+    GetClientRect(list, &client);
+    MapWindowPoints(list, GetParent(list), reinterpret_cast<POINT*>(&client), 2);
+    std::vector<INT> stops;
+    for (int x : headings) stops.push_back((x - client.left) * 4 / quarter);
+    SendMessageA(list, LB_SETTABSTOPS, static_cast<WPARAM>(stops.size()), reinterpret_cast<LPARAM>(stops.data()));
+}
 
 }  // namespace rl::ui

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <vector>
@@ -114,6 +115,8 @@ int showTextBox(HWND owner, const std::string& text, UINT buttons);
 // The string table's text, the program's one way to it.
 std::string loadedString(int stringId);
 int listCount(HWND list);
+// A list's tab stops under headings at the given x of its window's client area.
+void alignTabStops(HWND list, std::initializer_list<int> headings);
 
 // --- main window (main_window.cpp)
 LRESULT CALLBACK mainWindowProc(HWND, UINT, WPARAM, LPARAM);

@@ -212,9 +212,7 @@ bool createControls(HWND window) {
     if (!createRows(window, kControls)) return false;
     SendMessageA(GetDlgItem(window, IDC_PLACEMENT_GROUP), EM_LIMITTEXT, 2, 0);
     SendMessageA(GetDlgItem(window, IDC_PLACEMENT_ORDER), EM_LIMITTEXT, 2, 0);
-    // Tab stops under the headings, in dialog units of the list's font.
-    INT stops[2] = {(kControls[GroupHeading].layout.x - 20) * 4 / 7, (kControls[OrderHeading].layout.x - 20) * 4 / 7};
-    SendMessageA(GetDlgItem(window, IDC_PLACEMENT_LIST), LB_SETTABSTOPS, 2, reinterpret_cast<LPARAM>(stops));
+    alignTabStops(GetDlgItem(window, IDC_PLACEMENT_LIST), {kControls[GroupHeading].layout.x, kControls[OrderHeading].layout.x});
     return true;
 }
 

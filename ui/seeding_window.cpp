@@ -175,22 +175,6 @@ void onApply() {
 
 void onSeededClicked() { nextDraw().seeded = SendMessageA(control(SeededCheck), BM_GETCHECK, 0, 0) == BST_CHECKED; }
 
-// The list's tab stops under the pot and tag headings. It counts them in
-// quarters of its font's average character width, which the font decides.
-void alignColumnsWithHeadings() {
-    HWND rows = control(ParticipantRows);
-    HDC dc = GetDC(rows);
-    SIZE letters{};
-    GetTextExtentPoint32A(dc, "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz", 52, &letters);
-    ReleaseDC(rows, dc);
-    const int quarter = std::max(1L, (letters.cx / 26 + 1) / 2);
-    RECT list{};
-    GetClientRect(rows, &list);
-    MapWindowPoints(rows, gWindow, reinterpret_cast<POINT*>(&list), 2);
-    INT stops[2];
-    for (int i = 0; i < 2; ++i) stops[i] = (kControls[PotHeading + i].layout.x - list.left) * 4 / quarter;
-    SendMessageA(rows, LB_SETTABSTOPS, 2, reinterpret_cast<LPARAM>(stops));
-}
 
 bool createControls(HWND window) {
     for (int i = 0; i < ControlCount; ++i) {
@@ -200,7 +184,7 @@ bool createControls(HWND window) {
     // Room for more than the rule allows, so that what is too long is refused, never cut.
     SendMessageA(control(PotField), EM_LIMITTEXT, 3, 0);
     SendMessageA(control(TagField), EM_LIMITTEXT, 4 * kMaxTagBytes, 0);
-    alignColumnsWithHeadings();
+    alignTabStops(control(ParticipantRows), {kControls[PotHeading].layout.x, kControls[TagHeading].layout.x});
     return true;
 }
 
