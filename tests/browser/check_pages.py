@@ -54,12 +54,16 @@ CASES = {
     'games': (DATA / 'games-players.txt', DATA / 'games-maps.txt',
               '--dual --groups 2 --size 4 --best-of 5 --playoff 2 --playoff-best-of 5,7 --seed 31',
               (DATA / 'games-results.txt').read_text(), '세트 기록', 3),
+    # Groups placed by hand: the file is given with --placement (see PLACED).
+    'placed': (DATA / 'placement-dual.txt', DATA / 'readme-maps.txt', '--groups 4 --size 4 --dual --seed 2018',
+               (DATA / 'placement-dual-results.txt').read_text(), '직접 편성한 듀얼', 2),
     'largest': ([f'player{i}' for i in range(64)], [f'map{i}' for i in range(10)], '--groups 8 --size 8 --seed 1',
                 ''.join(every(chr(65 + g), 28) for g in range(8)), None, 9),
 }
 # Pages made by the page tests (a playoff needs a whole evening of results),
 # with the text of the same event: page, text, title, A4 pages printed.
 MADE = {'playoff-byes': ('playoff-page.html', 'page-playoff.txt', '2026 봄 <리그> & "본선"', 4)}
+PLACED = {'placed'}
 WIDTHS = (1280, 390)
 faults = []
 
@@ -81,7 +85,8 @@ def run_cli(work, name, extra):
             value.write_text(''.join(n + '\n' for n in CASES[name][0 if kind == 'players' else 1]))
         files.append(value)
     (work / f'{name}-results.txt').write_text(results)
-    args = [CLI, *options.split(), '--maps', files[1], '--results', work / f'{name}-results.txt', *extra, files[0]]
+    args = [CLI, *options.split(), '--maps', files[1], '--results', work / f'{name}-results.txt', *extra,
+            *(['--placement'] if name in PLACED else []), files[0]]
     env = dict(os.environ, ROSTERLOOM_DRAWN_AT='2026-03-14T19:30:00')
     done = subprocess.run(args, capture_output=True, env=env)
     if done.returncode:
@@ -252,6 +257,10 @@ def check(name, width, page, lines):
             check_games(f'{where}, {s["id"]}', s, group)
     if len(page['sections']) != len({key for key in lines if lines[key]}):
         fault(where, 'the page has not as many groups as the text')
+    # Where a drawn event shows its seed and how to check it, a placed one says it was placed.
+    placed = page['proof'].startswith('직접 편성') and '--verify' not in page['proof']
+    if placed != (name in PLACED) or (name in CASES and not placed and '--verify' not in page['proof']):
+        fault(where, f'the proof reads {page["proof"]!r}')
     if name == 'seeded':
         marks = {m for s in page['sections'] for member in s['marks'] for m in member}
         if not {'시드 1', '시드 2', 'Zerg', 'Terran', 'Protoss'} <= marks:

@@ -9,6 +9,7 @@ onload = () => {
     return {
       name: frame.id,
       title: doc.title,
+      proof: (doc.querySelector('.proof') || {innerText: ''}).innerText,
       widths: [doc.documentElement.scrollWidth, frame.contentWindow.innerWidth],
       active: all('script, img, iframe, object, embed, link').length,
       sections: all('section.group').map((s) => ({
