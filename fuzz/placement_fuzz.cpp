@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "event/draw.h"
 #include "event/placement.h"
@@ -34,6 +35,16 @@ std::string linesOf(const rl::Placement& placement) {
     return lines;
 }
 
+// Each group's names in place order: what the lines say, whatever order they come in.
+std::vector<std::vector<std::string>> groupNames(const rl::Placement& placement) {
+    std::vector<std::vector<std::string>> names;
+    for (const auto& row : placement.groups) {
+        names.emplace_back();
+        for (rl::Pos p : row) names.back().push_back(placement.participants[static_cast<std::size_t>(p)]);
+    }
+    return names;
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t size) {
@@ -48,9 +59,7 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
         return 0;
     }
     const rl::event::PlacementText again = rl::event::readPlacementText(linesOf(text.placement), groups, places, kCodec);
-    require(again.fault.ok() && again.placement.groups == text.placement.groups &&
-                again.placement.participants == text.placement.participants,
-            "written as lines, the same placement");
+    require(again.fault.ok() && groupNames(again.placement) == groupNames(text.placement), "written as lines, the same groups");
     if (text.placement.participants.empty()) return 0;
 
     rl::ListHost host;
