@@ -66,6 +66,31 @@ TEST(Placement, AFileWrittenFromAnyDrawPlacesTheSameEvent) {
     }
 }
 
+// A season replayed: four or six groups of four, each format; a group's
+// places 1 and 2 open against each other, then 3 and 4, as its lines gave them.
+TEST(Placement, FourAndSixGroupsOfFourOpenAsPlaced) {
+    for (const int groups : {4, 6}) {
+        for (const char* format : {"", "tournament", "tournament dual"}) {
+            std::string lines;
+            for (int i = 0; i < groups * 4; ++i) lines += std::string(1, static_cast<char>('A' + i / 4)) + "\tp" + std::to_string(i) + "\n";
+            PlacementText text = readPlacementText(lines, groups, 4, kCodec);
+            ListHost host = test::hostFrom(std::string("groups ") + std::to_string(groups) + " size 4 clock 3 " + format);
+            host.participants = text.placement.participants;
+            DrawChoices choices;
+            choices.format = test::formatFrom(format);
+            choices.placement = std::move(text.placement);
+            const DrawOutcome placed = drawEvent(host, choices);
+            ASSERT_EQ(placed.outcome, AssignOutcome::Assigned) << format;
+            for (int g = 0; g < groups; ++g) {
+                const Schedule& matches = placed.event.state.schedule[static_cast<std::size_t>(g)];
+                const Pos first = static_cast<Pos>(4 * g);
+                EXPECT_EQ(std::make_pair(matches[0].first, matches[0].second), std::make_pair(first, Pos(first + 1))) << format;
+                EXPECT_EQ(std::make_pair(matches[1].first, matches[1].second), std::make_pair(Pos(first + 2), Pos(first + 3))) << format;
+            }
+        }
+    }
+}
+
 // The window's marks: pasted lines take the registered participants in
 // turn (two of one name each once), typed ones are checked when taken.
 TEST(Placement, MarksAndLinesMakeOnePlacement) {
