@@ -125,5 +125,18 @@ TEST_F(PlacementWindowTest, APlacementLetGoLeavesTheDrawToChance) {
     EXPECT_FALSE(theEvent().placedByHand);
 }
 
+// A list changed since the placement was taken is placed again first.
+TEST_F(PlacementWindowTest, APlacementForAnotherListIsRefusedAtTheDraw) {
+    openWindow();
+    putOnClipboard(kLines);
+    click(IDC_PLACEMENT_PASTE, window());
+    click(IDC_PLACEMENT_TAKE, window());
+    deleteEntries(IDC_PARTICIPANT_LIST, {7});
+    enter(IDC_PARTICIPANT_FIELD, "Flash");
+    click(IDC_ASSIGN);
+    EXPECT_EQ(boxes.takeLog(), told(STR_PLACEMENT_STALE));
+    EXPECT_EQ(result(), nullptr);
+}
+
 }  // namespace
 }  // namespace rl::ui::test
