@@ -52,6 +52,8 @@ constexpr std::string_view kWalkoverWord = u8"부전승";
 constexpr std::string_view kGameWord = u8"세트";
 constexpr std::string_view kMapMark = " @ ";
 constexpr std::string_view kWithdrawWord = u8"기권";
+constexpr std::string_view kReplaceWord = u8"교체";
+constexpr std::string_view kSwapWord = u8"맞교환";
 
 std::string_view trim(std::string_view text) {
     const std::size_t begin = text.find_first_not_of(kBlanks);
@@ -144,7 +146,7 @@ std::string namesOf(Host& host, const std::vector<Pos>& players) {
 class Reader {
 public:
     Reader(const event::Event& earlier, PlayoffChoice choice)
-        : earlier_(earlier), state_(earlier.state), host_(event::hostFor(earlier)), choice_(choice), event_(earlier) {}
+        : earlier_(earlier), host_(event::hostFor(earlier)), choice_(choice), event_(earlier) {}
 
     // Everything a line can be refused for on its own; the players of a
     // knock-out match wait for the other lines.
@@ -154,8 +156,12 @@ public:
         if (text.empty() || text.front() == '#') return true;
         std::string_view group = takeWord(text);
         if (group == kWithdrawWord) return takeWithdrawLine(number, -1, trim(text));
+        if (group == kReplaceWord || group == kSwapWord) return takeChangeLine(number, -1, group, trim(text));
         const std::string_view match = takeWord(text);
         std::string_view score = trim(text);
+        if ((match == kReplaceWord || match == kSwapWord) && groupOfLetter(group) >= 0) {
+            return takeChangeLine(number, groupOfLetter(group), match, score);
+        }
         if (match == std::string_view(u8"결정")) return takeSettleLine(number, group, score);
         if (match == kWithdrawWord) return takeWithdrawLine(number, groupOfLetter(group), score, group);
         std::string_view rest = score;
@@ -164,21 +170,21 @@ public:
         rest = score;
         const bool walkover = takeWord(rest) == kWalkoverWord && !trim(rest).empty();
         if (walkover) score = trim(rest);
-        const bool playoff = isPlayoffWord(group, state_);
+        const bool playoff = isPlayoffWord(group, state());
         if ((!playoff && groupOfLetter(group) < 0) || !allDigits(match) || score.empty()) {
             return fail(number, "expected GROUP MATCH SCORE, such as 'A 1 2:0' or 'A 1 Quill'");
         }
         Line line{number, {playoff ? kPlayoffGroup : groupOfLetter(group), smallNumber(match)},
                   walkover ? std::nullopt : parseScore(score), std::string(score), walkover};
         if (playoff && choice_.perGroup == 0) return fail(number, "a result of the playoff needs --playoff");
-        ResultProblem problem = playoff ? ResultProblem::None : checkMatch(state_, Results(), line.key);
+        ResultProblem problem = playoff ? ResultProblem::None : checkMatch(state(), Results(), line.key);
         if (problem == ResultProblem::PlayersNotKnown) problem = ResultProblem::None;
         // A group's length is known before the other lines; the playoff's
         // matches wait for its bracket.
-        const int bestOf = playoff ? 1 : state_.settings.bestOf;
+        const int bestOf = playoff ? 1 : state().settings.bestOf;
         if (problem == ResultProblem::None && line.score) problem = checkScore(*line.score, bestOf);
         if (problem == ResultProblem::None && !line.score) problem = winnerNameProblem(bestOf, line.walkover);
-        if (problem != ResultProblem::None) return fail(number, reason(problem, line, state_, 0, bestOf));
+        if (problem != ResultProblem::None) return fail(number, reason(problem, line, state(), 0, bestOf));
         Line* games = nullptr;
         for (Line& earlier : lines_) {
             if (earlier.key == line.key && !earlier.scoreGiven) games = &earlier;
@@ -207,6 +213,7 @@ public:
 
     ResultsFile take() {
         if (file_.ok()) {
+            file_.changed = event_;
             file_.results = std::move(event_.results);
             file_.playoff = std::move(event_.playoff);
         }
@@ -215,12 +222,149 @@ public:
 
 private:
     bool playoffMade() const { return event_.playoff.perGroup != 0; }
+    // The draw as the file's replacements and swaps leave it.
+    const AssignmentState& state() const { return event_.state; }
+
+    // "교체 OLD NEW" or "맞교환 NAME1 NAME2", with a group before the word or
+    // not; made at once, in the file's order, before any result is taken.
+    bool takeChangeLine(int number, int group, std::string_view word, std::string_view rest) {
+        const bool replace = word == kReplaceWord;
+        if (rest.find_first_of(kBlanks) == std::string_view::npos) {
+            return fail(number, replace ? u8"expected 교체 OLD NEW or GROUP 교체 OLD NEW, such as '교체 Sea Killer'"
+                                        : u8"expected 맞교환 NAME1 NAME2 or GROUP 맞교환 NAME1 NAME2, such as "
+                                          u8"'맞교환 Quill Orrin' or '맞교환 A Quill B Orrin'");
+        }
+        if (group >= static_cast<int>(state().groupTable.size())) {
+            return fail(number, reason(ResultProblem::NoSuchGroup, Line{number, {group, 0}, {}, {}}, state()));
+        }
+        const std::string problem = replace ? replaceByLine(group, rest) : swapByLine(group, rest);
+        if (!problem.empty()) return fail(number, problem);
+        host_ = event::hostFor(event_);
+        return true;
+    }
+
+    // The players a part of a line names: in the line's group, or, without
+    // one, anywhere or (after a group letter) in that group.
+    struct Reading {
+        int group = -1;
+        std::string name;  // UTF-8, as written
+        std::vector<Pos> players;
+    };
+
+    std::vector<Reading> readings(int group, std::string_view part) const {
+        std::vector<Reading> out;
+        const auto add = [&](int g, std::string_view name) {
+            const auto cp949 = utf8ToCp949(name);
+            std::vector<Pos> players = cp949 ? event::playersNamed(event_, g, *cp949) : std::vector<Pos>{};
+            if (!players.empty()) out.push_back({g, std::string(name), std::move(players)});
+        };
+        add(group, part);
+        std::string_view rest = part;
+        const int letter = group < 0 ? groupOfLetter(takeWord(rest)) : -1;
+        if (letter >= 0 && letter < static_cast<int>(state().groupTable.size()) && !trim(rest).empty()) add(letter, trim(rest));
+        return out;
+    }
+
+    static std::string shownReading(const Reading& r) {
+        return "'" + r.name + "'" + (r.group >= 0 ? std::string(" of ") + groupName(r.group) : std::string());
+    }
+
+    // Every way of cutting the line in two at a run of blanks.
+    static std::vector<std::pair<std::string_view, std::string_view>> cuts(std::string_view rest) {
+        std::vector<std::pair<std::string_view, std::string_view>> out;
+        for (std::size_t at = rest.find_first_of(kBlanks); at != std::string_view::npos;
+             at = rest.find_first_of(kBlanks, rest.find_first_not_of(kBlanks, at))) {
+            out.push_back({rest.substr(0, at), trim(rest.substr(at))});
+        }
+        return out;
+    }
+
+    std::string changeProblem(event::ChangeRefusal refusal, const event::ChangePlace& place) const {
+        return event::englishChangeProblem(refusal, place);
+    }
+
+    // The player whose name the line's start is, and a new name for the rest.
+    std::string replaceByLine(int group, std::string_view rest) {
+        std::vector<std::pair<Reading, std::string>> ways;
+        std::optional<std::pair<event::ChangeRefusal, event::ChangePlace>> firstRefusal;
+        for (const auto& [left, right] : cuts(rest)) {
+            const auto name = utf8ToCp949(left);
+            const std::vector<Pos> players = name ? event::playersNamed(event_, group, *name) : std::vector<Pos>{};
+            if (players.empty()) continue;
+            const auto by = utf8ToCp949(right);
+            const event::ChangeRefusal refusal = by ? event::checkNewName(event_, *by) : event::ChangeRefusal::NameNotCp949;
+            if (refusal == event::ChangeRefusal::None) {
+                ways.push_back({Reading{group, std::string(left), players}, std::string(right)});
+            } else if (!firstRefusal) {
+                firstRefusal = {{refusal, {std::string(left), std::string(right), group, {}, {}}}};
+            }
+        }
+        if (ways.size() > 1) {
+            std::string shown;
+            for (const auto& [old, by] : ways) shown += (shown.empty() ? "" : ", or ") + shownReading(old) + " by '" + by + "'";
+            return changeProblem(event::ChangeRefusal::Ambiguous, {{}, {}, group, shown, {}});
+        }
+        if (ways.empty() && firstRefusal) return changeProblem(firstRefusal->first, firstRefusal->second);
+        if (ways.empty()) {
+            std::string_view first = rest;
+            return changeProblem(event::ChangeRefusal::NotAPlayer, {std::string(takeWord(first)), {}, group, {}, {}});
+        }
+        const auto& [old, by] = ways.front();
+        const event::ChangePlace place{old.name, by, group, {}, exampleWith(old, u8"교체", " " + by)};
+        if (old.players.size() > 1) return changeProblem(event::ChangeRefusal::TwoNamed, place);
+        return changeProblem(event::replacePlayer(event_, old.players.front(), *utf8ToCp949(by)), place);
+    }
+
+    // The two players the line's two parts name.
+    std::string swapByLine(int group, std::string_view rest) {
+        std::vector<std::pair<Reading, Reading>> ways;
+        for (const auto& [left, right] : cuts(rest)) {
+            for (const Reading& a : readings(group, left)) {
+                for (const Reading& b : readings(group, right)) ways.push_back({a, b});
+            }
+        }
+        if (ways.size() > 1) {
+            std::string shown;
+            for (const auto& [a, b] : ways) shown += (shown.empty() ? "" : ", or ") + shownReading(a) + " and " + shownReading(b);
+            return changeProblem(event::ChangeRefusal::Ambiguous, {{}, {}, group, shown, {}});
+        }
+        if (ways.empty()) return swapNotFound(group, rest);
+        const auto& [a, b] = ways.front();
+        for (const Reading* r : {&a, &b}) {
+            if (r->players.size() > 1) {
+                return changeProblem(event::ChangeRefusal::TwoNamed,
+                                     {r->name, {}, r->group, {}, exampleWith(*r, u8"맞교환", " ...")});
+            }
+        }
+        const Pos first = a.players.front();
+        const event::ChangeRefusal refusal = event::swapPlayers(event_, first, b.players.front());
+        // The refusal is the first player's unless only the second cannot move.
+        const bool second = refusal != event::ChangeRefusal::SamePlayer &&
+                            event::checkMovable(event_, first) == event::ChangeRefusal::None;
+        return changeProblem(refusal, {second ? b.name : a.name, b.name, -1, {}, {}});
+    }
+
+    // A part that names nobody: the first such, as the line's first cut reads it.
+    std::string swapNotFound(int group, std::string_view rest) {
+        for (const auto& [left, right] : cuts(rest)) {
+            if (readings(group, left).empty()) continue;
+            return changeProblem(event::ChangeRefusal::NotAPlayer, {std::string(right), {}, group, {}, {}});
+        }
+        std::string_view first = rest;
+        return changeProblem(event::ChangeRefusal::NotAPlayer, {std::string(takeWord(first)), {}, group, {}, {}});
+    }
+
+    // The line as it reads with the group of the reading's first player.
+    std::string exampleWith(const Reading& r, std::string_view word, const std::string& after) const {
+        const int g = event::placeOfPlayer(state().groupTable, r.players.front()).first;
+        return std::string(1, static_cast<char>('A' + g)) + " " + std::string(word) + " " + r.name + after;
+    }
 
     // "GROUP MATCH 세트 GAME WINNER [@ MAP]": what the line alone can be
     // refused for; the winner waits for the match's players.
     bool takeGameLine(int number, std::string_view group, std::string_view match, std::string_view rest) {
         const std::string_view game = takeWord(rest);
-        const bool playoff = isPlayoffWord(group, state_);
+        const bool playoff = isPlayoffWord(group, state());
         if ((!playoff && groupOfLetter(group) < 0) || !allDigits(match) || !allDigits(game) || trim(rest).empty()) {
             return fail(number, u8"expected GROUP MATCH 세트 GAME WINNER, such as 'A 1 세트 2 Quill @ Iron Delta'");
         }
@@ -228,10 +372,10 @@ private:
         Line line{number, {playoff ? kPlayoffGroup : groupOfLetter(group), smallNumber(match)}};
         GameLine given{number, smallNumber(game)};
         splitMap(trim(rest), given);
-        ResultProblem problem = playoff ? ResultProblem::None : checkMatch(state_, Results(), line.key);
+        ResultProblem problem = playoff ? ResultProblem::None : checkMatch(state(), Results(), line.key);
         if (problem == ResultProblem::PlayersNotKnown) problem = ResultProblem::None;
         if (problem == ResultProblem::None && given.game < 1) problem = ResultProblem::GameMissing, given.game = 1;
-        if (problem == ResultProblem::None && !playoff && given.game > state_.settings.bestOf) {
+        if (problem == ResultProblem::None && !playoff && given.game > state().settings.bestOf) {
             problem = ResultProblem::GamePastLength;
         }
         if (problem == ResultProblem::None && !given.mapName.empty() && given.map == kNone) problem = ResultProblem::MapNotInList;
@@ -241,7 +385,7 @@ private:
             for (const GameLine& earlier : games->games) problem = earlier.game == given.game ? ResultProblem::GameTwice : problem;
         }
         if (problem != ResultProblem::None) {
-            return fail(number, reason(problem, line, state_, 0, playoff ? 1 : state_.settings.bestOf, &given));
+            return fail(number, reason(problem, line, state(), 0, playoff ? 1 : state().settings.bestOf, &given));
         }
         if (!games) {
             line.scoreGiven = false;
@@ -272,7 +416,7 @@ private:
 
     Pos listedMap(std::string_view utf8) const {
         const auto name = utf8ToCp949(utf8);
-        for (std::size_t i = 0; name && state_.settings.mapsEnabled && i < earlier_.maps.size(); ++i) {
+        for (std::size_t i = 0; name && state().settings.mapsEnabled && i < earlier_.maps.size(); ++i) {
             if (isNamed(earlier_.maps[i], *name)) return static_cast<Pos>(i);
         }
         return kNone;
@@ -286,14 +430,14 @@ private:
         const int bestOf = event::matchLength(event_, line.key);
         if (!line.games.empty() && line.games.back().game > bestOf) {
             const GameLine& past = line.games.back();
-            return fail(past.number, reason(ResultProblem::GamePastLength, line, state_, 0, bestOf, &past));
+            return fail(past.number, reason(ResultProblem::GamePastLength, line, state(), 0, bestOf, &past));
         }
         for (std::size_t i = 0; i < line.games.size(); ++i) {
             GameLine& game = line.games[i];
             if (game.game == static_cast<int>(i) + 1) continue;
             GameLine missing = game;
             missing.game = static_cast<int>(i) + 1;
-            return fail(game.number, reason(ResultProblem::GameMissing, line, state_, 0, 1, &missing));
+            return fail(game.number, reason(ResultProblem::GameMissing, line, state(), 0, 1, &missing));
         }
         return true;
     }
@@ -316,8 +460,8 @@ private:
         if (name.empty() || (!groupWord.empty() && group < 0)) {
             return fail(number, u8"expected 기권 NAME or GROUP 기권 NAME, such as '기권 Quill' or 'A 기권 Quill'");
         }
-        if (group >= static_cast<int>(state_.groupTable.size())) {
-            return fail(number, reason(ResultProblem::NoSuchGroup, Line{number, {group, 0}, {}, {}}, state_));
+        if (group >= static_cast<int>(state().groupTable.size())) {
+            return fail(number, reason(ResultProblem::NoSuchGroup, Line{number, {group, 0}, {}, {}}, state()));
         }
         withdrawLines_.push_back({number, group, std::string(name)});
         return true;
@@ -327,9 +471,9 @@ private:
     std::string findWithdrawn(const WithdrawLine& line, Pos& out) {
         const auto name = utf8ToCp949(line.name);
         int found = 0;
-        for (std::size_t g = 0; g < state_.groupTable.size(); ++g) {
+        for (std::size_t g = 0; g < state().groupTable.size(); ++g) {
             if (line.group >= 0 && static_cast<int>(g) != line.group) continue;
-            for (Pos p : state_.groupTable[g]) {
+            for (Pos p : state().groupTable[g]) {
                 if (p != kNone && name && isNamed(nameOf(host_, ListKind::Participants, p), *name)) {
                     out = p;
                     ++found;
@@ -375,7 +519,7 @@ private:
             if (!check.ok()) {
                 const int matches = playoff ? static_cast<int>(bracket().matches.size()) : 0;
                 const GameLine* named = check.game ? game : nullptr;
-                return fail(number, reason(check.result, line, state_, matches, event::matchLength(event_, line.key), named));
+                return fail(number, reason(check.result, line, state(), matches, event::matchLength(event_, line.key), named));
             }
             // The other player now goes on: what the old winner played later
             // was played by someone who should not have been there.
@@ -386,7 +530,7 @@ private:
         return true;
     }
 
-    PlayoffBracket bracket() { return playoffBracket(state_, event_.results, event_.playoff, 0, host_); }
+    PlayoffBracket bracket() { return playoffBracket(state(), event_.results, event_.playoff, 0, host_); }
 
     bool takeSettleLine(int number, std::string_view group, std::string_view name) {
         const int g = groupOfLetter(group);
@@ -395,8 +539,8 @@ private:
         if (earlier_.playoff.perGroup != 0) {
             return fail(number, "the event has a playoff: its settled orders stay until the playoff is undone");
         }
-        if (g >= static_cast<int>(state_.groupTable.size())) {
-            return fail(number, reason(ResultProblem::NoSuchGroup, Line{number, {g, 0}, {}, {}}, state_));
+        if (g >= static_cast<int>(state().groupTable.size())) {
+            return fail(number, reason(ResultProblem::NoSuchGroup, Line{number, {g, 0}, {}, {}}, state()));
         }
         settleLines_.push_back({number, g, std::string(name), kNone});
         return true;
@@ -406,7 +550,7 @@ private:
     std::string findMember(SettleLine& line) {
         const auto name = utf8ToCp949(line.name);
         int found = 0;
-        for (const Standing& s : groupStandings(state_, event_.results, line.group).standings) {
+        for (const Standing& s : groupStandings(state(), event_.results, line.group).standings) {
             if (name && isNamed(nameOf(host_, ListKind::Participants, s.player), *name)) {
                 line.player = s.player;
                 ++found;
@@ -437,7 +581,7 @@ private:
     }
 
     bool settleTieOf(const SettleLine& line) {
-        const std::vector<Standing> table = groupStandings(state_, event_.results, line.group).standings;
+        const std::vector<Standing> table = groupStandings(state(), event_.results, line.group).standings;
         const auto row = std::find_if(table.begin(), table.end(), [&](const Standing& s) { return s.player == line.player; });
         if (row->rank == 0) {
             return fail(line.number, groupName(line.group) + " still has matches to play: its order is not known yet");
@@ -460,7 +604,7 @@ private:
         if (order.order.size() != tie.size()) {
             return fail(line.number, rank + " is shared by " + namesOf(host_, tie) + ": name each of them");
         }
-        if (checkSettle(state_, event_.results, choice_.perGroup, order) == SettleProblem::NoNeed) {
+        if (checkSettle(state(), event_.results, choice_.perGroup, order) == SettleProblem::NoNeed) {
             return fail(line.number, rank + " decides nothing for --playoff " + std::to_string(choice_.perGroup));
         }
         // A line's order takes the place of one the event already had for the tie.
@@ -474,7 +618,7 @@ private:
         Playoff asked;
         asked.perGroup = choice_.perGroup;
         file_ = ResultsFile{};
-        file_.refusal = refusalLines(refusal, state_, host_, asked);
+        file_.refusal = refusalLines(refusal, state(), host_, asked);
         return false;
     }
 
@@ -486,8 +630,7 @@ private:
     }
 
     const event::Event& earlier_;
-    const AssignmentState& state_;
-    ListHost host_;
+    ListHost host_;  // the names of event_
     PlayoffChoice choice_;
     event::Event event_;
     std::vector<Line> lines_;
@@ -497,6 +640,13 @@ private:
 };
 
 }  // namespace
+
+void takeChanges(const ResultsFile& file, event::Event& event) {
+    event.participants = file.changed.participants;
+    event.seeding = file.changed.seeding;
+    event.state = file.changed.state;
+    event.changes = file.changed.changes;
+}
 
 ResultsFile readResultsFile(std::string_view bytes, const AssignmentState& state, Host& host) {
     const event::Event drawn = event::eventFromDraw(state, Results(), host, 0, std::nullopt, "");

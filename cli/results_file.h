@@ -16,6 +16,9 @@ struct ResultsFile {
     std::vector<std::string> refusal;  // why the playoff cannot be made, one reason a line
     // Earlier results taken away because a line changed who played them.
     std::vector<MatchKey> takenAway;
+    // The event after the file's replacements and swaps: its participants,
+    // pots, places and changes are what takeChanges gives an event.
+    event::Event changed;
 
     bool ok() const { return errorLine == 0 && refusal.empty(); }
 };
@@ -39,6 +42,11 @@ struct PlayoffChoice {
 // A match may also be given game by game, "GROUP MATCH 세트 GAME WINNER" or
 // "... WINNER @ MAP": games that decide it give its score (a score line beside
 // them must be theirs), games that do not yet stand without one.
+// Lines "교체 OLD NEW" and "맞교환 NAME1 NAME2" (either with "GROUP " before
+// the word; a name of a swap may have its own "GROUP ") replace or swap
+// players who have no result yet, as soon as they are read, in file order.
+// A name may hold blanks: the line is cut where its parts name players and
+// a new name; a line that cuts more than one way is refused, naming each.
 // With a playoff chosen, the file also holds "GROUP 결정 NAME" lines, one a
 // member of a shared rank, best first, and the playoff's results "P MATCH
 // SCORE" or "본선 MATCH SCORE". The groups' results are taken first, then the
@@ -47,6 +55,8 @@ struct PlayoffChoice {
 // settled orders and the groups' results stand as they are, and its results
 // are replaced like the groups'.
 ResultsFile readResultsFile(std::string_view bytes, const event::Event& event, PlayoffChoice choice = {});
+// The file's replacements and swaps, into the event it was read for.
+void takeChanges(const ResultsFile& file, event::Event& event);
 // The same for a draw alone, its names in the host's lists.
 ResultsFile readResultsFile(std::string_view bytes, const AssignmentState& state, Host& host);
 

@@ -232,6 +232,7 @@ bool readResults(const Options& o, event::Event& event) {
     }
     event.results = std::move(file.results);
     if (choice->perGroup != 0) event.playoff = std::move(file.playoff);
+    takeChanges(file, event);
     return true;
 }
 
@@ -354,6 +355,8 @@ int draw(const Options& o) {
     event::Event& event = drawn.event;
     event.seedText = std::move(seedText);
     if (!readResults(o, event)) return kExitBadInput;
+    // A replacement's new player has a name the lists had not.
+    if (!event.changes.empty()) host = event::hostFor(event);
     // Only the event file and its page say when the draw was made.
     auto drawnAt = o.format != Format::Text ? drawnAtFor(o) : std::optional<std::string>("");
     if (!drawnAt) return kExitBadInput;
@@ -364,9 +367,17 @@ int draw(const Options& o) {
 int reopen(const Options& o) {
     auto event = readEventFile(*o.eventFile);
     if (!event) return kExitBadInput;
-    ListHost host = event::hostFor(*event);
     if (!readResults(o, *event)) return kExitBadInput;
+    ListHost host = event::hostFor(*event);
     return finish(o, *event, host);
+}
+
+// What was changed after the draw that reproduces, in the order made.
+void printChanges(const event::Event& event) {
+    const std::vector<std::string> lines = event::changeLines(event, eventFrontEnd());
+    if (lines.empty()) return;
+    std::printf("changed since the draw:\n");
+    for (const std::string& line : lines) std::printf("  %s\n", line.c_str());
 }
 
 int verify(const Options& o) {
@@ -379,6 +390,7 @@ int verify(const Options& o) {
     case event::Redraw::EarlierRule:
         std::printf("the draw reproduces from its inputs and seed by %s\nfingerprint: %s\n", redraw.detail.c_str(),
                     event::fingerprint(*event, eventFrontEnd()).c_str());
+        printChanges(*event);
         return kExitOk;
     case event::Redraw::Differs:
         complain("'" + displayName(*o.verifyFile) + "' does not reproduce: " + redraw.detail);
@@ -389,6 +401,7 @@ int verify(const Options& o) {
     }
     std::printf("the draw reproduces from its inputs and seed\nfingerprint: %s\n",
                 event::fingerprint(*event, eventFrontEnd()).c_str());
+    printChanges(*event);
     return kExitOk;
 }
 

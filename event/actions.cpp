@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "engine/series.h"
+#include "engine/limits.h"
 #include "standings/bracket.h"
 #include "standings/standings_text.h"
 
@@ -382,6 +383,91 @@ void undoPlayoff(Event& event) {
     event.playoff = Playoff();
     for (Pos p : after) event.results.withdrawals().players.push_back(p);
     dropStaleOrders(event);
+}
+
+std::vector<Pos> playersNamed(const Event& event, int group, std::string_view cp949) {
+    std::vector<Pos> found;
+    for (std::size_t g = 0; g < event.state.groupTable.size(); ++g) {
+        if (group >= 0 && static_cast<int>(g) != group) continue;
+        for (Pos p : event.state.groupTable[g]) {
+            if (p != kNone && isNamed(event.participants[static_cast<std::size_t>(p)], cp949)) found.push_back(p);
+        }
+    }
+    return found;
+}
+
+std::pair<int, int> placeOfPlayer(const GroupTable& table, Pos player) {
+    for (std::size_t g = 0; g < table.size(); ++g) {
+        const auto& row = table[g];
+        const auto at = std::find(row.begin(), row.end(), player);
+        if (player != kNone && at != row.end()) return {static_cast<int>(g), static_cast<int>(at - row.begin())};
+    }
+    return {-1, -1};
+}
+
+ChangeRefusal checkMovable(const Event& event, Pos player) {
+    if (!drawn(event, player)) return ChangeRefusal::NotAPlayer;
+    if (playoffMade(event)) return ChangeRefusal::PlayoffMade;
+    if (isWithdrawn(event, player)) return ChangeRefusal::Withdrawn;
+    for (const auto& [key, m] : everyMatch(event)) {
+        if (m.score && (m.first == player || m.second == player)) return ChangeRefusal::HasResult;
+    }
+    if (event.changes.size() >= kMaxChanges) return ChangeRefusal::TooManyChanges;
+    return ChangeRefusal::None;
+}
+
+ChangeRefusal checkNewName(const Event& event, std::string_view cp949) {
+    switch (nameProblem(cp949)) {
+    case TextProblem::None: break;
+    case TextProblem::Empty: return ChangeRefusal::NameEmpty;
+    case TextProblem::BeginsWithWhiteSpace: return ChangeRefusal::NameWhiteSpace;
+    case TextProblem::ControlCharacter: return ChangeRefusal::NameControl;
+    case TextProblem::TooLong: return ChangeRefusal::NameTooLong;
+    }
+    const bool taken = std::any_of(event.participants.begin(), event.participants.end(),
+                                   [&](const std::string& name) { return isNamed(name, cp949); });
+    return taken ? ChangeRefusal::NameTaken : ChangeRefusal::None;
+}
+
+ChangeRefusal checkReplacement(const Event& event, Pos player, std::string_view by) {
+    const ChangeRefusal movable = checkMovable(event, player);
+    return movable != ChangeRefusal::None ? movable : checkNewName(event, by);
+}
+
+ChangeRefusal replacePlayer(Event& event, Pos player, const std::string& by) {
+    const ChangeRefusal refusal = checkReplacement(event, player, by);
+    if (refusal != ChangeRefusal::None) return refusal;
+    const auto added = static_cast<Pos>(event.participants.size());
+    event.participants.push_back(by);
+    // The new player comes in the old one's pot; a tag kept players apart in the draw only.
+    Seeding& seeding = event.seeding;
+    if (seeding.pots.size() == event.participants.size() - 1) {
+        const int pot = seeding.pots[static_cast<std::size_t>(player)];
+        seeding.pots.push_back(pot);
+        seeding.tags.resize(seeding.pots.size());
+    }
+    event.changes.push_back({ChangeKind::Replacement, player, added});
+    applyChange(event.state.groupTable, event.changes.back());
+    pairAgain(event.state);
+    dropStaleOrders(event);
+    return ChangeRefusal::None;
+}
+
+ChangeRefusal checkSwap(const Event& event, Pos first, Pos second) {
+    for (Pos p : {first, second}) {
+        if (const ChangeRefusal refusal = checkMovable(event, p); refusal != ChangeRefusal::None) return refusal;
+    }
+    return first == second ? ChangeRefusal::SamePlayer : ChangeRefusal::None;
+}
+
+ChangeRefusal swapPlayers(Event& event, Pos first, Pos second) {
+    const ChangeRefusal refusal = checkSwap(event, first, second);
+    if (refusal != ChangeRefusal::None) return refusal;
+    event.changes.push_back({ChangeKind::Swap, first, second});
+    applyChange(event.state.groupTable, event.changes.back());
+    pairAgain(event.state);
+    dropStaleOrders(event);
+    return ChangeRefusal::None;
 }
 
 int resultCount(const Event& event) {

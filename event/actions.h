@@ -5,6 +5,8 @@
 // that the event file writes and reads back as it is. Portable.
 #include <optional>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include "event/event.h"
@@ -116,6 +118,46 @@ void undoPlayoff(Event& event);
 // Every result, the playoff's included, and every withdrawal: what an
 // evening has entered.
 int resultCount(const Event& event);
+
+// Why a replacement or a swap before play cannot be made (see
+// changeProblemText for the wording). The last three are for a record that
+// names the players by text.
+enum class ChangeRefusal {
+    None,
+    HasResult,       // a match of the player's has a result
+    Withdrawn,       // the player has withdrawn
+    PlayoffMade,     // the groups are fixed while the playoff stands
+    SamePlayer,      // a swap of a player with himself
+    NameTaken,       // the new name is a participant's already
+    NameEmpty,       // the new name breaks the list rules: ...
+    NameWhiteSpace,
+    NameControl,
+    NameNotCp949,
+    NameTooLong,
+    TooManyChanges,  // kMaxChanges made already
+    NotAPlayer,      // no drawn player bears the name
+    TwoNamed,        // two drawn players bear it
+    Ambiguous,       // the record's line can be read more than one way
+};
+
+// The drawn players (in group and place order) named `cp949` as typed, in
+// group `group` or anywhere (-1).
+std::vector<Pos> playersNamed(const Event& event, int group, std::string_view cp949);
+// Whether the player may leave their place now: drawn, no result, not
+// withdrawn, no playoff.
+ChangeRefusal checkMovable(const Event& event, Pos player);
+// Whether `cp949` may join the event as a new player (the list rules, a
+// name no participant bears).
+ChangeRefusal checkNewName(const Event& event, std::string_view cp949);
+// `by` (CP949) takes the player's place, matches and pot, and is a
+// participant from now on; nothing changes unless None.
+ChangeRefusal checkReplacement(const Event& event, Pos player, std::string_view by);
+ChangeRefusal replacePlayer(Event& event, Pos player, const std::string& by);
+// The two players trade places; nothing changes unless None.
+ChangeRefusal checkSwap(const Event& event, Pos first, Pos second);
+ChangeRefusal swapPlayers(Event& event, Pos first, Pos second);
+// Group (from 0) and place (from 0) of a drawn player; {-1, -1} for none.
+std::pair<int, int> placeOfPlayer(const GroupTable& table, Pos player);
 
 // What the standings window writes as "순위표.txt" and what rosterloom-cli
 // writes for the event once anything is entered: the export, every group's

@@ -1,6 +1,9 @@
 #include "event/event.h"
 
 #include <algorithm>
+#include <new>
+
+#include "engine/schedule.h"
 
 namespace rl::event {
 
@@ -29,9 +32,71 @@ bool usesSeries(const Event& event) {
 
 int formatVersion(const Event& event) {
     return formatWord(event.state.settings.format) || usesSeries(event) || usesWithdrawals(event) || usesGames(event) ||
-                   event.placedByHand
+                   event.placedByHand || !event.changes.empty()
                ? 2
                : 1;
+}
+
+std::size_t inputCount(const Event& event) {
+    const auto added = std::count_if(event.changes.begin(), event.changes.end(),
+                                     [](const Change& c) { return c.kind == ChangeKind::Replacement; });
+    return event.participants.size() - static_cast<std::size_t>(added);
+}
+
+namespace {
+
+Pos* placeOf(GroupTable& table, Pos player) {
+    for (auto& row : table) {
+        const auto at = std::find(row.begin(), row.end(), player);
+        if (at != row.end()) return &*at;
+    }
+    return nullptr;
+}
+
+// Puts `to` where `from` is; a swap is its own undoing.
+void exchange(GroupTable& table, Pos from, Pos to, bool both) {
+    Pos* a = placeOf(table, from);
+    Pos* b = both ? placeOf(table, to) : nullptr;
+    if (a) *a = to;
+    if (b) *b = from;
+}
+
+}  // namespace
+
+void applyChange(GroupTable& table, const Change& change) {
+    exchange(table, change.player, change.other, change.kind == ChangeKind::Swap);
+}
+
+void undoChange(GroupTable& table, const Change& change) {
+    exchange(table, change.other, change.player, change.kind == ChangeKind::Swap);
+}
+
+void pairAgain(AssignmentState& state) {
+    AssignmentState paired = state;
+    paired.settings.mapsEnabled = false;
+    ListHost host;
+    if (!buildSchedules(paired, host)) throw std::bad_alloc();
+    for (std::size_t g = 0; g < state.schedule.size(); ++g) {
+        for (std::size_t k = 0; k < state.schedule[g].size(); ++k) {
+            state.schedule[g][k].first = paired.schedule[g][k].first;
+            state.schedule[g][k].second = paired.schedule[g][k].second;
+        }
+    }
+}
+
+Event drawnEvent(const Event& event) {
+    Event drawn = event;
+    for (auto c = event.changes.rbegin(); c != event.changes.rend(); ++c) undoChange(drawn.state.groupTable, *c);
+    if (!event.changes.empty()) pairAgain(drawn.state);
+    const std::size_t inputs = inputCount(event);
+    drawn.participants.resize(inputs);
+    if (drawn.seeding.pots.size() > inputs) drawn.seeding.pots.resize(inputs);
+    if (drawn.seeding.tags.size() > inputs) drawn.seeding.tags.resize(inputs);
+    drawn.changes.clear();
+    drawn.results = Results();
+    drawn.results.withdrawals().rule = event.results.withdrawals().rule;
+    drawn.playoff = Playoff();
+    return drawn;
 }
 
 Event eventFromDraw(const AssignmentState& state, const Results& results, Host& host, std::uint32_t seed,

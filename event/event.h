@@ -60,6 +60,20 @@ struct FrontEnd {
     std::function<std::optional<std::string>(std::string_view)> sha256;   // 32 raw bytes
 };
 
+// A change made to the draw before play, in the order made. A replacement
+// puts a new participant (`other`, appended to the participants) in
+// `player`'s place, matches and pot; a swap trades the places of `player`
+// and `other`. The event's state holds the draw after its changes; the draw
+// as drawn follows from undoing them (drawnEvent).
+enum class ChangeKind { Replacement, Swap };
+struct Change {
+    ChangeKind kind = ChangeKind::Replacement;
+    Pos player = kNone;
+    Pos other = kNone;
+};
+// So many changes at most: each replacement adds a participant.
+constexpr std::size_t kMaxChanges = 64;
+
 struct Event {
     // Inputs. Names are CP949, in registration order.
     std::vector<std::string> participants;
@@ -89,6 +103,9 @@ struct Event {
     Results results;
     // The playoff after the groups, once made (perGroup 0: none).
     Playoff playoff;
+    // Replacements and swaps since the draw; the participants end with the
+    // replacements' new players, in the same order.
+    std::vector<Change> changes;
 };
 
 // A file read: the event, or one message that names the place of the
@@ -120,9 +137,19 @@ bool isDateTimeText(std::string_view text);
 // Whether any match of the event is played over more than one game.
 bool usesSeries(const Event& event);
 
+// The participants the draw was drawn from: all but the replacements' new players.
+std::size_t inputCount(const Event& event);
+// A change made to, or taken back from, a group table.
+void applyChange(GroupTable& table, const Change& change);
+void undoChange(GroupTable& table, const Change& change);
+// The matches' players as the places now give them; their maps stay as dealt.
+void pairAgain(AssignmentState& state);
+// The event as drawn, before its changes: its inputs and the draw, no results.
+Event drawnEvent(const Event& event);
+
 // The "formatVersion" the event is written as: 2 when it uses any setting
 // added since version 1 (dual groups, series, walkovers and withdrawals,
-// games as played, groups placed by hand).
+// games as played, groups placed by hand, replacements and swaps).
 int formatVersion(const Event& event);
 
 // The event of a draw just made: the host's lists (CP949) and the state's
@@ -155,6 +182,9 @@ struct RedrawOutcome {
 
 // Draws again from the event's inputs and seed and compares that with the
 // event's draw.
+// The draw before the event's changes.
 RedrawOutcome drawDifference(const Event& event, const FrontEnd& frontEnd);
+// The changes since the draw, one a line for a person (UTF-8, English).
+std::vector<std::string> changeLines(const Event& event, const FrontEnd& frontEnd);
 
 }  // namespace rl::event

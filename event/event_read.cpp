@@ -104,7 +104,9 @@ public:
         readSettings();
         readSeeding();
         readPlacedByHand();
+        readChangedNames();
         readGroups();
+        readChanges();
         readPlayoff();
         checkFingerprint();
         return std::move(event_);
@@ -257,6 +259,118 @@ private:
         return std::move(*cp949);
     }
 
+    // The replacements' new players join the participants before the
+    // groups, which show the event after its changes, are read.
+    void readChangedNames() {
+        inputs_ = event_.participants.size();
+        const auto json = file_.find("changes");
+        if (json == file_.end()) return;
+        const Json& changes = arrayOf(*json, "/changes");
+        if (changes.size() > kMaxChanges) refuse("/changes", Refused::TooManyChanges, {shownNumber(kMaxChanges)});
+        for (std::size_t i = 0; i < changes.size(); ++i) {
+            const std::string where = pointerTo("/changes", i);
+            requireObject(changes[i], where);
+            const bool replaced = changes[i].contains("replaced"), swapped = changes[i].contains("swapped");
+            if (replaced == swapped) refuse(where, Refused::ChangeForm);
+            if (!replaced) continue;
+            const std::string at = pointerTo(where, "by");
+            std::string by = name(field(changes[i], where, "by"), at);
+            const std::string& utf8 = changes[i]["by"].get_ref<const std::string&>();
+            if (std::count(participants_.begin(), participants_.end(), utf8) > 0) {
+                refuse(at, Refused::NameTaken, {quoted(changes[i]["by"])});
+            }
+            participants_.push_back(utf8);
+            event_.participants.push_back(std::move(by));
+        }
+    }
+
+    // A change's place as the file gives it: the group, the place from 0
+    // and the name it held.
+    struct PlaceRef {
+        std::size_t group = 0, place = 0;
+        const Json* name = nullptr;
+        std::string where;
+    };
+
+    PlaceRef placeRef(const Json& json, const std::string& where) const {
+        requireObject(json, where);
+        const std::string& letter = text(field(json, where, "group"), pointerTo(where, "group"));
+        const int g = letter.size() == 1 ? letter[0] - 'A' : -1;
+        if (g < 0 || g >= event_.state.settings.groupCount) refuse(pointerTo(where, "group"), Refused::NotAGroup);
+        const auto place = whole(field(json, where, "place"), pointerTo(where, "place"), 1, event_.state.settings.groupSize);
+        const Json& name = field(json, where, "name");
+        text(name, pointerTo(where, "name"));
+        return {static_cast<std::size_t>(g), static_cast<std::size_t>(place - 1), &name, pointerTo(where, "name")};
+    }
+
+    // The one a place holds must bear the name the change gives it.
+    void requireAt(const GroupTable& table, const PlaceRef& ref) const {
+        const Pos p = table[ref.group][ref.place];
+        const std::string there = p == kNone ? std::string() : participants_[static_cast<std::size_t>(p)];
+        if (p == kNone || *ref.name != there) {
+            refuse(ref.where, Refused::NotThatEntry,
+                   {quoted(*ref.name), shownNumber(static_cast<long long>(ref.place + 1)), groupLetter(ref.group),
+                    p == kNone ? std::string("empty") : quoted(Json(there))});
+        }
+    }
+
+    // Undone from the last, the changes lead from the groups as they stand
+    // back to the draw as drawn; each must find its player where it says.
+    void readChanges() {
+        const auto json = file_.find("changes");
+        if (json == file_.end()) return;
+        GroupTable table = event_.state.groupTable;
+        std::vector<Change> changes((*json).size());
+        Pos added = static_cast<Pos>(event_.participants.size());
+        for (std::size_t i = changes.size(); i-- > 0;) {
+            const Json& change = (*json)[i];
+            const std::string where = pointerTo("/changes", i);
+            if (change.contains("replaced")) {
+                changes[i] = undoReplacement(table, placeRef(change["replaced"], pointerTo(where, "replaced")), --added,
+                                             pointerTo(where, "by"));
+                continue;
+            }
+            const std::string at = pointerTo(where, "swapped");
+            const Json& pair = arrayOf(change["swapped"], at);
+            if (pair.size() != 2) refuse(at, Refused::ChangeForm);
+            const PlaceRef a = placeRef(pair[0], pointerTo(at, 0)), b = placeRef(pair[1], pointerTo(at, 1));
+            std::swap(table[a.group][a.place], table[b.group][b.place]);
+            requireAt(table, a), requireAt(table, b);
+            if (a.group == b.group && a.place == b.place) refuse(at, Refused::ChangeForm);
+            changes[i] = {ChangeKind::Swap, table[a.group][a.place], table[b.group][b.place]};
+        }
+        event_.changes = std::move(changes);
+        for (const Change& c : event_.changes) {
+            if (c.kind == ChangeKind::Replacement && event_.seeded) {
+                event_.seeding.pots.push_back(event_.seeding.pots[static_cast<std::size_t>(c.player)]);
+                event_.seeding.tags.emplace_back();
+            }
+        }
+    }
+
+    // The new player at the place makes way for the first participant of
+    // the old name that no place holds.
+    Change undoReplacement(GroupTable& table, const PlaceRef& ref, Pos added, const std::string& byAt) const {
+        Pos& at = table[ref.group][ref.place];
+        if (at != added) {
+            refuse(byAt, Refused::NotThatEntry,
+                   {quoted(Json(participants_[static_cast<std::size_t>(added)])),
+                    shownNumber(static_cast<long long>(ref.place + 1)), groupLetter(ref.group),
+                    at == kNone ? std::string("empty") : quoted(Json(participants_[static_cast<std::size_t>(at)]))});
+        }
+        for (std::size_t p = 0; p < static_cast<std::size_t>(added); ++p) {
+            if (participants_[p] != *ref.name || placedIn(table, static_cast<Pos>(p))) continue;
+            at = static_cast<Pos>(p);
+            return {ChangeKind::Replacement, at, added};
+        }
+        refuse(ref.where, Refused::NotAParticipant, {quoted(*ref.name)});
+    }
+
+    static bool placedIn(const GroupTable& table, Pos p) {
+        return std::any_of(table.begin(), table.end(),
+                           [&](const std::vector<Pos>& row) { return std::find(row.begin(), row.end(), p) != row.end(); });
+    }
+
     // How many members each group has: the draw lays the participants out
     // in a fixed pattern, only who goes where is drawn.
     std::vector<Pos> expectedMembers() const {
@@ -334,7 +448,8 @@ private:
     }
 
     bool hasSeeding(std::size_t participant, const std::pair<Json, Json>& seeding) const {
-        return event_.seeded && file_["pots"][participant] == seeding.first && file_["tags"][participant] == seeding.second;
+        return event_.seeded && participant < inputs_ && file_["pots"][participant] == seeding.first &&
+               file_["tags"][participant] == seeding.second;
     }
 
     // Names may repeat: each place takes the first participant of that name
@@ -674,6 +789,7 @@ private:
     const FrontEnd& frontEnd_;
     Event event_;
     std::vector<std::string> participants_, maps_;  // UTF-8, as the file spells them
+    std::size_t inputs_ = 0;  // the participants the draw was drawn from
 };
 
 // What follows from the draw and the results must be what the file says;

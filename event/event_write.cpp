@@ -3,6 +3,7 @@
 
 #include "event/event_json.h"
 #include "engine/series.h"
+#include "event/actions.h"
 #include "standings/final_standings.h"
 
 namespace rl::event {
@@ -28,7 +29,9 @@ public:
 
     // What the fingerprint is taken of, in this order.
     Json inputs() {
-        Json inputs = {{"participants", names(event_.participants)},
+        const std::vector<std::string> drawnFrom(event_.participants.begin(),
+                                                 event_.participants.begin() + static_cast<std::ptrdiff_t>(inputCount(event_)));
+        Json inputs = {{"participants", names(drawnFrom)},
                        {"maps", names(event_.maps)},
                        {"settings", settings(event_.state.settings)},
                        {"seed", event_.seed},
@@ -37,7 +40,7 @@ public:
         if (event_.seeded) {
             inputs["settings"]["seeded"] = true;
             Json pots = Json::array(), tags = Json::array();
-            for (std::size_t i = 0; i < event_.participants.size(); ++i) pots.push_back(pot(i)), tags.push_back(tag(i));
+            for (std::size_t i = 0; i < drawnFrom.size(); ++i) pots.push_back(pot(i)), tags.push_back(tag(i));
             inputs["pots"] = std::move(pots);
             inputs["tags"] = std::move(tags);
         }
@@ -128,6 +131,26 @@ public:
     Json withdrawals() {
         const Withdrawals& w = event_.results.withdrawals();
         return {{"rule", w.voids() ? kVoidRule : kWalkoverRule}, {"players", players(w)}};
+    }
+
+    // Each change in the order made, its players by group, place (from 1)
+    // and name as they stood then; the draw as drawn is what undoing them gives.
+    Json changes() {
+        GroupTable table = drawnEvent(event_).state.groupTable;
+        const auto place = [&](Pos p) {
+            const auto [g, i] = placeOfPlayer(table, p);
+            return Json{{"group", letter(g)}, {"place", i + 1}, {"name", participant(p)}};
+        };
+        Json out = Json::array();
+        for (const Change& c : event_.changes) {
+            if (c.kind == ChangeKind::Replacement) {
+                out.push_back({{"replaced", place(c.player)}, {"by", participant(c.other)}});
+            } else {
+                out.push_back({{"swapped", Json::array({place(c.player), place(c.other)})}});
+            }
+            applyChange(table, c);
+        }
+        return out;
     }
 
     Json settledOrders() {
@@ -273,6 +296,7 @@ std::optional<Json> eventJson(const Event& written, const FrontEnd& frontEnd, co
     file["participants"] = inputs["participants"];
     file["maps"] = inputs["maps"];
     if (event.seeded) file["pots"] = inputs["pots"], file["tags"] = inputs["tags"];
+    if (!event.changes.empty()) file["changes"] = writer.changes();
     Json groups = Json::array();
     for (std::size_t g = 0; g < event.state.groupTable.size(); ++g) groups.push_back(writer.group(static_cast<int>(g)));
     file["groups"] = std::move(groups);

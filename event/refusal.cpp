@@ -153,6 +153,10 @@ constexpr Wording kWordings[] = {
     {Refused::MemberAfterVacancy, false, "a member cannot follow an empty place: a group's vacancies come last",
      u8"빈자리 뒤에 참가자가 올 수 없습니다: 조의 빈자리는 끝에 옵니다"},
     {Refused::NotPlaced, false, "{0} is in no group", u8"{0}: 어느 조에도 없습니다"},
+    {Refused::ChangeForm, false, "must be a replacement {\"replaced\", \"by\"} or a swap {\"swapped\"} of two places",
+     u8"교체({\"replaced\", \"by\"})나 두 자리의 맞교환({\"swapped\"})이어야 합니다"},
+    {Refused::NameTaken, false, "{0} is a participant's name already", u8"{0}: 이미 참가자에게 있는 이름입니다"},
+    {Refused::TooManyChanges, false, "holds more than {0} changes", u8"변경이 {0}개를 넘습니다"},
 };
 
 // Every kind has its wording, in the kinds' order.
@@ -160,7 +164,7 @@ constexpr bool inOrder() {
     for (std::size_t i = 0; i < std::size(kWordings); ++i) {
         if (static_cast<std::size_t>(kWordings[i].why) != i) return false;
     }
-    return static_cast<std::size_t>(Refused::NotPlaced) + 1 == std::size(kWordings);  // the last kind
+    return static_cast<std::size_t>(Refused::TooManyChanges) + 1 == std::size(kWordings);  // the last kind
 }
 static_assert(inOrder(), "one wording for each kind of refusal, in order");
 

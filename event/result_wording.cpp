@@ -3,6 +3,7 @@
 #include <iterator>
 #include <vector>
 
+#include "engine/limits.h"
 #include "engine/series.h"
 #include "standings/playoff.h"
 #include "event/refusal.h"
@@ -104,7 +105,64 @@ std::vector<std::string> values(ResultProblem problem, const ProblemPlace& place
             place.map};
 }
 
+// {0} the player, {1} the new name or the other player, {2} where they were
+// looked for, {3} the ways a line reads, {4} the line's form with a group,
+// {5} the longest name, {6} the most changes.
+struct ChangeWording {
+    ChangeRefusal refusal;
+    const char* english;
+    const char* korean;
+};
+
+constexpr ChangeWording kChangeWordings[] = {
+    {ChangeRefusal::None, "", ""},
+    {ChangeRefusal::HasResult, "'{0}' has a result: only a player who has not played yet can be replaced or swapped",
+     u8"'{0}'은 경기 결과가 있습니다.\n아직 경기하지 않은 선수만 교체하거나 맞교환할 수 있습니다."},
+    {ChangeRefusal::Withdrawn, "'{0}' has withdrawn: take the withdrawal back first",
+     u8"'{0}'은 기권했습니다.\n먼저 기권을 취소하세요."},
+    {ChangeRefusal::PlayoffMade, "the event has a playoff: its groups' players stay until the playoff is undone",
+     u8"본선이 만들어져 있어 조의 선수를 바꿀 수 없습니다.\n먼저 본선을 취소하세요."},
+    {ChangeRefusal::SamePlayer, "'{0}' cannot be swapped with the same player", u8"같은 선수끼리는 맞교환할 수 없습니다."},
+    {ChangeRefusal::NameTaken, "'{1}' already takes part in the event", u8"'{1}'은 이미 대회에 있는 이름입니다."},
+    {ChangeRefusal::NameEmpty, "the new player's name is empty", u8"새 선수의 이름을 입력하세요."},
+    {ChangeRefusal::NameWhiteSpace, "the new name '{1}' begins with white space", u8"새 이름이 공백으로 시작합니다."},
+    {ChangeRefusal::NameControl, "the new name '{1}' contains a control character", u8"새 이름에 제어 문자가 있습니다."},
+    {ChangeRefusal::NameNotCp949, "the new name '{1}' has a character that code page 949 cannot hold",
+     u8"새 이름에 코드 페이지 949에 없는 문자가 있습니다."},
+    {ChangeRefusal::NameTooLong, "the new name '{1}' takes more than {5} bytes in code page 949",
+     u8"새 이름이 {5}바이트를 넘습니다."},
+    {ChangeRefusal::TooManyChanges, "an event takes at most {6} replacements and swaps",
+     u8"교체와 맞교환은 대회마다 {6}번까지입니다."},
+    {ChangeRefusal::NotAPlayer, "'{0}' is not a player of {2}", u8"'{0}'은 {2}의 선수가 아닙니다."},
+    {ChangeRefusal::TwoNamed, "two players of {2} are named '{0}': give the group, such as '{4}'",
+     u8"{2}에 '{0}'이라는 선수가 둘 있습니다. '{4}'처럼 조를 쓰세요."},
+    {ChangeRefusal::Ambiguous, "the line reads more than one way: {3}", u8"이 줄은 여러 가지로 읽힙니다: {3}"},
+};
+
+constexpr bool changesInOrder() {
+    for (std::size_t i = 0; i < std::size(kChangeWordings); ++i) {
+        if (static_cast<std::size_t>(kChangeWordings[i].refusal) != i) return false;
+    }
+    return static_cast<std::size_t>(ChangeRefusal::Ambiguous) + 1 == std::size(kChangeWordings);  // the last kind
+}
+static_assert(changesInOrder(), "one wording for each kind of change refusal, in order");
+
+std::vector<std::string> changeValues(const ChangePlace& place, bool korean) {
+    const std::string where = place.group < 0 ? (korean ? u8"배정" : "the draw")
+                                              : (korean ? letterOf(place.group) + u8"조" : "group " + letterOf(place.group));
+    return {place.name, place.other, where, place.ways, place.example, std::to_string(kMaxNameBytes),
+            std::to_string(kMaxChanges)};
+}
+
 }  // namespace
+
+std::string englishChangeProblem(ChangeRefusal refusal, const ChangePlace& place) {
+    return filledIn(kChangeWordings[static_cast<std::size_t>(refusal)].english, changeValues(place, false));
+}
+
+std::string koreanChangeProblem(ChangeRefusal refusal, const ChangePlace& place) {
+    return filledIn(kChangeWordings[static_cast<std::size_t>(refusal)].korean, changeValues(place, true));
+}
 
 std::string englishProblem(ResultProblem problem, const ProblemPlace& place) {
     return filledIn(kWordings[static_cast<std::size_t>(problem)].english, values(problem, place, false));

@@ -4,6 +4,7 @@
 // window program shows). Portable.
 #include <string>
 
+#include "event/actions.h"
 #include "standings/results.h"
 
 namespace rl::event {
@@ -21,5 +22,20 @@ struct ProblemPlace {
 
 std::string englishProblem(ResultProblem problem, const ProblemPlace& place);
 std::string koreanProblem(ResultProblem problem, const ProblemPlace& place);
+
+// What a refused replacement or swap names, UTF-8: the player to move (or
+// the first of a swap), the new name (or the second of a swap), where they
+// were looked for ("" for the whole draw), the ways an ambiguous line reads,
+// and the line's form with the group given.
+struct ChangePlace {
+    std::string name;
+    std::string other;
+    int group = -1;
+    std::string ways;
+    std::string example;
+};
+
+std::string englishChangeProblem(ChangeRefusal refusal, const ChangePlace& place);
+std::string koreanChangeProblem(ChangeRefusal refusal, const ChangePlace& place);
 
 }  // namespace rl::event

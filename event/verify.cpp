@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "engine/series.h"
+#include "event/actions.h"
 #include "event/draw.h"
 
 namespace rl::event {
@@ -73,8 +74,28 @@ bool drawnByEarlierRule(const Event& event, const FrontEnd& frontEnd) {
 
 }  // namespace
 
-RedrawOutcome drawDifference(const Event& event, const FrontEnd& frontEnd) {
-    if (event.placedByHand) return {Redraw::PlacedByHand, {}};
+std::vector<std::string> changeLines(const Event& event, const FrontEnd& frontEnd) {
+    GroupTable table = drawnEvent(event).state.groupTable;
+    const auto at = [&](Pos p) {
+        const auto [g, i] = placeOfPlayer(table, p);
+        return shown(event.participants, p, "?", frontEnd) + " (group " + static_cast<char>('A' + g) + ", place " +
+               std::to_string(i + 1) + ")";
+    };
+    std::vector<std::string> lines;
+    for (const Change& c : event.changes) {
+        const std::string number = std::to_string(lines.size() + 1) + ". ";
+        lines.push_back(number + (c.kind == ChangeKind::Replacement
+                                      ? at(c.player) + " replaced by " + shown(event.participants, c.other, "?", frontEnd)
+                                      : at(c.player) + " and " + at(c.other) + " swapped"));
+        applyChange(table, c);
+    }
+    return lines;
+}
+
+RedrawOutcome drawDifference(const Event& changed, const FrontEnd& frontEnd) {
+    if (changed.placedByHand) return {Redraw::PlacedByHand, {}};
+    // The draw is checked as it was drawn; the changes since are the record's.
+    const Event event = drawnEvent(changed);
     ListHost host = hostFor(event);
     const DrawOutcome drawn = drawEvent(host, drawChoices(event));
     if (drawn.outcome != AssignOutcome::Assigned) return refused(drawn.outcome, drawn.refusal, frontEnd);
