@@ -58,6 +58,7 @@ std::string run(const std::string& command) {
 TEST(Program, GoldenCases) { test::expectGoldenCases("program.txt", run); }
 TEST(Program, GamesAsPlayed) { test::expectGoldenCases("games.txt", run); }
 TEST(Program, GroupsPlacedByHand) { test::expectGoldenCases("placement.txt", run); }
+TEST(Program, ChangesBeforePlay) { test::expectGoldenCases("changes.txt", run); }
 
 }  // namespace
 }  // namespace rl::cli
