@@ -21,6 +21,7 @@
 #include "engine/match_cells.h"
 #include "engine/pairing.h"
 #include "fuzz/latin1.h"
+#include "platform/encoding.h"
 #include "page/page.h"
 #include "platform/encoding.h"
 #include "standings/final_standings.h"
@@ -296,6 +297,23 @@ std::string gameLines(const rl::AssignmentState& s, rl::ListHost& host, const st
     return lines;
 }
 
+// Lines "교체 NAME NEW" and "맞교환 NAME NAME" of the draw's names, with or
+// without a group.
+std::string changeLines(FuzzedDataProvider& in, rl::ListHost& host) {
+    const auto name = [&] {
+        const int at = in.ConsumeIntegralInRange(0, static_cast<int>(host.participants.size()) - 1);
+        return rl::platform::cp949ToUtf8(host.participants[static_cast<std::size_t>(at)]).value_or("?");
+    };
+    std::string lines;
+    for (int i = 0, n = in.ConsumeIntegralInRange(0, 3); i < n; ++i) {
+        lines += in.ConsumeBool() ? "" : "A ";
+        lines += in.ConsumeBool() ? u8"교체 " + name() + " " + in.ConsumeRandomLengthString(12)
+                                  : u8"맞교환 " + name() + " " + name();
+        lines += "\n";
+    }
+    return lines;
+}
+
 void checkStandings(FuzzedDataProvider& in, const rl::AssignmentState& s, rl::ListHost& host) {
     // Results for some matches, in match order so that later rounds can be
     // played; now and then one the library must refuse. Drawn from the clock,
@@ -346,15 +364,24 @@ void checkStandings(FuzzedDataProvider& in, const rl::AssignmentState& s, rl::Li
             "the JSON parses back");
     checkPage(s, results, host);
 
-    // A results file of whatever bytes remain, after game lines made from the
-    // draw's own names: read whole or refused whole.
-    const rl::cli::ResultsFile file =
-        rl::cli::readResultsFile(gameLines(s, host, draw) + in.ConsumeRemainingBytesAsString(), s, host);
-    require(file.ok() || (file.results.all().empty() && file.results.allGames().empty()), "a refused file keeps nothing");
+    // A results file of whatever bytes remain, after a few replacements and
+    // swaps and game lines made from the draw's own names: read whole or
+    // refused whole.
+    const std::string record = changeLines(in, host) + gameLines(s, host, draw) + in.ConsumeRemainingBytesAsString();
+    const rl::cli::ResultsFile file = rl::cli::readResultsFile(record, s, host);
+    require(file.ok() || (file.results.all().empty() && file.results.allGames().empty() && file.changed.changes.empty()),
+            "a refused file keeps nothing");
     for (const auto& [key, games] : file.results.allGames()) {
         const rl::Score* score = file.results.find(key);
         require(!score || *score == rl::gamesScore(games), "a series' games count to its score");
     }
+    if (!file.ok() || file.changed.changes.empty()) return;
+    rl::event::Event changed = rl::event::eventFromDraw(s, rl::Results(), host, 7, std::nullopt, "2026-12-07T19:30:00");
+    rl::cli::takeChanges(file, changed);
+    const auto written = rl::event::writeEvent(changed, frontEnd);
+    require(written.has_value(), "a changed event writes");
+    const rl::event::ReadOutcome read = rl::event::readEvent(*written, frontEnd);
+    require(read.ok() && rl::event::writeEvent(*read.event, frontEnd) == written, "a changed event reads back whole");
 }
 
 // Every group played out, every tie that matters settled in some order,

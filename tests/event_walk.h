@@ -165,10 +165,26 @@ inline std::string randomGames(event::Event& event, const Pick& pick) {
     return "games " + keyText(key) + " " + std::to_string(games.size());
 }
 
+// A replacement before play (by a new name, now and then one the event has)
+// or a swap of two players, refused once they have played.
+inline std::string randomPlaceChange(event::Event& event, const Pick& pick) {
+    const Pos player = randomPlayer(event, pick);
+    if (pick(2)) {
+        const std::string by = pick(4) == 0 ? event.participants[static_cast<std::size_t>(randomPlayer(event, pick))]
+                                            : kNamePool[pick(std::size(kNamePool))] + std::string(" new") +
+                                                  std::to_string(event.changes.size());
+        const bool made = event::replacePlayer(event, player, by) == event::ChangeRefusal::None;
+        return "replace " + std::to_string(player) + " by " + by + (made ? "" : " (refused)");
+    }
+    const Pos other = randomPlayer(event, pick);
+    const bool made = event::swapPlayers(event, player, other) == event::ChangeRefusal::None;
+    return "swap " + std::to_string(player) + " and " + std::to_string(other) + (made ? "" : " (refused)");
+}
+
 // One change, as a user could make it in the window; what it was, for a
 // failure's message.
 inline std::string randomChange(event::Event& event, const Pick& pick) {
-    switch (pick(11)) {
+    switch (pick(13)) {
     case 0: {
         const MatchKey key = randomMatch(event, pick);
         event::clearResult(event, key);
@@ -201,6 +217,8 @@ inline std::string randomChange(event::Event& event, const Pick& pick) {
     case 8:
     case 9:
     case 10: return randomWithdrawal(event, pick);
+    case 11:
+    case 12: return randomPlaceChange(event, pick);
     default: {
         const MatchKey key = randomMatch(event, pick);
         const Score score = randomScore(event, key, pick);
