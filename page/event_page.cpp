@@ -1,5 +1,7 @@
 #include "page/event_page.h"
 
+#include <algorithm>
+
 #include "page/page.h"
 
 namespace rl::page {
@@ -25,6 +27,35 @@ std::string pageTitle(const event::Event& event, std::string_view fileName) {
     return fromFile;
 }
 
+namespace {
+
+// Beside each member who came in by a replacement, the one they replaced.
+bool markReplacements(PageView& view, const event::Event& event, const event::FrontEnd& frontEnd) {
+    const auto replacedBy = [&](Pos p) -> std::optional<std::string> {
+        for (const event::Change& c : event.changes) {
+            if (c.kind == event::ChangeKind::Replacement && c.other == p) {
+                return frontEnd.toUtf8(event.participants[static_cast<std::size_t>(c.player)]);
+            }
+        }
+        return std::string();
+    };
+    if (std::none_of(event.changes.begin(), event.changes.end(),
+                     [](const event::Change& c) { return c.kind == event::ChangeKind::Replacement; })) {
+        return true;
+    }
+    for (std::size_t g = 0; g < view.groups.size(); ++g) {
+        for (Pos p : event.state.groupTable[g]) {
+            if (p == kNone) continue;
+            const auto name = replacedBy(p);
+            if (!name) return false;
+            view.groups[g].replaced.push_back(*name);
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
 std::optional<std::string> eventPage(const event::Event& event, Host& host, const event::FrontEnd& frontEnd,
                                      const std::string& fileTitle) {
     Header header;
@@ -35,10 +66,9 @@ std::optional<std::string> eventPage(const event::Event& event, Host& host, cons
     header.fingerprint = event::fingerprint(event, frontEnd);
     header.program = "Rosterloom " ROSTERLOOM_VERSION;
     header.placedByHand = event.placedByHand;
-    const auto view = pageViewOf(event.state, event.results, host, header, frontEnd.toUtf8,
-                                 event.playoff.perGroup ? &event.playoff : nullptr,
-                                 event.seeded ? &event.seeding : nullptr);
-    if (!view) return std::nullopt;
+    auto view = pageViewOf(event.state, event.results, host, header, frontEnd.toUtf8,
+                           event.playoff.perGroup ? &event.playoff : nullptr, event.seeded ? &event.seeding : nullptr);
+    if (!view || !markReplacements(*view, event, frontEnd)) return std::nullopt;
     return renderPage(*view);
 }
 

@@ -42,6 +42,7 @@ void appendBox(std::string& out, const SectionView& section, const MatchView& ma
 // rules only go into pages that have them.
 extern const char* const kStyle;
 extern const char* const kSeedStyle;
+extern const char* const kChangeStyle;
 extern const char* const kDualStyle;
 extern const char* const kSeriesStyle;
 extern const char* const kGamesStyle;

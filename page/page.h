@@ -66,6 +66,9 @@ struct SectionView {
     GroupFormat format = GroupFormat::League;  // the playoff's is a knock-out
     std::vector<std::string> members;  // drawn order; empty: not shown
     std::vector<MemberMark> marks;     // one a member in a seeded draw, else empty
+    // One a member once any was replaced, else empty: whom the member
+    // replaced before play (empty: nobody).
+    std::vector<std::string> replaced;
     std::vector<MatchView> matches;
     std::vector<RowView> table;
     int finalNumber = 0;       // 0: the last match

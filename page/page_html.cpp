@@ -87,6 +87,8 @@ void appendHead(std::string& out, const PageView& v) {
     out += html::kStyle;
     const auto marked = [](const SectionView& s) { return !s.marks.empty(); };
     if (std::any_of(v.groups.begin(), v.groups.end(), marked)) out += html::kSeedStyle;
+    const auto replaced = [](const SectionView& s) { return !s.replaced.empty(); };
+    if (std::any_of(v.groups.begin(), v.groups.end(), replaced)) out += html::kChangeStyle;
     if (v.settings.format == GroupFormat::Dual) out += html::kDualStyle;
     if (html::anySeries(v)) out += html::kSeriesStyle;
     if (html::anyGames(v)) out += html::kGamesStyle;
@@ -155,7 +157,8 @@ void appendMembers(std::string& out, const SectionView& s) {
     out += u8"<h3>참가자</h3>\n<ol class=\"members\">";
     for (std::size_t i = 0; i < s.members.size(); ++i) {
         const MemberMark mark = i < s.marks.size() ? s.marks[i] : MemberMark{};
-        if (!mark.pot && mark.tag.empty()) {
+        const std::string replaced = i < s.replaced.size() ? s.replaced[i] : std::string();
+        if (!mark.pot && mark.tag.empty() && replaced.empty()) {
             appendElement(out, "li", "", s.members[i]);
             continue;
         }
@@ -163,6 +166,7 @@ void appendMembers(std::string& out, const SectionView& s) {
         appendText(out, s.members[i]);
         if (mark.pot) appendElement(out, "span", "pot", u8"시드 " + number(mark.pot));
         if (!mark.tag.empty()) appendElement(out, "span", "tag", mark.tag);
+        if (!replaced.empty()) appendElement(out, "span", "was", replaced + u8" 대신 교체");
         out += "</li>";
     }
     out += "</ol>\n";

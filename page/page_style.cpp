@@ -133,6 +133,12 @@ const char* const kSeedStyle = R"(.members .pot,.members .tag{font-size:.72rem;m
 @media print{.members .pot,.members .tag{color:#222}}
 )";
 
+// Only a page with a replacement marks whom a member replaced.
+const char* const kChangeStyle = R"(.members .was{font-size:.72rem;margin-left:.35rem;color:var(--muted);white-space:nowrap}
+.members .was::before{content:"\2190\00a0"}
+@media print{.members .was{color:#222}}
+)";
+
 // Only a page with a series carries it, so that every other page stays as it was.
 const char* const kSeriesStyle = R"(.bo{font-size:.72rem;font-weight:800;color:var(--accent);white-space:nowrap}
 .games{margin:0;padding:0;list-style:none;counter-reset:game;font-size:.78rem;color:var(--muted)}

@@ -57,6 +57,8 @@ CASES = {
     # Groups placed by hand: the file is given with --placement (see PLACED).
     'placed': (DATA / 'placement-dual.txt', DATA / 'readme-maps.txt', '--groups 4 --size 4 --dual --seed 2018',
                (DATA / 'placement-dual-results.txt').read_text(), '직접 편성한 듀얼', 2),
+    'replaced': (DATA / 'changes-players.txt', DATA / 'readme-maps.txt', '--groups 3 --size 4 --seed 2024',
+                 '교체 Sea Killer\n맞교환 Quill Orrin\nA 1 2:0\n', '교체 뒤', 2),
     'largest': ([f'player{i}' for i in range(64)], [f'map{i}' for i in range(10)], '--groups 8 --size 8 --seed 1',
                 ''.join(every(chr(65 + g), 28) for g in range(8)), None, 9),
 }
@@ -265,6 +267,10 @@ def check(name, width, page, lines):
         marks = {m for s in page['sections'] for member in s['marks'] for m in member}
         if not {'시드 1', '시드 2', 'Zerg', 'Terran', 'Protoss'} <= marks:
             fault(where, f'the members show pots and tags {sorted(marks)}')
+    if name == 'replaced':
+        group = page['sections'][0]
+        if 'Killer' not in group['members'] or group['replaced'] != ['Sea 대신 교체']:
+            fault(where, f'the replacement is not marked: {group["members"]} {group["replaced"]}')
     if name == 'names':
         members = page['sections'][0]['members']
         for hostile in HOSTILE:

@@ -17,6 +17,7 @@ onload = () => {
         // A member's name is the item's own text; a seeded draw's pot and tag follow it.
         members: all('.members li', s).map((li) => li.firstChild.textContent),
         marks: all('.members li', s).map((li) => all('.pot, .tag', li).map((m) => m.textContent)),
+        replaced: all('.members .was', s).map((m) => m.textContent),
         schedule: cells(all('.schedule tbody tr', s)),
         wins: all('.schedule tbody tr', s).map((tr) => all('td.win', tr).map((td) => td.cellIndex)),
         table: cells(all('.standings tbody tr', s)),
