@@ -358,12 +358,34 @@ private:
                     shownNumber(static_cast<long long>(ref.place + 1)), groupLetter(ref.group),
                     at == kNone ? std::string("empty") : quoted(Json(participants_[static_cast<std::size_t>(at)]))});
         }
+        // Of two participants of one name, the one whose pot the new player came in with.
+        const Json pot = potInGroups(added);
+        std::optional<Pos> old;
         for (std::size_t p = 0; p < static_cast<std::size_t>(added); ++p) {
             if (participants_[p] != *ref.name || placedIn(table, static_cast<Pos>(p))) continue;
-            at = static_cast<Pos>(p);
+            const bool samePot = !event_.seeded || p >= inputs_ || file_["pots"][p] == pot;
+            if (!old || samePot) old = static_cast<Pos>(p);
+            if (samePot) break;
+        }
+        if (old) {
+            at = *old;
             return {ChangeKind::Replacement, at, added};
         }
         refuse(ref.where, Refused::NotAParticipant, {quoted(*ref.name)});
+    }
+
+    // A member's pot as its group in the file gives it (null: none or not said).
+    Json potInGroups(Pos player) const {
+        if (!event_.seeded) return Json();
+        const auto& table = event_.state.groupTable;
+        for (std::size_t g = 0; g < table.size(); ++g) {
+            std::size_t member = 0;
+            for (Pos p : table[g]) {
+                if (p == player) return seedingAt(file_["groups"][g], member).first;
+                member += p != kNone;
+            }
+        }
+        return Json();
     }
 
     static bool placedIn(const GroupTable& table, Pos p) {
