@@ -60,6 +60,12 @@
 #define IDC_WITHDRAW        781
 #define IDC_TAKE_BACK       782
 #define IDC_CLOSE_WITHDRAW  783
+/* Changes before play, in the same window: a new player's name and the
+   replacement, the player to swap places with and the swap. */
+#define IDC_REPLACE_NAME    784
+#define IDC_REPLACE         785
+#define IDC_SWAP_WITH       786
+#define IDC_SWAP            787
 #define IDC_WRITE_STANDINGS 132
 #define IDC_CLOSE_STANDINGS 133
 

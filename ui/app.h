@@ -162,6 +162,9 @@ void giveEventWalkover(HWND owner, MatchKey key, Pos winner);
 bool withdrawFromEvent(HWND owner, Pos player);
 bool takeBackEventWithdrawal(HWND owner, Pos player);
 void setEventWithdrawalRule(HWND owner, WithdrawalRule rule);
+// None when made; else why not (nothing changed).
+event::ChangeRefusal replaceInEvent(HWND owner, Pos player, const std::string& by);
+event::ChangeRefusal swapInEvent(HWND owner, Pos first, Pos second);
 
 // The next draw's choices beyond the main window's controls: one value,
 // edited by the window that owns each choice (the format window: the group

@@ -84,6 +84,18 @@ bool takeBackEventWithdrawal(HWND owner, Pos player) {
     return true;
 }
 
+event::ChangeRefusal replaceInEvent(HWND owner, Pos player, const std::string& by) {
+    const event::ChangeRefusal refusal = event::replacePlayer(gEvent, player, by);
+    if (refusal == event::ChangeRefusal::None) changed(owner);
+    return refusal;
+}
+
+event::ChangeRefusal swapInEvent(HWND owner, Pos first, Pos second) {
+    const event::ChangeRefusal refusal = event::swapPlayers(gEvent, first, second);
+    if (refusal == event::ChangeRefusal::None) changed(owner);
+    return refusal;
+}
+
 void setEventWithdrawalRule(HWND owner, WithdrawalRule rule) {
     if (event::setWithdrawalRule(gEvent, rule)) changed(owner);
 }

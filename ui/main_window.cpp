@@ -411,9 +411,11 @@ void chooseTournament() {
 bool listsHoldNames() { return listCount(control(ParticipantList)) > 0 || listCount(control(MapList)) > 0; }
 
 void showEventInputs(const event::Event& event) {
-    fillList(ParticipantList, event.participants);
+    // The lists are what the draw was drawn from; a replacement's new player came after it.
+    const event::Event drawn = event::drawnEvent(event);
+    fillList(ParticipantList, drawn.participants);
     fillList(MapList, event.maps);
-    event::DrawChoices choices = event::drawChoices(event);
+    event::DrawChoices choices = event::drawChoices(drawn);
     // The rule a new draw starts with stays the window's: an opened event's
     // own is changed on the event.
     choices.withdrawalRule = nextDraw().withdrawalRule;
