@@ -62,6 +62,10 @@ void fillPlayers(HWND window, int selected) {
     SendMessageA(list, LB_SETCURSEL, static_cast<WPARAM>(selected), 0);
 }
 
+int chosenRow(HWND window) {
+    return static_cast<int>(SendDlgItemMessageA(window, IDC_WITHDRAW_LIST, LB_GETCURSEL, 0, 0));
+}
+
 // The player at a row of the list (or of the partners, listed alike); kNone for none.
 Pos playerAt(int row) {
     return row >= 0 && row < static_cast<int>(gShown.size()) ? gShown[static_cast<std::size_t>(row)] : kNone;
@@ -127,9 +131,6 @@ void onSwap(HWND window) {
     afterChange(window, refusal, place, row);
 }
 
-int chosenRow(HWND window) {
-    return static_cast<int>(SendDlgItemMessageA(window, IDC_WITHDRAW_LIST, LB_GETCURSEL, 0, 0));
-}
 
 // A withdrawal is asked for first; taking one back is not, since it only
 // gives the matches back to be played.

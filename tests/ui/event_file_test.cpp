@@ -534,12 +534,6 @@ TEST_F(EventFileTest, AWalkoverAndAWithdrawalFromTheKeysToTheStandingsFile) {
     EXPECT_TRUE(theEvent().results.find({0, 1})->walkover);
 }
 
-// A mnemonic letter of the withdrawal window, as the message loop hands it to the window.
-bool mnemonic(HWND window, char letter) {
-    MSG message{GetFocus(), WM_SYSCHAR, static_cast<WPARAM>(letter), 1 << 29, 0, {}};
-    return IsDialogMessageA(window, &message);
-}
-
 // A player replaced before play and two swapping places, in "기권 처리(&K)"
 // from the keys: each asked for once more, a player who has played refused,
 // and "순위 출력" the command line's text for the changed event.
@@ -558,24 +552,24 @@ TEST_F(EventFileTest, AReplacementAndASwapFromTheKeysToTheStandingsFile) {
     ASSERT_EQ(drawn.size(), 6u);
     SendMessageA(players, LB_SETCURSEL, 3, 0);  // group B's first member
     SetFocus(players);
-    ASSERT_TRUE(mnemonic(window, 'n'));
+    for (int control = 0; control < 3; ++control) ASSERT_TRUE(dialogKey(window, GetFocus(), VK_TAB));  // past 기권, 기권 취소
     EXPECT_EQ(GetFocus(), GetDlgItem(window, IDC_REPLACE_NAME));
-    SetWindowTextA(GetFocus(), "Killer");
+    SetDlgItemTextA(window, IDC_REPLACE_NAME, "Killer");
     boxes.answerNextWith(IDNO);
-    ASSERT_TRUE(mnemonic(window, 'r'));
+    click(IDC_REPLACE, window);
     const std::string question = drawn[3] + " 선수 대신 Killer 선수가 들어옵니다. 자리와 경기, 시드를 그대로 이어받고, "
                                             "되돌릴 수 없습니다.\n교체합니까?";
     EXPECT_EQ(boxes.takeLog(), told(question.c_str(), " 6 7"));
     EXPECT_TRUE(theEvent().changes.empty());
     boxes.answerNextWith(IDYES);
-    ASSERT_TRUE(mnemonic(window, 'r'));
+    click(IDC_REPLACE, window);
     boxes.takeLog();
     ASSERT_EQ(theEvent().changes.size(), 1u);
     EXPECT_EQ(listEntries(players)[3], "Killer");
 
     SendMessageA(players, LB_SETCURSEL, 0, 0);  // who played group A's first match
     SetDlgItemTextA(window, IDC_REPLACE_NAME, "Bob");
-    ASSERT_TRUE(mnemonic(window, 'r'));
+    click(IDC_REPLACE, window);
     const std::string refused = "'" + drawn[0] + "'은 경기 결과가 있습니다.\n아직 경기하지 않은 선수만 교체하거나 맞교환할 수 있습니다.";
     EXPECT_EQ(boxes.takeLog(), told(refused.c_str()));
     EXPECT_EQ(theEvent().changes.size(), 1u);
@@ -583,7 +577,7 @@ TEST_F(EventFileTest, AReplacementAndASwapFromTheKeysToTheStandingsFile) {
     SendMessageA(players, LB_SETCURSEL, 3, 0);
     SendDlgItemMessageA(window, IDC_SWAP_WITH, CB_SETCURSEL, 4, 0);
     boxes.answerNextWith(IDYES);
-    ASSERT_TRUE(mnemonic(window, 's'));
+    click(IDC_SWAP, window);
     boxes.takeLog();
     ASSERT_EQ(theEvent().changes.size(), 2u);
     EXPECT_EQ(listEntries(players)[3], drawn[4]);
