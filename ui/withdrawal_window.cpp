@@ -28,16 +28,16 @@ constexpr ControlRow<Control> kControls[] = {
     {Players, {"ListBox", nullptr, WS_EX_CLIENTEDGE, kListStyle, 20, 36, 170, 160, IDC_WITHDRAW_LIST}},
     {Withdraw, {"Button", "기권(&W)", 0, WS_TABSTOP, 200, 36, 95, 25, IDC_WITHDRAW}},
     {TakeBack, {"Button", "기권 취소(&T)", 0, WS_TABSTOP, 200, 66, 95, 25, IDC_TAKE_BACK}},
-    {NewLabel, {"Static", "새 선수(&N):", 0, SS_LEFT, 20, 208, 75, 20, -1}},
-    {NewName, {"Edit", nullptr, WS_EX_CLIENTEDGE, WS_TABSTOP | ES_AUTOHSCROLL, 95, 205, 95, 22, IDC_REPLACE_NAME}},
-    {Replace, {"Button", "교체(&R)", 0, WS_TABSTOP, 200, 203, 95, 25, IDC_REPLACE}},
-    {SwapLabel, {"Static", "맞교환 상대(&P):", 0, SS_LEFT, 20, 240, 75, 20, -1}},
-    {SwapWith, {"ComboBox", nullptr, 0, WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, 95, 237, 95, 200, IDC_SWAP_WITH}},
-    {Swap, {"Button", "맞교환(&S)", 0, WS_TABSTOP, 200, 235, 95, 25, IDC_SWAP}},
-    {Close, {"Button", "닫기", 0, BS_DEFPUSHBUTTON | WS_TABSTOP, 200, 275, 95, 25, IDC_CLOSE_WITHDRAW}},
+    {NewLabel, {"Static", "새 선수(&N):", 0, SS_LEFT, 20, 206, 170, 18, -1}},
+    {NewName, {"Edit", nullptr, WS_EX_CLIENTEDGE, WS_TABSTOP | ES_AUTOHSCROLL, 20, 225, 170, 22, IDC_REPLACE_NAME}},
+    {Replace, {"Button", "교체(&R)", 0, WS_TABSTOP, 200, 223, 95, 25, IDC_REPLACE}},
+    {SwapLabel, {"Static", "맞교환 상대(&P):", 0, SS_LEFT, 20, 256, 170, 18, -1}},
+    {SwapWith, {"ComboBox", nullptr, 0, WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, 20, 275, 170, 200, IDC_SWAP_WITH}},
+    {Swap, {"Button", "맞교환(&S)", 0, WS_TABSTOP, 200, 273, 95, 25, IDC_SWAP}},
+    {Close, {"Button", "닫기", 0, BS_DEFPUSHBUTTON | WS_TABSTOP, 200, 315, 95, 25, IDC_CLOSE_WITHDRAW}},
 };
 static_assert(std::size(kControls) == ControlCount && rowsInEnumOrder(kControls), "row i of kControls must be control i");
-constexpr WindowLook kLook{kWithdrawalClass, "기권 처리", kSmallWindowStyle, {315, 314}};
+constexpr WindowLook kLook{kWithdrawalClass, "기권 처리", kSmallWindowStyle, {315, 355}};
 
 HWND gWindow = nullptr;
 HWND gFocus = nullptr;
