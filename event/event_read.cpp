@@ -417,8 +417,9 @@ private:
             requireObject(groups[g], where);
             event_.state.groupTable.push_back(readPlaces(groups[g], where, g, members[g], placed));
         }
+        // Those a replacement took out are in no group; readChanges finds each.
         const auto unplaced = std::find(placed.begin(), placed.end(), false);
-        if (unplaced != placed.end()) {
+        if (unplaced != placed.end() && event_.participants.size() == inputs_) {
             refuse("/groups", Refused::NotPlaced, {quoted(Json(participants_[static_cast<std::size_t>(unplaced - placed.begin())]))});
         }
         buildSchedules();
