@@ -28,10 +28,10 @@ bool usesSeries(const Event& event) {
 }
 
 int formatVersion(const Event& event) {
-    return formatWord(event.state.settings.format) || usesSeries(event) || usesWithdrawals(event) || usesGames(event) ||
-                   event.placedByHand
-               ? 2
-               : 1;
+    const bool pairs = !event.playoff.pairs.empty();
+    const bool added = formatWord(event.state.settings.format) || usesSeries(event) || usesWithdrawals(event) ||
+                       usesGames(event) || event.placedByHand || pairs;
+    return added ? 2 : 1;
 }
 
 Event eventFromDraw(const AssignmentState& state, const Results& results, Host& host, std::uint32_t seed,

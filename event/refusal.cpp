@@ -153,6 +153,11 @@ constexpr Wording kWordings[] = {
     {Refused::MemberAfterVacancy, false, "a member cannot follow an empty place: a group's vacancies come last",
      u8"빈자리 뒤에 참가자가 올 수 없습니다: 조의 빈자리는 끝에 옵니다"},
     {Refused::NotPlaced, false, "{0} is in no group", u8"{0}: 어느 조에도 없습니다"},
+    {Refused::PlayoffPairs, false,
+     "must be the first round from the top, pairs such as \"A1-D2\" and byes such as \"A1\", that seat each "
+     "player of the playoff once",
+     u8"첫 판 대진을 위에서부터 \"A1-D2\" 같은 대진과 \"A1\" 같은 부전승으로 적어, 본선에 오르는 선수를 한 번씩 "
+     u8"앉혀야 합니다"},
 };
 
 // Every kind has its wording, in the kinds' order.
@@ -160,7 +165,7 @@ constexpr bool inOrder() {
     for (std::size_t i = 0; i < std::size(kWordings); ++i) {
         if (static_cast<std::size_t>(kWordings[i].why) != i) return false;
     }
-    return static_cast<std::size_t>(Refused::NotPlaced) + 1 == std::size(kWordings);  // the last kind
+    return static_cast<std::size_t>(Refused::PlayoffPairs) + 1 == std::size(kWordings);  // the last kind
 }
 static_assert(inOrder(), "one wording for each kind of refusal, in order");
 

@@ -19,7 +19,8 @@ enum class Refused {
     PlayoffMatchCount, PlayoffResult, NotAGroup, NotATie, NotAMember, FingerprintHash, WrongFingerprint,
     UnknownKey, EntryCount, NotWhatFollows, UnknownFormat, FormatNotKnockOut, FormatGroupSize, BestOf, PlayoffBestOf,
     SeriesMapCount, SeriesScore, WalkoverForm, UnknownRule, NotThatEntry, WithdrawnTwice,
-    GameWinner, GamesCannotStand, PlacedAndSeeded, MemberAfterVacancy, NotPlaced,  // the last: see refusal.cpp
+    GameWinner, GamesCannotStand, PlacedAndSeeded, MemberAfterVacancy, NotPlaced,
+    PlayoffPairs,  // the last: see refusal.cpp
 };
 
 struct Refusal {

@@ -155,7 +155,7 @@ void recordEventResult(HWND owner, MatchKey key, Score score);
 void recordEventGames(HWND owner, MatchKey key, const std::vector<Game>& games);
 void clearEventResult(HWND owner, MatchKey key);
 void settleEventTie(HWND owner, const SettledOrder& order);
-PlayoffRefusal makeEventPlayoff(HWND owner, int perGroup, bool thirdPlace, std::vector<int> bestOf = {});
+PlayoffRefusal makeEventPlayoff(HWND owner, const event::PlayoffChoice& choice);
 void undoEventPlayoff(HWND owner);
 void giveEventWalkover(HWND owner, MatchKey key, Pos winner);
 // False (nothing changed) where the event refuses it.

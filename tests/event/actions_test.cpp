@@ -149,9 +149,9 @@ TEST(EventChanges, ThePlayoffLocksTheGroupsAndCountsItsResults) {
     ASSERT_EQ(assign(state, host), AssignOutcome::Assigned);
     Event event = eventFromDraw(state, Results(), host, host.clock, std::nullopt, "2026-12-08T19:30:00");
     EXPECT_EQ(checkEventResult(event, {kPlayoffGroup, 1}, {1, 0}).problem, ChangeProblem::NoPlayoff);
-    EXPECT_FALSE(makePlayoff(event, 1, false).empty());
+    EXPECT_FALSE(makePlayoff(event, {1, false, {}, {}}).empty());
     for (int g = 0; g < 2; ++g) recordResult(event, {g, 1}, {1, 0});
-    ASSERT_TRUE(makePlayoff(event, 1, false).empty());
+    ASSERT_TRUE(makePlayoff(event, {1, false, {}, {}}).empty());
     EXPECT_EQ(checkEventResult(event, {0, 1}, {0, 1}).problem, ChangeProblem::GroupsLocked);
     EXPECT_FALSE(clearResult(event, {0, 1}));
     const ResultCheck tie = checkEventResult(event, {kPlayoffGroup, 1}, {1, 1});

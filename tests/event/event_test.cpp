@@ -170,7 +170,7 @@ TEST(EventFile, SettledTiesReadBackBeforeAndAfterThePlayoff) {
     ASSERT_TRUE(made.ok()) << made.error;
     ASSERT_EQ(made.event->playoff.settled.size(), 1u);
     Event before = *made.event;
-    before.playoff = Playoff{0, false, made.event->playoff.settled, {}, {}};
+    before.playoff = Playoff{0, false, made.event->playoff.settled, {}, {}, {}};
     Event stale = before;
     stale.results.clear({stale.playoff.settled[0].group, 1});
     const Event* events[] = {&made.event.value(), &before, &stale};
