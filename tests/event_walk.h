@@ -204,7 +204,7 @@ inline std::string randomChange(event::Event& event, const Pick& pick) {
         const bool thirdPlace = pick(2);
         std::vector<int> lengths;
         for (unsigned i = 0, n = pick(4) == 0 ? 1 + pick(3) : 0; i < n; ++i) lengths.push_back(1 + 2 * static_cast<int>(pick(4)));
-        const std::vector<PlayoffPair> pairs = pick(3) == 0 ? randomPairs(event, perGroup, pick) : std::vector<PlayoffPair>();
+        const std::vector<PlayoffPair> pairs = pick(2) == 0 ? randomPairs(event, perGroup, pick) : std::vector<PlayoffPair>();
         const bool made = event::makePlayoff(event, {perGroup, thirdPlace, lengths, pairs}).empty();
         return "playoff " + std::to_string(perGroup) + (pairs.empty() ? "" : " paired " + pairsText(pairs)) +
                (made ? "" : " (refused)");

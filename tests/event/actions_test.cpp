@@ -57,7 +57,7 @@ void expectKeptWhole(const Event& event, const std::string& history) {
 TEST(EventChanges, EveryStateTheWindowReachesIsWrittenAndReadBackWhole) {
     std::mt19937 generator(20261208);
     const test::Pick pick = [&](unsigned n) { return static_cast<unsigned>(generator() % n); };
-    int walks = 0;
+    int walks = 0, paired = 0;
     while (walks < 60) {
         std::optional<Event> event = test::randomEvent(pick);
         if (!event) continue;
@@ -66,12 +66,14 @@ TEST(EventChanges, EveryStateTheWindowReachesIsWrittenAndReadBackWhole) {
         expectKeptWhole(*event, history);
         for (int step = 0; step < 40 && !testing::Test::HasFailure(); ++step) {
             const std::string change = test::randomChange(*event, pick);
+            paired += change.find(" paired ") != std::string::npos && change.find("(refused)") == std::string::npos;
             history += change + "\n";
             EXPECT_EQ(change.rfind("FAULT", 0), std::string::npos) << history;
             expectKeptWhole(*event, history);
         }
         if (testing::Test::HasFailure()) return;
     }
+    EXPECT_GT(paired, 0) << "no walk reached a playoff of the organiser's own pairs";
 }
 
 // Walkovers and withdrawals keep every table sound, and a withdrawal taken

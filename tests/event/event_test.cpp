@@ -196,6 +196,16 @@ TEST(EventFile, RefusalsNameThePlace) {
     });
 }
 
+// The playoff's own pairs are read and refused like its other choices; the
+// rule's bracket written out as pairs is a paired playoff like any other.
+TEST(EventFile, PlayoffPairsReadBackOrAreRefusedWithThePlace) {
+    test::expectGoldenCases("event-pairs.txt", [](const std::string& line) {
+        const ReadOutcome read = readEvent(fileOf(line), cliFrontEnd());
+        if (read.ok()) return "read, pairs " + pairsText(read.event->playoff.pairs) + "\n";
+        return "refused: " + read.error + "\n" + u8"거절: " + koreanRefusal(read) + "\n";
+    });
+}
+
 std::vector<std::string> caseLines(const std::string& golden) {
     std::istringstream lines(test::readFile(ROSTERLOOM_TEST_DATA "/" + golden));
     std::vector<std::string> out;
