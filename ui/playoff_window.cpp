@@ -39,9 +39,9 @@ constexpr ControlRow<PlayoffControl> kPlayoffControls[] = {
     {Lengths, {"Edit", "", WS_EX_CLIENTEDGE, ES_AUTOHSCROLL | kFirstOfGroup, 180, 99, 70, 24, IDC_PLAYOFF_LENGTHS}},
     {PairsLabel, {"Static", "첫 판 대진(&P), 위에서부터:", 0, SS_LEFT, 20, 135, 230, 20, -1}},
     {Pairs, {"Edit", "", WS_EX_CLIENTEDGE, ES_AUTOHSCROLL | kFirstOfGroup, 20, 157, 230, 24, IDC_PLAYOFF_PAIRS}},
-    {RulePairs, {"Button", "기본 대진(&R)", 0, kFirstOfGroup, 15, 196, 95, 25, IDC_RULE_PAIRS}},
-    {Make, {"Button", "만들기", 0, BS_DEFPUSHBUTTON | kFirstOfGroup, 115, 196, 65, 25, IDC_MAKE_PLAYOFF}},
-    {ClosePlayoff, {"Button", "취소", 0, WS_TABSTOP, 185, 196, 65, 25, IDC_CLOSE_PLAYOFF}},
+    {RulePairs, {"Button", "기본 대진(&R)", 0, kFirstOfGroup, 10, 196, 112, 25, IDC_RULE_PAIRS}},
+    {Make, {"Button", "만들기", 0, BS_DEFPUSHBUTTON | kFirstOfGroup, 127, 196, 62, 25, IDC_MAKE_PLAYOFF}},
+    {ClosePlayoff, {"Button", "취소", 0, WS_TABSTOP, 194, 196, 62, 25, IDC_CLOSE_PLAYOFF}},
 };
 static_assert(std::size(kPlayoffControls) == PlayoffControlCount && rowsInEnumOrder(kPlayoffControls),
               "row i of kPlayoffControls must be control i");
@@ -177,6 +177,7 @@ LRESULT CALLBACK playoffWindowProc(HWND window, UINT message, WPARAM wParam, LPA
     case WM_DESTROY: onModalClosing(window, gPlayoffWindow); return 0;
     case WM_COMMAND: return onPlayoffCommand(window, wParam);
     case DM_GETDEFID: return MAKELRESULT(IDC_MAKE_PLAYOFF, DC_HASDEFID);
+    case WM_NEXTDLGCTL: return moveDialogFocus(window, wParam, lParam);
     case WM_ACTIVATE: return keepModalFocus(window, wParam, gPlayoffFocus, IDC_PLAYOFF_TWO);
     default: return DefWindowProcA(window, message, wParam, lParam);
     }

@@ -111,7 +111,9 @@ inline std::string readable(const std::string& text) {
 inline void saveShot(HWND window, const char* name) {
     const char* folder = std::getenv("ROSTERLOOM_UI_SHOTS");
     if (!folder) return;
-    UpdateWindow(window);
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    // Wine hands a window's drawing to the X server from its message loop.
+    for (int i = 0; i < 15; ++i) pumpMessages(), Sleep(20);
     const RECT r = windowRect(window);
     const int width = r.right - r.left, height = r.bottom - r.top;
     HDC screen = GetDC(nullptr), memory = CreateCompatibleDC(screen);
