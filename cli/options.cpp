@@ -7,6 +7,7 @@
 #include "engine/group_format.h"
 #include "engine/limits.h"
 #include "engine/series.h"
+#include "event/pairs_wording.h"
 #include "standings/playoff.h"
 
 namespace rl::cli {
@@ -91,6 +92,11 @@ std::string parsePlayoffBestOf(const std::string& text, std::vector<int>& out) {
            " lengths of 1, 3, 5 or 7, separated by commas, such as 3,5,7; not '" + text + "'";
 }
 
+std::string parsePlayoffPairs(const std::string& text, std::vector<PlayoffPair>& out) {
+    const PairsRefusal refusal = parsePairs(text, out);
+    return refusal.ok() ? std::string() : "--playoff-pairs: " + event::englishPairs(refusal);
+}
+
 // What an option sets: its value, or nothing for a flag; why the value is
 // refused, or nothing.
 using Setter = std::string (*)(Options&, const std::string& option, const std::string& value);
@@ -168,6 +174,11 @@ constexpr OptionRow kOptionRows[] = {
      "3,5,7 (the final best of 7, the semi-finals 5, earlier rounds 3); one number is\n"
      "every round; the third-place match plays the semi-finals' (default: --best-of)", false,
      [](Options& o, const std::string&, const std::string& v) { return parsePlayoffBestOf(v, o.playoffBestOf); }},
+    {"--playoff-pairs", true, "--playoff-pairs LIST",
+     "with --playoff: its first round from the top of the bracket, such as\n"
+     "A1-D2,B1-C2,C1-B2,D1-A2 (group and place); a seat alone, such as A1, goes on\n"
+     "by a bye; every player going through once (default: the bracket rule)", false,
+     [](Options& o, const std::string&, const std::string& v) { return parsePlayoffPairs(v, o.playoffPairs); }},
     {"--withdrawal", true, "--withdrawal walkover|void",
      u8"what a withdrawal ('기권 NAME' in the results file) does to a league: its\n"
      "player's open matches are walkovers for the opponents (default), or every\n"
@@ -326,6 +337,7 @@ ParsedOptions parseOptions(const std::vector<std::string>& args) {
         parsed.error = "--dual plays groups of four: it cannot be given with --size " + std::to_string(o.groupSize);
     }
     if (parsed.ok() && !o.playoffBestOf.empty() && o.playoff == 0) parsed.error = "--playoff-best-of needs --playoff";
+    if (parsed.ok() && !o.playoffPairs.empty() && o.playoff == 0) parsed.error = "--playoff-pairs needs --playoff";
     if (parsed.ok() && o.seed && o.seedText) parsed.error = "--seed and --seed-text cannot both be given";
     if (parsed.ok() && o.checkFile && o.outputFile) {
         parsed.error = "--check writes nothing, so --output cannot be given with it";

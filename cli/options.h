@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "standings/playoff_pairs.h"
 #include "standings/results.h"
 
 namespace rl::cli {
@@ -32,6 +33,7 @@ struct Options {
     bool thirdPlace = false;
     int bestOf = 1;                        // games of a group match
     std::vector<int> playoffBestOf;        // the playoff's rounds' lengths, the final's last; empty: the groups'
+    std::vector<PlayoffPair> playoffPairs; // the playoff's first round from the top; empty: the bracket rule's
     std::optional<WithdrawalRule> withdrawal;  // none: the event's own (walkovers for a new one)
     std::optional<std::string> eventFile;   // inputs, draw and results from an event file
     std::optional<std::string> verifyFile;  // draw an event file again and compare

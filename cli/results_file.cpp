@@ -6,6 +6,7 @@
 
 #include "engine/series.h"
 #include "event/actions.h"
+#include "event/pairs_wording.h"
 #include "event/result_wording.h"
 #include "platform/encoding.h"
 
@@ -613,7 +614,7 @@ private:
     }
 
     bool makePlayoff() {
-        const PlayoffRefusal refusal = event::makePlayoff(event_, choice_.perGroup, choice_.thirdPlace, choice_.bestOf);
+        const PlayoffRefusal refusal = event::makePlayoff(event_, choice_);
         if (refusal.empty()) return true;
         Playoff asked;
         asked.perGroup = choice_.perGroup;
@@ -675,6 +676,7 @@ std::vector<std::string> refusalLines(const PlayoffRefusal& refusal, const Assig
                         std::to_string(refusal.players));
     }
     if (refusal.thirdPlaceTooFew) lines.push_back("a third-place match needs at least 4 players in the playoff");
+    if (!refusal.pairs.ok()) lines.push_back("--playoff-pairs: " + event::englishPairs(refusal.pairs));
     return lines;
 }
 

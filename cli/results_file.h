@@ -3,6 +3,7 @@
 #include <string_view>
 #include <vector>
 
+#include "event/actions.h"
 #include "event/event.h"
 #include "standings/playoff.h"
 
@@ -23,12 +24,8 @@ struct ResultsFile {
     bool ok() const { return errorLine == 0 && refusal.empty(); }
 };
 
-// What --playoff and --third-place ask for; perGroup 0: no playoff.
-struct PlayoffChoice {
-    int perGroup = 0;
-    bool thirdPlace = false;
-    std::vector<int> bestOf;  // the rounds' lengths, the final's last; empty: the groups'
-};
+// What --playoff and the options beside it ask for; perGroup 0: no playoff.
+using PlayoffChoice = event::PlayoffChoice;
 
 // Reads a UTF-8 results file for the event, one result a line: "GROUP
 // MATCH SCORE", SCORE being "W:L" or the winner's name. A byte-order mark,

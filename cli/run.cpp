@@ -196,14 +196,14 @@ bool seedFromOptions(const Options& o, std::optional<std::string>& text, std::op
 
 // The playoff asked for: an event's own, which --playoff may only repeat.
 std::optional<PlayoffChoice> playoffChoice(const Options& o, const Playoff& earlier) {
-    if (earlier.perGroup == 0) return PlayoffChoice{o.playoff, o.thirdPlace, o.playoffBestOf};
+    if (earlier.perGroup == 0) return PlayoffChoice{o.playoff, o.thirdPlace, o.playoffBestOf, o.playoffPairs};
     if (o.playoff != 0 && (o.playoff != earlier.perGroup || o.thirdPlace != earlier.thirdPlace ||
-                           o.playoffBestOf != earlier.bestOf)) {
+                           o.playoffBestOf != earlier.bestOf || o.playoffPairs != earlier.pairs)) {
         complain("the event already has its playoff (the top " + std::to_string(earlier.perGroup) + " of every group" +
                  (earlier.thirdPlace ? ", with a third-place match" : "") + "): it cannot be made again differently");
         return std::nullopt;
     }
-    return PlayoffChoice{earlier.perGroup, earlier.thirdPlace, earlier.bestOf};
+    return PlayoffChoice{earlier.perGroup, earlier.thirdPlace, earlier.bestOf, earlier.pairs};
 }
 
 // The results file's lines over the event's results, and the playoff.

@@ -315,12 +315,13 @@ bool settleTie(Event& event, const SettledOrder& order) {
     return true;
 }
 
-PlayoffRefusal makePlayoff(Event& event, int perGroup, bool thirdPlace, std::vector<int> bestOf) {
+PlayoffRefusal makePlayoff(Event& event, const PlayoffChoice& choice) {
     Playoff chosen;
-    chosen.perGroup = perGroup;
-    chosen.thirdPlace = thirdPlace;
-    chosen.bestOf = std::move(bestOf);
-    chosen.settled = ordersThatSettle(event.state, event.results, perGroup, event.playoff.settled);
+    chosen.perGroup = choice.perGroup;
+    chosen.thirdPlace = choice.thirdPlace;
+    chosen.bestOf = choice.bestOf;
+    chosen.pairs = choice.pairs;
+    chosen.settled = ordersThatSettle(event.state, event.results, choice.perGroup, event.playoff.settled);
     PlayoffRefusal refusal = checkPlayoff(event.state, event.results, chosen);
     if (refusal.empty()) event.playoff = std::move(chosen);
     return refusal;

@@ -107,10 +107,18 @@ std::vector<Pos> withdrawnPlayers(const Event& event);
 bool setWithdrawalRule(Event& event, WithdrawalRule rule);
 WithdrawalRule withdrawalRule(const Event& event);
 
+// What the organiser chooses for the playoff, as the playoff window and the
+// command line's options give it.
+struct PlayoffChoice {
+    int perGroup = 0;  // K; 0: no playoff
+    bool thirdPlace = false;
+    std::vector<int> bestOf;         // its rounds' lengths, the final's last (see Playoff); empty: the groups'
+    std::vector<PlayoffPair> pairs;  // its first round from the top; empty: the bracket rule's
+};
+
 // Makes the playoff from the groups, keeping the settled orders that decide
-// something for its size; the refusal (empty when made). `bestOf`: its
-// rounds' lengths, the final's last (see Playoff); empty: the groups'.
-PlayoffRefusal makePlayoff(Event& event, int perGroup, bool thirdPlace, std::vector<int> bestOf = {});
+// something for its size; the refusal (empty when made).
+PlayoffRefusal makePlayoff(Event& event, const PlayoffChoice& choice);
 // The playoff, its results and every settled order go; a withdrawal made
 // after it stays, as a withdrawal from the groups.
 void undoPlayoff(Event& event);

@@ -31,10 +31,10 @@ bool usesSeries(const Event& event) {
 }
 
 int formatVersion(const Event& event) {
-    return formatWord(event.state.settings.format) || usesSeries(event) || usesWithdrawals(event) || usesGames(event) ||
-                   event.placedByHand || !event.changes.empty()
-               ? 2
-               : 1;
+    const bool pairs = !event.playoff.pairs.empty();
+    const bool added = formatWord(event.state.settings.format) || usesSeries(event) || usesWithdrawals(event) ||
+                       usesGames(event) || event.placedByHand || !event.changes.empty() || pairs;
+    return added ? 2 : 1;
 }
 
 std::size_t inputCount(const Event& event) {

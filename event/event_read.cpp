@@ -676,9 +676,12 @@ private:
         if (playoff.perGroup == 3) refuse("/playoff/perGroup", Refused::PerGroup);
         playoff.thirdPlace = boolean(field(*json, "/playoff", "thirdPlace"), "/playoff/thirdPlace");
         readPlayoffLengths(*json, playoff);
+        readPlayoffPairs(*json, playoff);
         readSettledOrders(*json, "/playoff");
         if (json->contains("withdrawn")) readWithdrawn((*json)["withdrawn"], "/playoff/withdrawn", playoff.results.withdrawals());
-        if (!checkPlayoff(event_.state, event_.results, playoff).empty()) refuse("/playoff", Refused::PlayoffCannotBeMade);
+        const PlayoffRefusal refusal = checkPlayoff(event_.state, event_.results, playoff);
+        if (!refusal.pairs.ok()) refuse("/playoff/pairs", Refused::PlayoffPairs);
+        if (!refusal.empty()) refuse("/playoff", Refused::PlayoffCannotBeMade);
         const Json& matches = arrayOf(field(*json, "/playoff", "matches"), "/playoff/matches");
         ListHost host = hostFor(event_);
         const std::size_t count = playoffBracket(event_.state, event_.results, playoff, event_.seed, host).matches.size();
@@ -731,6 +734,20 @@ private:
         }
         if (playoff.bestOf.empty() || !validPlayoffLengths(playoff.bestOf)) {
             refuse(at, Refused::PlayoffBestOf, {shownNumber(kMaxPlayoffLengths)});
+        }
+    }
+
+    // Written only when the organiser paired the first round.
+    void readPlayoffPairs(const Json& json, Playoff& playoff) {
+        const auto pairs = json.find("pairs");
+        if (pairs == json.end()) return;
+        const std::string at = "/playoff/pairs";
+        arrayOf(*pairs, at);
+        if (pairs->empty()) refuse(at, Refused::PlayoffPairs);
+        for (std::size_t i = 0; i < pairs->size(); ++i) {
+            const auto pair = parsePair(text((*pairs)[i], pointerTo(at, i)));
+            if (!pair) refuse(pointerTo(at, i), Refused::PlayoffPairs);
+            playoff.pairs.push_back(*pair);
         }
     }
 

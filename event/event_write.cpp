@@ -104,11 +104,19 @@ public:
         Json out = {{"perGroup", playoff.perGroup}, {"thirdPlace", playoff.thirdPlace}};
         // One game a match is how every playoff was played before series.
         if (usesSeries(event_) && !playoff.bestOf.empty()) out["bestOf"] = playoff.bestOf;
+        // The bracket rule's first round is how every playoff was seated before.
+        if (!playoff.pairs.empty()) out["pairs"] = pairs(playoff.pairs);
         out["settled"] = settledOrders();
         out["players"] = taken;
         out["matches"] = matches;
         out["standings"] = table;
         if (!playoff.results.withdrawals().players.empty()) out["withdrawn"] = players(playoff.results.withdrawals());
+        return out;
+    }
+
+    static Json pairs(const std::vector<PlayoffPair>& pairs) {
+        Json out = Json::array();
+        for (const PlayoffPair& p : pairs) out.push_back(pairText(p));
         return out;
     }
 

@@ -157,6 +157,11 @@ constexpr Wording kWordings[] = {
      u8"교체({\"replaced\", \"by\"})나 두 자리의 맞교환({\"swapped\"})이어야 합니다"},
     {Refused::NameTaken, false, "{0} is a participant's name already", u8"{0}: 이미 참가자에게 있는 이름입니다"},
     {Refused::TooManyChanges, false, "holds more than {0} changes", u8"변경이 {0}개를 넘습니다"},
+    {Refused::PlayoffPairs, false,
+     "must be the first round from the top, pairs such as \"A1-D2\" and byes such as \"A1\", that seat each "
+     "player of the playoff once",
+     u8"첫 판 대진을 위에서부터 \"A1-D2\" 같은 대진과 \"A1\" 같은 부전승으로 적어, 본선에 오르는 선수를 한 번씩 "
+     u8"앉혀야 합니다"},
 };
 
 // Every kind has its wording, in the kinds' order.
@@ -164,7 +169,7 @@ constexpr bool inOrder() {
     for (std::size_t i = 0; i < std::size(kWordings); ++i) {
         if (static_cast<std::size_t>(kWordings[i].why) != i) return false;
     }
-    return static_cast<std::size_t>(Refused::TooManyChanges) + 1 == std::size(kWordings);  // the last kind
+    return static_cast<std::size_t>(Refused::PlayoffPairs) + 1 == std::size(kWordings);  // the last kind
 }
 static_assert(inOrder(), "one wording for each kind of refusal, in order");
 

@@ -446,6 +446,26 @@ void checkFinalStandings(const std::vector<rl::FinalStanding>& final, int partic
             "the final standings are every drawn player");
 }
 
+// The organiser's own first round: the rule's seats in any order, which
+// must read back from their text as they are.
+std::vector<rl::PlayoffPair> shuffledPairs(std::vector<rl::PlayoffPair> pairs, std::minstd_rand& random) {
+    std::vector<rl::PlayoffSeat> seats;
+    for (const rl::PlayoffPair& p : pairs) {
+        seats.push_back(p.first);
+        if (p.second) seats.push_back(*p.second);
+    }
+    std::shuffle(seats.begin(), seats.end(), random);
+    auto next = seats.begin();
+    for (rl::PlayoffPair& p : pairs) {
+        p.first = *next++;
+        if (p.second) p.second = *next++;
+    }
+    std::vector<rl::PlayoffPair> read;
+    require(pairs.empty() || (rl::parsePairs(rl::pairsText(pairs), read).ok() && read == pairs),
+            "pairs read back from their text");
+    return pairs;
+}
+
 void checkPlayoff(const rl::AssignmentState& s, rl::ListHost& host) {
     std::minstd_rand random(host.clock ^ 0x5eed);
     const std::function<int(int)> draw = [&](int below) { return static_cast<int>(random() % static_cast<unsigned>(below)); };
@@ -460,8 +480,9 @@ void checkPlayoff(const rl::AssignmentState& s, rl::ListHost& host) {
         require(rl::checkSettle(s, results, playoff.perGroup, order) == rl::SettleProblem::None, "a tie settles");
         playoff.settled.push_back(order);
     }
+    if (draw(3) == 0) playoff.pairs = shuffledPairs(rl::rulePairs(s, results, playoff.perGroup), random);
     const rl::PlayoffRefusal refusal = rl::checkPlayoff(s, results, playoff);
-    require(refusal.unfinished.empty() && refusal.ties.empty(), "played out and settled");
+    require(refusal.unfinished.empty() && refusal.ties.empty() && refusal.pairs.ok(), "played out, settled and paired");
     rl::PlayoffBracket bracket = rl::playoffBracket(s, results, playoff, host.clock, host);
     require(bracket.matches.empty() == !refusal.empty(), "made exactly when not refused");
     if (bracket.matches.empty()) return;

@@ -79,6 +79,8 @@
 #define IDC_PLAYOFF_FOUR    732
 #define IDC_THIRD_PLACE     733
 #define IDC_PLAYOFF_LENGTHS 736
+#define IDC_PLAYOFF_PAIRS   737
+#define IDC_RULE_PAIRS      738
 #define IDC_MAKE_PLAYOFF    734
 #define IDC_CLOSE_PLAYOFF   735
 #define IDC_TIE_LABEL       740

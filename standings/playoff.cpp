@@ -96,7 +96,17 @@ PlayoffRefusal checkPlayoff(const AssignmentState& state, const Results& results
     refusal.tooFew = refusal.players < 2;
     refusal.tooMany = refusal.players > kMaxPlayoffPlayers;
     refusal.thirdPlaceTooFew = playoff.thirdPlace && !refusal.tooFew && refusal.players < 4;
+    if (!playoff.pairs.empty()) {
+        // Who fills a seat waits for the settled orders; the seats do not.
+        refusal.pairs = checkPairs(qualifiersOf(groupTables(state, results, {}), playoff.perGroup), playoff.pairs);
+    }
     return refusal;
+}
+
+std::vector<PlayoffPair> rulePairs(const AssignmentState& state, const Results& results, int perGroup) {
+    const std::vector<Qualifier> seats = qualifiersOf(groupTables(state, results, {}), perGroup);
+    if (!validSize(perGroup) || seats.size() < 2 || seats.size() > static_cast<std::size_t>(kMaxPlayoffPlayers)) return {};
+    return pairsOf(seats, seatPlayers(seats, perGroup));
 }
 
 PlayoffBracket playoffBracket(const AssignmentState& state, const Results& results, const Playoff& playoff,
@@ -104,7 +114,8 @@ PlayoffBracket playoffBracket(const AssignmentState& state, const Results& resul
     PlayoffBracket out;
     if (!checkPlayoff(state, results, playoff).empty()) return out;
     out.players = qualifiersOf(groupTables(state, results, playoff.settled), playoff.perGroup);
-    bracket::Resolved resolved = layOut(out.players, seatPlayers(out.players, playoff.perGroup), playoff.thirdPlace);
+    const auto seats = playoff.pairs.empty() ? seatPlayers(out.players, playoff.perGroup) : seatPairs(out.players, playoff.pairs);
+    bracket::Resolved resolved = layOut(out.players, seats, playoff.thirdPlace);
     setPlayoffLengths(resolved.matches, static_cast<int>(resolved.roundSizes.size()), playoff, state.settings.bestOf);
     dealPlayoffMaps(resolved.matches, state, seed, host);
     bracket::play(resolved, playoff.results, kPlayoffGroup, playoff.results.withdrawals(), false);

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "standings/playoff_maps.h"
+#include "standings/playoff_pairs.h"
 #include "standings/playoff_seating.h"
 #include "standings/standings.h"
 #include "standings/ties.h"
@@ -28,6 +29,9 @@ struct Playoff {
     // Each round's length as people write it, the final's last: {3, 5, 7} is
     // best of 7 in the final, 5 in the semi-finals, 3 before. Empty: the groups'.
     std::vector<int> bestOf;
+    // The first round from the top as the organiser paired it; empty: the
+    // bracket rule's. The later rounds follow the bracket either way.
+    std::vector<PlayoffPair> pairs;
 };
 
 // Why a playoff cannot be made; empty() when it can.
@@ -40,13 +44,21 @@ struct PlayoffRefusal {
     bool thirdPlaceTooFew = false;  // a third-place match needs four players
     std::vector<UnfinishedGroup> unfinished;
     std::vector<TieToSettle> ties;
+    PairsRefusal pairs;        // the organiser's pairs do not seat the players going through
 
     bool empty() const {
-        return !badSize && !badLength && !tooFew && !tooMany && !thirdPlaceTooFew && unfinished.empty() && ties.empty();
+        return !badSize && !badLength && !tooFew && !tooMany && !thirdPlaceTooFew && unfinished.empty() && ties.empty() &&
+               pairs.ok();
     }
 };
 
 PlayoffRefusal checkPlayoff(const AssignmentState& state, const Results& results, const Playoff& playoff);
+
+// The bracket rule's first round for the top `perGroup` of every group, as
+// pairs: what the organiser starts from. The seats follow from how many of
+// each group go through, so it is known before the groups are played out;
+// empty when no playoff of that size has 2 to kMaxPlayoffPlayers players.
+std::vector<PlayoffPair> rulePairs(const AssignmentState& state, const Results& results, int perGroup);
 
 // The group's table as people see it beside the playoff: its settled orders
 // applied, and a player who withdrew after the playoff was made marked as

@@ -7,12 +7,6 @@ namespace rl {
 
 namespace {
 
-int bracketSize(int players) {
-    int size = 2;
-    while (size < players) size *= 2;
-    return size;
-}
-
 int bitReversed(int value, int places) {
     int out = 0;
     for (int b = 1; b < places; b *= 2, value /= 2) out = out * 2 + value % 2;
@@ -35,7 +29,7 @@ constexpr long kSearchSteps = 100000;
 class Seating {
 public:
     Seating(const std::vector<Qualifier>& players, int perGroup)
-        : players_(players), perGroup_(perGroup), size_(bracketSize(static_cast<int>(players.size()))),
+        : players_(players), perGroup_(perGroup), size_(playoffBracketSize(static_cast<int>(players.size()))),
           matches_(static_cast<std::size_t>(size_ / 2)), byes_(size_ - static_cast<int>(players.size())),
           taken_(matches_, {-1, -1}), closed_(matches_, false), at_(players.size(), -1),
           fixed_(players.size(), -1) {
@@ -212,6 +206,12 @@ private:
 };
 
 }  // namespace
+
+int playoffBracketSize(int players) {
+    int size = 2;
+    while (size < players) size *= 2;
+    return size;
+}
 
 std::vector<std::pair<int, int>> seatPlayers(const std::vector<Qualifier>& players, int perGroup) {
     return Seating(players, perGroup).seat();

@@ -42,6 +42,10 @@ struct Qualifier {
     int place = 0;  // in the group, from 1
 };
 
+// The places of the bracket: the smallest power of two, at least 2, that
+// holds them all.
+int playoffBracketSize(int players);
+
 // The first-round seats: for each match, the indices into `players` of its
 // two cells, -1 for a bye.
 std::vector<std::pair<int, int>> seatPlayers(const std::vector<Qualifier>& players, int perGroup);

@@ -181,6 +181,20 @@ inline std::string randomPlaceChange(event::Event& event, const Pick& pick) {
     return "swap " + std::to_string(player) + " and " + std::to_string(other) + (made ? "" : " (refused)");
 }
 
+// The organiser's own first round: the rule's seats in any order, two of a
+// group meeting or not, now and then with a seat left out or given twice.
+inline std::vector<PlayoffPair> randomPairs(const event::Event& event, int perGroup, const Pick& pick) {
+    std::vector<PlayoffPair> pairs = rulePairs(event.state, event.results, perGroup);
+    std::vector<PlayoffSeat*> seats;
+    for (PlayoffPair& p : pairs) {
+        seats.push_back(&p.first);
+        if (p.second) seats.push_back(&*p.second);
+    }
+    for (std::size_t i = seats.size(); i > 1; --i) std::swap(*seats[i - 1], *seats[pick(static_cast<unsigned>(i))]);
+    if (seats.size() > 1 && pick(8) == 0) *seats[0] = *seats[1];
+    return pairs;
+}
+
 // One change, as a user could make it in the window; what it was, for a
 // failure's message.
 inline std::string randomChange(event::Event& event, const Pick& pick) {
@@ -206,8 +220,10 @@ inline std::string randomChange(event::Event& event, const Pick& pick) {
         const bool thirdPlace = pick(2);
         std::vector<int> lengths;
         for (unsigned i = 0, n = pick(4) == 0 ? 1 + pick(3) : 0; i < n; ++i) lengths.push_back(1 + 2 * static_cast<int>(pick(4)));
-        const bool made = event::makePlayoff(event, perGroup, thirdPlace, lengths).empty();
-        return "playoff " + std::to_string(perGroup) + (made ? "" : " (refused)");
+        const std::vector<PlayoffPair> pairs = pick(2) == 0 ? randomPairs(event, perGroup, pick) : std::vector<PlayoffPair>();
+        const bool made = event::makePlayoff(event, {perGroup, thirdPlace, lengths, pairs}).empty();
+        return "playoff " + std::to_string(perGroup) + (pairs.empty() ? "" : " paired " + pairsText(pairs)) +
+               (made ? "" : " (refused)");
     }
     case 3:
         if (pick(4) != 0) return "kept playoff";

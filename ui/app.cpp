@@ -159,6 +159,14 @@ LRESULT keepModalFocus(HWND window, WPARAM wParam, HWND& remembered, int firstId
     return 0;
 }
 
+LRESULT moveDialogFocus(HWND window, WPARAM wParam, LPARAM lParam) {
+    HWND next = LOWORD(lParam) ? reinterpret_cast<HWND>(wParam) : GetNextDlgTabItem(window, GetFocus(), wParam != 0);
+    if (!next) return 0;
+    SetFocus(next);
+    if (SendMessageA(next, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) SendMessageA(next, EM_SETSEL, 0, -1);
+    return 0;
+}
+
 bool openModal(HWND& handle, HWND owner, const WindowLook& look, WNDPROC procedure) {
     if (isOpen(handle)) {
         SetActiveWindow(handle);

@@ -87,6 +87,10 @@ void onModalClosing(HWND window, HWND& handle);
 // Its WM_ACTIVATE, as a dialog's: the focus leaves with the window (for a
 // message box, say) and comes back to the same control.
 LRESULT keepModalFocus(HWND window, WPARAM wParam, HWND& remembered, int firstId);
+// WM_NEXTDLGCTL, which the dialog manager sends for a label's underlined
+// letter and which only a dialog's own procedure would answer: the focus
+// goes to the control given (lParam set) or the next one in tab order.
+LRESULT moveDialogFocus(HWND window, WPARAM wParam, LPARAM lParam);
 // A popup's class registered on its first opening; one that an earlier
 // opening registered is kept.
 bool ensurePopupClass(const char* name, WNDPROC procedure);
@@ -155,7 +159,7 @@ void recordEventResult(HWND owner, MatchKey key, Score score);
 void recordEventGames(HWND owner, MatchKey key, const std::vector<Game>& games);
 void clearEventResult(HWND owner, MatchKey key);
 void settleEventTie(HWND owner, const SettledOrder& order);
-PlayoffRefusal makeEventPlayoff(HWND owner, int perGroup, bool thirdPlace, std::vector<int> bestOf = {});
+PlayoffRefusal makeEventPlayoff(HWND owner, const event::PlayoffChoice& choice);
 void undoEventPlayoff(HWND owner);
 void giveEventWalkover(HWND owner, MatchKey key, Pos winner);
 // False (nothing changed) where the event refuses it.

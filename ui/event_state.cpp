@@ -62,8 +62,8 @@ void settleEventTie(HWND owner, const SettledOrder& order) {
     if (event::settleTie(gEvent, order)) changed(owner);
 }
 
-PlayoffRefusal makeEventPlayoff(HWND owner, int perGroup, bool thirdPlace, std::vector<int> bestOf) {
-    PlayoffRefusal refusal = event::makePlayoff(gEvent, perGroup, thirdPlace, std::move(bestOf));
+PlayoffRefusal makeEventPlayoff(HWND owner, const event::PlayoffChoice& choice) {
+    PlayoffRefusal refusal = event::makePlayoff(gEvent, choice);
     if (refusal.empty()) changed(owner);
     return refusal;
 }

@@ -1,7 +1,9 @@
 // The window that makes the playoff, opened from the standings window's system
-// menu: it chooses how many of each group go through and whether a
-// third-place match is played, and makes the playoff or says why it cannot
-// be made. Modal to its owner, it moves like a dialog from the keyboard.
+// menu: it chooses how many of each group go through, whether a third-place
+// match is played, the rounds' lengths and the first round's pairs (the
+// bracket rule's until the organiser changes them), and makes the playoff or
+// says why it cannot be made. Modal to its owner, it moves like a dialog
+// from the keyboard.
 #include <algorithm>
 #include <cstdlib>
 #include <optional>
@@ -9,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "event/pairs_wording.h"
+#include "platform/encoding.h"
 #include "resources/ids.h"
 #include "resources/strings.h"
 #include "ui/app.h"
@@ -20,7 +24,8 @@ constexpr char kPlayoffClass[] = "PlayoffWnd";
 constexpr DWORD kSmallWindowStyle = WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU;
 
 enum PlayoffControl {
-    SizeLabel, One, Two, Four, ThirdPlace, LengthsLabel, Lengths, Make, ClosePlayoff, PlayoffControlCount
+    SizeLabel, One, Two, Four, ThirdPlace, LengthsLabel, Lengths, PairsLabel, Pairs, RulePairs, Make, ClosePlayoff,
+    PlayoffControlCount
 };
 
 constexpr DWORD kFirstOfGroup = WS_GROUP | WS_TABSTOP;
@@ -32,12 +37,15 @@ constexpr ControlRow<PlayoffControl> kPlayoffControls[] = {
     {ThirdPlace, {"Button", "3·4위전(&3)", 0, BS_AUTOCHECKBOX | kFirstOfGroup, 30, 70, 150, 20, IDC_THIRD_PLACE}},
     {LengthsLabel, {"Static", "경기 길이(&L), 결승이 끝:", 0, SS_LEFT, 20, 103, 160, 20, -1}},
     {Lengths, {"Edit", "", WS_EX_CLIENTEDGE, ES_AUTOHSCROLL | kFirstOfGroup, 180, 99, 70, 24, IDC_PLAYOFF_LENGTHS}},
-    {Make, {"Button", "만들기", 0, BS_DEFPUSHBUTTON | kFirstOfGroup, 95, 138, 75, 25, IDC_MAKE_PLAYOFF}},
-    {ClosePlayoff, {"Button", "취소", 0, WS_TABSTOP, 175, 138, 75, 25, IDC_CLOSE_PLAYOFF}},
+    {PairsLabel, {"Static", "첫 판 대진(&P), 위에서부터:", 0, SS_LEFT, 20, 135, 230, 20, -1}},
+    {Pairs, {"Edit", "", WS_EX_CLIENTEDGE, ES_AUTOHSCROLL | kFirstOfGroup, 20, 157, 230, 24, IDC_PLAYOFF_PAIRS}},
+    {RulePairs, {"Button", "기본 대진(&R)", 0, kFirstOfGroup, 10, 196, 112, 25, IDC_RULE_PAIRS}},
+    {Make, {"Button", "만들기", 0, BS_DEFPUSHBUTTON | kFirstOfGroup, 127, 196, 62, 25, IDC_MAKE_PLAYOFF}},
+    {ClosePlayoff, {"Button", "취소", 0, WS_TABSTOP, 194, 196, 62, 25, IDC_CLOSE_PLAYOFF}},
 };
 static_assert(std::size(kPlayoffControls) == PlayoffControlCount && rowsInEnumOrder(kPlayoffControls),
               "row i of kPlayoffControls must be control i");
-constexpr WindowLook kPlayoffLook{kPlayoffClass, "본선 만들기", kSmallWindowStyle, {270, 178}};
+constexpr WindowLook kPlayoffLook{kPlayoffClass, "본선 만들기", kSmallWindowStyle, {270, 236}};
 
 HWND gPlayoffWindow = nullptr;
 void (*gMade)() = nullptr;
@@ -69,6 +77,7 @@ std::string refusalText(const PlayoffRefusal& refusal) {
     }
     if (refusal.tooFew || refusal.tooMany) line(formatted(IDS_PLAYOFF_PLAYERS, 0, {}, refusal.players));
     if (refusal.thirdPlaceTooFew) line(loadedString(IDS_PLAYOFF_THIRD_PLACE));
+    if (!refusal.pairs.ok()) line(platform::utf8ToCp949Shown(event::koreanPairs(refusal.pairs)));
     return text;
 }
 
@@ -91,14 +100,43 @@ std::optional<std::vector<int>> chosenLengths(HWND window) {
     return lengths;
 }
 
+// The bracket rule's first round for the size chosen: what the pairs start
+// from, and what they go back to when the size changes.
+void showRulePairs(HWND window) {
+    const std::vector<PlayoffPair> pairs = rulePairs(assignment(), theEvent().results, chosenSize(window));
+    SetDlgItemTextA(window, IDC_PLAYOFF_PAIRS, pairsText(pairs).c_str());
+}
+
+// The pairs as typed; none where they are the rule's own, so that an event
+// seated by the rule is kept as one.
+PairsRefusal chosenPairs(HWND window, int perGroup, std::vector<PlayoffPair>& pairs) {
+    const int length = GetWindowTextLengthA(GetDlgItem(window, IDC_PLAYOFF_PAIRS));
+    std::string text(static_cast<std::size_t>(length) + 1, '\0');
+    text.resize(static_cast<std::size_t>(GetDlgItemTextA(window, IDC_PLAYOFF_PAIRS, text.data(), length + 1)));
+    pairs.clear();
+    if (text.find_first_not_of(" \t") == std::string::npos) return {};
+    const PairsRefusal refusal = parsePairs(text, pairs);
+    if (pairs == rulePairs(assignment(), theEvent().results, perGroup)) pairs.clear();
+    return refusal;
+}
+
 void onMake(HWND window) {
-    const bool thirdPlace = IsDlgButtonChecked(window, IDC_THIRD_PLACE) == BST_CHECKED;
+    event::PlayoffChoice choice;
+    choice.perGroup = chosenSize(window);
+    choice.thirdPlace = IsDlgButtonChecked(window, IDC_THIRD_PLACE) == BST_CHECKED;
     const std::optional<std::vector<int>> lengths = chosenLengths(window);
     if (!lengths || !validPlayoffLengths(*lengths)) {
         showStringBox(window, IDS_PLAYOFF_LENGTHS, MB_OK);
         return;
     }
-    const PlayoffRefusal refusal = makeEventPlayoff(window, chosenSize(window), thirdPlace, *lengths);
+    choice.bestOf = *lengths;
+    PlayoffRefusal malformed;
+    malformed.pairs = chosenPairs(window, choice.perGroup, choice.pairs);
+    if (!malformed.pairs.ok()) {
+        showTextBox(window, refusalText(malformed), MB_OK);
+        return;
+    }
+    const PlayoffRefusal refusal = makeEventPlayoff(window, choice);
     if (!refusal.empty()) {
         showTextBox(window, refusalText(refusal), MB_OK);
         return;
@@ -113,6 +151,7 @@ LRESULT onPlayoffCreate(HWND window) {
     CheckRadioButton(window, IDC_PLAYOFF_ONE, IDC_PLAYOFF_FOUR, IDC_PLAYOFF_TWO);
     // The groups' length, unless the organiser gives the rounds their own.
     SetDlgItemTextA(window, IDC_PLAYOFF_LENGTHS, std::to_string(assignment().settings.bestOf).c_str());
+    showRulePairs(window);
     return 0;
 }
 
@@ -121,6 +160,10 @@ HWND gPlayoffFocus = nullptr;
 LRESULT onPlayoffCommand(HWND window, WPARAM wParam) {
     if (HIWORD(wParam) != BN_CLICKED) return 0;
     switch (LOWORD(wParam)) {
+    case IDC_PLAYOFF_ONE:
+    case IDC_PLAYOFF_TWO:
+    case IDC_PLAYOFF_FOUR:
+    case IDC_RULE_PAIRS: showRulePairs(window); break;
     case IDC_MAKE_PLAYOFF: onMake(window); break;
     case IDC_CLOSE_PLAYOFF:
     case IDCANCEL: DestroyWindow(window); break;
@@ -134,6 +177,7 @@ LRESULT CALLBACK playoffWindowProc(HWND window, UINT message, WPARAM wParam, LPA
     case WM_DESTROY: onModalClosing(window, gPlayoffWindow); return 0;
     case WM_COMMAND: return onPlayoffCommand(window, wParam);
     case DM_GETDEFID: return MAKELRESULT(IDC_MAKE_PLAYOFF, DC_HASDEFID);
+    case WM_NEXTDLGCTL: return moveDialogFocus(window, wParam, lParam);
     case WM_ACTIVATE: return keepModalFocus(window, wParam, gPlayoffFocus, IDC_PLAYOFF_TWO);
     default: return DefWindowProcA(window, message, wParam, lParam);
     }

@@ -61,7 +61,7 @@ void expectKeptWhole(const Event& event, const std::string& history) {
 TEST(EventChanges, EveryStateTheWindowReachesIsWrittenAndReadBackWhole) {
     std::mt19937 generator(20261208);
     const test::Pick pick = [&](unsigned n) { return static_cast<unsigned>(generator() % n); };
-    int walks = 0, changed = 0;
+    int walks = 0, changed = 0, paired = 0;
     while (walks < 60) {
         std::optional<Event> event = test::randomEvent(pick);
         if (!event) continue;
@@ -70,6 +70,7 @@ TEST(EventChanges, EveryStateTheWindowReachesIsWrittenAndReadBackWhole) {
         expectKeptWhole(*event, history);
         for (int step = 0; step < 40 && !testing::Test::HasFailure(); ++step) {
             const std::string change = test::randomChange(*event, pick);
+            paired += change.find(" paired ") != std::string::npos && change.find("(refused)") == std::string::npos;
             history += change + "\n";
             EXPECT_EQ(change.rfind("FAULT", 0), std::string::npos) << history;
             expectKeptWhole(*event, history);
@@ -78,6 +79,7 @@ TEST(EventChanges, EveryStateTheWindowReachesIsWrittenAndReadBackWhole) {
         changed += !event->changes.empty();
     }
     EXPECT_GT(changed, 10) << "walks with a replacement or a swap";
+    EXPECT_GT(paired, 0) << "no walk reached a playoff of the organiser's own pairs";
 }
 
 // Walkovers and withdrawals keep every table sound, and a withdrawal taken
@@ -155,9 +157,9 @@ TEST(EventChanges, ThePlayoffLocksTheGroupsAndCountsItsResults) {
     ASSERT_EQ(assign(state, host), AssignOutcome::Assigned);
     Event event = eventFromDraw(state, Results(), host, host.clock, std::nullopt, "2026-12-08T19:30:00");
     EXPECT_EQ(checkEventResult(event, {kPlayoffGroup, 1}, {1, 0}).problem, ChangeProblem::NoPlayoff);
-    EXPECT_FALSE(makePlayoff(event, 1, false).empty());
+    EXPECT_FALSE(makePlayoff(event, {1, false, {}, {}}).empty());
     for (int g = 0; g < 2; ++g) recordResult(event, {g, 1}, {1, 0});
-    ASSERT_TRUE(makePlayoff(event, 1, false).empty());
+    ASSERT_TRUE(makePlayoff(event, {1, false, {}, {}}).empty());
     EXPECT_EQ(checkEventResult(event, {0, 1}, {0, 1}).problem, ChangeProblem::GroupsLocked);
     EXPECT_FALSE(clearResult(event, {0, 1}));
     const ResultCheck tie = checkEventResult(event, {kPlayoffGroup, 1}, {1, 1});

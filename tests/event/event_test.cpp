@@ -170,7 +170,7 @@ TEST(EventFile, SettledTiesReadBackBeforeAndAfterThePlayoff) {
     ASSERT_TRUE(made.ok()) << made.error;
     ASSERT_EQ(made.event->playoff.settled.size(), 1u);
     Event before = *made.event;
-    before.playoff = Playoff{0, false, made.event->playoff.settled, {}, {}};
+    before.playoff = Playoff{0, false, made.event->playoff.settled, {}, {}, {}};
     Event stale = before;
     stale.results.clear({stale.playoff.settled[0].group, 1});
     const Event* events[] = {&made.event.value(), &before, &stale};
@@ -193,6 +193,16 @@ TEST(EventFile, RefusalsNameThePlace) {
         const ReadOutcome read = readEvent(fileOf(line), cliFrontEnd());
         EXPECT_EQ(read.ok(), read.error.empty()) << line;
         return read.ok() ? std::string("read\n") : "refused: " + read.error + "\n";
+    });
+}
+
+// The playoff's own pairs are read and refused like its other choices; the
+// rule's bracket written out as pairs is a paired playoff like any other.
+TEST(EventFile, PlayoffPairsReadBackOrAreRefusedWithThePlace) {
+    test::expectGoldenCases("event-pairs.txt", [](const std::string& line) {
+        const ReadOutcome read = readEvent(fileOf(line), cliFrontEnd());
+        if (read.ok()) return "read, pairs " + pairsText(read.event->playoff.pairs) + "\n";
+        return "refused: " + read.error + "\n" + u8"거절: " + koreanRefusal(read) + "\n";
     });
 }
 

@@ -33,7 +33,7 @@ TEST(Page, WholeEventWithPlayoff) {
     for (int g = 0; g < 3; ++g) {
         for (int n = 1; n <= state.matchCount[static_cast<std::size_t>(g)]; ++n) results.set({g, n}, {2, 0});
     }
-    Playoff playoff{2, true, {}, {}, {}};
+    Playoff playoff{2, true, {}, {}, {}, {}};
     for (const MatchState& m : playoffBracket(state, results, playoff, host.clock, host).matches) {
         if (!m.bye) playoff.results.set({kPlayoffGroup, m.number}, {2, 1});
     }

@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "cases.h"
+#include "engine/limits.h"
 
 namespace rl {
 namespace {
@@ -123,6 +124,35 @@ TEST(PlayoffBracket, WinnersMeetTheLowestPlaceWithGroupsOfMixedSizes) {
         const std::vector<Qualifier> q = qualifiers(through);
         const auto seats = seatPlayers(q, 4);
         EXPECT_FALSE(winnerMissesLowest(q, seats)) << q.size() << " players";
+    }
+}
+
+// The organiser's pairs: the rule's seating written out as pairs, as text
+// and read back, seats the same bracket; any shuffle of its seats stands,
+// and one seat moved onto another leaves a player out.
+TEST(PlayoffPairs, TheRulesSeatingWrittenAsPairsSeatsItAgainAndAnyArrangementStands) {
+    for (int perGroup : {1, 2, 4}) {
+        for (int groups = 1; groups <= kMaxGroups; ++groups) {
+            if (groups * perGroup < 2) continue;
+            SCOPED_TRACE("groups " + std::to_string(groups) + ", K " + std::to_string(perGroup));
+            const std::vector<Qualifier> q = fullGroups(groups, perGroup);
+            const auto seats = seatPlayers(q, perGroup);
+            std::vector<PlayoffPair> pairs, read;
+            ASSERT_TRUE(parsePairs(pairsText(pairsOf(q, seats)), read).ok());
+            ASSERT_TRUE(checkPairs(q, read).ok());
+            EXPECT_EQ(seatPairs(q, read), seats);
+            std::vector<std::pair<int, int>> turned = seats;
+            for (auto& [first, second] : turned) {
+                first = (first + groups) % static_cast<int>(q.size());
+                if (second >= 0) second = (second + groups) % static_cast<int>(q.size());
+            }
+            pairs = pairsOf(q, turned);
+            EXPECT_TRUE(checkPairs(q, pairs).ok()) << pairsText(pairs);
+            EXPECT_EQ(seatPairs(q, pairs), turned);
+            if (pairs.size() < 2) continue;
+            pairs.back().first = pairs.front().first;
+            EXPECT_EQ(checkPairs(q, pairs).problem, PairsProblem::Twice) << pairsText(pairs);
+        }
     }
 }
 

@@ -402,6 +402,60 @@ TEST_F(EventFileTest, ADualEventFromTheKeysToTheStandingsFile) {
     EXPECT_FALSE(nextDraw().format.dual);
 }
 
+// The playoff's own pairs in its window, from the keys: the bracket rule's
+// first round to start with and again for each size, a pairing refused with
+// its reason, then the organiser's own made, two byes and the winners of A
+// and B meeting at once; the saved event keeps it, and "순위표.txt" is the
+// command line's text of that file.
+TEST_F(EventFileTest, ThePlayoffPairedInItsWindowIsKeptAndWrittenAsTheCommandLineWritesIt) {
+    addParticipants(10);
+    setGroups(3, 4);
+    ASSERT_TRUE(openResult());
+    for (int group = 0; group < 3; ++group)
+        for (int match = 1; match <= (group == 0 ? 6 : 3); ++match) record(standings(), group, match, "2", "0");
+    SendMessageA(standings(), WM_SYSCOMMAND, IDM_PLAYOFF, 0);
+    HWND window = FindWindowA("PlayoffWnd", nullptr);
+    ASSERT_TRUE(window);
+    HWND pairs = GetDlgItem(window, IDC_PLAYOFF_PAIRS);
+    const auto keys = [&](UINT message, char key) {
+        MSG typed{GetFocus(), message, static_cast<WPARAM>(key), message == WM_SYSCHAR ? 1 << 29 : 0, 0, {}};
+        EXPECT_TRUE(IsDialogMessageA(window, &typed)) << key;
+        pump();
+    };
+    EXPECT_EQ(textOf(pairs), "A1,C1-B2,B1,A2-C2");
+    keys(WM_SYSCHAR, '1');
+    EXPECT_EQ(textOf(pairs), "A1,B1-C1");
+    keys(WM_SYSCHAR, '2');
+    keys(WM_SYSCHAR, 'p');
+    ASSERT_EQ(GetFocus(), pairs);
+    const std::pair<const char*, const char*> refused[] = {
+        {"A1-B2;C1", "본선을 만들 수 없습니다.\n'A1-B2;C1'은(는) A1-D2 같은 대진도, 부전승으로 올라가는 A1 같은 자리도 아닙니다."},
+        {"A1-A2,B1,C1-B2", "본선을 만들 수 없습니다.\n대진에 C2 자리가 빠졌습니다."},
+        {"A1-A2,B1,C1-B2,C3", "본선을 만들 수 없습니다.\nC3: 본선에 없는 자리입니다. 본선의 자리는 A1, B1, C1, A2, B2, C2입니다."}};
+    for (const auto& [typed, message] : refused) {
+        SetWindowTextA(pairs, typed);
+        ASSERT_TRUE(dialogKey(window, pairs, VK_RETURN));
+        pump();
+        EXPECT_EQ(boxes.takeLog(), told(message)) << typed;
+    }
+    keys(WM_SYSCHAR, 'r');
+    EXPECT_EQ(textOf(pairs), "A1,C1-B2,B1,A2-C2");
+    SetWindowTextA(pairs, "b1-a1, C2, C1-A2, B2");
+    saveShot(window, "playoff-pairs");
+    ASSERT_TRUE(dialogKey(window, pairs, VK_RETURN));
+    pump();
+    EXPECT_EQ(boxes.takeLog(), "");
+    ASSERT_FALSE(IsWindow(window));
+    EXPECT_EQ(pairsText(theEvent().playoff.pairs), "B1-A1,C2,C1-A2,B2");
+    const std::string written = standingsFileAsTheCommandLineWritesIt();
+    // Every first-listed member won all their matches: each group's 1st.
+    const auto firstOf = [&](int g) { return std::string(nameOf(eventHost(), ListKind::Participants, assignment().groupTable[g][0])); };
+    std::string b1 = firstOf(1);
+    b1.resize(25, ' ');
+    const std::string line = " 1경기:   " + b1 + "[vs]      " + firstOf(0) + "\r\n";
+    EXPECT_EQ(written.substr(written.find("< 본선 >\r\n") + 10, line.size()), line) << written;
+}
+
 // Best of three chosen from the keys: a score that does not end the series
 // is refused with the rule, every game's map is listed, and "순위 출력" is
 // the command line's text for the same event.

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstdio>
 #include <deque>
 #include <fstream>
@@ -103,6 +104,32 @@ inline std::string readable(const std::string& text) {
     std::string out;
     for (char c : utf8) out += c == '\r' ? "\\r" : c == '\t' ? "\\t" : c == '\n' ? "\\n\n    " : std::string(1, c);
     return out;
+}
+
+// With ROSTERLOOM_UI_SHOTS naming a folder, the window as the screen shows
+// it, saved there as NAME.bmp for a person to look at; nothing otherwise.
+inline void saveShot(HWND window, const char* name) {
+    const char* folder = std::getenv("ROSTERLOOM_UI_SHOTS");
+    if (!folder) return;
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    // Wine hands a window's drawing to the X server from its message loop.
+    for (int i = 0; i < 15; ++i) pumpMessages(), Sleep(20);
+    const RECT r = windowRect(window);
+    const int width = r.right - r.left, height = r.bottom - r.top;
+    HDC screen = GetDC(nullptr), memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width, height, screen, r.left, r.top, SRCCOPY);
+    SelectObject(memory, old);
+    BITMAPINFOHEADER info{sizeof info, width, height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+    std::vector<char> pixels(static_cast<std::size_t>((width * 3 + 3) / 4 * 4 * height));
+    GetDIBits(memory, bitmap, 0, static_cast<UINT>(height), pixels.data(), reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS);
+    DeleteObject(bitmap), DeleteDC(memory), ReleaseDC(nullptr, screen);
+    const DWORD offset = sizeof(BITMAPFILEHEADER) + sizeof info;
+    const BITMAPFILEHEADER file{0x4D42, static_cast<DWORD>(offset + pixels.size()), 0, 0, offset};
+    std::ofstream out(std::string(folder) + "/" + name + ".bmp", std::ios::binary);
+    out.write(reinterpret_cast<const char*>(&file), sizeof file).write(reinterpret_cast<const char*>(&info), sizeof info);
+    out.write(pixels.data(), static_cast<std::streamsize>(pixels.size()));
 }
 
 // A box of the program as MessageBoxWatcher::takeLog writes it; Yes/No boxes add " 6 7".
