@@ -180,6 +180,7 @@ LRESULT CALLBACK withdrawalWindowProc(HWND window, UINT message, WPARAM wParam, 
     case WM_COMMAND: return onCommand(window, wParam);
     case DM_GETDEFID: return MAKELRESULT(IDC_CLOSE_WITHDRAW, DC_HASDEFID);
     case WM_ACTIVATE: return keepModalFocus(window, wParam, gFocus, IDC_WITHDRAW_LIST);
+    case WM_NEXTDLGCTL: return moveDialogFocus(window, wParam, lParam);  // a label's letter
     default: return DefWindowProcA(window, message, wParam, lParam);
     }
 }

@@ -606,7 +606,14 @@ TEST_F(EventFileTest, AReplacementAndASwapFromTheKeysToTheStandingsFile) {
     ASSERT_EQ(drawn.size(), 6u);
     SendMessageA(players, LB_SETCURSEL, 3, 0);  // group B's first member
     SetFocus(players);
-    for (int control = 0; control < 3; ++control) ASSERT_TRUE(dialogKey(window, GetFocus(), VK_TAB));  // past 기권, 기권 취소
+    const auto labelLetter = [&](char key) {
+        MSG typed{GetFocus(), WM_SYSCHAR, static_cast<WPARAM>(key), 1 << 29, 0, {}};
+        EXPECT_TRUE(IsDialogMessageA(window, &typed)) << key;
+        pump();
+    };
+    labelLetter('p');
+    EXPECT_EQ(GetFocus(), GetDlgItem(window, IDC_SWAP_WITH));
+    labelLetter('n');
     EXPECT_EQ(GetFocus(), GetDlgItem(window, IDC_REPLACE_NAME));
     SetDlgItemTextA(window, IDC_REPLACE_NAME, "Killer");
     boxes.answerNextWith(IDNO);
