@@ -596,7 +596,7 @@ private:
         }
         SettledOrder order{line.group, {}};
         for (const SettleLine& other : settleLines_) {
-            if (other.group == line.group && std::count(tie.begin(), tie.end(), other.player)) {
+            if (std::count(tie.begin(), tie.end(), other.player)) {
                 order.order.push_back(other.player);
             }
         }
