@@ -508,16 +508,9 @@ TEST_F(EventFileTest, ASeriesGamesEnteredInTheStandingsWindow) {
     EXPECT_EQ(boxes.takeLog(), told("A조 1경기의 1세트가 빠졌습니다.\n세트는 1세트부터 차례로 입력하세요."));
     choose(0, 2, 2);  // the second player wins game 1 on east
     choose(2, 1, -1);  // game 3 on its dealt map
-    const auto holdForAScreenshot = [] {  // a person's look at the windows, when asked for
-        const char* hold = std::getenv("ROSTERLOOM_SCREENSHOT_HOLD_MS");
-        for (const DWORD until = GetTickCount() + static_cast<DWORD>(hold ? std::atoi(hold) : 0); GetTickCount() < until;) {
-            pumpMessages();
-            Sleep(20);
-        }
-    };
-    holdForAScreenshot();
+    saveShot(games, "games");
     click(IDC_RECORD_GAMES, games);
-    holdForAScreenshot();
+    saveShot(table, "games-recorded");
     EXPECT_EQ(boxes.takeLog(), "");
     EXPECT_FALSE(IsWindow(games));
     const Score* score = theEvent().results.find({0, 1});
@@ -643,6 +636,7 @@ TEST_F(EventFileTest, AReplacementAndASwapFromTheKeysToTheStandingsFile) {
     ASSERT_EQ(theEvent().changes.size(), 2u);
     EXPECT_EQ(listEntries(players)[3], drawn[4]);
     EXPECT_EQ(listEntries(players)[4], "Killer");
+    saveShot(window, "withdrawal");
     ASSERT_TRUE(dialogKey(window, players, VK_ESCAPE));
     const std::string written = standingsFileAsTheCommandLineWritesIt();
     EXPECT_NE(written.find("Killer"), std::string::npos) << written;

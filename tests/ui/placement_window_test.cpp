@@ -105,6 +105,7 @@ TEST_F(PlacementWindowTest, PastedLinesPlaceTheRegisteredParticipants) {
     click(IDC_PLACEMENT_PASTE, window());
     EXPECT_EQ(boxes.takeLog(), "");
     EXPECT_EQ(listEntries(at(IDC_PLACEMENT_LIST)).at(0), "Shine\tB\t2");
+    saveShot(window(), "placement");
     click(IDC_PLACEMENT_TAKE, window());
     ASSERT_TRUE(openResult());
     EXPECT_EQ(exportFileText(assignment(), host()), placedByTheLines());
