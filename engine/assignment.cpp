@@ -6,6 +6,7 @@
 #include <new>
 #include <stdexcept>
 
+#include "engine/draw_steps.h"
 #include "engine/pairing.h"
 #include "engine/schedule.h"
 #include "engine/shuffle.h"
@@ -168,18 +169,7 @@ AssignOutcome assign(AssignmentState& state, Host& host, const DrawFormat& forma
     if (!captureSettings(state, host, format)) {
         return AssignOutcome::Rejected;
     }
-    bool built = false;
-    try {
-        built = fillGroups(state, host) && buildSchedules(state, host);
-    } catch (const std::bad_alloc&) {
-        // Storage that does not go through allocateZeroed fails the same way.
-        host.reportAllocationFailure();
-    }
-    if (!built) {
-        releaseAssignment(state);
-        return AssignOutcome::OutOfMemory;
-    }
-    return AssignOutcome::Assigned;
+    return fillLayAndSchedule(state, host, host, [] { return true; });
 }
 
 }  // namespace rl

@@ -1,10 +1,8 @@
 #include "engine/placement.h"
 
 #include <algorithm>
-#include <new>
 
-#include "engine/schedule.h"
-#include "engine/shuffle.h"
+#include "engine/draw_steps.h"
 #include "resources/placement.h"
 
 namespace rl {
@@ -37,20 +35,14 @@ AssignOutcome assignPlaced(AssignmentState& state, Host& host, const Placement& 
         host.showMessage(IDS_PLACEMENT_STALE);
         return AssignOutcome::Rejected;
     }
-    try {
-        if (fillGroups(state, host)) {
-            for (std::size_t g = 0; g < state.groupTable.size(); ++g) {
-                std::vector<Pos>& row = state.groupTable[g];
-                std::fill(row.begin(), row.end(), kNone);
-                if (g < placement.groups.size()) std::copy(placement.groups[g].begin(), placement.groups[g].end(), row.begin());
-            }
-            if (buildSchedules(state, host)) return AssignOutcome::Assigned;
+    return fillLayAndSchedule(state, host, host, [&] {
+        for (std::size_t g = 0; g < state.groupTable.size(); ++g) {
+            std::vector<Pos>& row = state.groupTable[g];
+            std::fill(row.begin(), row.end(), kNone);
+            if (g < placement.groups.size()) std::copy(placement.groups[g].begin(), placement.groups[g].end(), row.begin());
         }
-    } catch (const std::bad_alloc&) {
-        host.reportAllocationFailure();
-    }
-    releaseAssignment(state);
-    return AssignOutcome::OutOfMemory;
+        return true;
+    });
 }
 
 }  // namespace rl

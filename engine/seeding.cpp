@@ -4,6 +4,7 @@
 #include <map>
 #include <new>
 
+#include "engine/draw_steps.h"
 #include "engine/forwarding_host.h"
 #include "engine/pairing.h"
 #include "engine/race_count.h"
@@ -388,25 +389,15 @@ AssignOutcome assignSeeded(AssignmentState& state, Host& host, const Seeding& se
     if (!seeding.any()) return assign(state, host, format);
     releaseAssignment(state);
     if (!captureSettings(state, host, format)) return AssignOutcome::Rejected;
-    try {
-        // The plain shuffle runs as in a plain draw, so that the generator
-        // deals the maps as it would for these groups.
-        ClockWitness witness(host);
-        if (fillGroups(state, witness)) {
-            auto table = seededGroups(state.settings, seeding, witness.firstTime.value_or(0), refusal,
-                                      kQuickSeedTries, rule);
-            if (!table) {
-                releaseAssignment(state);
-                return AssignOutcome::Rejected;
-            }
-            state.groupTable = std::move(*table);
-            if (buildSchedules(state, host)) return AssignOutcome::Assigned;
-        }
-    } catch (const std::bad_alloc&) {
-        host.reportAllocationFailure();
-    }
-    releaseAssignment(state);
-    return AssignOutcome::OutOfMemory;
+    // The plain shuffle runs as in a plain draw, so that the generator
+    // deals the maps as it would for these groups.
+    ClockWitness witness(host);
+    return fillLayAndSchedule(state, host, witness, [&] {
+        auto table = seededGroups(state.settings, seeding, witness.firstTime.value_or(0), refusal, kQuickSeedTries, rule);
+        if (!table) return false;
+        state.groupTable = std::move(*table);
+        return true;
+    });
 }
 
 }  // namespace rl
