@@ -435,7 +435,7 @@ ChangeRefusal checkReplacement(const Event& event, Pos player, std::string_view 
     return movable != ChangeRefusal::None ? movable : checkNewName(event, by);
 }
 
-ChangeRefusal replacePlayer(Event& event, Pos player, const std::string& by) {
+ChangeRefusal replacePlayer(Event& event, Pos player, const std::string& by, Race race) {
     const ChangeRefusal refusal = checkReplacement(event, player, by);
     if (refusal != ChangeRefusal::None) return refusal;
     const auto added = static_cast<Pos>(event.participants.size());
@@ -446,6 +446,10 @@ ChangeRefusal replacePlayer(Event& event, Pos player, const std::string& by) {
         const int pot = seeding.pots[static_cast<std::size_t>(player)];
         seeding.pots.push_back(pot);
         seeding.tags.resize(seeding.pots.size());
+    }
+    if (race != Race::None) {
+        seeding.races.resize(event.participants.size() - 1);
+        seeding.races.push_back(race);
     }
     event.changes.push_back({ChangeKind::Replacement, player, added});
     applyChange(event.state.groupTable, event.changes.back());

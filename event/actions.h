@@ -158,9 +158,9 @@ ChangeRefusal checkMovable(const Event& event, Pos player);
 // name no participant bears).
 ChangeRefusal checkNewName(const Event& event, std::string_view cp949);
 // `by` (CP949) takes the player's place, matches and pot, and is a
-// participant from now on; nothing changes unless None.
+// participant from now on, of its own race; nothing changes unless None.
 ChangeRefusal checkReplacement(const Event& event, Pos player, std::string_view by);
-ChangeRefusal replacePlayer(Event& event, Pos player, const std::string& by);
+ChangeRefusal replacePlayer(Event& event, Pos player, const std::string& by, Race race = Race::None);
 // The two players trade places; nothing changes unless None.
 ChangeRefusal checkSwap(const Event& event, Pos first, Pos second);
 ChangeRefusal swapPlayers(Event& event, Pos first, Pos second);

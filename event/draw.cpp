@@ -1,5 +1,7 @@
 #include "event/draw.h"
 
+#include <algorithm>
+
 #include "event/actions.h"
 #include "resources/placement.h"
 
@@ -38,6 +40,12 @@ DrawOutcome drawEvent(Host& host, const DrawChoices& choices, SeedRule rule) {
     drawn.event.placedByHand = choices.placement.has_value();
     drawn.event.seeded = choices.seeded && !drawn.event.placedByHand;
     if (drawn.event.seeded) drawn.event.seeding = choices.seeding;
+    // Races belong to every event; only a seeded draw that asks spreads them.
+    std::vector<Race>& races = drawn.event.seeding.races;
+    races.assign(choices.seeding.races.begin(),
+                 choices.seeding.races.begin() +
+                     static_cast<std::ptrdiff_t>(std::min(choices.seeding.races.size(), drawn.event.participants.size())));
+    drawn.event.seeding.spreadRaces = drawn.event.seeded && choices.seeding.spreadRaces;
     setWithdrawalRule(drawn.event, choices.withdrawalRule);
     return drawn;
 }

@@ -32,8 +32,9 @@ bool usesSeries(const Event& event) {
 
 int formatVersion(const Event& event) {
     const bool pairs = !event.playoff.pairs.empty();
+    const bool races = anyRaceGiven(event, event.participants.size()) || (event.seeded && event.seeding.spreadRaces);
     const bool added = formatWord(event.state.settings.format) || usesSeries(event) || usesWithdrawals(event) ||
-                       usesGames(event) || event.placedByHand || !event.changes.empty() || pairs;
+                       usesGames(event) || event.placedByHand || !event.changes.empty() || pairs || races;
     return added ? 2 : 1;
 }
 
@@ -41,6 +42,17 @@ std::size_t inputCount(const Event& event) {
     const auto added = std::count_if(event.changes.begin(), event.changes.end(),
                                      [](const Change& c) { return c.kind == ChangeKind::Replacement; });
     return event.participants.size() - static_cast<std::size_t>(added);
+}
+
+Race raceOf(const Event& event, std::size_t p) {
+    return p < event.seeding.races.size() ? event.seeding.races[p] : Race::None;
+}
+
+bool anyRaceGiven(const Event& event, std::size_t count) {
+    for (std::size_t p = 0; p < count; ++p) {
+        if (raceOf(event, p) != Race::None) return true;
+    }
+    return false;
 }
 
 namespace {
@@ -92,6 +104,7 @@ Event drawnEvent(const Event& event) {
     drawn.participants.resize(inputs);
     if (drawn.seeding.pots.size() > inputs) drawn.seeding.pots.resize(inputs);
     if (drawn.seeding.tags.size() > inputs) drawn.seeding.tags.resize(inputs);
+    if (drawn.seeding.races.size() > inputs) drawn.seeding.races.resize(inputs);
     drawn.changes.clear();
     drawn.results = Results();
     drawn.results.withdrawals().rule = event.results.withdrawals().rule;

@@ -89,7 +89,9 @@ struct Event {
     std::optional<std::string> title;
 
     // The seeded draw: whether it was chosen, and each participant's pot and
-    // tag (CP949). The file holds them only for a seeded draw.
+    // tag (CP949). The file holds them only for a seeded draw. The races
+    // (seeding.races, the replacements' new players too) belong to every
+    // event, seeded or not; the file holds them when any is given.
     bool seeded = false;
     Seeding seeding;
 
@@ -139,6 +141,10 @@ bool usesSeries(const Event& event);
 
 // The participants the draw was drawn from: all but the replacements' new players.
 std::size_t inputCount(const Event& event);
+// Participant p's race (None past the end of the races).
+Race raceOf(const Event& event, std::size_t p);
+// Whether any of the first `count` participants has a race.
+bool anyRaceGiven(const Event& event, std::size_t count);
 // A change made to, or taken back from, a group table.
 void applyChange(GroupTable& table, const Change& change);
 void undoChange(GroupTable& table, const Change& change);
@@ -150,7 +156,7 @@ Event drawnEvent(const Event& event);
 // The "formatVersion" the event is written as: 2 when it uses any setting
 // added since version 1 (dual groups, series, walkovers and withdrawals,
 // games as played, groups placed by hand, replacements and swaps, the
-// playoff's own pairs).
+// playoff's own pairs, races).
 int formatVersion(const Event& event);
 
 // The event of a draw just made: the host's lists (CP949) and the state's

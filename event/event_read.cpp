@@ -103,6 +103,7 @@ public:
         readSeed();
         readSettings();
         readSeeding();
+        readRaces();
         readPlacedByHand();
         readChangedNames();
         readGroups();
@@ -239,6 +240,30 @@ private:
         }
     }
 
+    // Only an event with races holds them, one for each participant the draw
+    // was drawn from, null for none; only a seeded draw spreads them.
+    void readRaces() {
+        const Json& settings = file_["settings"];
+        if (settings.contains("spreadRaces")) {
+            event_.seeding.spreadRaces = boolean(settings["spreadRaces"], "/settings/spreadRaces");
+        }
+        const auto json = file_.find("races");
+        if (json == file_.end()) return;
+        const Json& races = arrayOf(*json, "/races");
+        if (races.size() != event_.participants.size()) refuse("/races", Refused::RacesCount);
+        for (std::size_t i = 0; i < races.size(); ++i) {
+            event_.seeding.races.push_back(races[i].is_null() ? Race::None : race(races[i], pointerTo("/races", i)));
+        }
+    }
+
+    // As the writer gives it: one letter, never the column's other spellings.
+    static Race race(const Json& value, const std::string& where) {
+        for (Race r : {Race::Terran, Race::Zerg, Race::Protoss, Race::Random}) {
+            if (value.is_string() && value.get_ref<const std::string&>() == raceLetter(r)) return r;
+        }
+        refuse(where, Refused::UnknownRace, {quoted(value)});
+    }
+
     // Only groups placed by hand say so; they are never a seeded draw.
     void readPlacedByHand() {
         const Json& settings = file_["settings"];
@@ -281,6 +306,10 @@ private:
             }
             participants_.push_back(utf8);
             event_.participants.push_back(std::move(by));
+            if (changes[i].contains("race")) {
+                event_.seeding.races.resize(event_.participants.size() - 1);
+                event_.seeding.races.push_back(race(changes[i]["race"], pointerTo(where, "race")));
+            }
         }
     }
 

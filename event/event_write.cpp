@@ -44,6 +44,13 @@ public:
             inputs["pots"] = std::move(pots);
             inputs["tags"] = std::move(tags);
         }
+        // Races are inputs only where given, so that files without them keep their fingerprints.
+        if (anyRaceGiven(event_, drawnFrom.size())) {
+            Json races = Json::array();
+            for (std::size_t i = 0; i < drawnFrom.size(); ++i) races.push_back(race(i));
+            inputs["races"] = std::move(races);
+        }
+        if (event_.seeded && event_.seeding.spreadRaces) inputs["settings"]["spreadRaces"] = true;
         // Placed by hand, the places are inputs too.
         if (event_.placedByHand) {
             inputs["settings"]["placedByHand"] = true;
@@ -153,6 +160,8 @@ public:
         for (const Change& c : event_.changes) {
             if (c.kind == ChangeKind::Replacement) {
                 out.push_back({{"replaced", place(c.player)}, {"by", participant(c.other)}});
+                const auto added = static_cast<std::size_t>(c.other);
+                if (raceOf(event_, added) != Race::None) out.back()["race"] = race(added);
             } else {
                 out.push_back({{"swapped", Json::array({place(c.player), place(c.other)})}});
             }
@@ -185,6 +194,10 @@ private:
     static std::string letter(int group) { return std::string(1, static_cast<char>('A' + group)); }
     Json pot(std::size_t i) const {
         return numberOrNull(i < event_.seeding.pots.size() ? event_.seeding.pots[i] : 0);
+    }
+    Json race(std::size_t i) const {
+        const std::string_view letter = raceLetter(raceOf(event_, i));
+        return letter.empty() ? Json(nullptr) : Json(std::string(letter));
     }
     Json tag(std::size_t i) {
         const auto& tags = event_.seeding.tags;
@@ -302,6 +315,7 @@ std::optional<Json> eventJson(const Event& written, const FrontEnd& frontEnd, co
     if (event.title) file["title"] = *event.title;
     file["fingerprint"] = fingerprintOf(inputs, frontEnd);
     file["participants"] = inputs["participants"];
+    if (inputs.contains("races")) file["races"] = inputs["races"];
     file["maps"] = inputs["maps"];
     if (event.seeded) file["pots"] = inputs["pots"], file["tags"] = inputs["tags"];
     if (!event.changes.empty()) file["changes"] = writer.changes();

@@ -162,6 +162,10 @@ constexpr Wording kWordings[] = {
      "player of the playoff once",
      u8"첫 판 대진을 위에서부터 \"A1-D2\" 같은 대진과 \"A1\" 같은 부전승으로 적어, 본선에 오르는 선수를 한 번씩 "
      u8"앉혀야 합니다"},
+    {Refused::RacesCount, false, "must hold one race (or null) for each participant the draw was drawn from",
+     u8"조 추첨에 든 참가자마다 종족 하나(없으면 널)를 담아야 합니다"},
+    {Refused::UnknownRace, false, "is {0}, not a race: \"T\", \"Z\", \"P\" or \"R\"",
+     u8"{0}입니다. 종족은 \"T\", \"Z\", \"P\", \"R\" 가운데 하나입니다"},
 };
 
 // Every kind has its wording, in the kinds' order.
@@ -169,7 +173,7 @@ constexpr bool inOrder() {
     for (std::size_t i = 0; i < std::size(kWordings); ++i) {
         if (static_cast<std::size_t>(kWordings[i].why) != i) return false;
     }
-    return static_cast<std::size_t>(Refused::PlayoffPairs) + 1 == std::size(kWordings);  // the last kind
+    return static_cast<std::size_t>(Refused::UnknownRace) + 1 == std::size(kWordings);  // the last kind
 }
 static_assert(inOrder(), "one wording for each kind of refusal, in order");
 

@@ -20,7 +20,7 @@ enum class Refused {
     UnknownKey, EntryCount, NotWhatFollows, UnknownFormat, FormatNotKnockOut, FormatGroupSize, BestOf, PlayoffBestOf,
     SeriesMapCount, SeriesScore, WalkoverForm, UnknownRule, NotThatEntry, WithdrawnTwice,
     GameWinner, GamesCannotStand, PlacedAndSeeded, MemberAfterVacancy, NotPlaced, ChangeForm, NameTaken,
-    TooManyChanges, PlayoffPairs,  // the last: see refusal.cpp
+    TooManyChanges, PlayoffPairs, RacesCount, UnknownRace,  // the last: see refusal.cpp
 };
 
 struct Refusal {

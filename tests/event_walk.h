@@ -72,6 +72,10 @@ inline std::optional<event::Event> randomEvent(const Pick& pick) {
         choices.seeding.pots.push_back(pick(3) == 0 ? 1 + static_cast<int>(pick(static_cast<unsigned>(size))) : 0);
         choices.seeding.tags.push_back(kTagPool[pick(std::size(kTagPool))]);
     }
+    // Races now and then, none for some; a seeded draw may spread them.
+    const bool races = pick(3) == 0;
+    for (int i = 0; races && i < players; ++i) choices.seeding.races.push_back(static_cast<Race>(pick(kRaceCount + 1)));
+    choices.seeding.spreadRaces = choices.seeded && pick(2);
     static constexpr int kSeriesLengths[] = {3, 5, 7};
     if (pick(3) == 0) choices.format.bestOf = kSeriesLengths[pick(3)];
     if (!choices.seeded && pick(4) == 0) choices.placement = randomPlacement(host.participants, groups, size, pick);
@@ -173,8 +177,10 @@ inline std::string randomPlaceChange(event::Event& event, const Pick& pick) {
         const std::string by = pick(4) == 0 ? event.participants[static_cast<std::size_t>(randomPlayer(event, pick))]
                                             : kNamePool[pick(std::size(kNamePool))] + std::string(" new") +
                                                   std::to_string(event.changes.size());
-        const bool made = event::replacePlayer(event, player, by) == event::ChangeRefusal::None;
-        return "replace " + std::to_string(player) + " by " + by + (made ? "" : " (refused)");
+        const auto race = static_cast<Race>(pick(kRaceCount + 1));
+        const bool made = event::replacePlayer(event, player, by, race) == event::ChangeRefusal::None;
+        return "replace " + std::to_string(player) + " by " + by + " " + std::string(raceLetter(race)) +
+               (made ? "" : " (refused)");
     }
     const Pos other = randomPlayer(event, pick);
     const bool made = event::swapPlayers(event, player, other) == event::ChangeRefusal::None;

@@ -61,11 +61,13 @@ void expectKeptWhole(const Event& event, const std::string& history) {
 TEST(EventChanges, EveryStateTheWindowReachesIsWrittenAndReadBackWhole) {
     std::mt19937 generator(20261208);
     const test::Pick pick = [&](unsigned n) { return static_cast<unsigned>(generator() % n); };
-    int walks = 0, changed = 0, paired = 0;
+    int walks = 0, changed = 0, paired = 0, raced = 0, spread = 0;
     while (walks < 60) {
         std::optional<Event> event = test::randomEvent(pick);
         if (!event) continue;
         ++walks;
+        raced += anyRaceGiven(*event, event->participants.size());
+        spread += event->seeding.spreadRaces && anyRaceGiven(*event, event->participants.size());
         std::string history = "a draw of " + std::to_string(event->participants.size()) + "\n";
         expectKeptWhole(*event, history);
         for (int step = 0; step < 40 && !testing::Test::HasFailure(); ++step) {
@@ -80,6 +82,8 @@ TEST(EventChanges, EveryStateTheWindowReachesIsWrittenAndReadBackWhole) {
     }
     EXPECT_GT(changed, 10) << "walks with a replacement or a swap";
     EXPECT_GT(paired, 0) << "no walk reached a playoff of the organiser's own pairs";
+    EXPECT_GT(raced, 5) << "walks of an event with races";
+    EXPECT_GT(spread, 0) << "walks of a draw that spread races";
 }
 
 // Walkovers and withdrawals keep every table sound, and a withdrawal taken

@@ -243,5 +243,15 @@ TEST(EventFile, PlacedGroupsAreRefusedByTheirOwnRules) {
     });
 }
 
+// A race is one letter of the writer's or null, one for each participant
+// drawn from, a replacement's with its change; both languages word each refusal.
+TEST(EventFile, RacesAreReadOrRefusedWithThePlace) {
+    test::expectGoldenCases("race-event-refusals.txt", [](const std::string& line) {
+        const ReadOutcome read = readEvent(fileOf(line), cliFrontEnd());
+        if (read.ok()) return std::string("read\n");
+        return "refused: " + read.error + "\n" + u8"거절: " + koreanRefusal(read) + "\n";
+    });
+}
+
 }  // namespace
 }  // namespace rl::event
