@@ -55,6 +55,7 @@ constexpr std::string_view kMapMark = " @ ";
 constexpr std::string_view kWithdrawWord = u8"기권";
 constexpr std::string_view kReplaceWord = u8"교체";
 constexpr std::string_view kSwapWord = u8"맞교환";
+constexpr std::string_view kVacancyWord = u8"빈자리";
 
 std::string_view trim(std::string_view text) {
     const std::size_t begin = text.find_first_not_of(kBlanks);
@@ -316,7 +317,41 @@ private:
         return changeProblem(event::replacePlayer(event_, old.players.front(), *utf8ToCp949(by)), place);
     }
 
-    // The two players the line's two parts name.
+    // A player and the group whose empty place he moves to: "NAME B 빈자리".
+    struct Move {
+        Reading player;
+        int to = -1;
+    };
+
+    std::vector<Move> moveReadings(int group, std::string_view rest) const {
+        const std::size_t cut = rest.find_last_of(kBlanks);
+        if (cut == std::string_view::npos || rest.substr(cut + 1) != kVacancyWord) return {};
+        std::string_view left = trim(rest.substr(0, cut));
+        const std::size_t letterAt = left.find_last_of(kBlanks);
+        const int to = letterAt == std::string_view::npos ? -1 : groupOfLetter(left.substr(letterAt + 1));
+        if (to < 0 || to >= static_cast<int>(state().groupTable.size())) return {};
+        std::vector<Move> out;
+        for (Reading& r : readings(group, trim(left.substr(0, letterAt)))) out.push_back({std::move(r), to});
+        return out;
+    }
+
+    static std::string shownMove(const Move& m) { return shownReading(m.player) + " to " + groupName(m.to) + "'s empty place"; }
+
+    std::string moveByLine(const Move& m) {
+        if (m.player.players.size() > 1) {
+            return changeProblem(event::ChangeRefusal::TwoNamed, {m.player.name, {}, m.player.group, {},
+                                                                  exampleWith(m.player, u8"맞교환", " ...")});
+        }
+        const Pos player = m.player.players.front();
+        const int from = event::placeOfPlayer(state().groupTable, player).first;
+        const event::ChangeRefusal refusal = event::movePlayer(event_, player, m.to);
+        // The group a refusal speaks of: the one the player would leave, or the one he would join.
+        const bool left = refusal == event::ChangeRefusal::TooFewLeft ||
+                          (refusal == event::ChangeRefusal::GroupPlayed && event::groupPlayed(event_, from));
+        return changeProblem(refusal, {m.player.name, {}, left ? from : m.to, {}, {}});
+    }
+
+    // The two players the line's two parts name, or a player and an empty place.
     std::string swapByLine(int group, std::string_view rest) {
         std::vector<std::pair<Reading, Reading>> ways;
         for (const auto& [left, right] : cuts(rest)) {
@@ -324,11 +359,14 @@ private:
                 for (const Reading& b : readings(group, right)) ways.push_back({a, b});
             }
         }
-        if (ways.size() > 1) {
+        const std::vector<Move> moves = moveReadings(group, rest);
+        if (ways.size() + moves.size() > 1) {
             std::string shown;
             for (const auto& [a, b] : ways) shown += (shown.empty() ? "" : ", or ") + shownReading(a) + " and " + shownReading(b);
+            for (const Move& m : moves) shown += (shown.empty() ? "" : ", or ") + shownMove(m);
             return changeProblem(event::ChangeRefusal::Ambiguous, {{}, {}, group, shown, {}});
         }
+        if (!moves.empty()) return moveByLine(moves.front());
         if (ways.empty()) return swapNotFound(group, rest);
         const auto& [a, b] = ways.front();
         for (const Reading* r : {&a, &b}) {

@@ -475,6 +475,48 @@ ChangeRefusal swapPlayers(Event& event, Pos first, Pos second) {
     return ChangeRefusal::None;
 }
 
+bool groupPlayed(const Event& event, int group) {
+    for (const MatchState& m : groupStandings(event.state, event.results, group).matches) {
+        if (m.score || m.voided || !m.games.empty()) return true;
+    }
+    const auto& row = event.state.groupTable[static_cast<std::size_t>(group)];
+    return std::any_of(row.begin(), row.end(), [&](Pos p) { return p != kNone && isWithdrawn(event, p); });
+}
+
+namespace {
+
+int membersIn(const Event& event, int group) {
+    const auto& row = event.state.groupTable[static_cast<std::size_t>(group)];
+    return static_cast<int>(std::count_if(row.begin(), row.end(), [](Pos p) { return p != kNone; }));
+}
+
+}  // namespace
+
+ChangeRefusal checkMove(const Event& event, Pos player, int group) {
+    if (const ChangeRefusal refusal = checkMovable(event, player); refusal != ChangeRefusal::None) return refusal;
+    const auto [from, place] = placeOfPlayer(event.state.groupTable, player);
+    if (event.state.settings.format == GroupFormat::Dual) return ChangeRefusal::DualGroup;
+    if (group < 0 || group >= static_cast<int>(event.state.groupTable.size())) return ChangeRefusal::NoVacancy;
+    if (groupPlayed(event, from) || groupPlayed(event, group)) return ChangeRefusal::GroupPlayed;
+    if (membersIn(event, group) == event.state.settings.groupSize) return ChangeRefusal::NoVacancy;
+    if (from == group && place + 1 == membersIn(event, group)) return ChangeRefusal::AlreadyLast;
+    if (from != group && membersIn(event, from) <= 2) return ChangeRefusal::TooFewLeft;
+    return ChangeRefusal::None;
+}
+
+ChangeRefusal movePlayer(Event& event, Pos player, int group) {
+    const ChangeRefusal refusal = checkMove(event, player, group);
+    if (refusal != ChangeRefusal::None) return refusal;
+    const auto [from, place] = placeOfPlayer(event.state.groupTable, player);
+    Change change{ChangeKind::Move, player, kNone, from, place, group};
+    const AssignmentState before = event.state;
+    applyChange(event.state.groupTable, change);
+    change.maps = moveMatches(event.state, before, {from, group}, {});
+    event.changes.push_back(std::move(change));
+    dropStaleOrders(event);
+    return ChangeRefusal::None;
+}
+
 int resultCount(const Event& event) {
     // A series under way has games and no result yet.
     const auto underWay = [](const Results& results) {

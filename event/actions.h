@@ -146,6 +146,11 @@ enum class ChangeRefusal {
     NotAPlayer,      // no drawn player bears the name
     TwoNamed,        // two drawn players bear it
     Ambiguous,       // the record's line can be read more than one way
+    GroupPlayed,     // a move: a group it changes has a result or a withdrawal
+    NoVacancy,       // a move: the group has no empty place
+    AlreadyLast,     // a move to the own group's empty place, from the place before it
+    TooFewLeft,      // a move would leave the group with fewer than two players
+    DualGroup,       // a dual tournament's groups keep their places' pairs
 };
 
 // The drawn players (in group and place order) named `cp949` as typed, in
@@ -164,6 +169,12 @@ ChangeRefusal replacePlayer(Event& event, Pos player, const std::string& by, Rac
 // The two players trade places; nothing changes unless None.
 ChangeRefusal checkSwap(const Event& event, Pos first, Pos second);
 ChangeRefusal swapPlayers(Event& event, Pos first, Pos second);
+// The player moves to the first empty place of `group` (his own too); both
+// groups' matches are made again (see moveMatches), which only groups
+// without a result or a withdrawal take. Nothing changes unless None.
+ChangeRefusal checkMove(const Event& event, Pos player, int group);
+bool groupPlayed(const Event& event, int group);
+ChangeRefusal movePlayer(Event& event, Pos player, int group);
 // Group (from 0) and place (from 0) of a drawn player; {-1, -1} for none.
 std::pair<int, int> placeOfPlayer(const GroupTable& table, Pos player);
 

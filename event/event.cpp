@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <new>
 
+#include "engine/match_cells.h"
 #include "engine/schedule.h"
 
 namespace rl::event {
@@ -73,13 +74,54 @@ void exchange(GroupTable& table, Pos from, Pos to, bool both) {
     if (b) *b = from;
 }
 
+// Takes the player out of his group (the members after him move up) and
+// puts him at `place` of `group`, or (-1) at its first empty place.
+void moveInTable(GroupTable& table, Pos player, int group, int place) {
+    for (auto& row : table) {
+        const auto at = std::find(row.begin(), row.end(), player);
+        if (at == row.end()) continue;
+        row.erase(at);
+        row.push_back(kNone);
+        break;
+    }
+    auto& row = table[static_cast<std::size_t>(group)];
+    const auto to = place < 0 ? std::find(row.begin(), row.end(), kNone) : row.begin() + place;
+    row.insert(to, player);
+    row.pop_back();
+}
+
+using MatchCells = std::pair<Cell, Cell>;
+
+bool sameCell(const Cell& a, const Cell& b) { return a.player == b.player && a.from == b.from && a.loser == b.loser; }
+
+bool sameMatch(const MatchCells& a, const MatchCells& b) {
+    return (sameCell(a.first, b.first) && sameCell(a.second, b.second)) ||
+           (sameCell(a.first, b.second) && sameCell(a.second, b.first));
+}
+
+std::vector<MatchCells> cellsOf(const AssignmentState& state, std::size_t group) {
+    std::vector<MatchCells> out;
+    forEachMatch(state, group, [&](int, const Match&, Cell first, Cell second) { out.push_back({first, second}); });
+    return out;
+}
+
+std::vector<Pos> mapsOf(const Match& match) {
+    std::vector<Pos> out;
+    if (match.map == kNone) return out;
+    out.push_back(match.map);
+    out.insert(out.end(), match.laterMaps.begin(), match.laterMaps.end());
+    return out;
+}
+
 }  // namespace
 
 void applyChange(GroupTable& table, const Change& change) {
+    if (change.kind == ChangeKind::Move) return moveInTable(table, change.player, change.toGroup, -1);
     exchange(table, change.player, change.other, change.kind == ChangeKind::Swap);
 }
 
 void undoChange(GroupTable& table, const Change& change) {
+    if (change.kind == ChangeKind::Move) return moveInTable(table, change.player, change.fromGroup, change.fromPlace);
     exchange(table, change.other, change.player, change.kind == ChangeKind::Swap);
 }
 
@@ -96,10 +138,71 @@ void pairAgain(AssignmentState& state) {
     }
 }
 
+std::vector<Pos> moveMatches(AssignmentState& state, const AssignmentState& before, std::vector<int> groups,
+                             const std::vector<Pos>& pool) {
+    std::sort(groups.begin(), groups.end());
+    groups.erase(std::unique(groups.begin(), groups.end()), groups.end());
+    AssignmentState paired = state;
+    paired.settings.mapsEnabled = false;
+    ListHost host;
+    if (!buildSchedules(paired, host)) throw std::bad_alloc();
+    std::vector<Pos> source = pool;
+    std::vector<Match*> fresh;
+    std::size_t goneFrom = source.size();
+    for (int group : groups) {
+        const auto g = static_cast<std::size_t>(group);
+        state.schedule[g] = paired.schedule[g];
+        state.matchCount[g] = paired.matchCount[g];
+        state.memberCount[g] = paired.memberCount[g];
+        const std::vector<MatchCells> then = cellsOf(before, g), now = cellsOf(state, g);
+        for (std::size_t k = 0; k < then.size(); ++k) {
+            const bool stays = std::any_of(now.begin(), now.end(), [&](const MatchCells& m) { return sameMatch(m, then[k]); });
+            if (stays) continue;
+            const std::vector<Pos> maps = mapsOf(before.schedule[g][k]);
+            source.insert(source.end(), maps.begin(), maps.end());
+        }
+        for (std::size_t k = 0; k < now.size(); ++k) {
+            Match& match = state.schedule[g][k];
+            const auto kept = std::find_if(then.begin(), then.end(), [&](const MatchCells& m) { return sameMatch(m, now[k]); });
+            if (kept != then.end()) {
+                const Match& old = before.schedule[g][static_cast<std::size_t>(kept - then.begin())];
+                match.map = old.map, match.laterMaps = old.laterMaps;
+            } else if (state.settings.mapsEnabled && match.second != kNone) {
+                fresh.push_back(&match);
+            }
+        }
+    }
+    const std::vector<Pos> gone(source.begin() + static_cast<std::ptrdiff_t>(goneFrom), source.end());
+    std::size_t next = 0;
+    int turn = 0;
+    const auto take = [&] {
+        return next < source.size() ? source[next++] : static_cast<Pos>(turn++ % std::max(1, state.settings.mapCount));
+    };
+    for (Match* match : fresh) {
+        match->map = take();
+        match->laterMaps.clear();
+        for (int game = 1; game < state.settings.bestOf; ++game) match->laterMaps.push_back(take());
+    }
+    return gone;
+}
+
 Event drawnEvent(const Event& event) {
     Event drawn = event;
-    for (auto c = event.changes.rbegin(); c != event.changes.rend(); ++c) undoChange(drawn.state.groupTable, *c);
-    if (!event.changes.empty()) pairAgain(drawn.state);
+    // A swap's pairs follow from the places; a move's maps from the order of the changes.
+    bool unpaired = false;
+    for (auto c = event.changes.rbegin(); c != event.changes.rend(); ++c) {
+        if (c->kind != ChangeKind::Move) {
+            undoChange(drawn.state.groupTable, *c);
+            unpaired = true;
+            continue;
+        }
+        if (unpaired) pairAgain(drawn.state);
+        unpaired = false;
+        const AssignmentState after = drawn.state;
+        undoChange(drawn.state.groupTable, *c);
+        moveMatches(drawn.state, after, {c->fromGroup, c->toGroup}, c->maps);
+    }
+    if (unpaired) pairAgain(drawn.state);
     const std::size_t inputs = inputCount(event);
     drawn.participants.resize(inputs);
     if (drawn.seeding.pots.size() > inputs) drawn.seeding.pots.resize(inputs);

@@ -64,12 +64,20 @@ struct FrontEnd {
 // puts a new participant (`other`, appended to the participants) in
 // `player`'s place, matches and pot; a swap trades the places of `player`
 // and `other`. The event's state holds the draw after its changes; the draw
-// as drawn follows from undoing them (drawnEvent).
-enum class ChangeKind { Replacement, Swap };
+// as drawn follows from undoing them (drawnEvent). A move takes `player` out
+// of place `fromPlace` of group `fromGroup` (the members after him move up)
+// to the first empty place of group `toGroup`, and both groups' matches are
+// made again (moveMatches); `maps` keeps the dealt maps of the matches that
+// went, so that undoing it gives them back.
+enum class ChangeKind { Replacement, Swap, Move };
 struct Change {
     ChangeKind kind = ChangeKind::Replacement;
     Pos player = kNone;
     Pos other = kNone;
+    int fromGroup = -1;
+    int fromPlace = -1;
+    int toGroup = -1;
+    std::vector<Pos> maps{};
 };
 // So many changes at most: each replacement adds a participant.
 constexpr std::size_t kMaxChanges = 64;
@@ -150,6 +158,13 @@ void applyChange(GroupTable& table, const Change& change);
 void undoChange(GroupTable& table, const Change& change);
 // The matches' players as the places now give them; their maps stay as dealt.
 void pairAgain(AssignmentState& state);
+// After a move (or its undoing) between the groups `groups`, their matches as
+// the places now give them. A match of the same two cells as one before
+// keeps its maps; every other match takes, game by game, the maps of
+// `pool`, then of the matches that went, then the map list in turn from its
+// first map. Gives the maps of the matches that went, game by game.
+std::vector<Pos> moveMatches(AssignmentState& state, const AssignmentState& before, std::vector<int> groups,
+                             const std::vector<Pos>& pool);
 // The event as drawn, before its changes: its inputs and the draw, no results.
 Event drawnEvent(const Event& event);
 

@@ -296,7 +296,9 @@ private:
             const std::string where = pointerTo("/changes", i);
             requireObject(changes[i], where);
             const bool replaced = changes[i].contains("replaced"), swapped = changes[i].contains("swapped");
-            if (replaced == swapped) refuse(where, Refused::ChangeForm);
+            const bool moved = changes[i].contains("moved");
+            if (replaced + swapped + moved != 1) refuse(where, Refused::ChangeForm);
+            moves_ = moves_ || moved;
             if (!replaced) continue;
             const std::string at = pointerTo(where, "by");
             std::string by = name(field(changes[i], where, "by"), at);
@@ -359,6 +361,10 @@ private:
                                              pointerTo(where, "by"));
                 continue;
             }
+            if (change.contains("moved")) {
+                changes[i] = undoMove(table, change, where);
+                continue;
+            }
             const std::string at = pointerTo(where, "swapped");
             const Json& pair = arrayOf(change["swapped"], at);
             if (pair.size() != 2) refuse(at, Refused::ChangeForm);
@@ -368,12 +374,48 @@ private:
             if (a.group == b.group && a.place == b.place) refuse(at, Refused::ChangeForm);
             changes[i] = {ChangeKind::Swap, table[a.group][a.place], table[b.group][b.place]};
         }
+        if (moves_ && !event_.placedByHand) requireLayout(table);
         event_.changes = std::move(changes);
         for (const Change& c : event_.changes) {
             if (c.kind == ChangeKind::Replacement && event_.seeded) {
                 event_.seeding.pots.push_back(event_.seeding.pots[static_cast<std::size_t>(c.player)]);
                 event_.seeding.tags.emplace_back();
             }
+        }
+    }
+
+    // The player back from the first empty place's neighbour of "to" to the
+    // place he left, which must then hold him.
+    Change undoMove(GroupTable& table, const Json& change, const std::string& where) {
+        const PlaceRef from = placeRef(change["moved"], pointerTo(where, "moved"));
+        const std::string at = pointerTo(where, "to");
+        const std::string& letter = text(field(change, where, "to"), at);
+        const int to = letter.size() == 1 ? letter[0] - 'A' : -1;
+        if (to < 0 || to >= event_.state.settings.groupCount) refuse(at, Refused::NotAGroup);
+        const auto membersOf = [&](std::size_t g) {
+            return static_cast<std::size_t>(std::find(table[g].begin(), table[g].end(), kNone) - table[g].begin());
+        };
+        const std::size_t last = membersOf(static_cast<std::size_t>(to));
+        if (last == 0) refuse(where, Refused::ChangeForm);
+        const Pos player = table[static_cast<std::size_t>(to)][last - 1];
+        // Back in the group he left, at a place its members reach.
+        const std::size_t room = membersOf(from.group) - (static_cast<std::size_t>(to) == from.group);
+        if (room == table[from.group].size() || from.place > room) refuse(pointerTo(where, "moved"), Refused::ChangeForm);
+        Change undone{ChangeKind::Move, player, kNone, static_cast<int>(from.group), static_cast<int>(from.place), to};
+        undoChange(table, undone);
+        requireAt(table, from);
+        const std::string mapsAt = pointerTo(where, "maps");
+        const Json& maps = arrayOf(field(change, where, "maps"), mapsAt);
+        for (std::size_t m = 0; m < maps.size(); ++m) undone.maps.push_back(mapAt(maps[m], pointerTo(mapsAt, m), false));
+        return undone;
+    }
+
+    // Undone, the moves must give the groups the draw's layout.
+    void requireLayout(const GroupTable& drawn) const {
+        const std::vector<Pos> members = expectedMembers();
+        for (std::size_t g = 0; g < drawn.size(); ++g) {
+            const auto count = std::count_if(drawn[g].begin(), drawn[g].end(), [](Pos p) { return p != kNone; });
+            if (count != members[g]) refuseLayout("/changes", count > members[g], g, members[g]);
         }
     }
 
@@ -473,8 +515,9 @@ private:
         if (places.size() != size) {
             refuse(at, Refused::PlaceCount, {shownNumber(places.size()), shownNumber(size)});
         }
-        // Placed by hand, a group holds whom the organiser put there.
-        if (event_.placedByHand) {
+        // Placed by hand, a group holds whom the organiser put there; moved
+        // players leave the layout, which readChanges checks undone.
+        if (event_.placedByHand || moves_) {
             members = 0;
             while (static_cast<std::size_t>(members) < size && !places[static_cast<std::size_t>(members)].is_null()) ++members;
         }
@@ -482,7 +525,7 @@ private:
         for (std::size_t p = 0; p < size; ++p) {
             const std::string place = pointerTo(at, p);
             const bool member = static_cast<Pos>(p) < members;
-            if (event_.placedByHand && member == places[p].is_null()) refuse(place, Refused::MemberAfterVacancy);
+            if ((event_.placedByHand || moves_) && member == places[p].is_null()) refuse(place, Refused::MemberAfterVacancy);
             if (member == places[p].is_null()) refuseLayout(place, member, g, members);
             row.push_back(member ? participantAt(places[p], place, placed, seedingAt(group, p)) : kNone);
         }
@@ -858,6 +901,7 @@ private:
     const FrontEnd& frontEnd_;
     Event event_;
     std::vector<std::string> participants_, maps_;  // UTF-8, as the file spells them
+    bool moves_ = false;  // the changes move a player to an empty place
     std::size_t inputs_ = 0;  // the participants the draw was drawn from
 };
 

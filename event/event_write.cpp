@@ -162,12 +162,21 @@ public:
                 out.push_back({{"replaced", place(c.player)}, {"by", participant(c.other)}});
                 const auto added = static_cast<std::size_t>(c.other);
                 if (raceOf(event_, added) != Race::None) out.back()["race"] = race(added);
+            } else if (c.kind == ChangeKind::Move) {
+                out.push_back(moved(c, place(c.player)));
             } else {
                 out.push_back({{"swapped", Json::array({place(c.player), place(c.other)})}});
             }
             applyChange(table, c);
         }
         return out;
+    }
+
+    // The maps of the matches the move took away, game by game, which its undoing deals again.
+    Json moved(const Change& c, Json from) {
+        Json maps = Json::array();
+        for (Pos p : c.maps) maps.push_back(map(p));
+        return {{"moved", std::move(from)}, {"to", letter(c.toGroup)}, {"maps", std::move(maps)}};
     }
 
     Json settledOrders() {

@@ -153,8 +153,11 @@ constexpr Wording kWordings[] = {
     {Refused::MemberAfterVacancy, false, "a member cannot follow an empty place: a group's vacancies come last",
      u8"빈자리 뒤에 참가자가 올 수 없습니다: 조의 빈자리는 끝에 옵니다"},
     {Refused::NotPlaced, false, "{0} is in no group", u8"{0}: 어느 조에도 없습니다"},
-    {Refused::ChangeForm, false, "must be a replacement {\"replaced\", \"by\"} or a swap {\"swapped\"} of two places",
-     u8"교체({\"replaced\", \"by\"})나 두 자리의 맞교환({\"swapped\"})이어야 합니다"},
+    {Refused::ChangeForm, false,
+     "must be a replacement {\"replaced\", \"by\"}, a swap {\"swapped\"} of two places or a move "
+     "{\"moved\", \"to\", \"maps\"} to an empty place",
+     u8"교체({\"replaced\", \"by\"}), 두 자리의 맞교환({\"swapped\"}), 빈자리로 옮김({\"moved\", \"to\", "
+     u8"\"maps\"}) 중 하나여야 합니다"},
     {Refused::NameTaken, false, "{0} is a participant's name already", u8"{0}: 이미 참가자에게 있는 이름입니다"},
     {Refused::TooManyChanges, false, "holds more than {0} changes", u8"변경이 {0}개를 넘습니다"},
     {Refused::PlayoffPairs, false,

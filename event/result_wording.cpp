@@ -137,13 +137,23 @@ constexpr ChangeWording kChangeWordings[] = {
     {ChangeRefusal::TwoNamed, "two players of {2} are named '{0}': give the group, such as '{4}'",
      u8"{2}에 '{0}'이라는 선수가 둘 있습니다. '{4}'처럼 조를 쓰세요."},
     {ChangeRefusal::Ambiguous, "the line reads more than one way: {3}", u8"이 줄은 여러 가지로 읽힙니다: {3}"},
+    {ChangeRefusal::GroupPlayed,
+     "{2} has a result or a withdrawal: a player moves to an empty place only while both groups are unplayed",
+     u8"{2}에 경기 결과나 기권이 있습니다.\n두 조 모두 경기 전일 때만 빈자리로 옮길 수 있습니다."},
+    {ChangeRefusal::NoVacancy, "{2} has no empty place", u8"{2}에 빈자리가 없습니다."},
+    {ChangeRefusal::AlreadyLast, "'{0}' is the last player of {2} already: its empty place changes nothing",
+     u8"'{0}'은 이미 {2}의 마지막 자리에 있습니다."},
+    {ChangeRefusal::TooFewLeft, "'{0}' cannot leave {2}: a group keeps at least two players",
+     u8"'{0}'이 빠지면 {2}의 선수가 둘보다 적어집니다."},
+    {ChangeRefusal::DualGroup, "a dual tournament's groups keep their places: '{0}' can be swapped, not moved",
+     u8"듀얼 토너먼트의 조는 자리가 정해져 있어 빈자리로 옮길 수 없습니다.\n맞교환은 할 수 있습니다."},
 };
 
 constexpr bool changesInOrder() {
     for (std::size_t i = 0; i < std::size(kChangeWordings); ++i) {
         if (static_cast<std::size_t>(kChangeWordings[i].refusal) != i) return false;
     }
-    return static_cast<std::size_t>(ChangeRefusal::Ambiguous) + 1 == std::size(kChangeWordings);  // the last kind
+    return static_cast<std::size_t>(ChangeRefusal::DualGroup) + 1 == std::size(kChangeWordings);  // the last kind
 }
 static_assert(changesInOrder(), "one wording for each kind of change refusal, in order");
 

@@ -84,9 +84,11 @@ std::vector<std::string> changeLines(const Event& event, const FrontEnd& frontEn
     std::vector<std::string> lines;
     for (const Change& c : event.changes) {
         const std::string number = std::to_string(lines.size() + 1) + ". ";
+        const std::string moved = at(c.player) + " moved to an empty place of group " + static_cast<char>('A' + c.toGroup);
         lines.push_back(number + (c.kind == ChangeKind::Replacement
                                       ? at(c.player) + " replaced by " + shown(event.participants, c.other, "?", frontEnd)
-                                      : at(c.player) + " and " + at(c.other) + " swapped"));
+                                  : c.kind == ChangeKind::Move ? moved
+                                                               : at(c.player) + " and " + at(c.other) + " swapped"));
         applyChange(table, c);
     }
     return lines;
