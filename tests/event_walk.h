@@ -169,11 +169,18 @@ inline std::string randomGames(event::Event& event, const Pick& pick) {
     return "games " + keyText(key) + " " + std::to_string(games.size());
 }
 
-// A replacement before play (by a new name, now and then one the event has)
-// or a swap of two players, refused once they have played.
+// A replacement before play (by a new name, now and then one the event has),
+// a swap of two players or a move to a group's empty place, refused once
+// they (or, for a move, their groups) have played.
 inline std::string randomPlaceChange(event::Event& event, const Pick& pick) {
     const Pos player = randomPlayer(event, pick);
-    if (pick(2)) {
+    const unsigned kind = pick(3);
+    if (kind == 2) {
+        const int group = static_cast<int>(pick(static_cast<unsigned>(event.state.groupTable.size())));
+        const bool made = event::movePlayer(event, player, group) == event::ChangeRefusal::None;
+        return "move " + std::to_string(player) + " to " + std::to_string(group) + (made ? "" : " (refused)");
+    }
+    if (kind == 1) {
         const std::string by = pick(4) == 0 ? event.participants[static_cast<std::size_t>(randomPlayer(event, pick))]
                                             : kNamePool[pick(std::size(kNamePool))] + std::string(" new") +
                                                   std::to_string(event.changes.size());

@@ -61,7 +61,7 @@ void expectKeptWhole(const Event& event, const std::string& history) {
 TEST(EventChanges, EveryStateTheWindowReachesIsWrittenAndReadBackWhole) {
     std::mt19937 generator(20261208);
     const test::Pick pick = [&](unsigned n) { return static_cast<unsigned>(generator() % n); };
-    int walks = 0, changed = 0, paired = 0, raced = 0, spread = 0;
+    int walks = 0, changed = 0, paired = 0, raced = 0, spread = 0, moved = 0;
     while (walks < 60) {
         std::optional<Event> event = test::randomEvent(pick);
         if (!event) continue;
@@ -73,6 +73,7 @@ TEST(EventChanges, EveryStateTheWindowReachesIsWrittenAndReadBackWhole) {
         for (int step = 0; step < 40 && !testing::Test::HasFailure(); ++step) {
             const std::string change = test::randomChange(*event, pick);
             paired += change.find(" paired ") != std::string::npos && change.find("(refused)") == std::string::npos;
+            moved += change.rfind("move ", 0) == 0 && change.find("(refused)") == std::string::npos;
             history += change + "\n";
             EXPECT_EQ(change.rfind("FAULT", 0), std::string::npos) << history;
             expectKeptWhole(*event, history);
@@ -84,6 +85,7 @@ TEST(EventChanges, EveryStateTheWindowReachesIsWrittenAndReadBackWhole) {
     EXPECT_GT(paired, 0) << "no walk reached a playoff of the organiser's own pairs";
     EXPECT_GT(raced, 5) << "walks of an event with races";
     EXPECT_GT(spread, 0) << "walks of a draw that spread races";
+    EXPECT_GT(moved, 3) << "walks with a move to an empty place";
 }
 
 // Walkovers and withdrawals keep every table sound, and a withdrawal taken
