@@ -298,8 +298,8 @@ std::string gameLines(const rl::AssignmentState& s, rl::ListHost& host, const st
     return lines;
 }
 
-// Lines "교체 NAME NEW" and "맞교환 NAME NAME" of the draw's names, with or
-// without a group.
+// Lines "교체 NAME NEW", "맞교환 NAME NAME" and "맞교환 NAME GROUP 빈자리" of
+// the draw's names, with or without a group.
 std::string changeLines(FuzzedDataProvider& in, rl::ListHost& host) {
     const auto name = [&] {
         const int at = in.ConsumeIntegralInRange(0, static_cast<int>(host.participants.size()) - 1);
@@ -308,8 +308,12 @@ std::string changeLines(FuzzedDataProvider& in, rl::ListHost& host) {
     std::string lines;
     for (int i = 0, n = in.ConsumeIntegralInRange(0, 3); i < n; ++i) {
         lines += in.ConsumeBool() ? "" : "A ";
-        lines += in.ConsumeBool() ? u8"교체 " + name() + " " + in.ConsumeRandomLengthString(12)
-                                  : u8"맞교환 " + name() + " " + name();
+        const std::string group(1, static_cast<char>('A' + in.ConsumeIntegralInRange(0, 4)));
+        switch (in.ConsumeIntegralInRange(0, 2)) {
+        case 0: lines += u8"교체 " + name() + " " + in.ConsumeRandomLengthString(12); break;
+        case 1: lines += u8"맞교환 " + name() + " " + name(); break;
+        default: lines += u8"맞교환 " + name() + " " + group + u8" 빈자리"; break;
+        }
         lines += "\n";
     }
     return lines;
