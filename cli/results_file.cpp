@@ -343,12 +343,8 @@ private:
                                                                   exampleWith(m.player, u8"맞교환", " ...")});
         }
         const Pos player = m.player.players.front();
-        const int from = event::placeOfPlayer(state().groupTable, player).first;
         const event::ChangeRefusal refusal = event::movePlayer(event_, player, m.to);
-        // The group a refusal speaks of: the one the player would leave, or the one he would join.
-        const bool left = refusal == event::ChangeRefusal::TooFewLeft ||
-                          (refusal == event::ChangeRefusal::GroupPlayed && event::groupPlayed(event_, from));
-        return changeProblem(refusal, {m.player.name, {}, left ? from : m.to, {}, {}});
+        return changeProblem(refusal, {m.player.name, {}, event::refusedMoveGroup(event_, player, m.to, refusal), {}, {}});
     }
 
     // The two players the line's two parts name, or a player and an empty place.

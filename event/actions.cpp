@@ -475,6 +475,8 @@ ChangeRefusal swapPlayers(Event& event, Pos first, Pos second) {
     return ChangeRefusal::None;
 }
 
+namespace {
+
 bool groupPlayed(const Event& event, int group) {
     for (const MatchState& m : groupStandings(event.state, event.results, group).matches) {
         if (m.score || m.voided || !m.games.empty()) return true;
@@ -482,8 +484,6 @@ bool groupPlayed(const Event& event, int group) {
     const auto& row = event.state.groupTable[static_cast<std::size_t>(group)];
     return std::any_of(row.begin(), row.end(), [&](Pos p) { return p != kNone && isWithdrawn(event, p); });
 }
-
-namespace {
 
 int membersIn(const Event& event, int group) {
     const auto& row = event.state.groupTable[static_cast<std::size_t>(group)];
@@ -502,6 +502,12 @@ ChangeRefusal checkMove(const Event& event, Pos player, int group) {
     if (from == group && place + 1 == membersIn(event, group)) return ChangeRefusal::AlreadyLast;
     if (from != group && membersIn(event, from) <= 2) return ChangeRefusal::TooFewLeft;
     return ChangeRefusal::None;
+}
+
+int refusedMoveGroup(const Event& event, Pos player, int group, ChangeRefusal refusal) {
+    const int from = placeOfPlayer(event.state.groupTable, player).first;
+    const bool left = refusal == ChangeRefusal::TooFewLeft || (refusal == ChangeRefusal::GroupPlayed && groupPlayed(event, from));
+    return left ? from : group;
 }
 
 ChangeRefusal movePlayer(Event& event, Pos player, int group) {

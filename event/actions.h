@@ -173,7 +173,9 @@ ChangeRefusal swapPlayers(Event& event, Pos first, Pos second);
 // groups' matches are made again (see moveMatches), which only groups
 // without a result or a withdrawal take. Nothing changes unless None.
 ChangeRefusal checkMove(const Event& event, Pos player, int group);
-bool groupPlayed(const Event& event, int group);
+// The group a move's refusal speaks of: the one the player would leave, or
+// the one he would join.
+int refusedMoveGroup(const Event& event, Pos player, int group, ChangeRefusal refusal);
 ChangeRefusal movePlayer(Event& event, Pos player, int group);
 // Group (from 0) and place (from 0) of a drawn player; {-1, -1} for none.
 std::pair<int, int> placeOfPlayer(const GroupTable& table, Pos player);

@@ -169,6 +169,7 @@ void setEventWithdrawalRule(HWND owner, WithdrawalRule rule);
 // None when made; else why not (nothing changed).
 event::ChangeRefusal replaceInEvent(HWND owner, Pos player, const std::string& by);
 event::ChangeRefusal swapInEvent(HWND owner, Pos first, Pos second);
+event::ChangeRefusal moveInEvent(HWND owner, Pos player, int group);
 
 // The next draw's choices beyond the main window's controls: one value,
 // edited by the window that owns each choice (the format window: the group

@@ -96,6 +96,12 @@ event::ChangeRefusal swapInEvent(HWND owner, Pos first, Pos second) {
     return refusal;
 }
 
+event::ChangeRefusal moveInEvent(HWND owner, Pos player, int group) {
+    const event::ChangeRefusal refusal = event::movePlayer(gEvent, player, group);
+    if (refusal == event::ChangeRefusal::None) changed(owner);
+    return refusal;
+}
+
 void setEventWithdrawalRule(HWND owner, WithdrawalRule rule) {
     if (event::setWithdrawalRule(gEvent, rule)) changed(owner);
 }

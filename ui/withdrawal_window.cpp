@@ -1,8 +1,8 @@
 // The withdrawal window, opened from the standings window's system menu:
 // every drawn player, the withdrawn ones marked; a player withdraws (after a
 // question) or has the withdrawal taken back; before play, a player is
-// replaced by a new one or swaps places with another (each after a
-// question). Modal to its owner, it moves like a dialog from the keyboard.
+// replaced by a new one, swaps places with another or moves to a group's
+// empty place, listed after the players (each after a question). Modal to its owner, it moves like a dialog from the keyboard.
 #include <iterator>
 #include <string>
 #include <vector>
@@ -59,6 +59,10 @@ void fillPlayers(HWND window, int selected) {
             gShown.push_back(p);
         }
     }
+    for (std::size_t g = 0; g < assignment().groupTable.size(); ++g) {
+        const std::string vacancy = std::string(1, static_cast<char>('A' + g)) + "조 빈자리";
+        SendMessageA(partners, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(vacancy.c_str()));
+    }
     SendMessageA(list, LB_SETCURSEL, static_cast<WPARAM>(selected), 0);
 }
 
@@ -109,11 +113,27 @@ void onReplace(HWND window) {
     afterChange(window, refusal, place, row);
 }
 
+// The partners list each group's empty place after the players.
+void onMove(HWND window, int row, Pos player, int group) {
+    event::ChangeRefusal refusal = event::checkMove(theEvent(), player, group);
+    const event::ChangePlace place{utf8Of(nameText(player)), {}, event::refusedMoveGroup(theEvent(), player, group, refusal),
+                                   {}, {}};
+    if (refusal == event::ChangeRefusal::None) {
+        const std::string question = nameText(player) + " 선수가 " + std::string(1, static_cast<char>('A' + group)) +
+                                     "조의 빈자리로 옮깁니다. 두 조의 경기를 새로 짜며, 되돌릴 수 없습니다.\n옮깁니까?";
+        if (showTextBox(window, question, MB_YESNO) != IDYES) return;
+        refusal = moveInEvent(window, player, group);
+    }
+    afterChange(window, refusal, place, row);
+}
+
 void onSwap(HWND window) {
     const int row = chosenRow(window);
     const Pos first = playerAt(row);
-    const Pos second = playerAt(static_cast<int>(SendDlgItemMessageA(window, IDC_SWAP_WITH, CB_GETCURSEL, 0, 0)));
+    const int partner = static_cast<int>(SendDlgItemMessageA(window, IDC_SWAP_WITH, CB_GETCURSEL, 0, 0));
+    const Pos second = playerAt(partner);
     if (first == kNone) return;
+    if (partner >= static_cast<int>(gShown.size())) return onMove(window, row, first, partner - static_cast<int>(gShown.size()));
     if (second == kNone) {
         showTextBox(window, "자리를 맞바꿀 상대를 고르세요.", MB_OK);
         return;
