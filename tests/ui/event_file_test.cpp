@@ -643,6 +643,40 @@ TEST_F(EventFileTest, AReplacementAndASwapFromTheKeysToTheStandingsFile) {
     EXPECT_EQ(written.find(drawn[3] + " "), std::string::npos) << written;
 }
 
+// A player moved to another group's empty place, listed after the swap's
+// partners: a full group refused, the move asked for once more, both groups'
+// matches made again, and "순위 출력" the command line's text for it.
+TEST_F(EventFileTest, AMoveToAnEmptyPlaceFromTheWithdrawalWindow) {
+    addParticipants(5);
+    setGroups(2, 3);
+    ASSERT_TRUE(openResult());
+    boxes.takeLog();
+    altSpaceThen(standings(), 'k');
+    HWND window = FindWindowA("WithdrawalWnd", nullptr);
+    ASSERT_TRUE(window);
+    HWND players = GetDlgItem(window, IDC_WITHDRAW_LIST), partners = GetDlgItem(window, IDC_SWAP_WITH);
+    const std::vector<std::string> drawn = listEntries(players);
+    ASSERT_EQ(drawn.size(), 5u);
+    ASSERT_EQ(SendMessageA(partners, CB_GETCOUNT, 0, 0), 7);
+    SendMessageA(players, LB_SETCURSEL, 0, 0);
+    SendMessageA(partners, CB_SETCURSEL, 5, 0);  // "A조 빈자리", of his own full group
+    click(IDC_SWAP, window);
+    EXPECT_EQ(boxes.takeLog(), told("A조에 빈자리가 없습니다."));
+    SendMessageA(partners, CB_SETCURSEL, 6, 0);
+    boxes.answerNextWith(IDYES);
+    click(IDC_SWAP, window);
+    const std::string question = drawn[0] + " 선수가 B조의 빈자리로 옮깁니다. 두 조의 경기를 새로 짜며, 되돌릴 수 없습니다.\n옮깁니까?";
+    EXPECT_EQ(boxes.takeLog(), told(question.c_str(), " 6 7"));
+    ASSERT_EQ(theEvent().changes.size(), 1u);
+    EXPECT_EQ(listEntries(players)[4], drawn[0]);
+    EXPECT_EQ(theEvent().state.matchCount[0], 1);
+    EXPECT_EQ(theEvent().state.matchCount[1], 3);
+    saveShot(window, "withdrawal-move");
+    ASSERT_TRUE(dialogKey(window, players, VK_ESCAPE));
+    const std::string written = standingsFileAsTheCommandLineWritesIt();
+    EXPECT_NE(written.find(drawn[0]), std::string::npos) << written;
+}
+
 // A writer of the autosave killed at random moments: what is left always
 // reads, and is one of the two events it writes by turns.
 TEST_F(EventFileTest, AKilledWriterLeavesAWholeAutosave) {
