@@ -645,7 +645,8 @@ TEST_F(EventFileTest, AReplacementAndASwapFromTheKeysToTheStandingsFile) {
 
 // A player moved to another group's empty place, listed after the swap's
 // partners: a full group refused, the move asked for once more, both groups'
-// matches made again, and "순위 출력" the command line's text for it.
+// matches made again, the new ones played, and "순위 출력" the command line's
+// text for it.
 TEST_F(EventFileTest, AMoveToAnEmptyPlaceFromTheWithdrawalWindow) {
     addParticipants(5);
     setGroups(2, 3);
@@ -673,6 +674,9 @@ TEST_F(EventFileTest, AMoveToAnEmptyPlaceFromTheWithdrawalWindow) {
     EXPECT_EQ(theEvent().state.matchCount[1], 3);
     saveShot(window, "withdrawal-move");
     ASSERT_TRUE(dialogKey(window, players, VK_ESCAPE));
+    record(standings(), 1, 3, "2", "0");  // group B's third match, which the move made
+    boxes.takeLog();
+    ASSERT_TRUE(theEvent().results.find({1, 3}));
     const std::string written = standingsFileAsTheCommandLineWritesIt();
     EXPECT_NE(written.find(drawn[0]), std::string::npos) << written;
 }
