@@ -67,23 +67,18 @@ std::string tagBytes(std::string_view text, std::string& tag) {
     return {};
 }
 
-// The name's columns: why they cannot be read, or nothing; the pot and tag
-// are appended to the list.
-std::string checkColumns(std::string_view& line, Columns columns, NameList& list) {
-    const std::size_t tab = line.find('\t');
-    if (columns == Columns::Kept || tab == std::string_view::npos) {
-        if (columns == Columns::Read) list.pots.push_back(0), list.tags.emplace_back();
-        return {};
-    }
-    std::string_view rest = line.substr(tab + 1);
-    if (columns == Columns::Refused) {
-        if (trimmed(rest).empty()) return {};  // trailing tabs belong to the name, as before
-        return "the line has more than a name (a tab and more text); add --pots to read NAME<TAB>POT<TAB>TAG";
-    }
-    line = line.substr(0, tab);
-    if (line.empty()) return "the line has no name before its first tab";
-    const std::string_view pot = nextColumn(rest), tag = nextColumn(rest);
-    if (!rest.empty()) return "more than three columns: NAME<TAB>POT<TAB>TAG";
+// The race a column names, or why it names none.
+std::string raceOf(std::string_view text, Race& race) {
+    if (!isValidUtf8(text)) return "the race is not valid UTF-8";
+    const auto cp949 = utf8ToCp949(text);
+    const std::optional<Race> named = cp949 ? parseRace(*cp949) : std::nullopt;
+    if (!named) return raceEntryProblem(text);
+    race = *named;
+    return {};
+}
+
+// The pot and tag columns, appended to the list, or why they cannot be.
+std::string potAndTag(std::string_view pot, std::string_view tag, NameList& list) {
     std::string problem = seedEntryProblem(checkSeedEntry(pot, {}, kMaxPot), kMaxPot);
     std::string tagValue;
     if (problem.empty()) problem = tagBytes(tag, tagValue);
@@ -94,9 +89,41 @@ std::string checkColumns(std::string_view& line, Columns columns, NameList& list
     return problem;
 }
 
+// The name's columns: why they cannot be read, or nothing; the pot, tag
+// and race are appended to the list.
+std::string checkColumns(std::string_view& line, Columns columns, bool races, NameList& list) {
+    const std::size_t tab = line.find('\t');
+    if (columns == Columns::Kept || tab == std::string_view::npos) {
+        if (columns == Columns::Read) list.pots.push_back(0), list.tags.emplace_back();
+        if (columns != Columns::Kept && races) list.races.push_back(Race::None);
+        return {};
+    }
+    std::string_view rest = line.substr(tab + 1);
+    if (columns == Columns::Refused && !races) {
+        if (trimmed(rest).empty()) return {};  // trailing tabs belong to the name, as before
+        return "the line has more than a name (a tab and more text); add --pots to read NAME<TAB>POT<TAB>TAG";
+    }
+    line = line.substr(0, tab);
+    if (line.empty()) return "the line has no name before its first tab";
+    const bool pots = columns == Columns::Read;
+    const std::string_view pot = pots ? nextColumn(rest) : std::string_view(), tag = pots ? nextColumn(rest) : pot;
+    const std::string_view race = races ? nextColumn(rest) : std::string_view();
+    if (!rest.empty()) {
+        return !races ? "more than three columns: NAME<TAB>POT<TAB>TAG"
+               : pots ? "more than four columns: NAME<TAB>POT<TAB>TAG<TAB>RACE"
+                      : "more than two columns: NAME<TAB>RACE (add --pots for NAME<TAB>POT<TAB>TAG<TAB>RACE)";
+    }
+    std::string problem = pots ? potAndTag(pot, tag, list) : std::string();
+    Race value = Race::None;
+    if (problem.empty() && races) problem = raceOf(race, value);
+    if (problem.empty() && races) list.races.push_back(value);
+    return problem;
+}
+
 }  // namespace
 
-NameList parseNameList(std::string_view bytes, std::size_t maxNames, std::string_view noun, Columns columns) {
+NameList parseNameList(std::string_view bytes, std::size_t maxNames, std::string_view noun, Columns columns,
+                       bool races) {
     NameList list;
     if (bytes.substr(0, kByteOrderMark.size()) == kByteOrderMark) {
         bytes.remove_prefix(kByteOrderMark.size());
@@ -111,7 +138,7 @@ NameList parseNameList(std::string_view bytes, std::size_t maxNames, std::string
         if (line.empty()) continue;
 
         std::string name;
-        std::string problem = checkColumns(line, columns, list);
+        std::string problem = checkColumns(line, columns, races, list);
         if (problem.empty()) problem = checkName(line, name);
         if (problem.empty() && list.names.size() == maxNames) {
             problem = "more than " + std::to_string(maxNames) + " " + std::string(noun);
@@ -120,6 +147,7 @@ NameList parseNameList(std::string_view bytes, std::size_t maxNames, std::string
             list.names.clear();
             list.pots.clear();
             list.tags.clear();
+            list.races.clear();
             list.errorLine = lineNumber;
             list.error = std::move(problem);
             return list;

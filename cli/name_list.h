@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "engine/limits.h"  // the lists' limits
+#include "engine/race.h"
 
 namespace rl::cli {
 
@@ -14,6 +15,7 @@ struct NameList {
     // tag (code page 949; empty: none).
     std::vector<int> pots;
     std::vector<std::string> tags;
+    std::vector<Race> races;  // read only with races: one per name
     int errorLine = 0;               // 1-based; 0 when the list is good
     std::string error;
 
@@ -30,8 +32,11 @@ enum class Columns { Kept, Refused, Read };
 // mark and empty lines skipped), as the window program's entry fields would
 // take them: names stay as written, duplicates allowed. Any bytes at all may
 // come in; the first bad line stops the reading. `noun` names the list in
-// the message for too many entries ("participants", "maps").
+// the message for too many entries ("participants", "maps"). With `races`
+// (not with Columns::Kept), the line's last column is the race (race.h):
+// NAME<TAB>RACE, or NAME<TAB>POT<TAB>TAG<TAB>RACE with Columns::Read, a
+// column empty or left out for none.
 NameList parseNameList(std::string_view bytes, std::size_t maxNames, std::string_view noun,
-                       Columns columns = Columns::Kept);
+                       Columns columns = Columns::Kept, bool races = false);
 
 }  // namespace rl::cli

@@ -202,6 +202,15 @@ constexpr OptionRow kOptionRows[] = {
      "each group gets at most one player of a pot (1 to --size), pot 1 first, and\n"
      "players of one tag are kept apart", true,
      [](Options& o, const std::string&, const std::string&) { return o.pots = true, std::string(); }},
+    {"--races", false, "--races",
+     "each participant line's last column is its race: NAME<TAB>RACE, with --pots\n"
+     "NAME<TAB>POT<TAB>TAG<TAB>RACE, with --placement GROUP<TAB>NAME<TAB>RACE; RACE is\n"
+     u8"T, Z, P or R (either case) or 테란, 저그, 프로토스, 랜덤, empty for none", true,
+     [](Options& o, const std::string&, const std::string&) { return o.races = true, std::string(); }},
+    {"--spread-races", false, "--spread-races",
+     "seeded draw (needs --races): every group holds each race as evenly as the\n"
+     "groups' sizes allow, with the rules of the pots and tags kept", true,
+     [](Options& o, const std::string&, const std::string&) { return o.spreadRaces = true, std::string(); }},
     {"--placement", true, "--placement FILE",
      "the groups placed by hand instead of drawn, in place of PARTICIPANTS: lines\n"
      "GROUP<TAB>NAME (UTF-8, '#' starts a comment), each member at its group's next\n"
@@ -332,6 +341,10 @@ ParsedOptions parseOptions(const std::vector<std::string>& args) {
         parsed.error = "--placement takes the participants from its file: '" + o.participantsFile + "' cannot be given with it";
     }
     if (parsed.ok() && o.placementFile && o.pots) parsed.error = "--placement and --pots cannot both be given";
+    if (parsed.ok() && o.spreadRaces && !o.races) parsed.error = "--spread-races needs --races";
+    if (parsed.ok() && o.placementFile && o.spreadRaces) {
+        parsed.error = "--placement places the groups by hand, so --spread-races cannot be given with it";
+    }
     if (parsed.ok() && o.thirdPlace && o.playoff == 0) parsed.error = "--third-place needs --playoff";
     if (parsed.ok() && !fitsGroupSize(groupFormat(o.tournament, o.dual), o.groupSize)) {
         parsed.error = "--dual plays groups of four: it cannot be given with --size " + std::to_string(o.groupSize);

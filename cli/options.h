@@ -38,6 +38,8 @@ struct Options {
     std::optional<std::string> eventFile;   // inputs, draw and results from an event file
     std::optional<std::string> verifyFile;  // draw an event file again and compare
     bool pots = false;                     // the seeded draw; participant lines may have columns
+    bool races = false;                    // each participant line's last column is its race
+    bool spreadRaces = false;              // the seeded draw spreads the races over the groups
     std::optional<std::string> placementFile;  // the groups placed by hand, in place of PARTICIPANTS
     bool help = false;
     bool version = false;

@@ -4,6 +4,7 @@
 #include <optional>
 #include <vector>
 
+#include "engine/seed_entry.h"
 #include "engine/series.h"
 #include "event/actions.h"
 #include "event/pairs_wording.h"
@@ -285,8 +286,25 @@ private:
         return event::englishChangeProblem(refusal, place);
     }
 
-    // The player whose name the line's start is, and a new name for the rest.
+    // NEW<TAB>RACE: the race after the line's last tab, where the text
+    // before it still holds OLD and NEW (a tab between just those two is a
+    // blank, as ever). Why the race names none, or nothing.
+    static std::string takeRace(std::string_view& rest, Race& race) {
+        const std::size_t tab = rest.rfind('\t');
+        if (tab == std::string_view::npos || cuts(trim(rest.substr(0, tab))).empty()) return {};
+        const std::string_view text = rest.substr(tab + 1);
+        const auto cp949 = utf8ToCp949(text);
+        const std::optional<Race> named = cp949 ? parseRace(*cp949) : std::nullopt;
+        if (!named) return raceEntryProblem(text);
+        race = *named;
+        rest = trim(rest.substr(0, tab));
+        return {};
+    }
+
+    // The player whose name the line's start is, and a new name (and race) for the rest.
     std::string replaceByLine(int group, std::string_view rest) {
+        Race race = Race::None;
+        if (std::string problem = takeRace(rest, race); !problem.empty()) return problem;
         std::vector<std::pair<Reading, std::string>> ways;
         std::optional<std::pair<event::ChangeRefusal, event::ChangePlace>> firstRefusal;
         for (const auto& [left, right] : cuts(rest)) {
@@ -314,7 +332,7 @@ private:
         const auto& [old, by] = ways.front();
         const event::ChangePlace place{old.name, by, group, {}, exampleWith(old, u8"교체", " " + by)};
         if (old.players.size() > 1) return changeProblem(event::ChangeRefusal::TwoNamed, place);
-        return changeProblem(event::replacePlayer(event_, old.players.front(), *utf8ToCp949(by)), place);
+        return changeProblem(event::replacePlayer(event_, old.players.front(), *utf8ToCp949(by), race), place);
     }
 
     // A player and the group whose empty place he moves to: "NAME B 빈자리".

@@ -84,10 +84,10 @@ std::optional<event::Event> readEventFile(const std::string& file) {
 }
 
 std::optional<NameList> readNames(const std::string& file, std::size_t maxNames, std::string_view noun,
-                                  Columns columns = Columns::Kept) {
+                                  Columns columns = Columns::Kept, bool races = false) {
     const auto bytes = readAll(file);
     if (!bytes) return std::nullopt;
-    NameList list = parseNameList(*bytes, maxNames, noun, columns);
+    NameList list = parseNameList(*bytes, maxNames, noun, columns, races);
     if (!list.ok()) {
         std::fprintf(stderr, "%s:%d: %s\n", displayName(file).c_str(), list.errorLine, list.error.c_str());
         return std::nullopt;
@@ -124,7 +124,7 @@ bool readPlacement(const Options& o, ListHost& host, event::DrawChoices& choices
     const auto bytes = readAll(*o.placementFile);
     if (!bytes) return false;
     const event::PlacementCodec codec{platform::isValidUtf8, platform::utf8ToCp949, platform::cp949ToUtf8};
-    event::PlacementText text = event::readPlacementText(*bytes, o.groupCount, o.groupSize, codec);
+    event::PlacementText text = event::readPlacementText(*bytes, o.groupCount, o.groupSize, codec, o.races);
     if (!text.fault.ok()) {
         std::fprintf(stderr, "%s:%d: %s\n", displayName(*o.placementFile).c_str(), text.fault.line,
                      event::englishPlacementFault(text.fault).c_str());
@@ -132,18 +132,21 @@ bool readPlacement(const Options& o, ListHost& host, event::DrawChoices& choices
     }
     host.participants = text.placement.participants;
     choices.placement = std::move(text.placement);
+    choices.seeding.races = std::move(text.races);
     return true;
 }
 
-// The participants from their list, with their pots and tags for a seeded draw.
+// The participants from their list, with their pots and tags for a seeded
+// draw and their races; a draw that spreads the races is a seeded draw.
 bool readParticipants(const Options& o, ListHost& host, event::DrawChoices& choices) {
     if (o.placementFile) return readPlacement(o, host, choices);
     auto participants = readNames(o.participantsFile, kMaxParticipants, "participants",
-                                  o.pots ? Columns::Read : Columns::Refused);
+                                  o.pots ? Columns::Read : Columns::Refused, o.races);
     if (!participants) return false;
     host.participants = std::move(participants->names);
-    choices.seeded = o.pots;
-    choices.seeding = {std::move(participants->pots), std::move(participants->tags)};
+    choices.seeded = o.pots || o.spreadRaces;
+    choices.seeding = {std::move(participants->pots), std::move(participants->tags), std::move(participants->races),
+                       o.spreadRaces};
     return true;
 }
 

@@ -3,6 +3,7 @@
 #include <iterator>
 
 #include "engine/limits.h"
+#include "engine/seed_entry.h"
 #include "event/refusal.h"
 
 namespace rl::event {
@@ -42,13 +43,18 @@ constexpr FaultWording kWordings[] = {
      u8"{1}조 {3}번 자리에 '{0}' 선수와 다른 선수가 함께 있습니다."},
     {PlacementProblem::PlaceSkipped, "place {3} of group {1} is empty before a taken one: a group's vacancies come last",
      u8"{1}조 {3}번 자리가 비어 있는데 뒤 자리에 선수가 있습니다. 조의 빈자리는 끝에 옵니다."},
+    {PlacementProblem::MalformedRace, "the line is not GROUP<TAB>NAME<TAB>RACE (a group letter, the name, the race or nothing)",
+     u8"줄이 '조<탭>이름<탭>종족' 꼴(조 글자, 이름, 종족 또는 빈칸)이 아닙니다."},
+    // English in the command line's words for a race (seed_entry.h).
+    {PlacementProblem::UnknownRace, nullptr,
+     u8"'{0}'은(는) 종족이 아닙니다. 종족은 T, Z, P, R(테란, 저그, 프로토스, 랜덤) 중 하나로 쓰거나 비워 두세요."},
 };
 
 constexpr bool inOrder() {
     for (std::size_t i = 0; i < std::size(kWordings); ++i) {
         if (static_cast<std::size_t>(kWordings[i].problem) != i) return false;
     }
-    return static_cast<std::size_t>(PlacementProblem::PlaceSkipped) + 1 == std::size(kWordings);  // the last kind
+    return static_cast<std::size_t>(PlacementProblem::UnknownRace) + 1 == std::size(kWordings);  // the last kind
 }
 static_assert(inOrder(), "one wording for each kind of placement fault, in order");
 
@@ -91,13 +97,29 @@ PlacementFault checkName(std::string_view utf8, const PlacementCodec& codec, std
     return {};
 }
 
-// One line: its group and its name (CP949).
-PlacementFault readLine(std::string_view line, int groupCount, const PlacementCodec& codec, int& group, std::string& name) {
+// The race a column names (UTF-8), or the fault.
+PlacementFault readRace(std::string_view utf8, const PlacementCodec& codec, std::vector<Race>& races) {
+    const auto cp949 = codec.isUtf8(utf8) ? codec.fromUtf8(utf8) : std::nullopt;
+    const std::optional<Race> race = cp949 ? parseRace(*cp949) : std::nullopt;
+    if (!race) return fault(PlacementProblem::UnknownRace, std::string(codec.isUtf8(utf8) ? trimmed(utf8) : "?"));
+    races.push_back(*race);
+    return {};
+}
+
+// One line: its group, its name (CP949) and, when `races` is given, its race.
+PlacementFault readLine(std::string_view line, int groupCount, const PlacementCodec& codec, int& group, std::string& name,
+                        std::vector<Race>* races) {
     const std::size_t tab = line.find('\t');
-    if (tab == std::string_view::npos) return fault(PlacementProblem::Malformed);
+    const PlacementProblem malformed = races ? PlacementProblem::MalformedRace : PlacementProblem::Malformed;
+    if (tab == std::string_view::npos) return fault(malformed);
     PlacementFault f = groupOfLetter(line.substr(0, tab), groupCount, group);
-    if (f.ok() && group < 0) return fault(PlacementProblem::Malformed);
-    return f.ok() ? checkName(line.substr(tab + 1), codec, name) : f;
+    if (f.ok() && group < 0) return fault(malformed);
+    std::string_view rest = line.substr(tab + 1);
+    const std::size_t raceTab = races ? rest.find('\t') : std::string_view::npos;
+    if (raceTab != std::string_view::npos && rest.find('\t', raceTab + 1) != std::string_view::npos) return fault(malformed);
+    if (f.ok()) f = checkName(rest.substr(0, raceTab), codec, name);
+    if (f.ok() && races) f = readRace(raceTab == std::string_view::npos ? "" : rest.substr(raceTab + 1), codec, *races);
+    return f;
 }
 
 std::string shownName(const std::string& cp949, const PlacementCodec& codec) { return codec.toUtf8(cp949).value_or("?"); }
@@ -105,6 +127,7 @@ std::string shownName(const std::string& cp949, const PlacementCodec& codec) { r
 }  // namespace
 
 std::string englishPlacementFault(const PlacementFault& fault) {
+    if (fault.problem == PlacementProblem::UnknownRace) return raceEntryProblem(fault.name);
     return filledIn(kWordings[static_cast<std::size_t>(fault.problem)].english, values(fault));
 }
 
@@ -128,7 +151,8 @@ PlacementFault groupOfLetter(std::string_view text, int groupCount, int& group) 
     return {};
 }
 
-PlacementText readPlacementText(std::string_view bytes, int groupCount, int groupSize, const PlacementCodec& codec) {
+PlacementText readPlacementText(std::string_view bytes, int groupCount, int groupSize, const PlacementCodec& codec,
+                                bool races) {
     PlacementText text;
     text.placement.groups.resize(static_cast<std::size_t>(groupCount));
     if (bytes.substr(0, kByteOrderMark.size()) == kByteOrderMark) bytes.remove_prefix(kByteOrderMark.size());
@@ -141,7 +165,7 @@ PlacementText readPlacementText(std::string_view bytes, int groupCount, int grou
         if (content.empty() || content.front() == '#') continue;
         int group = -1;
         std::string name;
-        PlacementFault f = readLine(line, groupCount, codec, group, name);
+        PlacementFault f = readLine(line, groupCount, codec, group, name, races ? &text.races : nullptr);
         if (f.ok() && text.placement.groups[static_cast<std::size_t>(group)].size() >= static_cast<std::size_t>(groupSize)) {
             f = fault(PlacementProblem::GroupFull, shownName(name, codec));
             f.group = group, f.limit = groupSize;

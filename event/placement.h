@@ -13,18 +13,20 @@
 #include <vector>
 
 #include "engine/placement.h"
+#include "engine/race.h"
 
 namespace rl::event {
 
 enum class PlacementProblem {
     None, Malformed, NoSuchGroup, GroupFull, EmptyName, NameWhiteSpace, NameControl, NotUtf8, NotCp949,
-    NameTooLong, NotRegistered, NoGroup, PlaceRange, PlaceTaken, PlaceSkipped,  // the last: see placement.cpp
+    NameTooLong, NotRegistered, NoGroup, PlaceRange, PlaceTaken, PlaceSkipped, MalformedRace,
+    UnknownRace,  // the last: see placement.cpp
 };
 
 struct PlacementFault {
     PlacementProblem problem = PlacementProblem::None;
     int line = 0;       // the text's line (from 1); 0: none
-    std::string name;   // UTF-8, as written
+    std::string name;   // UTF-8, as written (an unknown race: the race)
     int group = 0;      // from 0
     int number = 0;     // a place (from 1), or the name's bytes
     int groups = 0;     // the groups there are
@@ -45,13 +47,17 @@ struct PlacementCodec {
 };
 
 // The lines of a placement text (UTF-8). `placement` holds the names in the
-// text's order and each group's members, as far as the first fault.
+// text's order and each group's members, as far as the first fault. With
+// `races`, a line is GROUP<TAB>NAME<TAB>RACE, the race (race.h) empty or
+// left out for none.
 struct PlacementText {
     Placement placement;
     std::vector<int> lines;  // the line of each name
+    std::vector<Race> races;  // with `races`: each name's
     PlacementFault fault;
 };
-PlacementText readPlacementText(std::string_view utf8, int groupCount, int groupSize, const PlacementCodec& codec);
+PlacementText readPlacementText(std::string_view utf8, int groupCount, int groupSize, const PlacementCodec& codec,
+                                bool races = false);
 
 // A participant's group (from 0; -1: none) and place (from 1), as the window gives them.
 struct PlaceMark {

@@ -18,10 +18,33 @@ void require(bool condition, const char* what) {
     }
 }
 
+// The same bytes as participants with their columns and races: one race a
+// name, and written back as columns (the race by its letter) they read the same.
+void checkRaceColumns(std::string_view bytes, rl::cli::Columns columns) {
+    const rl::cli::NameList list = rl::cli::parseNameList(bytes, rl::kMaxParticipants, "participants", columns, true);
+    if (!list.ok()) {
+        require(list.errorLine >= 1 && !list.error.empty() && list.races.empty(), "a refusal names its line, keeps nothing");
+        return;
+    }
+    require(list.races.size() == list.names.size(), "a race for every name");
+    const bool pots = columns == rl::cli::Columns::Read;
+    std::string again;
+    for (std::size_t i = 0; i < list.names.size(); ++i) {
+        again += *rl::platform::cp949ToUtf8(list.names[i]);
+        const std::string pot = list.pots[i] ? std::to_string(list.pots[i]) : std::string();
+        if (pots) again += "\t" + pot + "\t" + *rl::platform::cp949ToUtf8(list.tags[i]);
+        again += "\t" + std::string(rl::raceLetter(list.races[i])) + "\n";
+    }
+    const rl::cli::NameList reread = rl::cli::parseNameList(again, rl::kMaxParticipants, "participants", columns, true);
+    require(reread.ok() && reread.names == list.names && reread.races == list.races, "round trip keeps the races");
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t size) {
     std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    checkRaceColumns(bytes, rl::cli::Columns::Refused);
+    checkRaceColumns(bytes, rl::cli::Columns::Read);
     rl::cli::NameList list = rl::cli::parseNameList(bytes, rl::kMaxParticipants, "participants");
     if (!list.ok()) {
         require(list.errorLine >= 1 && !list.error.empty(), "a refusal names its line");

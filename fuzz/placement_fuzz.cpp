@@ -45,6 +45,32 @@ std::vector<std::vector<std::string>> groupNames(const rl::Placement& placement)
     return names;
 }
 
+// The same bytes with a race column: a race for every name, and written
+// back as lines in their order, the race by its letter, the same names,
+// groups and races.
+void checkRaces(std::string_view bytes, int groups, int places) {
+    const rl::event::PlacementText text = rl::event::readPlacementText(bytes, groups, places, kCodec, true);
+    if (!text.fault.ok()) {
+        require(!rl::event::englishPlacementFault(text.fault).empty(), "a refusal is worded");
+        return;
+    }
+    require(text.races.size() == text.placement.participants.size(), "a race for every name");
+    std::vector<std::size_t> groupOf(text.placement.participants.size());
+    for (std::size_t g = 0; g < text.placement.groups.size(); ++g) {
+        for (rl::Pos p : text.placement.groups[g]) groupOf[static_cast<std::size_t>(p)] = g;
+    }
+    std::string lines;
+    for (std::size_t p = 0; p < groupOf.size(); ++p) {
+        lines += std::string(1, static_cast<char>('A' + groupOf[p])) + "\t" +
+                 *rl::platform::cp949ToUtf8(text.placement.participants[p]) + "\t" +
+                 std::string(rl::raceLetter(text.races[p])) + "\n";
+    }
+    const rl::event::PlacementText again = rl::event::readPlacementText(lines, groups, places, kCodec, true);
+    require(again.fault.ok() && again.placement.participants == text.placement.participants &&
+                groupNames(again.placement) == groupNames(text.placement) && again.races == text.races,
+            "written as lines with races, the same groups and races");
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t size) {
@@ -52,6 +78,7 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
     const int groups = 1 + data[0] % rl::kMaxGroups, places = 1 + data[1] % rl::kMaxGroupSize;
     const std::string_view bytes(reinterpret_cast<const char*>(data) + 2, size - 2);
     rl::event::PlacementText text = rl::event::readPlacementText(bytes, groups, places, kCodec);
+    checkRaces(bytes, groups, places);
     if (!text.fault.ok()) {
         require(text.fault.line >= 1, "a refusal names its line");
         require(!rl::event::englishPlacementFault(text.fault).empty() && !rl::event::koreanPlacementFault(text.fault).empty(),

@@ -60,6 +60,7 @@ TEST(Program, GamesAsPlayed) { test::expectGoldenCases("games.txt", run); }
 TEST(Program, GroupsPlacedByHand) { test::expectGoldenCases("placement.txt", run); }
 TEST(Program, ChangesBeforePlay) { test::expectGoldenCases("changes.txt", run); }
 TEST(Program, MovesToAnEmptyPlace) { test::expectGoldenCases("moves.txt", run); }
+TEST(Program, Races) { test::expectGoldenCases("races.txt", run); }
 
 TEST(Program, ThePlayoffsOwnPairs) { test::expectGoldenCases("playoff-pairs.txt", run); }
 
