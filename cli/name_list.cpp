@@ -67,16 +67,6 @@ std::string tagBytes(std::string_view text, std::string& tag) {
     return {};
 }
 
-// The race a column names, or why it names none.
-std::string raceOf(std::string_view text, Race& race) {
-    if (!isValidUtf8(text)) return "the race is not valid UTF-8";
-    const auto cp949 = utf8ToCp949(text);
-    const std::optional<Race> named = cp949 ? parseRace(*cp949) : std::nullopt;
-    if (!named) return raceEntryProblem(text);
-    race = *named;
-    return {};
-}
-
 // The pot and tag columns, appended to the list, or why they cannot be.
 std::string potAndTag(std::string_view pot, std::string_view tag, NameList& list) {
     std::string problem = seedEntryProblem(checkSeedEntry(pot, {}, kMaxPot), kMaxPot);
@@ -115,12 +105,21 @@ std::string checkColumns(std::string_view& line, Columns columns, bool races, Na
     }
     std::string problem = pots ? potAndTag(pot, tag, list) : std::string();
     Race value = Race::None;
-    if (problem.empty() && races) problem = raceOf(race, value);
+    if (problem.empty() && races) problem = raceFromColumn(race, value);
     if (problem.empty() && races) list.races.push_back(value);
     return problem;
 }
 
 }  // namespace
+
+std::string raceFromColumn(std::string_view text, Race& race) {
+    if (!isValidUtf8(text)) return "the race is not valid UTF-8";
+    const auto cp949 = utf8ToCp949(text);
+    const std::optional<Race> named = cp949 ? parseRace(*cp949) : std::nullopt;
+    if (!named) return raceEntryProblem(text);
+    race = *named;
+    return {};
+}
 
 NameList parseNameList(std::string_view bytes, std::size_t maxNames, std::string_view noun, Columns columns,
                        bool races) {

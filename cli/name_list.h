@@ -36,6 +36,10 @@ enum class Columns { Kept, Refused, Read };
 // (not with Columns::Kept), the line's last column is the race (race.h):
 // NAME<TAB>RACE, or NAME<TAB>POT<TAB>TAG<TAB>RACE with Columns::Read, a
 // column empty or left out for none.
+// The race a UTF-8 column names (race.h), or why it names none: what the
+// participant lines and the results file's replacements share.
+std::string raceFromColumn(std::string_view utf8, Race& race);
+
 NameList parseNameList(std::string_view bytes, std::size_t maxNames, std::string_view noun,
                        Columns columns = Columns::Kept, bool races = false);
 

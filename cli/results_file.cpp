@@ -4,7 +4,7 @@
 #include <optional>
 #include <vector>
 
-#include "engine/seed_entry.h"
+#include "cli/name_list.h"
 #include "engine/series.h"
 #include "event/actions.h"
 #include "event/pairs_wording.h"
@@ -292,13 +292,9 @@ private:
     static std::string takeRace(std::string_view& rest, Race& race) {
         const std::size_t tab = rest.rfind('\t');
         if (tab == std::string_view::npos || cuts(trim(rest.substr(0, tab))).empty()) return {};
-        const std::string_view text = rest.substr(tab + 1);
-        const auto cp949 = utf8ToCp949(text);
-        const std::optional<Race> named = cp949 ? parseRace(*cp949) : std::nullopt;
-        if (!named) return raceEntryProblem(text);
-        race = *named;
-        rest = trim(rest.substr(0, tab));
-        return {};
+        std::string problem = raceFromColumn(rest.substr(tab + 1), race);
+        if (problem.empty()) rest = trim(rest.substr(0, tab));
+        return problem;
     }
 
     // The player whose name the line's start is, and a new name (and race) for the rest.
