@@ -31,8 +31,10 @@ void checkRaceColumns(std::string_view bytes, rl::cli::Columns columns) {
     std::string again;
     for (std::size_t i = 0; i < list.names.size(); ++i) {
         again += *rl::platform::cp949ToUtf8(list.names[i]);
-        const std::string pot = list.pots[i] ? std::to_string(list.pots[i]) : std::string();
-        if (pots) again += "\t" + pot + "\t" + *rl::platform::cp949ToUtf8(list.tags[i]);
+        if (pots) {
+            const std::string pot = list.pots[i] ? std::to_string(list.pots[i]) : std::string();
+            again += "\t" + pot + "\t" + *rl::platform::cp949ToUtf8(list.tags[i]);
+        }
         again += "\t" + std::string(rl::raceLetter(list.races[i])) + "\n";
     }
     const rl::cli::NameList reread = rl::cli::parseNameList(again, rl::kMaxParticipants, "participants", columns, true);
