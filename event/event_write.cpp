@@ -190,6 +190,55 @@ public:
         return out;
     }
 
+    // Every map of the list with every matchup played there, both races
+    // named even without a win; a mirror names its race once, with its games.
+    Json mapStats(const RaceStats& stats) {
+        Json out = Json::array();
+        for (std::size_t i = 0; i < stats.maps.size(); ++i) {
+            const MapRecord& record = stats.maps[i];
+            out.push_back({{"map", map(static_cast<Pos>(i))}, {"games", record.games}, {"matchups", matchups(record.wins)}});
+        }
+        return out;
+    }
+
+    // Each participant's games against each race met and on each map played,
+    // in the order T, Z, P, R and the list's.
+    Json playerStats(const RaceStats& stats) {
+        Json out = Json::array();
+        for (std::size_t p = 0; p < stats.players.size(); ++p) {
+            const PlayerRecord& record = stats.players[p];
+            Json against = Json::object(), maps = Json::array();
+            for (std::size_t r = 0; r < record.against.size(); ++r) {
+                if (met(record.against[r])) against[raceWord(static_cast<int>(r))] = wonLost(record.against[r]);
+            }
+            for (std::size_t m = 0; m < record.maps.size(); ++m) {
+                if (!met(record.maps[m])) continue;
+                maps.push_back({{"map", map(static_cast<Pos>(m))}, {"won", record.maps[m].won}, {"lost", record.maps[m].lost}});
+            }
+            const Race race = p < event_.seeding.races.size() ? event_.seeding.races[p] : Race::None;
+            out.push_back({{"name", participant(static_cast<Pos>(p))},
+                           {"race", race == Race::None ? Json(nullptr) : Json(std::string(raceLetter(race)))},
+                           {"won", record.total.won}, {"lost", record.total.lost},
+                           {"against", std::move(against)}, {"maps", std::move(maps)}});
+        }
+        return out;
+    }
+
+    // Each race's games against each race met over the event.
+    static Json raceStats(const RaceWins& wins) {
+        Json out = Json::object();
+        for (int r = 0; r < kRaceCount; ++r) {
+            Json against = Json::object();
+            for (int o = 0; o < kRaceCount; ++o) {
+                const WonLost record{wins[static_cast<std::size_t>(r)][static_cast<std::size_t>(o)],
+                                     wins[static_cast<std::size_t>(o)][static_cast<std::size_t>(r)]};
+                if (met(record)) against[raceWord(o)] = wonLost(record);
+            }
+            if (!against.empty()) out[raceWord(r)] = std::move(against);
+        }
+        return out;
+    }
+
 private:
     static std::string letter(int group) { return std::string(1, static_cast<char>('A' + group)); }
     Json pot(std::size_t i) const {
@@ -212,6 +261,20 @@ private:
             return nullptr;
         }
         return std::move(*utf8);
+    }
+
+    static std::string raceWord(int index) { return std::string(raceLetter(static_cast<Race>(index + 1))); }
+    static bool met(const WonLost& record) { return record.won + record.lost > 0; }
+    static Json wonLost(const WonLost& record) { return {{"won", record.won}, {"lost", record.lost}}; }
+    static Json matchups(const RaceWins& wins) {
+        Json out = Json::object();
+        for (const Matchup& m : kMatchups) {
+            if (gamesOf(wins, m) == 0) continue;
+            Json entry = {{raceLetter(m.first), winsOf(wins, m.first, m.second)}};
+            if (!m.mirror()) entry[std::string(raceLetter(m.second))] = winsOf(wins, m.second, m.first);
+            out[matchupName(m)] = std::move(entry);
+        }
+        return out;
     }
 
     static Json numberOrNull(int value) { return value > 0 ? Json(value) : Json(nullptr); }
@@ -332,6 +395,12 @@ std::optional<Json> eventJson(const Event& written, const FrontEnd& frontEnd, co
         const PlayoffBracket bracket = playoffBracket(event.state, event.results, event.playoff, event.seed, host);
         file["playoff"] = writer.playoff(bracket);
         file["finalStandings"] = writer.finalStandings(bracket);
+    }
+    // Only an event with races counts them: any other is written as before.
+    if (const auto stats = eventRaceStats(event)) {
+        file["mapStats"] = writer.mapStats(*stats);
+        file["playerStats"] = writer.playerStats(*stats);
+        file["raceStats"] = Writer::raceStats(stats->races);
     }
     if (writer.failed()) return std::nullopt;
     return file;
