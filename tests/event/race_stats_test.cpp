@@ -141,6 +141,13 @@ std::string counted(const std::string& line) {
 
 TEST(RaceStats, GoldenEvents) { test::expectGoldenCases("race-stats.txt", counted); }
 
+// The first race's share is rounded to the nearest whole percent, halves up.
+TEST(RaceStats, SharesRoundToTheNearestPercentHalvesUp) {
+    const struct { int wins, games, percent; } cases[] = {{1, 8, 13}, {7, 8, 88}, {1, 3, 33}, {2, 3, 67},
+                                                          {0, 5, 0},  {5, 5, 100}, {1, 200, 1}, {199, 200, 100}};
+    for (const auto& c : cases) EXPECT_EQ(percentOf(c.wins, c.games), c.percent) << c.wins << " of " << c.games;
+}
+
 Race randomRace(Random& r) { return static_cast<Race>(r.draw() % (kRaceCount + 1)); }
 
 Play randomPlay(Random& r) {
