@@ -491,10 +491,9 @@ std::string eventStandingsText(const Event& event) {
 }
 
 std::optional<RaceStats> eventRaceStats(const Event& event) {
-    const auto& races = event.seeding.races;
-    if (std::none_of(races.begin(), races.end(), [](Race race) { return race != Race::None; })) return std::nullopt;
+    if (!anyRaceGiven(event, event.participants.size())) return std::nullopt;
     ListHost host = hostFor(event);
-    return raceStats(countedGames(event.state, event.results, event.playoff, event.seed, host), races,
+    return raceStats(countedGames(event.state, event.results, event.playoff, event.seed, host), event.seeding.races,
                      event.participants.size(), event.state.settings.mapsEnabled ? event.maps.size() : 0);
 }
 

@@ -202,26 +202,42 @@ public:
     }
 
     // Each participant's games against each race met and on each map played,
-    // in the order T, Z, P, R and the list's.
+    // in the order T, Z, P, R and the list's. The players come by their
+    // places, group A's first, then those in none (replaced before play):
+    // two of one name are told apart by their places, as the file reads them.
     Json playerStats(const RaceStats& stats) {
         Json out = Json::array();
-        for (std::size_t p = 0; p < stats.players.size(); ++p) {
-            const PlayerRecord& record = stats.players[p];
-            Json against = Json::object(), maps = Json::array();
-            for (std::size_t r = 0; r < record.against.size(); ++r) {
-                if (met(record.against[r])) against[raceWord(static_cast<int>(r))] = wonLost(record.against[r]);
+        std::vector<bool> placed(stats.players.size(), false);
+        const auto add = [&](std::size_t p, Json group, Json place) {
+            out.push_back(playerRecord(stats.players[p], p, std::move(group), std::move(place)));
+        };
+        for (std::size_t g = 0; g < event_.state.groupTable.size(); ++g) {
+            const auto& row = event_.state.groupTable[g];
+            for (std::size_t i = 0; i < row.size(); ++i) {
+                const auto p = static_cast<std::size_t>(row[i]);
+                if (row[i] == kNone || p >= placed.size()) continue;
+                placed[p] = true;
+                add(p, letter(static_cast<int>(g)), static_cast<int>(i) + 1);
             }
-            for (std::size_t m = 0; m < record.maps.size(); ++m) {
-                if (!met(record.maps[m])) continue;
-                maps.push_back({{"map", map(static_cast<Pos>(m))}, {"won", record.maps[m].won}, {"lost", record.maps[m].lost}});
-            }
-            const Race race = p < event_.seeding.races.size() ? event_.seeding.races[p] : Race::None;
-            out.push_back({{"name", participant(static_cast<Pos>(p))},
-                           {"race", race == Race::None ? Json(nullptr) : Json(std::string(raceLetter(race)))},
-                           {"won", record.total.won}, {"lost", record.total.lost},
-                           {"against", std::move(against)}, {"maps", std::move(maps)}});
+        }
+        for (std::size_t p = 0; p < placed.size(); ++p) {
+            if (!placed[p]) add(p, nullptr, nullptr);
         }
         return out;
+    }
+
+    Json playerRecord(const PlayerRecord& record, std::size_t p, Json group, Json place) {
+        Json against = Json::object(), maps = Json::array();
+        for (std::size_t r = 0; r < record.against.size(); ++r) {
+            if (met(record.against[r])) against[raceWord(static_cast<int>(r))] = wonLost(record.against[r]);
+        }
+        for (std::size_t m = 0; m < record.maps.size(); ++m) {
+            if (!met(record.maps[m])) continue;
+            maps.push_back({{"map", map(static_cast<Pos>(m))}, {"won", record.maps[m].won}, {"lost", record.maps[m].lost}});
+        }
+        return {{"name", participant(static_cast<Pos>(p))}, {"race", race(p)}, {"group", std::move(group)},
+                {"place", std::move(place)}, {"won", record.total.won}, {"lost", record.total.lost},
+                {"against", std::move(against)}, {"maps", std::move(maps)}};
     }
 
     // Each race's games against each race met over the event.
