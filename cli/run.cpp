@@ -310,6 +310,8 @@ std::optional<std::string> render(const Options& o, const event::Event& event, L
     std::string text = settledOrPlayoff ? standingsFileText(event.state, event.results, host, event.playoff, event.seed)
                        : standings            ? standingsFileText(event.state, event.results, host)
                                               : exportFileText(event.state, host);
+    // The maps' races follow the standings, as in the window's file.
+    if (settledOrPlayoff || standings) text += event::eventRaceStatsText(event);
     if (!o.utf8) return text;
     auto converted = cp949ToUtf8(text);
     if (!converted) complain("cannot convert the result to UTF-8");

@@ -535,7 +535,21 @@ int resultCount(const Event& event) {
 
 std::string eventStandingsText(const Event& event) {
     ListHost host = hostFor(event);
-    return standingsFileText(event.state, event.results, host, event.playoff, event.seed);
+    return standingsFileText(event.state, event.results, host, event.playoff, event.seed) + eventRaceStatsText(event);
+}
+
+std::optional<RaceStats> eventRaceStats(const Event& event) {
+    if (!anyRaceGiven(event, event.participants.size())) return std::nullopt;
+    ListHost host = hostFor(event);
+    return raceStats(countedGames(event.state, event.results, event.playoff, event.seed, host), event.seeding.races,
+                     event.participants.size(), event.state.settings.mapsEnabled ? event.maps.size() : 0);
+}
+
+std::string eventRaceStatsText(const Event& event) {
+    const auto stats = eventRaceStats(event);
+    if (!stats || stats->maps.empty()) return {};
+    ListHost host = hostFor(event);
+    return raceStatsText(*stats, host);
 }
 
 }  // namespace rl::event

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "event/event.h"
+#include "standings/race_stats.h"
 
 namespace rl::event {
 
@@ -184,5 +185,13 @@ std::pair<int, int> placeOfPlayer(const GroupTable& table, Pos player);
 // writes for the event once anything is entered: the export, every group's
 // table (settled members marked) and the playoff once made. CP949.
 std::string eventStandingsText(const Event& event);
+
+// How each map plays for each race and each player's record against each
+// race (race_stats.h); nothing for an event whose participants have no race,
+// whose every output stays as it was.
+std::optional<RaceStats> eventRaceStats(const Event& event);
+// "< 맵별 종족 전적 >", what the standings text ends with when the event has
+// races and maps; empty otherwise. CP949.
+std::string eventRaceStatsText(const Event& event);
 
 }  // namespace rl::event

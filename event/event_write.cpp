@@ -199,6 +199,71 @@ public:
         return out;
     }
 
+    // Every map of the list with every matchup played there, both races
+    // named even without a win; a mirror names its race once, with its games.
+    Json mapStats(const RaceStats& stats) {
+        Json out = Json::array();
+        for (std::size_t i = 0; i < stats.maps.size(); ++i) {
+            const MapRecord& record = stats.maps[i];
+            out.push_back({{"map", map(static_cast<Pos>(i))}, {"games", record.games}, {"matchups", matchups(record.wins)}});
+        }
+        return out;
+    }
+
+    // Each participant's games against each race met and on each map played,
+    // in the order T, Z, P, R and the list's. The players come by their
+    // places, group A's first, then those in none (replaced before play):
+    // two of one name are told apart by their places, as the file reads them.
+    Json playerStats(const RaceStats& stats) {
+        Json out = Json::array();
+        std::vector<bool> placed(stats.players.size(), false);
+        const auto add = [&](std::size_t p, Json group, Json place) {
+            out.push_back(playerRecord(stats.players[p], p, std::move(group), std::move(place)));
+        };
+        for (std::size_t g = 0; g < event_.state.groupTable.size(); ++g) {
+            const auto& row = event_.state.groupTable[g];
+            for (std::size_t i = 0; i < row.size(); ++i) {
+                const auto p = static_cast<std::size_t>(row[i]);
+                if (row[i] == kNone || p >= placed.size()) continue;
+                placed[p] = true;
+                add(p, letter(static_cast<int>(g)), static_cast<int>(i) + 1);
+            }
+        }
+        for (std::size_t p = 0; p < placed.size(); ++p) {
+            if (!placed[p]) add(p, nullptr, nullptr);
+        }
+        return out;
+    }
+
+    Json playerRecord(const PlayerRecord& record, std::size_t p, Json group, Json place) {
+        Json against = Json::object(), maps = Json::array();
+        for (std::size_t r = 0; r < record.against.size(); ++r) {
+            if (met(record.against[r])) against[raceWord(static_cast<int>(r))] = wonLost(record.against[r]);
+        }
+        for (std::size_t m = 0; m < record.maps.size(); ++m) {
+            if (!met(record.maps[m])) continue;
+            maps.push_back({{"map", map(static_cast<Pos>(m))}, {"won", record.maps[m].won}, {"lost", record.maps[m].lost}});
+        }
+        return {{"name", participant(static_cast<Pos>(p))}, {"race", race(p)}, {"group", std::move(group)},
+                {"place", std::move(place)}, {"won", record.total.won}, {"lost", record.total.lost},
+                {"against", std::move(against)}, {"maps", std::move(maps)}};
+    }
+
+    // Each race's games against each race met over the event.
+    static Json raceStats(const RaceWins& wins) {
+        Json out = Json::object();
+        for (int r = 0; r < kRaceCount; ++r) {
+            Json against = Json::object();
+            for (int o = 0; o < kRaceCount; ++o) {
+                const WonLost record{wins[static_cast<std::size_t>(r)][static_cast<std::size_t>(o)],
+                                     wins[static_cast<std::size_t>(o)][static_cast<std::size_t>(r)]};
+                if (met(record)) against[raceWord(o)] = wonLost(record);
+            }
+            if (!against.empty()) out[raceWord(r)] = std::move(against);
+        }
+        return out;
+    }
+
 private:
     static std::string letter(int group) { return std::string(1, static_cast<char>('A' + group)); }
     Json pot(std::size_t i) const {
@@ -221,6 +286,20 @@ private:
             return nullptr;
         }
         return std::move(*utf8);
+    }
+
+    static std::string raceWord(int index) { return std::string(raceLetter(static_cast<Race>(index + 1))); }
+    static bool met(const WonLost& record) { return record.won + record.lost > 0; }
+    static Json wonLost(const WonLost& record) { return {{"won", record.won}, {"lost", record.lost}}; }
+    static Json matchups(const RaceWins& wins) {
+        Json out = Json::object();
+        for (const Matchup& m : kMatchups) {
+            if (gamesOf(wins, m) == 0) continue;
+            Json entry = {{raceLetter(m.first), winsOf(wins, m.first, m.second)}};
+            if (!m.mirror()) entry[std::string(raceLetter(m.second))] = winsOf(wins, m.second, m.first);
+            out[matchupName(m)] = std::move(entry);
+        }
+        return out;
     }
 
     static Json numberOrNull(int value) { return value > 0 ? Json(value) : Json(nullptr); }
@@ -341,6 +420,12 @@ std::optional<Json> eventJson(const Event& written, const FrontEnd& frontEnd, co
         const PlayoffBracket bracket = playoffBracket(event.state, event.results, event.playoff, event.seed, host);
         file["playoff"] = writer.playoff(bracket);
         file["finalStandings"] = writer.finalStandings(bracket);
+    }
+    // Only an event with races counts them: any other is written as before.
+    if (const auto stats = eventRaceStats(event)) {
+        file["mapStats"] = writer.mapStats(*stats);
+        file["playerStats"] = writer.playerStats(*stats);
+        file["raceStats"] = Writer::raceStats(stats->races);
     }
     if (writer.failed()) return std::nullopt;
     return file;

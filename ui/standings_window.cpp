@@ -326,6 +326,7 @@ void onWrite(HWND window) {
         chunks.push_back(standingsGroupText(shown().state, shown().results, eventHost(), g, shown().playoff));
     if (playoffMade())
         chunks.push_back(playoffText(shown().state, shown().results, shown().playoff, currentPlayoff(), eventHost()));
+    if (std::string races = event::eventRaceStatsText(shown()); !races.empty()) chunks.push_back(std::move(races));
     showStringBox(window, writeDesktopFile(window, kStandingsFile, chunks), MB_OK);
 }
 

@@ -19,10 +19,11 @@ namespace {
 const PlacementCodec kCodec{platform::isValidUtf8, platform::utf8ToCp949, platform::cp949ToUtf8};
 
 // The event file as JSON, without what the participants' order decides and
-// the placement's mark.
+// the placement's mark. The races are the participants' in their order, and
+// the file written from a draw here names none.
 nlohmann::json withoutOrderAndMark(const Event& event) {
     auto json = nlohmann::json::parse(*writeEvent(event, platform::eventFrontEnd()));
-    for (const char* key : {"participants", "fingerprint", "formatVersion"}) json.erase(key);
+    for (const char* key : {"participants", "fingerprint", "formatVersion", "races", "playerStats"}) json.erase(key);
     json["settings"].erase("placedByHand");
     return json;
 }

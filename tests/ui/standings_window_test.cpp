@@ -2,6 +2,7 @@
 // entered as a person would, the standings beside them, the knock-out's later
 // results cleared only when the user agrees; and the two files on the Desktop.
 #include "engine/list_host.h"
+#include "event/actions.h"
 #include "resources/strings.h"
 #include "standings/standings_text.h"
 #include "text/export_text.h"
@@ -119,6 +120,22 @@ TEST_F(StandingsWindowTest, OpensFromTheResultWindowsMenuAndTakesEntriesAsTheTra
         last = window();
     }
     expectGolden("standings-entries", log);
+}
+
+// With races the standings file ends with each map's record by race, as
+// the command line writes it for the event; only the file changes.
+TEST_F(StandingsWindowTest, WithRacesTheStandingsFileEndsWithEachMapsRecordByRace) {
+    for (const char* step : {"s2:1", "m2", "s0:2", "m3", "s2:0"}) act(step);
+    const std::string shownBefore = windowText(at(IDC_STANDINGS_EDIT));
+    event::Event raced = theEvent();
+    for (std::size_t p = 0; p < raced.participants.size(); ++p) raced.seeding.races.push_back(static_cast<Race>(1 + p % 4));
+    takeEvent(window(), raced);
+    click(IDC_WRITE_STANDINGS, window());
+    EXPECT_EQ(boxes.takeLog(), told(STR_STANDINGS_DONE));
+    const std::string file = fileContents(path);
+    EXPECT_EQ(file, event::eventStandingsText(theEvent()));
+    EXPECT_NE(file.find("\r\n< 맵별 종족 전적 >\r\n"), std::string::npos);
+    EXPECT_EQ(windowText(at(IDC_STANDINGS_EDIT)), shownBefore);
 }
 
 // The export of the draw and the standings file: each replaces what was
