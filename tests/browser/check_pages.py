@@ -64,7 +64,10 @@ CASES = {
 }
 # Pages made by the page tests (a playoff needs a whole evening of results),
 # with the text of the same event: page, text, title, A4 pages printed.
-MADE = {'playoff-byes': ('playoff-page.html', 'page-playoff.txt', '2026 봄 <리그> & "본선"', 4)}
+MADE = {'playoff-byes': ('playoff-page.html', 'page-playoff.txt', '2026 봄 <리그> & "본선"', 4),
+        'races-playoff': ('races-page.html', 'page-playoff.txt', '2026 봄 <리그> & "본선"', 4)}
+RACES = {'races-playoff'}
+RACE_NAMES = {'T': '테란', 'Z': '저그', 'P': '프로토스', 'R': '랜덤'}
 PLACED = {'placed'}
 WIDTHS = (1280, 390)
 faults = []
@@ -236,6 +239,31 @@ def check_games(where, s, group):
             fault(where, f'the game won by {game[0]} on {game[1]} is not shown')
 
 
+def race_counts(marks):
+    counts = collections.Counter(marks)
+    return ', '.join(f'{RACE_NAMES[r]} {counts[r]}' for r in RACE_NAMES if counts[r])
+
+
+def check_races(where, page):
+    """Each player's mark shows whole and is the same wherever the player is;
+    each group's count line counts its members' marks, the playoff's its
+    table's, the event's every group's."""
+    race_of, everyone = {}, []
+    for s in page['sections']:
+        for letter, player, shown in s['races']:
+            if letter not in RACE_NAMES or not shown or race_of.setdefault(player, letter) != letter:
+                fault(where, f'{s["id"]}: the mark {letter!r} of {player!r} (shown: {shown})')
+        if s['id'] == 'final':
+            continue
+        players = s['members'] or [row[1] for row in s['table']]
+        marks = [race_of[p] for p in players if p in race_of]
+        everyone += marks if s['members'] else []
+        if s['raceCounts'] != race_counts(marks):
+            fault(where, f'{s["id"]} counts {s["raceCounts"]!r} of the races {marks}')
+    if page['raceCounts'] != race_counts(everyone) or not everyone:
+        fault(where, f'the event counts {page["raceCounts"]!r} of the races {everyone}')
+
+
 def check(name, width, page, lines):
     where = f'{name} at {width} px'
     if page['widths'] != [width, width]:
@@ -267,6 +295,10 @@ def check(name, width, page, lines):
         marks = {m for s in page['sections'] for member in s['marks'] for m in member}
         if not {'시드 1', '시드 2', 'Zerg', 'Terran', 'Protoss'} <= marks:
             fault(where, f'the members show pots and tags {sorted(marks)}')
+    if name in RACES:
+        check_races(where, page)
+    elif page['raceCounts'] or any(s['races'] for s in page['sections']):
+        fault(where, 'races are shown on a page without any')
     if name == 'replaced':
         group = page['sections'][0]
         if 'Killer' not in group['members'] or group['replaced'] != ['Sea 대신 교체']:
