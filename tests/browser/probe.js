@@ -18,6 +18,8 @@ onload = () => {
       title: doc.title,
       proof: (doc.querySelector('.proof') || {innerText: ''}).innerText,
       raceCounts: (doc.querySelector('.facts .races') || {}).textContent || '',
+      // The final standings fit without scrolling sideways.
+      wide: all('.final .scroll').filter((e) => e.scrollWidth > e.clientWidth + 1).length,
       widths: [doc.documentElement.scrollWidth, frame.contentWindow.innerWidth],
       active: all('script, img, iframe, object, embed, link').length,
       sections: all('section.group').map((s) => ({
