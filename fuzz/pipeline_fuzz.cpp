@@ -265,13 +265,17 @@ void checkKnockOutPlaces(const rl::GroupStandings& g) {
 }
 
 // Names are escaped on the page: the page of the same event with every name
-// plain holds as many markup characters.
-void checkPage(const rl::AssignmentState& s, const rl::Results& results, rl::ListHost& host) {
+// plain holds as many markup characters. Some players have races, and a
+// race list may be shorter than the participants.
+void checkPage(const rl::AssignmentState& s, const rl::Results& results, rl::ListHost& host,
+               const std::function<int(int)>& draw) {
     const rl::page::Header header{"<t>", "2026-12-07T19:30:00", host.clock, std::nullopt, "", ""};
     rl::ListHost plain = host;
     for (auto* list : {&plain.participants, &plain.maps}) std::fill(list->begin(), list->end(), "n");
-    const auto page = rl::page::pageViewOf(s, results, host, header, latin1);
-    const auto plainPage = rl::page::pageViewOf(s, results, plain, header, latin1);
+    std::vector<rl::Race> races(static_cast<std::size_t>(draw(static_cast<int>(host.participants.size()) + 1)));
+    for (rl::Race& race : races) race = static_cast<rl::Race>(draw(rl::kRaceCount + 1));
+    const auto page = rl::page::pageViewOf(s, results, host, header, latin1, nullptr, nullptr, races);
+    const auto plainPage = rl::page::pageViewOf(s, results, plain, header, latin1, nullptr, nullptr, races);
     require(page && plainPage, "page made");
     const std::string a = rl::page::renderPage(*page), b = rl::page::renderPage(*plainPage);
     for (char c : {'<', '>', '"', '\''}) {
@@ -367,7 +371,7 @@ void checkStandings(FuzzedDataProvider& in, const rl::AssignmentState& s, rl::Li
     const auto parsed = nlohmann::json::parse(*json, nullptr, false);
     require(!parsed.is_discarded() && parsed["groups"].size() == static_cast<std::size_t>(s.settings.groupCount),
             "the JSON parses back");
-    checkPage(s, results, host);
+    checkPage(s, results, host, draw);
 
     // A results file of whatever bytes remain, after a few replacements and
     // swaps and game lines made from the draw's own names: read whole or

@@ -28,7 +28,7 @@ std::string roundName(int round, int rounds) {
 
 void appendSide(std::string& out, const MatchView& m, const Side& side, bool won, int points) {
     out += won ? "<div class=\"side win\">" : "<div class=\"side\">";
-    appendElement(out, "span", side.name.empty() ? "who tbd" : "who", sideText(side));
+    appendNamed(out, "span", side.name.empty() ? "who tbd" : "who", sideText(side), side.race);
     if (!side.tag.empty()) appendElement(out, "span", "tag", side.tag);
     if (m.score) appendElement(out, "span", "pts", !m.score->walkover ? number(points) : won ? u8"부전승" : "-");
     out += "</div>";

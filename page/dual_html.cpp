@@ -64,14 +64,18 @@ void appendPlaceChip(std::string& out, const SectionView& s, int place) {
     const MatchView& decider = s.matches[static_cast<std::size_t>(from.match - 1)];
     if (from.loser && decider.bye) return;
     std::string holder;
+    Race race = Race::None;
     for (const RowView& row : s.table) {
-        if (row.rank == place) holder = row.name;
+        if (row.rank == place) {
+            holder = row.name;
+            race = row.race;
+        }
     }
     out += "<div class=\"place" + std::string(holder.empty() ? "" : " known") + "\" style=\"" +
            gridArea(kPlaceChips[place - 1]) + "\">";
     appendElement(out, "span", "rank", number(place) + u8"위");
-    appendElement(out, "span", holder.empty() ? "who tbd" : "who",
-                  holder.empty() ? decider.stage + (from.loser ? u8" 패자" : u8" 승자") : holder);
+    appendNamed(out, "span", holder.empty() ? "who tbd" : "who",
+                holder.empty() ? decider.stage + (from.loser ? u8" 패자" : u8" 승자") : holder, race);
     out += "</div>";
 }
 

@@ -67,7 +67,8 @@ std::optional<std::string> eventPage(const event::Event& event, Host& host, cons
     header.program = "Rosterloom " ROSTERLOOM_VERSION;
     header.placedByHand = event.placedByHand;
     auto view = pageViewOf(event.state, event.results, host, header, frontEnd.toUtf8,
-                           event.playoff.perGroup ? &event.playoff : nullptr, event.seeded ? &event.seeding : nullptr);
+                           event.playoff.perGroup ? &event.playoff : nullptr, event.seeded ? &event.seeding : nullptr,
+                           event.seeding.races);
     if (!view || !markReplacements(*view, event, frontEnd)) return std::nullopt;
     return renderPage(*view);
 }

@@ -14,6 +14,11 @@ void appendText(std::string& out, std::string_view text);
 // <tag class="cls">text</tag>, the text escaped; no class when cls is empty.
 void appendElement(std::string& out, std::string_view tag, std::string_view cls, std::string_view text);
 
+// A player's name and, when known, their race's mark after it.
+void appendName(std::string& out, std::string_view name, Race race);
+// <tag class="cls">name and race mark</tag>.
+void appendNamed(std::string& out, std::string_view tag, std::string_view cls, std::string_view name, Race race);
+
 std::string number(int value);
 // "2:1", or "vs" before the match is played.
 std::string scoreText(const MatchView& m);
@@ -46,5 +51,6 @@ extern const char* const kChangeStyle;
 extern const char* const kDualStyle;
 extern const char* const kSeriesStyle;
 extern const char* const kGamesStyle;
+extern const char* const kRaceStyle;
 
 }  // namespace rl::page::html

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/race.h"
 #include "engine/seeding.h"
 #include "standings/playoff.h"
 
@@ -30,6 +31,7 @@ struct Side {
     int from = 0;
     bool loser = false;
     std::string tag;  // where a playoff player came from: "A1"
+    Race race = Race::None;
 };
 
 struct MatchView {
@@ -51,6 +53,7 @@ struct RowView {
     std::string name;
     std::string note;  // shown after the name, e.g. a settled tie
     int played = 0, wins = 0, losses = 0, mapsWon = 0, mapsLost = 0;
+    Race race = Race::None;
 };
 
 // A member's pot (0: none) and tag (empty: none) in a seeded draw.
@@ -69,6 +72,8 @@ struct SectionView {
     // One a member once any was replaced, else empty: whom the member
     // replaced before play (empty: nobody).
     std::vector<std::string> replaced;
+    std::vector<Race> races;  // one a member once any has a race, else empty
+    std::string raceCounts;   // "테란 2, 저그 1": its players' races; empty: none
     std::vector<MatchView> matches;
     std::vector<RowView> table;
     int finalNumber = 0;       // 0: the last match
@@ -91,6 +96,7 @@ struct PageView {
     Header header;
     Settings settings;
     int participantCount = 0;
+    std::string raceCounts;  // the groups' players' races, as a section's
     std::vector<SectionView> groups;
     std::optional<SectionView> playoff;
     std::vector<RowView> finalStandings;  // note: the group place; empty without a playoff
@@ -98,10 +104,11 @@ struct PageView {
 
 // Every group of the draw with the header given and, when `playoff` is given
 // and can be made, the playoff and the final standings; nothing when a name
-// does not convert. With `seeding`, each member shows its pot and tag.
+// does not convert. With `seeding`, each member shows its pot and tag. Each
+// player shows their race from `races` (in list order, none past its end).
 std::optional<PageView> pageViewOf(const AssignmentState& state, const Results& results, Host& host,
                                    const Header& header, const ToUtf8& toUtf8, const Playoff* playoff = nullptr,
-                                   const Seeding* seeding = nullptr);
+                                   const Seeding* seeding = nullptr, const std::vector<Race>& races = {});
 
 // The whole document.
 std::string renderPage(const PageView& view);

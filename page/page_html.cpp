@@ -27,7 +27,9 @@ void appendText(std::string& out, std::string_view text) {
     }
 }
 
-void appendElement(std::string& out, std::string_view tag, std::string_view cls, std::string_view text) {
+namespace {
+
+void openTag(std::string& out, std::string_view tag, std::string_view cls) {
     out += '<';
     out += tag;
     if (!cls.empty()) {
@@ -36,10 +38,40 @@ void appendElement(std::string& out, std::string_view tag, std::string_view cls,
         out += '"';
     }
     out += '>';
-    appendText(out, text);
+}
+
+void closeTag(std::string& out, std::string_view tag) {
     out += "</";
     out += tag;
     out += '>';
+}
+
+}  // namespace
+
+void appendElement(std::string& out, std::string_view tag, std::string_view cls, std::string_view text) {
+    openTag(out, tag, cls);
+    appendText(out, text);
+    closeTag(out, tag);
+}
+
+// The letter itself is the mark, so that it reads in print and to anyone
+// who cannot tell the colours apart.
+void appendName(std::string& out, std::string_view name, Race race) {
+    appendText(out, name);
+    const std::string_view letter = raceLetter(race);
+    if (letter.empty()) return;
+    const char lower = static_cast<char>(letter[0] - 'A' + 'a');
+    out += "<span class=\"race race-";
+    out += lower;
+    out += "\">";
+    out += letter;
+    out += "</span>";
+}
+
+void appendNamed(std::string& out, std::string_view tag, std::string_view cls, std::string_view name, Race race) {
+    openTag(out, tag, cls);
+    appendName(out, name, race);
+    closeTag(out, tag);
 }
 
 std::string number(int value) { return std::to_string(value); }
@@ -92,6 +124,7 @@ void appendHead(std::string& out, const PageView& v) {
     if (v.settings.format == GroupFormat::Dual) out += html::kDualStyle;
     if (html::anySeries(v)) out += html::kSeriesStyle;
     if (html::anyGames(v)) out += html::kGamesStyle;
+    if (!v.raceCounts.empty()) out += html::kRaceStyle;
     out += "</style>\n</head>\n";
 }
 
@@ -104,6 +137,7 @@ void appendFacts(std::string& out, const PageView& v) {
     appendElement(out, "li", "", kFormatNames[static_cast<std::size_t>(s.format)]);
     appendElement(out, "li", "", number(s.groupCount) + u8"개 조 × " + number(s.groupSize) + u8"자리");
     appendElement(out, "li", "", u8"참가 " + number(v.participantCount) + u8"명");
+    if (!v.raceCounts.empty()) appendElement(out, "li", "races", v.raceCounts);
     if (s.mapsEnabled) appendElement(out, "li", "", u8"맵 " + number(s.mapCount) + u8"개");
     if (s.bestOf > 1) appendElement(out, "li", "", u8"조별 경기 " + html::seriesLengthText(s.bestOf));
     out += "</ul>\n";
@@ -158,18 +192,26 @@ void appendMembers(std::string& out, const SectionView& s) {
     for (std::size_t i = 0; i < s.members.size(); ++i) {
         const MemberMark mark = i < s.marks.size() ? s.marks[i] : MemberMark{};
         const std::string replaced = i < s.replaced.size() ? s.replaced[i] : std::string();
+        const Race race = i < s.races.size() ? s.races[i] : Race::None;
         if (!mark.pot && mark.tag.empty() && replaced.empty()) {
-            appendElement(out, "li", "", s.members[i]);
+            html::appendNamed(out, "li", "", s.members[i], race);
             continue;
         }
         out += "<li>";
-        appendText(out, s.members[i]);
+        html::appendName(out, s.members[i], race);
         if (mark.pot) appendElement(out, "span", "pot", u8"시드 " + number(mark.pot));
         if (!mark.tag.empty()) appendElement(out, "span", "tag", mark.tag);
         if (!replaced.empty()) appendElement(out, "span", "was", replaced + u8" 대신 교체");
         out += "</li>";
     }
     out += "</ol>\n";
+}
+
+// A group's or the playoff's races, under its players.
+void appendRaceCounts(std::string& out, const SectionView& s) {
+    if (s.raceCounts.empty()) return;
+    appendElement(out, "p", "races", s.raceCounts);
+    out += '\n';
 }
 
 std::string rankText(int rank) { return rank > 0 ? number(rank) + u8"위" : "-"; }
@@ -186,7 +228,7 @@ void appendRow(std::string& out, const RowView& r) {
     out += r.rank == 1 ? "<tr class=\"first\">" : "<tr>";
     appendElement(out, "td", "rank", rankText(r.rank));
     out += "<td class=\"name\">";
-    appendText(out, r.name);
+    html::appendName(out, r.name, r.race);
     if (!r.note.empty()) {
         out += ' ';
         appendElement(out, "span", "note", r.note);
@@ -210,12 +252,12 @@ void appendSchedule(std::string& out, const SectionView& s) {
     for (const MatchView& m : s.matches) {
         out += m.score ? "<tr class=\"played\">" : "<tr>";
         appendElement(out, "td", "no", number(m.number));
-        appendElement(out, "td", m.winner == 1 ? "p win" : "p", html::sideText(m.first));
+        html::appendNamed(out, "td", m.winner == 1 ? "p win" : "p", html::sideText(m.first), m.first.race);
         if (m.bye) {
             out += u8"<td class=\"bye\" colspan=\"3\">부전승</td>";
         } else {
             appendElement(out, "td", "score", html::scoreText(m));
-            appendElement(out, "td", m.winner == 2 ? "p win" : "p", html::sideText(m.second));
+            html::appendNamed(out, "td", m.winner == 2 ? "p win" : "p", html::sideText(m.second), m.second.race);
             if (m.bestOf > 1) {
                 out += "<td class=\"map\">";
                 html::appendSeries(out, m);
@@ -237,6 +279,7 @@ void appendSection(std::string& out, const SectionView& s) {
     appendElement(out, "h2", "", s.heading);
     out += '\n';
     appendMembers(out, s);
+    appendRaceCounts(out, s);
     // The matches and the table side by side where the group is wide enough.
     out += "<div class=\"parts\">\n<div class=\"part matches\">\n";
     if (s.knockOut()) {
@@ -257,7 +300,7 @@ void appendFinalTable(std::string& out, const std::vector<RowView>& rows) {
     for (const RowView& r : rows) {
         out += r.rank >= 1 && r.rank <= 3 ? "<tr class=\"podium" + number(r.rank) + "\">" : "<tr>";
         appendElement(out, "td", "rank", rankText(r.rank));
-        appendElement(out, "td", "name", r.name);
+        html::appendNamed(out, "td", "name", r.name, r.race);
         appendElement(out, "td", "from", r.note);
         out += "</tr>\n";
     }

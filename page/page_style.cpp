@@ -153,4 +153,17 @@ const char* const kGamesStyle = R"(.games li.played{color:var(--ink)}
 .games .gw{margin-left:.3em;font-weight:700}
 )";
 
+// Only a page with races marks them: a letter in a frame of its race's
+// colour, black in print, where the letter alone carries it.
+const char* const kRaceStyle = R"(.race{display:inline-block;min-width:1.45em;margin-left:.35em;padding:0 .15em;border:1px solid;
+border-radius:.3em;color:var(--race);font-size:.68em;font-weight:800;line-height:1.35;text-align:center;
+vertical-align:.12em;white-space:nowrap;text-indent:0}
+.race-t{--race:#1d4ed8}
+.race-z{--race:#7e22ce}
+.race-p{--race:#a16207}
+.race-r{--race:#556075}
+p.races{margin:.35rem 0 0;font-size:.78rem;color:var(--muted)}
+@media print{.race{color:#000}p.races{color:#222}}
+)";
+
 }  // namespace rl::page::html

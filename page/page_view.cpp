@@ -12,7 +12,8 @@ namespace {
 // refuses the whole page.
 class Names {
 public:
-    Names(Host& host, const ToUtf8& toUtf8) : host_(host), toUtf8_(toUtf8) {}
+    Names(Host& host, const ToUtf8& toUtf8, const std::vector<Race>& races)
+        : host_(host), toUtf8_(toUtf8), races_(races) {}
 
     std::string of(ListKind list, Pos index) {
         if (index == kNone) return {};
@@ -25,11 +26,16 @@ public:
         if (!utf8) failed_ = true;
         return utf8.value_or("");
     }
+    Race race(Pos player) const {
+        const auto i = static_cast<std::size_t>(player);
+        return player != kNone && i < races_.size() ? races_[i] : Race::None;
+    }
     bool failed() const { return failed_; }
 
 private:
     Host& host_;
     const ToUtf8& toUtf8_;
+    const std::vector<Race>& races_;
     bool failed_ = false;
 };
 
@@ -40,9 +46,11 @@ MatchView matchView(const MatchState& m, Names& names) {
     v.number = m.number;
     v.round = m.round;
     v.first.name = names.of(ListKind::Participants, m.first);
+    v.first.race = names.race(m.first);
     v.first.from = m.firstFrom;
     v.first.loser = m.firstIsLoser();
     v.second.name = names.of(ListKind::Participants, m.second);
+    v.second.race = names.race(m.second);
     v.second.from = m.secondFrom;
     v.second.loser = m.secondIsLoser();
     v.bye = m.bye;
@@ -61,7 +69,31 @@ MatchView matchView(const MatchState& m, Names& names) {
 RowView rowView(const Standing& s, Names& names) {
     const std::string note = std::string(s.settled ? u8"(결정)" : "") + (s.settled && s.withdrawn ? " " : "") +
                              (s.withdrawn ? u8"(기권)" : "");
-    return {s.rank, names.of(ListKind::Participants, s.player), note, s.played, s.wins, s.losses, s.mapsWon, s.mapsLost};
+    return {s.rank, names.of(ListKind::Participants, s.player), note, s.played, s.wins, s.losses, s.mapsWon, s.mapsLost,
+            names.race(s.player)};
+}
+
+// "테란 2, 저그 1, 프로토스 1": the races in their order, those nobody plays left out.
+std::string raceCounts(const std::vector<Pos>& players, Names& names) {
+    int counts[kRaceCount + 1] = {};
+    for (Pos p : players) {
+        const int race = static_cast<int>(names.race(p));
+        if (race > 0 && race <= kRaceCount) ++counts[race];
+    }
+    std::string text;
+    for (int r = 1; r <= kRaceCount; ++r) {
+        if (!counts[r]) continue;
+        if (!text.empty()) text += ", ";
+        text += names.text(raceName(static_cast<Race>(r))) + " " + std::to_string(counts[r]);
+    }
+    return text;
+}
+
+// Each member's race, once anyone in the group has one.
+void addRaces(SectionView& section, const std::vector<Pos>& members, Names& names) {
+    section.raceCounts = raceCounts(members, names);
+    if (section.raceCounts.empty()) return;
+    for (Pos p : members) section.races.push_back(names.race(p));
 }
 
 SectionView groupSection(const AssignmentState& state, const Results& results, int group, const Playoff* playoff,
@@ -70,14 +102,17 @@ SectionView groupSection(const AssignmentState& state, const Results& results, i
     section.key = std::string(1, static_cast<char>('a' + group));
     section.heading = letter(group) + u8"조";
     section.format = state.settings.format;
+    std::vector<Pos> members;
     for (Pos p : state.groupTable[static_cast<std::size_t>(group)]) {
         if (p == kNone) continue;
+        members.push_back(p);
         section.members.push_back(names.of(ListKind::Participants, p));
         if (!seeding) continue;
         const auto i = static_cast<std::size_t>(p);
         section.marks.push_back({i < seeding->pots.size() ? seeding->pots[i] : 0,
                                  i < seeding->tags.size() ? names.text(seeding->tags[i]) : ""});
     }
+    addRaces(section, members, names);
     const GroupStandings standings = groupStandings(state, results, group);
     for (const MatchState& m : standings.matches) {
         section.matches.push_back(matchView(m, names));
@@ -115,6 +150,9 @@ SectionView playoffSection(const PlayoffBracket& bracket, Names& names) {
         section.matches.push_back(std::move(v));
     }
     for (const Standing& s : bracket.standings) section.table.push_back(rowView(s, names));
+    std::vector<Pos> players;
+    for (const Qualifier& q : bracket.players) players.push_back(q.player);
+    section.raceCounts = raceCounts(players, names);
     return section;
 }
 
@@ -127,6 +165,7 @@ void addPlayoff(PageView& view, const AssignmentState& state, const Results& res
         RowView row;
         row.rank = s.rank;
         row.name = names.of(ListKind::Participants, s.player);
+        row.race = names.race(s.player);
         row.note = letter(s.group) + u8"조 " + std::to_string(s.groupPlace) + u8"위" + (s.withdrawn ? u8" (기권)" : "");
         view.finalStandings.push_back(std::move(row));
     }
@@ -136,15 +175,18 @@ void addPlayoff(PageView& view, const AssignmentState& state, const Results& res
 
 std::optional<PageView> pageViewOf(const AssignmentState& state, const Results& results, Host& host,
                                    const Header& header, const ToUtf8& toUtf8, const Playoff* playoff,
-                                   const Seeding* seeding) {
-    Names names(host, toUtf8);
+                                   const Seeding* seeding, const std::vector<Race>& races) {
+    Names names(host, toUtf8, races);
     PageView view;
     view.header = header;
     view.settings = state.settings;
     view.participantCount = state.settings.participantCount;
+    std::vector<Pos> drawn;
     for (std::size_t g = 0; g < state.groupTable.size(); ++g) {
         view.groups.push_back(groupSection(state, results, static_cast<int>(g), playoff, seeding, names));
+        for (Pos p : state.groupTable[g]) drawn.push_back(p);
     }
+    view.raceCounts = raceCounts(drawn, names);
     if (playoff) addPlayoff(view, state, results, host, *playoff, names);
     if (names.failed()) return std::nullopt;
     return view;

@@ -59,12 +59,19 @@ CASES = {
                (DATA / 'placement-dual-results.txt').read_text(), '직접 편성한 듀얼', 2),
     'replaced': (DATA / 'changes-players.txt', DATA / 'readme-maps.txt', '--groups 3 --size 4 --seed 2024',
                  '교체 Sea Killer\n맞교환 Quill Orrin\nA 1 2:0\n', '교체 뒤', 2),
+    # An event file with races, played but for a walkover and a match not played yet.
+    'races': (DATA / 'race-event.json', None, '--event',
+              'A 1 2:1\nA 2 0:2\nA 3 1:2\nA 4 2:0\nA 5 최민호\nA 6 2:1\nB 1 2:0\nB 2 1:2\nB 3 Ash\nB 4 2:0\n'
+              'B 5 0:2\nB 6 2:1\nC 1 2:0\nC 2 1:2\nC 3 부전승 Wren\nC 5 Orrin\n', '종족 리그', 2),
     'largest': ([f'player{i}' for i in range(64)], [f'map{i}' for i in range(10)], '--groups 8 --size 8 --seed 1',
                 ''.join(every(chr(65 + g), 28) for g in range(8)), None, 9),
 }
 # Pages made by the page tests (a playoff needs a whole evening of results),
 # with the text of the same event: page, text, title, A4 pages printed.
-MADE = {'playoff-byes': ('playoff-page.html', 'page-playoff.txt', '2026 봄 <리그> & "본선"', 4)}
+MADE = {'playoff-byes': ('playoff-page.html', 'page-playoff.txt', '2026 봄 <리그> & "본선"', 4),
+        'races-playoff': ('races-page.html', 'page-playoff.txt', '2026 봄 <리그> & "본선"', 4)}
+RACES = {'races', 'races-playoff'}
+RACE_NAMES = {'T': '테란', 'Z': '저그', 'P': '프로토스', 'R': '랜덤'}
 PLACED = {'placed'}
 WIDTHS = (1280, 390)
 faults = []
@@ -80,15 +87,20 @@ def pad(text, width):  # a cell of the text output: widths count code page 949 b
 
 def run_cli(work, name, extra):
     players, maps, options, results, title, _ = CASES[name]
+    (work / f'{name}-results.txt').write_text(results)
+    if maps is None:  # an event file
+        return run(name, [CLI, options, players, '--results', work / f'{name}-results.txt', *extra])
     files = []
     for kind, value in (('players', players), ('maps', maps)):
         if isinstance(value, list):
             value = work / f'{name}-{kind}.txt'
             value.write_text(''.join(n + '\n' for n in CASES[name][0 if kind == 'players' else 1]))
         files.append(value)
-    (work / f'{name}-results.txt').write_text(results)
-    args = [CLI, *options.split(), '--maps', files[1], '--results', work / f'{name}-results.txt', *extra,
-            *(['--placement'] if name in PLACED else []), files[0]]
+    return run(name, [CLI, *options.split(), '--maps', files[1], '--results', work / f'{name}-results.txt', *extra,
+                      *(['--placement'] if name in PLACED else []), files[0]])
+
+
+def run(name, args):
     env = dict(os.environ, ROSTERLOOM_DRAWN_AT='2026-03-14T19:30:00')
     done = subprocess.run(args, capture_output=True, env=env)
     if done.returncode:
@@ -115,7 +127,7 @@ def results_of(name):
     for line in CASES[name][3].splitlines():
         if line and not line.startswith('#') and line.split()[1].isdigit() and '세트' not in line:
             group, number, score = line.split(None, 2)
-            out[(group.upper(), int(number))] = score.replace(' ', '')
+            out[(group.upper(), int(number))] = score.removeprefix('부전승 ').replace(' ', '')
     return out
 
 
@@ -129,7 +141,9 @@ def check_league(where, s, lines, results, group):
         if expected not in lines:
             fault(where, f'schedule row {row} is not in the text')
         entered = results.get((group, int(number)))
-        won = [] if score == 'vs' else [1 if int(score.split(':')[0]) > int(score.split(':')[1]) else 3]
+        # A walkover stands on the side of the player who goes on: "-:부전승".
+        points = [int(p) if p.isdigit() else 0 if p == '-' else 1 for p in score.split(':')]
+        won = [] if score == 'vs' else [1 if points[0] > points[1] else 3]
         if entered and (score != entered if ':' in entered else row[won[0]] != entered) or wins != won:
             fault(where, f'match {number}: score {score}, winner cells {wins}, entered {entered}')
     if len(s['schedule']) != sum(bool(re.match(r' ?\d+경기:', line)) for line in lines):
@@ -236,6 +250,31 @@ def check_games(where, s, group):
             fault(where, f'the game won by {game[0]} on {game[1]} is not shown')
 
 
+def race_counts(marks):
+    counts = collections.Counter(marks)
+    return ', '.join(f'{RACE_NAMES[r]} {counts[r]}' for r in RACE_NAMES if counts[r])
+
+
+def check_races(where, page):
+    """Each player's mark shows whole and is the same wherever the player is;
+    each group's count line counts its members' marks, the playoff's its
+    table's, the event's every group's."""
+    race_of, everyone = {}, []
+    for s in page['sections']:
+        for letter, player, shown in s['races']:
+            if letter not in RACE_NAMES or not shown or race_of.setdefault(player, letter) != letter:
+                fault(where, f'{s["id"]}: the mark {letter!r} of {player!r} (shown: {shown})')
+        if s['id'] == 'final':
+            continue
+        players = s['members'] or [row[1] for row in s['table']]
+        marks = [race_of[p] for p in players if p in race_of]
+        everyone += marks if s['members'] else []
+        if s['raceCounts'] != race_counts(marks):
+            fault(where, f'{s["id"]} counts {s["raceCounts"]!r} of the races {marks}')
+    if page['raceCounts'] != race_counts(everyone) or not everyone:
+        fault(where, f'the event counts {page["raceCounts"]!r} of the races {everyone}')
+
+
 def check(name, width, page, lines):
     where = f'{name} at {width} px'
     if page['widths'] != [width, width]:
@@ -267,6 +306,12 @@ def check(name, width, page, lines):
         marks = {m for s in page['sections'] for member in s['marks'] for m in member}
         if not {'시드 1', '시드 2', 'Zerg', 'Terran', 'Protoss'} <= marks:
             fault(where, f'the members show pots and tags {sorted(marks)}')
+    if page['wide']:
+        fault(where, 'the final standings do not fit across')
+    if name in RACES:
+        check_races(where, page)
+    elif page['raceCounts'] or any(s['races'] for s in page['sections']):
+        fault(where, 'races are shown on a page without any')
     if name == 'replaced':
         group = page['sections'][0]
         if 'Killer' not in group['members'] or group['replaced'] != ['Sea 대신 교체']:

@@ -2,7 +2,14 @@
 // browser built it and prints what it found as JSON into <pre id="found">.
 onload = () => {
   const rect = (e) => { const r = e.getBoundingClientRect(); return [r.left, r.top, r.right, r.bottom]; };
-  const cells = (rows) => [...rows].map((tr) => [...tr.cells].map((td) => td.textContent));
+  // A name's text without the race mark after it, as the text output writes it.
+  const named = (e) => {
+    if (!e.querySelector('.race')) return e.textContent;
+    const copy = e.cloneNode(true);
+    copy.querySelectorAll('.race').forEach((mark) => mark.remove());
+    return copy.textContent;
+  };
+  const cells = (rows) => [...rows].map((tr) => [...tr.cells].map(named));
   const found = [...document.querySelectorAll('iframe')].map((frame) => {
     const doc = frame.contentDocument;
     const all = (selector, root = doc) => [...root.querySelectorAll(selector)];
@@ -10,12 +17,23 @@ onload = () => {
       name: frame.id,
       title: doc.title,
       proof: (doc.querySelector('.proof') || {innerText: ''}).innerText,
+      raceCounts: (doc.querySelector('.facts .races') || {}).textContent || '',
+      // The final standings fit without scrolling sideways.
+      wide: all('.final .scroll').filter((e) => e.scrollWidth > e.clientWidth + 1).length,
       widths: [doc.documentElement.scrollWidth, frame.contentWindow.innerWidth],
       active: all('script, img, iframe, object, embed, link').length,
       sections: all('section.group').map((s) => ({
         id: s.id,
         // A member's name is the item's own text; a seeded draw's pot and tag follow it.
         members: all('.members li', s).map((li) => li.firstChild.textContent),
+        // Each race mark: its letter, the name it follows and whether it shows whole inside its cell.
+        races: all('.race', s).map((r) => {
+          const [left, top, right, bottom] = rect(r);
+          const cell = rect(r.closest('td, li, .side, .place'));
+          return [r.textContent, named(r.parentElement), right - left > 4 && bottom - top > 4 &&
+            left >= cell[0] - 0.5 && right <= cell[2] + 0.5 && top >= cell[1] - 0.5 && bottom <= cell[3] + 0.5];
+        }),
+        raceCounts: (s.querySelector('p.races') || {}).textContent || '',
         marks: all('.members li', s).map((li) => all('.pot, .tag', li).map((m) => m.textContent)),
         replaced: all('.members .was', s).map((m) => m.textContent),
         schedule: cells(all('.schedule tbody tr', s)),
@@ -25,7 +43,7 @@ onload = () => {
           id: b.id, round: +b.dataset.round, rect: rect(b),
           no: b.querySelector('.no').textContent,
           map: (b.querySelector('.map') || {}).textContent || '', classes: b.className,
-          sides: all('.side', b).map((d) => [d.querySelector('.who').textContent,
+          sides: all('.side', b).map((d) => [named(d.querySelector('.who')),
             (d.querySelector('.pts') || {}).textContent || '', d.classList.contains('win')]),
         })),
         arms: all('.arm', s).map((a) => ({ from: a.dataset.from, shape: a.classList[1], rect: rect(a),
