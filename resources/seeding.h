@@ -16,6 +16,8 @@
 #define IDC_SEEDING_TAG           763
 #define IDC_SEEDING_APPLY         764
 #define IDC_SEEDING_CLOSE         765
+#define IDC_SEEDING_RACE          766
+#define IDC_SEEDING_SPREAD        767
 
 /* participant, pot, group size */
 #define IDS_SEED_POT_RANGE        70

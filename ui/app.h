@@ -208,16 +208,21 @@ LRESULT CALLBACK seedingWindowProc(HWND, UINT, WPARAM, LPARAM);
 // "시드와 소속 지정(&P)..." in the main window's system menu.
 void addSeedingCommand(HWND window);
 void showSeedingWindow(HWND owner);
-// While the seeded draw is on, whether every pasted row's pot and tag cells
-// keep the rule; the first that does not is told, naming its participant
-// (firstRow is the first row's index in the list).
-bool pastedMarksFit(HWND owner, const std::vector<std::pair<std::string, std::string>>& cells, int firstRow);
-// A pasted row's pot and tag cells, kept for the entry at `index` while the
-// seeded draw is on.
-void markPastedParticipant(HWND list, int index, const std::string& pot, const std::string& tag);
-// Every participant's pot and tag, in list order.
+// A pasted row's cells after the name, as the command line's columns.
+struct PastedMarks {
+    std::string pot, tag, race;
+};
+// While the seeded draw is on, whether every pasted row's pot, tag and race
+// cells keep the rule; the first that does not is told, naming its
+// participant (firstRow is the first row's index in the list).
+bool pastedMarksFit(HWND owner, const std::vector<PastedMarks>& cells, int firstRow);
+// A pasted row's cells, kept for the entry at `index` while the seeded draw
+// is on.
+void markPastedParticipant(HWND list, int index, const PastedMarks& cells);
+// Every participant's pot, tag and race in list order, and whether the races
+// are spread.
 Seeding currentSeeding();
-// Pots and tags (an opened event's, or none) for the participants just listed.
+// Pots, tags and races (an opened event's, or none) for the participants just listed.
 void restoreSeeding(const Seeding& seeding);
 
 // --- withdrawal window (withdrawal_window.cpp): "기권 처리(&K)..." in the

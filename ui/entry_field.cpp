@@ -102,10 +102,11 @@ std::string clipboardText(HWND owner) {
 }
 
 // A line of a pasted list: the name up to its first tab, so that a
-// spreadsheet row gives its first cell; the next two cells are a seeded
-// draw's pot and tag.
+// spreadsheet row gives its first cell; the next three cells are a seeded
+// draw's pot, tag and race.
 struct PastedRow {
-    std::string name, pot, tag;
+    std::string name;
+    PastedMarks marks;
 };
 
 std::string nextCell(std::string& rest) {
@@ -123,8 +124,9 @@ std::vector<PastedRow> pastedLines(const std::string& text) {
         std::string rest = text.substr(start, end - start);
         PastedRow row;
         row.name = nextCell(rest);
-        row.pot = nextCell(rest);
-        row.tag = nextCell(rest);
+        row.marks.pot = nextCell(rest);
+        row.marks.tag = nextCell(rest);
+        row.marks.race = nextCell(rest);
         lines.push_back(std::move(row));
         start = end + (text.compare(end, 2, "\r\n") == 0 ? 2 : 1);
     }
@@ -142,13 +144,13 @@ LRESULT onPaste(HWND field, const ListTarget& target) {
         if (nameCharacterProblem(row.name) == TextProblem::None) rows.push_back(std::move(row));
     const bool leftOver = listCount(list) + static_cast<int>(rows.size()) > target.limit;
     if (leftOver) rows.resize(static_cast<std::size_t>(std::max(0, target.limit - listCount(list))));
-    // A pot or tag that breaks the rule keeps the whole paste out, as typed.
-    std::vector<std::pair<std::string, std::string>> cells;
-    for (const PastedRow& row : rows) cells.emplace_back(row.pot, row.tag);
+    // A cell that breaks the rule keeps the whole paste out, as typed.
+    std::vector<PastedMarks> cells;
+    for (const PastedRow& row : rows) cells.push_back(row.marks);
     if (target.listId == IDC_PARTICIPANT_LIST && !pastedMarksFit(GetParent(field), cells, listCount(list))) return 0;
     for (const PastedRow& row : rows) {
         addEntry(list, row.name);
-        if (target.listId == IDC_PARTICIPANT_LIST) markPastedParticipant(list, listCount(list) - 1, row.pot, row.tag);
+        if (target.listId == IDC_PARTICIPANT_LIST) markPastedParticipant(list, listCount(list) - 1, row.marks);
     }
     if (leftOver)
         showLimitReached(field);

@@ -289,10 +289,12 @@ void onDestroy() {
 }
 
 // The next draw's choices as the format and seeding windows hold them, the
-// pots and tags as they ride on the participant list's entries.
+// pots, tags and races as they ride on the participant list's entries. The
+// races belong to every event, the pots and tags to a seeded draw only.
 event::DrawChoices choicesAtDraw() {
     event::DrawChoices choices = nextDraw();
-    if (choices.seeded) choices.seeding = currentSeeding();
+    choices.seeding = currentSeeding();
+    if (!choices.seeded) choices.seeding = Seeding{{}, {}, std::move(choices.seeding.races)};
     return choices;
 }
 

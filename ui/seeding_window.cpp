@@ -1,6 +1,7 @@
-// The seeding window: every participant with its pot and tag, editable, and
-// the choice of the seeded draw (its share of nextDraw). Opened from the main window's system menu.
-// A participant's pot and tag ride on its entry of the participant list (the
+// The seeding window: every participant with its race, pot and tag,
+// editable, and the choices of the seeded draw and of races spread over the
+// groups (its share of nextDraw). Opened from the main window's system menu.
+// A participant's marks ride on its entry of the participant list (the
 // entry's item data), so they follow it when the list changes and go with it
 // when it is deleted; the list itself keeps showing names only.
 #include <algorithm>
@@ -10,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/race.h"
 #include "engine/seed_entry.h"
 #include "engine/seeding.h"
 #include "resources/ids.h"
@@ -21,36 +23,41 @@ namespace rl::ui {
 namespace {
 
 enum Control {
-    SeededCheck, NameHeading, PotHeading, TagHeading, ParticipantRows,
-    PotLabel, PotField, TagLabel, TagField, ApplyButton, HintLine, CloseButton, ControlCount
+    SeededCheck, SpreadCheck, NameHeading, RaceHeading, PotHeading, TagHeading, ParticipantRows,
+    RaceLabel, RaceField, PotLabel, PotField, TagLabel, TagField, ApplyButton, HintLine, CloseButton, ControlCount
 };
 
 constexpr DWORD kRowsStyle = WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_USETABSTOPS | LBS_EXTENDEDSEL | LBS_NOINTEGRALHEIGHT;
 
 constexpr ControlRow<Control> kControls[] = {
-    {SeededCheck, {"Button", "시드 배정 사용", 0, BS_AUTOCHECKBOX | WS_TABSTOP, 20, 12, 200, 20, IDC_SEEDING_CHECK}},
-    {NameHeading, {"Static", "참가자", 0, SS_LEFT, 24, 42, 150, 18, -1}},
-    {PotHeading, {"Static", "시드", 0, SS_LEFT, 182, 42, 50, 18, -1}},
-    {TagHeading, {"Static", "소속", 0, SS_LEFT, 250, 42, 100, 18, -1}},
-    {ParticipantRows, {"ListBox", nullptr, WS_EX_STATICEDGE, kRowsStyle, 20, 60, 340, 190, IDC_SEEDING_LIST}},
-    {PotLabel, {"Static", "시드:", 0, SS_LEFT, 20, 266, 45, 20, -1}},
-    {PotField, {"Edit", "", WS_EX_CLIENTEDGE, ES_NUMBER | ES_CENTER | WS_TABSTOP, 66, 262, 36, 24, IDC_SEEDING_POT}},
-    {TagLabel, {"Static", "소속:", 0, SS_LEFT, 114, 266, 45, 20, -1}},
-    {TagField, {"Edit", "", WS_EX_CLIENTEDGE, ES_AUTOHSCROLL | WS_TABSTOP, 160, 262, 125, 24, IDC_SEEDING_TAG}},
-    {ApplyButton, {"Button", "적용", 0, WS_TABSTOP, 295, 261, 65, 26, IDC_SEEDING_APPLY}},
+    {SeededCheck, {"Button", "시드 배정 사용", 0, BS_AUTOCHECKBOX | WS_TABSTOP, 20, 12, 170, 20, IDC_SEEDING_CHECK}},
+    {SpreadCheck, {"Button", "종족 고르게 나누기(&D)", 0, BS_AUTOCHECKBOX | WS_TABSTOP, 200, 12, 250, 20, IDC_SEEDING_SPREAD}},
+    {NameHeading, {"Static", "참가자", 0, SS_LEFT, 24, 42, 130, 18, -1}},
+    {RaceHeading, {"Static", "종족", 0, SS_LEFT, 160, 42, 44, 18, -1}},
+    {PotHeading, {"Static", "시드", 0, SS_LEFT, 210, 42, 44, 18, -1}},
+    {TagHeading, {"Static", "소속", 0, SS_LEFT, 260, 42, 180, 18, -1}},
+    {ParticipantRows, {"ListBox", nullptr, WS_EX_STATICEDGE, kRowsStyle, 20, 60, 430, 190, IDC_SEEDING_LIST}},
+    {RaceLabel, {"Static", "종족(&R):", 0, SS_LEFT, 20, 266, 70, 20, -1}},
+    {RaceField, {"Edit", "", WS_EX_CLIENTEDGE, ES_AUTOHSCROLL | WS_TABSTOP, 92, 262, 50, 24, IDC_SEEDING_RACE}},
+    {PotLabel, {"Static", "시드:", 0, SS_LEFT, 156, 266, 45, 20, -1}},
+    {PotField, {"Edit", "", WS_EX_CLIENTEDGE, ES_NUMBER | ES_CENTER | WS_TABSTOP, 202, 262, 36, 24, IDC_SEEDING_POT}},
+    {TagLabel, {"Static", "소속:", 0, SS_LEFT, 252, 266, 45, 20, -1}},
+    {TagField, {"Edit", "", WS_EX_CLIENTEDGE, ES_AUTOHSCROLL | WS_TABSTOP, 298, 262, 90, 24, IDC_SEEDING_TAG}},
+    {ApplyButton, {"Button", "적용", 0, WS_TABSTOP, 398, 261, 52, 26, IDC_SEEDING_APPLY}},
     {HintLine, {"Static", "시드는 1부터 그룹 당 인원까지", 0, SS_LEFTNOWORDWRAP, 20, 301, 270, 20, -1}},
-    {CloseButton, {"Button", "닫기", 0, WS_TABSTOP, 295, 296, 65, 26, IDC_SEEDING_CLOSE}},
+    {CloseButton, {"Button", "닫기", 0, WS_TABSTOP, 385, 296, 65, 26, IDC_SEEDING_CLOSE}},
 };
 static_assert(std::size(kControls) == ControlCount && rowsInEnumOrder(kControls),
               "row i of kControls must be control i");
 
 constexpr WindowLook kLook{kSeedingClass, "Rosterloom::Seeding", WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU,
-                           {380, 335}};
+                           {470, 335}};
 
 
 struct Mark {
     int pot = 0;
     std::string tag;  // CP949
+    Race race = Race::None;
 };
 
 HWND gWindow = nullptr;
@@ -97,14 +104,24 @@ int largestPot() {
     return value >= 1 && value <= kMaxPot ? value : kMaxPot;
 }
 
-// The mark the cells give, or nothing after the user has been told which
-// participant's cell breaks the rule (the same rule and words as the
-// command line's); nothing is ever cut to fit.
-std::optional<Mark> markFrom(HWND owner, const std::string& pot, const std::string& tag, int row) {
-    const SeedEntryCheck check = checkSeedEntry(pot, tag, largestPot());
-    if (check.fault == SeedEntryCheck::Fine) return Mark{check.pot, check.tag};
-    showTextBox(owner, seedEntryRefusalText(check, row + 1, largestPot()), MB_OK);
+// The mark the cells give, or nothing (and the reason) when a cell breaks
+// the rule that the command line's columns keep.
+std::optional<Mark> markOfCells(const PastedMarks& cells, int row, SeedRefusal& refusal) {
+    const SeedEntryCheck check = checkSeedEntry(cells.pot, cells.tag, largestPot());
+    const std::optional<Race> race = parseRace(cells.race);
+    if (check.fault != SeedEntryCheck::Fine) refusal = seedEntryRefusal(check, row + 1, largestPot());
+    else if (!race) refusal = raceEntryRefusal(row + 1);
+    else return Mark{check.pot, check.tag, *race};
     return std::nullopt;
+}
+
+// The same, the user told which participant's cell breaks the rule;
+// nothing is ever cut to fit.
+std::optional<Mark> markFrom(HWND owner, const PastedMarks& cells, int row) {
+    SeedRefusal refusal;
+    std::optional<Mark> mark = markOfCells(cells, row, refusal);
+    if (!mark) showTextBox(owner, seedRefusalText(refusal), MB_OK);
+    return mark;
 }
 
 std::string fieldText(Control which) {
@@ -117,7 +134,9 @@ std::string rowText(int index) {
     char name[64] = {};
     SendMessageA(participantList(), LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(name));
     const Mark mark = markOf(index);
-    return std::string(name) + "\t" + (mark.pot ? std::to_string(mark.pot) : "-") + "\t" + mark.tag;
+    const std::string race(mark.race == Race::None ? "-" : raceLetter(mark.race));
+    return std::string(name) + "\t" + race + "\t" +
+           (mark.pot ? std::to_string(mark.pot) : "-") + "\t" + mark.tag;
 }
 
 std::vector<int> selectedRows() {
@@ -128,19 +147,21 @@ std::vector<int> selectedRows() {
     return rows;
 }
 
-// The fields show the first chosen participant's pot and tag.
+// The fields show the first chosen participant's marks.
 void showChosenMark() {
     const std::vector<int> rows = selectedRows();
     const Mark mark = rows.empty() ? Mark{} : markOf(rows.front());
+    SetWindowTextA(control(RaceField), std::string(raceLetter(mark.race)).c_str());
     SetWindowTextA(control(PotField), mark.pot ? std::to_string(mark.pot).c_str() : "");
     SetWindowTextA(control(TagField), mark.tag.c_str());
 }
 
 // While an assignment stands its inputs stay as they were drawn, as in the
-// main window.
+// main window. Races are spread only by the seeded draw.
 void enableInputs() {
     const bool open = !assignment().assigned();
-    for (Control input : {SeededCheck, PotField, TagField, ApplyButton}) EnableWindow(control(input), open);
+    for (Control input : {SeededCheck, RaceField, PotField, TagField, ApplyButton}) EnableWindow(control(input), open);
+    EnableWindow(control(SpreadCheck), open && seeded());
 }
 
 // The rows follow the participant list, the chosen ones kept chosen.
@@ -156,6 +177,7 @@ void refresh(std::vector<int> chosen) {
     SendMessageA(rows, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(rows, nullptr, TRUE);
     SendMessageA(control(SeededCheck), BM_SETCHECK, seeded() ? BST_CHECKED : BST_UNCHECKED, 0);
+    SendMessageA(control(SpreadCheck), BM_SETCHECK, nextDraw().seeding.spreadRaces ? BST_CHECKED : BST_UNCHECKED, 0);
     enableInputs();
     showChosenMark();
 }
@@ -166,14 +188,23 @@ void onApply() {
     if (assignment().assigned()) return;
     std::vector<int> rows = selectedRows();
     if (rows.empty()) return;
-    const std::optional<Mark> mark = markFrom(gWindow, fieldText(PotField), fieldText(TagField), rows.front());
+    const std::optional<Mark> mark =
+        markFrom(gWindow, {fieldText(PotField), fieldText(TagField), fieldText(RaceField)}, rows.front());
     if (!mark) return;
     for (int row : rows) setMark(participantList(), row, *mark);
     if (rows.size() == 1 && rows.front() + 1 < participantCount()) rows.front() += 1;
     refresh(rows);
 }
 
-void onSeededClicked() { nextDraw().seeded = SendMessageA(control(SeededCheck), BM_GETCHECK, 0, 0) == BST_CHECKED; }
+bool checked(Control box) { return SendMessageA(control(box), BM_GETCHECK, 0, 0) == BST_CHECKED; }
+
+void onSeededClicked() {
+    nextDraw().seeded = checked(SeededCheck);
+    enableInputs();
+}
+
+// Kept with the draw's choices: the participants' marks are read at the draw.
+void onSpreadClicked() { nextDraw().seeding.spreadRaces = checked(SpreadCheck); }
 
 
 bool createControls(HWND window) {
@@ -184,7 +215,9 @@ bool createControls(HWND window) {
     // Room for more than the rule allows, so that what is too long is refused, never cut.
     SendMessageA(control(PotField), EM_LIMITTEXT, 3, 0);
     SendMessageA(control(TagField), EM_LIMITTEXT, 4 * kMaxTagBytes, 0);
-    alignTabStops(control(ParticipantRows), {kControls[PotHeading].layout.x, kControls[TagHeading].layout.x});
+    SendMessageA(control(RaceField), EM_LIMITTEXT, 16, 0);
+    alignTabStops(control(ParticipantRows), {kControls[RaceHeading].layout.x, kControls[PotHeading].layout.x,
+                                             kControls[TagHeading].layout.x});
     return true;
 }
 
@@ -200,6 +233,7 @@ LRESULT onCommand(WPARAM wParam) {
     const bool clicked = HIWORD(wParam) == BN_CLICKED;
     switch (LOWORD(wParam)) {
     case IDC_SEEDING_CHECK: if (clicked) onSeededClicked(); break;
+    case IDC_SEEDING_SPREAD: if (clicked) onSpreadClicked(); break;
     case IDC_SEEDING_APPLY: if (clicked) onApply(); break;
     case IDC_SEEDING_CLOSE:
     case IDCANCEL: if (clicked) DestroyWindow(gWindow); break;
@@ -234,6 +268,7 @@ LRESULT CALLBACK seedingWindowProc(HWND window, UINT message, WPARAM wParam, LPA
     case WM_COMMAND: return onCommand(wParam);
     case WM_ACTIVATE: return onActivate(window, wParam, lParam);
     case DM_GETDEFID: return MAKELRESULT(IDC_SEEDING_APPLY, DC_HASDEFID);
+    case WM_NEXTDLGCTL: return moveDialogFocus(window, wParam, lParam);  // a label's letter
     default: return DefWindowProcA(window, message, wParam, lParam);
     }
 }
@@ -256,16 +291,16 @@ void showSeedingWindow(HWND owner) {
     SetFocus(control(ParticipantRows));
 }
 
-bool pastedMarksFit(HWND owner, const std::vector<std::pair<std::string, std::string>>& cells, int firstRow) {
+bool pastedMarksFit(HWND owner, const std::vector<PastedMarks>& cells, int firstRow) {
     for (std::size_t i = 0; seeded() && i < cells.size(); ++i)
-        if (!markFrom(owner, cells[i].first, cells[i].second, firstRow + static_cast<int>(i))) return false;
+        if (!markFrom(owner, cells[i], firstRow + static_cast<int>(i))) return false;
     return true;
 }
 
-void markPastedParticipant(HWND list, int index, const std::string& pot, const std::string& tag) {
+void markPastedParticipant(HWND list, int index, const PastedMarks& cells) {
     if (!seeded()) return;
-    const SeedEntryCheck check = checkSeedEntry(pot, tag, largestPot());
-    if (check.fault == SeedEntryCheck::Fine) setMark(list, index, Mark{check.pot, check.tag});
+    SeedRefusal refusal;
+    if (const std::optional<Mark> mark = markOfCells(cells, index, refusal)) setMark(list, index, *mark);
 }
 
 Seeding currentSeeding() {
@@ -274,7 +309,9 @@ Seeding currentSeeding() {
         const Mark mark = markOf(i);
         seeding.pots.push_back(mark.pot);
         seeding.tags.push_back(mark.tag);
+        seeding.races.push_back(mark.race);
     }
+    seeding.spreadRaces = nextDraw().seeding.spreadRaces;
     return seeding;
 }
 
@@ -285,7 +322,8 @@ void restoreSeeding(const Seeding& seeding) {
         const auto at = static_cast<std::size_t>(i);
         const int pot = at < seeding.pots.size() ? seeding.pots[at] : 0;
         std::string tag = at < seeding.tags.size() ? seeding.tags[at] : std::string();
-        if (pot != 0 || !tag.empty()) setMark(list, i, Mark{pot, std::move(tag)});
+        const Race race = at < seeding.races.size() ? seeding.races[at] : Race::None;
+        if (pot != 0 || !tag.empty() || race != Race::None) setMark(list, i, Mark{pot, std::move(tag), race});
     }
     if (isOpen(gWindow)) refresh(selectedRows());
 }

@@ -6,6 +6,7 @@
 #include <random>
 
 #include "platform/encoding.h"
+#include "resources/seeding.h"
 #include "resources/strings.h"
 #include "tests/ui/harness.h"
 #include "tests/ui/kill_events.h"
@@ -400,6 +401,50 @@ TEST_F(EventFileTest, ADualEventFromTheKeysToTheStandingsFile) {
     boxes.takeLog();
     click(IDC_LEAGUE);
     EXPECT_FALSE(nextDraw().format.dual);
+}
+
+// Races pasted with the names and typed in the seeding window, opened from
+// the keys, and a draw that spreads them: the saved event keeps them, gives
+// them back to the window when opened again, and "순위표.txt" is the command
+// line's text of that file.
+TEST_F(EventFileTest, RacesFromTheSeedingWindowToTheStandingsFile) {
+    prepareExample();
+    altSpaceThen(main(), 'p');
+    HWND seeding = owned(kSeedingClass);
+    ASSERT_TRUE(seeding);
+    click(IDC_SEEDING_CHECK, seeding);
+    click(IDC_SEEDING_SPREAD, seeding);
+    paste(IDC_PARTICIPANT_FIELD, "q1\t\t\tt\r\nq2\t1\t\t저그\r\n");
+    const char* const races[] = {"T", "z", "프로토스", "R", "테란", "Z", "P", "랜덤", "t", "Z"};
+    for (int row = 0; row < 10; ++row) {
+        SendDlgItemMessageA(seeding, IDC_SEEDING_LIST, LB_SETSEL, FALSE, -1);
+        SendDlgItemMessageA(seeding, IDC_SEEDING_LIST, LB_SETSEL, TRUE, row);
+        notify(seeding, IDC_SEEDING_LIST, LBN_SELCHANGE);
+        SetFocus(GetDlgItem(seeding, IDC_SEEDING_RACE));
+        SetDlgItemTextA(seeding, IDC_SEEDING_RACE, races[row]);
+        ASSERT_TRUE(dialogKey(seeding, GetFocus(), VK_RETURN));
+    }
+    const std::vector<std::string> rows = listEntries(GetDlgItem(seeding, IDC_SEEDING_LIST));
+    EXPECT_EQ(rows.at(2), "p3\tP\t-\t");
+    EXPECT_EQ(rows.at(11), "q2\tZ\t1\t");
+    ASSERT_TRUE(dialogKey(seeding, GetFocus(), VK_ESCAPE));
+    ASSERT_TRUE(openResult());
+    EXPECT_EQ(boxes.takeLog(), "");
+    for (int group = 0; group < 3; ++group) record(standings(), group, 1, "2", "1");
+    standingsFileAsTheCommandLineWritesIt();
+
+    removeAutosave();
+    restart();
+    boxes.typeInNextDialog(savedPath());
+    SendMessageA(main(), WM_SYSCOMMAND, IDM_OPEN_EVENT, 0);
+    pump();
+    boxes.takeLog();
+    SendMessageA(main(), WM_SYSCOMMAND, IDM_SEEDING, 0);
+    pump();
+    seeding = owned(kSeedingClass);
+    ASSERT_TRUE(seeding);
+    EXPECT_EQ(listEntries(GetDlgItem(seeding, IDC_SEEDING_LIST)), rows);
+    EXPECT_EQ(IsDlgButtonChecked(seeding, IDC_SEEDING_SPREAD), BST_CHECKED);
 }
 
 // The playoff's own pairs in its window, from the keys: the bracket rule's

@@ -2,6 +2,8 @@
 // tags pasted with the names or set in the window follow their participants
 // and reach the draw, which is the command line's for the same inputs and
 // seed (the README's example, tests/data/readme-seeded.txt).
+#include <set>
+
 #include "resources/seeding.h"
 #include "resources/strings.h"
 #include "text/export_text.h"
@@ -56,11 +58,12 @@ protected:
         notify(window(), IDC_SEEDING_LIST, LBN_SELCHANGE);
     }
     // Typed into the fields and entered, as a person marks one participant.
-    void mark(int row, const char* pot, const char* tag) {
+    void mark(int row, const char* pot, const char* tag, const std::string& race = "") {
         chooseRow(row);
         SetFocus(at(IDC_SEEDING_TAG));  // as the person's Tab would; the window is active from here on
         SetWindowTextA(at(IDC_SEEDING_POT), pot);
         SetWindowTextA(at(IDC_SEEDING_TAG), tag);
+        SetWindowTextA(at(IDC_SEEDING_RACE), race.c_str());
         ASSERT_TRUE(dialogKey(window(), at(IDC_SEEDING_TAG), VK_RETURN));
     }
     void drawTheExample() {
@@ -113,7 +116,7 @@ TEST_F(SeedingWindowTest, MarksSetInTheWindowFollowTheirParticipants) {
     EXPECT_EQ(GetFocus(), at(IDC_SEEDING_APPLY));
     deleteEntries(IDC_PARTICIPANT_LIST, {3});
     openWindow();
-    EXPECT_EQ(listEntries(at(IDC_SEEDING_LIST)).at(3), "Quill\t2\tZerg");
+    EXPECT_EQ(listEntries(at(IDC_SEEDING_LIST)).at(3), "Quill\t-\t2\tZerg");
     click(IDC_SEEDING_CHECK, window());
     ASSERT_TRUE(dialogKey(window(), at(IDC_SEEDING_LIST), VK_ESCAPE));
     EXPECT_EQ(window(), nullptr);
@@ -153,7 +156,58 @@ TEST_F(SeedingWindowTest, CellsThatBreakTheRuleAreRefusedNotCut) {
         std::snprintf(text, sizeof text, STR_SEED_POT_RANGE, 1, std::atoi(pot), 4);
         EXPECT_EQ(boxes.takeLog(), told(text));
     }
-    EXPECT_EQ(listEntries(at(IDC_SEEDING_LIST)), (std::vector<std::string>{"a\t1\t", "b\t2\tTerran"}));
+    EXPECT_EQ(listEntries(at(IDC_SEEDING_LIST)), (std::vector<std::string>{"a\t-\t1\t", "b\t-\t2\tTerran"}));
+}
+
+// Races pasted as the command line's last column and typed in the window,
+// letters or Korean names in either case, shown beside the name; a race
+// that names none is refused with the command line's rule and the
+// participant it belongs to, and nothing changes. The races and the spread
+// reach the draw, whose groups then hold one of each race.
+TEST_F(SeedingWindowTest, RacesPastedAndTypedReachASpreadDraw) {
+    openWindow();
+    EXPECT_FALSE(IsWindowEnabled(at(IDC_SEEDING_SPREAD)));  // races are spread by the seeded draw only
+    click(IDC_SEEDING_CHECK, window());
+    EXPECT_TRUE(IsWindowEnabled(at(IDC_SEEDING_SPREAD)));
+    setGroups(3, 4);
+    paste(IDC_PARTICIPANT_FIELD, "a\t1\tTeam\tT\r\nb\t\t\t저그\r\nc\t2\t\tp\r\nd\r\n");
+    paste(IDC_PARTICIPANT_FIELD, "e\t\t\tZ\r\nf\t\t\tToss\r\n");
+    char text[256];
+    std::snprintf(text, sizeof text, STR_SEED_RACE_UNKNOWN, 6);
+    EXPECT_EQ(boxes.takeLog(), told(text));
+    EXPECT_EQ(listCount(item(IDC_PARTICIPANT_LIST)), 4);
+
+    openWindow();
+    for (const char* name : {"e", "f", "g", "h", "i", "j", "k", "l"}) enter(IDC_PARTICIPANT_FIELD, name);
+    openWindow();
+    const std::string races[] = {"", "", "", "r", " t ", "테란", "Z", "z", "프로토스", "P", "랜덤", "R"};
+    for (int row = 3; row < 12; ++row) mark(row, "", "", races[row]);
+    mark(3, "", "", "TZ");
+    std::snprintf(text, sizeof text, STR_SEED_RACE_UNKNOWN, 4);
+    EXPECT_EQ(boxes.takeLog(), told(text));
+    const std::vector<std::string> marked = {
+        "a\tT\t1\tTeam", "b\tZ\t-\t", "c\tP\t2\t", "d\tR\t-\t", "e\tT\t-\t", "f\tT\t-\t",
+        "g\tZ\t-\t",     "h\tZ\t-\t", "i\tP\t-\t", "j\tP\t-\t", "k\tR\t-\t", "l\tR\t-\t"};
+    EXPECT_EQ(listEntries(at(IDC_SEEDING_LIST)), marked);
+    chooseRow(2);
+    EXPECT_EQ(readable(windowText(at(IDC_SEEDING_RACE))), "P");
+
+    // The label's letter goes to the race field, the box's toggles the spread.
+    for (const auto& [key, focused] : {std::pair{'r', IDC_SEEDING_RACE}, {'d', IDC_SEEDING_SPREAD}}) {
+        MSG typed{GetFocus(), WM_SYSCHAR, static_cast<WPARAM>(key), 1 << 29, 0, {}};
+        EXPECT_TRUE(IsDialogMessageA(window(), &typed)) << key;
+        pump();
+        EXPECT_EQ(GetFocus(), at(focused)) << key;
+    }
+    EXPECT_EQ(SendMessageA(at(IDC_SEEDING_SPREAD), BM_GETCHECK, 0, 0), BST_CHECKED);
+    saveShot(window(), "seeding-races");
+    ASSERT_TRUE(openResult());
+    ASSERT_TRUE(theEvent().seeding.spreadRaces);
+    for (const std::vector<Pos>& group : assignment().groupTable) {
+        std::set<Race> held;
+        for (Pos p : group) held.insert(theEvent().seeding.races.at(p));
+        EXPECT_EQ(held.size(), 4u);
+    }
 }
 
 }  // namespace
