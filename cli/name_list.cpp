@@ -28,20 +28,6 @@ std::string problemText(TextProblem problem, const std::string& what, std::strin
     return {};
 }
 
-// Why a line cannot be a name, or nothing; `name` receives its CP949 bytes.
-// The characters' rules come before the encoding's, as they always have.
-std::string checkName(std::string_view line, std::string& name) {
-    if (auto problem = nameCharacterProblem(line); problem != TextProblem::None) return problemText(problem, "name");
-    if (!isValidUtf8(line)) return "the name is not valid UTF-8";
-    auto converted = utf8ToCp949(line);
-    if (!converted) return "the name has a character that code page 949 cannot hold";
-    if (auto problem = nameProblem(*converted); problem != TextProblem::None) {
-        return problemText(problem, "name", *converted);
-    }
-    name = std::move(*converted);
-    return {};
-}
-
 std::string_view trimmed(std::string_view text) {
     while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
     while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
@@ -121,21 +107,41 @@ std::string raceFromColumn(std::string_view text, Race& race) {
     return {};
 }
 
+// The characters' rules come before the encoding's, as they always have.
+std::string checkName(std::string_view line, std::string& name) {
+    if (auto problem = nameCharacterProblem(line); problem != TextProblem::None) return problemText(problem, "name");
+    if (!isValidUtf8(line)) return "the name is not valid UTF-8";
+    auto converted = utf8ToCp949(line);
+    if (!converted) return "the name has a character that code page 949 cannot hold";
+    if (auto problem = nameProblem(*converted); problem != TextProblem::None) {
+        return problemText(problem, "name", *converted);
+    }
+    name = std::move(*converted);
+    return {};
+}
+
+ListLines::ListLines(std::string_view bytes) : rest_(bytes) {
+    if (rest_.substr(0, kByteOrderMark.size()) == kByteOrderMark) rest_.remove_prefix(kByteOrderMark.size());
+}
+
+bool ListLines::next(std::string_view& line) {
+    while (!rest_.empty()) {
+        ++number_;
+        const std::size_t end = rest_.find('\n');
+        line = rest_.substr(0, end);
+        rest_.remove_prefix(end == std::string_view::npos ? rest_.size() : end + 1);
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        if (!line.empty()) return true;
+    }
+    return false;
+}
+
 NameList parseNameList(std::string_view bytes, std::size_t maxNames, std::string_view noun, Columns columns,
                        bool races) {
     NameList list;
-    if (bytes.substr(0, kByteOrderMark.size()) == kByteOrderMark) {
-        bytes.remove_prefix(kByteOrderMark.size());
-    }
-    int lineNumber = 0;
-    while (!bytes.empty()) {
-        ++lineNumber;
-        const std::size_t end = bytes.find('\n');
-        std::string_view line = bytes.substr(0, end);
-        bytes.remove_prefix(end == std::string_view::npos ? bytes.size() : end + 1);
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-        if (line.empty()) continue;
-
+    ListLines lines(bytes);
+    std::string_view line;
+    while (lines.next(line)) {
         std::string name;
         std::string problem = checkColumns(line, columns, races, list);
         if (problem.empty()) problem = checkName(line, name);
@@ -147,7 +153,7 @@ NameList parseNameList(std::string_view bytes, std::size_t maxNames, std::string
             list.pots.clear();
             list.tags.clear();
             list.races.clear();
-            list.errorLine = lineNumber;
+            list.errorLine = lines.number();
             list.error = std::move(problem);
             return list;
         }

@@ -43,4 +43,21 @@ std::string raceFromColumn(std::string_view utf8, Race& race);
 NameList parseNameList(std::string_view bytes, std::size_t maxNames, std::string_view noun,
                        Columns columns = Columns::Kept, bool races = false);
 
+// A list file's lines in order: a leading byte-order mark goes, lines end
+// in LF or CR LF, and empty lines are skipped.
+class ListLines {
+public:
+    explicit ListLines(std::string_view bytes);
+    bool next(std::string_view& line);      // false at the end
+    int number() const { return number_; }  // the last line's, from 1
+
+private:
+    std::string_view rest_;
+    int number_ = 0;
+};
+
+// Why a UTF-8 line cannot be a name by the participants' rules, or nothing;
+// `name` receives its code page 949 bytes.
+std::string checkName(std::string_view line, std::string& name);
+
 }  // namespace rl::cli

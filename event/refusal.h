@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "text/wording.h"  // filledIn, which every table of wordings reads its rows through
+
 namespace rl::event {
 
 enum class Refused {
@@ -33,10 +35,5 @@ struct Refusal {
 // Korean (what the window program shows), both UTF-8.
 std::string englishRefusal(const Refusal& refusal);
 std::string koreanRefusal(const Refusal& refusal);
-
-// A wording's pattern with its values: "{N}" is value N; "{N|one|many}" is
-// value N followed by the word for one or for many. Every table of wordings
-// reads its rows through this.
-std::string filledIn(std::string_view pattern, const std::vector<std::string>& values);
 
 }  // namespace rl::event

@@ -44,14 +44,21 @@ void count(std::vector<Standing>& rows, const std::vector<MatchState>& matches) 
     }
 }
 
-// Wins in the matches played between members level on wins with each other;
-// the level set is taken whole, once.
-std::vector<int> headToHeadWins(std::vector<Standing>& rows, const std::vector<MatchState>& matches) {
+// Players level on wins meet in a mini-league before their maps count; teams
+// only once they are level on their sets too.
+bool level(const Standing& a, const Standing& b, LeagueOrder order) {
+    if (order == LeagueOrder::Players) return a.wins == b.wins;
+    return std::tuple(a.wins, a.mapsWon - a.mapsLost, a.mapsWon) == std::tuple(b.wins, b.mapsWon - b.mapsLost, b.mapsWon);
+}
+
+// Wins in the matches played between members level with each other; the
+// level set is taken whole, once.
+std::vector<int> headToHeadWins(std::vector<Standing>& rows, const std::vector<MatchState>& matches, LeagueOrder order) {
     std::vector<int> h2h(rows.size(), 0);
     for (const MatchState& m : matches) {
         const Standing* first = find(rows, m.first);
         const Standing* second = find(rows, m.second);
-        if (!m.score || m.voided || !first || !second || first->wins != second->wins) continue;
+        if (!m.score || m.voided || !first || !second || !level(*first, *second, order)) continue;
         h2h[static_cast<std::size_t>(find(rows, m.winner) - rows.data())] += 1;
     }
     return h2h;
@@ -77,12 +84,17 @@ void sortBy(std::vector<Standing>& rows, std::vector<Key>& keys, Better better) 
 
 // A withdrawn member stands below every member level with it, and under
 // the void rule below every member still in.
-void rankLeague(std::vector<Standing>& rows, const std::vector<MatchState>& matches, bool voids) {
-    const std::vector<int> h2h = headToHeadWins(rows, matches);
+void rankLeague(std::vector<Standing>& rows, const std::vector<MatchState>& matches, bool voids, LeagueOrder order) {
+    const std::vector<int> h2h = headToHeadWins(rows, matches, order);
     std::vector<std::tuple<bool, int, int, int, int, bool>> keys;
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const Standing& s = rows[i];
-        keys.emplace_back(!(voids && s.withdrawn), s.wins, h2h[i], s.mapsWon - s.mapsLost, s.mapsWon, !s.withdrawn);
+        const int difference = s.mapsWon - s.mapsLost;
+        if (order == LeagueOrder::Players) {
+            keys.emplace_back(!(voids && s.withdrawn), s.wins, h2h[i], difference, s.mapsWon, !s.withdrawn);
+        } else {
+            keys.emplace_back(!(voids && s.withdrawn), s.wins, difference, s.mapsWon, h2h[i], !s.withdrawn);
+        }
     }
     sortBy(rows, keys, [](const auto& a, const auto& b) { return a > b; });
     // Sorted best first, so the members above one that are not level with it
@@ -154,6 +166,13 @@ void placeDual(std::vector<Standing>& rows, const std::vector<MatchState>& match
 
 }  // namespace
 
+std::vector<Standing> leagueTable(std::vector<Standing> members, const std::vector<MatchState>& matches, bool voids,
+                                  LeagueOrder order) {
+    count(members, matches);
+    rankLeague(members, matches, voids, order);
+    return members;
+}
+
 std::vector<Standing> bracket::knockOutTable(std::vector<Standing> members, const Resolved& bracket) {
     count(members, bracket.matches);
     placeKnockOut(members, bracket);
@@ -173,8 +192,7 @@ GroupStandings groupStandings(const AssignmentState& state, const Results& resul
     } else if (state.settings.tournament()) {
         out.standings = bracket::knockOutTable(std::move(out.standings), resolved);
     } else {
-        count(out.standings, out.matches);
-        rankLeague(out.standings, out.matches, results.withdrawals().voids());
+        out.standings = leagueTable(std::move(out.standings), out.matches, results.withdrawals().voids());
     }
     return out;
 }

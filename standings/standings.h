@@ -58,6 +58,17 @@ std::vector<Pos> playedMaps(const MatchState& match);
 // once games are entered. The draw itself keeps the maps it dealt.
 AssignmentState withPlayedMaps(const AssignmentState& state, const Results& results);
 
+// The order of a league table: players by wins, the matches among those
+// level on wins, then maps; teams by match wins, sets' difference, sets won,
+// then the matches among those still level.
+enum class LeagueOrder { Players, Teams };
+
+// The members' rows with the matches that stand counted, best first; members
+// still level share a rank and are marked tied. Under the void rule a
+// withdrawn member's matches are void, and it stands last.
+std::vector<Standing> leagueTable(std::vector<Standing> members, const std::vector<MatchState>& matches, bool voids,
+                                  LeagueOrder order = LeagueOrder::Players);
+
 // The matches and standings of one group. Reads the state, changes nothing.
 GroupStandings groupStandings(const AssignmentState& state, const Results& results, int group);
 

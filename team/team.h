@@ -1,0 +1,16 @@
+#pragma once
+// A team: a participant of its own kind, with the players it may send.
+#include <cstddef>
+#include <string>
+#include <vector>
+
+namespace rl::team {
+
+constexpr std::size_t kMaxRoster = 16;
+
+struct Team {
+    std::string name;                 // code page 949, by the participants' rules
+    std::vector<std::string> roster;  // code page 949, each name once; 1 to kMaxRoster
+};
+
+}  // namespace rl::team
