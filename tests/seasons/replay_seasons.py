@@ -5,7 +5,9 @@ Each stage is placed by hand as it was decided, every game is entered with its w
 it was played on, a replacement before play is made, a tie is settled as the league settled it and
 the playoff is paired as it was. The places of every group and the final placing must come out as
 the record states them, every game of the record must be counted, and the text of each replay is
-compared with its golden file (ROSTERLOOM_UPDATE_GOLDEN=1 rewrites them).
+compared with its golden file (ROSTERLOOM_UPDATE_GOLDEN=1 rewrites them). Each is then entered
+again with its players' races: its text is the same with each map's record by race after it, and
+every map's matchup records are those its recorded games give.
 
 usage: replay_seasons.py CLI SEASONS_JSON GOLDEN_DIR
 """
@@ -44,13 +46,15 @@ def replays(seasons):
 
 
 class Replay:
-    def __init__(self, cli, event, work):
+    def __init__(self, cli, event, work, races=False):
         self.cli = cli
         self.event = event
         self.work = work
         self.stage = event["stage"]
         self.groups = self.stage["groups"]
         self.dual = self.stage["kind"] == "dual"
+        # A player replaced before play has no race: he plays no game.
+        self.races = races_of(self.groups) if races else None
         self.lines = []
         self.placed = self.placement()
 
@@ -73,9 +77,12 @@ class Replay:
             swap = group.get("replacement")
             if swap:
                 order = [swap["out"] if name == swap["in"] else name for name in order]
-                self.lines.insert(0, "교체 %s %s" % (swap["out"], swap["in"]))
-            lines += ["%s\t%s" % (group["letter"], name) for name in order]
+                self.lines.insert(0, "교체 %s %s" % (swap["out"], swap["in"]) + self.race_column(swap["in"]))
+            lines += ["%s\t%s" % (group["letter"], name) + self.race_column(name) for name in order]
         return lines
+
+    def race_column(self, name):
+        return "" if self.races is None else "\t" + self.races.get(name, "")
 
     def options(self, with_playoff=True):
         season = self.event["season"]
@@ -86,6 +93,8 @@ class Replay:
                 "--placement", self.write("placement.txt", self.placed)]
         if self.dual:
             args.append("--dual")
+        if self.races is not None:
+            args.append("--races")
         playoff = self.event["playoff"] if with_playoff else None
         if playoff:
             rounds = playoff["rounds"]
@@ -147,10 +156,24 @@ class Replay:
         if self.event["playoff"]:
             extra = ["--playoff-pairs", self.pairs()]
             self.enter_playoff(extra[1])
+        return self.finish(extra)
+
+    def finish(self, extra):
         final = self.state(extra)
         text = run_cli(self.cli, self.options() + extra + [
             "--utf8", "--results", self.write("results.txt", self.lines)])
-        return final, text
+        return final, text, extra
+
+    def again_with_races(self, extra):
+        """The same results for the same players, each with his race."""
+        raced = Replay(self.cli, self.event, self.work, races=True)
+        raced.lines += [line for line in self.lines if not line.startswith("교체 ")]
+        final, text, _ = raced.finish(extra)
+        return raced, final, text
+
+
+def races_of(groups):
+    return {p["id"]: p["race"] for group in groups for p in group["players"]}
 
 
 def check_places(replay, final):
@@ -181,19 +204,52 @@ def check_final(replay, final):
     return problems
 
 
+def recorded_games(replay):
+    """Every game of the record: its winner, his opponent and its map."""
+    matches = [match for group in replay.groups for match in group["matches"]]
+    if replay.event["playoff"]:
+        matches += [series for played in replay.event["playoff"]["rounds"] for series in played["series"]]
+    for match in matches:
+        for game in match["games"]:
+            players = (match["player1"], match["player2"])
+            yield game["winner"], players[game["winner"] == players[0]], game["map"]
+
+
 def check_games(replay, final):
     """Every game of the record is counted once, on the map it was played on."""
-    recorded = [(game["winner"], game["map"]) for group in replay.groups
-                for match in group["matches"] for game in match["games"]]
-    if replay.event["playoff"]:
-        recorded += [(game["winner"], game["map"]) for played in replay.event["playoff"]["rounds"]
-                     for series in played["series"] for game in series["games"]]
+    recorded = [(winner, played_on) for winner, _, played_on in recorded_games(replay)]
     matches = [m for g in final["groups"] for m in g["matches"]]
     matches += final.get("playoff", {}).get("matches", [])
     counted = [(game["winner"], game["map"]) for m in matches for game in m.get("games", [])]
     if sorted(counted) != sorted(recorded):
         return ["%d games counted, the record has %d" % (len(counted), len(recorded))]
     return []
+
+
+RACE_ORDER = "TZPR"
+MATCHUP_ORDER = ["TvZ", "TvP", "ZvP", "TvR", "ZvR", "PvR", "TvT", "ZvZ", "PvP", "RvR"]
+
+
+def check_races(raced, final, text, plain_text):
+    """Each map's record by matchup, counted here from the record's games and races."""
+    maps = raced.event["season"]["format"]["map_pool"]
+    expected = [{"map": name, "games": 0, "matchups": {}} for name in maps]
+    for winner, loser, played_on in recorded_games(raced):
+        entry = expected[maps.index(played_on)]
+        entry["games"] += 1
+        first, second = sorted((raced.races[winner], raced.races[loser]), key=RACE_ORDER.index)
+        entry["matchups"].setdefault(first + "v" + second, {first: 0, second: 0})[raced.races[winner]] += 1
+    problems = []
+    for found, wanted in zip(final.get("mapStats", []), expected):
+        if found != wanted:
+            problems.append("map %s: %s, the record %s" % (wanted["map"], found, wanted))
+        if list(found["matchups"]) != sorted(found["matchups"], key=MATCHUP_ORDER.index):
+            problems.append("map %s: the matchups in the order %s" % (wanted["map"], list(found["matchups"])))
+    if len(final.get("mapStats", [])) != len(expected):
+        problems.append("%d maps counted, the list has %d" % (len(final.get("mapStats", [])), len(expected)))
+    if not text.startswith(plain_text) or "< 맵별 종족 전적 >" not in text[len(plain_text):]:
+        problems.append("with races the text is not the same text with the maps' records after it")
+    return problems
 
 
 def main():
@@ -205,9 +261,11 @@ def main():
     with tempfile.TemporaryDirectory() as work:
         for event in replays(seasons):
             replay = Replay(cli, event, work)
-            final, text = replay.run()
+            final, text, extra = replay.run()
             problems = check_places(replay, final) + check_final(replay, final) + check_games(
                 replay, final)
+            raced, raced_final, raced_text = replay.again_with_races(extra)
+            problems += check_races(raced, raced_final, raced_text, text)
             golden = os.path.join(golden_dir, event["name"] + ".txt")
             if update:
                 with open(golden, "w", encoding="utf-8", newline="") as out:
