@@ -43,6 +43,13 @@ void appendDualBracket(std::string& out, const SectionView& section);
 // A match's box, as both kinds of bracket draw it.
 void appendBox(std::string& out, const SectionView& section, const MatchView& match);
 
+// "맵별 종족 전적": a row a map, its games and each matchup played on it,
+// and the event's every game; nothing without races, maps or games.
+void appendMapRaces(std::string& out, const PageView& view);
+// The final standings' columns of each player's record against each race.
+void appendAgainstHeads(std::string& out, const PageView& view);
+void appendAgainst(std::string& out, const RowView& row);
+
 // The style sheet, screen and print; the seeded draw's and the dual groups'
 // rules only go into pages that have them.
 extern const char* const kStyle;
@@ -52,5 +59,6 @@ extern const char* const kDualStyle;
 extern const char* const kSeriesStyle;
 extern const char* const kGamesStyle;
 extern const char* const kRaceStyle;
+extern const char* const kRaceStatsStyle;
 
 }  // namespace rl::page::html

@@ -12,6 +12,7 @@
 #include "engine/race.h"
 #include "engine/seeding.h"
 #include "standings/playoff.h"
+#include "standings/race_stats.h"
 
 namespace rl::page {
 
@@ -54,6 +55,20 @@ struct RowView {
     std::string note;  // shown after the name, e.g. a settled tie
     int played = 0, wins = 0, losses = 0, mapsWon = 0, mapsLost = 0;
     Race race = Race::None;
+    std::vector<WonLost> against;  // the final standings': one a column of RaceStatsView::races
+};
+
+// How a map, or every game of the event, played for each race.
+struct MapRacesView {
+    std::string map;  // empty: the event's every game
+    int games = 0;
+    std::vector<std::string> matchups;  // "T 3 : 2 Z (60%)", each matchup played, in kMatchups' order
+};
+
+struct RaceStatsView {
+    std::vector<MapRacesView> maps;  // one a map of the list
+    MapRacesView total;
+    std::vector<Race> races;  // those anyone plays, in order: the final standings' columns
 };
 
 // A member's pot (0: none) and tag (empty: none) in a seeded draw.
@@ -100,15 +115,19 @@ struct PageView {
     std::vector<SectionView> groups;
     std::optional<SectionView> playoff;
     std::vector<RowView> finalStandings;  // note: the group place; empty without a playoff
+    std::optional<RaceStatsView> raceStats;  // given stats of an event with races
 };
 
 // Every group of the draw with the header given and, when `playoff` is given
 // and can be made, the playoff and the final standings; nothing when a name
 // does not convert. With `seeding`, each member shows its pot and tag. Each
-// player shows their race from `races` (in list order, none past its end).
+// player shows their race from `races` (in list order, none past its end),
+// and with `stats` of the same event and races, each map's record per
+// matchup and the final standings each player's record against each race.
 std::optional<PageView> pageViewOf(const AssignmentState& state, const Results& results, Host& host,
                                    const Header& header, const ToUtf8& toUtf8, const Playoff* playoff = nullptr,
-                                   const Seeding* seeding = nullptr, const std::vector<Race>& races = {});
+                                   const Seeding* seeding = nullptr, const std::vector<Race>& races = {},
+                                   const RaceStats* stats = nullptr);
 
 // The whole document.
 std::string renderPage(const PageView& view);

@@ -125,6 +125,7 @@ void appendHead(std::string& out, const PageView& v) {
     if (html::anySeries(v)) out += html::kSeriesStyle;
     if (html::anyGames(v)) out += html::kGamesStyle;
     if (!v.raceCounts.empty()) out += html::kRaceStyle;
+    if (v.raceStats) out += html::kRaceStatsStyle;
     out += "</style>\n</head>\n";
 }
 
@@ -293,15 +294,18 @@ void appendSection(std::string& out, const SectionView& s) {
     out += "</div>\n</div>\n</section>\n";
 }
 
-void appendFinalTable(std::string& out, const std::vector<RowView>& rows) {
+void appendFinalTable(std::string& out, const PageView& v) {
     out += u8"<section class=\"group final\" id=\"final\">\n<h2>최종 순위</h2>\n"
            u8"<div class=\"scroll\"><table class=\"standings final\">\n<thead><tr><th class=\"rank\">순위</th>"
-           u8"<th class=\"name\">이름</th><th class=\"from\">조 순위</th></tr></thead>\n<tbody>\n";
-    for (const RowView& r : rows) {
+           u8"<th class=\"name\">이름</th><th class=\"from\">조 순위</th>";
+    html::appendAgainstHeads(out, v);
+    out += "</tr></thead>\n<tbody>\n";
+    for (const RowView& r : v.finalStandings) {
         out += r.rank >= 1 && r.rank <= 3 ? "<tr class=\"podium" + number(r.rank) + "\">" : "<tr>";
         appendElement(out, "td", "rank", rankText(r.rank));
         html::appendNamed(out, "td", "name", r.name, r.race);
         appendElement(out, "td", "from", r.note);
+        html::appendAgainst(out, r);
         out += "</tr>\n";
     }
     out += "</tbody></table></div>\n</section>\n";
@@ -311,7 +315,7 @@ void appendFinalTable(std::string& out, const std::vector<RowView>& rows) {
 void appendStage(std::string& out, const PageView& v) {
     if (!v.playoff) return;
     out += "<div class=\"stage\">\n";
-    appendFinalTable(out, v.finalStandings);
+    appendFinalTable(out, v);
     appendSection(out, *v.playoff);
     out += "</div>\n";
 }
@@ -327,7 +331,9 @@ std::string renderPage(const PageView& v) {
     appendStage(out, v);
     out += "<div class=\"groups\">\n";
     for (const SectionView& s : v.groups) appendSection(out, s);
-    out += "</div>\n</main>\n<footer>";
+    out += "</div>\n";
+    html::appendMapRaces(out, v);
+    out += "</main>\n<footer>";
     appendText(out, v.header.program.empty() ? std::string("Rosterloom") : v.header.program);
     out += "</footer>\n</body>\n</html>\n";
     return out;

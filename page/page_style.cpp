@@ -166,4 +166,15 @@ p.races{margin:.35rem 0 0;font-size:.78rem;color:var(--muted)}
 @media print{.race{color:#000}p.races{color:#222}}
 )";
 
+const char* const kRaceStatsStyle = R"(.group.final{flex-basis:28rem}
+.final td.name{min-width:5.5em}
+.final .vs{width:1%;padding-left:.7em;text-align:right;white-space:nowrap}
+.final th.vs{text-align:right}
+@media (max-width:32rem){.final td.name{min-width:4.5em}.final .vs,.final td.from{padding-left:.25em;padding-right:.25em;font-size:.9em}}
+.group.map-races{margin-top:1rem}
+.mapraces td.name{width:10rem;min-width:6rem}
+.mapraces td.mu span{display:inline-block;margin:.05rem 1.1em .05rem 0;white-space:nowrap}
+.mapraces tfoot td{border-top:2px solid var(--line);font-weight:800}
+)";
+
 }  // namespace rl::page::html

@@ -1,5 +1,7 @@
 #include "page/page.h"
 
+#include <array>
+
 #include "engine/group_format.h"
 #include "engine/series.h"
 #include "standings/final_standings.h"
@@ -70,21 +72,27 @@ RowView rowView(const Standing& s, Names& names) {
     const std::string note = std::string(s.settled ? u8"(결정)" : "") + (s.settled && s.withdrawn ? " " : "") +
                              (s.withdrawn ? u8"(기권)" : "");
     return {s.rank, names.of(ListKind::Participants, s.player), note, s.played, s.wins, s.losses, s.mapsWon, s.mapsLost,
-            names.race(s.player)};
+            names.race(s.player), {}};
+}
+
+// How many of `players` play each race, by Race (None's count unused).
+std::array<int, kRaceCount + 1> countRaces(const std::vector<Pos>& players, const Names& names) {
+    std::array<int, kRaceCount + 1> counts{};
+    for (Pos p : players) {
+        const int race = static_cast<int>(names.race(p));
+        if (race > 0 && race <= kRaceCount) ++counts[static_cast<std::size_t>(race)];
+    }
+    return counts;
 }
 
 // "테란 2, 저그 1, 프로토스 1": the races in their order, those nobody plays left out.
 std::string raceCounts(const std::vector<Pos>& players, Names& names) {
-    int counts[kRaceCount + 1] = {};
-    for (Pos p : players) {
-        const int race = static_cast<int>(names.race(p));
-        if (race > 0 && race <= kRaceCount) ++counts[race];
-    }
+    const auto counts = countRaces(players, names);
     std::string text;
     for (int r = 1; r <= kRaceCount; ++r) {
-        if (!counts[r]) continue;
+        if (!counts[static_cast<std::size_t>(r)]) continue;
         if (!text.empty()) text += ", ";
-        text += names.text(raceName(static_cast<Race>(r))) + " " + std::to_string(counts[r]);
+        text += names.text(raceName(static_cast<Race>(r))) + " " + std::to_string(counts[static_cast<std::size_t>(r)]);
     }
     return text;
 }
@@ -156,8 +164,44 @@ SectionView playoffSection(const PlayoffBracket& bracket, Names& names) {
     return section;
 }
 
+MapRacesView mapRaces(std::string map, int games, const RaceWins& wins, Names& names) {
+    MapRacesView v{std::move(map), games, {}};
+    for (const Matchup& m : kMatchups) {
+        const std::string text = matchupText(wins, m);
+        if (!text.empty()) v.matchups.push_back(names.text(text));
+    }
+    return v;
+}
+
+RaceStatsView raceStatsView(const RaceStats& stats, const std::vector<Pos>& drawn, Names& names) {
+    RaceStatsView v;
+    for (std::size_t i = 0; i < stats.maps.size(); ++i) {
+        v.maps.push_back(mapRaces(names.of(ListKind::Maps, static_cast<Pos>(i)), stats.maps[i].games,
+                                  stats.maps[i].wins, names));
+    }
+    int games = 0;
+    for (const PlayerRecord& p : stats.players) games += p.total.won;
+    v.total = mapRaces("", games, stats.races, names);
+    const auto counts = countRaces(drawn, names);
+    for (int r = 1; r <= kRaceCount; ++r) {
+        if (counts[static_cast<std::size_t>(r)]) v.races.push_back(static_cast<Race>(r));
+    }
+    return v;
+}
+
+// A player's games against each race of the columns.
+std::vector<WonLost> againstRaces(const RaceStats& stats, Pos player, const std::vector<Race>& columns) {
+    std::vector<WonLost> against;
+    const auto p = static_cast<std::size_t>(player);
+    for (Race race : columns) {
+        against.push_back(p < stats.players.size() ? stats.players[p].against[static_cast<std::size_t>(race) - 1]
+                                                   : WonLost{});
+    }
+    return against;
+}
+
 void addPlayoff(PageView& view, const AssignmentState& state, const Results& results, Host& host,
-                const Playoff& playoff, Names& names) {
+                const Playoff& playoff, const RaceStats* stats, Names& names) {
     const PlayoffBracket bracket = playoffBracket(state, results, playoff, view.header.seed, host);
     if (bracket.matches.empty()) return;
     view.playoff = playoffSection(bracket, names);
@@ -167,6 +211,7 @@ void addPlayoff(PageView& view, const AssignmentState& state, const Results& res
         row.name = names.of(ListKind::Participants, s.player);
         row.race = names.race(s.player);
         row.note = letter(s.group) + u8"조 " + std::to_string(s.groupPlace) + u8"위" + (s.withdrawn ? u8" (기권)" : "");
+        if (stats && view.raceStats) row.against = againstRaces(*stats, s.player, view.raceStats->races);
         view.finalStandings.push_back(std::move(row));
     }
 }
@@ -175,7 +220,7 @@ void addPlayoff(PageView& view, const AssignmentState& state, const Results& res
 
 std::optional<PageView> pageViewOf(const AssignmentState& state, const Results& results, Host& host,
                                    const Header& header, const ToUtf8& toUtf8, const Playoff* playoff,
-                                   const Seeding* seeding, const std::vector<Race>& races) {
+                                   const Seeding* seeding, const std::vector<Race>& races, const RaceStats* stats) {
     Names names(host, toUtf8, races);
     PageView view;
     view.header = header;
@@ -187,7 +232,8 @@ std::optional<PageView> pageViewOf(const AssignmentState& state, const Results& 
         for (Pos p : state.groupTable[g]) drawn.push_back(p);
     }
     view.raceCounts = raceCounts(drawn, names);
-    if (playoff) addPlayoff(view, state, results, host, *playoff, names);
+    if (stats && !view.raceCounts.empty()) view.raceStats = raceStatsView(*stats, drawn, names);
+    if (playoff) addPlayoff(view, state, results, host, *playoff, stats, names);
     if (names.failed()) return std::nullopt;
     return view;
 }

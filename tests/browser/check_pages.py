@@ -273,6 +273,43 @@ def check_races(where, page):
             fault(where, f'{s["id"]} counts {s["raceCounts"]!r} of the races {marks}')
     if page['raceCounts'] != race_counts(everyone) or not everyone:
         fault(where, f'the event counts {page["raceCounts"]!r} of the races {everyone}')
+    check_race_stats(where, page, race_of)
+
+
+def matchup_wins(text):
+    """"T 3 : 2 Z (60%)" and "TvT 2경기" as wins by (winner's race, loser's race)."""
+    wins = collections.Counter()
+    for first, won, lost, second in re.findall(r'([TZPR]) (\d+) : (\d+) ([TZPR]) \(\d+%\)', text):
+        wins[first, second] += int(won)
+        wins[second, first] += int(lost)
+    for race, games in re.findall(r'([TZPR])v\1 (\d+)경기', text):
+        wins[race, race] += int(games)
+    return wins
+
+
+def check_race_stats(where, page, race_of):
+    """The maps' rows add up to the event's, and the final standings' records
+    against each race to the event's wins and losses between the races."""
+    *maps, total = page['mapRaces'] or [['', '0', '']]
+    if (sum((matchup_wins(row[2]) for row in maps), collections.Counter()) != matchup_wins(total[2]) or
+            sum(int(row[1]) for row in maps) != int(total[1]) or not maps):
+        fault(where, f'the maps\' rows do not add up to the event\'s: {page["mapRaces"]}')
+    final = next((s for s in page['sections'] if s['id'] == 'final'), None)
+    if not final:
+        return
+    columns = [head.removesuffix('전') for head in page['against']]
+    won, lost = collections.Counter(), collections.Counter()
+    for row in final['table']:
+        for race, cell in zip(columns, row[3:]):
+            record = re.fullmatch(r'(\d+)-(\d+)', cell) or re.fullmatch('-', cell)
+            if not record or len(row) != 3 + len(columns):
+                fault(where, f'the final standings\' row {row}')
+            elif cell != '-' and row[1] in race_of:
+                won[race_of[row[1]], race] += int(record.group(1))
+                lost[race, race_of[row[1]]] += int(record.group(2))
+    wins = +matchup_wins(total[2])
+    if +won != wins or +lost != wins:
+        fault(where, f'the records against each race add up to {dict(won)} won and {dict(lost)} lost, not {dict(wins)}')
 
 
 def check(name, width, page, lines):
@@ -307,10 +344,10 @@ def check(name, width, page, lines):
         if not {'시드 1', '시드 2', 'Zerg', 'Terran', 'Protoss'} <= marks:
             fault(where, f'the members show pots and tags {sorted(marks)}')
     if page['wide']:
-        fault(where, 'the final standings do not fit across')
+        fault(where, 'the final standings or the maps\' races do not fit across')
     if name in RACES:
         check_races(where, page)
-    elif page['raceCounts'] or any(s['races'] for s in page['sections']):
+    elif page['raceCounts'] or page['mapRaces'] or page['against'] or any(s['races'] for s in page['sections']):
         fault(where, 'races are shown on a page without any')
     if name == 'replaced':
         group = page['sections'][0]

@@ -18,11 +18,13 @@ onload = () => {
       title: doc.title,
       proof: (doc.querySelector('.proof') || {innerText: ''}).innerText,
       raceCounts: (doc.querySelector('.facts .races') || {}).textContent || '',
-      // The final standings fit without scrolling sideways.
-      wide: all('.final .scroll').filter((e) => e.scrollWidth > e.clientWidth + 1).length,
+      mapRaces: cells(all('.mapraces tbody tr, .mapraces tfoot tr')),
+      against: all('.final th.vs').map((th) => th.textContent),
+      // Tables that must fit without scrolling sideways: the final standings, the maps' races.
+      wide: all('.final .scroll, .map-races .scroll').filter((e) => e.scrollWidth > e.clientWidth + 1).length,
       widths: [doc.documentElement.scrollWidth, frame.contentWindow.innerWidth],
       active: all('script, img, iframe, object, embed, link').length,
-      sections: all('section.group').map((s) => ({
+      sections: all('section.group:not(.map-races)').map((s) => ({
         id: s.id,
         // A member's name is the item's own text; a seeded draw's pot and tag follow it.
         members: all('.members li', s).map((li) => li.firstChild.textContent),

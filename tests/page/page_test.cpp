@@ -43,7 +43,10 @@ struct WholeEvent {
         }
     }
     std::string page(const std::vector<Race>& races = {}) {
-        const auto view = pageViewOf(state, results, host, header, platform::cp949ToUtf8, &playoff, nullptr, races);
+        const RaceStats stats = raceStats(countedGames(state, results, playoff, header.seed, host), races,
+                                          host.participants.size(), host.maps.size());
+        const auto view =
+            pageViewOf(state, results, host, header, platform::cp949ToUtf8, &playoff, nullptr, races, &stats);
         EXPECT_TRUE(view && view->playoff);
         return view ? renderPage(*view) : "";
     }
@@ -58,8 +61,9 @@ TEST(Page, WholeEventWithPlayoff) {
 
 // Every player's race beside their name, in the groups, the schedules, the
 // tables, the bracket and the final standings, and counted under each group,
-// the playoff and the event; one player has none. Races that nobody has
-// leave the page as it was.
+// the playoff and the event; one player has none. Each map's record per
+// matchup under the groups, each player's against each race in the final
+// standings. Races that nobody has leave the page as it was.
 TEST(Page, RacesBesideEveryPlayerAndCounted) {
     using R = Race;
     WholeEvent e;
