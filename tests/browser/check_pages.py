@@ -59,7 +59,7 @@ CASES = {
                (DATA / 'placement-dual-results.txt').read_text(), '직접 편성한 듀얼', 2),
     'replaced': (DATA / 'changes-players.txt', DATA / 'readme-maps.txt', '--groups 3 --size 4 --seed 2024',
                  '교체 Sea Killer\n맞교환 Quill Orrin\nA 1 2:0\n', '교체 뒤', 2),
-    # An event file with races, played but for a walkover and a match not played yet.
+    # An event file with races: the page shows them and, with games, how the maps played for each.
     'races': (DATA / 'race-event.json', None, '--event',
               'A 1 2:1\nA 2 0:2\nA 3 1:2\nA 4 2:0\nA 5 최민호\nA 6 2:1\nB 1 2:0\nB 2 1:2\nB 3 Ash\nB 4 2:0\n'
               'B 5 0:2\nB 6 2:1\nC 1 2:0\nC 2 1:2\nC 3 부전승 Wren\nC 5 Orrin\n', '종족 리그', 2),
