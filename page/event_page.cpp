@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "event/actions.h"
 #include "page/page.h"
 
 namespace rl::page {
@@ -66,9 +67,10 @@ std::optional<std::string> eventPage(const event::Event& event, Host& host, cons
     header.fingerprint = event::fingerprint(event, frontEnd);
     header.program = "Rosterloom " ROSTERLOOM_VERSION;
     header.placedByHand = event.placedByHand;
+    const std::optional<RaceStats> stats = event::eventRaceStats(event);
     auto view = pageViewOf(event.state, event.results, host, header, frontEnd.toUtf8,
                            event.playoff.perGroup ? &event.playoff : nullptr, event.seeded ? &event.seeding : nullptr,
-                           event.seeding.races);
+                           event.seeding.races, stats ? &*stats : nullptr);
     if (!view || !markReplacements(*view, event, frontEnd)) return std::nullopt;
     return renderPage(*view);
 }

@@ -52,16 +52,10 @@ void appendRow(std::string& out, std::string_view map, std::string_view games) {
 }
 
 void appendMatchup(std::string& out, const RaceWins& wins, Matchup m) {
-    const int games = gamesOf(wins, m);
-    if (games == 0) return;
+    const std::string text = matchupText(wins, m);
+    if (text.empty()) return;
     out += kMatchupGap;
-    if (m.mirror()) {
-        out += matchupName(m) + " " + number(games) + "경기";
-        return;
-    }
-    const int first = winsOf(wins, m.first, m.second);
-    out += std::string(raceLetter(m.first)) + " " + number(first) + " : " + number(games - first) + " " +
-           std::string(raceLetter(m.second)) + " (" + number(percentOf(first, games)) + "%)";
+    out += text;
 }
 
 }  // namespace
@@ -99,6 +93,15 @@ RaceStats raceStats(const std::vector<CountedGame>& games, const std::vector<Rac
         if (PlayerRecord* l = record(game.loser)) addRecord(*l, false, winner, game.map);
     }
     return stats;
+}
+
+std::string matchupText(const RaceWins& wins, Matchup m) {
+    const int games = gamesOf(wins, m);
+    if (games == 0) return {};
+    if (m.mirror()) return matchupName(m) + " " + number(games) + "경기";
+    const int first = winsOf(wins, m.first, m.second);
+    return std::string(raceLetter(m.first)) + " " + number(first) + " : " + number(games - first) + " " +
+           std::string(raceLetter(m.second)) + " (" + number(percentOf(first, games)) + "%)";
 }
 
 std::string matchupName(Matchup m) {

@@ -91,6 +91,10 @@ int gamesOf(const RaceWins& wins, Matchup m);
 // to the nearest, halves up.
 int percentOf(int wins, int games);
 
+// "T 3 : 2 Z (60%)", for a mirror "TvT 2경기"; empty for a matchup with no
+// game. CP949.
+std::string matchupText(const RaceWins& wins, Matchup m);
+
 // "< 맵별 종족 전적 >" after a blank line: a heading row, then a row a map
 // of the list with its games and each matchup played there, "T 3 : 2 Z
 // (60%)" or, for a mirror, "TvT 2경기". CP949, CR LF, widths in bytes.
