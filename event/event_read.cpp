@@ -527,7 +527,7 @@ private:
             const bool member = static_cast<Pos>(p) < members;
             if ((event_.placedByHand || moves_) && member == places[p].is_null()) refuse(place, Refused::MemberAfterVacancy);
             if (member == places[p].is_null()) refuseLayout(place, member, g, members);
-            row.push_back(member ? participantAt(places[p], place, placed, seedingAt(group, p)) : kNone);
+            row.push_back(member ? participantAt(places[p], place, placed, seedingAt(group, p), raceAt(group, p)) : kNone);
         }
         return row;
     }
@@ -547,16 +547,34 @@ private:
                file_["tags"][participant] == seeding.second;
     }
 
+    // The member's race as the group spells it, null when the group does not say.
+    static Json raceAt(const Json& group, std::size_t index) {
+        const auto list = group.find("races");
+        return list != group.end() && list->is_array() && index < list->size() ? (*list)[index] : Json();
+    }
+
+    bool hasRace(std::size_t participant, const Json& race) const {
+        const std::string_view letter = raceLetter(raceOf(event_, participant));
+        return letter.empty() ? race.is_null() : race == std::string(letter);
+    }
+
+    // Where the file tells two of one name apart: by the pot and tag of a
+    // seeded draw, and by the race where races are given.
+    bool keepsOwn(std::size_t participant, const std::pair<Json, Json>& seeding, const Json& race) const {
+        const bool races = anyRaceGiven(event_, event_.participants.size());
+        return (!event_.seeded || hasSeeding(participant, seeding)) && (!races || hasRace(participant, race));
+    }
+
     // Names may repeat: each place takes the first participant of that name
     // not placed yet, in a seeded draw the first with the group's pot and tag
     // for that place, so that each keeps its own.
     Pos participantAt(const Json& value, const std::string& where, std::vector<bool>& placed,
-                      const std::pair<Json, Json>& seeding) {
+                      const std::pair<Json, Json>& seeding, const Json& race) {
         const std::string& utf8 = text(value, where);
         std::optional<std::size_t> first;
         for (std::size_t i = 0; i < participants_.size(); ++i) {
             if (participants_[i] != utf8 || placed[i]) continue;
-            if (hasSeeding(i, seeding)) {
+            if (keepsOwn(i, seeding, race)) {
                 first = i;
                 break;
             }

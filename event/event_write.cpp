@@ -79,17 +79,20 @@ public:
             standings.standings = settledStandings(event_.state, event_.results, g, event_.playoff.settled);
         }
         Json places = Json::array(), members = Json::array(), matches = Json::array(), table = Json::array();
-        Json pots = Json::array(), tags = Json::array();
+        Json pots = Json::array(), tags = Json::array(), races = Json::array();
         for (Pos p : event_.state.groupTable[static_cast<std::size_t>(g)]) {
             places.push_back(participant(p));
             if (p == kNone) continue;
             members.push_back(participant(p));
             pots.push_back(pot(static_cast<std::size_t>(p))), tags.push_back(tag(static_cast<std::size_t>(p)));
+            races.push_back(race(static_cast<std::size_t>(p)));
         }
         for (const MatchState& m : standings.matches) matches.push_back(match(m));
         for (const Standing& s : standings.standings) table.push_back(standing(s));
         Json group = {{"group", std::string(1, static_cast<char>('A' + g))}, {"places", places}, {"members", members}};
         if (event_.seeded) group["pots"] = std::move(pots), group["tags"] = std::move(tags);
+        // Two of one name may play different races: the members' races tell them apart on reading.
+        if (anyRaceGiven(event_, event_.participants.size())) group["races"] = std::move(races);
         group["matches"] = std::move(matches);
         group["standings"] = std::move(table);
         return group;

@@ -54,6 +54,13 @@ TEST(Placement, AFileWrittenFromAnyDrawPlacesTheSameEvent) {
         host.participants = text.placement.participants;
         DrawChoices choices = drawChoices(*drawn);
         choices.placement = std::move(text.placement);
+        // The participants are now in the file's order, and their races with them.
+        choices.seeding.races.clear();
+        for (const auto& row : drawn->state.groupTable) {
+            for (Pos p : row) {
+                if (p != kNone) choices.seeding.races.push_back(raceOf(*drawn, static_cast<std::size_t>(p)));
+            }
+        }
         DrawOutcome again = drawEvent(host, choices);
         ASSERT_EQ(again.outcome, AssignOutcome::Assigned);
         again.event.drawnAt = drawn->drawnAt;
