@@ -128,7 +128,8 @@ TEST_F(StandingsWindowTest, WithRacesTheStandingsFileEndsWithEachMapsRecordByRac
     for (const char* step : {"s2:1", "m2", "s0:2", "m3", "s2:0"}) act(step);
     const std::string shownBefore = windowText(at(IDC_STANDINGS_EDIT));
     event::Event raced = theEvent();
-    for (std::size_t p = 0; p < raced.participants.size(); ++p) raced.seeding.races.push_back(static_cast<Race>(1 + p % 4));
+    raced.seeding.races.resize(raced.participants.size());
+    for (std::size_t p = 0; p < raced.participants.size(); ++p) raced.seeding.races[p] = static_cast<Race>(1 + p % 4);
     takeEvent(window(), raced);
     click(IDC_WRITE_STANDINGS, window());
     EXPECT_EQ(boxes.takeLog(), told(STR_STANDINGS_DONE));
