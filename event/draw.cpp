@@ -9,7 +9,7 @@ namespace rl::event {
 
 DrawChoices drawChoices(const Event& event) {
     const Settings& s = event.state.settings;
-    DrawChoices choices{{s.format == GroupFormat::Dual, s.bestOf}, withdrawalRule(event), event.seeded, event.seeding, {}};
+    DrawChoices choices{{s.format == GroupFormat::Dual, s.bestOf}, withdrawalRule(event), event.seeded, event.seeding, {}, {}};
     if (event.placedByHand) choices.placement = placementOf(event);
     return choices;
 }

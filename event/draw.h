@@ -20,6 +20,9 @@ struct DrawChoices {
     // The groups placed by hand instead of drawn (the placement window, or
     // the command line's --placement); not with the seeded draw.
     std::optional<Placement> placement;
+    // A team league: each participant's roster (in list order) and the
+    // format of its team matches; no plays yet.
+    std::optional<team::TeamLeague> teams;
 };
 
 // What drawing the event again takes: its format, rule, pots and tags, or

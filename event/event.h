@@ -15,6 +15,7 @@
 #include "engine/seeding.h"
 #include "event/refusal.h"
 #include "standings/playoff.h"
+#include "team/league.h"
 
 namespace rl::event {
 
@@ -116,6 +117,10 @@ struct Event {
     // Replacements and swaps since the draw; the participants end with the
     // replacements' new players, in the same order.
     std::vector<Change> changes;
+
+    // A team league: the participants are teams, each with its roster, and
+    // their matches are played in sets. Nothing for a players' event.
+    std::optional<team::TeamLeague> teams;
 };
 
 // A file read: the event, or one message that names the place of the
