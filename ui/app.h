@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <initializer_list>
 #include <optional>
 #include <string>
@@ -155,6 +156,10 @@ void takeEvent(HWND owner, event::Event event, const std::wstring& file = {});
 // The assignment is let go, with everything entered since (the autosave is
 // the caller's to keep or remove).
 void letEventGo();
+// One of the event's own changes (event/actions.h), made on the event; it
+// says whether it changed anything, and when it did the windows and the
+// autosave follow. A new change needs no function of its own here.
+bool changeEvent(HWND owner, const std::function<bool(event::Event&)>& change);
 void recordEventResult(HWND owner, MatchKey key, Score score);
 void recordEventGames(HWND owner, MatchKey key, const std::vector<Game>& games);
 void clearEventResult(HWND owner, MatchKey key);
@@ -165,7 +170,6 @@ void giveEventWalkover(HWND owner, MatchKey key, Pos winner);
 // False (nothing changed) where the event refuses it.
 bool withdrawFromEvent(HWND owner, Pos player);
 bool takeBackEventWithdrawal(HWND owner, Pos player);
-void setEventWithdrawalRule(HWND owner, WithdrawalRule rule);
 // None when made; else why not (nothing changed).
 event::ChangeRefusal replaceInEvent(HWND owner, Pos player, const std::string& by);
 event::ChangeRefusal swapInEvent(HWND owner, Pos first, Pos second);

@@ -44,6 +44,12 @@ void letEventGo() {
     gHost = ListHost();
 }
 
+bool changeEvent(HWND owner, const std::function<bool(event::Event&)>& change) {
+    if (!change(gEvent)) return false;
+    changed(owner);
+    return true;
+}
+
 void recordEventResult(HWND owner, MatchKey key, Score score) {
     event::recordResult(gEvent, key, score);
     changed(owner);
@@ -100,10 +106,6 @@ event::ChangeRefusal moveInEvent(HWND owner, Pos player, int group) {
     const event::ChangeRefusal refusal = event::movePlayer(gEvent, player, group);
     if (refusal == event::ChangeRefusal::None) changed(owner);
     return refusal;
-}
-
-void setEventWithdrawalRule(HWND owner, WithdrawalRule rule) {
-    if (event::setWithdrawalRule(gEvent, rule)) changed(owner);
 }
 
 void undoEventPlayoff(HWND owner) {

@@ -68,7 +68,7 @@ void showChoice(HWND window) {
 
 void onRuleClicked(HWND window, WithdrawalRule rule) {
     if (!assignment().assigned()) nextDraw().withdrawalRule = rule;
-    else setEventWithdrawalRule(window, rule);
+    else changeEvent(window, [rule](event::Event& e) { return event::setWithdrawalRule(e, rule); });
 }
 
 void onDualClicked(HWND window) {
