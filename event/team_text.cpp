@@ -184,8 +184,8 @@ std::string teamMatchText(const Event& event, MatchKey key) {
 }
 
 std::string teamStandingsFileText(const Event& event) {
+    if (!event.teams) return {};
     ListHost host = hostFor(event);
-    if (!event.teams) return standingsFileText(event.state, event.results, host, event.playoff, event.seed);
     const Names names{host, *event.teams};
     const TeamStandings standings = teamStandings(event);
     std::string out = exportFileText(event.state, host);

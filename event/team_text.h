@@ -20,7 +20,7 @@ std::string teamMatchText(const Event& event, MatchKey key);
 // "< A조 팀 경기 >" (every team match) and "< A조 순위 >" (the team table,
 // "3승 0패 +7 (9승 2패)"), the playoff's team matches and final standings
 // once it is made, and "< 개인 다승 >", every player who played a set, most
-// wins first. A players' event gives its standings file as before.
+// wins first. Empty for a players' event (eventStandingsText gives both).
 std::string teamStandingsFileText(const Event& event);
 
 }  // namespace rl::event

@@ -10,7 +10,6 @@
 #include "event/actions.h"
 #include "event/draw.h"
 #include "platform/encoding.h"
-#include "standings/standings_text.h"
 
 namespace rl::event {
 namespace {
@@ -97,20 +96,18 @@ std::string teamCase(const std::string& line) {
 
 TEST(TeamText, GoldenLeagues) { test::expectGoldenCases("team-text.txt", teamCase); }
 
-// Every line of the file ends in CR LF, and a players' event's file is its
-// standings file as before.
-TEST(TeamText, LinesEndInCrLfAndPlayersEventsAreAsBefore) {
+// Every line of the file ends in CR LF, and it is what "순위표.txt" holds.
+TEST(TeamText, LinesEndInCrLfAsTheStandingsFile) {
     ListHost host = test::hostFrom("players 6 groups 2 size 3 with-maps maps 3 clock 5");
     DrawOutcome drawn = drawEvent(host, {});
     ASSERT_EQ(drawn.outcome, AssignOutcome::Assigned);
     Event event = drawn.event;
     event.results.set({0, 1}, Score{1, 0});
-    ListHost again = hostFor(event);
-    EXPECT_EQ(teamStandingsFileText(event), standingsFileText(event.state, event.results, again));
     event.teams = team::TeamLeague{{team::MatchKind::Sets, 3, false}, {{"a1", "a2"}, {"b1", "b2"}}, {}};
     event.teams->rosters.resize(event.participants.size(), {"x1", "x2"});
     const std::string text = teamStandingsFileText(event);
     ASSERT_FALSE(text.empty());
+    EXPECT_EQ(eventStandingsText(event), text);
     EXPECT_EQ(text.substr(text.size() - 2), "\r\n");
     for (std::size_t at = text.find('\n'); at != std::string::npos; at = text.find('\n', at + 1)) {
         EXPECT_EQ(text[at - 1], '\r') << "at byte " << at;
