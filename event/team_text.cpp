@@ -28,7 +28,8 @@ struct Names {
     std::string team(Pos t) const { return std::string(nameOf(host, ListKind::Participants, t)); }
     std::string player(Pos t, int p) const {
         if (p == team::kNoEntry) return "(미정)";
-        const auto& roster = league.rosters.at(static_cast<std::size_t>(t));
+        if (t < 0 || static_cast<std::size_t>(t) >= league.rosters.size()) return "?";
+        const auto& roster = league.rosters[static_cast<std::size_t>(t)];
         return p >= 0 && static_cast<std::size_t>(p) < roster.size() ? roster[static_cast<std::size_t>(p)] : "?";
     }
 };
