@@ -6,6 +6,7 @@
 
 #include "engine/series.h"
 #include "engine/limits.h"
+#include "event/team_text.h"
 #include "standings/bracket.h"
 #include "standings/standings_text.h"
 
@@ -534,6 +535,7 @@ int resultCount(const Event& event) {
 }
 
 std::string eventStandingsText(const Event& event) {
+    if (event.teams) return teamStandingsFileText(event);
     ListHost host = hostFor(event);
     return standingsFileText(event.state, event.results, host, event.playoff, event.seed) + eventRaceStatsText(event);
 }

@@ -183,7 +183,8 @@ std::pair<int, int> placeOfPlayer(const GroupTable& table, Pos player);
 
 // What the standings window writes as "순위표.txt" and what rosterloom-cli
 // writes for the event once anything is entered: the export, every group's
-// table (settled members marked) and the playoff once made. CP949.
+// table (settled members marked) and the playoff once made; for a team
+// league, teamStandingsFileText's. CP949.
 std::string eventStandingsText(const Event& event);
 
 // How each map plays for each race and each player's record against each

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/front_end.h"
+#include "event/actions.h"
 #include "event/event.h"
 
 namespace {
@@ -62,5 +63,7 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
     require(sameDraw(reread.state, event.state), "the same draw");
     require(sameResults(reread.results, event.results), "the same results");
     require(rl::event::writeEvent(reread, frontEnd) == written, "written again, the same bytes");
+    // Whatever was read is shown: its standings file, a team league's too.
+    require(!rl::event::eventStandingsText(event).empty(), "the standings are shown");
     return 0;
 }

@@ -22,20 +22,11 @@ constexpr std::size_t kCountCell = 6;
 // The counted columns, right-aligned under these headings.
 constexpr const char* kCountHeadings[] = {"경기", "승", "패", "득", "실", "득실"};
 
-void appendLeft(std::string& out, std::string_view text, std::size_t width) {
-    const std::size_t start = out.size();
-    out += text;
-    pieces::padCell(out, start, width);
-}
-
-void appendRight(std::string& out, std::string_view text, std::size_t width) {
-    if (text.size() < width) out.append(width - text.size(), ' ');
-    out += text;
-}
+using pieces::appendLeft;
+using pieces::appendRight;
+using pieces::endLine;
 
 std::string number(int value, bool sign = false);
-
-std::string rankText(int rank) { return rank > 0 ? (rank < 10 ? " " : "") + number(rank) + "위" : " -"; }
 
 std::string number(int value, bool sign) {
     char digits[16];
@@ -43,21 +34,8 @@ std::string number(int value, bool sign) {
     return (sign && value > 0 ? "+" : "") + std::string(digits, result.ptr);
 }
 
-// A walkover names the side that goes on, where a score would be.
-std::string scoreText(const MatchState& m) {
-    if (!m.score) return "[vs]";
-    if (m.score->walkover) return m.score->first > m.score->second ? "부전승:-" : "-:부전승";
-    return number(m.score->first) + ":" + number(m.score->second);
-}
-
 std::string marks(bool settled, bool withdrawn) {
     return std::string(settled ? " (결정)" : "") + (withdrawn ? " (기권)" : "");
-}
-
-// Ends a line; the blanks that filled its last cell serve nothing there.
-void endLine(std::string& out, std::size_t lineStart) {
-    while (out.size() > lineStart && out.back() == ' ') out.pop_back();
-    out += "\r\n";
 }
 
 // A player not known yet is shown by the match it comes from.
@@ -145,6 +123,14 @@ void appendFinalLine(std::string& out, Host& host, const FinalStanding& s) {
 }
 
 }  // namespace
+
+std::string rankText(int rank) { return rank > 0 ? (rank < 10 ? " " : "") + number(rank) + "위" : " -"; }
+
+std::string scoreText(const MatchState& m) {
+    if (!m.score) return "[vs]";
+    if (m.score->walkover) return m.score->first > m.score->second ? "부전승:-" : "-:부전승";
+    return number(m.score->first) + ":" + number(m.score->second);
+}
 
 std::string standingsGroupText(const AssignmentState& state, const Results& results, Host& host, int group,
                                const Playoff& playoff) {

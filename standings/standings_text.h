@@ -5,6 +5,12 @@
 
 namespace rl {
 
+// " 1위", "12위"; " -" for no place yet.
+std::string rankText(int rank);
+// A match's score as the tables show it, "2:1", "[vs]" before it is played;
+// a walkover names the side that goes on, "부전승:-".
+std::string scoreText(const MatchState& m);
+
 // The standings of one group as it follows the export: a blank line, the
 // heading "< A조 순위 >", for a knock-out its matches with the players and
 // scores known so far and a blank line, then the table of ranks. CP949,

@@ -24,6 +24,25 @@ inline void padCell(std::string& out, std::size_t cellStart, std::size_t width) 
     }
 }
 
+// The text, then spaces up to `width` bytes: a cell of a table's row.
+inline void appendLeft(std::string& out, std::string_view text, std::size_t width) {
+    const std::size_t start = out.size();
+    out += text;
+    padCell(out, start, width);
+}
+
+// Spaces, then the text, to `width` bytes: a counted column.
+inline void appendRight(std::string& out, std::string_view text, std::size_t width) {
+    if (text.size() < width) out.append(width - text.size(), ' ');
+    out += text;
+}
+
+// Ends a table's line; the blanks that filled its last cell serve nothing there.
+inline void endLine(std::string& out, std::size_t lineStart) {
+    while (out.size() > lineStart && out.back() == ' ') out.pop_back();
+    out += "\r\n";
+}
+
 // "%2d경기:"
 void appendMatchNumber(std::string& out, int number);
 // "<%d경기 승자>"

@@ -1,0 +1,116 @@
+#include "event/team_standings.h"
+
+#include <algorithm>
+
+#include "engine/match_cells.h"
+#include "engine/series.h"
+
+namespace rl::event {
+
+namespace {
+
+int rosterSize(const team::TeamLeague& league, Pos team) {
+    return team >= 0 && static_cast<std::size_t>(team) < league.rosters.size()
+               ? static_cast<int>(league.rosters[static_cast<std::size_t>(team)].size())
+               : 0;
+}
+
+// The sets up to the first the rules refuse: a stale set never counts.
+std::vector<team::TeamSet> standingSets(const team::TeamMatchRules& rules, const std::vector<team::TeamSet>& sets) {
+    std::vector<team::TeamSet> out;
+    for (const team::TeamSet& s : sets) {
+        if (team::checkSet(rules, out, static_cast<int>(out.size()) + 1, s)) break;
+        out.push_back(s);
+    }
+    return out;
+}
+
+// The match's score from its sets once they decide it; else the result as it
+// stands, a walkover counting the sets needed to win.
+void takeSets(TeamMatch& t) {
+    MatchState& m = t.match;
+    if (const auto winner = team::matchWinner(t.rules, t.sets)) {
+        m.score = team::setsScore(t.sets);
+        m.winner = *winner == team::kFirst ? m.first : m.second;
+    } else if (m.score && m.score->walkover) {
+        m.score = team::teamWalkover(t.rules.format, m.winner == m.first ? team::kFirst : team::kSecond);
+    }
+}
+
+TeamMatch teamMatch(const team::TeamLeague& league, MatchKey key, const MatchState& m) {
+    TeamMatch t{key, m, {league.format, {rosterSize(league, m.first), rosterSize(league, m.second)}}, {}, {}, {}};
+    if (m.first == kNone || m.second == kNone) return t;
+    if (const auto play = league.plays.find(key); play != league.plays.end()) {
+        t.entries = play->second.entries;
+        t.sets = standingSets(t.rules, play->second.sets);
+    }
+    takeSets(t);
+    t.allKills = team::allKills(t.rules, t.sets);
+    return t;
+}
+
+std::vector<Standing> leagueTeamTable(const std::vector<Standing>& members, const std::vector<MatchState>& matches,
+                                      bool voids) {
+    std::vector<Standing> rows;
+    for (const Standing& s : members) rows.push_back({s.player, 0, false, false, s.withdrawn});
+    return leagueTable(std::move(rows), matches, voids, LeagueOrder::Teams);
+}
+
+std::vector<TeamPlayerRecord> playerRecords(const std::vector<TeamMatch>& matches) {
+    std::vector<TeamPlayerRecord> records;
+    const auto tally = [&](Pos team, int player, bool won) {
+        auto it = std::find_if(records.begin(), records.end(),
+                               [&](const TeamPlayerRecord& r) { return r.team == team && r.player == player; });
+        if (it == records.end()) it = records.insert(records.end(), {team, player});
+        (won ? it->won : it->lost) += 1;
+    };
+    for (const TeamMatch& t : matches) {
+        for (const team::TeamSet& s : t.sets) {
+            tally(t.match.first, s.players[0], s.firstWon);
+            tally(t.match.second, s.players[1], !s.firstWon);
+        }
+    }
+    std::stable_sort(records.begin(), records.end(), [](const TeamPlayerRecord& a, const TeamPlayerRecord& b) {
+        if (a.won != b.won) return a.won > b.won;
+        if (a.lost != b.lost) return a.lost < b.lost;
+        return std::pair(a.team, a.player) < std::pair(b.team, b.player);
+    });
+    return records;
+}
+
+}  // namespace
+
+TeamStandings teamStandings(const Event& event) {
+    TeamStandings out;
+    if (!event.teams) return out;
+    const team::TeamLeague& league = *event.teams;
+    const AssignmentState& state = event.state;
+    for (std::size_t g = 0; g < groupCountOf(state); ++g) {
+        const int group = static_cast<int>(g);
+        const GroupStandings gs = groupStandings(state, event.results, group);
+        std::vector<MatchState> counted;
+        for (const MatchState& m : gs.matches) {
+            out.matches.push_back(teamMatch(league, {group, m.number}, m));
+            counted.push_back(out.matches.back().match);
+        }
+        out.tables.push_back(state.settings.tournament() ? gs.standings
+                                 : leagueTeamTable(gs.standings, counted, event.results.withdrawals().voids()));
+    }
+    if (event.playoff.perGroup > 0) {
+        ListHost host = hostFor(event);
+        const PlayoffBracket bracket = playoffBracket(state, event.results, event.playoff, event.seed, host);
+        for (const MatchState& m : bracket.matches) out.matches.push_back(teamMatch(league, {kPlayoffGroup, m.number}, m));
+    }
+    out.players = playerRecords(out.matches);
+    return out;
+}
+
+std::vector<Pos> setMaps(const TeamMatch& match) {
+    std::vector<Pos> maps = gameMaps(match.match);
+    for (std::size_t i = 0; i < match.sets.size() && i < maps.size(); ++i) {
+        if (match.sets[i].map != kNone) maps[i] = match.sets[i].map;
+    }
+    return maps;
+}
+
+}  // namespace rl::event
