@@ -101,7 +101,8 @@ bool racesSpread(const Frame& frame, const Try& t) {
 }
 
 RaceCounter::RaceCounter(const Frame& frame, std::uint64_t workLimit)
-    : frame_(frame), workLimit_(workLimit), memo_(static_cast<std::size_t>(frame.groups) + 1),
+    : frame_(frame), workLimit_(workLimit), all_(static_cast<std::size_t>(frame.groups)),
+      fitting_(static_cast<std::size_t>(frame.groups)), memo_(static_cast<std::size_t>(frame.groups) + 1),
       next_(static_cast<std::size_t>(frame.groups) + 1) {
     const std::vector<int> sizes = groupSizes(frame), players = playersOfRace(frame);
     for (int race = 0; race < kRaceCount; ++race) shares_.push_back(raceShare(sizes, players[static_cast<std::size_t>(race)]));
@@ -129,6 +130,13 @@ RaceCounter::RaceCounter(const Frame& frame, std::uint64_t workLimit)
         for (int player : frame.kinds[k].players) ++start_[classOf(static_cast<int>(k), frame.raceOf[static_cast<std::size_t>(player)])];
     }
     for (std::size_t race = 0; race < kRaceCount; ++race) start_[static_cast<std::size_t>(classes_) + race] = shares_[race].extras;
+    // Every state's choices are those of the start that it has the players
+    // and extras for, in the same order; so they are listed once.
+    for (std::size_t g = 0; g < slotKind_.size(); ++g) {
+        std::vector<int> taken(slotKind_[g].size() * kClasses, 0), totals(kRaceCount, 0);
+        const int first = slotKind_[g].empty() ? 0 : static_cast<int>(slotAt_[g][0].size());
+        extend(g, 0, first, taken, totals, start_, 1, all_[g]);
+    }
 }
 
 RaceCountOutcome RaceCounter::count() {
@@ -146,18 +154,21 @@ const Count& RaceCounter::completions(std::size_t group, const std::vector<int>&
     if (overLimit()) return none;  // the count is given up
     Count total;
     std::vector<int>& next = next_[group];  // free again once the next group's count is made
-    for (const Choice& choice : choices(group, left)) {
-        after(left, choice, next);
-        total.addProduct(completions(group + 1, next), static_cast<std::uint32_t>(choice.ways));
+    for (const Choice* choice : choices(group, left)) {
+        after(left, *choice, next);
+        total.addProduct(completions(group + 1, next), static_cast<std::uint32_t>(choice->ways));
     }
     return memo_[group].emplace(std::move(key), std::move(total)).first->second;
 }
 
-std::vector<RaceCounter::Choice> RaceCounter::choices(std::size_t group, const std::vector<int>& left) {
-    std::vector<Choice> out;
-    std::vector<int> taken(slotKind_[group].size() * kClasses, 0), totals(kRaceCount, 0);
-    const int first = slotKind_[group].empty() ? 0 : static_cast<int>(slotAt_[group][0].size());
-    extend(group, 0, first, taken, totals, left, 1, out);
+const std::vector<const RaceCounter::Choice*>& RaceCounter::choices(std::size_t group, const std::vector<int>& left) {
+    std::vector<const Choice*>& out = fitting_[group];  // free again once the group's choices are gone through
+    out.clear();
+    for (const Choice& choice : all_[group]) {
+        std::size_t i = 0;
+        while (i < left.size() && choice.delta[i] <= left[i]) ++i;
+        if (i == left.size()) out.push_back(&choice);
+    }
     work_ += out.size() + 1;
     return out;
 }
@@ -212,7 +223,8 @@ void RaceCounter::draw(Random& random, Try& t) {
     std::vector<int> left = start_;
     for (std::size_t g = 0; g < slotKind_.size(); ++g) {
         Count pick = completions(g, left).uniformBelow(random);
-        for (const Choice& choice : choices(g, left)) {
+        for (const Choice* each : choices(g, left)) {
+            const Choice& choice = *each;
             std::vector<int> next;
             after(left, choice, next);
             const Count ways = completions(g + 1, next).times(choice.ways);

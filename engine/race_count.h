@@ -71,7 +71,7 @@ private:
     };
 
     const Count& completions(std::size_t group, const std::vector<int>& left);
-    std::vector<Choice> choices(std::size_t group, const std::vector<int>& left);
+    const std::vector<const Choice*>& choices(std::size_t group, const std::vector<int>& left);
     void extend(std::size_t group, std::size_t at, int placesLeft, std::vector<int>& taken, std::vector<int>& totals,
                 const std::vector<int>& left, std::uint64_t ways, std::vector<Choice>& out);
     void after(const std::vector<int>& left, const Choice& choice, std::vector<int>& next) const;
@@ -90,6 +90,8 @@ private:
     std::vector<int> compact_;  // per kind: its place among the kinds with players; -1: none
     int classes_ = 0;           // kinds with players, times the races and none
     std::vector<int> start_;    // players per kind and race (none first), then extras per race
+    std::vector<std::vector<Choice>> all_;                // per group: the choices of the start
+    std::vector<std::vector<const Choice*>> fitting_;     // per group: those of the state counted
     std::vector<std::unordered_map<std::string, Count>> memo_;  // per group
     std::vector<std::vector<int>> next_;                        // per group: the state after a choice
 };
