@@ -12,6 +12,8 @@ namespace {
 
 constexpr int kClasses = kRaceCount + 1;  // none, then T Z P R
 constexpr std::uint64_t kMaxRaceCountWork = 1'000'000;
+// Choices a search for any labelling may look at where the count is too large.
+constexpr std::uint64_t kMaxRaceSearchWork = 2'000'000;
 // Draws of a counted labelling tried for the tags, fewer as the players get
 // more (each costs more, and a small request may need many); shuffles tried
 // where the count would be too large.
@@ -54,19 +56,95 @@ void countTags(const Frame& frame, Try& t) {
     }
 }
 
-// A race that cannot be spread within the pots even alone, or None.
-Race unspreadRace(const Frame& frame) {
-    for (int race = 0; race < kRaceCount; ++race) {
-        Frame alone = frame;
-        for (int& r : alone.raceOf) r = r == race ? r : -1;
-        if (RaceCounter(alone, kMaxRaceCountWork).count() == RaceCountOutcome::Impossible) {
-            return static_cast<Race>(race + 1);
+// A maximum flow over a few nodes (Ford and Fulkerson's augmenting paths).
+class SmallFlow {
+public:
+    explicit SmallFlow(std::size_t nodes) : nodes_(nodes), room_(nodes * nodes, 0) {}
+
+    void add(std::size_t from, std::size_t to, int room) { room_[from * nodes_ + to] += room; }
+
+    int most(std::size_t source, std::size_t sink) {
+        int flow = 0;
+        for (;;) {
+            std::vector<char> seen(nodes_, 0);
+            const int more = push(source, sink, kUnbounded, seen);
+            if (more == 0) return flow;
+            flow += more;
         }
     }
-    return Race::None;
+
+    static constexpr int kUnbounded = 1 << 20;
+
+private:
+    int push(std::size_t at, std::size_t sink, int most, std::vector<char>& seen) {
+        if (at == sink) return most;
+        seen[at] = 1;
+        for (std::size_t to = 0; to < nodes_; ++to) {
+            int& room = room_[at * nodes_ + to];
+            if (room == 0 || seen[to]) continue;
+            if (const int pushed = push(to, sink, std::min(most, room), seen); pushed > 0) {
+                room -= pushed, room_[to * nodes_ + at] += pushed;
+                return pushed;
+            }
+        }
+        return 0;
+    }
+
+    std::size_t nodes_;
+    std::vector<int> room_;
+};
+
+// Whether the players of the races in `races` (a bit each) can take places
+// so that every group holds, of them together, at least the sum of their
+// levels and at most that and the races that may take one more there. Exact
+// for one race; for more a condition any arrangement meets. A flow from
+// each kind's players to the groups its places are in, each group's bounds
+// taken as demands (the usual way to give a flow lower bounds).
+bool racesFit(const Frame& frame, const std::vector<RaceShare>& shares, unsigned races) {
+    const std::size_t kinds = frame.kinds.size(), groups = static_cast<std::size_t>(frame.groups);
+    const std::size_t source = 0, sink = 1, from = 2, to = 3, kind0 = 4, group0 = kind0 + kinds;
+    SmallFlow flow(group0 + groups);
+    int owed = 0;
+    for (std::size_t k = 0; k < kinds; ++k) {
+        int players = 0;
+        for (int player : frame.kinds[k].players) {
+            const int race = frame.raceOf[static_cast<std::size_t>(player)];
+            players += race >= 0 && (races >> race & 1u);
+        }
+        flow.add(from, kind0 + k, players), flow.add(source, to, players), owed += players;
+    }
+    for (std::size_t g = 0; g < groups; ++g) {
+        for (int place : frame.placesOf[g]) flow.add(kind0 + static_cast<std::size_t>(frame.kindOf[static_cast<std::size_t>(place)]), group0 + g, 1);
+        int least = 0, more = 0;
+        for (std::size_t race = 0; race < kRaceCount; ++race) {
+            if (races >> race & 1u) least += shares[race].base[g], more += shares[race].oneMore[g];
+        }
+        flow.add(group0 + g, sink, more), flow.add(from, sink, least), flow.add(group0 + g, to, least), owed += least;
+    }
+    flow.add(sink, source, SmallFlow::kUnbounded);
+    return flow.most(from, to) == owed;
 }
 
 }  // namespace
+
+bool refusedUnspread(const Frame& frame, SeedRefusal& refusal) {
+    const std::vector<int> sizes = groupSizes(frame), players = playersOfRace(frame);
+    std::vector<RaceShare> shares;
+    for (int n : players) shares.push_back(raceShare(sizes, n));
+    for (std::size_t race = 0; race < kRaceCount; ++race) {
+        if (players[race] > 0 && !racesFit(frame, shares, 1u << race)) {
+            refusal.stringId = IDS_SEED_RACE_NOT_SPREAD, refusal.race = static_cast<Race>(race + 1), refusal.players = players[race];
+            return true;
+        }
+    }
+    for (unsigned races = 1; races < 1u << kRaceCount; ++races) {
+        if (!racesFit(frame, shares, races)) {
+            refusal.stringId = IDS_SEED_RACES_NOT_SPREAD;
+            return true;
+        }
+    }
+    return false;
+}
 
 RaceShare raceShare(const std::vector<int>& sizes, int players) {
     const auto filled = [&](int level) {
@@ -159,6 +237,26 @@ const Count& RaceCounter::completions(std::size_t group, const std::vector<int>&
         total.addProduct(completions(group + 1, next), static_cast<std::uint32_t>(choice->ways));
     }
     return memo_[group].emplace(std::move(key), std::move(total)).first->second;
+}
+
+RaceCountOutcome RaceCounter::search() {
+    if (reaches(0, start_)) return RaceCountOutcome::Counted;
+    return overLimit() ? RaceCountOutcome::TooLarge : RaceCountOutcome::Impossible;
+}
+
+// Depth first, the first labelling found ending it; a state from which none
+// finishes is kept (as a count of none), so that it is gone through once.
+bool RaceCounter::reaches(std::size_t group, const std::vector<int>& left) {
+    if (group == slotKind_.size()) return true;
+    std::string key(left.begin(), left.begin() + classes_);
+    if (memo_[group].count(key) || overLimit()) return false;
+    std::vector<int>& next = next_[group];
+    for (const Choice* choice : choices(group, left)) {
+        after(left, *choice, next);
+        if (reaches(group + 1, next)) return true;
+    }
+    if (!overLimit()) memo_[group].emplace(std::move(key), Count());
+    return false;
 }
 
 const std::vector<const RaceCounter::Choice*>& RaceCounter::choices(std::size_t group, const std::vector<int>& left) {
@@ -262,6 +360,7 @@ void RaceCounter::draw(Random& random, Try& t) {
 }
 
 bool drawSpreadRaces(const Frame& frame, Random& random, Try& t, SeedRefusal& refusal) {
+    if (refusedUnspread(frame, refusal)) return false;
     RaceCounter counter(frame, kMaxRaceCountWork);
     switch (counter.count()) {
     case RaceCountOutcome::Counted:
@@ -272,12 +371,13 @@ bool drawSpreadRaces(const Frame& frame, Random& random, Try& t, SeedRefusal& re
         }
         refusal.stringId = IDS_SEED_RACES_AND_TAGS;
         return false;
-    case RaceCountOutcome::Impossible:
-        refusal.race = unspreadRace(frame);
-        refusal.stringId = refusal.race == Race::None ? IDS_SEED_RACES_NOT_SPREAD : IDS_SEED_RACE_NOT_SPREAD;
-        if (refusal.race != Race::None) refusal.players = playersOfRace(frame)[static_cast<std::size_t>(refusal.race) - 1];
-        return false;
-    case RaceCountOutcome::TooLarge: break;
+    case RaceCountOutcome::Impossible: refusal.stringId = IDS_SEED_RACES_NOT_SPREAD; return false;
+    case RaceCountOutcome::TooLarge:
+        if (RaceCounter(frame, kMaxRaceSearchWork).search() == RaceCountOutcome::Impossible) {
+            refusal.stringId = IDS_SEED_RACES_NOT_SPREAD;
+            return false;
+        }
+        break;
     }
     // Too many states to count: whole shuffles, kept when every rule holds.
     for (std::uint32_t tries = 0; tries < kMaxRaceShuffles; ++tries) {

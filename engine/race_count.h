@@ -17,7 +17,11 @@
 // few while most players have no pot (one or two pots of eight among 64
 // players: a few thousand). Past kMaxRaceCountWork choices the count is
 // given up for whole shuffles, which rarely keep every race spread, and a
-// draw not found so is refused as too many pots. Teams that must be apart
+// draw not found so is refused as too many pots. Before counting, a flow
+// for each set of races refuses a request they cannot be spread in at once;
+// where the count is given up, a search for any one labelling, which most
+// requests end within milliseconds, refuses one that has none before the
+// shuffles. Teams that must be apart
 // are kept by rejection alone, so many of them (every player in a team of
 // four) are rarely drawn before the tries run out.
 #include <cstdint>
@@ -48,6 +52,13 @@ RaceShare raceShare(const std::vector<int>& sizes, int players);
 // Whether the try holds every race of `frame.raceOf` at its level.
 bool racesSpread(const Frame& frame, const Try& t);
 
+// Refuses a request where some race, or some races together, cannot be
+// spread whatever way the others go, naming the first race that cannot be
+// spread within the pots even alone: a flow for each set of races, a few
+// microseconds. Exact for each race alone, a condition for more; where the
+// count is too large, a search (RaceCounter::search) tells the rest.
+bool refusedUnspread(const Frame& frame, SeedRefusal& refusal);
+
 // The whole spread-races draw over `frame` (its raceOf filled): true with
 // `t.at` and `t.held` filled, else false with `refusal` saying what cannot
 // be placed.
@@ -60,6 +71,9 @@ public:
     RaceCounter(const Frame& frame, std::uint64_t workLimit);
 
     RaceCountOutcome count();
+    // Whether any labelling exists, without counting them: Counted when one
+    // does (this counter then draws nothing), TooLarge past the work limit.
+    RaceCountOutcome search();
     // After Counted: one labelling drawn and realised in `t` (tags unchecked).
     void draw(Random& random, Try& t);
 
@@ -71,6 +85,7 @@ private:
     };
 
     const Count& completions(std::size_t group, const std::vector<int>& left);
+    bool reaches(std::size_t group, const std::vector<int>& left);
     const std::vector<const Choice*>& choices(std::size_t group, const std::vector<int>& left);
     void extend(std::size_t group, std::size_t at, int placesLeft, std::vector<int>& taken, std::vector<int>& totals,
                 const std::vector<int>& left, std::uint64_t ways, std::vector<Choice>& out);

@@ -3,9 +3,11 @@
 // of one draw, one try's storage, and the tag rule read off a try.
 #include <algorithm>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "engine/random.h"
+#include "engine/seeding.h"
 
 namespace rl::seeding {
 
@@ -36,6 +38,10 @@ struct Frame {
         return std::any_of(own.begin(), own.end(), [&](int p) { return kindOf[static_cast<std::size_t>(p)] == kind; });
     }
 };
+
+// The frame of a seeded draw, or why it cannot be made: a pot or tag that
+// cannot be used, pots that do not fit.
+std::optional<SeedRefusal> makeFrame(const Settings& settings, const Seeding& seeding, Frame& frame);
 
 // The storage of one try, kept over the tries.
 struct Try {

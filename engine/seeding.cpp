@@ -302,14 +302,10 @@ void seatBracket(GroupTable& table) {
 
 }  // namespace
 
-std::optional<GroupTable> seededGroups(const Settings& settings, const Seeding& seeding, std::uint32_t seed,
-                                       SeedRefusal& refusal, std::uint32_t quickTries, SeedRule rule) {
-    refusal = {};
-    if (auto bad = badEntry(settings, seeding)) {
-        refusal = *bad;
-        return std::nullopt;
-    }
-    Frame frame;
+namespace seeding {
+
+std::optional<SeedRefusal> makeFrame(const Settings& settings, const Seeding& seeding, Frame& frame) {
+    if (auto bad = badEntry(settings, seeding)) return bad;
     frame.groups = settings.groupCount;
     frame.places = dealtPlaces(settings);
     frame.kinds.resize(static_cast<std::size_t>(settings.groupSize) + 1);
@@ -317,12 +313,22 @@ std::optional<GroupTable> seededGroups(const Settings& settings, const Seeding& 
     for (int i = 0; i < settings.participantCount; ++i) {
         frame.kinds[static_cast<std::size_t>(potOf(seeding, static_cast<std::size_t>(i)))].players.push_back(i);
     }
-    if (auto bad = dealPots(settings, frame)) {
+    if (auto bad = dealPots(settings, frame)) return bad;
+    collectTags(seeding, frame);
+    collectRaces(seeding, frame);
+    return std::nullopt;
+}
+
+}  // namespace seeding
+
+std::optional<GroupTable> seededGroups(const Settings& settings, const Seeding& seeding, std::uint32_t seed,
+                                       SeedRefusal& refusal, std::uint32_t quickTries, SeedRule rule) {
+    refusal = {};
+    Frame frame;
+    if (auto bad = seeding::makeFrame(settings, seeding, frame)) {
         refusal = *bad;
         return std::nullopt;
     }
-    collectTags(seeding, frame);
-    collectRaces(seeding, frame);
 
     Random random;
     random.seed(seed ^ kPotStreamKey);

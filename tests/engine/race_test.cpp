@@ -7,6 +7,7 @@
 
 #include "engine/list_host.h"
 #include "engine/race.h"
+#include "engine/race_count.h"
 #include "engine/seed_entry.h"
 #include "resources/seeding.h"
 #include "tests/seed_fairness.h"
@@ -82,6 +83,60 @@ TEST(SpreadRaces, DrawnExactlyWhenAnArrangementExists) {
     }
     EXPECT_GT(drawn, 500);
     EXPECT_GT(refused, 30);
+}
+
+// Three pots and more, where the count would be given up: the flows and the
+// search that then decide alone tell, on small random requests with three
+// pots, exactly whether a search of every arrangement finds one. The flows
+// never refuse one that exists; the last two requests pass them and only
+// the search refuses them (in the first, A holds pot 1's zerg, B and C pot
+// 2's protoss, so B takes pot 3's zerg and C the zerg without pot, leaving A
+// both terrans).
+TEST(SpreadRaces, FlowsAndSearchTellWhetherAnArrangementExists) {
+    struct Request {
+        int groups, size;
+        std::vector<int> pots;
+        std::vector<Race> races;
+    };
+    std::mt19937 random(53);
+    std::vector<Request> requests;
+    for (int round = 0; round < 1500; ++round) {
+        Request r{2 + static_cast<int>(random() % 2), 3 + static_cast<int>(random() % 2), {}, {}};
+        const int players = std::min(8, 4 + static_cast<int>(random() % static_cast<unsigned>(r.groups * r.size - 3)));
+        for (int i = 0; i < players; ++i) {
+            r.pots.push_back(i < 3 * r.groups && random() % 4 ? 1 + i % 3 : 0);
+            r.races.push_back(static_cast<Race>(random() % 3 + 1));
+        }
+        requests.push_back(std::move(r));
+    }
+    requests.push_back({3, 3, {3, 0, 2, 0, 3, 1, 2}, {Z, T, P, Z, T, Z, P}});
+    requests.push_back({3, 4, {3, 1, 0, 2, 1, 4, 2}, {T, P, R, P, R, Z, R}});
+    int exist = 0, byFlows = 0, bySearch = 0;
+    for (std::size_t round = 0; round < requests.size(); ++round) {
+        const Request& r = requests[round];
+        ListHost host;
+        host.groupCountText = std::to_string(r.groups), host.groupSizeText = std::to_string(r.size);
+        for (std::size_t i = 0; i < r.pots.size(); ++i) host.participants.push_back("p" + std::to_string(i));
+        const Seeding seeding = spreading(r.pots, {}, r.races);
+        AssignmentState plain;
+        ASSERT_EQ(assign(plain, host), AssignOutcome::Assigned);
+        seeding::Frame frame;
+        if (seeding::makeFrame(plain.settings, seeding, frame)) continue;
+        const bool exists = test::anyArrangement(plain.memberCount, seeding, static_cast<int>(r.pots.size()), true);
+        SeedRefusal refusal;
+        const bool refused = seeding::refusedUnspread(frame, refusal);
+        const seeding::RaceCountOutcome found = seeding::RaceCounter(frame, 1u << 20).search();
+        ASSERT_NE(found, seeding::RaceCountOutcome::TooLarge) << round;
+        ASSERT_EQ(found == seeding::RaceCountOutcome::Counted, exists) << round;
+        ASSERT_FALSE(exists && refused) << round;
+        if (round + 2 >= requests.size()) {
+            ASSERT_FALSE(exists || refused) << round;
+        }
+        exist += exists, byFlows += refused, bySearch += !exists && !refused;
+    }
+    EXPECT_GT(exist, 300);
+    EXPECT_GT(byFlows, 50);
+    EXPECT_GE(bySearch, 2);
 }
 
 // Random requests up to the limits: every race spread, the pots and tags
