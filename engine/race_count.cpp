@@ -1,6 +1,7 @@
 #include "engine/race_count.h"
 
 #include <algorithm>
+#include <cstdint>
 
 #include "engine/race.h"
 #include "engine/seeding.h"
@@ -179,7 +180,7 @@ bool racesSpread(const Frame& frame, const Try& t) {
 }
 
 RaceCounter::RaceCounter(const Frame& frame, std::uint64_t workLimit)
-    : frame_(frame), workLimit_(workLimit), all_(static_cast<std::size_t>(frame.groups)),
+    : frame_(frame), workLimit_(workLimit), all_(static_cast<std::size_t>(frame.groups)), taking_(all_.size()),
       fitting_(static_cast<std::size_t>(frame.groups)), memo_(static_cast<std::size_t>(frame.groups) + 1),
       next_(static_cast<std::size_t>(frame.groups) + 1) {
     const std::vector<int> sizes = groupSizes(frame), players = playersOfRace(frame);
@@ -208,64 +209,95 @@ RaceCounter::RaceCounter(const Frame& frame, std::uint64_t workLimit)
         for (int player : frame.kinds[k].players) ++start_[classOf(static_cast<int>(k), frame.raceOf[static_cast<std::size_t>(player)])];
     }
     for (std::size_t race = 0; race < kRaceCount; ++race) start_[static_cast<std::size_t>(classes_) + race] = shares_[race].extras;
+    // A state is keyed by its players left, class by class a digit below the
+    // class's players at the start: fewer than 2^58 keys for the 64 places
+    // a draw has at most (past 2^64 the count is given up).
+    std::uint64_t keys = 1;
+    for (std::size_t i = 0; i < static_cast<std::size_t>(classes_); ++i) {
+        const auto digits = static_cast<std::uint64_t>(start_[i]) + 1;
+        if (keys > UINT64_MAX / digits) work_ = workLimit_ + 1;
+        stride_.push_back(keys), keys *= digits;
+    }
     // Every state's choices are those of the start that it has the players
     // and extras for, in the same order; so they are listed once.
     for (std::size_t g = 0; g < slotKind_.size(); ++g) {
         std::vector<int> taken(slotKind_[g].size() * kClasses, 0), totals(kRaceCount, 0);
         const int first = slotKind_[g].empty() ? 0 : static_cast<int>(slotAt_[g][0].size());
         extend(g, 0, first, taken, totals, start_, 1, all_[g]);
+        for (Choice& choice : all_[g]) {
+            choice.keyTaken = keyOf(choice.delta);
+            taking_[g].insert(taking_[g].end(), choice.delta.begin(), choice.delta.end());
+        }
     }
 }
 
+std::uint64_t RaceCounter::keyOf(const std::vector<int>& players) const {
+    std::uint64_t key = 0;
+    for (std::size_t i = 0; i < stride_.size(); ++i) key += static_cast<std::uint64_t>(players[i]) * stride_[i];
+    return key;
+}
+
 RaceCountOutcome RaceCounter::count() {
-    const bool none = completions(0, start_).zero();
+    const bool none = completions(0, start_, keyOf(start_)).zero();
     if (overLimit()) return RaceCountOutcome::TooLarge;
     return none ? RaceCountOutcome::Impossible : RaceCountOutcome::Counted;
 }
 
-const Count& RaceCounter::completions(std::size_t group, const std::vector<int>& left) {
+// The extras left follow from the players left, so the key leaves them out.
+const Count& RaceCounter::completions(std::size_t group, const std::vector<int>& left, std::uint64_t key) {
     static const Count one(1), none;
     if (group == slotKind_.size()) return one;  // every place taken, so every player placed
-    // The extras left follow from the players left, so the key leaves them out.
-    std::string key(left.begin(), left.begin() + classes_);
     if (const auto found = memo_[group].find(key); found != memo_[group].end()) return found->second;
     if (overLimit()) return none;  // the count is given up
     Count total;
-    std::vector<int>& next = next_[group];  // free again once the next group's count is made
     for (const Choice* choice : choices(group, left)) {
-        after(left, *choice, next);
-        total.addProduct(completions(group + 1, next), static_cast<std::uint32_t>(choice->ways));
+        total.addProduct(completionsAfter(group, left, key, *choice), static_cast<std::uint32_t>(choice->ways));
     }
-    return memo_[group].emplace(std::move(key), std::move(total)).first->second;
+    return memo_[group].emplace(key, std::move(total)).first->second;
+}
+
+// Most states are reached many times: the state after the choice is only
+// made when it is not counted yet.
+const Count& RaceCounter::completionsAfter(std::size_t group, const std::vector<int>& left, std::uint64_t key,
+                                           const Choice& choice) {
+    const std::uint64_t nextKey = key - choice.keyTaken;
+    if (group + 1 < slotKind_.size()) {
+        if (const auto found = memo_[group + 1].find(nextKey); found != memo_[group + 1].end()) return found->second;
+    }
+    std::vector<int>& next = next_[group];  // free again once the next group's count is made
+    after(left, choice, next);
+    return completions(group + 1, next, nextKey);
 }
 
 RaceCountOutcome RaceCounter::search() {
-    if (reaches(0, start_)) return RaceCountOutcome::Counted;
+    if (reaches(0, start_, keyOf(start_))) return RaceCountOutcome::Counted;
     return overLimit() ? RaceCountOutcome::TooLarge : RaceCountOutcome::Impossible;
 }
 
 // Depth first, the first labelling found ending it; a state from which none
 // finishes is kept (as a count of none), so that it is gone through once.
-bool RaceCounter::reaches(std::size_t group, const std::vector<int>& left) {
+bool RaceCounter::reaches(std::size_t group, const std::vector<int>& left, std::uint64_t key) {
     if (group == slotKind_.size()) return true;
-    std::string key(left.begin(), left.begin() + classes_);
     if (memo_[group].count(key) || overLimit()) return false;
     std::vector<int>& next = next_[group];
     for (const Choice* choice : choices(group, left)) {
         after(left, *choice, next);
-        if (reaches(group + 1, next)) return true;
+        if (reaches(group + 1, next, key - choice->keyTaken)) return true;
     }
-    if (!overLimit()) memo_[group].emplace(std::move(key), Count());
+    if (!overLimit()) memo_[group].emplace(key, Count());
     return false;
 }
 
 const std::vector<const RaceCounter::Choice*>& RaceCounter::choices(std::size_t group, const std::vector<int>& left) {
     std::vector<const Choice*>& out = fitting_[group];  // free again once the group's choices are gone through
     out.clear();
+    const std::size_t width = left.size();
+    const int* taking = taking_[group].data();
     for (const Choice& choice : all_[group]) {
         std::size_t i = 0;
-        while (i < left.size() && choice.delta[i] <= left[i]) ++i;
-        if (i == left.size()) out.push_back(&choice);
+        while (i < width && taking[i] <= left[i]) ++i;
+        if (i == width) out.push_back(&choice);
+        taking += width;
     }
     work_ += out.size() + 1;
     return out;
@@ -319,13 +351,12 @@ void RaceCounter::after(const std::vector<int>& left, const Choice& choice, std:
 void RaceCounter::draw(Random& random, Try& t) {
     std::vector<std::vector<int>> placesOfClass(static_cast<std::size_t>(classes_));
     std::vector<int> left = start_;
+    std::uint64_t key = keyOf(start_);
     for (std::size_t g = 0; g < slotKind_.size(); ++g) {
-        Count pick = completions(g, left).uniformBelow(random);
+        Count pick = completions(g, left, key).uniformBelow(random);
         for (const Choice* each : choices(g, left)) {
             const Choice& choice = *each;
-            std::vector<int> next;
-            after(left, choice, next);
-            const Count ways = completions(g + 1, next).times(choice.ways);
+            const Count ways = completionsAfter(g, left, key, choice).times(choice.ways);
             if (!pick.less(ways)) {
                 pick.subtract(ways);
                 continue;
@@ -341,7 +372,9 @@ void RaceCounter::draw(Random& random, Try& t) {
                     placesOfClass[classOf(slotKind_[g][slot], labels[i])].push_back(slotAt_[g][slot][i]);
                 }
             }
-            left = std::move(next);
+            std::vector<int> next;
+            after(left, choice, next);
+            left = std::move(next), key -= choice.keyTaken;
             break;
         }
     }

@@ -25,7 +25,6 @@
 // are kept by rejection alone, so many of them (every player in a team of
 // four) are rarely drawn before the tries run out.
 #include <cstdint>
-#include <string>
 #include <unordered_map>
 #include <vector>
 
@@ -82,10 +81,13 @@ private:
         std::vector<int> taken;  // per slot of the group and race: places so labelled
         std::vector<int> delta;  // what it takes from the state: players per class, extras per race
         std::uint64_t ways;      // the labellings of the group's places that give it: at most 8!
+        std::uint64_t keyTaken = 0;  // what it takes from the state's key
     };
 
-    const Count& completions(std::size_t group, const std::vector<int>& left);
-    bool reaches(std::size_t group, const std::vector<int>& left);
+    std::uint64_t keyOf(const std::vector<int>& players) const;
+    const Count& completions(std::size_t group, const std::vector<int>& left, std::uint64_t key);
+    const Count& completionsAfter(std::size_t group, const std::vector<int>& left, std::uint64_t key, const Choice& choice);
+    bool reaches(std::size_t group, const std::vector<int>& left, std::uint64_t key);
     const std::vector<const Choice*>& choices(std::size_t group, const std::vector<int>& left);
     void extend(std::size_t group, std::size_t at, int placesLeft, std::vector<int>& taken, std::vector<int>& totals,
                 const std::vector<int>& left, std::uint64_t ways, std::vector<Choice>& out);
@@ -106,8 +108,10 @@ private:
     int classes_ = 0;           // kinds with players, times the races and none
     std::vector<int> start_;    // players per kind and race (none first), then extras per race
     std::vector<std::vector<Choice>> all_;                // per group: the choices of the start
+    std::vector<std::vector<int>> taking_;                // per group: their deltas one after another
     std::vector<std::vector<const Choice*>> fitting_;     // per group: those of the state counted
-    std::vector<std::unordered_map<std::string, Count>> memo_;  // per group
+    std::vector<std::uint64_t> stride_;                             // per class: its digit's place in a key
+    std::vector<std::unordered_map<std::uint64_t, Count>> memo_;  // per group
     std::vector<std::vector<int>> next_;                        // per group: the state after a choice
 };
 
