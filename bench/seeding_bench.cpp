@@ -50,6 +50,29 @@ void spreadRaces(benchmark::State& run, int potted, int teams) {
     drawEach(run, s);
 }
 
+// A request with three pots and races and no arrangement, refused: 59
+// players in groups of eight without spreading, so that H's three places are
+// the pots' and must all take a terran (24 terrans, three a group), and pot
+// 1 has none; the other races are spread over every pot.
+void BM_SpreadRacesRefusedThreePots(benchmark::State& run) {
+    rl::Settings settings;
+    settings.participantCount = 59, settings.groupCount = 8, settings.groupSize = 8, settings.spreadVacancies = false;
+    rl::Seeding s;
+    s.spreadRaces = true;
+    for (int i = 0; i < 59; ++i) {
+        s.pots.push_back(i < 24 ? i / 8 + 1 : 0);
+        s.races.push_back(i >= 8 && i <= 54 && i % 2 == 0 ? rl::Race::Terran : static_cast<rl::Race>(2 + i % 3));
+    }
+    std::uint32_t seed = 1;
+    for (auto _ : run) {
+        rl::SeedRefusal refusal;
+        if (rl::seededGroups(settings, s, seed++, refusal)) {
+            run.SkipWithError("drawn");
+            return;
+        }
+    }
+}
+
 void BM_SeededRaces(benchmark::State& run) { seededDraw(run, true, 3); }
 void BM_SpreadRacesOnePotPairs(benchmark::State& run) { spreadRaces(run, 8, 32); }
 void BM_SpreadRacesTwoPotsPairs(benchmark::State& run) { spreadRaces(run, 16, 32); }
@@ -63,6 +86,7 @@ void BM_SeededTeamsOfEightNoPots(benchmark::State& run) { seededDraw(run, false,
 BENCHMARK(BM_SeededRaces)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SpreadRacesOnePotPairs)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SpreadRacesTwoPotsPairs)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SpreadRacesRefusedThreePots)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SeededTeamsOfFour)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SeededTeamsOfFourNoPots)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SeededTeamsOfFive)->Unit(benchmark::kMillisecond);
