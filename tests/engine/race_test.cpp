@@ -200,7 +200,15 @@ TEST(SpreadRaces, RefusalsNameWhatCannotBePlaced) {
         Seeding seeding;
         SeedRefusal expected;
     };
+    // 59 in groups of 8 without spreading: H's three places are the pots'
+    // and must each take a terran (24, three a group); pot 1 has none.
+    Seeding threePots = spreading({}, {}, {});
+    for (int i = 0; i < 59; ++i) {
+        threePots.pots.push_back(i < 24 ? i / 8 + 1 : 0);
+        threePots.races.push_back(i >= 8 && i <= 54 && i % 2 == 0 ? T : static_cast<Race>(2 + i % 3));
+    }
     const Case cases[] = {
+        {shape(59, 8, 8, false), threePots, {IDS_SEED_RACE_NOT_SPREAD, 0, 0, 24, 0, T}},
         // Groups of 3 and 1: group B's one place is pot 1's, so the two
         // terrans without pot both go to A.
         {shape(4, 2, 3, false), spreading({1, 1, 0, 0}, {}, {N, N, T, T}), {IDS_SEED_RACE_NOT_SPREAD, 0, 0, 2, 0, T}},
