@@ -4,6 +4,7 @@
 
 #include "event/actions.h"
 #include "page/page.h"
+#include "page/team_html.h"
 
 namespace rl::page {
 
@@ -72,6 +73,7 @@ std::optional<std::string> eventPage(const event::Event& event, Host& host, cons
                            event.playoff.perGroup ? &event.playoff : nullptr, event.seeded ? &event.seeding : nullptr,
                            event.seeding.races, stats ? &*stats : nullptr);
     if (!view || !markReplacements(*view, event, frontEnd)) return std::nullopt;
+    if (event.teams && !addTeams(*view, event, host, frontEnd.toUtf8)) return std::nullopt;
     return renderPage(*view);
 }
 

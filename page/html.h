@@ -50,6 +50,13 @@ void appendMapRaces(std::string& out, const PageView& view);
 void appendAgainstHeads(std::string& out, const PageView& view);
 void appendAgainst(std::string& out, const RowView& row);
 
+// A team league's section: each team match with its sets and all-kills
+// (a bracket's: those with any entered), its team table; the event's
+// players' records.
+void appendTeamSchedule(std::string& out, const SectionView& section);
+void appendTeamTable(std::string& out, const std::vector<RowView>& rows);
+void appendPlayerRecords(std::string& out, const PageView& view);
+
 // The style sheet, screen and print; the seeded draw's and the dual groups'
 // rules only go into pages that have them.
 extern const char* const kStyle;
@@ -60,5 +67,6 @@ extern const char* const kSeriesStyle;
 extern const char* const kGamesStyle;
 extern const char* const kRaceStyle;
 extern const char* const kRaceStatsStyle;
+extern const char* const kTeamStyle;
 
 }  // namespace rl::page::html

@@ -56,6 +56,37 @@ struct RowView {
     int played = 0, wins = 0, losses = 0, mapsWon = 0, mapsLost = 0;
     Race race = Race::None;
     std::vector<WonLost> against;  // the final standings': one a column of RaceStatsView::races
+    std::string record;  // a team table's row as the text reads it: "11승 5패 +19 (41승 22패)"
+};
+
+// A team match's set: each team's player (empty: not named), and once it
+// was played who won and the sets each team had won by then; before it is
+// played, the players are the entries named for it.
+struct TeamSetView {
+    int number = 0;
+    std::string players[2];
+    int winner = 0;  // 1: the first team's player, 2: the second's, 0: not played
+    Score after;
+    std::string map;
+    bool ace = false;
+};
+
+struct AllKillView {
+    std::string player, team;
+    int wins = 0;
+};
+
+struct TeamMatchView {
+    int number = 0;  // the match's in its section
+    std::vector<TeamSetView> sets;
+    std::vector<AllKillView> allKills;
+};
+
+// A player's sets over the event.
+struct PlayerRecordView {
+    int rank = 0;
+    std::string name, team;
+    int won = 0, lost = 0;
 };
 
 // How a map, or every game of the event, played for each race.
@@ -91,6 +122,10 @@ struct SectionView {
     std::string raceCounts;   // "테란 2, 저그 1": its players' races; empty: none
     std::vector<MatchView> matches;
     std::vector<RowView> table;
+    // A team league's: the sets of its matches (those with any, or every
+    // match of a league group), and whether the table is the teams' own.
+    std::vector<TeamMatchView> teamMatches;
+    bool teamTable = false;
     int finalNumber = 0;       // 0: the last match
     int thirdPlaceNumber = 0;  // 0: none
 
@@ -116,6 +151,12 @@ struct PageView {
     std::optional<SectionView> playoff;
     std::vector<RowView> finalStandings;  // note: the group place; empty without a playoff
     std::optional<RaceStatsView> raceStats;  // given stats of an event with races
+    // A team league: its team matches' format as the facts name it (empty:
+    // a players' event), and each player's record.
+    std::string teamFormat;
+    std::vector<PlayerRecordView> playerRecords;
+
+    bool teams() const { return !teamFormat.empty(); }
 };
 
 // Every group of the draw with the header given and, when `playoff` is given

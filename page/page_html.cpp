@@ -126,6 +126,7 @@ void appendHead(std::string& out, const PageView& v) {
     if (html::anyGames(v)) out += html::kGamesStyle;
     if (!v.raceCounts.empty()) out += html::kRaceStyle;
     if (v.raceStats) out += html::kRaceStatsStyle;
+    if (v.teams()) out += html::kTeamStyle;
     out += "</style>\n</head>\n";
 }
 
@@ -137,10 +138,12 @@ void appendFacts(std::string& out, const PageView& v) {
     out += "<ul class=\"facts\">";
     appendElement(out, "li", "", kFormatNames[static_cast<std::size_t>(s.format)]);
     appendElement(out, "li", "", number(s.groupCount) + u8"개 조 × " + number(s.groupSize) + u8"자리");
-    appendElement(out, "li", "", u8"참가 " + number(v.participantCount) + u8"명");
+    appendElement(out, "li", "", u8"참가 " + number(v.participantCount) + (v.teams() ? u8"팀" : u8"명"));
     if (!v.raceCounts.empty()) appendElement(out, "li", "races", v.raceCounts);
     if (s.mapsEnabled) appendElement(out, "li", "", u8"맵 " + number(s.mapCount) + u8"개");
-    if (s.bestOf > 1) appendElement(out, "li", "", u8"조별 경기 " + html::seriesLengthText(s.bestOf));
+    // A team match's sets are no series: the format says how it is played.
+    if (v.teams()) appendElement(out, "li", "", v.teamFormat);
+    else if (s.bestOf > 1) appendElement(out, "li", "", u8"조별 경기 " + html::seriesLengthText(s.bestOf));
     out += "</ul>\n";
 }
 
@@ -187,9 +190,9 @@ void appendHeader(std::string& out, const PageView& v) {
     out += "</header>\n";
 }
 
-void appendMembers(std::string& out, const SectionView& s) {
+void appendMembers(std::string& out, const SectionView& s, bool teams) {
     if (s.members.empty()) return;
-    out += u8"<h3>참가자</h3>\n<ol class=\"members\">";
+    out += teams ? u8"<h3>참가 팀</h3>\n<ol class=\"members\">" : u8"<h3>참가자</h3>\n<ol class=\"members\">";
     for (std::size_t i = 0; i < s.members.size(); ++i) {
         const MemberMark mark = i < s.marks.size() ? s.marks[i] : MemberMark{};
         const std::string replaced = i < s.replaced.size() ? s.replaced[i] : std::string();
@@ -272,25 +275,26 @@ void appendSchedule(std::string& out, const SectionView& s) {
     out += "</tbody></table></div>\n";
 }
 
-void appendSection(std::string& out, const SectionView& s) {
+void appendSection(std::string& out, const SectionView& s, bool teams = false) {
     out += "<section class=\"group ";
     out += s.knockOut() ? "knockout r" + number(s.matches.empty() ? 1 : s.matches.back().round) : "league";
     if (s.format == GroupFormat::Dual) out += " dual";
     out += "\" id=\"group-" + s.key + "\">\n";
     appendElement(out, "h2", "", s.heading);
     out += '\n';
-    appendMembers(out, s);
+    appendMembers(out, s, teams);
     appendRaceCounts(out, s);
     // The matches and the table side by side where the group is wide enough.
     out += "<div class=\"parts\">\n<div class=\"part matches\">\n";
     if (s.knockOut()) {
         out += u8"<h3>대진</h3>\n";
         s.format == GroupFormat::Dual && s.matches.size() == 5 ? html::appendDualBracket(out, s) : html::appendBracket(out, s);
+        if (teams) html::appendTeamSchedule(out, s);
     } else {
-        appendSchedule(out, s);
+        teams ? html::appendTeamSchedule(out, s) : appendSchedule(out, s);
     }
     out += u8"</div>\n<div class=\"part\">\n<h3>순위</h3>\n";
-    appendTable(out, s.table);
+    s.teamTable ? html::appendTeamTable(out, s.table) : appendTable(out, s.table);
     out += "</div>\n</div>\n</section>\n";
 }
 
@@ -316,7 +320,7 @@ void appendStage(std::string& out, const PageView& v) {
     if (!v.playoff) return;
     out += "<div class=\"stage\">\n";
     appendFinalTable(out, v);
-    appendSection(out, *v.playoff);
+    appendSection(out, *v.playoff, v.teams());
     out += "</div>\n";
 }
 
@@ -330,8 +334,9 @@ std::string renderPage(const PageView& v) {
     out += "<main>\n";
     appendStage(out, v);
     out += "<div class=\"groups\">\n";
-    for (const SectionView& s : v.groups) appendSection(out, s);
+    for (const SectionView& s : v.groups) appendSection(out, s, v.teams());
     out += "</div>\n";
+    html::appendPlayerRecords(out, v);
     html::appendMapRaces(out, v);
     out += "</main>\n<footer>";
     appendText(out, v.header.program.empty() ? std::string("Rosterloom") : v.header.program);

@@ -72,7 +72,7 @@ RowView rowView(const Standing& s, Names& names) {
     const std::string note = std::string(s.settled ? u8"(결정)" : "") + (s.settled && s.withdrawn ? " " : "") +
                              (s.withdrawn ? u8"(기권)" : "");
     return {s.rank, names.of(ListKind::Participants, s.player), note, s.played, s.wins, s.losses, s.mapsWon, s.mapsLost,
-            names.race(s.player), {}};
+            names.race(s.player), {}, {}};
 }
 
 // How many of `players` play each race, by Race (None's count unused).

@@ -45,6 +45,13 @@ inline void expectGoldenCases(const std::string& name, const std::function<std::
     }
 }
 
+// A golden file that holds one output whole, such as a page.
+inline void expectGoldenFile(const std::string& name, const std::string& actual) {
+    const std::string path = ROSTERLOOM_TEST_DATA "/" + name;
+    if (std::getenv("ROSTERLOOM_UPDATE_GOLDEN")) std::ofstream(path, std::ios::binary) << actual;
+    EXPECT_EQ(readFile(path), actual) << "in " << path;
+}
+
 // The window's inputs, spelled "players 10 maps 4 groups 3 size 4 with-maps
 // tournament clock 7" (dual: dual tournament groups, see formatFrom). players/maps N add the names p0../m0..; name X and
 // map X add one (UTF-8 in the file, turned into the program's encoding by

@@ -13,11 +13,7 @@
 namespace rl::page {
 namespace {
 
-void expectGoldenFile(const std::string& name, const std::string& actual) {
-    const std::string path = ROSTERLOOM_TEST_DATA "/" + name;
-    if (std::getenv("ROSTERLOOM_UPDATE_GOLDEN")) std::ofstream(path, std::ios::binary) << actual;
-    EXPECT_EQ(test::readFile(path), actual) << "in " << path;
-}
+using test::expectGoldenFile;
 
 // Three league groups whose lower row always wins, so no tie needs
 // settling; the top two of each in a playoff with byes and a third-place

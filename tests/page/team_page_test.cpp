@@ -1,0 +1,100 @@
+// A team league's page: every team match with its sets, the entries named
+// before their sets, the ace set and the all-kills marked, the team tables
+// and the players' records. Pinned by golden pages that the browser test
+// (tests/browser) also lays out at a phone's width and prints.
+#include <gtest/gtest.h>
+
+#include "cases.h"
+#include "event/draw.h"
+#include "page/event_page.h"
+#include "platform/front_end.h"
+#include "team/rules.h"
+
+namespace rl::page {
+namespace {
+
+using team::TeamSet;
+
+// A league of one group drawn as a players' event, then made a team league.
+struct TeamEvent {
+    event::Event event;
+
+    TeamEvent(const char* format, std::vector<std::string> teams, std::vector<std::vector<std::string>> rosters) {
+        ListHost host = test::hostFrom("with-maps clock 33 groups 1 size " + std::to_string(teams.size()));
+        host.participants = std::move(teams);
+        host.maps = {"투혼", "<b>Fighting Spirit</b>", "서킷 브레이커", "네오 실피드", "매치 포인트"};
+        event::DrawChoices choices;
+        choices.format.bestOf = 5;
+        choices.teams = team::TeamLeague{std::get<team::TeamMatchFormat>(team::parseTeamMatchFormat(format)),
+                                         std::move(rosters), {}};
+        event::DrawOutcome drawn = event::drawEvent(host, choices);
+        EXPECT_EQ(drawn.outcome, AssignOutcome::Assigned);
+        event = std::move(drawn.event);
+        event.teams = choices.teams;
+        event.drawnAt = "2026-12-09T19:30:00";
+        event.title = u8"팀 리그 <2026> & \"시즌 1\"";
+    }
+    // The sets as played, the entries named, and the match's score once the
+    // sets decide it: a team that ran out loses the sets it could not play.
+    void play(int match, std::vector<TeamSet> sets, std::vector<std::array<int, 2>> entries = {}) {
+        const MatchKey key{0, match};
+        const Match& m = event.state.schedule[0][static_cast<std::size_t>(match - 1)];
+        const team::TeamMatchRules rules{event.teams->format,
+                                         {static_cast<int>(event.teams->rosters[static_cast<std::size_t>(m.first)].size()),
+                                          static_cast<int>(event.teams->rosters[static_cast<std::size_t>(m.second)].size())}};
+        if (const auto winner = team::matchWinner(rules, sets)) {
+            Score score = team::setsScore(sets);
+            int& won = *winner == team::kFirst ? score.first : score.second;
+            won = std::max(won, rules.format.setsToWin());
+            event.results.set(key, score);
+        }
+        event.teams->plays[key] = {std::move(entries), std::move(sets)};
+    }
+    std::string page() {
+        ListHost host = event::hostFor(event);
+        return eventPage(event, host, platform::eventFrontEnd(), "").value_or("");
+    }
+};
+
+TeamSet won(int first, int second, Pos map = kNone) { return {{first, second}, true, map}; }
+TeamSet lost(int first, int second, Pos map = kNone) { return {{first, second}, false, map}; }
+
+// Sets with an ace match: one decided in the ace set by a player who had
+// played before, one before it, one by a walkover, one under way with the
+// next entries named, one with only one team's entries.
+TEST(TeamPage, SetsWithAnAceMatch) {
+    TeamEvent e("sets:5:ace", {"KT 롤스터", "SK텔레콤 T1", "삼성전자 칸", "<화승> & \"오즈\""},
+                {{"이영호", "고강민", "박재영", "김대엽", "배병우"},
+                 {"김택용", "정명훈", "도재욱", "어윤수", "박재혁"},
+                 {"송병구", "허영무", "이영한", "신노열", "김기현"},
+                 {"이제동", "구성훈", "손주흥", "박준오", "하재상"}});
+    e.play(1, {won(0, 0), lost(1, 1, 4), won(2, 2), lost(3, 3), won(0, 4)});
+    e.play(2, {won(4, 0), won(3, 1), won(2, 2)}, {{4, 0}, {3, 1}, {2, 2}, {1, 3}});
+    e.play(3, {lost(0, 1), won(1, 2), lost(2, 0), lost(3, 3)});
+    e.event.results.set({0, 4}, team::teamWalkover(e.event.teams->format, team::kSecond));
+    e.play(5, {won(0, 0), lost(1, 1)}, {{0, 0}, {1, 1}, {2, team::kNoEntry}, {3, 4}});
+    e.play(6, {}, {{0, team::kNoEntry}, {1, team::kNoEntry}});
+    const std::string page = e.page();
+    test::expectGoldenFile("team-sets-page.html", page);
+    EXPECT_EQ(page.find("<script>"), std::string::npos);
+}
+
+// Winner stays: an all-kill, a match won when the other team ran out of
+// players, and one not played with its first players named.
+TEST(TeamPage, WinnerStaysWithAnAllKill) {
+    TeamEvent e("winner:3", {"화이트 크루", "블랙 크루", "레드 크루"},
+                {{"Flash", "Jaedong", "Bisu"}, {"Stork", "Jangbi"}, {"Mini", "Rain", "Soulkey"}});
+    for (int match = 1; match <= 3; ++match) {
+        const Match& m = e.event.state.schedule[0][static_cast<std::size_t>(match - 1)];
+        const bool twoPlayers = m.first == 1 || m.second == 1;
+        // The team of two players is beaten out; the others' match ends in an all-kill.
+        if (match == 3) e.play(match, {}, {{0, 0}});
+        else if (!twoPlayers) e.play(match, {won(0, 0), won(0, 1), won(0, 2)});
+        else if (m.first == 1) e.play(match, {lost(0, 0), won(1, 0), lost(1, 1)});
+        else e.play(match, {won(0, 0), lost(0, 1), won(1, 1)});
+    }
+    test::expectGoldenFile("team-winner-page.html", e.page());
+}
+
+}  // namespace
+}  // namespace rl::page
