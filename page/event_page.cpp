@@ -73,7 +73,7 @@ std::optional<std::string> eventPage(const event::Event& event, Host& host, cons
                            event.playoff.perGroup ? &event.playoff : nullptr, event.seeded ? &event.seeding : nullptr,
                            event.seeding.races, stats ? &*stats : nullptr);
     if (!view || !markReplacements(*view, event, frontEnd)) return std::nullopt;
-    if (event.teams && !addTeams(*view, event, host, frontEnd.toUtf8)) return std::nullopt;
+    if (event.teams && !addTeams(*view, event, frontEnd.toUtf8)) return std::nullopt;
     return renderPage(*view);
 }
 

@@ -22,8 +22,10 @@ void appendMatchRow(std::string& out, const MatchView& m) {
         return;
     }
     appendElement(out, "td", "score", scoreText(m));
-    appendNamed(out, "td", m.winner == 2 ? "p win" : "p", sideText(m.second), m.second.race);
-    out += "<td></td></tr>\n";
+    // The team's name takes the map's column too: the sets under it have maps, the match none.
+    out += m.winner == 2 ? "<td class=\"p win\" colspan=\"2\">" : "<td class=\"p\" colspan=\"2\">";
+    appendName(out, sideText(m.second), m.second.race);
+    out += "</td></tr>\n";
 }
 
 // A set played reads the sets won after it; one to come, "엔트리" once
@@ -112,6 +114,7 @@ void appendPlayerRecords(std::string& out, const PageView& v) {
 const char* const kTeamStyle = R"(.teamsets tbody.tm{break-inside:avoid}
 .teamsets tbody.tm+tbody.tm tr.tm td{border-top:2px solid var(--line)}
 .teamsets tr.tm td{font-weight:700;padding-top:.45rem}
+.teamsets .p{width:30%}
 .teamsets tr.tm .p{font-size:1.05em}
 .teamsets tr.set td,.teamsets tr.allkill td{padding-top:.12rem;padding-bottom:.12rem;border-bottom:0;font-size:.85rem}
 .teamsets tr.set .no{font-size:.72rem;color:var(--faint)}

@@ -10,6 +10,6 @@ namespace rl::page {
 // Fills the view of a team league's event (the view pageViewOf made of
 // it): the format, each section's sets and team table, the players'
 // records. False when a name does not convert.
-bool addTeams(PageView& view, const event::Event& event, Host& host, const ToUtf8& toUtf8);
+bool addTeams(PageView& view, const event::Event& event, const ToUtf8& toUtf8);
 
 }  // namespace rl::page

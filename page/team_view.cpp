@@ -1,11 +1,11 @@
 #include <string>
 
+#include "event/team_standings.h"
 #include "page/team_html.h"
-#include "standings/standings.h"
-#include "team/rules.h"
+#include "team/table.h"
 
-// What the page shows of a team league, from the event's team league: the
-// sets as entered, the maps dealt to the sets not played yet.
+// What the page shows of a team league, as its standings count it: the sets
+// that stand, the entries and maps of those to come, the tables, the records.
 namespace rl::page {
 
 namespace {
@@ -59,83 +59,114 @@ std::string formatLabel(const team::TeamMatchFormat& f) {
     return std::to_string(f.length) + u8"세트제" + (f.ace ? u8" · 에이스결정전" : "");
 }
 
-// The map dealt to set `index` (from 0), as a series deals its games'.
-Pos dealtMap(const MatchState& m, std::size_t index) {
-    if (index == 0) return m.map;
-    return index <= m.laterMaps.size() ? m.laterMaps[index - 1] : kNone;
+std::string mapOf(const std::vector<Pos>& maps, std::size_t set, Texts& texts) {
+    return texts.map(set < maps.size() ? maps[set] : kNone);
 }
 
-void addPlayed(TeamMatchView& view, const MatchState& m, const std::vector<team::TeamSet>& sets,
-               const team::TeamMatchFormat& format, Texts& texts) {
+void addPlayed(TeamMatchView& view, const event::TeamMatch& t, const std::vector<Pos>& maps, Texts& texts) {
+    const MatchState& m = t.match;
     Score after;
-    for (std::size_t i = 0; i < sets.size(); ++i) {
-        const team::TeamSet& set = sets[i];
+    for (std::size_t i = 0; i < t.sets.size(); ++i) {
+        const team::TeamSet& set = t.sets[i];
         (set.firstWon ? after.first : after.second) += 1;
         const int number = static_cast<int>(i) + 1;
         view.sets.push_back({number, {texts.player(m.first, set.players[0]), texts.player(m.second, set.players[1])},
-                             set.firstWon ? 1 : 2, after, texts.map(set.map != kNone ? set.map : dealtMap(m, i)),
-                             team::isAceSet(format, number)});
+                             set.firstWon ? 1 : 2, after, mapOf(maps, i, texts),
+                             team::isAceSet(t.rules.format, number)});
     }
 }
 
 // The sets still to come of a match not decided: under sets every one of
 // them, with the entries named for it; under winner stays only those whose
 // entries were named.
-void addComing(TeamMatchView& view, const MatchState& m, const team::TeamMatchPlay& play,
-               const team::TeamMatchFormat& format, Texts& texts) {
+void addComing(TeamMatchView& view, const event::TeamMatch& t, const std::vector<Pos>& maps, Texts& texts) {
+    const team::TeamMatchFormat& format = t.rules.format;
     const bool sets = format.kind == team::MatchKind::Sets;
-    const std::size_t last = sets ? static_cast<std::size_t>(format.length) : play.entries.size();
-    for (std::size_t i = play.sets.size(); i < last; ++i) {
-        const std::array<int, 2> entry = i < play.entries.size() ? play.entries[i]
-                                                                  : std::array<int, 2>{team::kNoEntry, team::kNoEntry};
+    const std::size_t last = sets ? static_cast<std::size_t>(format.length) : t.entries.size();
+    for (std::size_t i = t.sets.size(); i < last; ++i) {
+        const std::array<int, 2> entry = i < t.entries.size() ? t.entries[i]
+                                                               : std::array<int, 2>{team::kNoEntry, team::kNoEntry};
         if (!sets && entry[0] == team::kNoEntry && entry[1] == team::kNoEntry) continue;
         const int number = static_cast<int>(i) + 1;
-        view.sets.push_back({number, {texts.player(m.first, entry[0]), texts.player(m.second, entry[1])}, 0, {},
-                             texts.map(dealtMap(m, i)), team::isAceSet(format, number)});
+        view.sets.push_back({number, {texts.player(t.match.first, entry[0]), texts.player(t.match.second, entry[1])},
+                             0, {}, mapOf(maps, i, texts), team::isAceSet(format, number)});
     }
 }
 
-TeamMatchView teamMatch(const MatchState& m, const team::TeamMatchPlay& play, const team::TeamMatchFormat& format,
-                        Texts& texts) {
+TeamMatchView teamMatch(const event::TeamMatch& t, Texts& texts) {
+    const MatchState& m = t.match;
     TeamMatchView view;
     view.number = m.number;
     if (m.bye || m.first == kNone || m.second == kNone) return view;
-    const team::TeamMatchRules rules{format, {texts.rosterSize(m.first), texts.rosterSize(m.second)}};
-    addPlayed(view, m, play.sets, format, texts);
-    if (!m.score && !team::matchWinner(rules, play.sets)) addComing(view, m, play, format, texts);
-    for (const team::AllKill& k : team::allKills(rules, play.sets)) {
+    const std::vector<Pos> maps = event::setMaps(t);
+    addPlayed(view, t, maps, texts);
+    if (!m.score) addComing(view, t, maps, texts);
+    for (const team::AllKill& k : t.allKills) {
         const Pos team = k.side == team::kFirst ? m.first : m.second;
         view.allKills.push_back({texts.player(team, k.player), texts.team(team), k.wins});
     }
     return view;
 }
 
-// A league group's every match, a bracket's those with anything entered.
-void addSets(SectionView& section, const std::vector<MatchState>& matches, int group, const event::Event& event,
-             Texts& texts) {
-    const team::TeamLeague& teams = *event.teams;
-    for (const MatchState& m : matches) {
-        const auto play = teams.plays.find({group, m.number});
-        static const team::TeamMatchPlay kNothing;
-        if (section.knockOut() && play == teams.plays.end()) continue;
-        section.teamMatches.push_back(teamMatch(m, play == teams.plays.end() ? kNothing : play->second,
-                                                teams.format, texts));
+SectionView* sectionOf(PageView& view, MatchKey key) {
+    if (key.group == kPlayoffGroup) return view.playoff ? &*view.playoff : nullptr;
+    return key.group >= 0 && static_cast<std::size_t>(key.group) < view.groups.size()
+               ? &view.groups[static_cast<std::size_t>(key.group)]
+               : nullptr;
+}
+
+// A league group's every match, a bracket's those with anything entered;
+// the match's own row counts the sets that stand, as the team table does.
+void addMatch(PageView& view, const event::TeamMatch& t, Texts& texts) {
+    SectionView* section = sectionOf(view, t.key);
+    if (!section || (section->knockOut() && t.entries.empty() && t.sets.empty())) return;
+    section->teamMatches.push_back(teamMatch(t, texts));
+    for (MatchView& m : section->matches) {
+        if (m.number != t.match.number || m.bye || !t.match.score) continue;
+        m.score = t.match.score;
+        m.winner = t.match.winner == t.match.first ? 1 : 2;
+    }
+}
+
+void addTable(SectionView& section, const std::vector<Standing>& rows, Texts& texts) {
+    section.teamTable = true;
+    section.table.clear();
+    for (const Standing& s : rows) {
+        RowView row;
+        row.rank = s.rank;
+        row.name = texts.team(s.player);
+        if (s.withdrawn) row.note = u8"(기권)";
+        row.played = s.played;
+        row.wins = s.wins;
+        row.losses = s.losses;
+        row.mapsWon = s.mapsWon;
+        row.mapsLost = s.mapsLost;
+        row.record = texts.of(team::tableRowText(s));
+        section.table.push_back(std::move(row));
+    }
+}
+
+// Players level in sets won and lost share their place.
+void addRecords(PageView& view, const std::vector<event::TeamPlayerRecord>& records, Texts& texts) {
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        const event::TeamPlayerRecord& r = records[i];
+        const bool level = i > 0 && records[i - 1].won == r.won && records[i - 1].lost == r.lost;
+        const int rank = level ? view.playerRecords.back().rank : static_cast<int>(i) + 1;
+        view.playerRecords.push_back({rank, texts.player(r.team, r.player), texts.team(r.team), r.won, r.lost});
     }
 }
 
 }  // namespace
 
-bool addTeams(PageView& view, const event::Event& event, Host& host, const ToUtf8& toUtf8) {
+bool addTeams(PageView& view, const event::Event& event, const ToUtf8& toUtf8) {
     Texts texts(event, toUtf8);
     view.teamFormat = formatLabel(event.teams->format);
-    for (std::size_t g = 0; g < view.groups.size(); ++g) {
-        const int group = static_cast<int>(g);
-        addSets(view.groups[g], groupStandings(event.state, event.results, group).matches, group, event, texts);
+    const event::TeamStandings standings = event::teamStandings(event);
+    for (const event::TeamMatch& t : standings.matches) addMatch(view, t, texts);
+    for (std::size_t g = 0; g < view.groups.size() && g < standings.tables.size(); ++g) {
+        if (!view.groups[g].knockOut()) addTable(view.groups[g], standings.tables[g], texts);
     }
-    if (view.playoff) {
-        const PlayoffBracket bracket = playoffBracket(event.state, event.results, event.playoff, event.seed, host);
-        addSets(*view.playoff, bracket.matches, kPlayoffGroup, event, texts);
-    }
+    addRecords(view, standings.players, texts);
     return !texts.failed();
 }
 
