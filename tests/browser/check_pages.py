@@ -70,6 +70,11 @@ CASES = {
 # with the text of the same event: page, text, title, A4 pages printed.
 MADE = {'playoff-byes': ('playoff-page.html', 'page-playoff.txt', '2026 봄 <리그> & "본선"', 4),
         'races-playoff': ('races-page.html', 'page-playoff.txt', '2026 봄 <리그> & "본선"', 4)}
+# A team league's pages made by the page tests: page, title, sets a match
+# needs to win, the ace set (None: none), A4 pages printed.
+TEAMS = {'team-sets': ('team-sets-page.html', '팀 리그 <2026> & "시즌 1"', 3, 5, 2),
+         'team-winner': ('team-winner-page.html', '팀 리그 <2026> & "시즌 1"', 3, None, 1)}
+RECORD = re.compile(r'(\d+)승 (\d+)패 ([+-]?\d+) \((\d+)승 (\d+)패\)')
 RACES = {'races', 'races-playoff'}
 RACE_NAMES = {'T': '테란', 'Z': '저그', 'P': '프로토스', 'R': '랜덤'}
 PLACED = {'placed'}
@@ -360,6 +365,67 @@ def check(name, width, page, lines):
                 fault(where, f'{hostile!r} is not shown as typed')
 
 
+def check_sets(where, t, ace):
+    """A match's sets: one winner each, the sets won after it counting up,
+    the sets to come with their entries, the ace mark on the ace set alone;
+    gives the sets each team won."""
+    won = [0, 0]
+    for st in t['sets']:
+        number, first, middle, second, _ = st['cells']
+        if st['played'] and len(st['wins']) == 1:
+            won[st['wins'][0] // 2] += 1
+            if middle != f'{won[0]}:{won[1]}':
+                fault(where, f'{number} reads {middle} after {won}')
+        elif st['played'] or st['wins'] or middle != ('엔트리' if first or second else 'vs'):
+            fault(where, f'{number}: {st}')
+        if st['ace'] != (number == f'{ace}세트'):
+            fault(where, f'{number} is marked ace: {st["ace"]}')
+    for mark, player, note in t['allKills']:
+        wins = sum(st['cells'][w] == player for st in t['sets'] for w in st['wins'])
+        if mark != '올킬' or note.split(' · ')[-1] != f'{wins}연승':
+            fault(where, f'all-kill {mark} {player} {note}, {wins} sets won')
+    return won
+
+
+def check_team(name, width, page):
+    """Each team match's row stands as its sets add up; each team table row
+    as the schedule above it counts; the records hold every set once."""
+    where = f'{name} at {width} px'
+    _, title, to_win, ace, _ = TEAMS[name]
+    if page['widths'] != [width, width] or page['teamWide'] or page['active'] or page['title'] != title:
+        fault(where, f'width {page["widths"]}, {page["teamWide"]} wide tables, title {page["title"]!r}')
+    sets_played = 0
+    for s in page['sections']:
+        tally = collections.defaultdict(lambda: [0, 0, 0, 0])  # matches won, lost, sets won, lost
+        for t in s['teamMatches']:
+            number, first, score, second = t['match'][:4]
+            won = check_sets(f'{where}, {s["id"]} match {number}', t, ace)
+            sets_played += sum(won)
+            if score == 'vs':
+                if t['wins']:
+                    fault(where, f'match {number} is not played but has a winner')
+                continue
+            points = [to_win, 0] if score == '부전승:-' else [0, to_win] if score == '-:부전승' else \
+                [int(p) for p in score.split(':')]
+            if '부전승' not in score and points != won or t['wins'] != [1 if points[0] > points[1] else 3]:
+                fault(where, f'match {number} reads {score}, winner {t["wins"]}, from sets {won}')
+            for team, (mine, theirs) in ((first, points), (second, points[::-1])):
+                tally[team][0 if mine > theirs else 1] += 1
+                tally[team][2] += mine
+                tally[team][3] += theirs
+        for row in s['teamTable']:
+            record = RECORD.fullmatch(row[3])
+            counts = [int(record.group(i)) for i in (1, 2, 4, 5)] if record else []
+            team = row[1].removesuffix(' (기권)')
+            if (counts != tally[team] or int(record.group(3)) != counts[2] - counts[3] or
+                    int(row[2]) != counts[0] + counts[1]):
+                fault(where, f'{s["id"]}: the row {row} of {team}, counted {tally[team]}')
+    won, lost = (sum(int(row[i]) for row in page['records']) for i in (3, 4))
+    order = [(-int(row[3]), int(row[4])) for row in page['records']]
+    if won != sets_played or lost != sets_played or order != sorted(order):
+        fault(where, f'the records count {won} won, {lost} lost of {sets_played} sets: {page["records"]}')
+
+
 def print_pages(work, names):
     """Every page printed to PDF at once: its number of pages, its page sizes."""
     printing = [subprocess.Popen(CHROMIUM + [f'--user-data-dir={work}/profile-{name}', '--no-pdf-header-footer',
@@ -386,7 +452,10 @@ def main():
         for name, (page, text, _, _) in MADE.items():
             (work / f'{name}.html').write_bytes((DATA / page).read_bytes())
             texts[name] = text_lines((DATA / text).read_bytes().decode())
-        pages = {**{name: case[5] for name, case in CASES.items()}, **{name: made[3] for name, made in MADE.items()}}
+        for name, (page, *_) in TEAMS.items():
+            (work / f'{name}.html').write_bytes((DATA / page).read_bytes())
+        pages = {**{name: case[5] for name, case in CASES.items()}, **{name: made[3] for name, made in MADE.items()},
+                 **{name: team[4] for name, team in TEAMS.items()}}
         for name in pages:
             tidy = subprocess.run(['tidy', '-q', '-e', work / f'{name}.html'], capture_output=True, text=True)
             if tidy.returncode or tidy.stderr:
@@ -404,7 +473,7 @@ def main():
             sys.exit('check_pages: the browser reported nothing')
         for page in json.loads(found.group(1).replace('&lt;', '<').replace('&gt;', '>').replace('&amp;', '&')):
             name, width = page['name'].split('@')
-            check(name, int(width), page, texts[name])
+            (check_team(name, int(width), page) if name in TEAMS else check(name, int(width), page, texts[name]))
         for name, printed, sizes in print_pages(work, pages):
             if printed != pages[name] or sizes != {(b'594', b'841')}:
                 fault(name, f'printed on {printed} pages of {sizes}, not {pages[name]} A4 pages')

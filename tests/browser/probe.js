@@ -23,8 +23,12 @@ onload = () => {
       // Tables that must fit without scrolling sideways: the final standings, the maps' races.
       wide: all('.final .scroll, .map-races .scroll').filter((e) => e.scrollWidth > e.clientWidth + 1).length,
       widths: [doc.documentElement.scrollWidth, frame.contentWindow.innerWidth],
+      // A team league's tables, which must fit without scrolling sideways too.
+      teamWide: all('.teamsets, .standings.teams, .records').map((t) => t.parentElement)
+        .filter((e) => e.scrollWidth > e.clientWidth + 1).length,
+      records: cells(all('.records tbody tr')),
       active: all('script, img, iframe, object, embed, link').length,
-      sections: all('section.group:not(.map-races)').map((s) => ({
+      sections: all('section.group:not(.map-races):not(.records)').map((s) => ({
         id: s.id,
         // A member's name is the item's own text; a seeded draw's pot and tag follow it.
         members: all('.members li', s).map((li) => li.firstChild.textContent),
@@ -53,6 +57,17 @@ onload = () => {
         stems: all('.stem', s).map((t) => ({ to: t.dataset.to, rect: rect(t) })),
         games: all('.games li.played', s).map((li) => [li.firstChild.textContent, li.querySelector('.gw').textContent,
           rect(li)[2] > rect(li)[0]]),
+        // A team league's: each team match's row, its sets and all-kills; the team table.
+        teamMatches: all('tbody.tm', s).map((tb) => ({
+          match: [...tb.querySelector('tr.tm').cells].map(named),
+          wins: all('tr.tm td.win', tb).map((td) => td.cellIndex),
+          sets: all('tr.set', tb).map((tr) => ({ cells: [...tr.cells].map((td) => td.textContent),
+            wins: all('td.win', tr).map((td) => td.cellIndex), ace: !!tr.querySelector('.ace'),
+            played: tr.classList.contains('played') })),
+          allKills: all('tr.allkill', tb).map((tr) => [tr.querySelector('.ak').textContent,
+            tr.cells[1].childNodes[1].textContent, tr.querySelector('.note').textContent]),
+        })),
+        teamTable: cells(all('.standings.teams tbody tr', s)),
         dual: !!s.querySelector('.duel'),
         wires: all('.duel polyline', s).map((w) => w.getBoundingClientRect().width + w.getBoundingClientRect().height),
       })),
