@@ -54,6 +54,7 @@ void appendAgainst(std::string& out, const RowView& row);
 // (a bracket's: those with any entered), its team table; the event's
 // players' records.
 void appendTeamSchedule(std::string& out, const SectionView& section);
+void appendRoster(std::string& out, const std::vector<std::string>& players);
 void appendTeamTable(std::string& out, const std::vector<RowView>& rows);
 void appendPlayerRecords(std::string& out, const PageView& view);
 

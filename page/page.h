@@ -114,6 +114,7 @@ struct SectionView {
     std::string heading;  // "A조", "본선"
     GroupFormat format = GroupFormat::League;  // the playoff's is a knock-out
     std::vector<std::string> members;  // drawn order; empty: not shown
+    std::vector<std::vector<std::string>> rosters;  // a team league's: one a member, its players
     std::vector<MemberMark> marks;     // one a member in a seeded draw, else empty
     // One a member once any was replaced, else empty: whom the member
     // replaced before play (empty: nobody).

@@ -190,14 +190,15 @@ void appendHeader(std::string& out, const PageView& v) {
     out += "</header>\n";
 }
 
-void appendMembers(std::string& out, const SectionView& s, bool teams) {
+void appendMembers(std::string& out, const SectionView& s) {
     if (s.members.empty()) return;
-    out += teams ? u8"<h3>참가 팀</h3>\n<ol class=\"members\">" : u8"<h3>참가자</h3>\n<ol class=\"members\">";
+    out += s.rosters.empty() ? u8"<h3>참가자</h3>\n<ol class=\"members\">" : u8"<h3>참가 팀</h3>\n<ol class=\"members rosters\">";
     for (std::size_t i = 0; i < s.members.size(); ++i) {
         const MemberMark mark = i < s.marks.size() ? s.marks[i] : MemberMark{};
         const std::string replaced = i < s.replaced.size() ? s.replaced[i] : std::string();
         const Race race = i < s.races.size() ? s.races[i] : Race::None;
-        if (!mark.pot && mark.tag.empty() && replaced.empty()) {
+        const bool roster = i < s.rosters.size();
+        if (!mark.pot && mark.tag.empty() && replaced.empty() && !roster) {
             html::appendNamed(out, "li", "", s.members[i], race);
             continue;
         }
@@ -206,6 +207,7 @@ void appendMembers(std::string& out, const SectionView& s, bool teams) {
         if (mark.pot) appendElement(out, "span", "pot", u8"시드 " + number(mark.pot));
         if (!mark.tag.empty()) appendElement(out, "span", "tag", mark.tag);
         if (!replaced.empty()) appendElement(out, "span", "was", replaced + u8" 대신 교체");
+        if (roster) html::appendRoster(out, s.rosters[i]);
         out += "</li>";
     }
     out += "</ol>\n";
@@ -282,7 +284,7 @@ void appendSection(std::string& out, const SectionView& s, bool teams = false) {
     out += "\" id=\"group-" + s.key + "\">\n";
     appendElement(out, "h2", "", s.heading);
     out += '\n';
-    appendMembers(out, s, teams);
+    appendMembers(out, s);
     appendRaceCounts(out, s);
     // The matches and the table side by side where the group is wide enough.
     out += "<div class=\"parts\">\n<div class=\"part matches\">\n";

@@ -72,6 +72,16 @@ void appendTeamSchedule(std::string& out, const SectionView& s) {
     out += "</table></div>\n";
 }
 
+// A team's players after its name, on a line of their own.
+void appendRoster(std::string& out, const std::vector<std::string>& players) {
+    out += "<span class=\"players\">";
+    for (std::size_t i = 0; i < players.size(); ++i) {
+        if (i) out += u8" · ";
+        appendText(out, players[i]);
+    }
+    out += "</span>";
+}
+
 // A team's row reads as the text writes it; the matches played stand beside it.
 void appendTeamTable(std::string& out, const std::vector<RowView>& rows) {
     out += u8"<div class=\"scroll\"><table class=\"standings teams\">\n<thead><tr><th class=\"rank\">순위</th>"
@@ -111,7 +121,10 @@ void appendPlayerRecords(std::string& out, const PageView& v) {
     out += "</tbody></table></div>\n</section>\n";
 }
 
-const char* const kTeamStyle = R"(.teamsets tbody.tm{break-inside:avoid}
+const char* const kTeamStyle = R"(.members.rosters{display:grid;grid-template-columns:repeat(auto-fill,minmax(15rem,1fr));gap:.35rem}
+.members.rosters li{border-radius:.5rem;padding:.3rem .7rem;font-weight:800}
+.rosters .players{display:block;font-size:.9em;font-weight:400;color:var(--muted)}
+.teamsets tbody.tm{break-inside:avoid}
 .teamsets tbody.tm+tbody.tm tr.tm td{border-top:2px solid var(--line)}
 .teamsets tr.tm td{font-weight:700;padding-top:.45rem}
 .teamsets .p{width:30%}

@@ -119,10 +119,15 @@ SectionView* sectionOf(PageView& view, MatchKey key) {
 // the match's own row counts the sets that stand, as the team table does.
 void addMatch(PageView& view, const event::TeamMatch& t, Texts& texts) {
     SectionView* section = sectionOf(view, t.key);
-    if (!section || (section->knockOut() && t.entries.empty() && t.sets.empty())) return;
-    section->teamMatches.push_back(teamMatch(t, texts));
+    if (!section) return;
+    if (!section->knockOut() || !t.entries.empty() || !t.sets.empty()) section->teamMatches.push_back(teamMatch(t, texts));
+    // Its sets' maps are under it: the match itself is no series of games.
     for (MatchView& m : section->matches) {
-        if (m.number != t.match.number || m.bye || !t.match.score) continue;
+        if (m.number != t.match.number) continue;
+        m.bestOf = 1;
+        m.map.clear();
+        m.maps.clear();
+        if (m.bye || !t.match.score) continue;
         m.score = t.match.score;
         m.winner = t.match.winner == t.match.first ? 1 : 2;
     }
@@ -146,6 +151,17 @@ void addTable(SectionView& section, const std::vector<Standing>& rows, Texts& te
     }
 }
 
+// Each member's players, in roster order.
+void addRosters(PageView& view, const event::Event& event, Texts& texts) {
+    for (std::size_t g = 0; g < view.groups.size() && g < event.state.groupTable.size(); ++g) {
+        for (Pos team : event.state.groupTable[g]) {
+            if (team == kNone) continue;
+            std::vector<std::string>& players = view.groups[g].rosters.emplace_back();
+            for (int i = 0; i < texts.rosterSize(team); ++i) players.push_back(texts.player(team, i));
+        }
+    }
+}
+
 // Players level in sets won and lost share their place.
 void addRecords(PageView& view, const std::vector<event::TeamPlayerRecord>& records, Texts& texts) {
     for (std::size_t i = 0; i < records.size(); ++i) {
@@ -162,6 +178,7 @@ bool addTeams(PageView& view, const event::Event& event, const ToUtf8& toUtf8) {
     Texts texts(event, toUtf8);
     view.teamFormat = formatLabel(event.teams->format);
     const event::TeamStandings standings = event::teamStandings(event);
+    addRosters(view, event, texts);
     for (const event::TeamMatch& t : standings.matches) addMatch(view, t, texts);
     for (std::size_t g = 0; g < view.groups.size() && g < standings.tables.size(); ++g) {
         if (!view.groups[g].knockOut()) addTable(view.groups[g], standings.tables[g], texts);

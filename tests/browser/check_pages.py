@@ -73,7 +73,8 @@ MADE = {'playoff-byes': ('playoff-page.html', 'page-playoff.txt', '2026 봄 <리
 # A team league's pages made by the page tests: page, title, sets a match
 # needs to win, the ace set (None: none), A4 pages printed.
 TEAMS = {'team-sets': ('team-sets-page.html', '팀 리그 <2026> & "시즌 1"', 3, 5, 2),
-         'team-winner': ('team-winner-page.html', '팀 리그 <2026> & "시즌 1"', 3, None, 1)}
+         'team-winner': ('team-winner-page.html', '팀 리그 <2026> & "시즌 1"', 3, None, 1),
+         'team-knockout': ('team-knockout-page.html', '팀 리그 <2026> & "시즌 1"', 2, None, 1)}
 RECORD = re.compile(r'(\d+)승 (\d+)패 ([+-]?\d+) \((\d+)승 (\d+)패\)')
 RACES = {'races', 'races-playoff'}
 RACE_NAMES = {'T': '테란', 'Z': '저그', 'P': '프로토스', 'R': '랜덤'}

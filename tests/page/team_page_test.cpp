@@ -15,18 +15,20 @@ namespace {
 
 using team::TeamSet;
 
-// A league of one group drawn as a players' event, then made a team league.
+// One group drawn as a players' event, then made a team league.
 struct TeamEvent {
     event::Event event;
 
-    TeamEvent(const char* format, std::vector<std::string> teams, std::vector<std::vector<std::string>> rosters) {
-        ListHost host = test::hostFrom("with-maps clock 33 groups 1 size " + std::to_string(teams.size()));
+    TeamEvent(const char* format, std::vector<std::string> teams, std::vector<std::vector<std::string>> rosters,
+              const std::string& inputs = "") {
+        ListHost host = test::hostFrom(inputs + " with-maps clock 33 groups 1 size " + std::to_string(teams.size()));
         host.participants = std::move(teams);
         host.maps = {"투혼", "<b>Fighting Spirit</b>", "서킷 브레이커", "네오 실피드", "매치 포인트"};
         event::DrawChoices choices;
-        choices.format.bestOf = 5;
-        choices.teams = team::TeamLeague{std::get<team::TeamMatchFormat>(team::parseTeamMatchFormat(format)),
-                                         std::move(rosters), {}};
+        const auto f = std::get<team::TeamMatchFormat>(team::parseTeamMatchFormat(format));
+        // The maps are dealt for the longest run of sets a match can take.
+        choices.format.bestOf = f.kind == team::MatchKind::Sets ? f.length : 2 * f.length - 1;
+        choices.teams = team::TeamLeague{f, std::move(rosters), {}};
         event::DrawOutcome drawn = event::drawEvent(host, choices);
         EXPECT_EQ(drawn.outcome, AssignOutcome::Assigned);
         event = std::move(drawn.event);
@@ -94,6 +96,16 @@ TEST(TeamPage, WinnerStaysWithAnAllKill) {
         else e.play(match, {won(0, 0), lost(0, 1), won(1, 1)});
     }
     test::expectGoldenFile("team-winner-page.html", e.page());
+}
+
+// A knock-out's bracket stays as it is; the sets of its matches follow it,
+// of those with anything entered.
+TEST(TeamPage, KnockOutSetsUnderTheBracket) {
+    TeamEvent e("sets:3", {"Alpha", "Bravo", "Charlie", "Delta"}, {{"A1", "A2", "A3"}, {"B1", "B2", "B3"}, {"C1", "C2", "C3"}, {"D1", "D2", "D3"}},
+                "tournament");
+    e.play(1, {won(0, 1), lost(1, 0), won(2, 2)});
+    e.play(2, {}, {{1, 0}});
+    test::expectGoldenFile("team-knockout-page.html", e.page());
 }
 
 }  // namespace
