@@ -144,6 +144,7 @@ font-weight:800;white-space:nowrap}
 .teams th.rec{text-align:right}
 .group.records{flex-basis:22rem;flex-grow:0;margin-top:1rem}
 .records td.team{color:var(--muted);overflow-wrap:anywhere}
+@media (max-width:32rem){.teamsets tr.tm .p{font-size:.95em}.teamsets .p{width:32%}}
 @media print{.teamsets .ace{color:#000;border-color:#000}.teamsets .ak{background:none;color:#000;border:1px solid #000}}
 )";
 
