@@ -192,7 +192,8 @@ void appendHeader(std::string& out, const PageView& v) {
 
 void appendMembers(std::string& out, const SectionView& s) {
     if (s.members.empty()) return;
-    out += s.rosters.empty() ? u8"<h3>참가자</h3>\n<ol class=\"members\">" : u8"<h3>참가 팀</h3>\n<ol class=\"members rosters\">";
+    out += s.rosters.empty() ? u8"<h3>참가자</h3>\n<ol class=\"members\">"
+                             : u8"<h3>참가 팀</h3>\n<ol class=\"members rosters\">";
     for (std::size_t i = 0; i < s.members.size(); ++i) {
         const MemberMark mark = i < s.marks.size() ? s.marks[i] : MemberMark{};
         const std::string replaced = i < s.replaced.size() ? s.replaced[i] : std::string();

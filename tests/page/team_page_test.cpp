@@ -41,9 +41,10 @@ struct TeamEvent {
     void play(int match, std::vector<TeamSet> sets, std::vector<std::array<int, 2>> entries = {}) {
         const MatchKey key{0, match};
         const Match& m = event.state.schedule[0][static_cast<std::size_t>(match - 1)];
-        const team::TeamMatchRules rules{event.teams->format,
-                                         {static_cast<int>(event.teams->rosters[static_cast<std::size_t>(m.first)].size()),
-                                          static_cast<int>(event.teams->rosters[static_cast<std::size_t>(m.second)].size())}};
+        const auto roster = [&](Pos team) {
+            return static_cast<int>(event.teams->rosters[static_cast<std::size_t>(team)].size());
+        };
+        const team::TeamMatchRules rules{event.teams->format, {roster(m.first), roster(m.second)}};
         if (const auto winner = team::matchWinner(rules, sets)) {
             Score score = team::setsScore(sets);
             int& won = *winner == team::kFirst ? score.first : score.second;
@@ -101,8 +102,8 @@ TEST(TeamPage, WinnerStaysWithAnAllKill) {
 // A knock-out's bracket stays as it is; the sets of its matches follow it,
 // of those with anything entered.
 TEST(TeamPage, KnockOutSetsUnderTheBracket) {
-    TeamEvent e("sets:3", {"Alpha", "Bravo", "Charlie", "Delta"}, {{"A1", "A2", "A3"}, {"B1", "B2", "B3"}, {"C1", "C2", "C3"}, {"D1", "D2", "D3"}},
-                "tournament");
+    TeamEvent e("sets:3", {"Alpha", "Bravo", "Charlie", "Delta"},
+                {{"A1", "A2", "A3"}, {"B1", "B2", "B3"}, {"C1", "C2", "C3"}, {"D1", "D2", "D3"}}, "tournament");
     e.play(1, {won(0, 1), lost(1, 0), won(2, 2)});
     e.play(2, {}, {{1, 0}});
     test::expectGoldenFile("team-knockout-page.html", e.page());
