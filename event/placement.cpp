@@ -74,29 +74,6 @@ std::string_view trimmed(std::string_view text) {
 
 PlacementFault fault(PlacementProblem problem, std::string name = {}) { return {problem, 0, std::move(name)}; }
 
-// The name list's rules: the characters first, then the encoding, then the
-// length in code page 949.
-PlacementFault checkName(std::string_view utf8, const PlacementCodec& codec, std::string& cp949) {
-    switch (nameCharacterProblem(utf8)) {
-    case TextProblem::None: break;
-    case TextProblem::Empty: return fault(PlacementProblem::EmptyName);
-    case TextProblem::BeginsWithWhiteSpace: return fault(PlacementProblem::NameWhiteSpace);
-    case TextProblem::ControlCharacter:
-    case TextProblem::TooLong: return fault(PlacementProblem::NameControl);
-    }
-    if (!codec.isUtf8(utf8)) return fault(PlacementProblem::NotUtf8);
-    auto converted = codec.fromUtf8(utf8);
-    if (!converted) return fault(PlacementProblem::NotCp949, std::string(utf8));
-    if (nameProblem(*converted) == TextProblem::TooLong) {
-        PlacementFault f = fault(PlacementProblem::NameTooLong, std::string(utf8));
-        f.number = static_cast<int>(converted->size());
-        f.limit = static_cast<int>(kMaxNameBytes);
-        return f;
-    }
-    cp949 = std::move(*converted);
-    return {};
-}
-
 // The race a column names (UTF-8), or the fault.
 PlacementFault readRace(std::string_view utf8, const PlacementCodec& codec, std::vector<Race>& races) {
     const auto cp949 = codec.isUtf8(utf8) ? codec.fromUtf8(utf8) : std::nullopt;
@@ -117,7 +94,7 @@ PlacementFault readLine(std::string_view line, int groupCount, const PlacementCo
     std::string_view rest = line.substr(tab + 1);
     const std::size_t raceTab = races ? rest.find('\t') : std::string_view::npos;
     if (raceTab != std::string_view::npos && rest.find('\t', raceTab + 1) != std::string_view::npos) return fault(malformed);
-    if (f.ok()) f = checkName(rest.substr(0, raceTab), codec, name);
+    if (f.ok()) f = checkListName(rest.substr(0, raceTab), codec, name);
     if (f.ok() && races) f = readRace(raceTab == std::string_view::npos ? "" : rest.substr(raceTab + 1), codec, *races);
     return f;
 }
@@ -133,6 +110,28 @@ std::string englishPlacementFault(const PlacementFault& fault) {
 
 std::string koreanPlacementFault(const PlacementFault& fault) {
     return filledIn(kWordings[static_cast<std::size_t>(fault.problem)].korean, values(fault));
+}
+
+// The characters first, then the encoding, then the length in code page 949.
+PlacementFault checkListName(std::string_view utf8, const PlacementCodec& codec, std::string& cp949) {
+    switch (nameCharacterProblem(utf8)) {
+    case TextProblem::None: break;
+    case TextProblem::Empty: return fault(PlacementProblem::EmptyName);
+    case TextProblem::BeginsWithWhiteSpace: return fault(PlacementProblem::NameWhiteSpace);
+    case TextProblem::ControlCharacter:
+    case TextProblem::TooLong: return fault(PlacementProblem::NameControl);
+    }
+    if (!codec.isUtf8(utf8)) return fault(PlacementProblem::NotUtf8);
+    auto converted = codec.fromUtf8(utf8);
+    if (!converted) return fault(PlacementProblem::NotCp949, std::string(utf8));
+    if (nameProblem(*converted) == TextProblem::TooLong) {
+        PlacementFault f = fault(PlacementProblem::NameTooLong, std::string(utf8));
+        f.number = static_cast<int>(converted->size());
+        f.limit = static_cast<int>(kMaxNameBytes);
+        return f;
+    }
+    cp949 = std::move(*converted);
+    return {};
 }
 
 PlacementFault groupOfLetter(std::string_view text, int groupCount, int& group) {

@@ -46,6 +46,10 @@ struct PlacementCodec {
     std::function<std::optional<std::string>(std::string_view)> toUtf8;
 };
 
+// A name by the name list's rules (UTF-8 in, its code page 949 bytes in
+// `cp949`), or the fault: one of the name's kinds above.
+PlacementFault checkListName(std::string_view utf8, const PlacementCodec& codec, std::string& cp949);
+
 // The lines of a placement text (UTF-8). `placement` holds the names in the
 // text's order and each group's members, as far as the first fault. With
 // `races`, a line is GROUP<TAB>NAME<TAB>RACE, the race (race.h) empty or

@@ -117,6 +117,24 @@ int showStringBox(HWND owner, int stringId, UINT buttons, int number);
 int showStringBox(HWND owner, int stringId, UINT buttons, const std::string& text, int number = 0);
 // A box captioned with the program's name holding `text` as it is.
 int showTextBox(HWND owner, const std::string& text, UINT buttons);
+// Values a window keeps per participant follow the list when it has changed
+// meanwhile: each name takes the first value of its spelling that no earlier
+// entry took, and a new name a value of its own.
+template <typename Value>
+void followNames(const std::vector<std::string>& now, std::vector<std::string>& names, std::vector<Value>& values) {
+    if (now == names) return;
+    std::vector<Value> kept(now.size());
+    std::vector<bool> taken(names.size(), false);
+    for (std::size_t i = 0; i < now.size(); ++i) {
+        for (std::size_t j = 0; j < names.size(); ++j) {
+            if (taken[j] || names[j] != now[i]) continue;
+            taken[j] = true, kept[i] = values[j];
+            break;
+        }
+    }
+    names = now, values = std::move(kept);
+}
+
 // The string table's text, the program's one way to it.
 std::string loadedString(int stringId);
 int listCount(HWND list);
@@ -137,6 +155,8 @@ HBRUSH whiteBrush();
 // setting and the lock that follows an assignment.
 void showEventInputs(const event::Event& event);
 bool listsHoldNames();
+// The participant list's entries, in order.
+std::vector<std::string> participantNames();
 // "토너먼트" checked, as the dual tournament needs.
 void chooseTournament();
 // A draw follows the clock; tests fix it to repeat one. Empty: the real clock.
@@ -243,6 +263,23 @@ void showFormatWindow(HWND owner);
 // The dual tournament chosen for the next draw, and the open window shows
 // every choice again: "리그" lets it go, an opened event gives its own.
 void chooseDual(bool on);
+
+// The team match's format of the next draw, or of the drawn event; none for
+// a players' event.
+std::optional<team::TeamMatchFormat> chosenTeamFormat();
+// How the windows name a team match's format ("5세트제 + 에이스결정전"), or none.
+std::string teamMatchLabel(const std::optional<team::TeamMatchFormat>& format);
+
+// --- rosters window (roster_window.cpp)
+// "팀 명단(&T)..." in the main window's system menu.
+void addRosterCommand(HWND window);
+void showRosterWindow(HWND owner);
+// Each participant's players (CP949) in list order, for a team league's draw.
+std::vector<std::vector<std::string>> currentRosters();
+// Whether every participant has players; the first that has none is told.
+bool rostersComplete(HWND owner);
+// An opened event's rosters (or none) for the participants just listed.
+void restoreRosters(const std::optional<team::TeamLeague>& teams);
 
 // --- placement window (placement_window.cpp)
 // "조 직접 편성(&G)..." in the main window's system menu.

@@ -13,6 +13,7 @@
 #include "resources/placement.h"
 #include "resources/seeding.h"
 #include "resources/strings.h"
+#include "resources/teams.h"
 
 namespace rl::ui {
 namespace {
@@ -251,6 +252,7 @@ void fillList(Control list, const std::vector<std::string>& names) {
 void takeDrawChoices(const event::DrawChoices& choices) {
     nextDraw() = choices;
     restoreSeeding(choices.seeding);
+    restoreRosters(choices.teams);
     chooseDual(choices.format.dual);
 }
 
@@ -276,6 +278,7 @@ LRESULT onCreate(HWND window) {
     addSeedingCommand(window);
     addFormatCommand(window);
     addPlacementCommand(window);
+    addRosterCommand(window);
     takeDrawChoices({});  // a new window starts with a plain draw, as its empty list does
     SetFocus(control(ParticipantField));
     return 0;
@@ -295,12 +298,14 @@ event::DrawChoices choicesAtDraw() {
     event::DrawChoices choices = nextDraw();
     choices.seeding = currentSeeding();
     if (!choices.seeded) choices.seeding = Seeding{{}, {}, std::move(choices.seeding.races)};
+    if (choices.teams) choices.teams->rosters = currentRosters();
     return choices;
 }
 
 // False when there is no assignment to show: the engine said why, or memory
 // ran out and the program is ending.
 bool assignNow(HWND window) {
+    if (nextDraw().teams && !rostersComplete(window)) return false;
     gHost.beginDraw();
     event::DrawOutcome drawn = event::drawEvent(gHost, choicesAtDraw());
     gHost.endDraw();
@@ -354,6 +359,7 @@ LRESULT onSysCommand(HWND window, WPARAM wParam, LPARAM lParam) {
     case IDM_SEEDING: showSeedingWindow(window); return 0;
     case IDM_FORMAT: showFormatWindow(window); return 0;
     case IDM_PLACEMENT: showPlacementWindow(window); return 0;
+    case IDM_ROSTERS: showRosterWindow(window); return 0;
     }
     return DefWindowProcA(window, WM_SYSCOMMAND, wParam, lParam);
 }
@@ -408,6 +414,12 @@ void cancelAssignment(HWND resultWindow) {
 
 void chooseTournament() {
     CheckRadioButton(GetParent(control(LeagueButton)), IDC_LEAGUE, IDC_TOURNAMENT, IDC_TOURNAMENT);
+}
+
+std::vector<std::string> participantNames() {
+    std::vector<std::string> names;
+    for (int i = 0; i < gHost.listCount(ListKind::Participants); ++i) names.emplace_back(gHost.listText(ListKind::Participants, i));
+    return names;
 }
 
 bool listsHoldNames() { return listCount(control(ParticipantList)) > 0 || listCount(control(MapList)) > 0; }

@@ -56,13 +56,6 @@ const event::PlacementCodec& codec() {
 
 HWND control(Control which) { return GetDlgItem(gWindow, kControls[which].layout.id); }
 
-std::vector<std::string> participants() {
-    Host& main = host();
-    std::vector<std::string> names;
-    for (int i = 0; i < main.listCount(ListKind::Participants); ++i) names.emplace_back(main.listText(ListKind::Participants, i));
-    return names;
-}
-
 // The groups and places the main window's number fields hold now; 0 while one holds no number.
 int numberField(NumberField field) {
     const std::string text(host().numberFieldText(field));
@@ -70,27 +63,12 @@ int numberField(NumberField field) {
     return digits ? std::stoi(text) : 0;
 }
 
-// Marks follow their names when the list has changed meanwhile: each name
-// takes the first mark of its spelling that no earlier entry took.
-void followList() {
-    const std::vector<std::string> names = participants();
-    if (names == gNames) return;
-    std::vector<event::PlaceMark> marks(names.size());
-    std::vector<bool> taken(gNames.size(), false);
-    for (std::size_t i = 0; i < names.size(); ++i) {
-        for (std::size_t j = 0; j < gNames.size(); ++j) {
-            if (taken[j] || gNames[j] != names[i]) continue;
-            taken[j] = true, marks[i] = gMarks[j];
-            break;
-        }
-    }
-    gNames = names, gMarks = std::move(marks);
-}
+void followList() { followNames(participantNames(), gNames, gMarks); }
 
 // The taken placement's marks, when it was made for this list.
 void marksFromTaken() {
     const std::optional<Placement>& taken = nextDraw().placement;
-    if (!taken || taken->participants != participants()) return;
+    if (!taken || taken->participants != participantNames()) return;
     gNames = taken->participants;
     gMarks.assign(gNames.size(), {});
     for (std::size_t g = 0; g < taken->groups.size(); ++g)

@@ -230,7 +230,7 @@ inline std::string controlDump(HWND window, const std::vector<int>& unread = {})
             for (int i = 0; i < SendMessageA(c, CB_GETCOUNT, 0, 0); ++i) {
                 char item[64] = {};
                 SendMessageA(c, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(item));
-                dump += std::string(" ") + item;
+                dump += " " + readable(item);
             }
         }
         HDC dc = GetDC(c);

@@ -1,0 +1,21 @@
+/* Team leagues: the window program's ids, apart from ids.h so that they stay
+   together: the rosters window's controls 900 to 909, its system-menu
+   command 0x0B50, and the format window's team match chooser. Plain C
+   preprocessor only, so that windres can read it. */
+#ifndef ROSTERLOOM_RESOURCES_TEAMS_H
+#define ROSTERLOOM_RESOURCES_TEAMS_H
+
+/* The main window's system-menu item that opens the rosters window. */
+#define IDM_ROSTERS               0x0B50
+
+/* Rosters window */
+#define IDC_ROSTER_LIST           900
+#define IDC_ROSTER_PLAYERS        901
+#define IDC_ROSTER_APPLY          902
+#define IDC_ROSTER_CLOSE          903
+#define IDC_ROSTER_STATE          904
+
+/* Format window: the team match's format, or none */
+#define IDC_TEAM_MATCH            909
+
+#endif
