@@ -1,15 +1,19 @@
-// Any bytes at all as a roster file, and as a team match format: the reader
-// either refuses them with a line number or returns teams the event can
-// hold, which read back the same after a round trip through UTF-8; the
-// format either reads back from its own text or is refused in both
-// languages.
+// Any bytes at all as a roster file, as one team's players typed in the
+// window, and as a team match format: the readers either refuse them with a
+// line number, worded in both languages, or return teams (players) the
+// event can hold, which read back the same after a round trip through
+// UTF-8; the format either reads back from its own text or is refused in
+// both languages.
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <variant>
 
+#include <algorithm>
+
 #include "cli/team_list.h"
 #include "engine/limits.h"
+#include "event/rosters.h"
 #include "platform/encoding.h"
 #include "team/format.h"
 
@@ -40,11 +44,29 @@ std::string utf8(const std::string& cp949) {
     return *converted;
 }
 
+// The window's field: a roster, or the line it stops at, in both languages.
+void checkTyped(std::string_view bytes) {
+    static const rl::event::PlacementCodec codec{rl::platform::isValidUtf8, rl::platform::utf8ToCp949, rl::platform::cp949ToUtf8};
+    std::vector<std::string> roster;
+    const rl::event::RosterFault fault = rl::event::readRosterLines(bytes, "team", codec, roster);
+    if (!fault.ok()) {
+        require(fault.line >= 1 && roster.empty(), "a refusal names its line and keeps nothing");
+        require(!rl::event::englishRosterFault(fault).empty() && !rl::event::koreanRosterFault(fault).empty(), "worded");
+        return;
+    }
+    require(roster.size() <= rl::team::kMaxRoster, "at most 16 players");
+    for (const std::string& player : roster) {
+        require(rl::nameProblem(player) == rl::TextProblem::None, "a player's name");
+        require(std::count(roster.begin(), roster.end(), player) == 1, "each player once");
+    }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     checkFormat(bytes.substr(0, bytes.find('\n')));
+    checkTyped(bytes);
     const rl::cli::TeamList list = rl::cli::parseTeamList(bytes);
     if (!list.ok()) {
         require(list.errorLine >= 1 && !list.error.empty() && list.teams.empty(), "a refusal names its line");
