@@ -79,7 +79,8 @@ void showChoice(HWND window) {
     // A drawn event's format is the one it was drawn with.
     const bool open = !assignment().assigned();
     EnableWindow(GetDlgItem(window, IDC_DUAL_CHECK), open);
-    for (const auto& length : kLengths) EnableWindow(GetDlgItem(window, length[1]), open);
+    // A team match is as long as its format makes it.
+    for (const auto& length : kLengths) EnableWindow(GetDlgItem(window, length[1]), open && !chosenTeamFormat());
     const bool voids = shownRule() == WithdrawalRule::Void;
     CheckRadioButton(window, IDC_RULE_WALKOVERS, IDC_RULE_VOID, voids ? IDC_RULE_VOID : IDC_RULE_WALKOVERS);
     for (int id : {IDC_RULE_WALKOVERS, IDC_RULE_VOID}) EnableWindow(GetDlgItem(window, id), ruleOpen());
@@ -104,9 +105,13 @@ void fillTeamFormats(HWND window) {
 void onTeamMatchChosen(HWND window) {
     const auto item = SendDlgItemMessageA(window, IDC_TEAM_MATCH, CB_GETCURSEL, 0, 0);
     const std::vector<team::TeamMatchFormat> formats = teamFormats();
-    if (item <= 0 || static_cast<std::size_t>(item) > formats.size()) return nextDraw().teams.reset();
-    if (!nextDraw().teams) nextDraw().teams.emplace();
-    nextDraw().teams->format = formats[static_cast<std::size_t>(item) - 1];
+    if (item <= 0 || static_cast<std::size_t>(item) > formats.size()) {
+        nextDraw().teams.reset();
+    } else {
+        if (!nextDraw().teams) nextDraw().teams.emplace();
+        nextDraw().teams->format = formats[static_cast<std::size_t>(item) - 1];
+    }
+    showChoice(window);
 }
 
 void onRuleClicked(HWND window, WithdrawalRule rule) {

@@ -49,6 +49,7 @@ TEST_F(RosterWindowTest, RostersTypedAndPastedAndATeamMatchChosenFeedTheDraw) {
     ASSERT_TRUE(dialogKey(window(), at(IDC_ROSTER_LIST), VK_DOWN));
     EXPECT_EQ(boxes.takeLog(), "");
     ASSERT_TRUE(dialogKey(window(), at(IDC_ROSTER_LIST), VK_ESCAPE));
+    pump();
     EXPECT_EQ(window(), nullptr);
 
     altSpaceThen(main(), 'f');
@@ -60,6 +61,7 @@ TEST_F(RosterWindowTest, RostersTypedAndPastedAndATeamMatchChosenFeedTheDraw) {
     expectGolden("format-window", controlDump(format));
     saveShot(format, "format");
     ASSERT_TRUE(dialogKey(format, GetFocus(), VK_ESCAPE));
+    pump();
     ASSERT_TRUE(nextDraw().teams.has_value());
     EXPECT_EQ(team::formatText(nextDraw().teams->format), "sets:5:ace");
 
