@@ -60,8 +60,10 @@ void followList() { followNames(participantNames(), gNames, gRosters); }
 
 void tell(const std::string& utf8) { showTextBox(gWindow, platform::utf8ToCp949(utf8).value_or(utf8), MB_OK); }
 
-void tellAtLine(const event::RosterFault& fault) {
-    tell(std::to_string(fault.line) + u8"번째 줄: " + event::koreanRosterFault(fault));
+// A fault of a text's line names the line.
+void tellFault(const event::RosterFault& fault) {
+    const std::string said = event::koreanRosterFault(fault);
+    tell(fault.line ? std::to_string(fault.line) + u8"번째 줄: " + said : said);
 }
 
 std::string rowText(std::size_t i) {
@@ -114,15 +116,12 @@ bool takeText(const std::string& utf8) {
     if (event::isRosterFile(utf8)) {
         const event::RosterText text = event::readRosterText(utf8, codec());
         fault = text.fault.ok() ? event::rostersFromText(text, gNames, codec(), gRosters) : text.fault;
-        if (fault.ok()) return true;
-        if (fault.line == 0) return tell(event::koreanRosterFault(fault)), false;
     } else {
         const std::string team = platform::cp949ToUtf8(gNames[static_cast<std::size_t>(gShown)]).value_or("?");
         fault = event::readRosterLines(utf8, team, codec(), gRosters[static_cast<std::size_t>(gShown)]);
-        if (fault.ok()) return true;
     }
-    tellAtLine(fault);
-    return false;
+    if (!fault.ok()) tellFault(fault);
+    return fault.ok();
 }
 
 // What was typed for the shown team is taken before the field shows
