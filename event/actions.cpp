@@ -9,6 +9,7 @@
 #include "event/team_text.h"
 #include "standings/bracket.h"
 #include "standings/standings_text.h"
+#include "event/team_actions.h"
 
 namespace rl::event {
 namespace {
@@ -166,11 +167,23 @@ ResultProblem lineScore(const MatchState& m, const GivenResult& given, Host& hos
     return bracket::namedScore(m, host, given.winner.value_or("\n"), false, score);
 }
 
+// A later match's result goes, and with it what was entered of its sets,
+// whose players it no longer has.
+void clearLater(Event& event, MatchKey key, MatchKey later) {
+    resultsOf(event, key).clear(later);
+    if (event.teams) event.teams->plays.erase(later);
+}
+
 Withdrawals& withdrawalsNow(Event& event) {
     return playoffMade(event) ? event.playoff.results.withdrawals() : event.results.withdrawals();
 }
 
 }  // namespace
+
+ResultProblem matchNow(const Event& event, MatchKey key, MatchState& m) {
+    if (isPlayoff(key) && !playoffMade(event)) return ResultProblem::NoSuchMatch;
+    return playableNow(event, key, m);
+}
 
 ResultCheck checkEventResult(const Event& event, MatchKey key, Score score) {
     ResultProblem problem;
@@ -208,8 +221,9 @@ bool changesWinner(const Event& event, MatchKey key, Score score) {
 void recordResult(Event& event, MatchKey key, Score score) {
     // Games that do not count to the score were not the match's games.
     if (!(gamesScore(resultsOf(event, key).games(key)) == score)) resultsOf(event, key).setGames(key, {});
+    dropSetsNotCounting(event, key, score);
     if (changesWinner(event, key, score))
-        for (MatchKey later : laterResults(event, key)) resultsOf(event, key).clear(later);
+        for (MatchKey later : laterResults(event, key)) clearLater(event, key, later);
     resultsOf(event, key).set(key, score);
     if (!isPlayoff(key)) dropStaleOrders(event);
 }
@@ -297,7 +311,7 @@ ResultCheck recordGiven(Event& event, const GivenResult& given, const Event& bef
 bool clearResult(Event& event, MatchKey key) {
     const Results& results = resultsOf(event, key);
     if ((!results.find(key) && results.games(key).empty()) || (!isPlayoff(key) && playoffMade(event))) return false;
-    for (MatchKey later : laterResults(event, key)) resultsOf(event, key).clear(later);
+    for (MatchKey later : laterResults(event, key)) clearLater(event, key, later);
     resultsOf(event, key).clear(key);
     if (!isPlayoff(key)) dropStaleOrders(event);
     return true;
@@ -356,7 +370,7 @@ bool takeBackWithdrawal(Event& event, Pos player) {
     for (MatchKey key : walkoversGone(event, without)) {
         for (MatchKey after : laterResults(event, key)) later.push_back(after);
     }
-    for (MatchKey key : later) resultsOf(without, key).clear(key);
+    for (MatchKey key : later) clearLater(without, key, key);
     event = std::move(without);
     if (!playoffMade(event)) dropStaleOrders(event);
     return true;
