@@ -927,6 +927,13 @@ private:
         const Json& rosters = arrayOf(field(*json, "/teams", "rosters"), "/teams/rosters");
         if (rosters.size() != inputs_) refuse("/teams/rosters", Refused::RostersCount, {shownNumber(team::kMaxRoster)});
         for (std::size_t t = 0; t < rosters.size(); ++t) league.rosters.push_back(roster(rosters[t], pointerTo("/teams/rosters", t)));
+        // Teams are told apart by their names alone.
+        for (std::size_t t = 1; t < participants_.size(); ++t) {
+            if (std::find(participants_.begin(), participants_.begin() + static_cast<std::ptrdiff_t>(t), participants_[t]) !=
+                participants_.begin() + static_cast<std::ptrdiff_t>(t)) {
+                refuse(pointerTo("/participants", t), Refused::NameTaken, {quoted(file_["participants"][t])});
+            }
+        }
         event_.teams = std::move(league);
         const Json& matches = arrayOf(field(*json, "/teams", "matches"), "/teams/matches");
         for (std::size_t i = 0; i < matches.size(); ++i) readTeamMatch(matches[i], pointerTo("/teams/matches", i));
