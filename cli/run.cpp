@@ -11,6 +11,7 @@
 #include "cli/name_list.h"
 #include "cli/options.h"
 #include "cli/results_file.h"
+#include "cli/team_list.h"
 #include "engine/assignment.h"
 #include "engine/list_host.h"
 #include "engine/seeding.h"
@@ -18,6 +19,7 @@
 #include "event/draw.h"
 #include "event/event.h"
 #include "event/placement.h"
+#include "event/team_actions.h"
 #include "page/event_page.h"
 #include "platform/encoding.h"
 #include "platform/files.h"
@@ -136,10 +138,28 @@ bool readPlacement(const Options& o, ListHost& host, event::DrawChoices& choices
     return true;
 }
 
+// A team league's teams, the participants, with their rosters.
+bool readTeams(const Options& o, ListHost& host, event::DrawChoices& choices) {
+    const auto bytes = readAll(*o.teamsFile);
+    if (!bytes) return false;
+    TeamList list = parseTeamList(*bytes);
+    if (!list.ok()) {
+        std::fprintf(stderr, "%s:%d: %s\n", displayName(*o.teamsFile).c_str(), list.errorLine, list.error.c_str());
+        return false;
+    }
+    choices.teams = team::TeamLeague{*o.teamMatch, {}, {}};
+    for (team::Team& t : list.teams) {
+        host.participants.push_back(std::move(t.name));
+        choices.teams->rosters.push_back(std::move(t.roster));
+    }
+    return true;
+}
+
 // The participants from their list, with their pots and tags for a seeded
 // draw and their races; a draw that spreads the races is a seeded draw.
 bool readParticipants(const Options& o, ListHost& host, event::DrawChoices& choices) {
     if (o.placementFile) return readPlacement(o, host, choices);
+    if (o.teamsFile) return readTeams(o, host, choices);
     auto participants = readNames(o.participantsFile, kMaxParticipants, "participants",
                                   o.pots ? Columns::Read : Columns::Refused, o.races);
     if (!participants) return false;
@@ -311,7 +331,7 @@ std::optional<std::string> render(const Options& o, const event::Event& event, L
                        : standings            ? standingsFileText(event.state, event.results, host)
                                               : exportFileText(event.state, host);
     // The maps' races follow the standings, as in the window's file.
-    if (settledOrPlayoff || standings) text += event::eventRaceStatsText(event);
+    if (settledOrPlayoff || standings) text += event::eventRaceStatsText(event) + event::teamSetsText(event);
     if (!o.utf8) return text;
     auto converted = cp949ToUtf8(text);
     if (!converted) complain("cannot convert the result to UTF-8");

@@ -77,12 +77,13 @@ TeamCheck setFault(const Event& event, const MatchState& m, const std::vector<te
 }
 
 // The entry named for the set, where one was; a player entered for another
-// set plays that one.
+// set of a sets match plays that one.
 TeamCheck entryFault(const Event& event, const MatchState& m, const team::TeamMatchPlay& play, int number,
                      const team::TeamSet& set) {
     const team::TeamMatchFormat& format = event.teams->format;
     for (int side : {team::kFirst, team::kSecond}) {
-        for (std::size_t s = 0; s < play.entries.size() && !team::isAceSet(format, number); ++s) {
+        const bool again = format.kind == team::MatchKind::WinnerStays || team::isAceSet(format, number);
+        for (std::size_t s = 0; s < play.entries.size() && !again; ++s) {
             if (static_cast<int>(s) + 1 != number && play.entries[s][static_cast<std::size_t>(side)] == set.players[side]) {
                 return refusedPlayer(event, m, TeamRefused::PlayedTwice, number, side, set.players[side]);
             }
@@ -275,6 +276,36 @@ void dropSetsNotCounting(Event& event, MatchKey key, Score score) {
     if (setsResult(event, key) == score) return;
     event.teams->plays[key].sets.clear();
     trimEntries(event, key);
+}
+
+std::string teamSetsText(const Event& event) {
+    if (!event.teams) return {};
+    std::string out;
+    for (const auto& [key, play] : event.teams->plays) {
+        if (play.sets.empty()) continue;
+        MatchState m;
+        matchNow(event, key, m);
+        if (m.first == kNone || m.second == kNone) continue;
+        const team::TeamMatchRules rules = teamRules(event, m);
+        const Score score = team::setsScore(play.sets);
+        const std::string where = isPlayoff(key) ? std::string("본선") : std::string(1, static_cast<char>('A' + key.group)) + "조";
+        out += where + " " + std::to_string(key.number) + "경기 " + event.participants[static_cast<std::size_t>(m.first)] + " " +
+               std::to_string(score.first) + " : " + std::to_string(score.second) + " " +
+               event.participants[static_cast<std::size_t>(m.second)] + "\r\n";
+        for (std::size_t i = 0; i < play.sets.size(); ++i) {
+            const team::TeamSet& set = play.sets[i];
+            const int number = static_cast<int>(i) + 1;
+            out += "  " + std::to_string(number) + "세트" + (team::isAceSet(rules.format, number) ? "(에이스결정전)" : "") + " " +
+                   playerName(event, m, 0, set.players[0]) + " : " + playerName(event, m, 1, set.players[1]) + "  " +
+                   playerName(event, m, set.winner(), set.players[set.winner()]) + " 승";
+            if (set.map != kNone) out += " (" + event.maps[static_cast<std::size_t>(set.map)] + ")";
+            out += "\r\n";
+        }
+        for (const team::AllKill& kill : team::allKills(rules, play.sets)) {
+            out += "  올킬: " + playerName(event, m, kill.side, kill.player) + " " + std::to_string(kill.wins) + "연승\r\n";
+        }
+    }
+    return out.empty() ? out : "\r\n< 팀 경기 세트 >\r\n" + out;
 }
 
 team::Refusal teamRefusal(const TeamCheck& check, const std::function<std::string(std::string_view)>& toUtf8) {

@@ -61,7 +61,7 @@ struct GivenSet {
     MatchKey key;
     int number = 0;
     std::array<std::string, 2> players;
-    std::optional<std::string> winner;  // nothing: an entry
+    std::optional<std::string> winner{};  // nothing: an entry
     std::optional<std::string> map{};
 };
 TeamCheck recordGivenSet(Event& event, const GivenSet& given);
@@ -71,6 +71,11 @@ std::optional<Score> setsResult(const Event& event, MatchKey key);
 // A result the sets do not give was not played in them: the sets go (the
 // entries stay). For recordResult.
 void dropSetsNotCounting(Event& event, MatchKey key, Score score);
+
+// Each team match's sets as the standings text ends with them, until the
+// team texts of their own take its place; empty for a players' event or
+// one without sets. CP949, CR LF.
+std::string teamSetsText(const Event& event);
 
 // The refusal of a set's rule in words: values converted by `toUtf8`.
 team::Refusal teamRefusal(const TeamCheck& check, const std::function<std::string(std::string_view)>& toUtf8);

@@ -27,10 +27,11 @@ std::string readFile(const std::filesystem::path& path) {
 
 // rosterloom-cli --event on the file, its text as written to a file.
 std::string cliText(const std::string& eventBytes) {
-    // ctest runs the test programs side by side, and other build trees run
-    // this one: a folder of this tree's own.
+    // ctest runs the tests side by side, and other build trees run them: a
+    // folder of this tree's and this test's own.
     const auto tree = std::hash<std::string>()(std::filesystem::current_path().string());
-    const auto folder = std::filesystem::temp_directory_path() / ("rosterloom-event-walk-" + std::to_string(tree));
+    const std::string test = testing::UnitTest::GetInstance()->current_test_info()->name();
+    const auto folder = std::filesystem::temp_directory_path() / ("rosterloom-event-walk-" + std::to_string(tree) + "-" + test);
     std::filesystem::create_directories(folder);
     const auto file = folder / "event.json";
     const auto out = folder / "text.txt";
