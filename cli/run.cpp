@@ -147,6 +147,14 @@ bool readTeams(const Options& o, ListHost& host, event::DrawChoices& choices) {
         std::fprintf(stderr, "%s:%d: %s\n", displayName(*o.teamsFile).c_str(), list.errorLine, list.error.c_str());
         return false;
     }
+    // The event tells its teams apart by their names alone.
+    for (std::size_t t = 0; t < list.teams.size(); ++t) {
+        for (std::size_t u = 0; u < t; ++u) {
+            if (!isNamed(list.teams[u].name, list.teams[t].name) && !isNamed(list.teams[t].name, list.teams[u].name)) continue;
+            complain("'" + displayName(*o.teamsFile) + "' names two teams " + cp949ToUtf8(list.teams[t].name).value_or("?"));
+            return false;
+        }
+    }
     choices.teams = team::TeamLeague{*o.teamMatch, {}, {}};
     for (team::Team& t : list.teams) {
         host.participants.push_back(std::move(t.name));
