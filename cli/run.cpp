@@ -335,11 +335,13 @@ std::optional<std::string> render(const Options& o, const event::Event& event, L
     const bool standings = o.resultsFile || (o.eventFile && event::resultCount(event) > 0);
     // Ties settled before the playoff show as the window shows them.
     const bool settledOrPlayoff = event.playoff.perGroup != 0 || !event.playoff.settled.empty();
-    std::string text = settledOrPlayoff ? standingsFileText(event.state, event.results, host, event.playoff, event.seed)
+    // A team league's standings are its team text.
+    std::string text = event.teams && (settledOrPlayoff || standings) ? event::eventStandingsText(event)
+                       : settledOrPlayoff ? standingsFileText(event.state, event.results, host, event.playoff, event.seed)
                        : standings            ? standingsFileText(event.state, event.results, host)
                                               : exportFileText(event.state, host);
     // The maps' races follow the standings, as in the window's file.
-    if (settledOrPlayoff || standings) text += event::eventRaceStatsText(event) + event::teamSetsText(event);
+    if (!event.teams && (settledOrPlayoff || standings)) text += event::eventRaceStatsText(event);
     if (!o.utf8) return text;
     auto converted = cp949ToUtf8(text);
     if (!converted) complain("cannot convert the result to UTF-8");

@@ -568,8 +568,7 @@ int resultCount(const Event& event) {
 std::string eventStandingsText(const Event& event) {
     if (event.teams) return teamStandingsFileText(event);
     ListHost host = hostFor(event);
-    return standingsFileText(event.state, event.results, host, event.playoff, event.seed) + eventRaceStatsText(event) +
-           teamSetsText(event);
+    return standingsFileText(event.state, event.results, host, event.playoff, event.seed) + eventRaceStatsText(event);
 }
 
 std::optional<RaceStats> eventRaceStats(const Event& event) {

@@ -278,36 +278,6 @@ void dropSetsNotCounting(Event& event, MatchKey key, Score score) {
     trimEntries(event, key);
 }
 
-std::string teamSetsText(const Event& event) {
-    if (!event.teams) return {};
-    std::string out;
-    for (const auto& [key, play] : event.teams->plays) {
-        if (play.sets.empty()) continue;
-        MatchState m;
-        matchNow(event, key, m);
-        if (m.first == kNone || m.second == kNone) continue;
-        const team::TeamMatchRules rules = teamRules(event, m);
-        const Score score = team::setsScore(play.sets);
-        const std::string where = isPlayoff(key) ? std::string("본선") : std::string(1, static_cast<char>('A' + key.group)) + "조";
-        out += where + " " + std::to_string(key.number) + "경기 " + event.participants[static_cast<std::size_t>(m.first)] + " " +
-               std::to_string(score.first) + " : " + std::to_string(score.second) + " " +
-               event.participants[static_cast<std::size_t>(m.second)] + "\r\n";
-        for (std::size_t i = 0; i < play.sets.size(); ++i) {
-            const team::TeamSet& set = play.sets[i];
-            const int number = static_cast<int>(i) + 1;
-            out += "  " + std::to_string(number) + "세트" + (team::isAceSet(rules.format, number) ? "(에이스결정전)" : "") + " " +
-                   playerName(event, m, 0, set.players[0]) + " : " + playerName(event, m, 1, set.players[1]) + "  " +
-                   playerName(event, m, set.winner(), set.players[set.winner()]) + " 승";
-            if (set.map != kNone) out += " (" + event.maps[static_cast<std::size_t>(set.map)] + ")";
-            out += "\r\n";
-        }
-        for (const team::AllKill& kill : team::allKills(rules, play.sets)) {
-            out += "  올킬: " + playerName(event, m, kill.side, kill.player) + " " + std::to_string(kill.wins) + "연승\r\n";
-        }
-    }
-    return out.empty() ? out : "\r\n< 팀 경기 세트 >\r\n" + out;
-}
-
 team::Refusal teamRefusal(const TeamCheck& check, const std::function<std::string(std::string_view)>& toUtf8) {
     return {check.set.value_or(TeamRefused::MatchDecided),
             {std::to_string(check.number), toUtf8(check.player), toUtf8(check.team), toUtf8(check.wanted)}};

@@ -72,11 +72,6 @@ std::optional<Score> setsResult(const Event& event, MatchKey key);
 // entries stay). For recordResult.
 void dropSetsNotCounting(Event& event, MatchKey key, Score score);
 
-// Each team match's sets as the standings text ends with them, until the
-// team texts of their own take its place; empty for a players' event or
-// one without sets. CP949, CR LF.
-std::string teamSetsText(const Event& event);
-
 // The refusal of a set's rule in words: values converted by `toUtf8`.
 team::Refusal teamRefusal(const TeamCheck& check, const std::function<std::string(std::string_view)>& toUtf8);
 
