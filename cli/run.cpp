@@ -241,6 +241,10 @@ std::optional<PlayoffChoice> playoffChoice(const Options& o, const Playoff& earl
 bool readResults(const Options& o, event::Event& event) {
     const auto choice = playoffChoice(o, event.playoff);
     if (!choice) return false;
+    if (event.teams && !o.playoffBestOf.empty()) {
+        complain("a team league's format gives every match's length: --playoff-best-of cannot be given for it");
+        return false;
+    }
     if (o.withdrawal && *o.withdrawal != event::withdrawalRule(event) && !event::setWithdrawalRule(event, *o.withdrawal)) {
         complain("the event's withdrawals already follow its rule: --withdrawal cannot change it");
         return false;

@@ -1036,15 +1036,17 @@ private:
                 const int side = fault->side.value_or(team::kFirst);
                 const Pos team = side == team::kFirst ? m.first : m.second;
                 const std::string player = fault->side ? players[side].get<std::string>() : "";
-                const std::string stays = play.sets.empty() ? "" : jsonText(players[side]);
+                const std::string stays = i == 0 ? "" : sets[i - 1]["players"][side].get<std::string>();
                 teamRule(at, {fault->why, {std::to_string(n), player, participants_[static_cast<std::size_t>(team)],
                                            fault->why == team::Refused::NotNextSet ? std::to_string(n) : stays}});
             }
             play.sets.push_back(set);
         }
-        if (const std::optional<Score> score = setsResult(event_, key)) {
-            const Score* kept = (key.group == kPlayoffGroup ? event_.playoff.results : event_.results).find(key);
-            if (!kept || !(*kept == *score)) refuse(where, Refused::CannotStand);
+        // A result beside sets is theirs: one given otherwise took them away.
+        const std::optional<Score> score = setsResult(event_, key);
+        const Score* kept = (key.group == kPlayoffGroup ? event_.playoff.results : event_.results).find(key);
+        if (!play.sets.empty() && (score.has_value() != (kept != nullptr) || (kept && !(*kept == *score)))) {
+            refuse(where, Refused::CannotStand);
         }
         if (play.empty()) refuse(where, Refused::NotATeamMatch);
     }
