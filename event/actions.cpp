@@ -327,6 +327,8 @@ bool clearResult(Event& event, MatchKey key) {
     for (MatchKey later : laterResults(event, key)) clearLater(event, key, later);
     dropLaterPlays(event, key);
     resultsOf(event, key).clear(key);
+    // A team match's sets go with the result they gave, as a series' games do.
+    if (event.teams) event.teams->plays.erase(key);
     if (!isPlayoff(key)) dropStaleOrders(event);
     return true;
 }
