@@ -9,6 +9,7 @@
 #include "engine/series.h"
 #include "event/pairs_wording.h"
 #include "standings/playoff.h"
+#include "team/refusal.h"
 
 namespace rl::cli {
 
@@ -216,6 +217,18 @@ constexpr OptionRow kOptionRows[] = {
      "GROUP<TAB>NAME (UTF-8, '#' starts a comment), each member at its group's next\n"
      "place; the participants are the names in the file's order", true,
      [](Options& o, const std::string&, const std::string& v) { return o.placementFile = v, std::string(); }},
+    {"--teams", true, "--teams FILE",
+     "a team league: its teams and rosters instead of PARTICIPANTS (UTF-8): a line\n"
+     "TEAM, then a line <TAB>PLAYER for each of its 1 to 16 players; needs --team-match", true,
+     [](Options& o, const std::string&, const std::string& v) { return o.teamsFile = v, std::string(); }},
+    {"--team-match", true, "--team-match FORMAT",
+     "every team match's format: sets:N (N odd, 3 to 9, each player one set),\n"
+     "sets:N:ace (set N the ace match) or winner:S (winner stays, S from 2 to 5 wins)", true,
+     [](Options& o, const std::string&, const std::string& v) {
+         const auto parsed = team::parseTeamMatchFormat(v);
+         if (const auto* refusal = std::get_if<team::Refusal>(&parsed)) return "--team-match: " + team::englishRefusal(*refusal);
+         return o.teamMatch = std::get<team::TeamMatchFormat>(parsed), std::string();
+     }},
     {"--help", false, "--help, --version", "", false,
      [](Options& o, const std::string&, const std::string&) { return o.help = true, std::string(); }},
     {"--version", false, nullptr, "", false,
@@ -261,6 +274,7 @@ std::string makeUsage() {
     std::string usage =
         "Usage: rosterloom-cli [options] PARTICIPANTS\n"
         "       rosterloom-cli [options] --placement FILE\n"
+        "       rosterloom-cli [options] --teams FILE --team-match FORMAT\n"
         "       rosterloom-cli [options] --event FILE\n"
         "       rosterloom-cli --verify FILE\n";
     usage += usageRow("PARTICIPANTS", "text file, one participant name per line (UTF-8); \"-\" reads standard input");
@@ -295,6 +309,19 @@ std::string checkEventOptions(const Options& o, const std::vector<std::string>& 
                    " cannot be given with it";
         }
     }
+    return {};
+}
+
+// A team league's teams stand in place of the participants, and its
+// format gives every match's length.
+std::string checkTeamOptions(const Options& o, bool fileGiven) {
+    if (o.teamMatch && !o.teamsFile) return "--team-match needs --teams";
+    if (!o.teamsFile) return {};
+    if (!o.teamMatch) return "--teams needs --team-match";
+    if (fileGiven) return "--teams takes the participants from its file: '" + o.participantsFile + "' cannot be given with it";
+    if (o.placementFile) return "--teams and --placement cannot both be given";
+    if (o.pots || o.races) return std::string("--teams names no pots, tags or races: ") + (o.pots ? "--pots" : "--races") + " cannot be given with it";
+    if (o.bestOf != 1 || !o.playoffBestOf.empty()) return "--team-match gives every match's length: --best-of and --playoff-best-of cannot be given with it";
     return {};
 }
 
@@ -334,7 +361,9 @@ ParsedOptions parseOptions(const std::vector<std::string>& args) {
     }
     if (parsed.ok() && o.eventFile && o.verifyFile) parsed.error = "--event and --verify cannot both be given";
     if (parsed.ok()) parsed.error = checkEventOptions(o, given);
-    if (parsed.ok() && !o.help && !o.version && !fileGiven && !o.eventFile && !o.verifyFile && !o.placementFile) {
+    if (parsed.ok()) parsed.error = checkTeamOptions(o, fileGiven);
+    if (parsed.ok() && !o.help && !o.version && !fileGiven && !o.eventFile && !o.verifyFile && !o.placementFile &&
+        !o.teamsFile) {
         parsed.error = "no participant file given";
     }
     if (parsed.ok() && o.placementFile && fileGiven) {

@@ -6,6 +6,7 @@
 
 #include "standings/playoff_pairs.h"
 #include "standings/results.h"
+#include "team/format.h"
 
 namespace rl::cli {
 
@@ -41,6 +42,8 @@ struct Options {
     bool races = false;                    // each participant line's last column is its race
     bool spreadRaces = false;              // the seeded draw spreads the races over the groups
     std::optional<std::string> placementFile;  // the groups placed by hand, in place of PARTICIPANTS
+    std::optional<std::string> teamsFile;      // a team league's teams and rosters, in place of PARTICIPANTS
+    std::optional<team::TeamMatchFormat> teamMatch;  // the format of its team matches
     bool help = false;
     bool version = false;
 };

@@ -9,6 +9,7 @@
 #include "event/actions.h"
 #include "event/pairs_wording.h"
 #include "event/result_wording.h"
+#include "event/team_actions.h"
 #include "platform/encoding.h"
 
 namespace rl::cli {
@@ -31,6 +32,16 @@ struct GameLine {
     Pos map = kNone;
 };
 
+// One line of a team match: "GROUP MATCH 세트 SET PLAYER1 : PLAYER2 WINNER"
+// (or "... WINNER @ MAP"), or its entry "GROUP MATCH 엔트리 SET PLAYER1 : PLAYER2".
+struct TeamLine {
+    int number = 0;
+    int set = 0;
+    std::string players[2]{};         // UTF-8, as written
+    std::optional<std::string> winner{};  // nothing: an entry
+    std::string mapName{};            // UTF-8; empty: none given
+};
+
 // One result line as written, before the results of other lines are known,
 // with the game lines of its match.
 struct Line {
@@ -41,6 +52,7 @@ struct Line {
     bool walkover = false;       // "부전승 NAME": winnerName goes on without playing
     std::vector<GameLine> games{};  // in game order once the file is read
     bool scoreGiven = true;       // false: only game lines give the match
+    std::vector<TeamLine> teamLines{};  // a team match's sets and entries, in file order
 };
 
 // One line "기권 NAME" or "GROUP 기권 NAME".
@@ -52,6 +64,8 @@ struct WithdrawLine {
 
 constexpr std::string_view kWalkoverWord = u8"부전승";
 constexpr std::string_view kGameWord = u8"세트";
+constexpr std::string_view kEntryWord = u8"엔트리";
+constexpr std::string_view kSidesMark = " : ";
 constexpr std::string_view kMapMark = " @ ";
 constexpr std::string_view kWithdrawWord = u8"기권";
 constexpr std::string_view kReplaceWord = u8"교체";
@@ -169,6 +183,9 @@ public:
         if (match == kWithdrawWord) return takeWithdrawLine(number, groupOfLetter(group), score, group);
         std::string_view rest = score;
         const std::string_view first = takeWord(rest);
+        if (first == kEntryWord || (first == kGameWord && event_.teams)) {
+            return takeTeamLine(number, group, match, rest, first == kEntryWord);
+        }
         if (first == kGameWord) return takeGameLine(number, group, match, rest);
         rest = score;
         const bool walkover = takeWord(rest) == kWalkoverWord && !trim(rest).empty();
@@ -190,6 +207,10 @@ public:
         if (problem != ResultProblem::None) return fail(number, reason(problem, line, state(), 0, bestOf));
         Line* games = nullptr;
         for (Line& earlier : lines_) {
+            if (earlier.key == line.key && !earlier.teamLines.empty()) {
+                return fail(number, matchName(line.key) + " is given by its sets (from line " +
+                                        std::to_string(earlier.teamLines.front().number) + "): its score follows from them");
+            }
             if (earlier.key == line.key && !earlier.scoreGiven) games = &earlier;
             else if (earlier.key == line.key) {
                 return fail(number, "a second result for " + matchName(line.key) + " (the first is on line " +
@@ -409,6 +430,96 @@ private:
         return std::string(1, static_cast<char>('A' + g)) + " " + std::string(word) + " " + r.name + after;
     }
 
+    // A team match's line: its form alone here, its players and the rules
+    // once the match's teams are known.
+    bool takeTeamLine(int number, std::string_view group, std::string_view match, std::string_view rest, bool entry) {
+        const std::string_view set = takeWord(rest);
+        rest = trim(rest);
+        const bool playoff = isPlayoffWord(group, state());
+        const std::size_t sides = rest.find(kSidesMark);
+        TeamLine line{number, smallNumber(set)};
+        bool formed = (playoff || groupOfLetter(group) >= 0) && allDigits(match) && allDigits(set) &&
+                            sides != std::string_view::npos && sides > 0;
+        if (formed) {
+            line.players[0] = std::string(trim(rest.substr(0, sides)));
+            formed = splitTeamSides(trim(rest.substr(sides + kSidesMark.size())), entry, line);
+        }
+        if (!formed) {
+            return fail(number, entry ? u8"expected GROUP MATCH 엔트리 SET PLAYER1 : PLAYER2, such as 'A 1 엔트리 3 Quill : Stork'"
+                                      : u8"expected GROUP MATCH 세트 SET PLAYER1 : PLAYER2 WINNER, such as "
+                                        u8"'A 1 세트 3 Quill : Stork Quill @ Iron Delta'");
+        }
+        if (!event_.teams) return fail(number, team::englishRefusal({team::Refused::NotTeamEvent, {std::string(set)}}));
+        if (playoff && choice_.perGroup == 0) return fail(number, "a result of the playoff needs --playoff");
+        const MatchKey key{playoff ? kPlayoffGroup : groupOfLetter(group), smallNumber(match)};
+        Line* of = nullptr;
+        for (Line& earlier : lines_) of = earlier.key == key ? &earlier : of;
+        if (of && of->teamLines.empty()) {
+            return fail(number, "a set of " + matchName(key) + ", whose result line " + std::to_string(of->number) +
+                                    " gives it already");
+        }
+        if (!of) {
+            lines_.push_back(Line{number, key});
+            of = &lines_.back();
+            of->scoreGiven = false;
+        }
+        of->teamLines.push_back(std::move(line));
+        return true;
+    }
+
+    // "PLAYER2 WINNER [@ MAP]", the winner one of the two players; or an
+    // entry's "PLAYER2". Names may hold blanks.
+    bool splitTeamSides(std::string_view text, bool entry, TeamLine& line) const {
+        if (entry) {
+            line.players[1] = std::string(text);
+            return !text.empty();
+        }
+        GameLine mapped;
+        splitMap(text, mapped);
+        line.mapName = mapped.mapName;
+        const std::string_view sides = mapped.winnerName;
+        for (std::size_t at = sides.find(' '); at != std::string_view::npos; at = sides.find(' ', at + 1)) {
+            const std::string_view second = trim(sides.substr(0, at)), winner = trim(sides.substr(at + 1));
+            if (!second.empty() && (winner == line.players[0] || winner == second)) {
+                line.players[1] = std::string(second);
+                line.winner = std::string(winner);
+                return true;
+            }
+        }
+        // A winner who is neither player is refused by the set's own rule.
+        const std::size_t last = sides.rfind(' ');
+        if (last == std::string_view::npos) return false;
+        line.players[1] = std::string(trim(sides.substr(0, last)));
+        line.winner = std::string(trim(sides.substr(last + 1)));
+        return !line.players[1].empty();
+    }
+
+    // A match's sets and entries through the event's own changes; they take
+    // the place of what the event had of the match.
+    bool recordTeamLines(const Line& line) {
+        event::clearTeamMatch(event_, line.key);
+        const auto cp949 = [](const std::string& utf8) { return utf8ToCp949(utf8).value_or("\n"); };
+        for (const TeamLine& t : line.teamLines) {
+            event::GivenSet given{line.key, t.set, {cp949(t.players[0]), cp949(t.players[1])}};
+            if (t.winner) given.winner = cp949(*t.winner);
+            if (!t.mapName.empty()) given.map = cp949(t.mapName);
+            const event::TeamCheck check = event::recordGivenSet(event_, given);
+            if (check.problem == event::ChangeProblem::GroupsLocked) {
+                return fail(t.number, "the event has a playoff: " + matchName(line.key) + " cannot change until the playoff is undone");
+            }
+            if (check.problem == event::ChangeProblem::Result) {
+                const int matches = line.key.group == kPlayoffGroup ? static_cast<int>(bracket().matches.size()) : 0;
+                return fail(t.number, reason(check.result, line, state(), matches, event::matchLength(event_, line.key)));
+            }
+            if (check.set) {
+                return fail(t.number, team::englishRefusal(event::teamRefusal(check, [](std::string_view text) {
+                                return cp949ToUtf8(text).value_or("?");
+                            })));
+            }
+        }
+        return true;
+    }
+
     // "GROUP MATCH 세트 GAME WINNER [@ MAP]": what the line alone can be
     // refused for; the winner waits for the match's players.
     bool takeGameLine(int number, std::string_view group, std::string_view match, std::string_view rest) {
@@ -556,6 +667,10 @@ private:
     bool record(bool playoff) {
         for (Line& line : lines_) {
             if ((line.key.group == kPlayoffGroup) != playoff) continue;
+            if (!line.teamLines.empty()) {
+                if (!recordTeamLines(line)) return false;
+                continue;
+            }
             if (!gamesInOrder(line)) return false;
             std::vector<MatchKey> later;
             const event::ResultCheck check = event::recordGiven(event_, givenOf(line), earlier_, later);
@@ -695,6 +810,7 @@ void takeChanges(const ResultsFile& file, event::Event& event) {
     event.seeding = file.changed.seeding;
     event.state = file.changed.state;
     event.changes = file.changed.changes;
+    event.teams = file.changed.teams;
 }
 
 ResultsFile readResultsFile(std::string_view bytes, const AssignmentState& state, Host& host) {

@@ -11,6 +11,7 @@
 #include "cli/name_list.h"
 #include "cli/options.h"
 #include "cli/results_file.h"
+#include "cli/team_list.h"
 #include "engine/assignment.h"
 #include "engine/list_host.h"
 #include "engine/seeding.h"
@@ -18,6 +19,7 @@
 #include "event/draw.h"
 #include "event/event.h"
 #include "event/placement.h"
+#include "event/team_actions.h"
 #include "page/event_page.h"
 #include "platform/encoding.h"
 #include "platform/files.h"
@@ -136,10 +138,36 @@ bool readPlacement(const Options& o, ListHost& host, event::DrawChoices& choices
     return true;
 }
 
+// A team league's teams, the participants, with their rosters.
+bool readTeams(const Options& o, ListHost& host, event::DrawChoices& choices) {
+    const auto bytes = readAll(*o.teamsFile);
+    if (!bytes) return false;
+    TeamList list = parseTeamList(*bytes);
+    if (!list.ok()) {
+        std::fprintf(stderr, "%s:%d: %s\n", displayName(*o.teamsFile).c_str(), list.errorLine, list.error.c_str());
+        return false;
+    }
+    // The event tells its teams apart by their names alone.
+    for (std::size_t t = 0; t < list.teams.size(); ++t) {
+        for (std::size_t u = 0; u < t; ++u) {
+            if (!isNamed(list.teams[u].name, list.teams[t].name) && !isNamed(list.teams[t].name, list.teams[u].name)) continue;
+            complain("'" + displayName(*o.teamsFile) + "' names two teams " + cp949ToUtf8(list.teams[t].name).value_or("?"));
+            return false;
+        }
+    }
+    choices.teams = team::TeamLeague{*o.teamMatch, {}, {}};
+    for (team::Team& t : list.teams) {
+        host.participants.push_back(std::move(t.name));
+        choices.teams->rosters.push_back(std::move(t.roster));
+    }
+    return true;
+}
+
 // The participants from their list, with their pots and tags for a seeded
 // draw and their races; a draw that spreads the races is a seeded draw.
 bool readParticipants(const Options& o, ListHost& host, event::DrawChoices& choices) {
     if (o.placementFile) return readPlacement(o, host, choices);
+    if (o.teamsFile) return readTeams(o, host, choices);
     auto participants = readNames(o.participantsFile, kMaxParticipants, "participants",
                                   o.pots ? Columns::Read : Columns::Refused, o.races);
     if (!participants) return false;
@@ -213,6 +241,10 @@ std::optional<PlayoffChoice> playoffChoice(const Options& o, const Playoff& earl
 bool readResults(const Options& o, event::Event& event) {
     const auto choice = playoffChoice(o, event.playoff);
     if (!choice) return false;
+    if (event.teams && !o.playoffBestOf.empty()) {
+        complain("a team league's format gives every match's length: --playoff-best-of cannot be given for it");
+        return false;
+    }
     if (o.withdrawal && *o.withdrawal != event::withdrawalRule(event) && !event::setWithdrawalRule(event, *o.withdrawal)) {
         complain("the event's withdrawals already follow its rule: --withdrawal cannot change it");
         return false;
@@ -307,11 +339,13 @@ std::optional<std::string> render(const Options& o, const event::Event& event, L
     const bool standings = o.resultsFile || (o.eventFile && event::resultCount(event) > 0);
     // Ties settled before the playoff show as the window shows them.
     const bool settledOrPlayoff = event.playoff.perGroup != 0 || !event.playoff.settled.empty();
-    std::string text = settledOrPlayoff ? standingsFileText(event.state, event.results, host, event.playoff, event.seed)
+    // A team league's standings are its team text.
+    std::string text = event.teams && (settledOrPlayoff || standings) ? event::eventStandingsText(event)
+                       : settledOrPlayoff ? standingsFileText(event.state, event.results, host, event.playoff, event.seed)
                        : standings            ? standingsFileText(event.state, event.results, host)
                                               : exportFileText(event.state, host);
     // The maps' races follow the standings, as in the window's file.
-    if (settledOrPlayoff || standings) text += event::eventRaceStatsText(event);
+    if (!event.teams && (settledOrPlayoff || standings)) text += event::eventRaceStatsText(event);
     if (!o.utf8) return text;
     auto converted = cp949ToUtf8(text);
     if (!converted) complain("cannot convert the result to UTF-8");

@@ -9,6 +9,7 @@
 #include "event/team_text.h"
 #include "standings/bracket.h"
 #include "standings/standings_text.h"
+#include "event/team_actions.h"
 
 namespace rl::event {
 namespace {
@@ -166,11 +167,34 @@ ResultProblem lineScore(const MatchState& m, const GivenResult& given, Host& hos
     return bracket::namedScore(m, host, given.winner.value_or("\n"), false, score);
 }
 
+// A later match's result goes.
+void clearLater(Event& event, MatchKey key, MatchKey later) { resultsOf(event, key).clear(later); }
+
+// What was entered of the sets of the matches that the match's winner or
+// loser leads to, whose teams are not theirs any more: it goes with them.
+void dropLaterPlays(Event& event, MatchKey key) {
+    if (!event.teams) return;
+    const std::vector<MatchState> matches =
+        isPlayoff(key) ? bracketOf(event).matches : groupStandings(event.state, event.results, key.group).matches;
+    std::vector<int> fed{key.number};
+    for (const MatchState& m : matches) {
+        if (m.number <= key.number) continue;
+        if (std::count(fed.begin(), fed.end(), m.firstFrom) == 0 && std::count(fed.begin(), fed.end(), m.secondFrom) == 0) continue;
+        fed.push_back(m.number);
+        event.teams->plays.erase({key.group, m.number});
+    }
+}
+
 Withdrawals& withdrawalsNow(Event& event) {
     return playoffMade(event) ? event.playoff.results.withdrawals() : event.results.withdrawals();
 }
 
 }  // namespace
+
+ResultProblem matchNow(const Event& event, MatchKey key, MatchState& m) {
+    if (isPlayoff(key) && !playoffMade(event)) return ResultProblem::NoSuchMatch;
+    return playableNow(event, key, m);
+}
 
 ResultCheck checkEventResult(const Event& event, MatchKey key, Score score) {
     ResultProblem problem;
@@ -208,8 +232,11 @@ bool changesWinner(const Event& event, MatchKey key, Score score) {
 void recordResult(Event& event, MatchKey key, Score score) {
     // Games that do not count to the score were not the match's games.
     if (!(gamesScore(resultsOf(event, key).games(key)) == score)) resultsOf(event, key).setGames(key, {});
-    if (changesWinner(event, key, score))
-        for (MatchKey later : laterResults(event, key)) resultsOf(event, key).clear(later);
+    dropSetsNotCounting(event, key, score);
+    if (changesWinner(event, key, score)) {
+        for (MatchKey later : laterResults(event, key)) clearLater(event, key, later);
+        dropLaterPlays(event, key);
+    }
     resultsOf(event, key).set(key, score);
     if (!isPlayoff(key)) dropStaleOrders(event);
 }
@@ -297,8 +324,11 @@ ResultCheck recordGiven(Event& event, const GivenResult& given, const Event& bef
 bool clearResult(Event& event, MatchKey key) {
     const Results& results = resultsOf(event, key);
     if ((!results.find(key) && results.games(key).empty()) || (!isPlayoff(key) && playoffMade(event))) return false;
-    for (MatchKey later : laterResults(event, key)) resultsOf(event, key).clear(later);
+    for (MatchKey later : laterResults(event, key)) clearLater(event, key, later);
+    dropLaterPlays(event, key);
     resultsOf(event, key).clear(key);
+    // A team match's sets go with the result they gave, as a series' games do.
+    if (event.teams) event.teams->plays.erase(key);
     if (!isPlayoff(key)) dropStaleOrders(event);
     return true;
 }
@@ -355,8 +385,9 @@ bool takeBackWithdrawal(Event& event, Pos player) {
     std::vector<MatchKey> later;
     for (MatchKey key : walkoversGone(event, without)) {
         for (MatchKey after : laterResults(event, key)) later.push_back(after);
+        dropLaterPlays(without, key);
     }
-    for (MatchKey key : later) resultsOf(without, key).clear(key);
+    for (MatchKey key : later) clearLater(without, key, key);
     event = std::move(without);
     if (!playoffMade(event)) dropStaleOrders(event);
     return true;
@@ -412,7 +443,8 @@ ChangeRefusal checkMovable(const Event& event, Pos player) {
     if (playoffMade(event)) return ChangeRefusal::PlayoffMade;
     if (isWithdrawn(event, player)) return ChangeRefusal::Withdrawn;
     for (const auto& [key, m] : everyMatch(event)) {
-        if (m.score && (m.first == player || m.second == player)) return ChangeRefusal::HasResult;
+        const bool sets = event.teams && event.teams->plays.count(key);
+        if ((m.score || sets) && (m.first == player || m.second == player)) return ChangeRefusal::HasResult;
     }
     if (event.changes.size() >= kMaxChanges) return ChangeRefusal::TooManyChanges;
     return ChangeRefusal::None;
@@ -481,6 +513,7 @@ namespace {
 bool groupPlayed(const Event& event, int group) {
     for (const MatchState& m : groupStandings(event.state, event.results, group).matches) {
         if (m.score || m.voided || !m.games.empty()) return true;
+        if (event.teams && event.teams->plays.count({group, m.number})) return true;
     }
     const auto& row = event.state.groupTable[static_cast<std::size_t>(group)];
     return std::any_of(row.begin(), row.end(), [&](Pos p) { return p != kNone && isWithdrawn(event, p); });

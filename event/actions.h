@@ -27,6 +27,10 @@ struct ResultCheck {
 // A match of N games takes W:L only when the winner has (N + 1) / 2 and the
 // loser fewer (ResultProblem::SeriesNotWon otherwise).
 ResultCheck checkEventResult(const Event& event, MatchKey key, Score score);
+// The match as the results leave it, or why it cannot be played now
+// (NoSuchGroup, NoSuchMatch, Bye, PlayersNotKnown, Withdrawn); its players
+// are filled in even then, where the match has them.
+ResultProblem matchNow(const Event& event, MatchKey key, MatchState& m);
 // Games the match is played over (1, 3, 5 or 7): what its score boxes take.
 int matchLength(const Event& event, MatchKey key);
 

@@ -11,6 +11,7 @@ DrawChoices drawChoices(const Event& event) {
     const Settings& s = event.state.settings;
     DrawChoices choices{{s.format == GroupFormat::Dual, s.bestOf}, withdrawalRule(event), event.seeded, event.seeding, {}, {}};
     if (event.placedByHand) choices.placement = placementOf(event);
+    if (event.teams) choices.teams = team::TeamLeague{event.teams->format, event.teams->rosters, {}};
     return choices;
 }
 
@@ -32,9 +33,12 @@ DrawOutcome drawEvent(Host& host, const DrawChoices& choices, SeedRule rule) {
         host.showMessage(IDS_PLACEMENT_SEEDED);
         return drawn;
     }
-    drawn.outcome = choices.placement ? assignPlaced(state, host, *choices.placement, choices.format)
-                    : choices.seeded  ? assignSeeded(state, host, choices.seeding, drawn.refusal, rule, choices.format)
-                                      : assign(state, host, choices.format);
+    // A team match's sets are dealt their maps as a series' games are.
+    DrawFormat format = choices.format;
+    if (choices.teams) format.bestOf = choices.teams->format.mostSets();
+    drawn.outcome = choices.placement ? assignPlaced(state, host, *choices.placement, format)
+                    : choices.seeded  ? assignSeeded(state, host, choices.seeding, drawn.refusal, rule, format)
+                                      : assign(state, host, format);
     if (drawn.outcome != AssignOutcome::Assigned) return drawn;
     drawn.event = eventFromDraw(state, Results(), host, host.now(), std::nullopt, "");
     drawn.event.placedByHand = choices.placement.has_value();
@@ -47,6 +51,11 @@ DrawOutcome drawEvent(Host& host, const DrawChoices& choices, SeedRule rule) {
                      static_cast<std::ptrdiff_t>(std::min(choices.seeding.races.size(), drawn.event.participants.size())));
     drawn.event.seeding.spreadRaces = drawn.event.seeded && choices.seeding.spreadRaces;
     setWithdrawalRule(drawn.event, choices.withdrawalRule);
+    if (choices.teams) {
+        drawn.event.teams = choices.teams;
+        drawn.event.teams->rosters.resize(drawn.event.participants.size());
+        drawn.event.teams->plays.clear();
+    }
     return drawn;
 }
 

@@ -35,7 +35,8 @@ int formatVersion(const Event& event) {
     const bool pairs = !event.playoff.pairs.empty();
     const bool races = anyRaceGiven(event, event.participants.size()) || (event.seeded && event.seeding.spreadRaces);
     const bool added = formatWord(event.state.settings.format) || usesSeries(event) || usesWithdrawals(event) ||
-                       usesGames(event) || event.placedByHand || !event.changes.empty() || pairs || races;
+                       usesGames(event) || event.placedByHand || !event.changes.empty() || pairs || races ||
+                       event.teams.has_value();
     return added ? 2 : 1;
 }
 

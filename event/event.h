@@ -176,7 +176,7 @@ Event drawnEvent(const Event& event);
 // The "formatVersion" the event is written as: 2 when it uses any setting
 // added since version 1 (dual groups, series, walkovers and withdrawals,
 // games as played, groups placed by hand, replacements and swaps, the
-// playoff's own pairs, races).
+// playoff's own pairs, races, a team league).
 int formatVersion(const Event& event);
 
 // The event of a draw just made: the host's lists (CP949) and the state's

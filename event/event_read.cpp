@@ -9,6 +9,9 @@
 #include "engine/schedule.h"
 #include "engine/series.h"
 #include "event/json_limits.h"
+#include "event/team_actions.h"
+#include "team/format.h"
+#include "team/team.h"
 #include "standings/playoff.h"
 
 namespace rl::event {
@@ -109,6 +112,7 @@ public:
         readGroups();
         readChanges();
         readPlayoff();
+        readTeams();
         checkFingerprint();
         return std::move(event_);
     }
@@ -192,8 +196,10 @@ private:
         readGroupFormat(json, s, tournament);
         const auto bestOf = json.find("bestOf");
         if (bestOf != json.end()) {
-            s.bestOf = static_cast<std::int32_t>(whole(*bestOf, "/settings/bestOf", 1, kMaxBestOf));
-            if (s.bestOf == 1 || !validBestOf(s.bestOf)) refuse("/settings/bestOf", Refused::BestOf);
+            // A team match's sets are dealt their maps as a series' games, up to nine of them.
+            const bool teams = file_.contains("teams");
+            s.bestOf = static_cast<std::int32_t>(whole(*bestOf, "/settings/bestOf", 1, teams ? team::kMaxSets : kMaxBestOf));
+            if (s.bestOf == 1 || (!teams && !validBestOf(s.bestOf))) refuse("/settings/bestOf", Refused::BestOf);
         }
         s.participantCount = static_cast<std::int32_t>(event_.participants.size());
         s.mapCount = s.mapsEnabled ? static_cast<std::int32_t>(event_.maps.size()) : 0;
@@ -904,6 +910,145 @@ private:
             }
         }
         refuse(where, Refused::NotAMember, {quoted(value), groupLetter(static_cast<std::size_t>(g))});
+    }
+
+    // A team league: the format must be the one the groups' match length was
+    // dealt for, and every set one the rules take after the sets before it.
+    void readTeams() {
+        const auto json = file_.find("teams");
+        if (json == file_.end()) return;
+        requireObject(*json, "/teams");
+        team::TeamLeague league;
+        const std::string& format = text(field(*json, "/teams", "format"), "/teams/format");
+        const auto parsed = team::parseTeamMatchFormat(format);
+        if (const auto* refusal = std::get_if<team::Refusal>(&parsed)) teamRule("/teams/format", *refusal);
+        league.format = std::get<team::TeamMatchFormat>(parsed);
+        if (league.format.mostSets() != event_.state.settings.bestOf) refuse("/settings/bestOf", Refused::BestOf);
+        const Json& rosters = arrayOf(field(*json, "/teams", "rosters"), "/teams/rosters");
+        if (rosters.size() != inputs_) refuse("/teams/rosters", Refused::RostersCount, {shownNumber(team::kMaxRoster)});
+        for (std::size_t t = 0; t < rosters.size(); ++t) league.rosters.push_back(roster(rosters[t], pointerTo("/teams/rosters", t)));
+        // Teams are told apart by their names alone.
+        for (std::size_t t = 1; t < participants_.size(); ++t) {
+            if (std::find(participants_.begin(), participants_.begin() + static_cast<std::ptrdiff_t>(t), participants_[t]) !=
+                participants_.begin() + static_cast<std::ptrdiff_t>(t)) {
+                refuse(pointerTo("/participants", t), Refused::NameTaken, {quoted(file_["participants"][t])});
+            }
+        }
+        event_.teams = std::move(league);
+        const Json& matches = arrayOf(field(*json, "/teams", "matches"), "/teams/matches");
+        for (std::size_t i = 0; i < matches.size(); ++i) readTeamMatch(matches[i], pointerTo("/teams/matches", i));
+    }
+
+    [[noreturn]] static void teamRule(const std::string& where, const team::Refusal& refusal) {
+        refuse(where, Refused::TeamRule, {team::englishRefusal(refusal), team::koreanRefusal(refusal)});
+    }
+
+    std::vector<std::string> roster(const Json& json, const std::string& where) {
+        const Json& list = arrayOf(json, where);
+        if (list.empty() || list.size() > team::kMaxRoster) refuse(where, Refused::RostersCount, {shownNumber(team::kMaxRoster)});
+        std::vector<std::string> players;
+        for (std::size_t i = 0; i < list.size(); ++i) {
+            const std::string at = pointerTo(where, i);
+            players.push_back(name(list[i], at));
+            for (std::size_t j = 0; j < i; ++j) {
+                if (list[j] == list[i]) refuse(at, Refused::RosterTwice, {quoted(list[i])});
+            }
+        }
+        return players;
+    }
+
+    // A roster index by the name as the file spells it; null: kNoEntry.
+    int rosterPlayer(const Json& value, const std::string& where, Pos team, bool entry) {
+        if (entry && value.is_null()) return team::kNoEntry;
+        const std::string cp949 = name(value, where);
+        const auto& roster = event_.teams->rosters[static_cast<std::size_t>(team)];
+        const auto at = std::find(roster.begin(), roster.end(), cp949);
+        if (at == roster.end()) refuse(where, Refused::NotOnRoster, {quoted(value), participants_[static_cast<std::size_t>(team)]});
+        return static_cast<int>(at - roster.begin());
+    }
+
+    void readTeamMatch(const Json& json, const std::string& where) {
+        requireObject(json, where);
+        const std::string& letter = text(field(json, where, "group"), pointerTo(where, "group"));
+        const int g = letter == "P" ? kPlayoffGroup : letter.size() == 1 ? letter[0] - 'A' : -1;
+        const int number = static_cast<int>(whole(field(json, where, "match"), pointerTo(where, "match"), 1, 1000));
+        const MatchKey key{g, number};
+        MatchState m;
+        const ResultProblem problem = g == -1 ? ResultProblem::NoSuchGroup : matchNow(event_, key, m);
+        const bool known = problem == ResultProblem::None || problem == ResultProblem::Withdrawn;
+        const bool inputTeams = known && m.first < static_cast<Pos>(inputs_) && m.second < static_cast<Pos>(inputs_);
+        if (!inputTeams || event_.teams->plays.count(key)) refuse(where, Refused::NotATeamMatch);
+        team::TeamMatchPlay& play = event_.teams->plays[key];
+        const Json& entries = arrayOf(field(json, where, "entries"), pointerTo(where, "entries"));
+        for (std::size_t i = 0; i < entries.size(); ++i) {
+            const std::string at = pointerTo(pointerTo(where, "entries"), i);
+            const Json& pair = arrayOf(entries[i], at);
+            if (pair.size() != 2) refuse(at, Refused::EntryCount, {shownNumber(pair.size()), "2"});
+            play.entries.push_back({rosterPlayer(pair[0], pointerTo(at, 0), m.first, true),
+                                    rosterPlayer(pair[1], pointerTo(at, 1), m.second, true)});
+        }
+        checkEntries(play, pointerTo(where, "entries"));
+        readTeamSets(json, where, key, m);
+    }
+
+    // Entries as enterEntry leaves them: none after the last named, none for
+    // a set whose player is named on the spot, each player for one set.
+    void checkEntries(const team::TeamMatchPlay& play, const std::string& where) const {
+        const team::TeamMatchFormat& format = event_.teams->format;
+        const std::array<int, 2> none{team::kNoEntry, team::kNoEntry};
+        for (std::size_t i = 0; i < play.entries.size(); ++i) {
+            const int n = static_cast<int>(i) + 1;
+            const std::string at = pointerTo(where, i);
+            const bool open = format.kind == team::MatchKind::WinnerStays ? n != 1 : team::isAceSet(format, n);
+            if (n > format.mostSets() || (open && play.entries[i] != none)) teamRule(at, {team::Refused::EntryOpen, {std::to_string(n)}});
+            if (i + 1 == play.entries.size() && play.entries[i] == none) refuse(at, Refused::NotATeamMatch);
+            for (std::size_t j = 0; j < i; ++j) {
+                for (std::size_t side = 0; side < 2; ++side) {
+                    const int p = play.entries[i][side];
+                    if (p != team::kNoEntry && play.entries[j][side] == p) {
+                        teamRule(pointerTo(at, side), {team::Refused::PlayedTwice, {std::to_string(n), "", "", ""}});
+                    }
+                }
+            }
+        }
+    }
+
+    // Each set through the event's own check, as it was entered; what
+    // follows from them (the result, the entries' form) the comparison
+    // with the document checks.
+    void readTeamSets(const Json& json, const std::string& where, MatchKey key, const MatchState& m) {
+        team::TeamMatchPlay& play = event_.teams->plays[key];
+        const Json& sets = arrayOf(field(json, where, "sets"), pointerTo(where, "sets"));
+        const team::TeamMatchRules rules = teamRules(event_, m);
+        for (std::size_t i = 0; i < sets.size(); ++i) {
+            const std::string at = pointerTo(pointerTo(where, "sets"), i);
+            requireObject(sets[i], at);
+            const Json& players = arrayOf(field(sets[i], at, "players"), pointerTo(at, "players"));
+            if (players.size() != 2) refuse(pointerTo(at, "players"), Refused::EntryCount, {shownNumber(players.size()), "2"});
+            team::TeamSet set;
+            set.players[0] = rosterPlayer(players[0], pointerTo(pointerTo(at, "players"), 0), m.first, false);
+            set.players[1] = rosterPlayer(players[1], pointerTo(pointerTo(at, "players"), 1), m.second, false);
+            set.firstWon = boolean(field(sets[i], at, "firstWon"), pointerTo(at, "firstWon"));
+            const Json& map = field(sets[i], at, "map");
+            set.map = map.is_null() ? kNone : mapAt(map, pointerTo(at, "map"), false);
+            const int n = static_cast<int>(i) + 1;
+            if (const auto fault = team::checkSet(rules, play.sets, n, set)) {
+                const int side = fault->side.value_or(team::kFirst);
+                const Pos team = side == team::kFirst ? m.first : m.second;
+                const std::string player = fault->side ? players[side].get<std::string>() : "";
+                const std::string stays = i == 0 ? "" : sets[i - 1]["players"][side].get<std::string>();
+                teamRule(at, {fault->why, {std::to_string(n), player, participants_[static_cast<std::size_t>(team)],
+                                           fault->why == team::Refused::NotNextSet ? std::to_string(n) : stays}});
+            }
+            play.sets.push_back(set);
+        }
+        // A result beside sets is theirs: one given otherwise took them away.
+        const std::optional<Score> score = setsResult(event_, key);
+        const Score* kept = (key.group == kPlayoffGroup ? event_.playoff.results : event_.results).find(key);
+        if (!play.sets.empty() && (score.has_value() != (kept != nullptr) || (kept && !(*kept == *score)))) {
+            refuse(where, Refused::CannotStand);
+        }
+        if (play.empty()) refuse(where, Refused::NotATeamMatch);
     }
 
     void checkFingerprint() {

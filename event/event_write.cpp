@@ -4,6 +4,7 @@
 #include "event/event_json.h"
 #include "engine/series.h"
 #include "event/actions.h"
+#include "team/format.h"
 #include "standings/final_standings.h"
 
 namespace rl::event {
@@ -267,6 +268,36 @@ public:
         return out;
     }
 
+    // A team league's own part: its format, every team's roster, and what
+    // was entered of each team match, players by name.
+    Json teams() {
+        const team::TeamLeague& league = *event_.teams;
+        Json rosters = Json::array();
+        for (const auto& roster : league.rosters) rosters.push_back(names(roster));
+        Json matches = Json::array();
+        for (const auto& [key, play] : league.plays) matches.push_back(teamMatch(key, play));
+        return {{"format", team::formatText(league.format)}, {"rosters", std::move(rosters)}, {"matches", std::move(matches)}};
+    }
+
+    Json teamMatch(MatchKey key, const team::TeamMatchPlay& play) {
+        MatchState m;
+        matchNow(event_, key, m);
+        const auto player = [&](int side, int index) {
+            const Pos team = side == 0 ? m.first : m.second;
+            const auto& rosters = event_.teams->rosters;
+            if (index == team::kNoEntry || team < 0 || static_cast<std::size_t>(team) >= rosters.size()) return Json(nullptr);
+            return name(rosters[static_cast<std::size_t>(team)], index);
+        };
+        Json entries = Json::array(), sets = Json::array();
+        for (const auto& e : play.entries) entries.push_back(Json::array({player(0, e[0]), player(1, e[1])}));
+        for (const team::TeamSet& s : play.sets) {
+            sets.push_back({{"players", Json::array({player(0, s.players[0]), player(1, s.players[1])})},
+                            {"firstWon", s.firstWon}, {"map", s.map == kNone ? Json(nullptr) : map(s.map)}});
+        }
+        const std::string group = key.group == kPlayoffGroup ? "P" : std::string(1, static_cast<char>('A' + key.group));
+        return {{"group", group}, {"match", key.number}, {"entries", std::move(entries)}, {"sets", std::move(sets)}};
+    }
+
 private:
     static std::string letter(int group) { return std::string(1, static_cast<char>('A' + group)); }
     Json pot(std::size_t i) const {
@@ -430,6 +461,7 @@ std::optional<Json> eventJson(const Event& written, const FrontEnd& frontEnd, co
         file["playerStats"] = writer.playerStats(*stats);
         file["raceStats"] = Writer::raceStats(stats->races);
     }
+    if (event.teams) file["teams"] = writer.teams();
     if (writer.failed()) return std::nullopt;
     return file;
 }

@@ -169,6 +169,13 @@ constexpr Wording kWordings[] = {
      u8"조 추첨에 든 참가자마다 종족 하나(없으면 널)를 담아야 합니다"},
     {Refused::UnknownRace, false, "is {0}, not a race: \"T\", \"Z\", \"P\" or \"R\"",
      u8"{0}입니다. 종족은 \"T\", \"Z\", \"P\", \"R\" 가운데 하나입니다"},
+    {Refused::RostersCount, false, "must hold one roster of 1 to {0} players for each team the draw was drawn from",
+     u8"조 추첨에 든 팀마다 선수 1명부터 {0}명까지의 명단 하나를 담아야 합니다"},
+    {Refused::RosterTwice, false, "{0} is on the roster twice", u8"{0}: 선수 명단에 두 번 나옵니다"},
+    {Refused::NotOnRoster, false, "{0} is not on the roster of {1}", u8"{0}은(는) {1} 팀의 선수 명단에 없습니다"},
+    {Refused::NotATeamMatch, false, "is not a match of two known teams, or appears twice",
+     u8"두 팀이 정해진 경기가 아니거나 두 번 나옵니다"},
+    {Refused::TeamRule, false, "{0}", u8"{1}"},
 };
 
 // Every kind has its wording, in the kinds' order.
@@ -176,7 +183,7 @@ constexpr bool inOrder() {
     for (std::size_t i = 0; i < std::size(kWordings); ++i) {
         if (static_cast<std::size_t>(kWordings[i].why) != i) return false;
     }
-    return static_cast<std::size_t>(Refused::UnknownRace) + 1 == std::size(kWordings);  // the last kind
+    return static_cast<std::size_t>(Refused::TeamRule) + 1 == std::size(kWordings);  // the last kind
 }
 static_assert(inOrder(), "one wording for each kind of refusal, in order");
 

@@ -22,7 +22,8 @@ enum class Refused {
     UnknownKey, EntryCount, NotWhatFollows, UnknownFormat, FormatNotKnockOut, FormatGroupSize, BestOf, PlayoffBestOf,
     SeriesMapCount, SeriesScore, WalkoverForm, UnknownRule, NotThatEntry, WithdrawnTwice,
     GameWinner, GamesCannotStand, PlacedAndSeeded, MemberAfterVacancy, NotPlaced, ChangeForm, NameTaken,
-    TooManyChanges, PlayoffPairs, RacesCount, UnknownRace,  // the last: see refusal.cpp
+    TooManyChanges, PlayoffPairs, RacesCount, UnknownRace, RostersCount, RosterTwice, NotOnRoster, NotATeamMatch,
+    TeamRule,  // the last: see refusal.cpp
 };
 
 struct Refusal {

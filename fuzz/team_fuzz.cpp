@@ -3,18 +3,22 @@
 // line number, worded in both languages, or return teams (players) the
 // event can hold, which read back the same after a round trip through
 // UTF-8; the format either reads back from its own text or is refused in
-// both languages.
+// both languages. After a line "--": a format's line, then a results file
+// for a league of the teams.
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <random>
 #include <string>
 #include <variant>
 
-#include <algorithm>
-
+#include "cli/results_file.h"
 #include "cli/team_list.h"
 #include "engine/limits.h"
+#include "event/draw.h"
 #include "event/rosters.h"
 #include "platform/encoding.h"
+#include "platform/front_end.h"
 #include "team/format.h"
 
 namespace {
@@ -61,13 +65,68 @@ void checkTyped(std::string_view bytes) {
     }
 }
 
+// A league of the teams, then a results file of set and entry lines made
+// of their players' names beside the fuzzer's own lines: read whole or
+// refused whole, and an event that takes it writes and reads back the same.
+void checkResults(const rl::cli::TeamList& list, std::string_view format, std::string_view record) {
+    const auto parsed = rl::team::parseTeamMatchFormat(format);
+    if (list.teams.size() < 2 || list.teams.size() > 8) return;
+    rl::ListHost host;
+    rl::event::DrawChoices choices;
+    choices.teams = rl::team::TeamLeague{std::get_if<rl::team::TeamMatchFormat>(&parsed) ? std::get<rl::team::TeamMatchFormat>(parsed)
+                                                                                          : rl::team::TeamMatchFormat{},
+                                         {}, {}};
+    for (const rl::team::Team& team : list.teams) {
+        for (const std::string& other : host.participants) {
+            if (rl::isNamed(other, team.name) || rl::isNamed(team.name, other)) return;
+        }
+        host.participants.push_back(team.name);
+        choices.teams->rosters.push_back(team.roster);
+    }
+    host.groupCountText = "1";
+    host.groupSizeText = std::to_string(list.teams.size());
+    host.tournament = record.size() % 2 == 1;
+    host.clock = static_cast<std::uint32_t>(record.size());
+    rl::event::DrawOutcome drawn = rl::event::drawEvent(host, choices);
+    require(drawn.outcome == rl::AssignOutcome::Assigned, "a league of the teams is drawn");
+    std::minstd_rand random(static_cast<unsigned>(record.size()) + 1);
+    const auto pick = [&](std::size_t below) { return random() % below; };
+    const auto player = [&](std::size_t team) {
+        const auto& roster = list.teams[team].roster;
+        return utf8(roster[pick(roster.size())]);
+    };
+    std::string lines;
+    for (int i = 0; i < 12; ++i) {
+        const std::size_t a = pick(list.teams.size()), b = pick(list.teams.size());
+        const std::string first = player(a), second = player(b);
+        lines += "A " + std::to_string(1 + pick(4)) + (pick(4) == 0 ? u8" 엔트리 " : u8" 세트 ") + std::to_string(1 + i % 5) + " " +
+                 first + " : " + second + " " + (pick(2) ? first : second) + "\n";
+    }
+    const rl::cli::ResultsFile file = rl::cli::readResultsFile(lines + std::string(record), drawn.event);
+    require(file.ok() || (file.results.all().empty() && !file.changed.teams), "a refused file keeps nothing");
+    if (!file.ok()) return;
+    rl::event::Event event = drawn.event;
+    event.drawnAt = "2026-12-09T19:30:00";
+    event.results = file.results;
+    rl::cli::takeChanges(file, event);
+    const rl::event::FrontEnd frontEnd = rl::platform::eventFrontEnd();
+    const auto written = rl::event::writeEvent(event, frontEnd);
+    require(written.has_value(), "a team league writes");
+    const rl::event::ReadOutcome read = rl::event::readEvent(*written, frontEnd);
+    require(read.ok(), read.error.c_str());
+    require(rl::event::writeEvent(*read.event, frontEnd) == written, "a team league writes again the same");
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     checkFormat(bytes.substr(0, bytes.find('\n')));
     checkTyped(bytes);
-    const rl::cli::TeamList list = rl::cli::parseTeamList(bytes);
+    // After a line "--", a team match format's line and a results file for
+    // a league of the teams.
+    const std::size_t mark = bytes.find("\n--\n");
+    const rl::cli::TeamList list = rl::cli::parseTeamList(bytes.substr(0, mark));
     if (!list.ok()) {
         require(list.errorLine >= 1 && !list.error.empty() && list.teams.empty(), "a refusal names its line");
         return 0;
@@ -89,5 +148,9 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
         require(reread.teams[t].name == list.teams[t].name && reread.teams[t].roster == list.teams[t].roster,
                 "round trip keeps the rosters");
     }
+    if (mark == std::string_view::npos) return 0;
+    const std::string_view rest = bytes.substr(mark + 4);
+    const std::size_t end = std::min(rest.find('\n'), rest.size());
+    checkResults(list, rest.substr(0, end), rest.substr(std::min(end + 1, rest.size())));
     return 0;
 }

@@ -20,6 +20,8 @@ struct TeamMatchFormat {
     bool ace = false;  // sets only: set N is the ace match
 
     int setsToWin() const { return kind == MatchKind::Sets ? (length + 1) / 2 : length; }
+    // The most sets a match can take: what its maps are dealt for.
+    int mostSets() const { return kind == MatchKind::Sets ? length : 2 * length - 1; }
     bool operator==(const TeamMatchFormat& o) const { return kind == o.kind && length == o.length && ace == o.ace; }
 };
 

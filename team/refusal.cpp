@@ -11,7 +11,7 @@ namespace {
 // The format's refusals: {0} the text refused (or its number), {1} and {2}
 // the range it must keep. A set's: {0} its number, {1} the player at fault,
 // {2} that player's team, {3} what the rule wanted there (the next set's
-// number, or the player who stays on).
+// number, the player who stays on, the map given or the player entered).
 struct Wording {
     Refused why;
     const char* english;
@@ -43,6 +43,14 @@ constexpr Wording kWordings[] = {
      u8"{0}세트: {2} 팀의 {1}은(는) 이미 졌으므로 다시 나갈 수 없습니다"},
     {Refused::OutOfPlayers, "set {0}: {2} has no player left, so the match is over",
      u8"{0}세트: {2} 팀은 남은 선수가 없어 경기가 끝났습니다"},
+    {Refused::NotTeamEvent, "set {0}: this event is not a team league", u8"{0}세트: 이 대회는 팀 리그가 아닙니다"},
+    {Refused::NotInSet, "set {0}: the winner {1} is neither player of the set", u8"{0}세트: 이긴 선수 {1}은(는) 이 세트의 선수가 아닙니다"},
+    {Refused::MapNotInList, "set {0}: '{3}' is not a map of the event's list", u8"{0}세트: 맵 '{3}'은 맵 목록에 없습니다"},
+    {Refused::SetPlayed, "set {0} was played already: its entry cannot change", u8"{0}세트는 이미 치렀으므로 엔트리를 바꿀 수 없습니다"},
+    {Refused::EntryOpen, "set {0}: its player is named on the spot, not entered before the match",
+     u8"{0}세트: 이 세트의 선수는 경기 중에 정하므로 미리 엔트리를 낼 수 없습니다"},
+    {Refused::NotTheEntry, "set {0}: {2} entered {3} for this set, not {1}",
+     u8"{0}세트: {2} 팀의 엔트리는 {1}이(가) 아니라 {3}입니다"},
 };
 
 // Every kind has its wording, in the kinds' order.
@@ -50,7 +58,7 @@ constexpr bool inOrder() {
     for (std::size_t i = 0; i < std::size(kWordings); ++i) {
         if (static_cast<std::size_t>(kWordings[i].why) != i) return false;
     }
-    return static_cast<std::size_t>(Refused::OutOfPlayers) + 1 == std::size(kWordings);  // the last kind
+    return static_cast<std::size_t>(Refused::NotTheEntry) + 1 == std::size(kWordings);  // the last kind
 }
 static_assert(inOrder(), "one wording for each kind of team refusal, in order");
 

@@ -10,7 +10,9 @@ enum class Refused {
     // the format's text
     UnknownFormat, NotANumber, SetsOutOfRange, SetsEven, AceWord, WinsOutOfRange,
     // the next set of a match
-    NotNextSet, NotOnRoster, PlayedTwice, MatchDecided, AceNotLevel, NotTheStayer, BeatenAgain, OutOfPlayers,  // the last
+    NotNextSet, NotOnRoster, PlayedTwice, MatchDecided, AceNotLevel, NotTheStayer, BeatenAgain, OutOfPlayers,
+    // a set or an entry as an event takes it
+    NotTeamEvent, NotInSet, MapNotInList, SetPlayed, EntryOpen, NotTheEntry,  // the last
 };
 
 struct Refusal {

@@ -14,6 +14,7 @@
 #include "event/actions.h"
 #include "event/draw.h"
 #include "event/event.h"
+#include "event/team_actions.h"
 
 namespace rl::test {
 
@@ -43,18 +44,32 @@ inline Placement randomPlacement(const std::vector<std::string>& participants, i
     return placement;
 }
 
+// A team league's format and a roster of 1 to 6 players for each team.
+inline team::TeamLeague randomLeague(int teams, const Pick& pick) {
+    static const char* const kFormats[] = {"sets:3", "sets:5:ace", "sets:9", "winner:2", "winner:4", "winner:5"};
+    team::TeamLeague league;
+    league.format = std::get<team::TeamMatchFormat>(team::parseTeamMatchFormat(kFormats[pick(std::size(kFormats))]));
+    for (int t = 0; t < teams; ++t) {
+        league.rosters.emplace_back();
+        for (unsigned i = 0, n = 1 + pick(6); i < n; ++i) league.rosters.back().push_back(std::string(kNamePool[pick(std::size(kNamePool))]) + std::to_string(i));
+    }
+    return league;
+}
+
 // A drawn event (now and then one placed by hand), or nothing when the
 // picks asked for a draw the engine refuses (the caller picks again).
-inline std::optional<event::Event> randomEvent(const Pick& pick) {
+inline std::optional<event::Event> randomEvent(const Pick& pick, bool teamLeague = false) {
     ListHost host;
     event::DrawChoices choices;
     const int groups = 1 + static_cast<int>(pick(4));
     choices.format.dual = pick(5) == 0;  // dual groups have four places
     const int size = choices.format.dual ? 4 : 1 + static_cast<int>(pick(5));
     const int players = 1 + static_cast<int>(pick(static_cast<unsigned>(groups * size)));
+    // A team league's teams are each of their own name.
+    const bool teams = pick(4) == 0 || teamLeague;
     for (int i = 0; i < players; ++i) {
         std::string name = kNamePool[pick(std::size(kNamePool))];
-        if (pick(3) != 0) name += std::to_string(i);  // mostly distinct, some shared
+        if (teams || pick(3) != 0) name += std::to_string(i);  // mostly distinct, some shared
         host.participants.push_back(name);
     }
     const int maps = static_cast<int>(pick(5));
@@ -79,6 +94,7 @@ inline std::optional<event::Event> randomEvent(const Pick& pick) {
     static constexpr int kSeriesLengths[] = {3, 5, 7};
     if (pick(3) == 0) choices.format.bestOf = kSeriesLengths[pick(3)];
     if (!choices.seeded && pick(4) == 0) choices.placement = randomPlacement(host.participants, groups, size, pick);
+    if (teams) choices.teams = randomLeague(players, pick);
     event::DrawOutcome drawn = event::drawEvent(host, choices);
     if (drawn.outcome != AssignOutcome::Assigned) return std::nullopt;
     event::Event event = std::move(drawn.event);
@@ -210,7 +226,44 @@ inline std::vector<PlayoffPair> randomPairs(const event::Event& event, int perGr
 
 // One change, as a user could make it in the window; what it was, for a
 // failure's message.
+// An entry, a set (mostly the next one, its stayer mostly the last
+// winner) or a match's sets cleared, as the standings window enters them.
+inline std::string randomTeamChange(event::Event& event, const Pick& pick) {
+    // Mostly a match under way, so that some are played to their end.
+    const auto& plays = event.teams->plays;
+    MatchKey key = randomMatch(event, pick);
+    if (!plays.empty() && pick(3) != 0) key = std::next(plays.begin(), pick(static_cast<unsigned>(plays.size())))->first;
+    const auto play = event.teams->plays.find(key);
+    const std::vector<team::TeamSet> sets = play == event.teams->plays.end() ? std::vector<team::TeamSet>{} : play->second.sets;
+    const auto player = [&] { return static_cast<int>(pick(6)) - (pick(8) == 0 ? 1 : 0); };
+    const int next = static_cast<int>(sets.size()) + (pick(6) == 0 ? static_cast<int>(pick(3)) : 1);
+    switch (pick(5)) {
+    case 0: {
+        const bool ok = event::enterEntry(event, key, next, {player(), player()}).ok();
+        return "entry " + keyText(key) + " set " + std::to_string(next) + (ok ? "" : " (refused)");
+    }
+    case 1: return event::clearTeamMatch(event, key) ? "clear sets " + keyText(key) : "no sets " + keyText(key);
+    default: {
+        // Mostly each team's next player not used or beaten yet.
+        const auto fresh = [&](int side) {
+            const bool winnerStays = event.teams->format.kind == team::MatchKind::WinnerStays;
+            const auto lost = std::count_if(sets.begin(), sets.end(), [&](const team::TeamSet& t) { return (t.firstWon ? 1 : 0) == side; });
+            return pick(4) == 0 ? player() : static_cast<int>(winnerStays ? lost : static_cast<long>(sets.size()));
+        };
+        team::TeamSet set{{fresh(0), fresh(1)}, pick(2) == 0, kNone};
+        if (!sets.empty() && pick(4) != 0) {
+            const int stays = sets.back().firstWon ? 0 : 1;
+            set.players[stays] = sets.back().players[stays];
+        }
+        if (event.state.settings.mapsEnabled && pick(3) == 0) set.map = static_cast<Pos>(pick(static_cast<unsigned>(event.maps.size())));
+        const bool ok = event::recordTeamSet(event, key, next, set).ok();
+        return "set " + keyText(key) + " " + std::to_string(next) + (ok ? "" : " (refused)");
+    }
+    }
+}
+
 inline std::string randomChange(event::Event& event, const Pick& pick) {
+    if (event.teams && pick(2) == 0) return randomTeamChange(event, pick);
     switch (pick(13)) {
     case 0: {
         const MatchKey key = randomMatch(event, pick);
@@ -232,7 +285,7 @@ inline std::string randomChange(event::Event& event, const Pick& pick) {
         const int perGroup = kSizes[pick(3)];
         const bool thirdPlace = pick(2);
         std::vector<int> lengths;
-        for (unsigned i = 0, n = pick(4) == 0 ? 1 + pick(3) : 0; i < n; ++i) lengths.push_back(1 + 2 * static_cast<int>(pick(4)));
+        for (unsigned i = 0, n = pick(4) == 0 && !event.teams ? 1 + pick(3) : 0; i < n; ++i) lengths.push_back(1 + 2 * static_cast<int>(pick(4)));
         const std::vector<PlayoffPair> pairs = pick(2) == 0 ? randomPairs(event, perGroup, pick) : std::vector<PlayoffPair>();
         const bool made = event::makePlayoff(event, {perGroup, thirdPlace, lengths, pairs}).empty();
         return "playoff " + std::to_string(perGroup) + (pairs.empty() ? "" : " paired " + pairsText(pairs)) +
@@ -242,7 +295,7 @@ inline std::string randomChange(event::Event& event, const Pick& pick) {
         if (pick(4) != 0) return "kept playoff";
         event::undoPlayoff(event);
         return "undo playoff";
-    case 7: return randomGames(event, pick);
+    case 7: return event.teams ? randomTeamChange(event, pick) : randomGames(event, pick);
     case 8:
     case 9:
     case 10: return randomWithdrawal(event, pick);

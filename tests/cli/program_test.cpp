@@ -61,6 +61,8 @@ TEST(Program, GroupsPlacedByHand) { test::expectGoldenCases("placement.txt", run
 TEST(Program, ChangesBeforePlay) { test::expectGoldenCases("changes.txt", run); }
 TEST(Program, MovesToAnEmptyPlace) { test::expectGoldenCases("moves.txt", run); }
 TEST(Program, Races) { test::expectGoldenCases("races.txt", run); }
+TEST(Program, TeamLeagues) { test::expectGoldenCases("teams.txt", run); }
+TEST(Program, TeamLeaguesRefused) { test::expectGoldenCases("teams-refusals.txt", run); }
 
 TEST(Program, ThePlayoffsOwnPairs) { test::expectGoldenCases("playoff-pairs.txt", run); }
 

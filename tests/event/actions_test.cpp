@@ -11,6 +11,7 @@
 #include "platform/front_end.h"
 #include "cli/run.h"
 #include "event/actions.h"
+#include "event/team_actions.h"
 #include "event_walk.h"
 #include "text/export_text.h"
 
@@ -26,10 +27,11 @@ std::string readFile(const std::filesystem::path& path) {
 
 // rosterloom-cli --event on the file, its text as written to a file.
 std::string cliText(const std::string& eventBytes) {
-    // ctest runs the test programs side by side, and other build trees run
-    // this one: a folder of this tree's own.
+    // ctest runs the tests side by side, and other build trees run them: a
+    // folder of this tree's and this test's own.
     const auto tree = std::hash<std::string>()(std::filesystem::current_path().string());
-    const auto folder = std::filesystem::temp_directory_path() / ("rosterloom-event-walk-" + std::to_string(tree));
+    const std::string test = testing::UnitTest::GetInstance()->current_test_info()->name();
+    const auto folder = std::filesystem::temp_directory_path() / ("rosterloom-event-walk-" + std::to_string(tree) + "-" + test);
     std::filesystem::create_directories(folder);
     const auto file = folder / "event.json";
     const auto out = folder / "text.txt";
@@ -86,6 +88,32 @@ TEST(EventChanges, EveryStateTheWindowReachesIsWrittenAndReadBackWhole) {
     EXPECT_GT(raced, 5) << "walks of an event with races";
     EXPECT_GT(spread, 0) << "walks of a draw that spread races";
     EXPECT_GT(moved, 1) << "walks with a move to an empty place";
+}
+
+// The same for team leagues, their sets and entries among the changes.
+TEST(EventChanges, EveryStateOfATeamLeagueIsWrittenAndReadBackWhole) {
+    std::mt19937 generator(20261209);
+    const test::Pick pick = [&](unsigned n) { return static_cast<unsigned>(generator() % n); };
+    int walks = 0, sets = 0, decided = 0, entries = 0;
+    while (walks < 25 && !testing::Test::HasFailure()) {
+        std::optional<Event> event = test::randomEvent(pick, true);
+        if (!event) continue;
+        ++walks;
+        std::string history = "a team league of " + std::to_string(event->participants.size()) + "\n";
+        expectKeptWhole(*event, history);
+        for (int step = 0; step < 40 && !testing::Test::HasFailure(); ++step) {
+            const std::string change = test::randomChange(*event, pick);
+            const bool taken = change.find("(refused)") == std::string::npos;
+            sets += change.rfind("set ", 0) == 0 && taken;
+            entries += change.rfind("entry ", 0) == 0 && taken;
+            history += change + "\n";
+            expectKeptWhole(*event, history);
+            for (const auto& [key, play] : event->teams->plays) decided += setsResult(*event, key).has_value();
+        }
+    }
+    EXPECT_GT(sets, 30) << "sets taken";
+    EXPECT_GT(entries, 5) << "entries taken";
+    EXPECT_GT(decided, 5) << "team matches their sets decided";
 }
 
 // Walkovers and withdrawals keep every table sound, and a withdrawal taken
