@@ -201,7 +201,7 @@ public:
         if (problem == ResultProblem::PlayersNotKnown) problem = ResultProblem::None;
         // A group's length is known before the other lines; the playoff's
         // matches wait for its bracket.
-        const int bestOf = playoff ? 1 : state().settings.bestOf;
+        const int bestOf = playoff ? 1 : event::matchLength(event_, line.key);
         if (problem == ResultProblem::None && line.score) problem = checkScore(*line.score, bestOf);
         if (problem == ResultProblem::None && !line.score) problem = winnerNameProblem(bestOf, line.walkover);
         if (problem != ResultProblem::None) return fail(number, reason(problem, line, state(), 0, bestOf));
@@ -535,7 +535,7 @@ private:
         ResultProblem problem = playoff ? ResultProblem::None : checkMatch(state(), Results(), line.key);
         if (problem == ResultProblem::PlayersNotKnown) problem = ResultProblem::None;
         if (problem == ResultProblem::None && given.game < 1) problem = ResultProblem::GameMissing, given.game = 1;
-        if (problem == ResultProblem::None && !playoff && given.game > state().settings.bestOf) {
+        if (problem == ResultProblem::None && !playoff && given.game > event::matchLength(event_, line.key)) {
             problem = ResultProblem::GamePastLength;
         }
         if (problem == ResultProblem::None && !given.mapName.empty() && given.map == kNone) problem = ResultProblem::MapNotInList;
@@ -545,7 +545,7 @@ private:
             for (const GameLine& earlier : games->games) problem = earlier.game == given.game ? ResultProblem::GameTwice : problem;
         }
         if (problem != ResultProblem::None) {
-            return fail(number, reason(problem, line, state(), 0, playoff ? 1 : state().settings.bestOf, &given));
+            return fail(number, reason(problem, line, state(), 0, playoff ? 1 : event::matchLength(event_, line.key), &given));
         }
         if (!games) {
             line.scoreGiven = false;
