@@ -1,6 +1,7 @@
 /* Team leagues: the window program's ids, apart from ids.h so that they stay
    together: the rosters window's controls 900 to 909, its system-menu
-   command 0x0B50, and the format window's team match chooser. Plain C
+   command 0x0B50, the format window's team match chooser, and the team
+   sets window's controls 920 to 929. Plain C
    preprocessor only, so that windres can read it. */
 #ifndef ROSTERLOOM_RESOURCES_TEAMS_H
 #define ROSTERLOOM_RESOURCES_TEAMS_H
@@ -17,5 +18,17 @@
 
 /* Format window: the team match's format, or none */
 #define IDC_TEAM_MATCH            909
+
+/* Team sets window: the chosen team match's next set */
+#define IDC_TEAM_SET_LABEL        920
+#define IDC_TEAM_SET_FIRST_TEAM   921
+#define IDC_TEAM_SET_FIRST        922
+#define IDC_TEAM_SET_SECOND_TEAM  923
+#define IDC_TEAM_SET_SECOND       924
+#define IDC_TEAM_SET_WINNER       925
+#define IDC_TEAM_SET_MAP          926
+#define IDC_TEAM_SET_RECORD       927
+#define IDC_TEAM_SET_CLOSE        928
+#define IDC_TEAM_SET_NUMBER       929
 
 #endif

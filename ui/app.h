@@ -256,6 +256,9 @@ void showWithdrawalWindow(HWND owner, void (*changed)());
 // --- games window (games_window.cpp): a series' games, entered game by game
 void showGamesWindow(HWND owner, MatchKey key, const MatchState& match, void (*changed)());
 
+// --- team sets window (team_sets_window.cpp): a team match's next set, or its entry
+void showTeamSetsWindow(HWND owner, MatchKey key, const MatchState& match, void (*changed)());
+
 // --- format window (format_window.cpp)
 // "경기 방식(&F)..." in the main window's system menu.
 void addFormatCommand(HWND window);

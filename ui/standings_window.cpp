@@ -11,6 +11,8 @@
 
 #include "engine/series.h"
 #include "event/result_wording.h"
+#include "event/team_actions.h"
+#include "event/team_text.h"
 #include "platform/encoding.h"
 #include "resources/ids.h"
 #include "resources/strings.h"
@@ -182,9 +184,15 @@ void showChosenMatch(const std::vector<MatchState>& matches) {
 
 // The playoff's matches, its table and the final standings; or a group's
 // table, its settled members marked.
-std::string chosenText() {
+std::string groupText() {
     if (onPlayoff()) return playoffText(shown().state, shown().results, shown().playoff, currentPlayoff(), eventHost());
     return standingsGroupText(shown().state, shown().results, eventHost(), gGroup, shown().playoff);
+}
+
+// A team match's sets stand above its group's text.
+std::string chosenText() {
+    if (event::isTeamEvent(shown()) && gMatch > 0) return event::teamMatchText(shown(), chosenKey()) + "\r\n" + groupText();
+    return groupText();
 }
 
 // Everything shown follows the results at once, the result window's maps
@@ -312,15 +320,20 @@ void onClear(HWND window) {
     refresh();
 }
 
-// The chosen match's games, in a window of their own.
+// The chosen match's games, or a team match's sets, in a window of their own.
 void onGames(HWND window) {
     if (gMatch == 0 || groupsLocked(window)) return;
     const std::vector<MatchState> matches = chosenMatches();
-    showGamesWindow(window, chosenKey(), matches[static_cast<std::size_t>(gMatch - 1)], refresh);
+    const auto show = event::isTeamEvent(shown()) ? showTeamSetsWindow : showGamesWindow;
+    show(window, chosenKey(), matches[static_cast<std::size_t>(gMatch - 1)], refresh);
 }
 
 // What rosterloom-cli writes for the same event, chunk by chunk.
 void onWrite(HWND window) {
+    if (event::isTeamEvent(shown())) {  // its team matches, tables and players' records
+        showStringBox(window, writeDesktopFile(window, kStandingsFile, {event::eventStandingsText(shown())}), MB_OK);
+        return;
+    }
     std::vector<std::string> chunks{exportFileText(withPlayedMaps(shown().state, shown().results), eventHost())};
     for (int g = 0; g < shown().state.settings.groupCount; ++g)
         chunks.push_back(standingsGroupText(shown().state, shown().results, eventHost(), g, shown().playoff));

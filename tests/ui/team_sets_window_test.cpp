@@ -1,0 +1,108 @@
+// A team league's sets entered from the keys: the standings window's
+// "고른 경기 세트 기록(&G)..." opens the chosen match's next set, each team's
+// player is chosen from its roster, a set against the rules is refused in
+// Korean, and the sets that decide the match give its result, its text in
+// the standings window and "순위표.txt" as the command line writes it.
+#include <variant>
+
+#include "event/team_actions.h"
+#include "event/team_text.h"
+#include "resources/strings.h"
+#include "resources/teams.h"
+#include "tests/ui/harness.h"
+
+namespace rl::ui::test {
+namespace {
+
+class TeamSetsWindowTest : public ProgramTest {
+protected:
+    HWND window() const { return FindWindowA("TeamSetsWnd", nullptr); }
+    HWND at(int id) const { return GetDlgItem(window(), id); }
+    static bool altKey(HWND window, char letter) {
+        MSG message{GetFocus(), WM_SYSCHAR, static_cast<WPARAM>(letter), 1 << 29, 0, {}};
+        return IsDialogMessageA(window, &message);
+    }
+    // Alt+letter to the chooser, then Down `steps` times from its first item.
+    void chooseByKeys(char letter, int steps) {
+        ASSERT_TRUE(altKey(window(), letter));
+        ASSERT_TRUE(dialogKey(window(), GetFocus(), VK_HOME));
+        for (int i = 0; i < steps; ++i) ASSERT_TRUE(dialogKey(window(), GetFocus(), VK_DOWN));
+    }
+    // Each team's player (1 = the roster's first) and the winning team.
+    void enterSet(int first, int second, int winner) {
+        chooseByKeys('a', first);
+        chooseByKeys('b', second);
+        chooseByKeys('w', winner);
+    }
+};
+
+TEST_F(TeamSetsWindowTest, SetsEnteredFromTheKeysDecideTheMatchAndItsText) {
+    for (const char* team : {"Owls", "Hawks"}) enter(IDC_PARTICIPANT_FIELD, team);
+    setGroups(1, 2);
+    click(IDC_MAPS_CHECK);
+    for (const char* map : {"north", "south", "east"}) enter(IDC_MAP_FIELD, map);
+    const team::TeamMatchFormat format = std::get<team::TeamMatchFormat>(team::parseTeamMatchFormat("sets:3"));
+    nextDraw().teams = team::TeamLeague{format, {}, {}};
+    altSpaceThen(main(), 't');  // the rosters pasted as the command line's roster file
+    HWND rostersWindow = owned("RosterWnd");
+    ASSERT_TRUE(rostersWindow);
+    SendDlgItemMessageA(rostersWindow, IDC_ROSTER_PLAYERS, EM_SETSEL, 0, -1);
+    SendDlgItemMessageA(rostersWindow, IDC_ROSTER_PLAYERS, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(""));
+    putOnClipboard("Owls\r\n\tkim\r\n\tlee\r\nHawks\r\n\tpark\r\n\tchoi\r\n");
+    SendDlgItemMessageA(rostersWindow, IDC_ROSTER_PLAYERS, WM_PASTE, 0, 0);
+    click(IDC_ROSTER_APPLY, rostersWindow);
+    click(IDC_ROSTER_CLOSE, rostersWindow);
+    EXPECT_EQ(boxes.takeLog(), "");
+    ASSERT_TRUE(openResult());
+    nextDraw().teams.reset();
+    ASSERT_TRUE(theEvent().teams.has_value());
+    EXPECT_EQ(theEvent().teams->format, format);
+    const std::vector<std::vector<std::string>> pasted{{"kim", "lee"}, {"park", "choi"}};
+    const auto& rosters = theEvent().teams->rosters;
+    EXPECT_EQ(rosters, pasted);
+    SendMessageA(result(), WM_SYSCOMMAND, IDM_ENTER_RESULTS, 0);
+    HWND table = FindWindowA(kStandingsClass, nullptr);
+    ASSERT_TRUE(table);
+    SendDlgItemMessageA(table, IDC_MATCH_LIST, LB_SETCURSEL, 0, 0);
+    SendMessageA(table, WM_COMMAND, MAKEWPARAM(IDC_MATCH_LIST, LBN_SELCHANGE), 0);
+    const Match match = assignment().schedule[0][0];
+    const auto& firstRoster = rosters[static_cast<std::size_t>(match.first)];
+    ASSERT_EQ(firstRoster.size(), 2u);
+
+    altSpaceThen(table, 'g');
+    ASSERT_TRUE(window());
+    EXPECT_EQ(windowText(at(IDC_TEAM_SET_NUMBER)), "1세트");
+    EXPECT_EQ(SendMessageA(at(IDC_TEAM_SET_MAP), CB_GETCURSEL, 0, 0), match.map);  // the dealt map first
+    enterSet(1, 2, 1);
+    ASSERT_TRUE(altKey(window(), 'r'));
+    EXPECT_EQ(boxes.takeLog(), "");
+    EXPECT_EQ(windowText(at(IDC_TEAM_SET_NUMBER)), "2세트");
+    enterSet(1, 1, 1);  // the first team's player of set 1 again
+    ASSERT_EQ(match.laterMaps.size(), 2u);
+    EXPECT_EQ(SendMessageA(at(IDC_TEAM_SET_MAP), CB_GETCURSEL, 0, 0), match.laterMaps[0]);
+    expectGolden("team-sets-window", controlDump(window(), {IDC_TEAM_SET_MAP}));  // the deal's maps change
+    saveShot(window(), "team-sets");
+    ASSERT_TRUE(altKey(window(), 'r'));
+    EXPECT_EQ(boxes.takeLog(), told("2세트: Owls 팀의 kim은(는) 이 경기에서 이미 세트를 치렀습니다(에이스결정전에만 다시 나갈 수 있습니다)"));
+    EXPECT_EQ(theEvent().teams->plays.at({0, 1}).sets.size(), 1u);
+    chooseByKeys('a', 2);
+    ASSERT_TRUE(altKey(window(), 'r'));  // 2:0 for the first team
+    EXPECT_EQ(boxes.takeLog(), "");
+    pump();
+    EXPECT_FALSE(window());  // decided: no set is left to enter
+
+    const Score* score = theEvent().results.find({0, 1});
+    ASSERT_TRUE(score);
+    EXPECT_EQ(*score, (Score{2, 0}));
+    EXPECT_NE(windowText(GetDlgItem(table, IDC_STANDINGS_EDIT)).find(event::teamMatchText(theEvent(), {0, 1})),
+              std::string::npos);
+    saveShot(table, "team-sets-recorded");
+    click(IDC_WRITE_STANDINGS, table);
+    EXPECT_EQ(boxes.takeLog(), told(STR_STANDINGS_DONE));
+    const std::string path = desktopFile("순위표.txt");
+    EXPECT_EQ(fileContents(path), event::eventStandingsText(theEvent()));
+    DeleteFileA(path.c_str());
+}
+
+}  // namespace
+}  // namespace rl::ui::test
