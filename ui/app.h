@@ -255,6 +255,9 @@ void showWithdrawalWindow(HWND owner, void (*changed)());
 
 // --- games window (games_window.cpp): a series' games, entered game by game
 void showGamesWindow(HWND owner, MatchKey key, const MatchState& match, void (*changed)());
+// A bye, or a match whose players are not known yet, has nothing to enter:
+// the user is told why; false for a match that can be played.
+bool toldNothingToPlay(HWND owner, MatchKey key, const MatchState& match);
 
 // --- team sets window (team_sets_window.cpp): a team match's next set, or its entry
 void showTeamSetsWindow(HWND owner, MatchKey key, const MatchState& match, void (*changed)());

@@ -187,13 +187,16 @@ std::string matchLabel(const MatchState& m) {
 
 }  // namespace
 
+bool toldNothingToPlay(HWND owner, MatchKey key, const MatchState& match) {
+    if (!match.bye && match.first != kNone && match.second != kNone) return false;
+    showTextBox(owner, platform::utf8ToCp949Shown(event::koreanProblem(
+                           match.bye ? ResultProblem::Bye : ResultProblem::PlayersNotKnown, {key, "", match.bestOf})),
+                MB_OK);
+    return true;
+}
+
 void showGamesWindow(HWND owner, MatchKey key, const MatchState& match, void (*changed)()) {
-    if (match.bye || match.first == kNone || match.second == kNone) {
-        showTextBox(owner, platform::utf8ToCp949Shown(event::koreanProblem(
-                               match.bye ? ResultProblem::Bye : ResultProblem::PlayersNotKnown, {key, "", match.bestOf})),
-                    MB_OK);
-        return;
-    }
+    if (toldNothingToPlay(owner, key, match)) return;
     gKey = key;
     gMatch = match;
     gChanged = changed;

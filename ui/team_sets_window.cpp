@@ -4,8 +4,10 @@
 // players are the set's entry, named before it is played. Everything goes
 // through the event's team actions, refused with their reason in Korean.
 // Modal to its owner, it moves like a dialog from the keyboard.
+#include <array>
 #include <iterator>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "event/result_wording.h"
@@ -191,12 +193,7 @@ std::string matchLabel() {
 }  // namespace
 
 void showTeamSetsWindow(HWND owner, MatchKey key, const MatchState& match, void (*changed)()) {
-    if (match.bye || match.first == kNone || match.second == kNone) {
-        showTextBox(owner, platform::utf8ToCp949Shown(event::koreanProblem(
-                               match.bye ? ResultProblem::Bye : ResultProblem::PlayersNotKnown, {key, "", match.bestOf})),
-                    MB_OK);
-        return;
-    }
+    if (toldNothingToPlay(owner, key, match)) return;
     gKey = key, gMatch = match, gChanged = changed;
     if (!openModal(gWindow, owner, kLook, teamSetsWindowProc)) return;
     SetWindowTextA(control(MatchLabel), matchLabel().c_str());
