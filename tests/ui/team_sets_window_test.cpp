@@ -73,7 +73,12 @@ TEST_F(TeamSetsWindowTest, SetsEnteredFromTheKeysDecideTheMatchAndItsText) {
     ASSERT_TRUE(window());
     EXPECT_EQ(windowText(at(IDC_TEAM_SET_NUMBER)), "1세트");
     EXPECT_EQ(SendMessageA(at(IDC_TEAM_SET_MAP), CB_GETCURSEL, 0, 0), match.map);  // the dealt map first
-    enterSet(1, 2, 1);
+    enterSet(1, 2, 0);  // no winner: the entry, named before the set
+    ASSERT_TRUE(altKey(window(), 'r'));
+    EXPECT_EQ(theEvent().teams->plays.at({0, 1}).entries, (std::vector<std::array<int, 2>>{{0, 1}}));
+    EXPECT_EQ(windowText(at(IDC_TEAM_SET_NUMBER)), "1세트");
+    EXPECT_EQ(SendMessageA(at(IDC_TEAM_SET_SECOND), CB_GETCURSEL, 0, 0), 2);  // shown as entered
+    chooseByKeys('w', 1);
     ASSERT_TRUE(altKey(window(), 'r'));
     EXPECT_EQ(boxes.takeLog(), "");
     EXPECT_EQ(windowText(at(IDC_TEAM_SET_NUMBER)), "2세트");
