@@ -66,7 +66,7 @@ TeamSet lost(int first, int second, Pos map = kNone) { return {{first, second}, 
 // played before, one before it, one by a walkover, one under way with the
 // next entries named, one with only one team's entries.
 TEST(TeamPage, SetsWithAnAceMatch) {
-    TeamEvent e("sets:5:ace", {"KT 롤스터", "SK텔레콤 T1", "삼성전자 칸", "<화승> & \"오즈\""},
+    TeamEvent e("sets:5:ace", {"은빛 늑대", "붉은 여우", "푸른 매", "<불꽃> & \"오즈\""},
                 {{"이영호", "고강민", "박재영", "김대엽", "배병우"},
                  {"김택용", "정명훈", "도재욱", "어윤수", "박재혁"},
                  {"송병구", "허영무", "이영한", "신노열", "김기현"},
