@@ -24,6 +24,9 @@ struct Settings {
     std::int32_t groupCount = 0;
     std::int32_t groupSize = 0;
     std::int32_t bestOf = 1;  // games a group match is played over: 1, 3, 5 or 7
+    // A team league's groups rank teams: match wins, then the sets, and only
+    // then the matches between those level (players meet in those first).
+    bool ranksTeams = false;
 
     // The "토너먼트" button as captured: a knock-out of either kind.
     bool tournament() const { return isKnockOut(format); }

@@ -55,6 +55,7 @@ DrawOutcome drawEvent(Host& host, const DrawChoices& choices, SeedRule rule) {
         drawn.event.teams = choices.teams;
         drawn.event.teams->rosters.resize(drawn.event.participants.size());
         drawn.event.teams->plays.clear();
+        drawn.event.state.settings.ranksTeams = true;
     }
     return drawn;
 }

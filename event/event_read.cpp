@@ -918,6 +918,7 @@ private:
         const auto json = file_.find("teams");
         if (json == file_.end()) return;
         requireObject(*json, "/teams");
+        event_.state.settings.ranksTeams = true;
         team::TeamLeague league;
         const std::string& format = text(field(*json, "/teams", "format"), "/teams/format");
         const auto parsed = team::parseTeamMatchFormat(format);

@@ -192,7 +192,8 @@ GroupStandings groupStandings(const AssignmentState& state, const Results& resul
     } else if (state.settings.tournament()) {
         out.standings = bracket::knockOutTable(std::move(out.standings), resolved);
     } else {
-        out.standings = leagueTable(std::move(out.standings), out.matches, results.withdrawals().voids());
+        out.standings = leagueTable(std::move(out.standings), out.matches, results.withdrawals().voids(),
+                                    state.settings.ranksTeams ? LeagueOrder::Teams : LeagueOrder::Players);
     }
     return out;
 }

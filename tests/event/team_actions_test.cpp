@@ -6,6 +6,7 @@
 #include "cases.h"
 #include "event/draw.h"
 #include "event/team_actions.h"
+#include "event/team_standings.h"
 #include "team/format.h"
 
 namespace rl::event {
@@ -81,6 +82,39 @@ TEST(TeamActions, TheResultFollowsTheSetsOnceTheyDecideTheMatch) {
     EXPECT_FALSE(result(ranOut));
     EXPECT_TRUE(ranOut.teams->plays.empty());
     EXPECT_FALSE(clearTeamMatch(ranOut, kMatch));
+}
+
+// Two teams level on wins: the one that won their match (first by the
+// players' order) stands below the one with the better sets, and the
+// groups' standings that the playoff draws from agree with the team table.
+TEST(TeamActions, TheGroupsStandingsRankTeamsByTheirSets) {
+    ListHost host = test::hostFrom("name T1 name T2 name T3 name T4 groups 1 size 4 clock 7");
+    DrawChoices choices;
+    choices.teams = team::TeamLeague{team::TeamMatchFormat{team::MatchKind::Sets, 3, false}, {}, {}};
+    for (int t = 0; t < 4; ++t) choices.teams->rosters.push_back({"p0", "p1", "p2"});
+    Event event = drawEvent(host, choices).event;
+    // T1 beats T2 and T3 2:1 and loses to T4 1:2; T2 beats T3 and T4 2:0; T3 beats T4 2:0.
+    const auto setsFor = [](Pos winner, Pos loser) { return winner == 0 ? (loser == 3 ? 0 : 2) : 2; };
+    const std::vector<std::pair<Pos, Pos>> wins = {{0, 1}, {0, 2}, {3, 0}, {1, 2}, {1, 3}, {2, 3}};
+    const std::vector<MatchState> matches = groupStandings(event.state, event.results, 0).matches;
+    for (std::size_t i = 0; i < matches.size(); ++i) {
+        const MatchState& m = matches[i];
+        const MatchKey key{0, static_cast<int>(i) + 1};
+        for (const auto& [winner, loser] : wins) {
+            if (!((m.first == winner && m.second == loser) || (m.first == loser && m.second == winner))) continue;
+            const bool firstWins = m.first == winner;
+            const int loserSets = winner == 0 || loser == 0 ? 1 : 0;
+            std::vector<TeamSet> sets;
+            for (int l = 0; l < loserSets; ++l) sets.push_back(set(static_cast<int>(sets.size()), static_cast<int>(sets.size()), !firstWins));
+            for (int w = 0; w < setsFor(winner, loser); ++w) sets.push_back(set(static_cast<int>(sets.size()), static_cast<int>(sets.size()), firstWins));
+            for (std::size_t n = 0; n < sets.size(); ++n) ASSERT_TRUE(recordTeamSet(event, key, static_cast<int>(n) + 1, sets[n]).ok());
+        }
+    }
+    const std::vector<Standing> table = groupStandings(event.state, event.results, 0).standings;
+    ASSERT_EQ(table.size(), 4u);
+    EXPECT_EQ(table[0].player, 1);
+    EXPECT_EQ(table[1].player, 0);
+    EXPECT_EQ(teamStandings(event).tables[0][0].player, table[0].player);
 }
 
 // Walkovers and withdrawals give a team the sets needed to win, to none.
