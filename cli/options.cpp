@@ -126,7 +126,7 @@ constexpr OptionRow kOptionRows[] = {
     {"--dual", false, "--dual",
      "dual tournament groups of four: two opening matches, the winners' and the\n"
      "losers' match, the decider (with or without --tournament; needs --size 4)", true,
-     [](Options& o, const std::string&, const std::string&) { return o.dual = true, std::string(); }},
+     [](Options& o, const std::string&, const std::string&) { return o.drawFormat.dual = true, std::string(); }},
     {"--no-spread", false, "--no-spread", "leave the vacancies in the last groups (default: spread them evenly)", true,
      [](Options& o, const std::string&, const std::string&) { return o.spreadVacancies = false, std::string(); }},
     {"--random-maps", false, "--random-maps", "draw each map at random (default: deal the maps evenly)", true,
@@ -169,7 +169,7 @@ constexpr OptionRow kOptionRows[] = {
     {"--best-of", true, "--best-of N",
      "every group match is a series of N games (1, 3, 5 or 7; default 1), each on a\n"
      "map of its own, won by the first to win (N + 1) / 2; its SCORE is then W:L", true,
-     [](Options& o, const std::string& n, const std::string& v) { return parseBestOf(n, v, o.bestOf); }},
+     [](Options& o, const std::string& n, const std::string& v) { return parseBestOf(n, v, o.drawFormat.bestOf); }},
     {"--playoff-best-of", true, "--playoff-best-of LIST",
      "with --playoff: the lengths of its rounds counted back from the final, such as\n"
      "3,5,7 (the final best of 7, the semi-finals 5, earlier rounds 3); one number is\n"
@@ -321,7 +321,7 @@ std::string checkTeamOptions(const Options& o, bool fileGiven) {
     if (fileGiven) return "--teams takes the participants from its file: '" + o.participantsFile + "' cannot be given with it";
     if (o.placementFile) return "--teams and --placement cannot both be given";
     if (o.pots || o.races) return std::string("--teams names no pots, tags or races: ") + (o.pots ? "--pots" : "--races") + " cannot be given with it";
-    if (o.bestOf != 1 || !o.playoffBestOf.empty()) return "--team-match gives every match's length: --best-of and --playoff-best-of cannot be given with it";
+    if (o.drawFormat.bestOf != 1 || !o.playoffBestOf.empty()) return "--team-match gives every match's length: --best-of and --playoff-best-of cannot be given with it";
     return {};
 }
 
@@ -375,7 +375,7 @@ ParsedOptions parseOptions(const std::vector<std::string>& args) {
         parsed.error = "--placement places the groups by hand, so --spread-races cannot be given with it";
     }
     if (parsed.ok() && o.thirdPlace && o.playoff == 0) parsed.error = "--third-place needs --playoff";
-    if (parsed.ok() && !fitsGroupSize(groupFormat(o.tournament, o.dual), o.groupSize)) {
+    if (parsed.ok() && !fitsGroupSize(groupFormat(o.tournament, o.drawFormat.dual), o.groupSize)) {
         parsed.error = "--dual plays groups of four: it cannot be given with --size " + std::to_string(o.groupSize);
     }
     if (parsed.ok() && !o.playoffBestOf.empty() && o.playoff == 0) parsed.error = "--playoff-best-of needs --playoff";

@@ -19,7 +19,7 @@ struct Options {
     int groupCount = 4;
     int groupSize = 4;
     bool tournament = false;
-    bool dual = false;  // every group a dual tournament (needs --size 4)
+    DrawFormat drawFormat;  // what the groups play beyond the designed options
     bool spreadVacancies = true;
     bool equalMaps = true;
     std::optional<std::uint32_t> seed;  // none: the current time
@@ -32,7 +32,6 @@ struct Options {
     std::optional<std::string> checkFile;  // compare instead of writing
     int playoff = 0;                       // K of --playoff; 0: none
     bool thirdPlace = false;
-    int bestOf = 1;                        // games of a group match
     std::vector<int> playoffBestOf;        // the playoff's rounds' lengths, the final's last; empty: the groups'
     std::vector<PlayoffPair> playoffPairs; // the playoff's first round from the top; empty: the bracket rule's
     std::optional<WithdrawalRule> withdrawal;  // none: the event's own (walkovers for a new one)

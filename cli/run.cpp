@@ -190,7 +190,7 @@ bool fillHost(ListHost& host, event::DrawChoices& choices, const Options& o, std
     }
     host.showSettings(designedSettings(o));
     host.clock = seed ? *seed : static_cast<std::uint32_t>(std::time(nullptr));
-    choices.format = {o.dual, o.bestOf};
+    choices.format = o.drawFormat;
     choices.withdrawalRule = o.withdrawal.value_or(WithdrawalRule::Walkovers);
     return true;
 }

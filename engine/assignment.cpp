@@ -92,6 +92,10 @@ int rejection(const Settings& settings) {
 
 }  // namespace
 
+DrawFormat drawFormatOf(const Settings& settings) {
+    return {settings.format == GroupFormat::Dual, settings.bestOf};
+}
+
 bool captureSettings(AssignmentState& state, Host& host, const DrawFormat& format) {
     state.mapOrder.reset();
 

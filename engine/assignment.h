@@ -39,6 +39,9 @@ struct DrawFormat {
     std::int32_t bestOf = 1;  // games a group match is played over
 };
 
+// The format the settings were drawn with, for drawing again as before.
+DrawFormat drawFormatOf(const Settings& settings);
+
 struct Match {
     Pos first = 0;
     Pos second = 0;  // kNone: a bye

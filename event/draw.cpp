@@ -9,7 +9,7 @@ namespace rl::event {
 
 DrawChoices drawChoices(const Event& event) {
     const Settings& s = event.state.settings;
-    DrawChoices choices{{s.format == GroupFormat::Dual, s.bestOf}, withdrawalRule(event), event.seeded, event.seeding, {}, {}};
+    DrawChoices choices{drawFormatOf(s), withdrawalRule(event), event.seeded, event.seeding, {}, {}};
     if (event.placedByHand) choices.placement = placementOf(event);
     if (event.teams) choices.teams = team::TeamLeague{event.teams->format, event.teams->rosters, {}};
     return choices;
