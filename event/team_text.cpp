@@ -100,6 +100,16 @@ void appendTableLine(std::string& out, const Names& names, const Standing& s) {
     endLine(out, start);
 }
 
+void appendTable(std::string& out, const Names& names, const TeamStandings& standings, int group) {
+    out += "\r\n< " + std::string(1, static_cast<char>('A' + group)) + "조 순위 >\r\n";
+    const std::size_t start = out.size();
+    appendLeft(out, "순위", kNumberCell);
+    appendLeft(out, "팀", kNameCell);
+    out += "전적 (세트)";
+    endLine(out, start);
+    for (const Standing& s : standings.tables.at(static_cast<std::size_t>(group))) appendTableLine(out, names, s);
+}
+
 void appendGroup(std::string& out, const Names& names, const TeamStandings& standings, const Settings& settings,
                  int group) {
     const std::string letter(1, static_cast<char>('A' + group));
@@ -110,13 +120,7 @@ void appendGroup(std::string& out, const Names& names, const TeamStandings& stan
         pieces::appendStage(stage, settings, t.key.number);
         appendTeamMatch(out, names, t, stage);
     }
-    out += "\r\n< " + letter + "조 순위 >\r\n";
-    const std::size_t start = out.size();
-    appendLeft(out, "순위", kNumberCell);
-    appendLeft(out, "팀", kNameCell);
-    out += "전적 (세트)";
-    endLine(out, start);
-    for (const Standing& s : standings.tables.at(static_cast<std::size_t>(group))) appendTableLine(out, names, s);
+    appendTable(out, names, standings, group);
 }
 
 void appendPlayoff(std::string& out, const Names& names, const Event& event, const TeamStandings& standings) {
@@ -181,6 +185,15 @@ std::string teamMatchText(const Event& event, MatchKey key) {
     for (const TeamMatch& t : teamStandings(event).matches) {
         if (t.key == key) appendTeamMatch(out, names, t);
     }
+    return out;
+}
+
+std::string teamTableText(const Event& event, int group) {
+    const TeamStandings standings = teamStandings(event);
+    if (!event.teams || group < 0 || static_cast<std::size_t>(group) >= standings.tables.size()) return {};
+    ListHost host = hostFor(event);
+    std::string out;
+    appendTable(out, {host, *event.teams}, standings, group);
     return out;
 }
 

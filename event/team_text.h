@@ -16,6 +16,11 @@ namespace rl::event {
 // league or no such match; group kPlayoffGroup for the playoff's.
 std::string teamMatchText(const Event& event, MatchKey key);
 
+// One group's team table as "순위표.txt" holds it, "< A조 순위 >" first: a
+// league's ranks or a knock-out's places. Empty for a players' event or a
+// group not drawn.
+std::string teamTableText(const Event& event, int group);
+
 // What "순위표.txt" holds for a team league: the export, then per group
 // "< A조 팀 경기 >" (every team match) and "< A조 순위 >" (the team table,
 // "3승 0패 +7 (9승 2패)"), the playoff's team matches and final standings

@@ -183,9 +183,10 @@ void showChosenMatch(const std::vector<MatchState>& matches) {
 }
 
 // The playoff's matches, its table and the final standings; or a group's
-// table, its settled members marked.
+// table, its settled members marked: a team league's counts matches and sets.
 std::string groupText() {
     if (onPlayoff()) return playoffText(shown().state, shown().results, shown().playoff, currentPlayoff(), eventHost());
+    if (event::isTeamEvent(shown())) return event::teamTableText(shown(), gGroup);
     return standingsGroupText(shown().state, shown().results, eventHost(), gGroup, shown().playoff);
 }
 

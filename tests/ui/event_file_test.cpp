@@ -8,6 +8,7 @@
 #include "platform/encoding.h"
 #include "resources/seeding.h"
 #include "resources/strings.h"
+#include "resources/teams.h"
 #include "tests/ui/harness.h"
 #include "tests/ui/kill_events.h"
 
@@ -752,6 +753,64 @@ TEST_F(EventFileTest, AKilledWriterLeavesAWholeAutosave) {
         ++seen[after == events[1]];
     }
     std::printf("30 kills (seed %u): %d left the first event, %d the second\n", seed, seen[0], seen[1]);
+}
+
+// A team league from the keys: the team match chosen in the format window,
+// the rosters pasted in theirs, every set typed in the team sets window, an
+// ace set deciding one match. The standings window's table is the team
+// table; "순위표.txt" is the command line's text of the saved event, and the
+// event opened again gives the rosters window its rosters back.
+TEST_F(EventFileTest, ATeamLeagueFromTheKeysToTheStandingsFileAndBack) {
+    for (const char* team : {"Owls", "Hawks", "Kites"}) enter(IDC_PARTICIPANT_FIELD, team);
+    setGroups(1, 3);
+    click(IDC_MAPS_CHECK);
+    for (const char* map : {"north", "south", "east"}) enter(IDC_MAP_FIELD, map);
+    altSpaceThen(main(), 'f');
+    HWND format = FindWindowA("FormatWnd", nullptr);
+    ASSERT_TRUE(format);
+    chooseByKeys(format, 't', 2);  // 3세트제 + 에이스결정전
+    ASSERT_TRUE(dialogKey(format, GetFocus(), VK_ESCAPE));
+    altSpaceThen(main(), 't');
+    HWND rosters = owned("RosterWnd");
+    ASSERT_TRUE(rosters);
+    SendDlgItemMessageA(rosters, IDC_ROSTER_PLAYERS, EM_SETSEL, 0, -1);
+    putOnClipboard("Owls\r\n\tkim\r\n\tlee\r\nHawks\r\n\tpark\r\n\tchoi\r\nKites\r\n\tx\r\n\ty\r\n");
+    SendDlgItemMessageA(rosters, IDC_ROSTER_PLAYERS, WM_PASTE, 0, 0);
+    ASSERT_TRUE(altKey(rosters, 'a'));
+    const std::vector<std::string> rows = listEntries(GetDlgItem(rosters, IDC_ROSTER_LIST));
+    ASSERT_TRUE(dialogKey(rosters, GetFocus(), VK_ESCAPE));
+    ASSERT_TRUE(openResult());
+    // Each match's sets: each team's player and the winning team.
+    const int sets[3][3][3] = {{{1, 1, 1}, {2, 2, 1}}, {{1, 1, 1}, {2, 2, 2}, {1, 2, 2}}, {{1, 1, 2}, {2, 2, 2}}};
+    for (int match = 1; match <= 3; ++match) {
+        pick(standings(), IDC_MATCH_LIST, LB_SETCURSEL, match - 1, LBN_SELCHANGE);
+        altSpaceThen(standings(), 'g');
+        for (const auto& set : sets[match - 1]) {
+            HWND window = FindWindowA("TeamSetsWnd", nullptr);
+            if (!set[0]) break;
+            ASSERT_TRUE(window) << match;
+            enterTeamSet(window, set[0], set[1], set[2]);
+            ASSERT_TRUE(altKey(window, 'r'));
+        }
+        pump();
+        EXPECT_FALSE(FindWindowA("TeamSetsWnd", nullptr)) << match;
+    }
+    EXPECT_EQ(boxes.takeLog(), "");
+    expectGolden("team-standings-window", controlDump(standings()));
+    saveShot(standings(), "team-standings");
+    EXPECT_NE(standingsFileAsTheCommandLineWritesIt().find("에이스결정전"), std::string::npos);
+
+    removeAutosave();
+    restart();
+    boxes.typeInNextDialog(savedPath());
+    SendMessageA(main(), WM_SYSCOMMAND, IDM_OPEN_EVENT, 0);
+    pump();
+    EXPECT_EQ(titleOf(boxes.takeLog()), "box 대회 열기");
+    SendMessageA(main(), WM_SYSCOMMAND, IDM_ROSTERS, 0);
+    rosters = owned("RosterWnd");
+    ASSERT_TRUE(rosters);
+    EXPECT_EQ(listEntries(GetDlgItem(rosters, IDC_ROSTER_LIST)), rows);
+    EXPECT_EQ(textOf(GetDlgItem(rosters, IDC_ROSTER_PLAYERS)), "kim\r\nlee\r\n");
 }
 
 // Alt+Space and the letter reach each added item: O opens the open dialog,

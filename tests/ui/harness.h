@@ -48,6 +48,24 @@ inline bool dialogKey(HWND dialog, HWND focus, WPARAM key) {
     MSG message{focus, WM_KEYDOWN, key, 0, 0, {}};
     return GetFocus() == focus && IsDialogMessageA(dialog, &message);
 }
+// A key with Alt, as the message loop hands it to a window of dialog keys.
+inline bool altKey(HWND window, char letter) {
+    MSG message{GetFocus(), WM_SYSCHAR, static_cast<WPARAM>(letter), 1 << 29, 0, {}};
+    return IsDialogMessageA(window, &message);
+}
+// Alt+letter to a dialog's chooser, then Down `steps` times from its first item.
+inline void chooseByKeys(HWND window, char letter, int steps) {
+    ASSERT_TRUE(altKey(window, letter));
+    ASSERT_TRUE(dialogKey(window, GetFocus(), VK_HOME));
+    for (int i = 0; i < steps; ++i) ASSERT_TRUE(dialogKey(window, GetFocus(), VK_DOWN));
+}
+// In the team sets window: each team's player (1 = the roster's first) and
+// the winning team (0: none, the set's entry alone).
+inline void enterTeamSet(HWND window, int first, int second, int winner) {
+    chooseByKeys(window, 'a', first);
+    chooseByKeys(window, 'b', second);
+    chooseByKeys(window, 'w', winner);
+}
 // As a control reports to its window.
 inline void notify(HWND window, int id, int code) {
     SendMessageA(window, WM_COMMAND, MAKEWPARAM(id, code), reinterpret_cast<LPARAM>(GetDlgItem(window, id)));

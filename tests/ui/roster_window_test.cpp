@@ -12,11 +12,6 @@ class RosterWindowTest : public ProgramTest {
 protected:
     HWND window() const { return owned("RosterWnd"); }
     HWND at(int id) const { return GetDlgItem(window(), id); }
-    // A key with Alt, as the message loop hands it to a window of dialog keys.
-    static bool altKey(HWND window, char letter) {
-        MSG message{GetFocus(), WM_SYSCHAR, static_cast<WPARAM>(letter), 1 << 29, 0, {}};
-        return IsDialogMessageA(window, &message);
-    }
     // Typed into the players' field over what it showed.
     void type(const char* text) {
         SendMessageA(at(IDC_ROSTER_PLAYERS), EM_SETSEL, 0, -1);

@@ -18,53 +18,48 @@ class TeamSetsWindowTest : public ProgramTest {
 protected:
     HWND window() const { return FindWindowA("TeamSetsWnd", nullptr); }
     HWND at(int id) const { return GetDlgItem(window(), id); }
-    static bool altKey(HWND window, char letter) {
-        MSG message{GetFocus(), WM_SYSCHAR, static_cast<WPARAM>(letter), 1 << 29, 0, {}};
-        return IsDialogMessageA(window, &message);
+    void chooseByKeys(char letter, int steps) { ui::test::chooseByKeys(window(), letter, steps); }
+    void enterSet(int first, int second, int winner) { enterTeamSet(window(), first, second, winner); }
+    // Two teams in one group, their rosters pasted as the command line's
+    // roster file, drawn with the given team match.
+    void drawTeams(const char* format, const char* rosterFile) {
+        for (const char* team : {"Owls", "Hawks"}) enter(IDC_PARTICIPANT_FIELD, team);
+        setGroups(1, 2);
+        nextDraw().teams = team::TeamLeague{std::get<team::TeamMatchFormat>(team::parseTeamMatchFormat(format)), {}, {}};
+        altSpaceThen(main(), 't');
+        HWND rostersWindow = owned("RosterWnd");
+        ASSERT_TRUE(rostersWindow);
+        SendDlgItemMessageA(rostersWindow, IDC_ROSTER_PLAYERS, EM_SETSEL, 0, -1);
+        SendDlgItemMessageA(rostersWindow, IDC_ROSTER_PLAYERS, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(""));
+        putOnClipboard(rosterFile);
+        SendDlgItemMessageA(rostersWindow, IDC_ROSTER_PLAYERS, WM_PASTE, 0, 0);
+        click(IDC_ROSTER_APPLY, rostersWindow);
+        click(IDC_ROSTER_CLOSE, rostersWindow);
+        EXPECT_EQ(boxes.takeLog(), "");
+        ASSERT_TRUE(openResult());
+        nextDraw().teams.reset();
     }
-    // Alt+letter to the chooser, then Down `steps` times from its first item.
-    void chooseByKeys(char letter, int steps) {
-        ASSERT_TRUE(altKey(window(), letter));
-        ASSERT_TRUE(dialogKey(window(), GetFocus(), VK_HOME));
-        for (int i = 0; i < steps; ++i) ASSERT_TRUE(dialogKey(window(), GetFocus(), VK_DOWN));
-    }
-    // Each team's player (1 = the roster's first) and the winning team.
-    void enterSet(int first, int second, int winner) {
-        chooseByKeys('a', first);
-        chooseByKeys('b', second);
-        chooseByKeys('w', winner);
+    // The standings window with the group's first match chosen.
+    HWND standingsOfFirstMatch() {
+        SendMessageA(result(), WM_SYSCOMMAND, IDM_ENTER_RESULTS, 0);
+        HWND table = FindWindowA(kStandingsClass, nullptr);
+        SendDlgItemMessageA(table, IDC_MATCH_LIST, LB_SETCURSEL, 0, 0);
+        SendMessageA(table, WM_COMMAND, MAKEWPARAM(IDC_MATCH_LIST, LBN_SELCHANGE), 0);
+        return table;
     }
 };
 
 TEST_F(TeamSetsWindowTest, SetsEnteredFromTheKeysDecideTheMatchAndItsText) {
-    for (const char* team : {"Owls", "Hawks"}) enter(IDC_PARTICIPANT_FIELD, team);
-    setGroups(1, 2);
     click(IDC_MAPS_CHECK);
     for (const char* map : {"north", "south", "east"}) enter(IDC_MAP_FIELD, map);
-    const team::TeamMatchFormat format = std::get<team::TeamMatchFormat>(team::parseTeamMatchFormat("sets:3"));
-    nextDraw().teams = team::TeamLeague{format, {}, {}};
-    altSpaceThen(main(), 't');  // the rosters pasted as the command line's roster file
-    HWND rostersWindow = owned("RosterWnd");
-    ASSERT_TRUE(rostersWindow);
-    SendDlgItemMessageA(rostersWindow, IDC_ROSTER_PLAYERS, EM_SETSEL, 0, -1);
-    SendDlgItemMessageA(rostersWindow, IDC_ROSTER_PLAYERS, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(""));
-    putOnClipboard("Owls\r\n\tkim\r\n\tlee\r\nHawks\r\n\tpark\r\n\tchoi\r\n");
-    SendDlgItemMessageA(rostersWindow, IDC_ROSTER_PLAYERS, WM_PASTE, 0, 0);
-    click(IDC_ROSTER_APPLY, rostersWindow);
-    click(IDC_ROSTER_CLOSE, rostersWindow);
-    EXPECT_EQ(boxes.takeLog(), "");
-    ASSERT_TRUE(openResult());
-    nextDraw().teams.reset();
+    drawTeams("sets:3", "Owls\r\n\tkim\r\n\tlee\r\nHawks\r\n\tpark\r\n\tchoi\r\n");
     ASSERT_TRUE(theEvent().teams.has_value());
-    EXPECT_EQ(theEvent().teams->format, format);
+    EXPECT_EQ(team::formatText(theEvent().teams->format), "sets:3");
     const std::vector<std::vector<std::string>> pasted{{"kim", "lee"}, {"park", "choi"}};
     const auto& rosters = theEvent().teams->rosters;
     EXPECT_EQ(rosters, pasted);
-    SendMessageA(result(), WM_SYSCOMMAND, IDM_ENTER_RESULTS, 0);
-    HWND table = FindWindowA(kStandingsClass, nullptr);
+    HWND table = standingsOfFirstMatch();
     ASSERT_TRUE(table);
-    SendDlgItemMessageA(table, IDC_MATCH_LIST, LB_SETCURSEL, 0, 0);
-    SendMessageA(table, WM_COMMAND, MAKEWPARAM(IDC_MATCH_LIST, LBN_SELCHANGE), 0);
     const Match match = assignment().schedule[0][0];
     const auto& firstRoster = rosters[static_cast<std::size_t>(match.first)];
     ASSERT_EQ(firstRoster.size(), 2u);
@@ -107,6 +102,46 @@ TEST_F(TeamSetsWindowTest, SetsEnteredFromTheKeysDecideTheMatchAndItsText) {
     const std::string path = desktopFile("순위표.txt");
     EXPECT_EQ(fileContents(path), event::eventStandingsText(theEvent()));
     DeleteFileA(path.c_str());
+}
+
+// Winner stays from the keys: the last set's winner is already chosen for
+// the next set, on whichever side won it; one who beats the whole other team
+// ends the match with an all-kill, shown under it.
+TEST_F(TeamSetsWindowTest, WinnerStaysKeepsTheWinnerChosenAndShowsTheAllKill) {
+    drawTeams("winner:3", "Owls\r\n\tkim\r\n\tlee\r\n\tyoon\r\nHawks\r\n\tpark\r\n\tchoi\r\n\tjung\r\n");
+    HWND table = standingsOfFirstMatch();
+    ASSERT_TRUE(table);
+    altSpaceThen(table, 'g');
+    ASSERT_TRUE(window());
+    const auto chosen = [&](int id) { return SendMessageA(at(id), CB_GETCURSEL, 0, 0); };
+    const auto second = static_cast<std::size_t>(assignment().schedule[0][0].second);
+    const std::string team = theEvent().participants[second];
+    const std::vector<std::string> roster = theEvent().teams->rosters[second];
+    enterSet(1, 1, 1);
+    ASSERT_TRUE(altKey(window(), 'r'));
+    EXPECT_EQ(windowText(at(IDC_TEAM_SET_NUMBER)), "2세트");
+    EXPECT_EQ(chosen(IDC_TEAM_SET_FIRST), 1);  // the first team's winner stays
+    EXPECT_EQ(chosen(IDC_TEAM_SET_SECOND), 0);
+    chooseByKeys('b', 2);
+    chooseByKeys('w', 2);
+    ASSERT_TRUE(altKey(window(), 'r'));
+    EXPECT_EQ(chosen(IDC_TEAM_SET_FIRST), 0);
+    EXPECT_EQ(chosen(IDC_TEAM_SET_SECOND), 2);  // now the second team's
+    for (int next : {2, 3}) {
+        chooseByKeys('a', next);
+        chooseByKeys('w', 2);
+        ASSERT_TRUE(altKey(window(), 'r'));
+    }
+    EXPECT_EQ(boxes.takeLog(), "");
+    pump();
+    EXPECT_FALSE(window());
+    const Score* score = theEvent().results.find({0, 1});
+    ASSERT_TRUE(score);
+    EXPECT_EQ(*score, (Score{1, 3}));
+    const std::string shown = windowText(GetDlgItem(table, IDC_STANDINGS_EDIT));
+    const std::string allKill = "올킬: " + roster[1] + " (" + team + ") 3승";
+    EXPECT_NE(shown.find(allKill), std::string::npos) << readable(shown);
+    saveShot(table, "team-winner-stays");
 }
 
 }  // namespace
