@@ -111,9 +111,15 @@ std::string matchName(const MatchState& m) {
     return stage.empty() ? stage : "\t" + stage;
 }
 
-// A series' length after its line: "(3전 2선승)"; nothing for one game.
+// A series' length, "3전 2선승", or a team match's format; nothing for one game.
+std::string lengthText(const MatchState& m) {
+    if (event::isTeamEvent(shown())) return teamMatchLabel(shown().teams->format);
+    return m.bestOf > 1 ? pieces::seriesLengthText(m.bestOf) : std::string();
+}
+
 std::string seriesLength(const MatchState& m) {
-    return m.bestOf > 1 ? "\t(" + pieces::seriesLengthText(m.bestOf) + ")" : std::string();
+    const std::string length = lengthText(m);
+    return length.empty() ? length : "\t(" + length + ")";
 }
 
 std::string matchLine(const MatchState& m) {
@@ -137,7 +143,7 @@ std::string gameText(const MatchState& m, std::size_t game, Pos map) {
 // The chosen series' games and maps (as played, where they were), game by
 // game, on a line of their own.
 std::string seriesMapsText(const MatchState& m) {
-    std::string text = m.bestOf > 1 ? "(" + pieces::seriesLengthText(m.bestOf) + ")" : "";
+    std::string text = lengthText(m).empty() ? "" : "(" + lengthText(m) + ")";
     const std::vector<Pos> maps = playedMaps(m);
     for (std::size_t game = 0; game < std::max(maps.size(), m.games.size()); ++game) {
         const Pos map = game < maps.size() ? maps[game] : kNone;
@@ -192,7 +198,7 @@ std::string groupText() {
 
 // A team match's sets stand above its group's text.
 std::string chosenText() {
-    if (event::isTeamEvent(shown()) && gMatch > 0) return event::teamMatchText(shown(), chosenKey()) + "\r\n" + groupText();
+    if (event::isTeamEvent(shown()) && gMatch > 0) return event::teamMatchText(shown(), chosenKey()) + groupText();
     return groupText();
 }
 
