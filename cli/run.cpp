@@ -159,6 +159,7 @@ bool readTeams(const Options& o, ListHost& host, event::DrawChoices& choices) {
     for (team::Team& t : list.teams) {
         host.participants.push_back(std::move(t.name));
         choices.teams->rosters.push_back(std::move(t.roster));
+        choices.teams->races.push_back(std::move(t.races));
     }
     return true;
 }

@@ -11,7 +11,7 @@ DrawChoices drawChoices(const Event& event) {
     const Settings& s = event.state.settings;
     DrawChoices choices{drawFormatOf(s), withdrawalRule(event), event.seeded, event.seeding, {}, {}};
     if (event.placedByHand) choices.placement = placementOf(event);
-    if (event.teams) choices.teams = team::TeamLeague{event.teams->format, event.teams->rosters, {}};
+    if (event.teams) choices.teams = team::TeamLeague{event.teams->format, event.teams->rosters, {}, event.teams->races};
     return choices;
 }
 
@@ -55,6 +55,7 @@ DrawOutcome drawEvent(Host& host, const DrawChoices& choices, SeedRule rule) {
         drawn.event.teams = choices.teams;
         drawn.event.teams->rosters.resize(drawn.event.participants.size());
         drawn.event.teams->plays.clear();
+        team::settleRaces(*drawn.event.teams);
         drawn.event.state.settings.ranksTeams = true;
     }
     return drawn;

@@ -928,6 +928,7 @@ private:
         const Json& rosters = arrayOf(field(*json, "/teams", "rosters"), "/teams/rosters");
         if (rosters.size() != inputs_) refuse("/teams/rosters", Refused::RostersCount, {shownNumber(team::kMaxRoster)});
         for (std::size_t t = 0; t < rosters.size(); ++t) league.rosters.push_back(roster(rosters[t], pointerTo("/teams/rosters", t)));
+        if (json->contains("races")) league.races = rosterRaces((*json)["races"], league.rosters);
         // Teams are told apart by their names alone.
         for (std::size_t t = 1; t < participants_.size(); ++t) {
             if (std::find(participants_.begin(), participants_.begin() + static_cast<std::ptrdiff_t>(t), participants_[t]) !=
@@ -956,6 +957,22 @@ private:
             }
         }
         return players;
+    }
+
+    // A race or null for each player of each roster, in the rosters' order.
+    static std::vector<std::vector<Race>> rosterRaces(const Json& json, const std::vector<std::vector<std::string>>& rosters) {
+        const Json& list = arrayOf(json, "/teams/races");
+        if (list.size() != rosters.size()) refuse("/teams/races", Refused::RosterRacesCount);
+        std::vector<std::vector<Race>> races(rosters.size());
+        for (std::size_t t = 0; t < rosters.size(); ++t) {
+            const std::string where = pointerTo("/teams/races", t);
+            const Json& roster = arrayOf(list[t], where);
+            if (roster.size() != rosters[t].size()) refuse(where, Refused::RosterRacesCount);
+            for (std::size_t p = 0; p < roster.size(); ++p) {
+                races[t].push_back(roster[p].is_null() ? Race::None : race(roster[p], pointerTo(where, p)));
+            }
+        }
+        return races;
     }
 
     // A roster index by the name as the file spells it; null: kNoEntry.

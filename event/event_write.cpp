@@ -276,7 +276,23 @@ public:
         for (const auto& roster : league.rosters) rosters.push_back(names(roster));
         Json matches = Json::array();
         for (const auto& [key, play] : league.plays) matches.push_back(teamMatch(key, play));
-        return {{"format", team::formatText(league.format)}, {"rosters", std::move(rosters)}, {"matches", std::move(matches)}};
+        Json out = {{"format", team::formatText(league.format)}, {"rosters", std::move(rosters)}};
+        if (team::anyRosterRace(league)) out["races"] = rosterRaces(league);
+        out["matches"] = std::move(matches);
+        return out;
+    }
+
+    // Only rosters with a race given hold them: a race for every player, null for none.
+    static Json rosterRaces(const team::TeamLeague& league) {
+        Json races = Json::array();
+        for (std::size_t t = 0; t < league.rosters.size(); ++t) {
+            Json roster = Json::array();
+            for (std::size_t p = 0; p < league.rosters[t].size(); ++p) {
+                roster.push_back(raceJson(team::rosterRace(league, static_cast<Pos>(t), static_cast<int>(p))));
+            }
+            races.push_back(std::move(roster));
+        }
+        return races;
     }
 
     Json teamMatch(MatchKey key, const team::TeamMatchPlay& play) {
@@ -303,8 +319,9 @@ private:
     Json pot(std::size_t i) const {
         return numberOrNull(i < event_.seeding.pots.size() ? event_.seeding.pots[i] : 0);
     }
-    Json race(std::size_t i) const {
-        const std::string_view letter = raceLetter(raceOf(event_, i));
+    Json race(std::size_t i) const { return raceJson(raceOf(event_, i)); }
+    static Json raceJson(Race race) {
+        const std::string_view letter = raceLetter(race);
         return letter.empty() ? Json(nullptr) : Json(std::string(letter));
     }
     Json tag(std::size_t i) {

@@ -74,13 +74,11 @@ std::string_view trimmed(std::string_view text) {
 
 PlacementFault fault(PlacementProblem problem, std::string name = {}) { return {problem, 0, std::move(name)}; }
 
-// The race a column names (UTF-8), or the fault.
 PlacementFault readRace(std::string_view utf8, const PlacementCodec& codec, std::vector<Race>& races) {
-    const auto cp949 = codec.isUtf8(utf8) ? codec.fromUtf8(utf8) : std::nullopt;
-    const std::optional<Race> race = cp949 ? parseRace(*cp949) : std::nullopt;
-    if (!race) return fault(PlacementProblem::UnknownRace, std::string(codec.isUtf8(utf8) ? trimmed(utf8) : "?"));
-    races.push_back(*race);
-    return {};
+    Race race = Race::None;
+    PlacementFault f = checkListRace(utf8, codec, race);
+    if (f.ok()) races.push_back(race);
+    return f;
 }
 
 // One line: its group, its name (CP949) and, when `races` is given, its race.
@@ -110,6 +108,14 @@ std::string englishPlacementFault(const PlacementFault& fault) {
 
 std::string koreanPlacementFault(const PlacementFault& fault) {
     return filledIn(kWordings[static_cast<std::size_t>(fault.problem)].korean, values(fault));
+}
+
+PlacementFault checkListRace(std::string_view utf8, const PlacementCodec& codec, Race& race) {
+    const auto cp949 = codec.isUtf8(utf8) ? codec.fromUtf8(utf8) : std::nullopt;
+    const std::optional<Race> named = cp949 ? parseRace(*cp949) : std::nullopt;
+    if (!named) return fault(PlacementProblem::UnknownRace, std::string(codec.isUtf8(utf8) ? trimmed(utf8) : "?"));
+    race = *named;
+    return {};
 }
 
 // The characters first, then the encoding, then the length in code page 949.

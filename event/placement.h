@@ -49,6 +49,8 @@ struct PlacementCodec {
 // A name by the name list's rules (UTF-8 in, its code page 949 bytes in
 // `cp949`), or the fault: one of the name's kinds above.
 PlacementFault checkListName(std::string_view utf8, const PlacementCodec& codec, std::string& cp949);
+// The race a column names (UTF-8, race.h), or the fault UnknownRace.
+PlacementFault checkListRace(std::string_view utf8, const PlacementCodec& codec, Race& race);
 
 // The lines of a placement text (UTF-8). `placement` holds the names in the
 // text's order and each group's members, as far as the first fault. With

@@ -171,6 +171,8 @@ constexpr Wording kWordings[] = {
      u8"{0}입니다. 종족은 \"T\", \"Z\", \"P\", \"R\" 가운데 하나입니다"},
     {Refused::RostersCount, false, "must hold one roster of 1 to {0} players for each team the draw was drawn from",
      u8"조 추첨에 든 팀마다 선수 1명부터 {0}명까지의 명단 하나를 담아야 합니다"},
+    {Refused::RosterRacesCount, false, "must hold, roster by roster, one race (or null) for each player",
+     u8"명단마다 선수 한 명에 종족 하나(없으면 널)씩 담아야 합니다"},
     {Refused::RosterTwice, false, "{0} is on the roster twice", u8"{0}: 선수 명단에 두 번 나옵니다"},
     {Refused::NotOnRoster, false, "{0} is not on the roster of {1}", u8"{0}은(는) {1} 팀의 선수 명단에 없습니다"},
     {Refused::NotATeamMatch, false, "is not a match of two known teams, or appears twice",

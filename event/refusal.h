@@ -22,7 +22,7 @@ enum class Refused {
     UnknownKey, EntryCount, NotWhatFollows, UnknownFormat, FormatNotKnockOut, FormatGroupSize, BestOf, PlayoffBestOf,
     SeriesMapCount, SeriesScore, WalkoverForm, UnknownRule, NotThatEntry, WithdrawnTwice,
     GameWinner, GamesCannotStand, PlacedAndSeeded, MemberAfterVacancy, NotPlaced, ChangeForm, NameTaken,
-    TooManyChanges, PlayoffPairs, RacesCount, UnknownRace, RostersCount, RosterTwice, NotOnRoster, NotATeamMatch,
+    TooManyChanges, PlayoffPairs, RacesCount, UnknownRace, RostersCount, RosterRacesCount, RosterTwice, NotOnRoster, NotATeamMatch,
     TeamRule,  // the last: see refusal.cpp
 };
 

@@ -32,6 +32,9 @@ constexpr FaultWording kWordings[] = {
     {RosterProblem::TooManyTeams, "more than {2} teams", u8"팀이 {2}개를 넘습니다."},
     {RosterProblem::NotRegistered, "the team {0} is not a registered participant (or is named more often than registered)",
      u8"'{0}' 팀은 등록된 참가자가 아닙니다(또는 등록된 것보다 여러 번 나옵니다)."},
+    {RosterProblem::Race, nullptr, nullptr},  // the race's own fault (placement.h)
+    {RosterProblem::PlayerColumns, "a player's line holds the player and, after a tab, the race: no more columns",
+     u8"선수 줄에는 선수와 탭 뒤의 종족만 씁니다. 칸이 더 있습니다."},
     {RosterProblem::NoRoster, "the team {0} has no players",
      u8"'{0}' 팀의 선수 명단이 비어 있습니다.\n시스템 메뉴의 '팀 명단'에서 선수를 입력하세요."},
 };
@@ -83,15 +86,33 @@ RosterFault forEachLine(std::string_view bytes, Take take) {
     return {};
 }
 
+// The race after the player's tab, as the participants' race column is
+// read; a line without one is no race.
+RosterFault raceColumn(std::string_view& utf8, const PlacementCodec& codec, Race& race) {
+    const std::size_t tab = utf8.find('\t');
+    race = Race::None;
+    if (tab == std::string_view::npos) return {};
+    const std::string_view column = utf8.substr(tab + 1);
+    utf8 = utf8.substr(0, tab);
+    if (column.find('\t') != std::string_view::npos) return fault(RosterProblem::PlayerColumns);
+    RosterFault f;
+    f.name = checkListRace(column, codec, race);
+    if (!f.name.ok()) f.problem = RosterProblem::Race;
+    return f;
+}
+
 // A player taken onto a roster: a name, not there yet, and room for it.
 RosterFault addPlayer(std::string_view utf8, const std::string& team, const PlacementCodec& codec,
-                      std::vector<std::string>& roster) {
+                      std::vector<std::string>& roster, std::vector<Race>& races) {
+    Race race = Race::None;
+    RosterFault f = raceColumn(utf8, codec, race);
     std::string name;
-    RosterFault f = nameFault(utf8, codec, name);
+    if (f.ok()) f = nameFault(utf8, codec, name);
     if (!f.ok()) return f;
     if (std::find(roster.begin(), roster.end(), name) != roster.end()) return fault(RosterProblem::PlayerTwice, team, std::string(utf8));
     if (roster.size() == team::kMaxRoster) return fault(RosterProblem::RosterFull, team);
     roster.push_back(std::move(name));
+    races.push_back(race);
     return {};
 }
 
@@ -104,7 +125,7 @@ public:
     RosterFault take(std::string_view line, int number) {
         if (line.front() == '\t') {
             if (teams.empty()) return fault(RosterProblem::PlayerFirst);
-            return addPlayer(line.substr(1), teamName_, codec_, teams.back().roster);
+            return addPlayer(line.substr(1), teamName_, codec_, teams.back().roster, teams.back().races);
         }
         if (line.find('\t') != std::string_view::npos) return fault(RosterProblem::TeamLineTab);
         if (RosterFault empty = finish(); !empty.ok()) return empty;
@@ -125,7 +146,7 @@ private:
         std::string name;
         if (RosterFault f = nameFault(utf8, codec_, name); !f.ok()) return f;
         if (teams.size() == kMaxParticipants) return fault(RosterProblem::TooManyTeams);
-        teams.push_back({std::move(name), {}});
+        teams.push_back({std::move(name), {}, {}});
         teamName_ = utf8;
         teamLine_ = number;
         return {};
@@ -139,11 +160,11 @@ private:
 }  // namespace
 
 std::string englishRosterFault(const RosterFault& fault) {
-    return fault.problem == RosterProblem::Name ? englishPlacementFault(fault.name) : worded(fault, false);
+    return fault.name.ok() ? worded(fault, false) : englishPlacementFault(fault.name);
 }
 
 std::string koreanRosterFault(const RosterFault& fault) {
-    return fault.problem == RosterProblem::Name ? koreanPlacementFault(fault.name) : worded(fault, true);
+    return fault.name.ok() ? worded(fault, true) : koreanPlacementFault(fault.name);
 }
 
 RosterText readRosterText(std::string_view utf8, const PlacementCodec& codec) {
@@ -156,11 +177,21 @@ RosterText readRosterText(std::string_view utf8, const PlacementCodec& codec) {
 }
 
 RosterFault readRosterLines(std::string_view utf8, const std::string& team, const PlacementCodec& codec,
-                            std::vector<std::string>& roster) {
+                            std::vector<std::string>& roster, std::vector<Race>& races) {
     std::vector<std::string> read;
-    RosterFault f = forEachLine(utf8, [&](std::string_view line, int) { return addPlayer(line, team, codec, read); });
-    if (f.ok()) roster = std::move(read);
+    std::vector<Race> raced;
+    RosterFault f = forEachLine(utf8, [&](std::string_view line, int) { return addPlayer(line, team, codec, read, raced); });
+    if (f.ok()) roster = std::move(read), races = std::move(raced);
     return f;
+}
+
+std::string rosterLines(const std::vector<std::string>& roster, const std::vector<Race>& races) {
+    std::string text;
+    for (std::size_t i = 0; i < roster.size(); ++i) {
+        const std::string_view race = raceLetter(i < races.size() ? races[i] : Race::None);
+        text += roster[i] + (race.empty() ? "" : "\t" + std::string(race)) + "\r\n";
+    }
+    return text;
 }
 
 bool isRosterFile(std::string_view utf8) {
@@ -170,9 +201,12 @@ bool isRosterFile(std::string_view utf8) {
 }
 
 RosterFault rostersFromText(const RosterText& text, const std::vector<std::string>& participants,
-                            const PlacementCodec& codec, std::vector<std::vector<std::string>>& rosters) {
+                            const PlacementCodec& codec, std::vector<std::vector<std::string>>& rosters,
+                            std::vector<std::vector<Race>>& races) {
     std::vector<std::vector<std::string>> given = rosters;
+    std::vector<std::vector<Race>> raced = races;
     given.resize(participants.size());
+    raced.resize(participants.size());
     std::vector<bool> taken(participants.size(), false);
     for (const team::Team& team : text.teams) {
         std::size_t i = 0;
@@ -180,8 +214,10 @@ RosterFault rostersFromText(const RosterText& text, const std::vector<std::strin
         if (i == participants.size()) return fault(RosterProblem::NotRegistered, codec.toUtf8(team.name).value_or("?"));
         taken[i] = true;
         given[i] = team.roster;
+        raced[i] = team.races;
     }
     rosters = std::move(given);
+    races = std::move(raced);
     return {};
 }
 

@@ -56,18 +56,23 @@ std::vector<Standing> leagueTeamTable(const std::vector<Standing>& members, cons
     return leagueTable(std::move(rows), matches, voids, LeagueOrder::Teams);
 }
 
-std::vector<TeamPlayerRecord> playerRecords(const std::vector<TeamMatch>& matches) {
+std::vector<TeamPlayerRecord> playerRecords(const team::TeamLeague& league, const std::vector<TeamMatch>& matches) {
     std::vector<TeamPlayerRecord> records;
-    const auto tally = [&](Pos team, int player, bool won) {
+    const auto tally = [&](Pos team, int player, bool won, Race opponent) {
         auto it = std::find_if(records.begin(), records.end(),
                                [&](const TeamPlayerRecord& r) { return r.team == team && r.player == player; });
-        if (it == records.end()) it = records.insert(records.end(), {team, player});
+        if (it == records.end()) it = records.insert(records.end(), {team, player, 0, 0, team::rosterRace(league, team, player)});
         (won ? it->won : it->lost) += 1;
+        if (opponent != Race::None) {
+            WonLost& against = it->against[static_cast<std::size_t>(opponent) - 1];
+            (won ? against.won : against.lost) += 1;
+        }
     };
     for (const TeamMatch& t : matches) {
+        const Pos first = t.match.first, second = t.match.second;
         for (const team::TeamSet& s : t.sets) {
-            tally(t.match.first, s.players[0], s.firstWon);
-            tally(t.match.second, s.players[1], !s.firstWon);
+            tally(first, s.players[0], s.firstWon, team::rosterRace(league, second, s.players[1]));
+            tally(second, s.players[1], !s.firstWon, team::rosterRace(league, first, s.players[0]));
         }
     }
     std::stable_sort(records.begin(), records.end(), [](const TeamPlayerRecord& a, const TeamPlayerRecord& b) {
@@ -76,6 +81,17 @@ std::vector<TeamPlayerRecord> playerRecords(const std::vector<TeamMatch>& matche
         return std::pair(a.team, a.player) < std::pair(b.team, b.player);
     });
     return records;
+}
+
+std::vector<Race> rosterRacesPlayed(const team::TeamLeague& league) {
+    std::vector<Race> races;
+    for (int r = 1; r <= kRaceCount; ++r) {
+        const auto plays = [&](const std::vector<Race>& roster) {
+            return std::find(roster.begin(), roster.end(), static_cast<Race>(r)) != roster.end();
+        };
+        if (std::any_of(league.races.begin(), league.races.end(), plays)) races.push_back(static_cast<Race>(r));
+    }
+    return races;
 }
 
 }  // namespace
@@ -101,7 +117,8 @@ TeamStandings teamStandings(const Event& event) {
         const PlayoffBracket bracket = playoffBracket(state, event.results, event.playoff, event.seed, host);
         for (const MatchState& m : bracket.matches) out.matches.push_back(teamMatch(league, {kPlayoffGroup, m.number}, m));
     }
-    out.players = playerRecords(out.matches);
+    out.players = playerRecords(league, out.matches);
+    out.races = rosterRacesPlayed(league);
     return out;
 }
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "event/event.h"
+#include "standings/race_stats.h"
 #include "team/league.h"
 
 namespace rl::event {
@@ -20,13 +21,16 @@ struct TeamMatch {
     std::vector<team::AllKill> allKills;
 };
 
-// A player's sets over the event, groups and playoff. Races are not kept for
-// a roster's players, so there is no record against each race.
+// A player's sets over the event, groups and playoff, and against each race
+// (T, Z, P, R from 0) the sets with an opponent of that race, as a players'
+// event counts its games (standings/race_stats.h).
 struct TeamPlayerRecord {
     Pos team = kNone;  // the participant
     int player = 0;    // index into its roster
     int won = 0;
     int lost = 0;
+    Race race = Race::None;
+    std::array<WonLost, kRaceCount> against{};
 };
 
 struct TeamStandings {
@@ -38,6 +42,9 @@ struct TeamStandings {
     // Everyone who played a set, most wins first, then fewest losses, then
     // in team and roster order.
     std::vector<TeamPlayerRecord> players;
+    // The races any roster player plays, in the order T, Z, P, R: the
+    // records' columns against each race; empty without races.
+    std::vector<Race> races;
 };
 
 // Nothing for a players' event.

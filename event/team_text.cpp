@@ -150,16 +150,32 @@ void appendPlayoff(std::string& out, const Names& names, const Event& event, con
     }
 }
 
+// With races, each player's race before the sets, and after them the sets
+// against each race played, read as the page reads them: "3-1", "-" for none.
+void appendRaceHeads(std::string& out, const std::vector<Race>& races) {
+    for (Race race : races) appendRight(out, std::string(raceLetter(race)) + "전", kCountCell);
+}
+
+void appendRaceCells(std::string& out, const TeamPlayerRecord& r, const std::vector<Race>& races) {
+    for (Race race : races) {
+        const WonLost& w = r.against[static_cast<std::size_t>(race) - 1];
+        appendRight(out, w.won + w.lost ? std::to_string(w.won) + "-" + std::to_string(w.lost) : "-", kCountCell);
+    }
+}
+
 // Players level on wins and losses share their rank.
-void appendPlayers(std::string& out, const Names& names, const std::vector<TeamPlayerRecord>& players) {
+void appendPlayers(std::string& out, const Names& names, const std::vector<TeamPlayerRecord>& players,
+                   const std::vector<Race>& races) {
     if (players.empty()) return;
     out += "\r\n< 개인 다승 >\r\n";
     std::size_t start = out.size();
     appendLeft(out, "순위", kNumberCell);
     appendLeft(out, "이름", kNameCell);
     appendLeft(out, "팀", kNameCell);
+    if (!races.empty()) appendRight(out, "종족", kCountCell);
     appendRight(out, "승", kCountCell);
     appendRight(out, "패", kCountCell);
+    appendRaceHeads(out, races);
     endLine(out, start);
     int rank = 0;
     for (std::size_t i = 0; i < players.size(); ++i) {
@@ -169,8 +185,10 @@ void appendPlayers(std::string& out, const Names& names, const std::vector<TeamP
         appendLeft(out, rankText(rank), kNumberCell);
         appendLeft(out, names.player(r.team, r.player), kNameCell);
         appendLeft(out, names.team(r.team), kNameCell);
+        if (!races.empty()) appendRight(out, r.race == Race::None ? "-" : raceLetter(r.race), kCountCell);
         appendRight(out, std::to_string(r.won), kCountCell);
         appendRight(out, std::to_string(r.lost), kCountCell);
+        appendRaceCells(out, r, races);
         endLine(out, start);
     }
 }
@@ -207,7 +225,7 @@ std::string teamStandingsFileText(const Event& event) {
         appendGroup(out, names, standings, event.state.settings, static_cast<int>(g));
     }
     appendPlayoff(out, names, event, standings);
-    appendPlayers(out, names, standings.players);
+    appendPlayers(out, names, standings.players, standings.races);
     return out;
 }
 

@@ -1,8 +1,8 @@
 // Any bytes at all as a roster file, as one team's players typed in the
 // window, and as a team match format: the readers either refuse them with a
-// line number, worded in both languages, or return teams (players) the
-// event can hold, which read back the same after a round trip through
-// UTF-8; the format either reads back from its own text or is refused in
+// line number, worded in both languages, or return teams (players, with
+// their races) the event can hold, which read back the same after a round
+// trip through UTF-8; the format either reads back from its own text or is refused in
 // both languages. After a line "--": a format's line, then a results file
 // for a league of the teams.
 #include <algorithm>
@@ -52,13 +52,18 @@ std::string utf8(const std::string& cp949) {
 void checkTyped(std::string_view bytes) {
     static const rl::event::PlacementCodec codec{rl::platform::isValidUtf8, rl::platform::utf8ToCp949, rl::platform::cp949ToUtf8};
     std::vector<std::string> roster;
-    const rl::event::RosterFault fault = rl::event::readRosterLines(bytes, "team", codec, roster);
+    std::vector<rl::Race> races;
+    const rl::event::RosterFault fault = rl::event::readRosterLines(bytes, "team", codec, roster, races);
     if (!fault.ok()) {
         require(fault.line >= 1 && roster.empty(), "a refusal names its line and keeps nothing");
         require(!rl::event::englishRosterFault(fault).empty() && !rl::event::koreanRosterFault(fault).empty(), "worded");
         return;
     }
-    require(roster.size() <= rl::team::kMaxRoster, "at most 16 players");
+    require(roster.size() <= rl::team::kMaxRoster && races.size() == roster.size(), "at most 16 players, a race each");
+    std::vector<std::string> again;
+    std::vector<rl::Race> racesAgain;
+    const bool reread = rl::event::readRosterLines(utf8(rl::event::rosterLines(roster, races)), "team", codec, again, racesAgain).ok();
+    require(reread && again == roster && racesAgain == races, "the players shown again read back the same");
     for (const std::string& player : roster) {
         require(rl::nameProblem(player) == rl::TextProblem::None, "a player's name");
         require(std::count(roster.begin(), roster.end(), player) == 1, "each player once");
@@ -82,6 +87,7 @@ void checkResults(const rl::cli::TeamList& list, std::string_view format, std::s
         }
         host.participants.push_back(team.name);
         choices.teams->rosters.push_back(team.roster);
+        choices.teams->races.push_back(team.races);
     }
     host.groupCountText = "1";
     host.groupSizeText = std::to_string(list.teams.size());
@@ -137,16 +143,18 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
         require(rl::nameProblem(team.name) == rl::TextProblem::None, "a participant's name");
         require(!team.roster.empty() && team.roster.size() <= rl::team::kMaxRoster, "1 to 16 players");
         again += utf8(team.name) + "\n";
-        for (const std::string& player : team.roster) {
-            require(rl::nameProblem(player) == rl::TextProblem::None, "a player's name");
-            again += "\t" + utf8(player) + "\n";
+        require(team.races.size() == team.roster.size(), "a race (or none) for each player");
+        for (std::size_t p = 0; p < team.roster.size(); ++p) {
+            require(rl::nameProblem(team.roster[p]) == rl::TextProblem::None, "a player's name");
+            again += "\t" + utf8(team.roster[p]) + "\t" + std::string(rl::raceLetter(team.races[p])) + "\n";
         }
     }
     const rl::cli::TeamList reread = rl::cli::parseTeamList(again);
     require(reread.ok() && reread.teams.size() == list.teams.size(), "round trip keeps the teams");
     for (std::size_t t = 0; t < list.teams.size(); ++t) {
-        require(reread.teams[t].name == list.teams[t].name && reread.teams[t].roster == list.teams[t].roster,
-                "round trip keeps the rosters");
+        require(reread.teams[t].name == list.teams[t].name && reread.teams[t].roster == list.teams[t].roster &&
+                    reread.teams[t].races == list.teams[t].races,
+                "round trip keeps the rosters and their races");
     }
     if (mark == std::string_view::npos) return 0;
     const std::string_view rest = bytes.substr(mark + 4);

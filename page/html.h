@@ -46,9 +46,10 @@ void appendBox(std::string& out, const SectionView& section, const MatchView& ma
 // "맵별 종족 전적": a row a map, its games and each matchup played on it,
 // and the event's every game; nothing without races, maps or games.
 void appendMapRaces(std::string& out, const PageView& view);
-// The final standings' columns of each player's record against each race.
-void appendAgainstHeads(std::string& out, const PageView& view);
-void appendAgainst(std::string& out, const RowView& row);
+// The columns of each player's record against each race: the final
+// standings' and a team league's players' records.
+void appendAgainstHeads(std::string& out, const std::vector<Race>& races);
+void appendAgainst(std::string& out, const std::vector<WonLost>& against);
 
 // A team league's section: each team match with its sets and all-kills
 // (a bracket's: those with any entered), its team table; the event's
@@ -69,5 +70,6 @@ extern const char* const kGamesStyle;
 extern const char* const kRaceStyle;
 extern const char* const kRaceStatsStyle;
 extern const char* const kTeamStyle;
+extern const char* const kTeamRaceStyle;
 
 }  // namespace rl::page::html

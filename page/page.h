@@ -82,11 +82,14 @@ struct TeamMatchView {
     std::vector<AllKillView> allKills;
 };
 
-// A player's sets over the event.
+// A player's sets over the event, and with races the player's and the sets
+// against each race (one a column of PageView::recordRaces).
 struct PlayerRecordView {
     int rank = 0;
     std::string name, team;
     int won = 0, lost = 0;
+    Race race = Race::None;
+    std::vector<WonLost> against;
 };
 
 // How a map, or every game of the event, played for each race.
@@ -156,6 +159,7 @@ struct PageView {
     // a players' event), and each player's record.
     std::string teamFormat;
     std::vector<PlayerRecordView> playerRecords;
+    std::vector<Race> recordRaces;  // the races the rosters' players play; empty without races
 
     bool teams() const { return !teamFormat.empty(); }
 };

@@ -124,9 +124,10 @@ void appendHead(std::string& out, const PageView& v) {
     if (v.settings.format == GroupFormat::Dual) out += html::kDualStyle;
     if (html::anySeries(v)) out += html::kSeriesStyle;
     if (html::anyGames(v)) out += html::kGamesStyle;
-    if (!v.raceCounts.empty()) out += html::kRaceStyle;
+    if (!v.raceCounts.empty() || !v.recordRaces.empty()) out += html::kRaceStyle;
     if (v.raceStats) out += html::kRaceStatsStyle;
     if (v.teams()) out += html::kTeamStyle;
+    if (!v.recordRaces.empty()) out += html::kTeamRaceStyle;
     out += "</style>\n</head>\n";
 }
 
@@ -305,14 +306,14 @@ void appendFinalTable(std::string& out, const PageView& v) {
     out += u8"<section class=\"group final\" id=\"final\">\n<h2>최종 순위</h2>\n"
            u8"<div class=\"scroll\"><table class=\"standings final\">\n<thead><tr><th class=\"rank\">순위</th>"
            u8"<th class=\"name\">이름</th><th class=\"from\">조 순위</th>";
-    html::appendAgainstHeads(out, v);
+    if (v.raceStats) html::appendAgainstHeads(out, v.raceStats->races);
     out += "</tr></thead>\n<tbody>\n";
     for (const RowView& r : v.finalStandings) {
         out += r.rank >= 1 && r.rank <= 3 ? "<tr class=\"podium" + number(r.rank) + "\">" : "<tr>";
         appendElement(out, "td", "rank", rankText(r.rank));
         html::appendNamed(out, "td", "name", r.name, r.race);
         appendElement(out, "td", "from", r.note);
-        html::appendAgainst(out, r);
+        html::appendAgainst(out, r.against);
         out += "</tr>\n";
     }
     out += "</tbody></table></div>\n</section>\n";

@@ -28,15 +28,14 @@ void appendMapRaces(std::string& out, const PageView& v) {
     out += "</tfoot></table></div>\n</section>\n";
 }
 
-void appendAgainstHeads(std::string& out, const PageView& v) {
-    if (!v.raceStats) return;
-    for (Race race : v.raceStats->races) appendElement(out, "th", "vs", std::string(raceLetter(race)) + u8"전");
+void appendAgainstHeads(std::string& out, const std::vector<Race>& races) {
+    for (Race race : races) appendElement(out, "th", "vs", std::string(raceLetter(race)) + u8"전");
 }
 
 // "3-1", won and lost, short enough for four races beside the names on a
 // phone; "-" for no game.
-void appendAgainst(std::string& out, const RowView& r) {
-    for (const WonLost& w : r.against) {
+void appendAgainst(std::string& out, const std::vector<WonLost>& against) {
+    for (const WonLost& w : against) {
         appendElement(out, "td", "vs", w.won + w.lost ? number(w.won) + "-" + number(w.lost) : "-");
     }
 }

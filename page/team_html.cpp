@@ -107,15 +107,17 @@ void appendPlayerRecords(std::string& out, const PageView& v) {
     if (v.playerRecords.empty()) return;
     out += u8"<section class=\"group records\" id=\"records\">\n<h2>선수 기록</h2>\n"
            u8"<div class=\"scroll\"><table class=\"standings records\">\n<thead><tr><th class=\"rank\">순위</th>"
-           u8"<th class=\"name\">선수</th><th class=\"team\">팀</th><th class=\"n\">승</th><th class=\"n\">패</th>"
-           "</tr></thead>\n<tbody>\n";
+           u8"<th class=\"name\">선수</th><th class=\"team\">팀</th><th class=\"n\">승</th><th class=\"n\">패</th>";
+    appendAgainstHeads(out, v.recordRaces);
+    out += "</tr></thead>\n<tbody>\n";
     for (const PlayerRecordView& r : v.playerRecords) {
         out += r.rank == 1 ? "<tr class=\"first\">" : "<tr>";
         appendElement(out, "td", "rank", number(r.rank) + u8"위");
-        appendElement(out, "td", "name", r.name);
+        appendNamed(out, "td", "name", r.name, r.race);
         appendElement(out, "td", "team", r.team);
         appendElement(out, "td", "n", number(r.won));
         appendElement(out, "td", "n", number(r.lost));
+        appendAgainst(out, r.against);
         out += "</tr>\n";
     }
     out += "</tbody></table></div>\n</section>\n";
@@ -146,6 +148,11 @@ font-weight:800;white-space:nowrap}
 .records td.team{color:var(--muted);overflow-wrap:anywhere}
 @media (max-width:32rem){.teamsets tr.tm .p{font-size:.95em}.teamsets .p{width:32%}}
 @media print{.teamsets .ace{color:#000;border-color:#000}.teamsets .ak{background:none;color:#000;border:1px solid #000}}
+)";
+
+const char* const kTeamRaceStyle = R"(.group.records{flex-basis:28rem}
+.records .vs{width:1%;padding-left:.7em;text-align:right;white-space:nowrap}
+@media (max-width:32rem){.records .vs{padding-left:.25em;padding-right:.25em;font-size:.9em}}
 )";
 
 }  // namespace rl::page::html

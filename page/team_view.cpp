@@ -163,12 +163,16 @@ void addRosters(PageView& view, const event::Event& event, Texts& texts) {
 }
 
 // Players level in sets won and lost share their place.
-void addRecords(PageView& view, const std::vector<event::TeamPlayerRecord>& records, Texts& texts) {
+void addRecords(PageView& view, const event::TeamStandings& standings, Texts& texts) {
+    const std::vector<event::TeamPlayerRecord>& records = standings.players;
+    view.recordRaces = standings.races;
     for (std::size_t i = 0; i < records.size(); ++i) {
         const event::TeamPlayerRecord& r = records[i];
         const bool level = i > 0 && records[i - 1].won == r.won && records[i - 1].lost == r.lost;
         const int rank = level ? view.playerRecords.back().rank : static_cast<int>(i) + 1;
-        view.playerRecords.push_back({rank, texts.player(r.team, r.player), texts.team(r.team), r.won, r.lost});
+        PlayerRecordView& row = view.playerRecords.emplace_back();
+        row = {rank, texts.player(r.team, r.player), texts.team(r.team), r.won, r.lost, r.race, {}};
+        for (Race race : standings.races) row.against.push_back(r.against[static_cast<std::size_t>(race) - 1]);
     }
 }
 
@@ -183,7 +187,7 @@ bool addTeams(PageView& view, const event::Event& event, const ToUtf8& toUtf8) {
     for (std::size_t g = 0; g < view.groups.size() && g < standings.tables.size(); ++g) {
         if (!view.groups[g].knockOut()) addTable(view.groups[g], standings.tables[g], texts);
     }
-    addRecords(view, standings.players, texts);
+    addRecords(view, standings, texts);
     return !texts.failed();
 }
 

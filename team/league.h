@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/race.h"
 #include "standings/results.h"
 #include "team/format.h"
 #include "team/rules.h"
@@ -35,10 +36,42 @@ struct TeamLeague {
     // The team matches entered, by their key: the groups' and the playoff's
     // (group kPlayoffGroup), as the results are keyed.
     std::map<MatchKey, TeamMatchPlay> plays;
+    // Each roster player's race, team by team in roster order; empty where
+    // no player has one (see settleRaces). Its initializer lets a league be
+    // written {format, rosters, plays} without a warning.
+    std::vector<std::vector<Race>> races = {};
 
     bool operator==(const TeamLeague& o) const {
-        return format == o.format && rosters == o.rosters && plays == o.plays;
+        return format == o.format && rosters == o.rosters && plays == o.plays && races == o.races;
     }
 };
+
+// A player's race; none where the races do not reach (a roster given after them).
+inline Race rosterRace(const TeamLeague& league, Pos team, int player) {
+    if (team < 0 || player < 0 || static_cast<std::size_t>(team) >= league.races.size()) return Race::None;
+    const std::vector<Race>& races = league.races[static_cast<std::size_t>(team)];
+    return static_cast<std::size_t>(player) < races.size() ? races[static_cast<std::size_t>(player)] : Race::None;
+}
+
+inline bool anyRosterRace(const TeamLeague& league) {
+    for (const std::vector<Race>& races : league.races) {
+        for (Race race : races) {
+            if (race != Race::None) return true;
+        }
+    }
+    return false;
+}
+
+// The one shape an event keeps its races in, so that an event drawn and the
+// same event read back are equal: a race for every roster player, or none
+// at all when no race is given.
+inline void settleRaces(TeamLeague& league) {
+    if (!anyRosterRace(league)) {
+        league.races.clear();
+        return;
+    }
+    league.races.resize(league.rosters.size());
+    for (std::size_t t = 0; t < league.rosters.size(); ++t) league.races[t].resize(league.rosters[t].size(), Race::None);
+}
 
 }  // namespace rl::team

@@ -282,6 +282,7 @@ void addRosterCommand(HWND window);
 void showRosterWindow(HWND owner);
 // Each participant's players (CP949) in list order, for a team league's draw.
 std::vector<std::vector<std::string>> currentRosters();
+std::vector<std::vector<Race>> currentRosterRaces();  // each roster's players' races
 // Whether every participant has players; the first that has none is told.
 bool rostersComplete(HWND owner);
 // An opened event's rosters (or none) for the participants just listed.

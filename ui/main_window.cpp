@@ -298,7 +298,7 @@ event::DrawChoices choicesAtDraw() {
     event::DrawChoices choices = nextDraw();
     choices.seeding = currentSeeding();
     if (!choices.seeded) choices.seeding = Seeding{{}, {}, std::move(choices.seeding.races)};
-    if (choices.teams) choices.teams->rosters = currentRosters();
+    if (choices.teams) choices.teams->rosters = currentRosters(), choices.teams->races = currentRosterRaces();
     return choices;
 }
 

@@ -43,10 +43,11 @@ constexpr WindowLook kLook{kRosterClass, "팀 명단", WS_POPUP | WS_VISIBLE | W
 
 HWND gWindow = nullptr;
 HWND gFocus = nullptr;
-// The rosters (CP949), for the list they were made for, and the row whose
-// players the field shows.
+// The rosters (CP949) and their players' races, for the list they were
+// made for, and the row whose players the field shows.
 std::vector<std::string> gNames;
 std::vector<std::vector<std::string>> gRosters;
+std::vector<std::vector<Race>> gRaces;
 int gShown = -1;
 
 const event::PlacementCodec& codec() {
@@ -56,7 +57,13 @@ const event::PlacementCodec& codec() {
 
 HWND control(Control which) { return GetDlgItem(gWindow, kControls[which].layout.id); }
 
-void followList() { followNames(participantNames(), gNames, gRosters); }
+// The races follow the names as their rosters do.
+void followList() {
+    gRaces.resize(gNames.size());
+    std::vector<std::string> names = gNames;
+    followNames(participantNames(), names, gRaces);
+    followNames(participantNames(), gNames, gRosters);
+}
 
 void tell(const std::string& utf8) { showTextBox(gWindow, platform::utf8ToCp949(utf8).value_or(utf8), MB_OK); }
 
@@ -76,7 +83,7 @@ int chosenRow() { return static_cast<int>(SendMessageA(control(TeamRows), LB_GET
 void showPlayers(int row) {
     std::string text;
     if (row >= 0 && static_cast<std::size_t>(row) < gRosters.size())
-        for (const std::string& player : gRosters[static_cast<std::size_t>(row)]) text += player + "\r\n";
+        text = event::rosterLines(gRosters[static_cast<std::size_t>(row)], gRaces[static_cast<std::size_t>(row)]);
     SetWindowTextA(control(PlayersField), text.c_str());
     SendMessageA(control(PlayersField), EM_SETMODIFY, FALSE, 0);
     gShown = row;
@@ -115,10 +122,11 @@ bool takeText(const std::string& utf8) {
     event::RosterFault fault;
     if (event::isRosterFile(utf8)) {
         const event::RosterText text = event::readRosterText(utf8, codec());
-        fault = text.fault.ok() ? event::rostersFromText(text, gNames, codec(), gRosters) : text.fault;
+        fault = text.fault.ok() ? event::rostersFromText(text, gNames, codec(), gRosters, gRaces) : text.fault;
     } else {
-        const std::string team = platform::cp949ToUtf8(gNames[static_cast<std::size_t>(gShown)]).value_or("?");
-        fault = event::readRosterLines(utf8, team, codec(), gRosters[static_cast<std::size_t>(gShown)]);
+        const std::size_t shown = static_cast<std::size_t>(gShown);
+        const std::string team = platform::cp949ToUtf8(gNames[shown]).value_or("?");
+        fault = event::readRosterLines(utf8, team, codec(), gRosters[shown], gRaces[shown]);
     }
     if (!fault.ok()) tellFault(fault);
     return fault.ok();
@@ -212,6 +220,11 @@ std::vector<std::vector<std::string>> currentRosters() {
     return gRosters;
 }
 
+std::vector<std::vector<Race>> currentRosterRaces() {
+    followList();
+    return gRaces;
+}
+
 bool rostersComplete(HWND owner) {
     followList();
     const event::RosterFault fault = event::missingRoster(gNames, gRosters, codec());
@@ -223,6 +236,8 @@ void restoreRosters(const std::optional<team::TeamLeague>& teams) {
     gNames = participantNames();
     gRosters = teams ? teams->rosters : std::vector<std::vector<std::string>>{};
     gRosters.resize(gNames.size());
+    gRaces = teams ? teams->races : std::vector<std::vector<Race>>{};
+    gRaces.resize(gNames.size());
     if (isOpen(gWindow)) refresh(chosenRow());
 }
 
