@@ -152,7 +152,7 @@ font-weight:800;white-space:nowrap}
 
 const char* const kTeamRaceStyle = R"(.group.records{flex-basis:28rem}
 .records .vs{width:1%;padding-left:.7em;text-align:right;white-space:nowrap}
-@media (max-width:32rem){.records .vs{padding-left:.25em;padding-right:.25em;font-size:.9em}}
+@media (max-width:32rem){.records .vs{padding-left:.45em;padding-right:0;font-size:.85em}.records td.team{font-size:.8em}}
 )";
 
 }  // namespace rl::page::html

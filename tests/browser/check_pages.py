@@ -74,7 +74,8 @@ MADE = {'playoff-byes': ('playoff-page.html', 'page-playoff.txt', '2026 봄 <리
 # needs to win, the ace set (None: none), A4 pages printed.
 TEAMS = {'team-sets': ('team-sets-page.html', '팀 리그 <2026> & "시즌 1"', 3, 5, 2),
          'team-winner': ('team-winner-page.html', '팀 리그 <2026> & "시즌 1"', 3, None, 1),
-         'team-knockout': ('team-knockout-page.html', '팀 리그 <2026> & "시즌 1"', 2, None, 1)}
+         'team-knockout': ('team-knockout-page.html', '팀 리그 <2026> & "시즌 1"', 2, None, 1),
+         'team-races': ('team-races-page.html', '팀 리그 <2026> & "시즌 1"', 2, None, 1)}
 RECORD = re.compile(r'(\d+)승 (\d+)패 ([+-]?\d+) \((\d+)승 (\d+)패\)')
 RACES = {'races', 'races-playoff'}
 RACE_NAMES = {'T': '테란', 'Z': '저그', 'P': '프로토스', 'R': '랜덤'}
@@ -425,6 +426,26 @@ def check_team(name, width, page):
     order = [(-int(row[3]), int(row[4])) for row in page['records']]
     if won != sets_played or lost != sets_played or order != sorted(order):
         fault(where, f'the records count {won} won, {lost} lost of {sets_played} sets: {page["records"]}')
+    check_record_races(where, page, name == 'team-races')
+
+
+def check_record_races(where, page, races):
+    """Each player's sets against each race: no more than the player's own,
+    and between two players of known races counted once for each of them."""
+    columns = [head.removesuffix('전') for head in page['recordHeads']]
+    if races != bool(columns) or any(not whole for _, whole in page['recordRaces']):
+        fault(where, f'the records show races {columns}, marks {page["recordRaces"]}')
+    won, lost = collections.Counter(), collections.Counter()
+    for row, (race, _) in zip(page['records'], page['recordRaces']):
+        counts = [tuple(map(int, cell.split('-'))) if cell != '-' else (0, 0) for cell in row[5:]]
+        if len(counts) != len(columns) or sum(w for w, _ in counts) > int(row[3]) or sum(l for _, l in counts) > int(row[4]):
+            fault(where, f'the record {row} against each race')
+        for column, (w, l) in zip(columns, counts):
+            if race:
+                won[race, column] += w
+                lost[column, race] += l
+    if +won != +lost:
+        fault(where, f'the records against each race count {dict(won)} won, {dict(lost)} lost')
 
 
 def print_pages(work, names):

@@ -27,6 +27,15 @@ onload = () => {
       teamWide: all('.teamsets, .standings.teams, .records').map((t) => t.parentElement)
         .filter((e) => e.scrollWidth > e.clientWidth + 1).length,
       records: cells(all('.records tbody tr')),
+      // With races: the records' columns, and each player's mark and whether it shows whole inside its cell.
+      recordHeads: all('.records th.vs').map((th) => th.textContent),
+      recordRaces: all('.records tbody tr').map((tr) => {
+        const mark = tr.querySelector('.race');
+        if (!mark) return ['', true];
+        const [left, top, right, bottom] = rect(mark), cell = rect(mark.closest('td'));
+        return [mark.textContent, right - left > 4 && left >= cell[0] - 0.5 && right <= cell[2] + 0.5 &&
+          top >= cell[1] - 0.5 && bottom <= cell[3] + 0.5];
+      }),
       active: all('script, img, iframe, object, embed, link').length,
       sections: all('section.group:not(.map-races):not(.records)').map((s) => ({
         id: s.id,

@@ -63,6 +63,7 @@ TEST(Program, MovesToAnEmptyPlace) { test::expectGoldenCases("moves.txt", run); 
 TEST(Program, Races) { test::expectGoldenCases("races.txt", run); }
 TEST(Program, TeamLeagues) { test::expectGoldenCases("teams.txt", run); }
 TEST(Program, TeamLeaguesRefused) { test::expectGoldenCases("teams-refusals.txt", run); }
+TEST(Program, TeamLeaguesWithRaces) { test::expectGoldenCases("teams-races.txt", run); }
 
 TEST(Program, ThePlayoffsOwnPairs) { test::expectGoldenCases("playoff-pairs.txt", run); }
 

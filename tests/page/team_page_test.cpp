@@ -109,5 +109,21 @@ TEST(TeamPage, KnockOutSetsUnderTheBracket) {
     test::expectGoldenFile("team-knockout-page.html", e.page());
 }
 
+// With races: each player's mark beside the name in "선수 기록" and the sets
+// against each race played; a player without a race has no mark, and his
+// opponents' sets against him count against no race.
+TEST(TeamPage, RacesInThePlayersRecords) {
+    TeamEvent e("sets:3", {"은빛 늑대", "붉은 여우", "푸른 매"},
+                {{"이영호", "이제동", "김택용"}, {"정명훈", "어윤수", "도재욱"}, {"송병구", "김정우", "<Unknown>"}});
+    constexpr Race T = Race::Terran, Z = Race::Zerg, P = Race::Protoss, R = Race::Random, N = Race::None;
+    e.event.teams->races = {{T, Z, P}, {T, Z, R}, {P, Z, N}};
+    e.play(1, {won(0, 0), lost(1, 1), won(2, 2)});
+    e.play(2, {won(0, 0), won(1, 1)});
+    e.play(3, {lost(2, 2), won(1, 1), lost(0, 0)});
+    const std::string page = e.page();
+    test::expectGoldenFile("team-races-page.html", page);
+    EXPECT_NE(page.find(u8"<th class=\"vs\">R전</th>"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace rl::page
