@@ -44,14 +44,20 @@ inline Placement randomPlacement(const std::vector<std::string>& participants, i
     return placement;
 }
 
-// A team league's format and a roster of 1 to 6 players for each team.
+// A team league's format and a roster of 1 to 6 players for each team, now
+// and then with races, none for some players.
 inline team::TeamLeague randomLeague(int teams, const Pick& pick) {
     static const char* const kFormats[] = {"sets:3", "sets:5:ace", "sets:9", "winner:2", "winner:4", "winner:5"};
     team::TeamLeague league;
     league.format = std::get<team::TeamMatchFormat>(team::parseTeamMatchFormat(kFormats[pick(std::size(kFormats))]));
+    const bool races = pick(3) == 0;
     for (int t = 0; t < teams; ++t) {
         league.rosters.emplace_back();
-        for (unsigned i = 0, n = 1 + pick(6); i < n; ++i) league.rosters.back().push_back(std::string(kNamePool[pick(std::size(kNamePool))]) + std::to_string(i));
+        league.races.emplace_back();
+        for (unsigned i = 0, n = 1 + pick(6); i < n; ++i) {
+            league.rosters.back().push_back(std::string(kNamePool[pick(std::size(kNamePool))]) + std::to_string(i));
+            league.races.back().push_back(races ? static_cast<Race>(pick(kRaceCount + 1)) : Race::None);
+        }
     }
     return league;
 }

@@ -94,11 +94,12 @@ TEST(EventChanges, EveryStateTheWindowReachesIsWrittenAndReadBackWhole) {
 TEST(EventChanges, EveryStateOfATeamLeagueIsWrittenAndReadBackWhole) {
     std::mt19937 generator(20261209);
     const test::Pick pick = [&](unsigned n) { return static_cast<unsigned>(generator() % n); };
-    int walks = 0, sets = 0, decided = 0, entries = 0;
-    while (walks < 25 && !testing::Test::HasFailure()) {
+    int walks = 0, sets = 0, decided = 0, entries = 0, raced = 0;
+    while (walks < 30 && !testing::Test::HasFailure()) {
         std::optional<Event> event = test::randomEvent(pick, true);
         if (!event) continue;
         ++walks;
+        raced += team::anyRosterRace(*event->teams);
         std::string history = "a team league of " + std::to_string(event->participants.size()) + "\n";
         expectKeptWhole(*event, history);
         for (int step = 0; step < 40 && !testing::Test::HasFailure(); ++step) {
@@ -114,6 +115,7 @@ TEST(EventChanges, EveryStateOfATeamLeagueIsWrittenAndReadBackWhole) {
     EXPECT_GT(sets, 30) << "sets taken";
     EXPECT_GT(entries, 5) << "entries taken";
     EXPECT_GT(decided, 5) << "team matches their sets decided";
+    EXPECT_GT(raced, 3) << "team leagues with races";
 }
 
 // Walkovers and withdrawals keep every table sound, and a withdrawal taken
