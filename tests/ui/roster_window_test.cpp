@@ -2,7 +2,10 @@
 // players typed in the rosters window (Alt+Space T) or pasted there as the
 // command line's roster file, the team match chosen in the format window
 // (Alt+Space F, then Alt+T), and the draw takes both.
+#include <variant>
+
 #include "resources/teams.h"
+#include "team/format.h"
 #include "tests/ui/harness.h"
 
 namespace rl::ui::test {
@@ -82,6 +85,38 @@ TEST_F(RosterWindowTest, RostersTypedAndPastedAndATeamMatchChosenFeedTheDraw) {
     const std::vector<std::vector<std::string>> rosters{{"kim", "lee"}, {"park", "choi"}, {"홍길동"}, {"x", "y"}};
     EXPECT_EQ(currentRosters(), rosters);
     ASSERT_TRUE(openResult());
+}
+
+// A player's race after a tab, typed or pasted as a roster file, is read as
+// the command line reads it, shown again with its player, and drawn with him.
+TEST_F(RosterWindowTest, RacesTypedOrPastedGoWithTheirPlayersIntoTheDraw) {
+    for (const char* team : {"Owls", "Hawks"}) enter(IDC_PARTICIPANT_FIELD, team);
+    setGroups(1, 2);
+    nextDraw().teams = team::TeamLeague{std::get<team::TeamMatchFormat>(team::parseTeamMatchFormat("sets:3")), {}, {}};
+    altSpaceThen(main(), 't');
+    ASSERT_NE(window(), nullptr);
+    ASSERT_TRUE(dialogKey(window(), at(IDC_ROSTER_LIST), VK_TAB));
+    type("kim\tT\r\nlee\tElf\r\n");
+    ASSERT_TRUE(altKey(window(), 'a'));
+    EXPECT_EQ(boxes.takeLog(), told("2번째 줄: 'Elf'은(는) 종족이 아닙니다. 종족은 T, Z, P, R(테란, 저그, 프로토스, 랜덤) 중 "
+                                    "하나로 쓰거나 비워 두세요."));
+    type("kim\tT\r\nlee\r\n");
+    ASSERT_TRUE(altKey(window(), 'a'));
+    EXPECT_EQ(SendMessageA(at(IDC_ROSTER_LIST), LB_GETCURSEL, 0, 0), 1);
+    type("");
+    putOnClipboard("Hawks\r\n\tpark\t저그\r\n\tchoi\tp\r\n");
+    SendMessageA(at(IDC_ROSTER_PLAYERS), WM_PASTE, 0, 0);
+    click(IDC_ROSTER_APPLY, window());
+    EXPECT_EQ(boxes.takeLog(), "");
+    EXPECT_EQ(windowText(at(IDC_ROSTER_PLAYERS)), "park\tZ\r\nchoi\tP\r\n");
+    ASSERT_TRUE(dialogKey(window(), at(IDC_ROSTER_LIST), VK_UP));
+    EXPECT_EQ(windowText(at(IDC_ROSTER_PLAYERS)), "kim\tT\r\nlee\r\n");
+    click(IDC_ROSTER_CLOSE, window());
+    ASSERT_TRUE(openResult());
+    nextDraw().teams.reset();
+    ASSERT_TRUE(theEvent().teams.has_value());
+    const std::vector<std::vector<Race>> races{{Race::Terran, Race::None}, {Race::Zerg, Race::Protoss}};
+    EXPECT_EQ(theEvent().teams->races, races);
 }
 
 }  // namespace
