@@ -109,6 +109,7 @@ TEST_F(RosterWindowTest, RacesTypedOrPastedGoWithTheirPlayersIntoTheDraw) {
     click(IDC_ROSTER_APPLY, window());
     EXPECT_EQ(boxes.takeLog(), "");
     EXPECT_EQ(windowText(at(IDC_ROSTER_PLAYERS)), "park\tZ\r\nchoi\tP\r\n");
+    saveShot(window(), "rosters-races");
     ASSERT_TRUE(dialogKey(window(), at(IDC_ROSTER_LIST), VK_UP));
     EXPECT_EQ(windowText(at(IDC_ROSTER_PLAYERS)), "kim\tT\r\nlee\r\n");
     click(IDC_ROSTER_CLOSE, window());
