@@ -5,18 +5,14 @@
 namespace rl::cli {
 namespace {
 
-// Teams as "TEAM: P1,P2 T; ..." in code page 949 (a race's letter after its
-// player), or "LINE: error".
+// Teams as "TEAM: P1,P2; ..." in code page 949, or "LINE: error".
 std::string read(const std::string& input) {
     const TeamList list = parseTeamList(input);
     if (!list.ok()) return std::to_string(list.errorLine) + ": " + list.error + (list.teams.empty() ? "" : " (kept)");
     std::string out;
     for (const team::Team& t : list.teams) {
         out += (out.empty() ? "" : "; ") + t.name + ":";
-        for (std::size_t i = 0; i < t.roster.size(); ++i) {
-            out += (i ? "," : " ") + t.roster[i];
-            if (t.races.at(i) != Race::None) out += " " + std::string(raceLetter(t.races[i]));
-        }
+        for (std::size_t i = 0; i < t.roster.size(); ++i) out += (i ? "," : " ") + t.roster[i];
     }
     return out;
 }
@@ -40,10 +36,6 @@ TEST(ParseTeamList, RostersUnderTheirTeamsOrTheFirstBadLine) {
         {u8" A\n\tkim\n", "1: the name begins with white space"},
         {full, "18: the team big has more than 16 players"},
         {many, "257: more than 128 teams"},
-        {u8"A\n\tkim\tz\n\tlee\n\tpark\t랜덤\n\tchoi\t\n", "A: kim Z,lee,park R,choi"},
-        {u8"A\n\tkim\tElf\n", "2: the race must be T, Z, P or R, or its name in Korean, not 'Elf'"},
-        {u8"A\n\tkim\tT\t1\n", "2: a player's line holds the player and, after a tab, the race: no more columns"},
-        {u8"A\n\t\tT\n", "2: the name is empty"},
     };
     for (const auto& [input, expected] : cases) EXPECT_EQ(read(input), expected) << input;
 }
