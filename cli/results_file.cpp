@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "cli/name_list.h"
+#include "cli/team_list.h"
 #include "engine/series.h"
 #include "event/actions.h"
 #include "event/pairs_wording.h"
@@ -169,8 +170,13 @@ public:
     // knock-out match wait for the other lines.
     bool takeLine(int number, std::string_view text) {
         if (!isValidUtf8(text)) return fail(number, "the line is not valid UTF-8");
+        if (newTeam_ && !text.empty() && text.front() == '\t') {
+            newTeam_->players.push_back({number, std::string(text.substr(1))});
+            return true;
+        }
         text = trim(text);
         if (text.empty() || text.front() == '#') return true;
+        if (!takeNewTeam()) return false;
         std::string_view group = takeWord(text);
         if (group == kWithdrawWord) return takeWithdrawLine(number, -1, trim(text));
         if (group == kReplaceWord || group == kSwapWord) return takeChangeLine(number, -1, group, trim(text));
@@ -225,6 +231,7 @@ public:
     // In match order, so that every earlier round's results are in before
     // a later round's players are looked for; the playoff's last.
     bool settle() {
+        if (!takeNewTeam()) return false;
         std::stable_sort(lines_.begin(), lines_.end(), [](const Line& a, const Line& b) {
             return std::pair(a.key.group == kPlayoffGroup, a.key) < std::pair(b.key.group == kPlayoffGroup, b.key);
         });
@@ -260,6 +267,10 @@ private:
         }
         if (group >= static_cast<int>(state().groupTable.size())) {
             return fail(number, reason(ResultProblem::NoSuchGroup, Line{number, {group, 0}, {}, {}}, state()));
+        }
+        if (replace && event_.teams) {
+            newTeam_ = NewTeam{number, group, std::string(rest), {}};
+            return true;
         }
         const std::string problem = replace ? replaceByLine(group, rest) : swapByLine(group, rest);
         if (!problem.empty()) return fail(number, problem);
@@ -318,8 +329,43 @@ private:
         return problem;
     }
 
-    // The player whose name the line's start is, and a new name (and race) for the rest.
+    // A replacement as its line reads: the player, the new name (CP949) and race.
+    struct Replacement {
+        Pos player = kNone;
+        std::string by;
+        Race race = Race::None;
+        event::ChangePlace place{};
+    };
+
     std::string replaceByLine(int group, std::string_view rest) {
+        Replacement r;
+        if (std::string problem = readReplacement(group, rest, r); !problem.empty()) return problem;
+        return changeProblem(event::replacePlayer(event_, r.player, r.by, r.race), r.place);
+    }
+
+    // A team league's new team, once its roster's lines are read: the
+    // <TAB>PLAYER lines right under its 교체 line, by the teams file's rules.
+    bool takeNewTeam() {
+        if (!newTeam_) return true;
+        const NewTeam team = std::move(*newTeam_);
+        newTeam_.reset();
+        Replacement r;
+        if (std::string problem = readReplacement(team.group, team.rest, r); !problem.empty()) return fail(team.number, problem);
+        std::string text = r.place.other + "\n";
+        for (const auto& [number, player] : team.players) text += "\t" + player + "\n";
+        const TeamList roster = parseTeamList(text);
+        if (!roster.ok()) {
+            const auto at = static_cast<std::size_t>(roster.errorLine);
+            return fail(at >= 2 ? team.players[at - 2].first : team.number, roster.error);
+        }
+        const event::ChangeRefusal refusal = event::replacePlayer(event_, r.player, r.by, r.race, roster.teams.front().roster);
+        if (refusal != event::ChangeRefusal::None) return fail(team.number, changeProblem(refusal, r.place));
+        host_ = event::hostFor(event_);
+        return true;
+    }
+
+    // The player whose name the line's start is, and a new name (and race) for the rest.
+    std::string readReplacement(int group, std::string_view rest, Replacement& out) const {
         Race race = Race::None;
         if (std::string problem = takeRace(rest, race); !problem.empty()) return problem;
         std::vector<std::pair<Reading, std::string>> ways;
@@ -347,9 +393,8 @@ private:
             return changeProblem(event::ChangeRefusal::NotAPlayer, {std::string(takeWord(first)), {}, group, {}, {}});
         }
         const auto& [old, by] = ways.front();
-        const event::ChangePlace place{old.name, by, group, {}, exampleWith(old, u8"교체", " " + by)};
-        if (old.players.size() > 1) return changeProblem(event::ChangeRefusal::TwoNamed, place);
-        return changeProblem(event::replacePlayer(event_, old.players.front(), *utf8ToCp949(by), race), place);
+        out = {old.players.front(), *utf8ToCp949(by), race, {old.name, by, group, {}, exampleWith(old, u8"교체", " " + by)}};
+        return old.players.size() > 1 ? changeProblem(event::ChangeRefusal::TwoNamed, out.place) : std::string();
     }
 
     // A player and the group whose empty place he moves to: "NAME B 빈자리".
@@ -436,16 +481,12 @@ private:
         const std::string_view set = takeWord(rest);
         rest = trim(rest);
         const bool playoff = isPlayoffWord(group, state());
-        const std::size_t sides = rest.find(kSidesMark);
         TeamLine line{number, smallNumber(set)};
-        bool formed = (playoff || groupOfLetter(group) >= 0) && allDigits(match) && allDigits(set) &&
-                            sides != std::string_view::npos && sides > 0;
-        if (formed) {
-            line.players[0] = std::string(trim(rest.substr(0, sides)));
-            formed = splitTeamSides(trim(rest.substr(sides + kSidesMark.size())), entry, line);
-        }
+        bool formed = (playoff || groupOfLetter(group) >= 0) && allDigits(match) && allDigits(set);
+        if (formed) formed = entry ? splitEntry(rest, line) : splitSet(rest, line);
         if (!formed) {
-            return fail(number, entry ? u8"expected GROUP MATCH 엔트리 SET PLAYER1 : PLAYER2, such as 'A 1 엔트리 3 Quill : Stork'"
+            return fail(number, entry ? u8"expected GROUP MATCH 엔트리 SET PLAYER1 : PLAYER2 (or one team's, 'PLAYER1 :' or ': PLAYER2'), "
+                                        u8"such as 'A 1 엔트리 3 Quill : Stork'"
                                       : u8"expected GROUP MATCH 세트 SET PLAYER1 : PLAYER2 WINNER, such as "
                                         u8"'A 1 세트 3 Quill : Stork Quill @ Iron Delta'");
         }
@@ -467,13 +508,33 @@ private:
         return true;
     }
 
-    // "PLAYER2 WINNER [@ MAP]", the winner one of the two players; or an
-    // entry's "PLAYER2". Names may hold blanks.
-    bool splitTeamSides(std::string_view text, bool entry, TeamLine& line) const {
-        if (entry) {
-            line.players[1] = std::string(text);
-            return !text.empty();
+    // "PLAYER1 : PLAYER2", or one team's entry alone, "PLAYER1 :" or
+    // ": PLAYER2": a name is never empty, so the missing side is the one
+    // whose name is.
+    static bool splitEntry(std::string_view rest, TeamLine& line) {
+        constexpr std::string_view kFirstOnly = " :", kSecondOnly = ": ";
+        const std::size_t sides = rest.find(kSidesMark);
+        if (sides != std::string_view::npos) {
+            line.players[0] = std::string(trim(rest.substr(0, sides)));
+            line.players[1] = std::string(trim(rest.substr(sides + kSidesMark.size())));
+        } else if (rest.substr(0, kSecondOnly.size()) == kSecondOnly) {
+            line.players[1] = std::string(trim(rest.substr(kSecondOnly.size())));
+        } else if (rest.size() >= kFirstOnly.size() && rest.substr(rest.size() - kFirstOnly.size()) == kFirstOnly) {
+            line.players[0] = std::string(trim(rest.substr(0, rest.size() - kFirstOnly.size())));
         }
+        return !line.players[0].empty() || !line.players[1].empty();
+    }
+
+    bool splitSet(std::string_view rest, TeamLine& line) const {
+        const std::size_t sides = rest.find(kSidesMark);
+        if (sides == std::string_view::npos || sides == 0) return false;
+        line.players[0] = std::string(trim(rest.substr(0, sides)));
+        return splitTeamSides(trim(rest.substr(sides + kSidesMark.size())), line);
+    }
+
+    // "PLAYER2 WINNER [@ MAP]", the winner one of the two players. Names may
+    // hold blanks.
+    bool splitTeamSides(std::string_view text, TeamLine& line) const {
         GameLine mapped;
         splitMap(text, mapped);
         line.mapName = mapped.mapName;
@@ -499,8 +560,9 @@ private:
     bool recordTeamLines(const Line& line) {
         event::clearTeamMatch(event_, line.key);
         const auto cp949 = [](const std::string& utf8) { return utf8ToCp949(utf8).value_or("\n"); };
+        const auto side = [&](const std::string& utf8) { return utf8.empty() ? utf8 : cp949(utf8); };
         for (const TeamLine& t : line.teamLines) {
-            event::GivenSet given{line.key, t.set, {cp949(t.players[0]), cp949(t.players[1])}};
+            event::GivenSet given{line.key, t.set, {side(t.players[0]), side(t.players[1])}};
             if (t.winner) given.winner = cp949(*t.winner);
             if (!t.mapName.empty()) given.map = cp949(t.mapName);
             const event::TeamCheck check = event::recordGivenSet(event_, given);
@@ -800,6 +862,14 @@ private:
     std::vector<Line> lines_;
     std::vector<SettleLine> settleLines_;
     std::vector<WithdrawLine> withdrawLines_;
+    // A team league's replacement waits for its new team's roster lines.
+    struct NewTeam {
+        int number = 0;
+        int group = -1;
+        std::string rest;  // UTF-8: "OLD NEW"
+        std::vector<std::pair<int, std::string>> players{};  // each line's number and its text after the tab
+    };
+    std::optional<NewTeam> newTeam_;
     ResultsFile file_;
 };
 

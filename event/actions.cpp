@@ -10,6 +10,7 @@
 #include "standings/bracket.h"
 #include "standings/standings_text.h"
 #include "event/team_actions.h"
+#include "team/team.h"
 
 namespace rl::event {
 namespace {
@@ -468,11 +469,25 @@ ChangeRefusal checkReplacement(const Event& event, Pos player, std::string_view 
     return movable != ChangeRefusal::None ? movable : checkNewName(event, by);
 }
 
-ChangeRefusal replacePlayer(Event& event, Pos player, const std::string& by, Race race) {
+namespace {
+
+// The new team's players join the rosters, which are the participants'.
+void takeNewRoster(Event& event, std::vector<std::string> roster) {
+    if (!event.teams) return;
+    auto& rosters = event.teams->rosters;
+    rosters.resize(event.participants.size() - 1);
+    rosters.push_back(std::move(roster));
+}
+
+}  // namespace
+
+ChangeRefusal replacePlayer(Event& event, Pos player, const std::string& by, Race race, std::vector<std::string> roster) {
     const ChangeRefusal refusal = checkReplacement(event, player, by);
     if (refusal != ChangeRefusal::None) return refusal;
+    if (event.teams && (roster.empty() || roster.size() > team::kMaxRoster)) return ChangeRefusal::NoRoster;
     const auto added = static_cast<Pos>(event.participants.size());
     event.participants.push_back(by);
+    takeNewRoster(event, std::move(roster));
     // The new player comes in the old one's pot; a tag kept players apart in the draw only.
     Seeding& seeding = event.seeding;
     if (seeding.pots.size() == event.participants.size() - 1) {

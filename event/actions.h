@@ -156,6 +156,7 @@ enum class ChangeRefusal {
     AlreadyLast,     // a move to the own group's empty place, from the place before it
     TooFewLeft,      // a move would leave the group with fewer than two players
     DualGroup,       // a dual tournament's groups keep their places' pairs
+    NoRoster,        // a team league's new team comes without its players
 };
 
 // The drawn players (in group and place order) named `cp949` as typed, in
@@ -169,8 +170,11 @@ ChangeRefusal checkMovable(const Event& event, Pos player);
 ChangeRefusal checkNewName(const Event& event, std::string_view cp949);
 // `by` (CP949) takes the player's place, matches and pot, and is a
 // participant from now on, of its own race; nothing changes unless None.
+// In a team league the new team brings its roster (1 to team::kMaxRoster
+// players, CP949, as event/rosters.h reads them); a players' event has none.
 ChangeRefusal checkReplacement(const Event& event, Pos player, std::string_view by);
-ChangeRefusal replacePlayer(Event& event, Pos player, const std::string& by, Race race = Race::None);
+ChangeRefusal replacePlayer(Event& event, Pos player, const std::string& by, Race race = Race::None,
+                            std::vector<std::string> roster = {});
 // The two players trade places; nothing changes unless None.
 ChangeRefusal checkSwap(const Event& event, Pos first, Pos second);
 ChangeRefusal swapPlayers(Event& event, Pos first, Pos second);

@@ -209,6 +209,7 @@ Event drawnEvent(const Event& event) {
     if (drawn.seeding.pots.size() > inputs) drawn.seeding.pots.resize(inputs);
     if (drawn.seeding.tags.size() > inputs) drawn.seeding.tags.resize(inputs);
     if (drawn.seeding.races.size() > inputs) drawn.seeding.races.resize(inputs);
+    if (drawn.teams && drawn.teams->rosters.size() > inputs) drawn.teams->rosters.resize(inputs);
     drawn.changes.clear();
     drawn.results = Results();
     drawn.results.withdrawals().rule = event.results.withdrawals().rule;

@@ -926,7 +926,9 @@ private:
         league.format = std::get<team::TeamMatchFormat>(parsed);
         if (league.format.mostSets() != event_.state.settings.bestOf) refuse("/settings/bestOf", Refused::BestOf);
         const Json& rosters = arrayOf(field(*json, "/teams", "rosters"), "/teams/rosters");
-        if (rosters.size() != inputs_) refuse("/teams/rosters", Refused::RostersCount, {shownNumber(team::kMaxRoster)});
+        // A replacement's new team brings its roster; one made before they did has none.
+        const bool counted = rosters.size() == inputs_ || rosters.size() == event_.participants.size();
+        if (!counted) refuse("/teams/rosters", Refused::RostersCount, {shownNumber(team::kMaxRoster)});
         for (std::size_t t = 0; t < rosters.size(); ++t) league.rosters.push_back(roster(rosters[t], pointerTo("/teams/rosters", t)));
         if (json->contains("races")) league.races = rosterRaces((*json)["races"], league.rosters);
         // Teams are told apart by their names alone.
@@ -994,8 +996,9 @@ private:
         MatchState m;
         const ResultProblem problem = g == -1 ? ResultProblem::NoSuchGroup : matchNow(event_, key, m);
         const bool known = problem == ResultProblem::None || problem == ResultProblem::Withdrawn;
-        const bool inputTeams = known && m.first < static_cast<Pos>(inputs_) && m.second < static_cast<Pos>(inputs_);
-        if (!inputTeams || event_.teams->plays.count(key)) refuse(where, Refused::NotATeamMatch);
+        const auto rostered = static_cast<Pos>(event_.teams->rosters.size());
+        const bool teams = known && m.first < rostered && m.second < rostered;
+        if (!teams || event_.teams->plays.count(key)) refuse(where, Refused::NotATeamMatch);
         team::TeamMatchPlay& play = event_.teams->plays[key];
         const Json& entries = arrayOf(field(json, where, "entries"), pointerTo(where, "entries"));
         for (std::size_t i = 0; i < entries.size(); ++i) {

@@ -169,8 +169,10 @@ constexpr Wording kWordings[] = {
      u8"조 추첨에 든 참가자마다 종족 하나(없으면 널)를 담아야 합니다"},
     {Refused::UnknownRace, false, "is {0}, not a race: \"T\", \"Z\", \"P\" or \"R\"",
      u8"{0}입니다. 종족은 \"T\", \"Z\", \"P\", \"R\" 가운데 하나입니다"},
-    {Refused::RostersCount, false, "must hold one roster of 1 to {0} players for each team the draw was drawn from",
-     u8"조 추첨에 든 팀마다 선수 1명부터 {0}명까지의 명단 하나를 담아야 합니다"},
+    {Refused::RostersCount, false,
+     "must hold one roster of 1 to {0} players for each team the draw was drawn from (and each team a replacement "
+     "brought in)",
+     u8"조 추첨에 든 팀(과 교체로 들어온 팀)마다 선수 1명부터 {0}명까지의 명단 하나를 담아야 합니다"},
     {Refused::RosterRacesCount, false, "must hold, roster by roster, one race (or null) for each player",
      u8"명단마다 선수 한 명에 종족 하나(없으면 널)씩 담아야 합니다"},
     {Refused::RosterTwice, false, "{0} is on the roster twice", u8"{0}: 선수 명단에 두 번 나옵니다"},

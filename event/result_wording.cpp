@@ -147,13 +147,16 @@ constexpr ChangeWording kChangeWordings[] = {
      u8"'{0}'이 빠지면 {2}의 선수가 둘보다 적어집니다."},
     {ChangeRefusal::DualGroup, "a dual tournament's groups keep their places: '{0}' can be swapped, not moved",
      u8"듀얼 토너먼트의 조는 자리가 정해져 있어 빈자리로 옮길 수 없습니다.\n맞교환은 할 수 있습니다."},
+    {ChangeRefusal::NoRoster,
+     "the team '{1}' comes in without its players: give its roster as <TAB>PLAYER lines under the line",
+     u8"새 팀 '{1}'의 선수를 입력하세요(한 줄에 한 명)."},
 };
 
 constexpr bool changesInOrder() {
     for (std::size_t i = 0; i < std::size(kChangeWordings); ++i) {
         if (static_cast<std::size_t>(kChangeWordings[i].refusal) != i) return false;
     }
-    return static_cast<std::size_t>(ChangeRefusal::DualGroup) + 1 == std::size(kChangeWordings);  // the last kind
+    return static_cast<std::size_t>(ChangeRefusal::NoRoster) + 1 == std::size(kChangeWordings);  // the last kind
 }
 static_assert(changesInOrder(), "one wording for each kind of change refusal, in order");
 

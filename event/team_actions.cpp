@@ -138,6 +138,14 @@ void trimEntries(Event& event, MatchKey key) {
     if (play.empty()) event.teams->plays.erase(key);
 }
 
+// An entry given for one team only keeps the other team's as entered
+// before (none at first): each team's entry is known when that team names it.
+int enteredBefore(const Event& event, MatchKey key, int number, int side) {
+    const std::vector<std::array<int, 2>>& entries = playOf(event, key).entries;
+    if (number < 1 || static_cast<std::size_t>(number) > entries.size()) return team::kNoEntry;
+    return entries[static_cast<std::size_t>(number - 1)][static_cast<std::size_t>(side)];
+}
+
 int rosterIndex(const std::vector<std::string>& roster, std::string_view name) {
     for (std::size_t i = 0; i < roster.size(); ++i) {
         if (isNamed(roster[i], name)) return static_cast<int>(i);
@@ -238,6 +246,10 @@ TeamCheck recordGivenSet(Event& event, const GivenSet& given) {
     std::array<int, 2> players{};
     for (int side : {team::kFirst, team::kSecond}) {
         const std::string& name = given.players[static_cast<std::size_t>(side)];
+        if (name.empty() && !given.winner) {
+            players[static_cast<std::size_t>(side)] = enteredBefore(event, given.key, given.number, side);
+            continue;
+        }
         players[static_cast<std::size_t>(side)] = rosterIndex(rosterOf(event, teamOf(m, side)), name);
         if (players[static_cast<std::size_t>(side)] < 0) {
             TeamCheck check = refusedPlayer(event, m, TeamRefused::NotOnRoster, given.number, side, 0);

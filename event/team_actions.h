@@ -56,7 +56,9 @@ TeamCheck enterEntry(Event& event, MatchKey key, int number, std::array<int, 2> 
 bool clearTeamMatch(Event& event, MatchKey key);
 
 // A set or an entry as an evening's record gives it: by the players' names
-// (CP949), the winner's, and the map's as played.
+// (CP949), the winner's, and the map's as played. An entry may leave one
+// name empty: that team's entry stays as it was (named again, a team's
+// entry is the later one).
 struct GivenSet {
     MatchKey key;
     int number = 0;

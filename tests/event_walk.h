@@ -207,9 +207,14 @@ inline std::string randomPlaceChange(event::Event& event, const Pick& pick) {
                                             : kNamePool[pick(std::size(kNamePool))] + std::string(" new") +
                                                   std::to_string(event.changes.size());
         const auto race = static_cast<Race>(pick(kRaceCount + 1));
-        const bool made = event::replacePlayer(event, player, by, race) == event::ChangeRefusal::None;
+        // A new team brings its players, now and then none.
+        std::vector<std::string> roster;
+        for (unsigned i = 0, n = event.teams && pick(6) != 0 ? 1 + pick(6) : 0; i < n; ++i) {
+            roster.push_back(std::string(kNamePool[pick(std::size(kNamePool))]) + std::to_string(i));
+        }
+        const bool made = event::replacePlayer(event, player, by, race, roster) == event::ChangeRefusal::None;
         return "replace " + std::to_string(player) + " by " + by + " " + std::string(raceLetter(race)) +
-               (made ? "" : " (refused)");
+               (roster.empty() ? "" : " with " + std::to_string(roster.size())) + (made ? "" : " (refused)");
     }
     const Pos other = randomPlayer(event, pick);
     const bool made = event::swapPlayers(event, player, other) == event::ChangeRefusal::None;
@@ -239,14 +244,26 @@ inline std::string randomTeamChange(event::Event& event, const Pick& pick) {
     const auto& plays = event.teams->plays;
     MatchKey key = randomMatch(event, pick);
     if (!plays.empty() && pick(3) != 0) key = std::next(plays.begin(), pick(static_cast<unsigned>(plays.size())))->first;
+    // Now and then a match of the group a replacement's new team joined.
+    const auto newest = static_cast<Pos>(event.participants.size()) - 1;
+    const int joined = newest >= static_cast<Pos>(event::inputCount(event)) ? event::placeOfPlayer(event.state.groupTable, newest).first : -1;
+    if (joined >= 0 && pick(2) == 0) {
+        key = {joined, 1 + static_cast<int>(pick(static_cast<unsigned>(std::max<int>(event.state.matchCount[static_cast<std::size_t>(joined)], 1))))};
+    }
     const auto play = event.teams->plays.find(key);
     const std::vector<team::TeamSet> sets = play == event.teams->plays.end() ? std::vector<team::TeamSet>{} : play->second.sets;
     const auto player = [&] { return static_cast<int>(pick(6)) - (pick(8) == 0 ? 1 : 0); };
     const int next = static_cast<int>(sets.size()) + (pick(6) == 0 ? static_cast<int>(pick(3)) : 1);
     switch (pick(5)) {
     case 0: {
-        const bool ok = event::enterEntry(event, key, next, {player(), player()}).ok();
-        return "entry " + keyText(key) + " set " + std::to_string(next) + (ok ? "" : " (refused)");
+        // Now and then one team's entry alone, as a record gives it when the other's is not known.
+        // Mostly a player of the roster's first few.
+        const auto entered = [&] { return pick(4) == 0 ? team::kNoEntry : pick(2) == 0 ? player() : static_cast<int>(pick(3)); };
+        const std::array<int, 2> entry{entered(), entered()};
+        const int number = event.teams->format.kind == team::MatchKind::WinnerStays && pick(2) == 0 ? 1 : next;
+        const bool ok = event::enterEntry(event, key, number, entry).ok();
+        const bool oneSide = (entry[0] == team::kNoEntry) != (entry[1] == team::kNoEntry);
+        return "entry " + keyText(key) + " set " + std::to_string(number) + (oneSide ? " one side" : "") + (ok ? "" : " (refused)");
     }
     case 1: return event::clearTeamMatch(event, key) ? "clear sets " + keyText(key) : "no sets " + keyText(key);
     default: {

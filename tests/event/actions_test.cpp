@@ -94,7 +94,7 @@ TEST(EventChanges, EveryStateTheWindowReachesIsWrittenAndReadBackWhole) {
 TEST(EventChanges, EveryStateOfATeamLeagueIsWrittenAndReadBackWhole) {
     std::mt19937 generator(20261209);
     const test::Pick pick = [&](unsigned n) { return static_cast<unsigned>(generator() % n); };
-    int walks = 0, sets = 0, decided = 0, entries = 0, raced = 0;
+    int walks = 0, sets = 0, decided = 0, entries = 0, raced = 0, oneSided = 0, newTeams = 0, newTeamsPlayed = 0;
     while (walks < 30 && !testing::Test::HasFailure()) {
         std::optional<Event> event = test::randomEvent(pick, true);
         if (!event) continue;
@@ -107,13 +107,22 @@ TEST(EventChanges, EveryStateOfATeamLeagueIsWrittenAndReadBackWhole) {
             const bool taken = change.find("(refused)") == std::string::npos;
             sets += change.rfind("set ", 0) == 0 && taken;
             entries += change.rfind("entry ", 0) == 0 && taken;
+            oneSided += change.rfind("entry ", 0) == 0 && change.find(" one side") != std::string::npos && taken;
+            newTeams += change.rfind("replace ", 0) == 0 && change.find(" with ") != std::string::npos && taken;
             history += change + "\n";
             expectKeptWhole(*event, history);
-            for (const auto& [key, play] : event->teams->plays) decided += setsResult(*event, key).has_value();
+            for (const auto& [key, play] : event->teams->plays) {
+                decided += setsResult(*event, key).has_value();
+                MatchState m;
+                matchNow(*event, key, m);
+                newTeamsPlayed += !play.sets.empty() && std::max(m.first, m.second) >= static_cast<Pos>(inputCount(*event));
+            }
         }
     }
     EXPECT_GT(sets, 30) << "sets taken";
     EXPECT_GT(entries, 5) << "entries taken";
+    EXPECT_GT(oneSided, 2) << "entries of one team alone";
+    EXPECT_GT(newTeamsPlayed, 0) << "sets of a team a replacement brought in (of " << newTeams << " such teams)";
     EXPECT_GT(decided, 5) << "team matches their sets decided";
     EXPECT_GT(raced, 3) << "team leagues with races";
 }
