@@ -64,6 +64,7 @@ TEST(Program, Races) { test::expectGoldenCases("races.txt", run); }
 TEST(Program, TeamLeagues) { test::expectGoldenCases("teams.txt", run); }
 TEST(Program, TeamLeaguesRefused) { test::expectGoldenCases("teams-refusals.txt", run); }
 TEST(Program, TeamLeaguesWithRaces) { test::expectGoldenCases("teams-races.txt", run); }
+TEST(Program, OneTeamsEntryAndANewTeamsRoster) { test::expectGoldenCases("team-entries.txt", run); }
 
 TEST(Program, ThePlayoffsOwnPairs) { test::expectGoldenCases("playoff-pairs.txt", run); }
 
