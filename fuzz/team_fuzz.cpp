@@ -4,7 +4,8 @@
 // their races) the event can hold, which read back the same after a round
 // trip through UTF-8; the format either reads back from its own text or is refused in
 // both languages. After a line "--": a format's line, then a results file
-// for a league of the teams.
+// for a league of the teams (with entries of one team alone, and a team
+// replaced by a new one with its roster).
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -102,11 +103,26 @@ void checkResults(const rl::cli::TeamList& list, std::string_view format, std::s
         return utf8(roster[pick(roster.size())]);
     };
     std::string lines;
+    // Now and then a team replaced by a new one of the same players (or of
+    // none, which is refused), its roster's lines under the 교체 line.
+    if (pick(3) == 0) {
+        const std::size_t gone = pick(list.teams.size());
+        lines += u8"교체 " + utf8(list.teams[gone].name) + u8" 새 팀\n";
+        for (std::size_t i = 0, n = pick(6) == 0 ? 0 : list.teams[gone].roster.size(); i < n; ++i) {
+            lines += "\t" + utf8(list.teams[gone].roster[i]) + (pick(4) == 0 ? "\n\n" : "\n");
+        }
+    }
     for (int i = 0; i < 12; ++i) {
         const std::size_t a = pick(list.teams.size()), b = pick(list.teams.size());
         const std::string first = player(a), second = player(b);
-        lines += "A " + std::to_string(1 + pick(4)) + (pick(4) == 0 ? u8" 엔트리 " : u8" 세트 ") + std::to_string(1 + i % 5) + " " +
-                 first + " : " + second + " " + (pick(2) ? first : second) + "\n";
+        const std::string head = "A " + std::to_string(1 + pick(4));
+        const std::string set = " " + std::to_string(1 + i % 5) + " ";
+        // An entry of both teams or of one alone ("P1 :", ": P2").
+        const std::size_t entry = pick(8);
+        if (entry == 0) lines += head + u8" 엔트리" + set + first + " : " + second + "\n";
+        else if (entry == 1) lines += head + u8" 엔트리" + set + first + " :\n";
+        else if (entry == 2) lines += head + u8" 엔트리" + set + ": " + second + "\n";
+        else lines += head + u8" 세트" + set + first + " : " + second + " " + (pick(2) ? first : second) + "\n";
     }
     const rl::cli::ResultsFile file = rl::cli::readResultsFile(lines + std::string(record), drawn.event);
     require(file.ok() || (file.results.all().empty() && !file.changed.teams), "a refused file keeps nothing");
