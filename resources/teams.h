@@ -1,7 +1,7 @@
 /* Team leagues: the window program's ids, apart from ids.h so that they stay
    together: the rosters window's controls 900 to 909, its system-menu
    command 0x0B50, the format window's team match chooser, and the team
-   sets window's controls 920 to 929. Plain C
+   sets window's controls 920 to 929, the new team's window 940 to 943. Plain C
    preprocessor only, so that windres can read it. */
 #ifndef ROSTERLOOM_RESOURCES_TEAMS_H
 #define ROSTERLOOM_RESOURCES_TEAMS_H
@@ -30,5 +30,11 @@
 #define IDC_TEAM_SET_RECORD       927
 #define IDC_TEAM_SET_CLOSE        928
 #define IDC_TEAM_SET_NUMBER       929
+
+/* New team window: a replacement's new team's players in a team league */
+#define IDC_NEW_TEAM_LABEL        940
+#define IDC_NEW_TEAM_PLAYERS      941
+#define IDC_NEW_TEAM_REPLACE      942
+#define IDC_NEW_TEAM_CANCEL       943
 
 #endif

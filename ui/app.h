@@ -191,7 +191,8 @@ void giveEventWalkover(HWND owner, MatchKey key, Pos winner);
 bool withdrawFromEvent(HWND owner, Pos player);
 bool takeBackEventWithdrawal(HWND owner, Pos player);
 // None when made; else why not (nothing changed).
-event::ChangeRefusal replaceInEvent(HWND owner, Pos player, const std::string& by);
+// A team league's new team brings its roster (CP949).
+event::ChangeRefusal replaceInEvent(HWND owner, Pos player, const std::string& by, std::vector<std::string> roster = {});
 event::ChangeRefusal swapInEvent(HWND owner, Pos first, Pos second);
 event::ChangeRefusal moveInEvent(HWND owner, Pos player, int group);
 
@@ -252,6 +253,9 @@ void restoreSeeding(const Seeding& seeding);
 // --- withdrawal window (withdrawal_window.cpp): "기권 처리(&K)..." in the
 // standings window's system menu; `changed` is called after each change.
 void showWithdrawalWindow(HWND owner, void (*changed)());
+// The players of the team that replaces `player` in a team league (new_team_window.cpp),
+// then the replacement after a question; `done` once it is made.
+void showNewTeamWindow(HWND owner, Pos player, const std::string& by, void (*done)());
 
 // --- games window (games_window.cpp): a series' games, entered game by game
 void showGamesWindow(HWND owner, MatchKey key, const MatchState& match, void (*changed)());

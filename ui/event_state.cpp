@@ -90,8 +90,8 @@ bool takeBackEventWithdrawal(HWND owner, Pos player) {
     return true;
 }
 
-event::ChangeRefusal replaceInEvent(HWND owner, Pos player, const std::string& by) {
-    const event::ChangeRefusal refusal = event::replacePlayer(gEvent, player, by);
+event::ChangeRefusal replaceInEvent(HWND owner, Pos player, const std::string& by, std::vector<std::string> roster) {
+    const event::ChangeRefusal refusal = event::replacePlayer(gEvent, player, by, Race::None, std::move(roster));
     if (refusal == event::ChangeRefusal::None) changed(owner);
     return refusal;
 }

@@ -1,7 +1,8 @@
 // The window that enters a team match's next set, opened from the standings
 // window for the chosen match: each team's player from its roster, the
 // winner and the map (the dealt one first). Left without a winner the two
-// players are the set's entry, named before it is played. Everything goes
+// players are the set's entry, named before it is played ("-" for a team
+// that has not named its player yet). Everything goes
 // through the event's team actions, refused with their reason in Korean.
 // Modal to its owner, it moves like a dialog from the keyboard.
 #include <array>
@@ -139,6 +140,11 @@ void onRecord() {
     const std::array<int, 2> players{chosenIn(FirstChooser) - 1, chosenIn(SecondChooser) - 1};
     const int winner = chosenIn(WinnerChooser);
     const int map = chosenIn(MapChooser);
+    // "-" leaves a team's entry open; a set played has both players.
+    if (winner > 0 && (players[0] < 0 || players[1] < 0)) {
+        showTextBox(gWindow, "세트를 기록하려면 두 팀의 선수를 모두 고르세요.\n'-'는 한 팀의 엔트리만 기록할 때 씁니다.", MB_OK);
+        return;
+    }
     event::TeamCheck check;
     changeEvent(gWindow, [&](event::Event& e) {
         if (winner <= 0) check = event::enterEntry(e, gKey, number, players);

@@ -96,6 +96,12 @@ std::string typedName(HWND window) {
 
 std::string utf8Of(const std::string& cp949) { return platform::cp949ToUtf8(cp949).value_or("?"); }
 
+// A team league's new team came in with its players (new_team_window.cpp).
+void onNewTeam() {
+    SetDlgItemTextA(gWindow, IDC_REPLACE_NAME, "");
+    afterChange(gWindow, event::ChangeRefusal::None, {}, chosenRow(gWindow));
+}
+
 void onReplace(HWND window) {
     const int row = chosenRow(window);
     const Pos player = playerAt(row);
@@ -103,6 +109,7 @@ void onReplace(HWND window) {
     const std::string by = typedName(window);
     const event::ChangePlace place{utf8Of(nameText(player)), utf8Of(by), -1, {}, {}};
     event::ChangeRefusal refusal = event::checkReplacement(theEvent(), player, by);
+    if (refusal == event::ChangeRefusal::None && theEvent().teams) return showNewTeamWindow(window, player, by, onNewTeam);
     if (refusal == event::ChangeRefusal::None) {
         const std::string question = nameText(player) + " 선수 대신 " + by + " 선수가 들어옵니다. 자리와 경기, 시드를 그대로 " +
                                      "이어받고, 되돌릴 수 없습니다.\n교체합니까?";
