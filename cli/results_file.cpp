@@ -358,6 +358,11 @@ private:
             const auto at = static_cast<std::size_t>(roster.errorLine);
             return fail(at >= 2 ? team.players[at - 2].first : team.number, roster.error);
         }
+        // The event keeps no race for a new team's players yet: refused rather than lost.
+        const std::vector<Race>& races = roster.teams.front().races;
+        for (std::size_t i = 0; i < races.size(); ++i) {
+            if (races[i] != Race::None) return fail(team.players[i].first, "a new team's players are given without races");
+        }
         const event::ChangeRefusal refusal = event::replacePlayer(event_, r.player, r.by, r.race, roster.teams.front().roster);
         if (refusal != event::ChangeRefusal::None) return fail(team.number, changeProblem(refusal, r.place));
         host_ = event::hostFor(event_);
