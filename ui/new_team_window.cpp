@@ -3,6 +3,7 @@
 // (or pasted) by the rosters' rules and words (event/rosters.h). Taken, the
 // replacement is asked for once more and made; closed, nothing changes.
 // Modal to the withdrawal window, it moves like a dialog from the keys.
+#include <algorithm>
 #include <iterator>
 #include <string>
 #include <vector>
@@ -56,8 +57,13 @@ void tell(const std::string& utf8) { showTextBox(gWindow, platform::utf8ToCp949S
 // and the window stays for the players to be mended.
 void onReplace() {
     std::vector<std::string> roster;
-    const event::RosterFault fault = event::readRosterLines(typedText(), utf8Of(gBy), codec(), roster);
+    std::vector<Race> races;
+    const event::RosterFault fault = event::readRosterLines(typedText(), utf8Of(gBy), codec(), roster, races);
     if (!fault.ok()) return tell(std::to_string(fault.line) + u8"번째 줄: " + event::koreanRosterFault(fault));
+    // The event keeps no race for a new team's players yet: refused rather than lost.
+    if (std::any_of(races.begin(), races.end(), [](Race r) { return r != Race::None; })) {
+        return tell(u8"새 팀의 선수에는 아직 종족을 쓸 수 없습니다. 종족 없이 입력하세요.");
+    }
     const std::string old(nameOf(eventHost(), ListKind::Participants, gPlayer));
     const event::ChangePlace place{utf8Of(old), utf8Of(gBy), -1, {}, {}};
     if (roster.empty()) return tell(event::koreanChangeProblem(event::ChangeRefusal::NoRoster, place));
