@@ -9,6 +9,7 @@
 #include "cases.h"
 #include "event/actions.h"
 #include "event/draw.h"
+#include "event/team_actions.h"
 #include "platform/encoding.h"
 
 namespace rl::event {
@@ -45,7 +46,7 @@ void play(Event& event, MatchKey key, std::istringstream& tokens) {
         const std::size_t at = token.find('@');
         play.sets.push_back({{first, second}, token[mark] == '>', static_cast<Pos>(at == std::string::npos ? kNone : std::stoi(token.substr(at + 1)))});
     }
-    if (!play.sets.empty()) results.set(key, team::setsScore(play.sets));
+    if (const std::optional<Score> score = setsResult(event, key)) results.set(key, *score);
 }
 
 // Each line behind "| ", since a golden case holds no blank line.
@@ -73,6 +74,7 @@ std::string teamCase(const std::string& line) {
     if (drawn.outcome != AssignOutcome::Assigned) return "not drawn\n";
     Event event = std::move(drawn.event);
     event.teams = team::TeamLeague{format, {}, {}};
+    event.state.settings.ranksTeams = true;
     const std::vector<std::string> sizes = split(parts[2], ",");
     for (std::size_t t = 0; t < event.participants.size(); ++t) {
         const int size = std::stoi(sizes[std::min(t, sizes.size() - 1)]);
