@@ -61,7 +61,8 @@ std::string utf8Lines(const std::string& cp949) {
 // A case: the draw's inputs (see hostFrom) | the team match format | each
 // team's roster size, one for all or one a team | the matches played, "A1:
 // TOKENS" (group and match; P for the playoff of each group's winner, made
-// before its first match is played) separated by " , " | what
+// before its first match is played), or "A*: 3 1 2" the order settled for
+// members level (participants from 1, best first), separated by " , " | what
 // is printed: "file" or the match "A1".
 std::string teamCase(const std::string& line) {
     const std::vector<std::string> parts = split(line, " | ");
@@ -87,6 +88,12 @@ std::string teamCase(const std::string& line) {
         tokens >> label;
         if (label.empty()) continue;
         const int group = label[0] == 'P' ? kPlayoffGroup : label[0] - 'A';
+        if (label[1] == '*') {
+            SettledOrder order{group, {}};
+            for (int p; tokens >> p;) order.order.push_back(p - 1);
+            if (!settleTie(event, order)) return "not settled\n";
+            continue;
+        }
         if (group == kPlayoffGroup && event.playoff.perGroup == 0 && !makePlayoff(event, {1, false, {}, {}}).empty()) {
             return "playoff not made\n";
         }
