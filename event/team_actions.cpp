@@ -104,17 +104,8 @@ bool inMapList(const Event& event, Pos map) {
     return map == kNone || (event.state.settings.mapsEnabled && map >= 0 && map < static_cast<Pos>(event.maps.size()));
 }
 
-// The score the sets give once they decide the match: a team that ran out
-// of players loses the sets it could no longer play, as a walkover does.
 std::optional<Score> decidedScore(const Event& event, MatchKey key, const MatchState& m) {
-    const team::TeamMatchRules rules = teamRules(event, m);
-    const std::vector<team::TeamSet>& sets = playOf(event, key).sets;
-    const std::optional<team::Side> winner = team::matchWinner(rules, sets);
-    if (!winner) return std::nullopt;
-    Score score = team::setsScore(sets);
-    int& won = *winner == team::kFirst ? score.first : score.second;
-    won = std::max(won, rules.format.setsToWin());
-    return score;
+    return team::decidedScore(teamRules(event, m), playOf(event, key).sets);
 }
 
 // Whether the player was entered for, or played, another set of the match

@@ -25,13 +25,13 @@ std::vector<team::TeamSet> standingSets(const team::TeamMatchRules& rules, const
     return out;
 }
 
-// The match's score from its sets once they decide it; else the result as it
-// stands, a walkover counting the sets needed to win.
+// The match's score from its sets once they decide it, as the result stores
+// it; else the result as it stands, a walkover counting the sets needed to win.
 void takeSets(TeamMatch& t) {
     MatchState& m = t.match;
-    if (const auto winner = team::matchWinner(t.rules, t.sets)) {
-        m.score = team::setsScore(t.sets);
-        m.winner = *winner == team::kFirst ? m.first : m.second;
+    if (const auto score = team::decidedScore(t.rules, t.sets)) {
+        m.score = score;
+        m.winner = score->first > score->second ? m.first : m.second;
     } else if (m.score && m.score->walkover) {
         m.score = team::teamWalkover(t.rules.format, m.winner == m.first ? team::kFirst : team::kSecond);
     }
@@ -47,13 +47,6 @@ TeamMatch teamMatch(const team::TeamLeague& league, MatchKey key, const MatchSta
     takeSets(t);
     t.allKills = team::allKills(t.rules, t.sets);
     return t;
-}
-
-std::vector<Standing> leagueTeamTable(const std::vector<Standing>& members, const std::vector<MatchState>& matches,
-                                      bool voids) {
-    std::vector<Standing> rows;
-    for (const Standing& s : members) rows.push_back({s.player, 0, false, false, s.withdrawn});
-    return leagueTable(std::move(rows), matches, voids, LeagueOrder::Teams);
 }
 
 std::vector<TeamPlayerRecord> playerRecords(const team::TeamLeague& league, const std::vector<TeamMatch>& matches) {
@@ -103,14 +96,13 @@ TeamStandings teamStandings(const Event& event) {
     const AssignmentState& state = event.state;
     for (std::size_t g = 0; g < groupCountOf(state); ++g) {
         const int group = static_cast<int>(g);
-        const GroupStandings gs = groupStandings(state, event.results, group);
-        std::vector<MatchState> counted;
-        for (const MatchState& m : gs.matches) {
+        for (const MatchState& m : groupStandings(state, event.results, group).matches) {
             out.matches.push_back(teamMatch(league, {group, m.number}, m));
-            counted.push_back(out.matches.back().match);
         }
-        out.tables.push_back(state.settings.tournament() ? gs.standings
-                                 : leagueTeamTable(gs.standings, counted, event.results.withdrawals().voids()));
+        // The groups' standings count a match as its result stores it, which
+        // is what its sets decide: so the table is theirs, settled orders and
+        // the playoff's withdrawals shown as in a players' table.
+        out.tables.push_back(shownGroupTable(state, event.results, event.playoff, group));
     }
     if (event.playoff.perGroup > 0) {
         ListHost host = hostFor(event);

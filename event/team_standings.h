@@ -14,7 +14,7 @@ namespace rl::event {
 // One team match as its sets and result leave it.
 struct TeamMatch {
     MatchKey key;                     // group kPlayoffGroup for the playoff's
-    MatchState match;                 // its score: the sets won, or the walkover as team::teamWalkover counts it
+    MatchState match;                 // its score as team::decidedScore or team::teamWalkover counts it
     team::TeamMatchRules rules;
     std::vector<std::array<int, 2>> entries;  // as named before the sets (team::kNoEntry: not named)
     std::vector<team::TeamSet> sets;          // those that stand, in order
@@ -35,7 +35,8 @@ struct TeamPlayerRecord {
 
 struct TeamStandings {
     // Per group, A first: a league's team table (match wins, sets' difference,
-    // sets won, the matches among those level); a knock-out's places.
+    // sets won, the matches among those level); a knock-out's places. The
+    // groups' own standings, with the settled orders (marked settled).
     std::vector<std::vector<Standing>> tables;
     // The groups' team matches, A first in match order, then the playoff's.
     std::vector<TeamMatch> matches;

@@ -95,7 +95,8 @@ void appendTeamMatch(std::string& out, const Names& names, const TeamMatch& t, s
 void appendTableLine(std::string& out, const Names& names, const Standing& s) {
     const std::size_t start = out.size();
     appendLeft(out, rankText(s.rank), kNumberCell);
-    appendLeft(out, names.team(s.player) + (s.withdrawn ? " (기권)" : ""), kNameCell);
+    const std::string marks = std::string(s.settled ? " (결정)" : "") + (s.withdrawn ? " (기권)" : "");
+    appendLeft(out, names.team(s.player) + marks, kNameCell);
     out += team::tableRowText(s);
     endLine(out, start);
 }

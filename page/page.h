@@ -59,6 +59,10 @@ struct RowView {
     std::string record;  // a team table's row as the text reads it: "11승 5패 +19 (41승 22패)"
 };
 
+// The note after a member's name in a group's table, a players' or a
+// teams': "(결정)" for a place the organiser settled, "(기권)".
+std::string standingNote(const Standing& s);
+
 // A team match's set: each team's player (empty: not named), and once it
 // was played who won and the sets each team had won by then; before it is
 // played, the players are the entries named for it.

@@ -69,9 +69,7 @@ MatchView matchView(const MatchState& m, Names& names) {
 }
 
 RowView rowView(const Standing& s, Names& names) {
-    const std::string note = std::string(s.settled ? u8"(결정)" : "") + (s.settled && s.withdrawn ? " " : "") +
-                             (s.withdrawn ? u8"(기권)" : "");
-    return {s.rank, names.of(ListKind::Participants, s.player), note, s.played, s.wins, s.losses, s.mapsWon, s.mapsLost,
+    return {s.rank, names.of(ListKind::Participants, s.player), standingNote(s), s.played, s.wins, s.losses, s.mapsWon, s.mapsLost,
             names.race(s.player), {}, {}};
 }
 
@@ -217,6 +215,10 @@ void addPlayoff(PageView& view, const AssignmentState& state, const Results& res
 }
 
 }  // namespace
+
+std::string standingNote(const Standing& s) {
+    return std::string(s.settled ? u8"(결정)" : "") + (s.settled && s.withdrawn ? " " : "") + (s.withdrawn ? u8"(기권)" : "");
+}
 
 std::optional<PageView> pageViewOf(const AssignmentState& state, const Results& results, Host& host,
                                    const Header& header, const ToUtf8& toUtf8, const Playoff* playoff,

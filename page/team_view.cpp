@@ -140,7 +140,7 @@ void addTable(SectionView& section, const std::vector<Standing>& rows, Texts& te
         RowView row;
         row.rank = s.rank;
         row.name = texts.team(s.player);
-        if (s.withdrawn) row.note = u8"(기권)";
+        row.note = standingNote(s);
         row.played = s.played;
         row.wins = s.wins;
         row.losses = s.losses;

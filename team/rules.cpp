@@ -78,6 +78,15 @@ std::optional<Side> matchWinner(const TeamMatchRules& rules, const std::vector<T
     return std::nullopt;
 }
 
+std::optional<Score> decidedScore(const TeamMatchRules& rules, const std::vector<TeamSet>& sets) {
+    const std::optional<Side> winner = matchWinner(rules, sets);
+    if (!winner) return std::nullopt;
+    Score score = setsScore(sets);
+    int& won = *winner == kFirst ? score.first : score.second;
+    won = std::max(won, rules.format.setsToWin());
+    return score;
+}
+
 std::optional<SetFault> checkSet(const TeamMatchRules& rules, const std::vector<TeamSet>& played, int number,
                                  const TeamSet& next) {
     if (const std::optional<Side> out = ranOut(rules, played)) return SetFault{Refused::OutOfPlayers, *out};

@@ -52,6 +52,11 @@ std::optional<SetFault> checkSet(const TeamMatchRules& rules, const std::vector<
 Score setsScore(const std::vector<TeamSet>& sets);
 // The team that won the match, once the sets decide it.
 std::optional<Side> matchWinner(const TeamMatchRules& rules, const std::vector<TeamSet>& sets);
+// The match's score once the sets decide it: the sets each team won, except
+// that a team that ran out of players loses the sets it could no longer play,
+// as a walkover does, so the winner has the sets needed to win. What the
+// result stores, and what the groups' standings and the team table count.
+std::optional<Score> decidedScore(const TeamMatchRules& rules, const std::vector<TeamSet>& sets);
 // Under winner stays: the team whose every player was beaten, if one was.
 std::optional<Side> ranOut(const TeamMatchRules& rules, const std::vector<TeamSet>& sets);
 // Whether the set is the ace match of its format.

@@ -75,7 +75,8 @@ MADE = {'playoff-byes': ('playoff-page.html', 'page-playoff.txt', '2026 봄 <리
 TEAMS = {'team-sets': ('team-sets-page.html', '팀 리그 <2026> & "시즌 1"', 3, 5, 2),
          'team-winner': ('team-winner-page.html', '팀 리그 <2026> & "시즌 1"', 3, None, 1),
          'team-knockout': ('team-knockout-page.html', '팀 리그 <2026> & "시즌 1"', 2, None, 1),
-         'team-races': ('team-races-page.html', '팀 리그 <2026> & "시즌 1"', 2, None, 1)}
+         'team-races': ('team-races-page.html', '팀 리그 <2026> & "시즌 1"', 2, None, 1),
+         'team-settled': ('team-settled-page.html', '팀 리그 <2026> & "시즌 1"', 2, None, 1)}
 RECORD = re.compile(r'(\d+)승 (\d+)패 ([+-]?\d+) \((\d+)승 (\d+)패\)')
 RACES = {'races', 'races-playoff'}
 RACE_NAMES = {'T': '테란', 'Z': '저그', 'P': '프로토스', 'R': '랜덤'}
@@ -409,7 +410,9 @@ def check_team(name, width, page):
                 continue
             points = [to_win, 0] if score == '부전승:-' else [0, to_win] if score == '-:부전승' else \
                 [int(p) for p in score.split(':')]
-            if '부전승' not in score and points != won or t['wins'] != [1 if points[0] > points[1] else 3]:
+            # A team that ran out of players loses the sets it could not play, as in a walkover.
+            counted = [max(w, to_win) if side == (t['wins'] or [1])[0] // 2 else w for side, w in enumerate(won)]
+            if '부전승' not in score and points != counted or t['wins'] != [1 if points[0] > points[1] else 3]:
                 fault(where, f'match {number} reads {score}, winner {t["wins"]}, from sets {won}')
             for team, (mine, theirs) in ((first, points), (second, points[::-1])):
                 tally[team][0 if mine > theirs else 1] += 1
@@ -418,7 +421,7 @@ def check_team(name, width, page):
         for row in s['teamTable']:
             record = RECORD.fullmatch(row[3])
             counts = [int(record.group(i)) for i in (1, 2, 4, 5)] if record else []
-            team = row[1].removesuffix(' (기권)')
+            team = row[1].removesuffix(' (기권)').removesuffix(' (결정)')
             if (counts != tally[team] or int(record.group(3)) != counts[2] - counts[3] or
                     int(row[2]) != counts[0] + counts[1]):
                 fault(where, f'{s["id"]}: the row {row} of {team}, counted {tally[team]}')

@@ -28,6 +28,7 @@ Event teamEvent(ListHost host, const team::TeamMatchFormat& format, int rosterSi
         for (int n = 1; n <= rosterSize; ++n) league.rosters.back().push_back(name + "-" + std::to_string(n));
     }
     event.teams = league;
+    event.state.settings.ranksTeams = true;
     return event;
 }
 

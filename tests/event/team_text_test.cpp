@@ -9,6 +9,7 @@
 #include "cases.h"
 #include "event/actions.h"
 #include "event/draw.h"
+#include "event/team_actions.h"
 #include "platform/encoding.h"
 
 namespace rl::event {
@@ -45,7 +46,7 @@ void play(Event& event, MatchKey key, std::istringstream& tokens) {
         const std::size_t at = token.find('@');
         play.sets.push_back({{first, second}, token[mark] == '>', static_cast<Pos>(at == std::string::npos ? kNone : std::stoi(token.substr(at + 1)))});
     }
-    if (!play.sets.empty()) results.set(key, team::setsScore(play.sets));
+    if (const std::optional<Score> score = setsResult(event, key)) results.set(key, *score);
 }
 
 // Each line behind "| ", since a golden case holds no blank line.
@@ -60,7 +61,8 @@ std::string utf8Lines(const std::string& cp949) {
 // A case: the draw's inputs (see hostFrom) | the team match format | each
 // team's roster size, one for all or one a team | the matches played, "A1:
 // TOKENS" (group and match; P for the playoff of each group's winner, made
-// before its first match is played) separated by " , " | what
+// before its first match is played), or "A*: 3 1 2" the order settled for
+// members level (participants from 1, best first), separated by " , " | what
 // is printed: "file" or the match "A1".
 std::string teamCase(const std::string& line) {
     const std::vector<std::string> parts = split(line, " | ");
@@ -73,6 +75,7 @@ std::string teamCase(const std::string& line) {
     if (drawn.outcome != AssignOutcome::Assigned) return "not drawn\n";
     Event event = std::move(drawn.event);
     event.teams = team::TeamLeague{format, {}, {}};
+    event.state.settings.ranksTeams = true;
     const std::vector<std::string> sizes = split(parts[2], ",");
     for (std::size_t t = 0; t < event.participants.size(); ++t) {
         const int size = std::stoi(sizes[std::min(t, sizes.size() - 1)]);
@@ -85,6 +88,12 @@ std::string teamCase(const std::string& line) {
         tokens >> label;
         if (label.empty()) continue;
         const int group = label[0] == 'P' ? kPlayoffGroup : label[0] - 'A';
+        if (label[1] == '*') {
+            SettledOrder order{group, {}};
+            for (int p; tokens >> p;) order.order.push_back(p - 1);
+            if (!settleTie(event, order)) return "not settled\n";
+            continue;
+        }
         if (group == kPlayoffGroup && event.playoff.perGroup == 0 && !makePlayoff(event, {1, false, {}, {}}).empty()) {
             return "playoff not made\n";
         }

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "cases.h"
+#include "event/actions.h"
 #include "event/draw.h"
 #include "page/event_page.h"
 #include "platform/front_end.h"
@@ -45,12 +46,7 @@ struct TeamEvent {
             return static_cast<int>(event.teams->rosters[static_cast<std::size_t>(team)].size());
         };
         const team::TeamMatchRules rules{event.teams->format, {roster(m.first), roster(m.second)}};
-        if (const auto winner = team::matchWinner(rules, sets)) {
-            Score score = team::setsScore(sets);
-            int& won = *winner == team::kFirst ? score.first : score.second;
-            won = std::max(won, rules.format.setsToWin());
-            event.results.set(key, score);
-        }
+        if (const auto score = team::decidedScore(rules, sets)) event.results.set(key, *score);
         event.teams->plays[key] = {std::move(entries), std::move(sets)};
     }
     std::string page() {
@@ -123,6 +119,17 @@ TEST(TeamPage, RacesInThePlayersRecords) {
     const std::string page = e.page();
     test::expectGoldenFile("team-races-page.html", page);
     EXPECT_NE(page.find(u8"<th class=\"vs\">R전</th>"), std::string::npos);
+}
+
+// Three teams level in everything: the organiser's order is their places,
+// each marked as a players' table marks it.
+TEST(TeamPage, SettledPlacesMarked) {
+    TeamEvent e("sets:3", {"Alpha", "Bravo", "Charlie"}, {{"A1", "A2"}, {"B1", "B2"}, {"C1", "C2"}});
+    e.play(1, {won(0, 0), won(1, 1)});
+    e.play(2, {lost(0, 0), lost(1, 1)});
+    e.play(3, {won(0, 0), won(1, 1)});
+    ASSERT_TRUE(event::settleTie(e.event, {0, {2, 0, 1}}));
+    test::expectGoldenFile("team-settled-page.html", e.page());
 }
 
 }  // namespace
