@@ -219,7 +219,8 @@ constexpr OptionRow kOptionRows[] = {
      [](Options& o, const std::string&, const std::string& v) { return o.placementFile = v, std::string(); }},
     {"--teams", true, "--teams FILE",
      "a team league: its teams and rosters instead of PARTICIPANTS (UTF-8): a line\n"
-     "TEAM, then a line <TAB>PLAYER for each of its 1 to 16 players; needs --team-match", true,
+     "TEAM, then a line <TAB>PLAYER or <TAB>PLAYER<TAB>RACE for each of its 1 to 16\n"
+     "players; needs --team-match", true,
      [](Options& o, const std::string&, const std::string& v) { return o.teamsFile = v, std::string(); }},
     {"--team-match", true, "--team-match FORMAT",
      "every team match's format: sets:N (N odd, 3 to 9, each player one set),\n"
