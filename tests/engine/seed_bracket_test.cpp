@@ -200,7 +200,7 @@ TEST(SeededBracket, TagsWithPotsToldImpossibleExactly) {
     EXPECT_TRUE(told);
 }
 
-// The cases: teams as large as the groups are many, with pots, and
+// The hard requests: teams as large as the groups are many, with pots, and
 // pots in uneven groups without spreading.
 TEST(SeededBracket, HardRequestsAreDrawn) {
     Settings s;
